@@ -1,0 +1,34 @@
+#include "platform/filedialogs.h"
+
+namespace platform {
+
+QList<FileFilterEntry> parseFileFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QList<FileFilterEntry> entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        FileFilterEntry entry;
+        entry.description = parts[i];
+        for (const QString &glob : parts[i + 1].split(u';', Qt::SkipEmptyParts))
+            entry.globs << glob.trimmed();
+        entries << entry;
+    }
+    return entries;
+}
+
+QString toQtNameFilters(const QString &filter)
+{
+    QStringList out;
+    for (const FileFilterEntry &entry : parseFileFilter(filter)) {
+        const QString globs = entry.globs.join(u' ');
+        // Qt reads the globs from the last parenthesised group; a description that already
+        // ends in exactly that group is shown unchanged.
+        if (entry.description.endsWith(u'(' + globs + u')'))
+            out << entry.description;
+        else
+            out << entry.description + QStringLiteral(" (") + globs + u')';
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace platform

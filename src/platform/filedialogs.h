@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// One open or save request. The filter is written as the tools give it: pairs of a description
+// and a pattern separated by "|" ("Specs (*.spc)|*.spc|All Files (*.*)|*.*"); a pattern may list
+// several globs separated by ";".
+struct FileDialogRequest
+{
+    QString filter;
+    QString fileName; // the remembered (or preset) name the dialog starts with
+    QString directory; // folder to start in; empty = the one the name implies, or the current
+    QString title;
+    // Save dialogs: whether the dialog itself asks before replacing a file. Off where the tool
+    // asks its own overwrite question, so nobody is asked twice.
+    bool confirmOverwrite = true;
+};
+
+// The standard open and save dialogs. Cancel is reported as an empty path.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFile(const FileDialogRequest &request) = 0;
+    virtual QString saveFile(const FileDialogRequest &request) = 0;
+};
+
+// One description and its globs, parsed from a "desc|pattern|..." filter text.
+struct FileFilterEntry
+{
+    QString description;
+    QStringList globs;
+};
+
+// Parses a "desc|pattern|desc|pattern" filter; a trailing description without pattern is dropped.
+QList<FileFilterEntry> parseFileFilter(const QString &filter);
+
+// The same filter in the form Qt's dialogs take ("desc (globs);;..."), keeping each description
+// as written.
+QString toQtNameFilters(const QString &filter);
+
+} // namespace platform

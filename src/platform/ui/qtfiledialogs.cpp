@@ -1,0 +1,42 @@
+#include "platform/ui/qtfiledialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace platform {
+
+namespace {
+
+// Where the dialog starts: the remembered name unless it is only a pattern such as "*.*".
+QString startPath(const FileDialogRequest &request)
+{
+    const bool isPattern = request.fileName.contains(u'*') || request.fileName.contains(u'?');
+    if (request.fileName.isEmpty() || isPattern)
+        return request.directory;
+    if (request.directory.isEmpty() || QFileInfo(request.fileName).isAbsolute())
+        return request.fileName;
+    return request.directory + u'/' + request.fileName;
+}
+
+} // namespace
+
+QtFileDialogs::QtFileDialogs(QWidget *parent)
+    : m_parent(parent)
+{ }
+
+QString QtFileDialogs::openFile(const FileDialogRequest &request)
+{
+    return QFileDialog::getOpenFileName(
+        m_parent, request.title, startPath(request), toQtNameFilters(request.filter));
+}
+
+QString QtFileDialogs::saveFile(const FileDialogRequest &request)
+{
+    QFileDialog::Options options;
+    if (!request.confirmOverwrite)
+        options |= QFileDialog::DontConfirmOverwrite;
+    return QFileDialog::getSaveFileName(m_parent, request.title, startPath(request),
+        toQtNameFilters(request.filter), nullptr, options);
+}
+
+} // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/prompter.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace testsupport {
+
+// A Prompter for tests: records every message box and answers from a queue. A box shown with
+// no answer queued fails the running test.
+class ScriptedPrompter : public platform::Prompter
+{
+public:
+    struct Shown
+    {
+        QString text;
+        platform::MessageIcon icon;
+        platform::MessageButtons buttons;
+        QString title;
+    };
+
+    // Queues the answer for the next message box.
+    void answer(platform::MessageAnswer answer) { m_answers.enqueue(answer); }
+
+    platform::MessageAnswer ask(const QString &text, platform::MessageIcon icon,
+        platform::MessageButtons buttons, const QString &title = QString()) override;
+    void beep() override { ++m_beeps; }
+
+    const QList<Shown> &shown() const { return m_shown; }
+    QString lastText() const { return m_shown.isEmpty() ? QString() : m_shown.last().text; }
+    int beeps() const { return m_beeps; }
+    int pendingAnswers() const { return int(m_answers.size()); }
+    void clear()
+    {
+        m_shown.clear();
+        m_answers.clear();
+        m_beeps = 0;
+    }
+
+private:
+    QList<Shown> m_shown;
+    QQueue<platform::MessageAnswer> m_answers;
+    int m_beeps = 0;
+};
+
+} // namespace testsupport
