@@ -1,0 +1,42 @@
+// Trellis: without arguments the desktop program, with arguments the command line.
+
+#include "cli/commandline.h"
+#include "launcher/bundle.h"
+#include "launcher/placeholderwindow.h"
+#include "platform/programinfo.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+int runDesktop(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("trellis"));
+    launcher::Bundle bundle;
+    bundle.setToolFactory(0, [] { return launcher::createPlaceholderWindow("Panecraft"); });
+    bundle.setToolFactory(1, [] { return launcher::createPlaceholderWindow("Clearcoat"); });
+    bundle.setToolFactory(2, [] { return launcher::createPlaceholderWindow("Zonemark"); });
+    bundle.show();
+    return app.exec();
+}
+
+int runCli(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return cli::runCommandLine(arguments, out, err);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return argc > 1 ? runCli(argc, argv) : runDesktop(argc, argv);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace launcher {
+
+enum class Tool { Panecraft = 0, Clearcoat = 1, Zonemark = 2 };
+
+// The tools' own icons, drawn for this program: a page cut into frames (Panecraft), a picture
+// whose background shows the transparency checkerboard (Clearcoat) and a picture with a
+// rectangle and a polygon hotspot outlined (Zonemark).
+QPixmap toolIcon(Tool tool, int size);
+
+} // namespace launcher
