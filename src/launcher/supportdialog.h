@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+namespace launcher {
+
+// "Technical Support": one non-modal window for all tools, centred on the screen.
+class SupportDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // Shows the one support window, creating it when none is open.
+    static SupportDialog *showSupport();
+    static SupportDialog *instance();
+
+    // The notice: paragraphs separated by an empty line, each line ended by CR LF.
+    static QString notice();
+
+private:
+    explicit SupportDialog(QWidget *parent = nullptr);
+};
+
+} // namespace launcher

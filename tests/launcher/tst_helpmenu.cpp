@@ -1,0 +1,173 @@
+#include "launcher/helpmenu.h"
+#include "launcher/helpviewer.h"
+#include "launcher/supportdialog.h"
+#include "scriptedprompter.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+using launcher::HelpMenuSpec;
+Q_DECLARE_METATYPE(HelpMenuSpec)
+
+class TestHelpMenu : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        delete launcher::HelpViewer::instance();
+        delete launcher::SupportDialog::instance();
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<HelpMenuSpec>("spec");
+        QTest::addColumn<QString>("menuName");
+        QTest::addColumn<QString>("helpName");
+        QTest::addColumn<QString>("helpCaption");
+        QTest::addColumn<QString>("techInfo");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("designer") << launcher::designerHelpMenu() << "mnuHelp2"
+                                  << "mnuHelp"
+                                  << "&Help"
+                                  << "Application: Quillon Trellis Collection v4.4 (08-Sept-97)"
+                                  << int(platform::MessageIcon::Information);
+        QTest::newRow("gif tool") << launcher::gifToolHelpMenu() << "mnuHelp"
+                                  << "mnuOnlineHelp"
+                                  << "Online &Help"
+                                  << "Application: Quillon Trellis Collection v4.4 (08-Sept-97)"
+                                  << int(platform::MessageIcon::Information);
+        QTest::newRow("image map") << launcher::imageMapHelpMenu() << "mnuHelp"
+                                   << "mnuOnlineHelp"
+                                   << "&Help"
+                                   << "Application: Quillon Trellis Collection v4.4(08-Sept-97)"
+                                   << int(platform::MessageIcon::Exclamation);
+    }
+    void menus()
+    {
+        QFETCH(HelpMenuSpec, spec);
+        QFETCH(QString, menuName);
+        QFETCH(QString, helpName);
+        QFETCH(QString, helpCaption);
+        QFETCH(QString, techInfo);
+        QFETCH(int, icon);
+
+        QMainWindow window;
+        testsupport::ScriptedPrompter prompter;
+        QMenu *menu = launcher::addHelpMenu(&window, spec, prompter);
+        QCOMPARE(menu->title(), QStringLiteral("&Help"));
+        QCOMPARE(menu->objectName(), menuName);
+        QStringList captions;
+        for (QAction *a : menu->actions())
+            captions << a->text();
+        QCOMPARE(captions, (QStringList{helpCaption, "&TechInfo", "Technical &Support"}));
+        QCOMPARE(menu->actions()[0]->objectName(), helpName);
+
+        prompter.answer(platform::MessageAnswer::Ok);
+        window.findChild<QAction *>("mnuTechInfo")->trigger();
+        QCOMPARE(prompter.shown().size(), 1);
+        QCOMPARE(prompter.shown()[0].text, techInfo);
+        QCOMPARE(int(prompter.shown()[0].icon), icon);
+        QCOMPARE(prompter.shown()[0].title, QStringLiteral("TechInfo"));
+        QCOMPARE(prompter.shown()[0].buttons, platform::MessageButtons::Ok);
+    }
+
+    void onlineHelpShowsTheToolsFile()
+    {
+        QMainWindow window;
+        testsupport::ScriptedPrompter prompter;
+        launcher::addHelpMenu(&window, launcher::gifToolHelpMenu(), prompter);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QAction *>("mnuOnlineHelp")->trigger();
+        auto *viewer = launcher::HelpViewer::instance();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), QStringLiteral("clrcot95.hlp"));
+        QCOMPARE(viewer->fileFound(), QFileInfo::exists(viewer->currentFile()));
+
+        // Twice in a row reuses the one viewer on the same file.
+        window.findChild<QAction *>("mnuOnlineHelp")->trigger();
+        QCOMPARE(launcher::HelpViewer::instance(), viewer);
+        QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), QStringLiteral("clrcot95.hlp"));
+
+        // F1 reaches the window and opens the help too.
+        delete viewer;
+        QVERIFY(!launcher::HelpViewer::instance());
+        window.activateWindow();
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(launcher::HelpViewer::instance());
+    }
+
+    void viewerShowsTheContentsPageAgain()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tool.hlp");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Contents</h1><a href=\"page2.html\">next</a></body></html>");
+        file.close();
+        QFile page(dir.filePath("page2.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>Second page</h1></body></html>");
+        page.close();
+
+        auto *viewer = launcher::HelpViewer::showHelpFile(path);
+        QVERIFY(viewer->fileFound());
+        QVERIFY(viewer->browser()->toPlainText().contains("Contents"));
+        viewer->browser()->setSource(QUrl::fromLocalFile(dir.filePath("page2.html")));
+        QVERIFY(viewer->browser()->toPlainText().contains("Second page"));
+        // Asking again shows the same file at its contents page, in the same window.
+        QCOMPARE(launcher::HelpViewer::showHelpFile(path), viewer);
+        QVERIFY(viewer->browser()->toPlainText().contains("Contents"));
+    }
+
+    void missingFileIsReportedByTheViewer()
+    {
+        auto *viewer = launcher::HelpViewer::showHelpFile("/nonexistent/zonemk95.hlp");
+        QVERIFY(!viewer->fileFound());
+        QVERIFY(viewer->isVisible());
+        QVERIFY(viewer->browser()->toPlainText().contains("/nonexistent/zonemk95.hlp"));
+    }
+
+    void oneSupportWindowForAllTools()
+    {
+        QMainWindow designer, imageMap;
+        testsupport::ScriptedPrompter prompter;
+        launcher::addHelpMenu(&designer, launcher::designerHelpMenu(), prompter);
+        launcher::addHelpMenu(&imageMap, launcher::imageMapHelpMenu(), prompter);
+        designer.findChild<QAction *>("mnuSupport")->trigger();
+        auto *support = launcher::SupportDialog::instance();
+        QVERIFY(support && support->isVisible());
+        QVERIFY(!support->isModal());
+        imageMap.findChild<QAction *>("mnuSupport")->trigger();
+        QCOMPARE(launcher::SupportDialog::instance(), support);
+        QCOMPARE(support->windowTitle(), QStringLiteral("Technical Support"));
+        QCOMPARE(
+            support->findChild<QPushButton *>("Closebutton")->text(), QStringLiteral("&Close"));
+        QTest::mouseClick(support->findChild<QPushButton *>("Closebutton"), Qt::LeftButton);
+        QTRY_VERIFY(!launcher::SupportDialog::instance());
+    }
+
+    void supportNotice()
+    {
+        const QString notice = launcher::SupportDialog::notice();
+        QVERIFY(notice.startsWith("For technical support.....\r\n\r\n"));
+        QVERIFY(notice.contains("Requests are normally answered within 24 hours.\r\n\r\n"));
+        QVERIFY(notice.contains("newsletter"));
+        // Every paragraph ends with CR LF and one more CR LF.
+        for (const QString &paragraph : notice.split("\r\n\r\n", Qt::SkipEmptyParts))
+            QVERIFY(!paragraph.contains("\r\n"));
+        QVERIFY(notice.endsWith("\r\n\r\n"));
+    }
+};
+
+QTEST_MAIN(TestHelpMenu)
+#include "tst_helpmenu.moc"
