@@ -4,6 +4,7 @@
 #include "scriptedprompter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 using launcher::HelpMenuSpec;
 Q_DECLARE_METATYPE(HelpMenuSpec)
@@ -101,7 +103,8 @@ private slots:
         // F1 reaches the window and opens the help too.
         delete viewer;
         QVERIFY(!launcher::HelpViewer::instance());
-        window.activateWindow();
+        window.windowHandle()->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_F1);
         QVERIFY(launcher::HelpViewer::instance());
     }
