@@ -1,0 +1,232 @@
+#include "imagemap/core/hotspotdrawing.h"
+
+#include "platform/textnumber.h"
+
+#include <algorithm>
+
+namespace imagemap {
+
+namespace {
+
+constexpr Qt::KeyboardModifiers VertexModifiers
+    = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
+// A drag makes a rectangle only when it ends at least this many pixels right of or below the
+// press point.
+constexpr int MinimumDragPixels = 4;
+
+} // namespace
+
+HotspotDrawing::HotspotDrawing(
+    ImageMapState &state, platform::Prompter &prompter, int twipsPerPixel)
+    : m_state(state)
+    , m_prompter(prompter)
+    , m_scale(twipsPerPixel)
+{ }
+
+DrawingAction HotspotDrawing::press(
+    QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (m_state.dialogOpen())
+        return DrawingAction::None;
+    if (button == Qt::RightButton)
+        return hitTest(twips);
+    if (button != Qt::LeftButton)
+        return DrawingAction::None;
+    m_pressPoint = twips;
+    if (modifiers & VertexModifiers)
+        return addVertex(twips);
+    // A plain press while a polygon is open would start a second shape over the points of the
+    // first; the polygon is finished by releasing Ctrl or dropped with the window's Cancel.
+    if (!m_state.polygonOpen())
+        m_dragArmed = true;
+    return DrawingAction::None;
+}
+
+void HotspotDrawing::move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    m_xyText = platform::plainNumber(toPixels(twips.x())) + u','
+        + platform::plainNumber(toPixels(twips.y()));
+    if (!m_dragArmed || !(buttons & Qt::LeftButton) || (modifiers & VertexModifiers))
+        return;
+    // The band starts where the button went down: one quick move would otherwise give a
+    // rectangle that starts far from the press, or of no size at all.
+    if (!m_bandShown) {
+        m_bandAnchor = m_pressPoint;
+        m_bandShown = true;
+    }
+    m_bandRect = {m_bandAnchor.x(), m_bandAnchor.y(), twips.x(), twips.y()};
+}
+
+DrawingAction HotspotDrawing::release(QPoint twips, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !m_dragArmed)
+        return DrawingAction::None;
+    const bool hadBand = m_bandShown;
+    m_bandShown = false;
+    const int minimum = MinimumDragPixels * m_scale.factor();
+    if (twips.x() - m_pressPoint.x() < minimum && twips.y() - m_pressPoint.y() < minimum) {
+        m_dragArmed = false;
+        return DrawingAction::None;
+    }
+    // Without a move in between no band was ever set; the rectangle then runs from the press
+    // to the release instead of from a band left over from an earlier drag.
+    if (!hadBand)
+        m_bandRect = {m_pressPoint.x(), m_pressPoint.y(), twips.x(), twips.y()};
+    return finishDrag();
+}
+
+DrawingAction HotspotDrawing::finishDrag()
+{
+    m_dragArmed = false;
+    if (!m_state.hasRoomFor(4)) {
+        refuseShape();
+        return DrawingAction::None;
+    }
+    const BandRect &b = m_bandRect;
+    addCorners(b, {toPixels(b.left), toPixels(b.top), toPixels(b.right), toPixels(b.bottom)});
+    m_state.setPendingShape(ShapeRectangle);
+    m_state.setCurrentHotspot(0);
+    m_state.setDialogOpen(true);
+    return DrawingAction::ShowDialog;
+}
+
+DrawingAction HotspotDrawing::keyRelease(int key)
+{
+    if (key != Qt::Key_Control || !m_state.polygonOpen() || m_state.dialogOpen())
+        return DrawingAction::None;
+    m_state.setPendingShape(ShapePolygon);
+    m_state.setCurrentHotspot(0);
+    m_state.setDialogOpen(true);
+    return DrawingAction::ShowDialog;
+}
+
+DrawingAction HotspotDrawing::cancel()
+{
+    if (m_state.dialogOpen())
+        return DrawingAction::CloseDialog;
+    if (m_state.shapePending()) {
+        m_state.discardPendingShape();
+        return DrawingAction::None;
+    }
+    if (m_state.vertexCount() < 2)
+        return DrawingAction::CloseWindow;
+    return DrawingAction::None;
+}
+
+void HotspotDrawing::clearHotspots()
+{
+    m_state.clearHotspots();
+    m_dragArmed = false;
+    m_bandShown = false;
+}
+
+DrawingAction HotspotDrawing::selectionNotified(int left, int top, int right, int bottom)
+{
+    if (m_state.dialogOpen() || m_state.polygonOpen() || m_dragArmed)
+        return DrawingAction::None;
+    m_prompter.tell(QStringLiteral("Select"));
+    if (!m_state.hasRoomFor(4)) {
+        refuseShape();
+        return DrawingAction::None;
+    }
+    const int f = m_scale.factor();
+    addCorners({left * f, top * f, right * f, bottom * f}, {left, top, right, bottom});
+    // The dialog stores the shape by its kind; a selection is a rectangle.
+    m_state.setPendingShape(ShapeRectangle);
+    m_state.setCurrentHotspot(0);
+    m_state.setDialogOpen(true);
+    return DrawingAction::ShowDialogModeless;
+}
+
+QRect HotspotDrawing::bandPixels() const
+{
+    if (!m_bandShown)
+        return QRect();
+    const BandRect &b = m_bandRect;
+    const int x1 = toPixels(b.left);
+    const int y1 = toPixels(b.top);
+    const int x2 = toPixels(b.right);
+    const int y2 = toPixels(b.bottom);
+    // QRect::normalized() would move the corners of a band dragged up or left by a pixel.
+    return QRect(
+        QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+}
+
+DrawingAction HotspotDrawing::hitTest(QPoint twips)
+{
+    if (m_dragArmed || m_state.polygonOpen())
+        return DrawingAction::None;
+    const QPoint pixel(toPixels(twips.x()), toPixels(twips.y()));
+    const HotspotTable &table = m_state.hotspots();
+    for (int row = HotspotTable::FirstRow; row <= HotspotTable::LastRow; ++row) {
+        const int region = table.row(row).region;
+        if (region <= 0)
+            continue;
+        const std::optional<bool> inside = m_state.regions().contains(region, pixel);
+        if (!inside) {
+            m_prompter.beep();
+            continue;
+        }
+        if (*inside) {
+            m_state.setCurrentHotspot(row);
+            m_state.setDialogOpen(true);
+            return DrawingAction::ShowDialog;
+        }
+    }
+    return DrawingAction::None;
+}
+
+DrawingAction HotspotDrawing::addVertex(QPoint twips)
+{
+    if (!m_state.hasRoomFor(1)) {
+        refuseShape();
+        return DrawingAction::None;
+    }
+    if (!m_state.polygonOpen()) {
+        m_state.openPolygon(twips);
+        m_state.beginShape();
+    }
+    const int index = m_state.appendPoint(QPoint(toPixels(twips.x()), toPixels(twips.y())));
+    OutlineSegments &segments = m_state.segments();
+    segments.place(index, m_state.lastVertex(), twips);
+    m_state.setLastVertex(twips);
+    // Segment ShapeStart doubles as the closing edge from the first to the latest vertex.
+    segments.place(m_state.shapeStart(), m_state.firstVertex(), twips);
+    segments.show(m_state.shapeStart());
+    segments.show(index);
+    return DrawingAction::None;
+}
+
+void HotspotDrawing::addCorners(const BandRect &twips, const BandRect &pixels)
+{
+    const BandRect &t = twips;
+    const BandRect &p = pixels;
+    struct Corner
+    {
+        QPoint from;
+        QPoint to;
+        QPoint point;
+    };
+    const Corner corners[4] = {
+        {{t.left, t.top}, {t.right, t.top}, {p.left, p.top}},
+        {{t.right, t.top}, {t.right, t.bottom}, {p.right, p.top}},
+        {{t.left, t.bottom}, {t.right, t.bottom}, {p.right, p.bottom}},
+        {{t.left, t.top}, {t.left, t.bottom}, {p.left, p.bottom}},
+    };
+    m_state.beginShape();
+    for (const Corner &corner : corners) {
+        const int index = m_state.appendPoint(corner.point);
+        m_state.segments().place(index, corner.from, corner.to);
+        m_state.segments().show(index);
+    }
+}
+
+void HotspotDrawing::refuseShape()
+{
+    if (m_state.polygonOpen())
+        m_state.discardPendingShape();
+    m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
+}
+
+} // namespace imagemap

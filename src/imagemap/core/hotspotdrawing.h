@@ -1,0 +1,120 @@
+#pragma once
+
+#include "imagemap/core/imagemapstate.h"
+#include "platform/prompter.h"
+#include "platform/units.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+namespace imagemap {
+
+// What the window has to do after an input reached the drawing.
+enum class DrawingAction {
+    None,
+    ShowDialog, // show the properties dialog modally
+    ShowDialogModeless, // show it without blocking the window, with the URL box focused
+    CloseDialog, // close the shown properties dialog as its Cancel would
+    CloseWindow,
+};
+
+// The rubber band in twips, not normalised: dragged up or left, right < left or bottom < top.
+struct BandRect
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool operator==(const BandRect &) const = default;
+};
+
+// The drawing of hotspots on the picture: dragging rectangles, Ctrl-clicking polygons,
+// re-opening hotspots with the right button, and the pointer display. Positions arrive in
+// twips from the picture's top-left corner; points are stored in image pixels (twips divided
+// by TwipsPerPixel, rounded).
+//
+// A shape's points are checked against the vertex store as soon as they are added: a
+// rectangle needs room for its four corners and its closing point, every polygon vertex room
+// for itself and the closing point. When they do not fit, the capacity message is shown and
+// the shape (with the open polygon's outline so far) is dropped and its points given back.
+//
+// While the properties dialog is shown, and while a polygon is open or a drag is under way,
+// inputs that would start another shape or re-open a hotspot are ignored, so the dialog always
+// works on the shape it was opened for.
+class HotspotDrawing
+{
+public:
+    HotspotDrawing(ImageMapState &state, platform::Prompter &prompter, int twipsPerPixel);
+
+    int twipsPerPixel() const { return m_scale.factor(); }
+
+    // A button went down over the picture. The left button arms a drag, or with Shift, Ctrl or
+    // Alt held adds a polygon vertex; the right button re-opens the hotspot under the pointer
+    // (the lowest row wins) and asks for the dialog.
+    DrawingAction press(QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // The pointer moved over the picture: updates the pointer display and, during a drag with
+    // the left button and no modifier, the rubber band.
+    void move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A button came up. Ends a drag: a rectangle results when the pointer ended at least four
+    // pixels right of or below the press point, and the dialog is asked for.
+    DrawingAction release(QPoint twips, Qt::MouseButton button);
+    // A key came up while the picture had the focus. Releasing Ctrl closes an open polygon and
+    // asks for the dialog.
+    DrawingAction keyRelease(int key);
+    // The window was activated: the rubber band is no longer shown.
+    void windowActivated() { m_bandShown = false; }
+    // The pointer left the picture (or the instructions or the pointer display were clicked).
+    void pointerLeft() { m_xyText.clear(); }
+
+    // The window's Cancel button. With the dialog shown it asks to close the dialog; with a
+    // shape not yet stored (an open polygon) it removes that shape and gives its points back;
+    // with no shape points in use it asks to close the window. A stored shape always stays.
+    DrawingAction cancel();
+
+    // Empties the hotspot store when a new image has been loaded (see
+    // ImageMapState::clearHotspots); the rubber band and any drag end as well.
+    void clearHotspots();
+
+    // The image component reported a selected rectangle (image pixels). Shows "Select", then
+    // adds the rectangle as a new shape and asks for the dialog without making it modal.
+    // Ignored while another shape is being drawn or the dialog is shown.
+    DrawingAction selectionNotified(int left, int top, int right, int bottom);
+
+    // Text of the pointer display: "x,y" in image pixels, empty outside the picture.
+    QString xyText() const { return m_xyText; }
+
+    bool dragArmed() const { return m_dragArmed; }
+    QPoint pressPoint() const { return m_pressPoint; }
+    QPoint bandAnchor() const { return m_bandAnchor; }
+    bool bandShown() const { return m_bandShown; }
+    BandRect bandRect() const { return m_bandRect; }
+    // The rubber band to paint, in pixels (each BandRect value divided by TwipsPerPixel,
+    // rounded), normalised; an empty rectangle while no band is shown.
+    QRect bandPixels() const;
+
+private:
+    DrawingAction hitTest(QPoint twips);
+    DrawingAction addVertex(QPoint twips);
+    DrawingAction finishDrag();
+    // Adds the four corners of a rectangle as a new shape: segment ends in twips, stored points
+    // in pixels, both given as left, top, right, bottom.
+    void addCorners(const BandRect &twips, const BandRect &pixels);
+    // Shows the capacity message and drops the open polygon, if any.
+    void refuseShape();
+    int toPixels(int twips) const { return m_scale.toPixels(twips); }
+
+    ImageMapState &m_state;
+    platform::Prompter &m_prompter;
+    platform::TwipsScale m_scale;
+    bool m_dragArmed = false;
+    QPoint m_pressPoint;
+    QPoint m_bandAnchor;
+    bool m_bandShown = false;
+    BandRect m_bandRect;
+    QString m_xyText;
+};
+
+} // namespace imagemap

@@ -1,0 +1,78 @@
+#include "imagemap/core/imagemaphtml.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace imagemap {
+
+namespace {
+
+// The extension the map name leaves off: a dot and three letters.
+constexpr qsizetype ExtensionLength = 4;
+
+// A double quote would end the attribute value early.
+QString escaped(QString text)
+{
+    return text.replace(u'"', QStringLiteral("&quot;"));
+}
+
+QString attribute(const QString &value)
+{
+    return escaped(value.trimmed());
+}
+
+QString quoted(const QString &value)
+{
+    return u'"' + value + u'"';
+}
+
+} // namespace
+
+ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table)
+{
+    ImageMapHtml result;
+    if (imagePath.isEmpty()) {
+        result.error = QStringLiteral("Cannot create the HTML code: no image file is open.");
+        return result;
+    }
+    const qsizetype separator = std::max(imagePath.lastIndexOf(u'/'), imagePath.lastIndexOf(u'\\'));
+    if (separator < 0) {
+        result.error = QStringLiteral(
+            "Cannot create the HTML code: \"%1\" is not the full path of an image file.")
+                           .arg(imagePath);
+        return result;
+    }
+    const QString imageFile = imagePath.mid(separator + 1);
+    if (imageFile.size() <= ExtensionLength) {
+        result.error
+            = QStringLiteral("Cannot create the HTML code: the file name \"%1\" is too short "
+                             "to give the image map a name.")
+                  .arg(imageFile);
+        return result;
+    }
+    const QString mapName = escaped(imageFile.chopped(ExtensionLength));
+    const QString source = escaped(imageFile);
+
+    QStringList lines;
+    lines << QStringLiteral("<IMG SRC=") + quoted(source) + QStringLiteral(" BORDER=1 USEMAP=")
+            + quoted(u'#' + mapName) + u'>';
+    lines << QStringLiteral("<MAP NAME=") + quoted(mapName) + u'>';
+    for (int i = HotspotTable::FirstRow; i <= HotspotTable::LastRow; ++i) {
+        if (!table.inUse(i))
+            continue;
+        const HotspotRecord &row = table.row(i);
+        const QString kind
+            = row.shapeKind == ShapeRectangle ? QStringLiteral("RECT") : QStringLiteral("POLYGON");
+        lines << QStringLiteral("<AREA SHAPE=") + quoted(kind) + QStringLiteral(" ALT=")
+                + quoted(attribute(row.altText)) + QStringLiteral(" COORDS=")
+                + quoted(attribute(row.coords)) + QStringLiteral(" HREF=")
+                + quoted(attribute(row.url)) + QStringLiteral(" TARGET=")
+                + quoted(attribute(row.targetFrame)) + u'>';
+    }
+    lines << QStringLiteral("<AREA SHAPE=\"DEFAULT\" NOHREF>");
+    lines << QStringLiteral("</MAP>");
+    result.text = lines.join(QStringLiteral("\r\n"));
+    return result;
+}
+
+} // namespace imagemap

@@ -1,0 +1,75 @@
+#include "imagemap/core/imagemapstate.h"
+
+namespace imagemap {
+
+ImageMapState::ImageMapState(int regionCapacity)
+    : m_regions(regionCapacity)
+{ }
+
+bool ImageMapState::hasRoomFor(int points) const
+{
+    // The closing point, a copy of the first one, is added when the shape is stored.
+    return m_vertexCount + points + 1 <= VertexStore::LastIndex;
+}
+
+void ImageMapState::beginShape()
+{
+    m_shapeStart = m_vertexCount + 1;
+    m_shapePending = true;
+}
+
+int ImageMapState::appendPoint(QPoint pixels)
+{
+    if (!m_vertices.set(m_vertexCount + 1, pixels))
+        return 0;
+    return ++m_vertexCount;
+}
+
+void ImageMapState::dropLastPoint()
+{
+    if (m_vertexCount > 1)
+        --m_vertexCount;
+}
+
+void ImageMapState::openPolygon(QPoint twips)
+{
+    m_polygonOpen = true;
+    m_firstVertex = twips;
+    m_lastVertex = twips;
+}
+
+void ImageMapState::resetPolygon()
+{
+    m_polygonOpen = false;
+    m_firstVertex = QPoint();
+    m_lastVertex = QPoint();
+}
+
+void ImageMapState::discardPendingShape()
+{
+    if (!m_shapePending)
+        return;
+    m_segments.removeRange(m_shapeStart, m_vertexCount);
+    m_vertexCount = m_shapeStart - 1;
+    m_shapePending = false;
+    resetPolygon();
+}
+
+void ImageMapState::clearHotspots()
+{
+    for (int row = HotspotTable::FirstRow; row <= HotspotTable::LastRow; ++row) {
+        if (m_hotspots.inUse(row))
+            m_regions.erase(m_hotspots.row(row).region);
+    }
+    m_hotspots.clear();
+    m_segments.clear();
+    m_vertices.clear();
+    m_vertexCount = 1;
+    m_shapeStart = 0;
+    m_shapePending = false;
+    m_currentHotspot = 0;
+    m_pendingShape = 0;
+    resetPolygon();
+}
+
+} // namespace imagemap

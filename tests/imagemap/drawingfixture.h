@@ -1,0 +1,83 @@
+#pragma once
+
+#include "imagemap/core/hotspotdrawing.h"
+#include "imagemap/core/hotspotproperties.h"
+#include "imagemap/core/imagemapstate.h"
+#include "scriptedprompter.h"
+
+#include <QList>
+#include <QPoint>
+
+namespace testsupport {
+
+// An image-map window's state without the window: the drawing and the dialog logic on one
+// state, answered by a scripted prompter, at 15 twips per pixel. Positions are given in image
+// pixels and sent in twips, as the picture would.
+struct DrawingFixture
+{
+    static constexpr int Tpp = 15;
+
+    explicit DrawingFixture(int regionCapacity = imagemap::RegionTable::DefaultCapacity)
+        : state(regionCapacity)
+    { }
+
+    static QPoint tw(QPoint pixels) { return pixels * Tpp; }
+
+    imagemap::DrawingAction press(QPoint pixels, Qt::MouseButton button = Qt::LeftButton,
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        return drawing.press(tw(pixels), button, modifiers);
+    }
+
+    // A left drag with one move on the way; returns what the release asked for.
+    imagemap::DrawingAction drag(QPoint from, QPoint to)
+    {
+        drawing.press(tw(from), Qt::LeftButton, Qt::NoModifier);
+        drawing.move(tw(to), Qt::LeftButton, Qt::NoModifier);
+        return drawing.release(tw(to), Qt::LeftButton);
+    }
+
+    // Ctrl-clicks every point, then releases Ctrl; returns what the key release asked for.
+    imagemap::DrawingAction polygon(const QList<QPoint> &points)
+    {
+        for (const QPoint &p : points) {
+            drawing.press(tw(p), Qt::LeftButton, Qt::ControlModifier);
+            drawing.release(tw(p), Qt::LeftButton);
+        }
+        return drawing.keyRelease(Qt::Key_Control);
+    }
+
+    // Draws a rectangle and stores it with the URL; returns its row (0 when not stored).
+    int storeRectangle(QPoint from, QPoint to, const QString &url = QStringLiteral("a.htm"))
+    {
+        if (drag(from, to) != imagemap::DrawingAction::ShowDialog)
+            return 0;
+        return store(url);
+    }
+
+    int storePolygon(const QList<QPoint> &points, const QString &url = QStringLiteral("p.htm"))
+    {
+        if (polygon(points) != imagemap::DrawingAction::ShowDialog)
+            return 0;
+        return store(url);
+    }
+
+    // Presses OK for a new shape; returns the row that received it (0 when none did).
+    int store(const QString &url)
+    {
+        const int before = firstFree();
+        if (!properties.ok({url, QString(), QString()}))
+            return 0;
+        return state.hotspots().inUse(before) ? before : 0;
+    }
+
+    int firstFree() const { return state.hotspots().firstFreeRow(); }
+    const imagemap::HotspotRecord &row(int i) const { return state.hotspots().row(i); }
+
+    ScriptedPrompter prompter;
+    imagemap::ImageMapState state;
+    imagemap::HotspotDrawing drawing{state, prompter, Tpp};
+    imagemap::HotspotProperties properties{state, prompter};
+};
+
+} // namespace testsupport

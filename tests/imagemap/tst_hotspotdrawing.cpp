@@ -1,0 +1,440 @@
+#include "drawingfixture.h"
+
+#include <QTest>
+#include <memory>
+
+using imagemap::DrawingAction;
+using testsupport::DrawingFixture;
+
+Q_DECLARE_METATYPE(imagemap::DrawingAction)
+
+class TestHotspotDrawing : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<DrawingFixture> f;
+    static QPoint tw(int x, int y) { return DrawingFixture::tw(QPoint(x, y)); }
+
+private slots:
+    void init() { f = std::make_unique<DrawingFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void dragThreshold_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("shape");
+        QTest::addColumn<QString>("coords");
+        // Every drag starts at pixel (50, 20).
+        QTest::newRow("3 right 3 down") << QPoint(53, 23) << false << QString();
+        QTest::newRow("4 right 0 down") << QPoint(54, 20) << true << "50,20,54,20";
+        QTest::newRow("0 right 4 down") << QPoint(50, 24) << true << "50,20,50,24";
+        QTest::newRow("3 right 100 up") << QPoint(53, -80) << false << QString();
+        QTest::newRow("up and left") << QPoint(10, 5) << false << QString();
+        QTest::newRow("down and left") << QPoint(20, 40) << true << "50,20,20,40";
+        QTest::newRow("up and right") << QPoint(80, 0) << true << "50,20,80,0";
+        QTest::newRow("plain") << QPoint(150, 70) << true << "50,20,150,70";
+    }
+    void dragThreshold()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(bool, shape);
+        QFETCH(QString, coords);
+        const DrawingAction action = f->drag(QPoint(50, 20), to);
+        QCOMPARE(action, shape ? DrawingAction::ShowDialog : DrawingAction::None);
+        QVERIFY(!f->drawing.bandShown());
+        QVERIFY(!f->drawing.dragArmed());
+        QCOMPARE(f->state.vertexCount(), shape ? 5 : 1);
+        QCOMPARE(f->state.segments().all().size(), shape ? 4 : 0);
+        if (!shape)
+            return;
+        QCOMPARE(f->state.pendingShape(), imagemap::ShapeRectangle);
+        QCOMPARE(f->state.currentHotspot(), 0);
+        QVERIFY(f->properties.ok({QStringLiteral("a.htm"), {}, {}}));
+        QCOMPARE(f->row(1).coords, coords);
+        QCOMPARE(f->row(1).shapeKind, imagemap::ShapeRectangle);
+    }
+
+    void rectangleCorners()
+    {
+        QCOMPARE(f->drag(QPoint(10, 20), QPoint(110, 70)), DrawingAction::ShowDialog);
+        QCOMPARE(f->state.shapeStart(), 2);
+        QCOMPARE(f->state.vertexCount(), 5);
+        const imagemap::VertexStore &v = f->state.vertices();
+        QCOMPARE(v.at(2), QPoint(10, 20));
+        QCOMPARE(v.at(3), QPoint(110, 20));
+        QCOMPARE(v.at(4), QPoint(110, 70));
+        QCOMPARE(v.at(5), QPoint(10, 70));
+        const imagemap::OutlineSegments &s = f->state.segments();
+        QCOMPARE(s.indexes(), QList<int>({2, 3, 4, 5}));
+        QCOMPARE(s.at(2), (imagemap::OutlineSegment{tw(10, 20), tw(110, 20), true}));
+        QCOMPARE(s.at(3), (imagemap::OutlineSegment{tw(110, 20), tw(110, 70), true}));
+        QCOMPARE(s.at(4), (imagemap::OutlineSegment{tw(10, 70), tw(110, 70), true}));
+        QCOMPARE(s.at(5), (imagemap::OutlineSegment{tw(10, 20), tw(10, 70), true}));
+
+        QVERIFY(f->properties.ok({QStringLiteral("a.htm"), {}, {}}));
+        QCOMPARE(f->state.vertexCount(), 6);
+        QCOMPARE(v.at(6), QPoint(10, 20));
+        QCOMPARE(f->row(1).coords, QStringLiteral("10,20,110,70"));
+        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3,4,5,6"));
+        QVERIFY(f->row(1).region > 0);
+        // The closing point has no segment of its own.
+        QCOMPARE(s.indexes(), QList<int>({2, 3, 4, 5}));
+        QVERIFY(!f->state.dialogOpen());
+    }
+
+    void rubberBand()
+    {
+        f->drawing.press(tw(50, 20), Qt::LeftButton, Qt::NoModifier);
+        QVERIFY(f->drawing.dragArmed());
+        QCOMPARE(f->drawing.pressPoint(), tw(50, 20));
+        QVERIFY(!f->drawing.bandShown());
+        f->drawing.move(tw(52, 21), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(tw(20, 10), Qt::LeftButton, Qt::NoModifier);
+        QVERIFY(f->drawing.bandShown());
+        QCOMPARE(f->drawing.bandAnchor(), tw(50, 20));
+        // Not normalised in twips, normalised for painting.
+        QCOMPARE(f->drawing.bandRect(), (imagemap::BandRect{750, 300, 300, 150}));
+        QCOMPARE(f->drawing.bandPixels(), QRect(QPoint(20, 10), QPoint(50, 20)));
+        // Moves with a modifier held leave the band alone.
+        f->drawing.move(tw(90, 90), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f->drawing.bandRect(), (imagemap::BandRect{750, 300, 300, 150}));
+        f->drawing.windowActivated();
+        QVERIFY(!f->drawing.bandShown());
+        QCOMPARE(f->drawing.bandPixels(), QRect());
+        QCOMPARE(f->drawing.release(tw(20, 10), Qt::LeftButton), DrawingAction::None);
+        QCOMPARE(f->state.vertexCount(), 1);
+    }
+
+    void releaseWithoutMoveUsesPressPoint()
+    {
+        f->drag(QPoint(0, 0), QPoint(300, 300));
+        f->properties.cancel();
+        f->drawing.press(tw(10, 10), Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(f->drawing.release(tw(30, 40), Qt::LeftButton), DrawingAction::ShowDialog);
+        QVERIFY(f->properties.ok({QStringLiteral("a.htm"), {}, {}}));
+        QCOMPARE(f->row(1).coords, QStringLiteral("10,10,30,40"));
+    }
+
+    void inputsThatDrawNothing()
+    {
+        // A move without a press and a middle-button drag leave no band and no shape.
+        f->drawing.move(tw(20, 10), Qt::LeftButton, Qt::NoModifier);
+        QVERIFY(!f->drawing.bandShown());
+        QCOMPARE(f->drawing.release(tw(40, 40), Qt::LeftButton), DrawingAction::None);
+        QCOMPARE(f->press(QPoint(10, 10), Qt::MiddleButton), DrawingAction::None);
+        f->drawing.move(tw(60, 60), Qt::MiddleButton, Qt::NoModifier);
+        QCOMPARE(f->drawing.release(tw(60, 60), Qt::MiddleButton), DrawingAction::None);
+        QCOMPARE(f->state.vertexCount(), 1);
+    }
+
+    void triangleExample()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(200, 200), QPoint(220, 220)), 1);
+        QCOMPARE(f->state.vertexCount(), 6);
+        QCOMPARE(f->polygon({QPoint(50, 10), QPoint(90, 60), QPoint(10, 60)}),
+            DrawingAction::ShowDialog);
+        QCOMPARE(f->state.pendingShape(), imagemap::ShapePolygon);
+        QCOMPARE(f->state.shapeStart(), 7);
+        const imagemap::OutlineSegments &s = f->state.segments();
+        // Segment 7 is the closing edge from the first to the latest vertex.
+        QCOMPARE(s.at(7), (imagemap::OutlineSegment{tw(50, 10), tw(10, 60), true}));
+        QCOMPARE(s.at(8), (imagemap::OutlineSegment{tw(50, 10), tw(90, 60), true}));
+        QCOMPARE(s.at(9), (imagemap::OutlineSegment{tw(90, 60), tw(10, 60), true}));
+
+        QCOMPARE(f->store(QStringLiteral("b.htm")), 2);
+        QCOMPARE(f->row(2).coords, QStringLiteral("50,10,90,60,10,60,50,10"));
+        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("7,8,9,10"));
+        QCOMPARE(f->row(2).shapeKind, imagemap::ShapePolygon);
+        QVERIFY(!f->state.polygonOpen());
+
+        QCOMPARE(f->press(QPoint(50, 40), Qt::RightButton), DrawingAction::ShowDialog);
+        QCOMPARE(f->state.currentHotspot(), 2);
+        f->prompter.answer(platform::MessageAnswer::Yes);
+        QVERIFY(f->properties.remove());
+        QCOMPARE(s.indexes(), QList<int>({2, 3, 4, 5}));
+        QVERIFY(!f->state.hotspots().inUse(2));
+        QCOMPARE(f->state.regions().count(), 1);
+        // Indexes of a deleted stored shape are not given back.
+        QCOMPARE(f->state.vertexCount(), 10);
+    }
+
+    void vertexModifiers_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+        QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+    }
+    void vertexModifiers()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        f->press(QPoint(30, 40), Qt::LeftButton, modifiers);
+        QVERIFY(f->state.polygonOpen());
+        QVERIFY(!f->drawing.dragArmed());
+        QCOMPARE(f->state.vertexCount(), 2);
+        QCOMPARE(f->state.firstVertex(), tw(30, 40));
+        QCOMPARE(f->state.lastVertex(), tw(30, 40));
+        // The first vertex makes the closing segment, of zero length so far.
+        QCOMPARE(
+            f->state.segments().at(2), (imagemap::OutlineSegment{tw(30, 40), tw(30, 40), true}));
+    }
+
+    void ctrlReleaseWithoutPolygon()
+    {
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        f->press(QPoint(5, 5), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Shift), DrawingAction::None);
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::ShowDialog);
+        // One vertex is a polygon too: the point and its closing copy.
+        QCOMPARE(f->store(QStringLiteral("one.htm")), 1);
+        QCOMPARE(f->row(1).coords, QStringLiteral("5,5,5,5"));
+        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3"));
+    }
+
+    void inputWaitsForOpenShape()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(100, 100)), 1);
+        f->press(QPoint(10, 10), Qt::LeftButton, Qt::ControlModifier);
+        // A plain drag or a right-click would start over the open polygon's points.
+        QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
+        QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::None);
+        QCOMPARE(f->state.vertexCount(), 7);
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::ShowDialog);
+        // While the dialog is shown nothing reaches the drawing.
+        QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
+        QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::None);
+        QCOMPARE(f->drawing.selectionNotified(1, 2, 3, 4), DrawingAction::None);
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->state.vertexCount(), 7);
+        QVERIFY(f->properties.cancel());
+        QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::ShowDialog);
+        QVERIFY(f->properties.cancel());
+    }
+
+    void overlapLowestRowWins_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("row");
+        QTest::newRow("overlap") << QPoint(60, 60) << 1;
+        QTest::newRow("first only") << QPoint(20, 20) << 1;
+        QTest::newRow("second only") << QPoint(120, 120) << 2;
+        QTest::newRow("outside") << QPoint(200, 10) << 0;
+    }
+    void overlapLowestRowWins()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, row);
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
+        QCOMPARE(f->storeRectangle(QPoint(50, 50), QPoint(150, 150)), 2);
+        const DrawingAction action = f->press(at, Qt::RightButton);
+        QCOMPARE(action, row ? DrawingAction::ShowDialog : DrawingAction::None);
+        QCOMPARE(f->state.currentHotspot(), row);
+        QCOMPARE(f->state.dialogOpen(), row != 0);
+    }
+
+    void overlapFollowsRowsNotDrawing()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
+        QCOMPARE(f->storeRectangle(QPoint(200, 200), QPoint(300, 300)), 2);
+        QCOMPARE(f->press(QPoint(20, 20), Qt::RightButton), DrawingAction::ShowDialog);
+        f->prompter.answer(platform::MessageAnswer::Yes);
+        QVERIFY(f->properties.remove());
+        // Drawn last but stored in row 1, so it wins over row 2 where they overlap.
+        QCOMPARE(f->storePolygon({QPoint(250, 150), QPoint(350, 250), QPoint(250, 350)}), 1);
+        QCOMPARE(f->press(QPoint(280, 250), Qt::RightButton), DrawingAction::ShowDialog);
+        QCOMPARE(f->state.currentHotspot(), 1);
+        QVERIFY(f->properties.cancel());
+    }
+
+    void degenerateShapesNeverHit_data()
+    {
+        QTest::addColumn<QList<QPoint>>("points");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("one vertex") << QList<QPoint>({QPoint(40, 40)}) << QPoint(40, 40);
+        QTest::newRow("two vertices")
+            << QList<QPoint>({QPoint(10, 10), QPoint(90, 10)}) << QPoint(50, 10);
+        QTest::newRow("same point twice")
+            << QList<QPoint>({QPoint(10, 10), QPoint(10, 10), QPoint(60, 60)}) << QPoint(30, 30);
+        QTest::newRow("in a line")
+            << QList<QPoint>({QPoint(10, 10), QPoint(50, 50), QPoint(90, 90)}) << QPoint(50, 50);
+    }
+    void degenerateShapesNeverHit()
+    {
+        QFETCH(QList<QPoint>, points);
+        QFETCH(QPoint, at);
+        QCOMPARE(f->storePolygon(points), 1);
+        QCOMPARE(f->press(at, Qt::RightButton), DrawingAction::None);
+        QCOMPARE(f->prompter.beeps(), 0);
+    }
+
+    void failingRegionBeepsAndGoesOn()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 2);
+        f->state.regions().erase(f->row(1).region);
+        QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::ShowDialog);
+        QCOMPARE(f->prompter.beeps(), 1);
+        QCOMPARE(f->state.currentHotspot(), 2);
+        QVERIFY(f->properties.cancel());
+    }
+
+    void pointerDisplay_data()
+    {
+        QTest::addColumn<QPoint>("twips");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("example") << tw(120, 45) << "120,45";
+        QTest::newRow("top-left") << QPoint(0, 0) << "0,0";
+        QTest::newRow("rounded down") << QPoint(1807, 682) << "120,45";
+        QTest::newRow("rounded up") << QPoint(1793, 668) << "120,45";
+        QTest::newRow("left of picture") << tw(-3, 7) << "-3,7";
+    }
+    void pointerDisplay()
+    {
+        QFETCH(QPoint, twips);
+        QFETCH(QString, text);
+        QCOMPARE(f->drawing.xyText(), QString());
+        f->drawing.move(twips, Qt::NoButton, Qt::NoModifier);
+        QCOMPARE(f->drawing.xyText(), text);
+        f->drawing.pointerLeft();
+        QCOMPARE(f->drawing.xyText(), QString());
+    }
+
+    void otherTwipsPerPixel()
+    {
+        imagemap::HotspotDrawing drawing(f->state, f->prompter, 12);
+        drawing.move(QPoint(1440, 120), Qt::NoButton, Qt::NoModifier);
+        QCOMPARE(drawing.xyText(), QStringLiteral("120,10"));
+        // 3 pixels at 12 twips per pixel are 36 twips: too short.
+        drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(drawing.release(QPoint(47, 47), Qt::LeftButton), DrawingAction::None);
+        drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(drawing.release(QPoint(48, 0), Qt::LeftButton), DrawingAction::ShowDialog);
+        QCOMPARE(f->state.vertices().at(3), QPoint(4, 0));
+        QVERIFY(f->properties.cancel());
+    }
+
+    void windowCancel_data()
+    {
+        QTest::addColumn<bool>("storedFirst");
+        QTest::addColumn<bool>("openPolygon");
+        QTest::addColumn<DrawingAction>("action");
+        QTest::addColumn<int>("vertexCount");
+        QTest::addColumn<int>("segments");
+        QTest::newRow("nothing drawn") << false << false << DrawingAction::CloseWindow << 1 << 0;
+        QTest::newRow("open polygon only") << false << true << DrawingAction::None << 1 << 0;
+        QTest::newRow("stored shape") << true << false << DrawingAction::None << 6 << 4;
+        QTest::newRow("open polygon after stored") << true << true << DrawingAction::None << 6 << 4;
+    }
+    void windowCancel()
+    {
+        QFETCH(bool, storedFirst);
+        QFETCH(bool, openPolygon);
+        QFETCH(DrawingAction, action);
+        QFETCH(int, vertexCount);
+        QFETCH(int, segments);
+        if (storedFirst)
+            QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
+        if (openPolygon) {
+            f->press(QPoint(10, 200), Qt::LeftButton, Qt::ControlModifier);
+            f->press(QPoint(90, 200), Qt::LeftButton, Qt::ControlModifier);
+        }
+        QCOMPARE(f->drawing.cancel(), action);
+        QCOMPARE(f->state.vertexCount(), vertexCount);
+        QCOMPARE(f->state.segments().all().size(), segments);
+        QVERIFY(!f->state.polygonOpen());
+        QCOMPARE(f->state.hotspots().usedCount(), storedFirst ? 1 : 0);
+        // Releasing Ctrl after the polygon was dropped opens nothing.
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+    }
+
+    void windowCancelWithDialogShown()
+    {
+        f->drag(QPoint(10, 10), QPoint(100, 100));
+        QCOMPARE(f->drawing.cancel(), DrawingAction::CloseDialog);
+        QCOMPARE(f->state.vertexCount(), 5);
+        QVERIFY(f->properties.cancel());
+        QCOMPARE(f->state.vertexCount(), 1);
+        QCOMPARE(f->drawing.cancel(), DrawingAction::CloseWindow);
+    }
+
+    void clearHotspotsGivesEverythingBack()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
+        QCOMPARE(f->storePolygon({QPoint(5, 5), QPoint(40, 5), QPoint(5, 40)}), 2);
+        f->press(QPoint(10, 200), Qt::LeftButton, Qt::ControlModifier);
+        f->drawing.clearHotspots();
+        QCOMPARE(f->state.hotspots().usedCount(), 0);
+        QCOMPARE(f->state.regions().count(), 0);
+        QVERIFY(f->state.segments().all().isEmpty());
+        QCOMPARE(f->state.vertexCount(), 1);
+        QCOMPARE(f->state.shapeStart(), 0);
+        QVERIFY(!f->state.polygonOpen());
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
+        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3,4,5,6"));
+    }
+
+    void selectionNotification()
+    {
+        QCOMPARE(f->storePolygon({QPoint(5, 5), QPoint(40, 5), QPoint(5, 40)}), 1);
+        f->prompter.answer(platform::MessageAnswer::Ok);
+        QCOMPARE(f->drawing.selectionNotified(10, 20, 110, 70), DrawingAction::ShowDialogModeless);
+        QCOMPARE(f->prompter.lastText(), QStringLiteral("Select"));
+        QCOMPARE(f->state.shapeStart(), 6);
+        QCOMPARE(
+            f->state.segments().at(6), (imagemap::OutlineSegment{tw(10, 20), tw(110, 20), true}));
+        QCOMPARE(
+            f->state.segments().at(7), (imagemap::OutlineSegment{tw(110, 20), tw(110, 70), true}));
+        QCOMPARE(f->state.vertices().at(8), QPoint(110, 70));
+        QVERIFY(f->state.dialogOpen());
+        QCOMPARE(f->store(QStringLiteral("sel.htm")), 2);
+        QCOMPARE(f->row(2).coords, QStringLiteral("10,20,110,70"));
+        QCOMPARE(f->row(2).shapeKind, imagemap::ShapeRectangle);
+    }
+
+    void capacity()
+    {
+        // Each stored rectangle takes five points; the first starts at index 2.
+        for (int i = 0; i < 19; ++i)
+            QCOMPARE(f->storeRectangle(QPoint(i, 0), QPoint(i + 10, 10)), i + 1);
+        QCOMPARE(f->state.vertexCount(), 96);
+
+        // Four corners and a closing point would need index 100.
+        f->prompter.answer(platform::MessageAnswer::Ok);
+        QCOMPARE(f->drag(QPoint(0, 50), QPoint(50, 90)), DrawingAction::None);
+        QCOMPARE(f->prompter.lastText(), imagemap::capacityMessage());
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(f->state.vertexCount(), 96);
+        QCOMPARE(f->state.segments().all().size(), 19 * 4);
+
+        // A third vertex (index 99) would leave no room for the closing point: the whole
+        // polygon goes, outline and points.
+        f->press(QPoint(0, 50), Qt::LeftButton, Qt::ControlModifier);
+        f->press(QPoint(50, 50), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f->state.vertexCount(), 98);
+        f->prompter.answer(platform::MessageAnswer::Ok);
+        f->press(QPoint(50, 90), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f->prompter.lastText(), imagemap::capacityMessage());
+        QVERIFY(!f->state.polygonOpen());
+        QCOMPARE(f->state.vertexCount(), 96);
+        QCOMPARE(f->state.segments().all().size(), 19 * 4);
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+
+        // Two vertices and the closing point still fit exactly.
+        QCOMPARE(f->storePolygon({QPoint(0, 50), QPoint(50, 50)}), 20);
+        QCOMPARE(f->state.vertexCount(), 99);
+        QCOMPARE(f->row(20).pointIndexes, QStringLiteral("97,98,99"));
+
+        f->prompter.answer(platform::MessageAnswer::Ok);
+        f->press(QPoint(0, 50), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f->state.vertexCount(), 99);
+        QCOMPARE(f->prompter.shown().size(), 3);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHotspotDrawing)
+#include "tst_hotspotdrawing.moc"

@@ -1,0 +1,257 @@
+#include "drawingfixture.h"
+
+#include <QTest>
+#include <memory>
+
+using imagemap::DrawingAction;
+using imagemap::HotspotLink;
+using platform::MessageAnswer;
+using testsupport::DrawingFixture;
+
+Q_DECLARE_METATYPE(platform::MessageAnswer)
+
+class TestHotspotProperties : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<DrawingFixture> f;
+
+    // Stores three rectangles side by side in rows 1 to 3.
+    void storeThree()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50), QStringLiteral("1.htm")), 1);
+        QCOMPARE(f->storeRectangle(QPoint(60, 0), QPoint(110, 50), QStringLiteral("2.htm")), 2);
+        QCOMPARE(f->storeRectangle(QPoint(120, 0), QPoint(170, 50), QStringLiteral("3.htm")), 3);
+    }
+
+private slots:
+    void init() { f = std::make_unique<DrawingFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void urlCheck_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("three blanks") << "   " << false;
+        QTest::newRow("tab") << "\t" << false;
+        QTest::newRow("url") << "a.htm" << true;
+        QTest::newRow("url with blanks") << "  a.htm " << true;
+    }
+    void urlCheck()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, accepted);
+        f->drag(QPoint(10, 10), QPoint(60, 60));
+        if (!accepted)
+            f->prompter.answer(MessageAnswer::Ok);
+        QCOMPARE(f->properties.ok({url, QString(), QString()}), accepted);
+        QCOMPARE(f->state.dialogOpen(), !accepted);
+        QCOMPARE(f->state.hotspots().usedCount(), accepted ? 1 : 0);
+        if (accepted) {
+            // Stored as typed; only the HTML trims.
+            QCOMPARE(f->row(1).url, url);
+            QCOMPARE(f->row(1).altText, QString());
+            QCOMPARE(f->row(1).targetFrame, QString());
+            return;
+        }
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.lastText(), QStringLiteral("Please enter the URL"));
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(f->prompter.shown().last().buttons, platform::MessageButtons::Ok);
+        QCOMPARE(f->state.vertexCount(), 5);
+        // The shape is still there for a second try.
+        QVERIFY(f->properties.ok({QStringLiteral("b.htm"), {}, {}}));
+        QCOMPARE(f->row(1).coords, QStringLiteral("10,10,60,60"));
+    }
+
+    void activationAndUpdate()
+    {
+        f->drag(QPoint(10, 10), QPoint(60, 60));
+        QCOMPARE(f->properties.activation(), HotspotLink());
+        const HotspotLink first{
+            QStringLiteral("a.htm"), QStringLiteral("Alpha"), QStringLiteral("main")};
+        QVERIFY(f->properties.ok(first));
+        const imagemap::HotspotRecord stored = f->row(1);
+
+        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
+        QCOMPARE(f->properties.activation(), first);
+        const HotspotLink changed{QStringLiteral(" b.htm "), QString(), QStringLiteral("_top")};
+        QVERIFY(f->properties.ok(changed));
+        QCOMPARE(f->row(1).url, changed.url);
+        QCOMPARE(f->row(1).altText, QString());
+        QCOMPARE(f->row(1).targetFrame, changed.targetFrame);
+        QCOMPARE(f->row(1).coords, stored.coords);
+        QCOMPARE(f->row(1).pointIndexes, stored.pointIndexes);
+        QCOMPARE(f->row(1).region, stored.region);
+        QCOMPARE(f->state.vertexCount(), 6);
+        QCOMPARE(f->state.currentHotspot(), 0);
+        QVERIFY(!f->state.dialogOpen());
+    }
+
+    void cancelKeepsExisting()
+    {
+        storeThree();
+        f->press(QPoint(70, 10), Qt::RightButton);
+        QVERIFY(f->properties.cancel());
+        QCOMPARE(f->state.hotspots().usedCount(), 3);
+        QCOMPARE(f->state.segments().all().size(), 12);
+        QCOMPARE(f->state.vertexCount(), 16);
+        QCOMPARE(f->state.currentHotspot(), 0);
+    }
+
+    void newShapeGivesPointsBack_data()
+    {
+        QTest::addColumn<bool>("useDelete");
+        QTest::addColumn<bool>("polygon");
+        QTest::newRow("cancel rectangle") << false << false;
+        QTest::newRow("delete rectangle") << true << false;
+        QTest::newRow("cancel polygon") << false << true;
+        QTest::newRow("delete polygon") << true << true;
+    }
+    void newShapeGivesPointsBack()
+    {
+        QFETCH(bool, useDelete);
+        QFETCH(bool, polygon);
+        QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
+        if (polygon)
+            f->polygon({QPoint(60, 0), QPoint(90, 0), QPoint(60, 40)});
+        else
+            f->drag(QPoint(60, 0), QPoint(110, 50));
+        QCOMPARE(f->state.segments().all().size(), polygon ? 7 : 8);
+        // A new shape is removed without a question.
+        QVERIFY(useDelete ? f->properties.remove() : f->properties.cancel());
+        QCOMPARE(f->state.vertexCount(), 6);
+        QCOMPARE(f->state.segments().indexes(), QList<int>({2, 3, 4, 5}));
+        QVERIFY(!f->state.polygonOpen());
+        QVERIFY(!f->state.dialogOpen());
+        QCOMPARE(f->state.hotspots().usedCount(), 1);
+        // The next shape starts at the same index.
+        QCOMPARE(f->storeRectangle(QPoint(60, 0), QPoint(110, 50)), 2);
+        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("7,8,9,10,11"));
+    }
+
+    void deleteQuestion_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("yes") << MessageAnswer::Yes << true;
+        QTest::newRow("no") << MessageAnswer::No << false;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << false;
+    }
+    void deleteQuestion()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, deleted);
+        storeThree();
+        const int regions = f->state.regions().count();
+        QCOMPARE(f->press(QPoint(70, 10), Qt::RightButton), DrawingAction::ShowDialog);
+        f->prompter.answer(answer);
+        QCOMPARE(f->properties.remove(), deleted);
+        const auto &box = f->prompter.shown().last();
+        QCOMPARE(box.text, QStringLiteral("Are you sure you want to delete this hotspot?"));
+        QCOMPARE(box.icon, platform::MessageIcon::Question);
+        QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
+        QCOMPARE(f->state.dialogOpen(), !deleted);
+        QCOMPARE(f->state.currentHotspot(), deleted ? 0 : 2);
+        QCOMPARE(f->state.hotspots().inUse(2), !deleted);
+        QCOMPARE(f->state.regions().count(), deleted ? regions - 1 : regions);
+        const QList<int> all{2, 3, 4, 5, 7, 8, 9, 10, 12, 13, 14, 15};
+        const QList<int> without{2, 3, 4, 5, 12, 13, 14, 15};
+        QCOMPARE(f->state.segments().indexes(), deleted ? without : all);
+        QCOMPARE(f->state.vertexCount(), 16);
+        if (!deleted)
+            QVERIFY(f->properties.cancel());
+    }
+
+    void deletedRowIsReused()
+    {
+        storeThree();
+        f->press(QPoint(70, 10), Qt::RightButton);
+        f->prompter.answer(MessageAnswer::Yes);
+        QVERIFY(f->properties.remove());
+        QCOMPARE(f->firstFree(), 2);
+        QCOMPARE(f->storePolygon(
+                     {QPoint(0, 100), QPoint(50, 100), QPoint(0, 150)}, QStringLiteral("new.htm")),
+            2);
+        QCOMPARE(f->row(2).url, QStringLiteral("new.htm"));
+        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("17,18,19,20"));
+        QCOMPARE(f->firstFree(), 4);
+    }
+
+    void regionFailureKeepsDialogOpen()
+    {
+        DrawingFixture g(1);
+        QCOMPARE(g.storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
+        g.drag(QPoint(60, 0), QPoint(110, 50));
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            g.prompter.answer(MessageAnswer::Ok);
+            QVERIFY(!g.properties.ok({QStringLiteral("b.htm"), {}, {}}));
+            QCOMPARE(g.prompter.lastText(),
+                QStringLiteral("Capacity reached.  Please re-open image file."));
+            QCOMPARE(g.prompter.shown().last().icon, platform::MessageIcon::Exclamation);
+            // The closing point is taken back, so a second OK does not add another one.
+            QCOMPARE(g.state.vertexCount(), 10);
+            QVERIFY(g.state.dialogOpen());
+            QCOMPARE(g.state.segments().all().size(), 8);
+            QCOMPARE(g.state.hotspots().usedCount(), 1);
+        }
+        QVERIFY(g.properties.cancel());
+        QCOMPARE(g.state.vertexCount(), 6);
+        QCOMPARE(g.state.segments().all().size(), 4);
+        QCOMPARE(g.prompter.pendingAnswers(), 0);
+    }
+
+    void fullTableStoresNothingSilently()
+    {
+        imagemap::HotspotTable &table = f->state.hotspots();
+        for (int row = 1; row <= 99; ++row) {
+            table.row(row).region = f->state.regions().create(QPolygon(QRect(0, 0, 5, 5)));
+            table.row(row).url = QStringLiteral("full.htm");
+        }
+        QCOMPARE(f->state.regions().count(), 99);
+        f->drag(QPoint(10, 10), QPoint(60, 60));
+        QVERIFY(f->properties.ok({QStringLiteral("x.htm"), {}, {}}));
+        QCOMPARE(f->prompter.shown().size(), 0);
+        QCOMPARE(table.usedCount(), 99);
+        QCOMPARE(table.row(1).url, QStringLiteral("full.htm"));
+        // The region made for the shape is freed again.
+        QCOMPARE(f->state.regions().count(), 99);
+        QCOMPARE(f->state.segments().all().size(), 4);
+        QVERIFY(!f->state.dialogOpen());
+    }
+
+    void safeInAnyState()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
+        // A second Cancel, Delete or OK after the shape was stored touches nothing.
+        QVERIFY(f->properties.cancel());
+        QVERIFY(f->properties.remove());
+        QVERIFY(f->properties.ok({QStringLiteral("again.htm"), {}, {}}));
+        QCOMPARE(f->state.vertexCount(), 6);
+        QCOMPARE(f->state.segments().all().size(), 4);
+        QCOMPARE(f->state.hotspots().usedCount(), 1);
+        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+
+        // The edited row was emptied under the dialog (a new image was opened).
+        f->press(QPoint(10, 10), Qt::RightButton);
+        f->drawing.clearHotspots();
+        QCOMPARE(f->properties.activation(), HotspotLink());
+        QVERIFY(f->properties.ok({QStringLiteral("late.htm"), {}, {}}));
+        QCOMPARE(f->state.hotspots().usedCount(), 0);
+        QCOMPARE(f->row(1).url, QString());
+        f->state.setCurrentHotspot(1);
+        f->state.setDialogOpen(true);
+        f->prompter.answer(MessageAnswer::Yes);
+        QVERIFY(f->properties.remove());
+        QCOMPARE(f->state.hotspots().usedCount(), 0);
+        QVERIFY(!f->state.dialogOpen());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHotspotProperties)
+#include "tst_hotspotproperties.moc"

@@ -1,0 +1,208 @@
+#include "imagemap/core/imagemaphtml.h"
+
+#include <QTest>
+
+using imagemap::buildImageMap;
+using imagemap::HotspotTable;
+
+namespace {
+
+void setRow(HotspotTable &table, int row, int kind, const QString &coords, const QString &url,
+    const QString &alt, const QString &target)
+{
+    imagemap::HotspotRecord &r = table.row(row);
+    r.region = row + 100;
+    r.shapeKind = kind;
+    r.coords = coords;
+    r.url = url;
+    r.altText = alt;
+    r.targetFrame = target;
+}
+
+// The two hotspots of the worked example.
+HotspotTable exampleTable()
+{
+    HotspotTable table;
+    setRow(table, 1, imagemap::ShapeRectangle, QStringLiteral("10,20,110,70"),
+        QStringLiteral("a.htm"), QStringLiteral("Alpha"), QString());
+    setRow(table, 2, imagemap::ShapePolygon, QStringLiteral("50,10,90,60,10,60,50,10"),
+        QStringLiteral("b.htm"), QString(), QStringLiteral("main"));
+    return table;
+}
+
+QByteArray joined(const QList<QByteArray> &lines)
+{
+    QByteArray text;
+    for (const QByteArray &line : lines)
+        text += (text.isEmpty() ? "" : "\r\n") + line;
+    return text;
+}
+
+} // namespace
+
+class TestImageMapHtml : public QObject
+{
+    Q_OBJECT
+private slots:
+    void workedExample_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("img");
+        QTest::addColumn<QByteArray>("map");
+        QTest::newRow("mixed case") << "/web/Photo.GIF"
+                                    << QByteArray("<IMG SRC=\"Photo.GIF\" BORDER=1 "
+                                                  "USEMAP=\"#Photo\">")
+                                    << QByteArray("<MAP NAME=\"Photo\">");
+        QTest::newRow("lower case") << "/web/photo.gif"
+                                    << QByteArray("<IMG SRC=\"photo.gif\" BORDER=1 "
+                                                  "USEMAP=\"#photo\">")
+                                    << QByteArray("<MAP NAME=\"photo\">");
+        QTest::newRow("backslashes") << "C:\\WEB\\photo.gif"
+                                     << QByteArray("<IMG SRC=\"photo.gif\" BORDER=1 "
+                                                   "USEMAP=\"#photo\">")
+                                     << QByteArray("<MAP NAME=\"photo\">");
+    }
+    void workedExample()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, img);
+        QFETCH(QByteArray, map);
+        const imagemap::ImageMapHtml html = buildImageMap(path, exampleTable());
+        QVERIFY(html.succeeded());
+        QCOMPARE(html.text.toLatin1(),
+            joined({img, map,
+                "<AREA SHAPE=\"RECT\" ALT=\"Alpha\" COORDS=\"10,20,110,70\" HREF=\"a.htm\" "
+                "TARGET=\"\">",
+                "<AREA SHAPE=\"POLYGON\" ALT=\"\" COORDS=\"50,10,90,60,10,60,50,10\" "
+                "HREF=\"b.htm\" TARGET=\"main\">",
+                "<AREA SHAPE=\"DEFAULT\" NOHREF>", "</MAP>"}));
+        QVERIFY(!html.text.endsWith(u'\n'));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("mapName");
+        QTest::newRow("jpg") << "/home/u/Photo.JPG"
+                             << "Photo.JPG"
+                             << "Photo";
+        QTest::newRow("jpeg") << "/x/pic.jpeg"
+                              << "pic.jpeg"
+                              << "pic.";
+        QTest::newRow("backslash after slash") << "/web/a\\b.gif"
+                                               << "b.gif"
+                                               << "b";
+        QTest::newRow("slash after backslash") << "C:\\web/b.gif"
+                                               << "b.gif"
+                                               << "b";
+        QTest::newRow("blank in name") << "/web/my photo.gif"
+                                       << "my photo.gif"
+                                       << "my photo";
+        QTest::newRow("quote in name") << "/web/a\"b.gif"
+                                       << "a&quot;b.gif"
+                                       << "a&quot;b";
+        QTest::newRow("five characters") << "/w/a.gif"
+                                         << "a.gif"
+                                         << "a";
+    }
+    void names()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, source);
+        QFETCH(QString, mapName);
+        const imagemap::ImageMapHtml html = buildImageMap(path, HotspotTable());
+        QVERIFY(html.succeeded());
+        // No hotspots: the IMG, MAP, DEFAULT and closing lines only.
+        QCOMPARE(html.text,
+            QStringLiteral("<IMG SRC=\"%1\" BORDER=1 USEMAP=\"#%2\">\r\n<MAP NAME=\"%2\">\r\n"
+                           "<AREA SHAPE=\"DEFAULT\" NOHREF>\r\n</MAP>")
+                .arg(source, mapName));
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("nothing open") << QString() << "no image file";
+        QTest::newRow("dialog pattern") << "*.gif;*.jpg"
+                                        << "*.gif;*.jpg";
+        QTest::newRow("bare name") << "photo.gif"
+                                   << "photo.gif";
+        QTest::newRow("folder only") << "/web/"
+                                     << "too short";
+        QTest::newRow("extension only") << "/web/.gif"
+                                        << ".gif";
+        QTest::newRow("three characters") << "C:\\a.g"
+                                          << "a.g";
+    }
+    void errors()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, mentions);
+        const imagemap::ImageMapHtml html = buildImageMap(path, exampleTable());
+        QVERIFY(!html.succeeded());
+        QVERIFY(html.text.isEmpty());
+        QVERIFY2(html.error.contains(mentions), qPrintable(html.error));
+    }
+
+    void fieldValues_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("alt");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("trimmed") << 1 << "  a.htm "
+                                 << " Alpha  "
+                                 << " main "
+                                 << R"(<AREA SHAPE="RECT" ALT="Alpha" COORDS="1,2,3,4" )"
+                                    R"(HREF="a.htm" TARGET="main">)";
+        QTest::newRow("quote in url")
+            << 1 << R"(a.htm" onmouseover="x)"
+            << "say \"hi\""
+            << ""
+            << R"(<AREA SHAPE="RECT" ALT="say &quot;hi&quot;" COORDS="1,2,3,4" )"
+               R"(HREF="a.htm&quot; onmouseover=&quot;x" TARGET="">)";
+        QTest::newRow("brackets copied") << 2 << "q.cgi?a=1&b=<2>"
+                                         << ""
+                                         << ""
+                                         << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="1,2,3,4" )"
+                                            R"(HREF="q.cgi?a=1&b=<2>" TARGET="">)";
+        QTest::newRow("unknown kind") << 0 << "z.htm"
+                                      << ""
+                                      << ""
+                                      << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="1,2,3,4" )"
+                                         R"(HREF="z.htm" TARGET="">)";
+    }
+    void fieldValues()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, url);
+        QFETCH(QString, alt);
+        QFETCH(QString, target);
+        QFETCH(QString, line);
+        HotspotTable table;
+        setRow(table, 5, kind, QStringLiteral("1,2,3,4"), url, alt, target);
+        const QStringList lines
+            = buildImageMap(QStringLiteral("/a/b.gif"), table).text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[2], line);
+    }
+
+    void rowOrderWithGap()
+    {
+        HotspotTable table = exampleTable();
+        setRow(table, 4, imagemap::ShapeRectangle, QStringLiteral("0,0,5,5"),
+            QStringLiteral("d.htm"), QString(), QString());
+        table.clearRow(1);
+        const QStringList lines
+            = buildImageMap(QStringLiteral("/a/b.gif"), table).text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 6);
+        QVERIFY(lines[2].contains(QStringLiteral("HREF=\"b.htm\"")));
+        QVERIFY(lines[3].contains(QStringLiteral("HREF=\"d.htm\"")));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestImageMapHtml)
+#include "tst_imagemaphtml.moc"
