@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace frameset {
+
+// The vertical scroll-bar mark at a cell's right edge. Twips.
+struct ScrollBarView
+{
+    float left = 0;
+    float top = 0;
+    float height = 0;
+    bool visible = false;
+
+    bool operator==(const ScrollBarView &other) const = default;
+};
+
+// One cell of a design: its rectangle in twips (client coordinates of the designer window),
+// its split path and its scroll-bar view.
+struct CellView
+{
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    // Digit string; "0" for the root cell, otherwise one digit 1 (first side) or 2 (second
+    // side) per split on the way down from the whole area.
+    QString path = QStringLiteral("0");
+    ScrollBarView scroll;
+
+    float right() const { return left + width; }
+    float bottom() const { return top + height; }
+
+    bool operator==(const CellView &other) const = default;
+};
+
+} // namespace frameset

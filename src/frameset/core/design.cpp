@@ -1,0 +1,38 @@
+#include "frameset/core/design.h"
+
+namespace frameset {
+
+Design::Design()
+    : m_cells{CellView{}}
+{ }
+
+bool Design::appendCell(const CellView &cell)
+{
+    if (m_cells.size() >= MaxCells)
+        return false;
+    m_cells.append(cell);
+    return true;
+}
+
+void Design::removeCell(int i)
+{
+    if (i < 0 || i >= m_cells.size() || m_cells.size() == 1)
+        return;
+    m_cells.removeAt(i);
+}
+
+void Design::truncateToRoot()
+{
+    m_cells.resize(1);
+}
+
+int Design::findCell(const QString &path) const
+{
+    for (int i = 0; i < m_cells.size(); ++i) {
+        if (m_cells[i].path == path)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace frameset

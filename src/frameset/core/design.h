@@ -1,0 +1,56 @@
+#pragma once
+
+#include "frameset/core/cellview.h"
+#include "frameset/core/framepropertytable.h"
+
+#include <QList>
+#include <QString>
+
+namespace frameset {
+
+// What a spec file stores of a frameset design: the cells 0..LastCellIndex with geometry, split
+// paths and scroll-bar views, the layout text, the frame property records and the Borders
+// setting. A design always has at least cell 0 and at most MaxCells cells.
+class Design
+{
+public:
+    static constexpr int MaxCells = FramePropertyTable::RecordCount;
+
+    // One root cell with path "0" and no size, an empty layout, empty records, Borders on.
+    Design();
+
+    int LastCellIndex() const { return int(m_cells.size()) - 1; }
+    const QList<CellView> &cells() const { return m_cells; }
+    const CellView &cell(int i) const { return m_cells.at(i); }
+    CellView &cell(int i) { return m_cells[i]; }
+    bool hasCell(int i) const { return i >= 0 && i < m_cells.size(); }
+
+    // Adds a cell with the next number; false (and no change) when MaxCells exist.
+    bool appendCell(const CellView &cell);
+    // Removes cell i (never the only cell); the cells above it move down one number.
+    void removeCell(int i);
+    // Drops every cell but cell 0.
+    void truncateToRoot();
+
+    // The first cell in number order whose path is exactly `path`; -1 when none is.
+    int findCell(const QString &path) const;
+
+    const QString &LayoutText() const { return m_layoutText; }
+    void setLayoutText(const QString &text) { m_layoutText = text; }
+
+    const FramePropertyTable &properties() const { return m_properties; }
+    FramePropertyTable &properties() { return m_properties; }
+
+    bool bordersOn() const { return m_bordersOn; }
+    void setBordersOn(bool on) { m_bordersOn = on; }
+
+    bool operator==(const Design &other) const = default;
+
+private:
+    QList<CellView> m_cells;
+    QString m_layoutText;
+    FramePropertyTable m_properties;
+    bool m_bordersOn = true;
+};
+
+} // namespace frameset

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "frameset/core/design.h"
+#include "frameset/core/splitdirection.h"
+
+#include <QString>
+
+namespace platform {
+class Prompter;
+}
+
+namespace frameset {
+
+// The designer's design state and the operations that change its structure: split, one level of
+// undo, removal of a cell and reset. The window owns one instance, shows its cells and re-reads
+// them after every operation; the operations beep or show their messages through the Prompter.
+class LayoutModel
+{
+public:
+    // `scrollBarWidth` is the width of the scroll-bar views, in twips.
+    LayoutModel(platform::Prompter &prompter, float scrollBarWidth);
+
+    const Design &design() const { return m_design; }
+    // Direct access for the drag arithmetic and the properties dialog, which change geometry
+    // and records but never the number of cells or the layout text.
+    Design &design() { return m_design; }
+
+    int LastCellIndex() const { return m_design.LastCellIndex(); }
+    const QString &LayoutText() const { return m_design.LayoutText(); }
+    const QString &UndoLayoutText() const { return m_undoLayoutText; }
+    int ColumnSplitCount() const { return m_columnSplitCount; }
+    int RowSplitCount() const { return m_rowSplitCount; }
+    float ScrollBarWidth() const { return m_scrollBarWidth; }
+
+    int SelectedCell() const { return m_selectedCell; }
+    // Makes cell i the selected cell; numbers outside the design are ignored.
+    void selectCell(int i);
+
+    bool ModifiedFlag() const { return m_modifiedFlag; }
+    void setModifiedFlag(bool modified) { m_modifiedFlag = modified; }
+
+    // Whether "Undo Last Split" is available: after a split, until an undo, a removal or an
+    // opened file.
+    bool undoEnabled() const { return m_undoEnabled; }
+
+    // Cell 0's caption: the window puts the start-up tutorial here; the first split and a
+    // reset clear it.
+    const QString &cell0Caption() const { return m_cell0Caption; }
+    void setCell0Caption(const QString &caption) { m_cell0Caption = caption; }
+
+    // Divides the selected cell in two: it keeps its number and becomes the left (top) half,
+    // the new cell LastCellIndex + 1 becomes the right (bottom) half and the selected cell.
+    // Rewrites paths, split keys and the layout text. With 100 cells already, or when the
+    // halves would have no size, it beeps and changes nothing. Returns whether it split.
+    bool SplitCell(SplitDirection direction);
+
+    // Merges the cell of the last split back into its sibling, whose path stays as it is and
+    // whose split key of that direction gets back its value from before the split; the layout
+    // text returns to its state before the split. Does nothing when undo is not available.
+    bool UndoLastSplit();
+
+    // Merges the selected cell with its sibling as if their split had never been made (geometry
+    // aside): the first child survives with its path and split key from before the split, the
+    // cells above the removed one move down one number together with their records and leaf
+    // lines. Cell 0 cannot be removed (message); a sibling that was split further or does not
+    // lie beside or above/below the cell makes it beep. Returns whether a cell was removed.
+    bool RemoveCell();
+
+    // Back to a single empty cell of the given size (the design area the window computes);
+    // cell 0 keeps its position. The split counters and the undo availability stay.
+    void ResetDesign(float width, float height);
+
+    // Installs a design read from a spec file: nothing selected but cell 0, unmodified, no undo.
+    void openDesign(const Design &design);
+
+    // Puts cell i's scroll-bar view along its right edge (visibility unchanged).
+    void placeScrollBar(int i);
+
+private:
+    platform::Prompter &m_prompter;
+    float m_scrollBarWidth;
+    Design m_design;
+    QString m_undoLayoutText;
+    int m_columnSplitCount = 0;
+    int m_rowSplitCount = 0;
+    int m_selectedCell = 0;
+    bool m_modifiedFlag = false;
+    bool m_undoEnabled = false;
+    QString m_cell0Caption;
+    // What the last split overwrote: its split key field in the record of the split cell.
+    int m_undoCell = -1;
+    FrameField m_undoField = ColumnSplitKey;
+    PropertyValue m_undoValue;
+};
+
+} // namespace frameset

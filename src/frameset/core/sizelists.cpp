@@ -1,0 +1,113 @@
+#include "frameset/core/sizelists.h"
+
+#include "frameset/core/design.h"
+#include "frameset/core/splitpath.h"
+#include "platform/textnumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace frameset {
+
+namespace {
+
+// Blanks only, as the layout's own line breaks must stay.
+QString trimBlanks(const QString &text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.mid(from, to - from);
+}
+
+// Replaces the placeholder of the split named by `splitKey` ("1A", "21B") with the fixed size.
+void resolveOne(QString &sized, const PropertyValue &splitKey, qint64 pixels)
+{
+    const QString text = splitKey.text();
+    if (text.isEmpty())
+        return;
+    const QChar side = text.back();
+    const QString digits = splitpath::leadingDigits(text);
+    if ((side != u'A' && side != u'B') || digits.isEmpty())
+        return;
+    const QString placeholder = QStringLiteral("##") + digits + u'>';
+    const qsizetype at = sized.indexOf(placeholder);
+    if (at < 0)
+        return;
+    const QString number = platform::plainNumber(pixels);
+    const QString size
+        = side == u'A' ? number + QStringLiteral(",*") : QStringLiteral("*,") + number;
+    sized = trimBlanks(sized.left(at)) + size + sized.mid(at + placeholder.size() - 1);
+}
+
+struct SideMember
+{
+    QString path;
+    int cell;
+    bool operator<(const SideMember &other) const
+    {
+        return path != other.path ? path < other.path : cell < other.cell;
+    }
+};
+
+} // namespace
+
+QString ResolveFixedSizes(const Design &design)
+{
+    QString sized = design.LayoutText();
+    const FramePropertyTable &records = design.properties();
+    for (int i = 0; i <= design.LastCellIndex(); ++i) {
+        const qint64 width = records.field(i, FixedWidthPx).wholeValue();
+        const qint64 height = records.field(i, FixedHeightPx).wholeValue();
+        if (width != 0)
+            resolveOne(sized, records.field(i, ColumnSplitKey), width);
+        if (height != 0)
+            resolveOne(sized, records.field(i, RowSplitKey), height);
+    }
+    return sized;
+}
+
+QString SplitSizeList(const Design &design, const QString &key, SplitDirection kind)
+{
+    const QString even = QStringLiteral("50%,*");
+    if (key.isEmpty())
+        return even;
+    const QString secondKey = splitpath::secondSideKey(key);
+    const FrameField fixedField = kind == SplitDirection::Column ? FixedWidthPx : FixedHeightPx;
+    QList<SideMember> first;
+    QList<SideMember> second;
+    for (int j = 0; j <= design.LastCellIndex(); ++j) {
+        const QString &path = design.cell(j).path;
+        if (path == key) {
+            const qint64 fixed = design.properties().field(j, fixedField).wholeValue();
+            if (fixed != 0)
+                return platform::plainNumber(fixed) + QStringLiteral(",*");
+        }
+        if (path.startsWith(key))
+            first.append({path, j});
+        else if (!secondKey.isEmpty() && path.startsWith(secondKey))
+            second.append({path, j});
+    }
+    if (first.isEmpty() || second.isEmpty())
+        return even;
+    std::sort(first.begin(), first.end());
+    std::sort(second.begin(), second.end());
+
+    const CellView &f1 = design.cell(first.front().cell);
+    const CellView &l1 = design.cell(first.back().cell);
+    const CellView &l2 = design.cell(second.back().cell);
+    const bool columns = kind == SplitDirection::Column;
+    const float origin = columns ? f1.left : f1.top;
+    const float total = (columns ? l2.right() : l2.bottom()) - origin;
+    const float part = (columns ? l1.right() : l1.bottom()) - origin;
+    if (!(total > 0))
+        return even;
+    const double percent = std::floor(double(part) * 100 / double(total) + 0.5);
+    return platform::plainNumber(static_cast<long long>(std::clamp(percent, 0.0, 100.0)))
+        + QStringLiteral("%,*");
+}
+
+} // namespace frameset

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "frameset/core/layoutmodel.h"
+#include "frameset/core/layouttext.h"
+#include "scriptedprompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// Small helpers shared by the frameset core tests.
+namespace framesettest {
+
+// One split of a recorded sequence: the cell that is selected and the direction.
+struct SplitStep
+{
+    int cell;
+    frameset::SplitDirection direction;
+};
+
+// A layout model over a design area of the given size at (0, 450), as the designer starts.
+struct ModelFixture
+{
+    testsupport::ScriptedPrompter prompter;
+    frameset::LayoutModel model{prompter, 255};
+
+    explicit ModelFixture(float width = 9000, float height = 6000)
+    {
+        frameset::CellView &root = model.design().cell(0);
+        root.top = 450;
+        model.ResetDesign(width, height);
+    }
+
+    // Selects `cell` and splits it; true when the split happened.
+    bool split(int cell, frameset::SplitDirection direction)
+    {
+        model.selectCell(cell);
+        return model.SplitCell(direction);
+    }
+
+    // Plays a sequence of splits; the number of splits that were refused.
+    int play(const QList<SplitStep> &steps)
+    {
+        int refused = 0;
+        for (const SplitStep &step : steps) {
+            if (!split(step.cell, step.direction))
+                ++refused;
+        }
+        return refused;
+    }
+};
+
+inline QStringList layoutLines(const frameset::LayoutModel &model)
+{
+    return frameset::layouttext::lines(model.LayoutText());
+}
+
+inline QStringList cellPaths(const frameset::Design &design)
+{
+    QStringList paths;
+    for (const frameset::CellView &cell : design.cells())
+        paths.append(cell.path);
+    return paths;
+}
+
+constexpr auto Column = frameset::SplitDirection::Column;
+constexpr auto Row = frameset::SplitDirection::Row;
+
+} // namespace framesettest

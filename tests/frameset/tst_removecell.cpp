@@ -1,0 +1,240 @@
+#include "designbuilder.h"
+#include "frameset/core/layoutmodel.h"
+#include "frameset/core/splitpath.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace framesettest;
+using frameset::PropertyValue;
+
+namespace {
+
+// What must be equal between a design with a removed pair and the design that never had that
+// split: everything but geometry.
+void compareStructure(const frameset::Design &actual, const frameset::Design &expected)
+{
+    QCOMPARE(actual.LastCellIndex(), expected.LastCellIndex());
+    QCOMPARE(actual.LayoutText(), expected.LayoutText());
+    QCOMPARE(cellPaths(actual), cellPaths(expected));
+    for (int i = 0; i < frameset::FramePropertyTable::RecordCount; ++i) {
+        for (int field = 0; field < frameset::FrameProperties::FieldCount; ++field) {
+            const auto f = frameset::FrameField(field);
+            if (actual.properties().field(i, f) != expected.properties().field(i, f))
+                QFAIL(qPrintable(QStringLiteral("record %1 field %2: '%3' instead of '%4'")
+                                     .arg(i)
+                                     .arg(field)
+                                     .arg(actual.properties().field(i, f).text(),
+                                         expected.properties().field(i, f).text())));
+        }
+    }
+}
+
+} // namespace
+
+class TestRemoveCell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstCellCannotBeRemoved()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        f.model.setModifiedFlag(false);
+        const frameset::Design before = f.model.design();
+        f.model.selectCell(0);
+        f.prompter.answer(platform::MessageAnswer::Ok);
+        QVERIFY(!f.model.RemoveCell());
+        QCOMPARE(f.prompter.shown().size(), 1);
+        const auto &box = f.prompter.shown().first();
+        QCOMPARE(box.text, QStringLiteral("The first object cannot be removed."));
+        QCOMPARE(box.icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(box.buttons, platform::MessageButtons::Ok);
+        QVERIFY(box.title.isEmpty());
+        QVERIFY(f.model.design() == before);
+        QVERIFY(!f.model.ModifiedFlag());
+    }
+
+    void mergesThePair_data()
+    {
+        QTest::addColumn<frameset::SplitDirection>("direction");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("second child of a column pair") << Column << 1;
+        QTest::newRow("first child of a column pair") << Column << 0;
+        QTest::newRow("second child of a row pair") << Row << 1;
+        QTest::newRow("first child of a row pair") << Row << 0;
+    }
+    void mergesThePair()
+    {
+        QFETCH(frameset::SplitDirection, direction);
+        QFETCH(int, selected);
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        QVERIFY(f.split(1, direction));
+        f.model.setModifiedFlag(false);
+        auto &records = f.model.design().properties();
+        records.setField(1, frameset::FrameName, PropertyValue::fromText("upper"));
+        records.setField(2, frameset::FrameName, PropertyValue::fromText("lower"));
+        records.setField(2, frameset::FrameBorder, PropertyValue::fromNumber(1));
+
+        f.model.selectCell(1 + selected);
+        QVERIFY(f.model.RemoveCell());
+        const frameset::Design &d = f.model.design();
+        QCOMPARE(d.LastCellIndex(), 1);
+        QCOMPARE(layoutLines(f.model),
+            QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>"}));
+        QCOMPARE(cellPaths(d), QStringList({"1", "2"}));
+        // The survivor is the first child and takes back the whole right half.
+        QCOMPARE(d.cell(1).left, 4500.0f);
+        QCOMPARE(d.cell(1).top, 450.0f);
+        QCOMPARE(d.cell(1).width, 4500.0f);
+        QCOMPARE(d.cell(1).height, 6000.0f);
+        QCOMPARE(d.cell(1).scroll.left, 9000.0f - 255);
+        QCOMPARE(d.cell(1).scroll.height, 6000.0f);
+        QCOMPARE(records.field(1, frameset::FrameName).text(), QStringLiteral("upper"));
+        QCOMPARE(records.field(1, frameset::ColumnSplitKey).text(), QStringLiteral("1B"));
+        QVERIFY(records.field(1, frameset::RowSplitKey).isEmpty());
+        QVERIFY(records.record(2).isEmpty());
+        QCOMPARE(f.model.SelectedCell(), 1);
+        QVERIFY(f.model.ModifiedFlag());
+        QVERIFY(!f.model.undoEnabled());
+    }
+
+    void renumbersCellsRecordsAndLeaves()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column)); // 0 | 1
+        QVERIFY(f.split(0, Row)); // 0 over 2
+        QVERIFY(f.split(1, Row)); // 1 over 3
+        auto &records = f.model.design().properties();
+        for (int i = 0; i <= 3; ++i)
+            records.setField(i, frameset::SourceUrl, PropertyValue::fromText(QString::number(i)));
+        f.model.selectCell(2);
+        QVERIFY(f.model.RemoveCell());
+        QCOMPARE(layoutLines(f.model),
+            QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET ROWS= ##21>", "!!1", "!!2",
+                "</FRAMESET>", "</FRAMESET>"}));
+        QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "21", "22"}));
+        QCOMPARE(records.field(2, frameset::SourceUrl).text(), QStringLiteral("3"));
+        QCOMPARE(records.field(2, frameset::RowSplitKey).text(), QStringLiteral("21B"));
+        QVERIFY(records.record(3).isEmpty());
+        QCOMPARE(records.field(0, frameset::ColumnSplitKey).text(), QStringLiteral("1A"));
+        QVERIFY(records.field(0, frameset::RowSplitKey).isEmpty());
+        QCOMPARE(f.model.design().cell(0).height, 6000.0f);
+        QCOMPARE(f.model.SelectedCell(), 0);
+    }
+
+    void refusesWhenTheSiblingWasSplitFurther_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::newRow("first child, second side split") << 1;
+        QTest::newRow("second child, first side split") << 4;
+    }
+    void refusesWhenTheSiblingWasSplitFurther()
+    {
+        QFETCH(int, selected);
+        ModelFixture f;
+        QVERIFY(f.split(0, Column)); // 0 | 1
+        QVERIFY(f.split(1, Row)); // 1 = "21", 2 = "22"
+        QVERIFY(f.split(2, Column)); // 2 = "221", 3 = "222"
+        QVERIFY(f.split(0, Row)); // 0 = "11", 4 = "12"
+        QVERIFY(f.split(0, Column)); // 0 = "111", 5 = "112"
+        f.model.setModifiedFlag(false);
+        f.model.selectCell(selected);
+        const frameset::Design before = f.model.design();
+        QVERIFY(!f.model.RemoveCell());
+        QCOMPARE(f.prompter.beeps(), 1);
+        QVERIFY(f.model.design() == before);
+        QVERIFY(!f.model.ModifiedFlag());
+    }
+
+    void refusesCellsNotBesideEachOther()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        f.model.design().cell(1).top += 15;
+        f.model.design().cell(1).left += 15;
+        const frameset::Design before = f.model.design();
+        QVERIFY(!f.model.RemoveCell());
+        QCOMPARE(f.prompter.beeps(), 1);
+        QVERIFY(f.model.design() == before);
+    }
+
+    void removeAfterUndoKeepsThePath()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        QVERIFY(f.model.UndoLastSplit()); // cell 0 keeps path "1"
+        QVERIFY(f.split(0, Row));
+        QCOMPARE(cellPaths(f.model.design()), QStringList({"11", "12"}));
+        QVERIFY(f.model.RemoveCell());
+        QCOMPARE(cellPaths(f.model.design()), QStringList({"1"}));
+        QVERIFY(f.model.LayoutText().isEmpty());
+        QVERIFY(f.model.design().properties().record(0).isEmpty());
+        QVERIFY(f.split(0, Column));
+        QCOMPARE(layoutLines(f.model),
+            QStringList({"<FRAMESET COLS= ##11>", "!!0", "!!1", "</FRAMESET>"}));
+    }
+
+    // Removing a pair gives exactly the design that the same splits make without the pair's
+    // split, for many random designs.
+    void removeEqualsNeverSplit_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("splits");
+        for (quint32 seed = 1; seed <= 12; ++seed)
+            QTest::addRow("seed %u", seed) << seed << int(8 + seed * 7 % 40);
+    }
+    void removeEqualsNeverSplit()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(int, splits);
+        QRandomGenerator random(seed);
+        QList<SplitStep> steps;
+        QList<QString> keys;
+        ModelFixture full(1.0e7f, 1.0e7f);
+        for (int i = 0; i < splits; ++i) {
+            const SplitStep step{int(random.bounded(full.model.LastCellIndex() + 1)),
+                random.bounded(2) ? Column : Row};
+            QVERIFY(full.split(step.cell, step.direction));
+            steps.append(step);
+            keys.append(full.model.design().cell(step.cell).path);
+        }
+
+        int checked = 0;
+        for (int i = 0; i < splits; ++i) {
+            const int s = steps[i].cell;
+            const int n = i + 1; // the new cell of split i
+            const frameset::Design &d = full.model.design();
+            if (d.cell(s).path != keys[i]
+                || d.cell(n).path != frameset::splitpath::sibling(keys[i]))
+                continue; // one of the pair was split again
+            QList<SplitStep> without;
+            for (int k = 0; k < splits; ++k) {
+                if (k != i)
+                    without.append({steps[k].cell > n ? steps[k].cell - 1 : steps[k].cell,
+                        steps[k].direction});
+            }
+            ModelFixture expected(1.0e7f, 1.0e7f);
+            QCOMPARE(expected.play(without), 0);
+
+            for (const int selected : {s, n}) {
+                if (selected == 0)
+                    continue; // cell 0 cannot be removed
+                ModelFixture removed(1.0e7f, 1.0e7f);
+                QCOMPARE(removed.play(steps), 0);
+                removed.model.selectCell(selected);
+                QVERIFY(removed.model.RemoveCell());
+                compareStructure(removed.model.design(), expected.model.design());
+                if (QTest::currentTestFailed())
+                    QFAIL(qPrintable(
+                        QStringLiteral("removing split %1 via cell %2").arg(i).arg(selected)));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRemoveCell)
+#include "tst_removecell.moc"

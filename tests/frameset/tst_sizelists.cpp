@@ -1,0 +1,175 @@
+#include "designbuilder.h"
+#include "frameset/core/design.h"
+#include "frameset/core/sizelists.h"
+
+#include <QTest>
+
+using namespace framesettest;
+using frameset::PropertyValue;
+
+Q_DECLARE_METATYPE(frameset::SplitDirection)
+
+namespace {
+
+struct Rect
+{
+    QString path;
+    float left, top, width, height;
+};
+
+frameset::Design designOf(const QList<Rect> &rects, const QStringList &layout = {})
+{
+    frameset::Design design;
+    for (int i = 0; i < rects.size(); ++i) {
+        frameset::CellView cell;
+        cell.path = rects[i].path;
+        cell.left = rects[i].left;
+        cell.top = rects[i].top;
+        cell.width = rects[i].width;
+        cell.height = rects[i].height;
+        if (i == 0)
+            design.cell(0) = cell;
+        else
+            design.appendCell(cell);
+    }
+    design.setLayoutText(frameset::layouttext::join(layout));
+    return design;
+}
+
+const QStringList twoSplits = {"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET ROWS= ##21>", "!!1", "!!2",
+    "</FRAMESET>", "</FRAMESET>"};
+
+} // namespace
+
+class TestSizeLists : public QObject
+{
+    Q_OBJECT
+private slots:
+    void splitSizeList_data()
+    {
+        QTest::addColumn<QList<Rect>>("cells");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<frameset::SplitDirection>("kind");
+        QTest::addColumn<QString>("sizes");
+        const QList<Rect> thirds = {{"1", 0, 450, 3000, 6000}, {"2", 3000, 450, 6000, 6000}};
+        QTest::newRow("a third") << thirds << "1" << Column << "33%,*";
+        QTest::newRow("halves") << QList<Rect>{{"1", 0, 450, 4500, 6000},
+            {"2", 4500, 450, 4500, 6000}}
+                                << "1" << Column << "50%,*";
+        QTest::newRow("rounds half up")
+            << QList<Rect>{{"1", 0, 0, 1000, 10}, {"2", 1000, 0, 7000, 10}} << "1" << Column
+            << "13%,*";
+        QTest::newRow("rows") << QList<Rect>{{"1", 0, 450, 9000, 4500}, {"2", 0, 4950, 9000, 1500}}
+                              << "1" << Row << "75%,*";
+        // The first side is itself split: it spans from its top-left to its bottom-right cell.
+        QTest::newRow("nested sides") << QList<Rect>{{"11", 0, 0, 2000, 100},
+            {"2", 4000, 0, 12000, 100}, {"12", 2000, 0, 2000, 100}}
+                                      << "1" << Column << "25%,*";
+        QTest::newRow("inner split") << QList<Rect>{{"1", 0, 0, 4500, 6000},
+            {"21", 4500, 0, 4500, 1000}, {"22", 4500, 1000, 4500, 5000}}
+                                     << "21" << Row << "17%,*";
+        QTest::newRow("unknown key")
+            << QList<Rect>{{"1", 0, 0, 10, 10}, {"2", 10, 0, 30, 10}} << "21" << Column << "50%,*";
+        QTest::newRow("no extent")
+            << QList<Rect>{{"1", 0, 0, 0, 10}, {"2", 0, 0, 0, 10}} << "1" << Column << "50%,*";
+    }
+    void splitSizeList()
+    {
+        QFETCH(QList<Rect>, cells);
+        QFETCH(QString, key);
+        QFETCH(frameset::SplitDirection, kind);
+        QFETCH(QString, sizes);
+        QCOMPARE(frameset::SplitSizeList(designOf(cells), key, kind), sizes);
+    }
+
+    void splitSizeListTakesTheFirstChildsFixedSize()
+    {
+        frameset::Design design
+            = designOf({{"1", 0, 0, 1810, 6000}, {"2", 1810, 0, 7190, 6000}}, {});
+        design.properties().setField(0, frameset::FixedWidthPx, PropertyValue::fromNumber(120));
+        QCOMPARE(frameset::SplitSizeList(design, "1", Column), QStringLiteral("120,*"));
+        design.properties().setField(0, frameset::FixedHeightPx, PropertyValue::fromText("90"));
+        QCOMPARE(frameset::SplitSizeList(design, "1", Row), QStringLiteral("90,*"));
+    }
+
+    void deepKeysStillGetSizeLists()
+    {
+        // Keys of six and more digits (nesting deeper than five levels) and beyond fifteen.
+        for (const int depth : {6, 16, 24}) {
+            const QString key = QString(depth - 1, u'2') + u'1';
+            const QString second = QString(depth - 1, u'2') + u'2';
+            const frameset::Design design
+                = designOf({{"1", 0, 0, 100, 100}, {key, 0, 0, 25, 10}, {second, 25, 0, 75, 10}});
+            QCOMPARE(frameset::SplitSizeList(design, key, Column), QStringLiteral("25%,*"));
+        }
+    }
+
+    void resolveFixedSizes_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<PropertyValue>("value");
+        QTest::addColumn<QStringList>("layout");
+        QStringList first = twoSplits;
+        first[0] = "<FRAMESET COLS=120,*>";
+        QTest::newRow("fixed width, side A")
+            << 0 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(120) << first;
+        QTest::newRow("width read from a file")
+            << 0 << int(frameset::FixedWidthPx) << PropertyValue::fromText("120") << first;
+        QStringList second = twoSplits;
+        second[2] = "<FRAMESET ROWS=*,80>";
+        QTest::newRow("fixed height, side B")
+            << 2 << int(frameset::FixedHeightPx) << PropertyValue::fromNumber(80) << second;
+        QStringList right = twoSplits;
+        right[0] = "<FRAMESET COLS=*,200>";
+        QTest::newRow("fixed width, side B")
+            << 1 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(200) << right;
+        QTest::newRow("zero is proportional")
+            << 0 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(0) << twoSplits;
+        QTest::newRow("no split key")
+            << 2 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(50) << twoSplits;
+    }
+    void resolveFixedSizes()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, field);
+        QFETCH(PropertyValue, value);
+        QFETCH(QStringList, layout);
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        QVERIFY(f.split(1, Row));
+        f.model.design().properties().setField(cell, frameset::FrameField(field), value);
+        QCOMPARE(
+            frameset::layouttext::lines(frameset::ResolveFixedSizes(f.model.design())), layout);
+        QCOMPARE(layoutLines(f.model), twoSplits);
+    }
+
+    void firstFixedSizeWins()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        auto &records = f.model.design().properties();
+        records.setField(0, frameset::FixedWidthPx, PropertyValue::fromNumber(120));
+        records.setField(1, frameset::FixedWidthPx, PropertyValue::fromNumber(300));
+        QCOMPARE(frameset::ResolveFixedSizes(f.model.design()),
+            QStringLiteral("<FRAMESET COLS=120,*>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
+    }
+
+    void keepsAKeyThatIsOnlyAPrefix()
+    {
+        // "##1>" must not match inside "##21>".
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        QVERIFY(f.split(1, Column));
+        auto &records = f.model.design().properties();
+        records.setField(2, frameset::FixedWidthPx, PropertyValue::fromNumber(40));
+        QCOMPARE(frameset::layouttext::lines(frameset::ResolveFixedSizes(f.model.design())),
+            QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET COLS=*,40>", "!!1", "!!2",
+                "</FRAMESET>", "</FRAMESET>"}));
+    }
+};
+
+Q_DECLARE_METATYPE(Rect)
+
+QTEST_APPLESS_MAIN(TestSizeLists)
+#include "tst_sizelists.moc"
