@@ -1,0 +1,60 @@
+#include "giftool/core/saverules.h"
+
+#include "platform/prompter.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace giftool {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, int multiColorFlag)
+{
+    const QString title = QStringLiteral("Transparent");
+    if (!backgroundSelected
+        && prompter.ask(QStringLiteral("You have not selected a 'transparent' background.  Do you "
+                                       "still want to save the file? "),
+               MessageIcon::Question, MessageButtons::OkCancel, title)
+            != MessageAnswer::Ok)
+        return false;
+    if (multiColorFlag == 1
+        && prompter.ask(QStringLiteral("The background has more than one color and it may not "
+                                       "appear transparent.  OK to proceed?"),
+               MessageIcon::Question, MessageButtons::OkCancel, title)
+            != MessageAnswer::Ok)
+        return false;
+    return true;
+}
+
+bool isGifName(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive);
+}
+
+QString saveNameProblem(const QString &path)
+{
+    static const QStringList extensions = {QStringLiteral("gif"), QStringLiteral("bmp"),
+        QStringLiteral("jpg"), QStringLiteral("tif"), QStringLiteral("pcx"), QStringLiteral("png")};
+    const QFileInfo info(path);
+    if (!info.completeBaseName().isEmpty() && extensions.contains(info.suffix().toLower()))
+        return QString();
+    return QStringLiteral("Cannot save as ") + path
+        + QStringLiteral(".  The file name must end in .gif, .bmp, .jpg, .tif, .pcx or .png.");
+}
+
+QString saveResultText(const QString &path)
+{
+    const QString name = path.toUpper();
+    if (isGifName(path)) {
+        return QStringLiteral("The image has been saved as ") + name
+            + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat the "
+                             "process but use the ")
+            + name + QStringLiteral(" (not the original) file.");
+    }
+    return QStringLiteral("The image has been saved as ") + name + QStringLiteral(". ");
+}
+
+} // namespace giftool

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class Prompter;
+}
+
+namespace giftool {
+
+// Asks what must be asked before a save: whether to save without a selected background and
+// whether to save a background of more than one color. Returns false when the user cancelled.
+bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, int multiColorFlag);
+
+// Whether a name ends in ".gif", in any case: such files get the transparency patch.
+bool isGifName(const QString &path);
+
+// Empty when the image can be saved under path; otherwise the message that refuses it. The
+// type follows the extension: .gif, .bmp, .jpg, .tif, .pcx or .png.
+QString saveNameProblem(const QString &path);
+
+// The instruction line after a save under path.
+QString saveResultText(const QString &path);
+
+} // namespace giftool

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class Prompter;
+}
+
+namespace giftool {
+
+enum class CancelOutcome {
+    Cleared, // the transparent color flag was set and is now off
+    Declined, // the user answered Cancel to the question
+    NotTransparent, // a Graphic Control Extension without exactly flag 1: nothing to do
+    NotVersion89a, // no Graphic Control Extension after a 256-entry color table
+    Failed // the file could not be read or written
+};
+
+struct CancelResult
+{
+    CancelOutcome outcome;
+    QString message; // what the user is told, empty when nothing is said
+};
+
+// Switches off the transparency of a GIF saved by the tool: the Graphic Control Extension
+// that follows its 256-entry color table at byte 781. When its packed byte (784) is exactly 1,
+// it becomes 0, the file being replaced atomically; any other value changes nothing and says
+// nothing. A file without that extension is left unchanged with "The image is not a version
+// 89a or it is corrupt.".
+//
+// With a prompter the user is asked first and the messages are shown there; without one
+// nothing is asked and the message is only returned.
+CancelResult CancelTransparency(const QString &path, platform::Prompter *prompter);
+
+} // namespace giftool

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "giftool/core/palettetable.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace giftool {
+
+// The working bitmap: the 256-color, 8-bit bitmap file that holds the image being edited. The
+// picture on screen is loaded from it and background conversions rewrite it.
+class WorkingBitmap
+{
+public:
+    explicit WorkingBitmap(QString path = QString())
+        : m_path(std::move(path))
+    { }
+
+    const QString &path() const { return m_path; }
+    void setPath(const QString &path) { m_path = path; }
+
+    // Fills table from the file's palette.
+    bool readPalette(PaletteTable &table, QString *error) const;
+
+    // The picture held by the file, as an 8-bit image with its color table; a null image, with
+    // the reason in error, when the file cannot be read or holds no 8-bit palette image.
+    QImage loadPicture(QString *error) const;
+
+    // Writes table as the file's palette and gives every pixel whose index is one of from the
+    // index to, in one atomic replacement of the file. On failure the file is unchanged.
+    bool rewrite(const PaletteTable &table, const QList<int> &from, int to, QString *error) const;
+
+    // Gives every pixel of an uncompressed 8-bit bitmap file (given as its bytes) whose index
+    // is one of from the index to; row padding is left alone. Refused, with the bytes
+    // unchanged, when they are not such a file.
+    static bool remapPixels(QByteArray &bitmap, const QList<int> &from, int to, QString *error);
+
+private:
+    QString m_path;
+};
+
+} // namespace giftool

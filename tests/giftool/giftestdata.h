@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QRgb>
+
+namespace giftesting {
+
+// A 256-entry color table: entry i is (i, 255 - i, i / 2) except where colors override it.
+QList<QRgb> colorTable(const QList<std::pair<int, QRgb>> &colors = {});
+
+// An 8-bit picture of the given size filled with index fill.
+QImage indexedImage(int width, int height, int fill, const QList<QRgb> &colors = colorTable());
+
+// The bytes of an uncompressed, bottom-up 8-bit bitmap file: 14-byte file header, 40-byte
+// information header, 256 palette entries (blue, green, red, 0) at 54 and the padded rows at
+// 1078. declaredColors goes into the header's color count (0 = all 256).
+QByteArray bitmapBytes(const QImage &picture, int declaredColors = 0);
+
+// The layout the image component writes for a 256-color GIF, at exactly the given length:
+// "GIF87a", a logical screen of 16 x 8 with packed byte 0xF7, a color table of entry i =
+// (i, i, i), then blockAt781 and counting filler bytes up to a final 0x3B trailer.
+QByteArray componentGif(int length, const QByteArray &blockAt781 = QByteArray(1, 0x2C));
+
+} // namespace giftesting

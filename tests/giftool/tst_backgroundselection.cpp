@@ -1,0 +1,446 @@
+#include "giftestdata.h"
+#include "giftool/core/backgroundselection.h"
+#include "scriptedprompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace giftool;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+const QString DoneText = QStringLiteral(
+    "Done! You must now save this image (File menu). As a precaution, do not overwrite the "
+    "original image file; you should save it under a new name.  ");
+const QString MustConvertText = QStringLiteral(
+    "You MUST change the background to a single color.  Choose a button in the Background Frame.");
+const QString ClickAgainText = QStringLiteral("Please click on the background again.");
+constexpr int Twips = 15;
+
+// An 8 x 6 picture: background index 5 (or a checkerboard of 3 and 4) around a 2 x 2 object
+// of index 9.
+QImage scene(bool dithered, const QList<QRgb> &colors = giftesting::colorTable(), int a = 3,
+    int b = 4, int plain = 5)
+{
+    QImage picture = giftesting::indexedImage(8, 6, plain, colors);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            if (dithered)
+                picture.setPixel(x, y, (x + y) % 2 ? b : a);
+            if (x >= 3 && x <= 4 && y >= 2 && y <= 3)
+                picture.setPixel(x, y, 9);
+        }
+    }
+    return picture;
+}
+
+PaletteRow rowOf(const QImage &picture, int index)
+{
+    const QRgb c = picture.color(index);
+    return PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c));
+}
+
+} // namespace
+
+class TestBackgroundSelection : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    testsupport::ScriptedPrompter m_prompter;
+
+    void open(BackgroundSelection &selection, const QImage &picture, int declaredColors = 0)
+    {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(giftesting::bitmapBytes(picture, declaredColors));
+        file.close();
+        QString error;
+        QVERIFY2(selection.loadWorkBitmap(m_path, &error), qPrintable(error));
+    }
+
+    // A click in the middle of image pixel (px, py).
+    SelectOutcome click(BackgroundSelection &selection, int px, int py, MessageAnswer answer)
+    {
+        m_prompter.answer(answer);
+        return selection.SelectBackground(px * Twips + 7, py * Twips + 7, m_prompter);
+    }
+
+    QByteArray fileBytes()
+    {
+        QFile file(m_path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void checkShown(const QString &text, MessageIcon icon, MessageButtons buttons)
+    {
+        QCOMPARE(m_prompter.lastText(), text);
+        QCOMPARE(m_prompter.shown().last().icon, icon);
+        QCOMPARE(m_prompter.shown().last().buttons, buttons);
+        QCOMPARE(m_prompter.shown().last().title, QString());
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("TEMP.BMP"));
+        m_prompter.clear();
+    }
+    void cleanup() { QCOMPARE(m_prompter.pendingAnswers(), 0); }
+
+    void beforeAnyImage()
+    {
+        BackgroundSelection selection;
+        QCOMPARE(
+            selection.instructions(), QStringLiteral("Open an image file from the File menu."));
+        QCOMPARE(selection.TransparentIndex(), 999);
+        QVERIFY(!selection.saveAsEnabled());
+        QCOMPARE(selection.SelectBackground(30, 30, m_prompter), SelectOutcome::NoPicture);
+        QVERIFY(!selection.frameShown());
+        QVERIFY(m_prompter.shown().isEmpty());
+    }
+
+    void nothingSelectedAfterOpening()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(false));
+        QCOMPARE(selection.state(), SelectionState::NothingSelected);
+        QCOMPARE(selection.instructions(),
+            QStringLiteral("Click and select the background area of the image."));
+        QVERIFY(selection.saveAsEnabled());
+        QVERIFY(!selection.frameShown());
+        QVERIFY(!selection.backgroundSelected());
+        QCOMPARE(selection.TransparentIndex(), 999);
+        QCOMPARE(selection.palette().row(9), rowOf(scene(false), 9));
+        QCOMPARE(selection.picture().pixelIndex(3, 2), 9);
+    }
+
+    void uniformPick_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<SelectOutcome>("outcome");
+        QTest::addColumn<QString>("instructions");
+        QTest::newRow("no") << MessageAnswer::No << SelectOutcome::Selected << DoneText;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << SelectOutcome::Selected << DoneText;
+        QTest::newRow("yes saves")
+            << MessageAnswer::Yes << SelectOutcome::SaveRequested << QString();
+    }
+    void uniformPick()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(SelectOutcome, outcome);
+        QFETCH(QString, instructions);
+        BackgroundSelection selection;
+        open(selection, scene(false));
+        QCOMPARE(click(selection, 1, 4, answer), outcome);
+        checkShown(DoneText, MessageIcon::Question, MessageButtons::YesNoCancel);
+
+        QCOMPARE(selection.state(), SelectionState::UniformPick);
+        QCOMPARE(selection.ClickX(), 1 * Twips + 7);
+        QCOMPARE(selection.ClickY(), 4 * Twips + 7);
+        // Color 5 is (5, 250, 2): 5 + 256 * 250 + 65536 * 2.
+        const SampleSlot &slot0 = selection.slot(0);
+        QCOMPARE(slot0.indexText, QStringLiteral("5"));
+        QCOMPARE(slot0.valueText, QStringLiteral("195077"));
+        QCOMPARE(slot0.redText + u',' + slot0.greenText + u',' + slot0.blueText,
+            QStringLiteral("5,250,2"));
+        QCOMPARE(slot0.swatchColor, QColor(5, 250, 2));
+        QVERIFY(slot0.swatchShown);
+        QVERIFY(!selection.slot(1).filled());
+        QVERIFY(!selection.slot(1).swatchShown);
+        QVERIFY(selection.frameShown() && selection.label2Shown() && selection.label1Shown());
+        QCOMPARE(selection.label1Text(), QStringLiteral("Change to optional:"));
+        QCOMPARE(selection.label1Place(), Label1Place::AboveWhiteButton);
+        QVERIFY(selection.buttonShown(WhiteButton) && selection.buttonShown(GreyButton)
+            && selection.buttonShown(BlackButton));
+        QVERIFY(!selection.buttonShown(NeighbourButton));
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 5"));
+        QVERIFY(selection.backgroundSelected());
+        QCOMPARE(selection.TransparentIndex(), 5);
+        QCOMPARE(selection.MultiColorFlag(), 0);
+        QVERIFY(selection.saveAsEnabled());
+        QCOMPARE(selection.instructions(), instructions);
+    }
+
+    void twoToneBackgroundMustBeConverted()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(true));
+        m_prompter.answer(MessageAnswer::Ok);
+        QCOMPARE(selection.SelectBackground(2 * Twips, 0, m_prompter), SelectOutcome::MustConvert);
+        checkShown(MustConvertText, MessageIcon::Exclamation, MessageButtons::Ok);
+
+        QCOMPARE(selection.state(), SelectionState::MustConvert);
+        QCOMPARE(selection.slot(0).indexText, QStringLiteral("3"));
+        QCOMPARE(selection.slot(1).indexText, QStringLiteral("4"));
+        QCOMPARE(
+            selection.slot(1).valueText, QString::number(PaletteRow::fromRgb(4, 251, 2).value));
+        QCOMPARE(selection.slot(1).redText, QStringLiteral("4"));
+        QVERIFY(selection.slot(0).swatchShown && selection.slot(1).swatchShown);
+        QVERIFY(selection.buttonShown(NeighbourButton));
+        QCOMPARE(selection.label1Text(), QStringLiteral("Change to:"));
+        QCOMPARE(selection.label1Place(), Label1Place::AboveNeighbourButton);
+        QCOMPARE(selection.backgroundboxText(), QString());
+        QVERIFY(!selection.backgroundSelected());
+        QCOMPARE(selection.instructions(), MustConvertText);
+        QVERIFY(!selection.saveAsEnabled());
+        QCOMPARE(selection.MultiColorFlag(), 1);
+        QCOMPARE(selection.TransparentIndex(), 3);
+    }
+
+    void conversion_data()
+    {
+        QTest::addColumn<int>("clickX");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<int>("transparent");
+        QTest::newRow("white") << 2 << int(WhiteButton) << QColor(255, 255, 255) << 3;
+        QTest::newRow("neighbour") << 2 << int(NeighbourButton) << QColor(4, 251, 2) << 4;
+        QTest::newRow("grey") << 2 << int(GreyButton) << QColor(192, 192, 192) << 3;
+        QTest::newRow("black") << 2 << int(BlackButton) << QColor(0, 0, 0) << 3;
+        QTest::newRow("grey, clicked on 4") << 1 << int(GreyButton) << QColor(192, 192, 192) << 4;
+        QTest::newRow("neighbour of 4") << 1 << int(NeighbourButton) << QColor(3, 252, 1) << 3;
+    }
+    void conversion()
+    {
+        QFETCH(int, clickX);
+        QFETCH(int, button);
+        QFETCH(QColor, color);
+        QFETCH(int, transparent);
+        BackgroundSelection selection;
+        const QImage original = scene(true);
+        open(selection, original);
+        QCOMPARE(click(selection, clickX, 0, MessageAnswer::Ok), SelectOutcome::MustConvert);
+
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.ConvertBackground(button, m_prompter));
+        checkShown(ClickAgainText, MessageIcon::Exclamation, MessageButtons::Ok);
+
+        const PaletteRow target = PaletteRow::fromRgb(color.red(), color.green(), color.blue());
+        QCOMPARE(selection.state(), SelectionState::Converted);
+        QCOMPARE(selection.TargetColor(), target.value);
+        QCOMPARE(selection.TransparentIndex(), transparent);
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = %1").arg(transparent));
+        QCOMPARE(selection.palette().row(3), target);
+        QCOMPARE(selection.palette().row(4), target);
+        QCOMPARE(selection.palette().row(9), rowOf(original, 9));
+        QCOMPARE(selection.slot(0).swatchColor, color);
+        QVERIFY(selection.slot(0).swatchShown);
+        QVERIFY(!selection.slot(1).swatchShown);
+        for (int b = 0; b < 4; ++b)
+            QVERIFY(!selection.buttonShown(b));
+        QVERIFY(!selection.label1Shown());
+        QCOMPARE(selection.instructions(), ClickAgainText);
+        QVERIFY(!selection.saveAsEnabled());
+        QCOMPARE(selection.MultiColorFlag(), 0);
+        QVERIFY(selection.slot(0).redText.isEmpty() && selection.slot(1).blueText.isEmpty());
+
+        // The working bitmap: both entries rewritten with the filler byte, and every pixel of
+        // the background on the transparent index; the object keeps its index.
+        const QByteArray bytes = fileBytes();
+        const QByteArray entry = QByteArray() + char(color.blue()) + char(color.green())
+            + char(color.red()) + char(0x20);
+        QCOMPARE(bytes.mid(54 + 4 * 3, 4), entry);
+        QCOMPARE(bytes.mid(54 + 4 * 4, 4), entry);
+        QCOMPARE(bytes.mid(54 + 4 * 9, 3), giftesting::bitmapBytes(original).mid(54 + 4 * 9, 3));
+        const QImage picture = selection.picture();
+        for (int y = 0; y < 6; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                const int expected = original.pixelIndex(x, y) == 9 ? 9 : transparent;
+                QCOMPARE(picture.pixelIndex(x, y), expected);
+            }
+        }
+
+        QCOMPARE(click(selection, clickX, 0, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(selection.TransparentIndex(), transparent);
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = %1").arg(transparent));
+        QCOMPARE(selection.slot(0).swatchColor, color);
+        QCOMPARE(selection.MultiColorFlag(), 0);
+    }
+
+    void lastColumnHasNoNeighbour()
+    {
+        BackgroundSelection selection;
+        const QImage original = scene(false);
+        open(selection, original);
+        QCOMPARE(click(selection, 7, 1, MessageAnswer::Ok), SelectOutcome::MustConvert);
+        QCOMPARE(m_prompter.lastText(), MustConvertText);
+        QVERIFY(!selection.slot(1).filled());
+        QVERIFY(!selection.slot(1).swatchShown);
+        QVERIFY(!selection.buttonShown(NeighbourButton));
+        QVERIFY(selection.buttonShown(WhiteButton));
+        QCOMPARE(selection.label1Text(), QStringLiteral("Change to:"));
+        QCOMPARE(selection.label1Place(), Label1Place::AboveWhiteButton);
+        QCOMPARE(selection.MultiColorFlag(), 1);
+
+        QVERIFY(!selection.ConvertBackground(NeighbourButton, m_prompter));
+        QCOMPARE(selection.state(), SelectionState::MustConvert);
+
+        // White changes the one entry of slot 0 and nothing else.
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.ConvertBackground(WhiteButton, m_prompter));
+        for (int i = 0; i < 256; ++i) {
+            const PaletteRow expected
+                = i == 5 ? PaletteRow::fromRgb(255, 255, 255) : rowOf(original, i);
+            QCOMPARE(selection.palette().row(i), expected);
+        }
+        QCOMPARE(selection.TransparentIndex(), 5);
+        QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 5"));
+    }
+
+    void duplicateColorsSelectTheIndexThePixelsUse()
+    {
+        const QRgb shared = qRgb(10, 20, 30);
+        const QList<QRgb> colors = giftesting::colorTable({{2, shared}, {7, shared}});
+        BackgroundSelection selection;
+        open(selection, scene(false, colors, 3, 4, 7));
+        QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(selection.TransparentIndex(), 7);
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 7"));
+
+        // The same color under two indexes is two indexes to the transparency.
+        open(selection, scene(true, colors, 2, 7));
+        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::MustConvert);
+        QCOMPARE(selection.slot(0).valueText, selection.slot(1).valueText);
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.ConvertBackground(NeighbourButton, m_prompter));
+        QCOMPARE(selection.TransparentIndex(), 7);
+        QCOMPARE(click(selection, 0, 1, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 7"));
+    }
+
+    void greyLooksUpTheClickedPixelAgain()
+    {
+        // Grey already exists at index 1, but the background's pixels use index 5.
+        const QList<QRgb> colors = giftesting::colorTable({{1, qRgb(192, 192, 192)}});
+        BackgroundSelection selection;
+        open(selection, scene(false, colors));
+        QCOMPARE(click(selection, 6, 5, MessageAnswer::No), SelectOutcome::Selected);
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.ConvertBackground(GreyButton, m_prompter));
+        QCOMPARE(selection.TransparentIndex(), 5);
+        QCOMPARE(selection.slot(0).indexText, QStringLiteral("5"));
+        QCOMPARE(selection.slot(0).valueText, QStringLiteral("12632256"));
+        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 5"));
+        QCOMPARE(selection.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
+        QCOMPARE(selection.picture().pixelIndex(0, 0), 5);
+    }
+
+    void swatchClicks_data()
+    {
+        QTest::addColumn<bool>("dithered");
+        QTest::addColumn<int>("swatch");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("swatch 0 is white") << false << 0 << QColor(255, 255, 255);
+        QTest::newRow("swatch 1 is the neighbour") << true << 1 << QColor(4, 251, 2);
+    }
+    void swatchClicks()
+    {
+        QFETCH(bool, dithered);
+        QFETCH(int, swatch);
+        QFETCH(QColor, color);
+        BackgroundSelection selection;
+        open(selection, scene(dithered));
+        click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.clickSwatch(swatch, m_prompter));
+        const int index = selection.TransparentIndex();
+        QCOMPARE(selection.palette().row(index).color(), color);
+        QCOMPARE(selection.slot(0).swatchColor, color);
+    }
+
+    void conversionWithoutSelection()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(false));
+        const QByteArray before = fileBytes();
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(!selection.ConvertBackground(WhiteButton, m_prompter));
+        checkShown(QStringLiteral("Please click on the image and select the background color."),
+            MessageIcon::Exclamation, MessageButtons::Ok);
+        QCOMPARE(m_prompter.shown().size(), 1);
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(selection.state(), SelectionState::NothingSelected);
+    }
+
+    void indexBeyondTheDeclaredColors()
+    {
+        // A damaged working bitmap that declares 16 colors but uses index 200.
+        BackgroundSelection selection;
+        open(selection, scene(false, giftesting::colorTable(), 3, 4, 200), 16);
+        const QString text = QStringLiteral(
+            "Please try again.  Select a different pixel.  If the problem persists, save the "
+            "image as a bitmap (BMP), re-open the saved bitmap file and repeat the procedure.  If "
+            "your system is not set to 256 colors, you may need to change the setting to "
+            "256-colors.");
+        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
+        checkShown(text, MessageIcon::Exclamation, MessageButtons::Ok);
+        QCOMPARE(selection.instructions(), text);
+        QVERIFY(!selection.saveAsEnabled());
+        QCOMPARE(selection.TransparentIndex(), 999);
+        QVERIFY(!selection.slot(0).filled());
+
+        // The object's index 9 is declared: that click works.
+        QCOMPARE(click(selection, 3, 2, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(selection.TransparentIndex(), 9);
+    }
+
+    void failedConversionKeepsTheSelection()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(true));
+        click(selection, 0, 0, MessageAnswer::Ok);
+        QVERIFY(QFile::remove(m_path));
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(!selection.ConvertBackground(WhiteButton, m_prompter));
+        QVERIFY(!m_prompter.lastText().isEmpty());
+        QVERIFY(m_prompter.lastText() != ClickAgainText);
+        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::None);
+        QCOMPARE(selection.state(), SelectionState::MustConvert);
+        QCOMPARE(selection.palette().row(3), rowOf(scene(true), 3));
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void finishSaveClearsThePicture()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(true));
+        click(selection, 0, 0, MessageAnswer::Ok);
+        selection.finishSave(QStringLiteral("saved"));
+        QCOMPARE(selection.instructions(), QStringLiteral("saved"));
+        QVERIFY(!selection.hasPicture());
+        QVERIFY(!selection.label2Shown() && !selection.label1Shown());
+        QVERIFY(!selection.slot(0).swatchShown && !selection.slot(1).swatchShown);
+        for (int b = 0; b < 4; ++b)
+            QVERIFY(!selection.buttonShown(b));
+        QCOMPARE(selection.backgroundboxText(), QString());
+        QCOMPARE(selection.TransparentIndex(), 3);
+        QCOMPARE(selection.MultiColorFlag(), 1);
+        QCOMPARE(selection.SelectBackground(0, 0, m_prompter), SelectOutcome::NoPicture);
+    }
+
+    void openingAgainForgetsTheSelection()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(true));
+        click(selection, 0, 0, MessageAnswer::Ok);
+        open(selection, scene(false));
+        QCOMPARE(selection.state(), SelectionState::NothingSelected);
+        QCOMPARE(selection.TransparentIndex(), 999);
+        QCOMPARE(selection.MultiColorFlag(), 0);
+        QVERIFY(!selection.frameShown());
+        QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
+        QCOMPARE(selection.label1Text(), QStringLiteral("Change to optional:"));
+        QVERIFY(!selection.buttonShown(NeighbourButton));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackgroundSelection)
+#include "tst_backgroundselection.moc"

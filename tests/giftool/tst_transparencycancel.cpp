@@ -1,0 +1,167 @@
+#include "giftestdata.h"
+#include "giftool/core/transparencycancel.h"
+#include "scriptedprompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using giftool::CancelOutcome;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+const QString NotVersion89a = QStringLiteral("The image is not a version 89a or it is corrupt.");
+
+QByteArray transparentGif(int packed)
+{
+    QByteArray gif
+        = giftesting::componentGif(1013, QByteArray("\x21\xF9\x04\x00\x00\x00\x05\x00\x2C", 9));
+    gif.replace(0, 6, "GIF89a");
+    gif[784] = char(packed);
+    return gif;
+}
+
+} // namespace
+
+class TestTransparencyCancel : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    testsupport::ScriptedPrompter m_prompter;
+
+    QString write(const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("image.gif"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return QString();
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() { m_prompter.clear(); }
+    void cleanup() { QCOMPARE(m_prompter.pendingAnswers(), 0); }
+
+    void flagOneAsksAndClears_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<CancelOutcome>("outcome");
+        QTest::newRow("ok") << MessageAnswer::Ok << CancelOutcome::Cleared;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << CancelOutcome::Declined;
+    }
+    void flagOneAsksAndClears()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(CancelOutcome, outcome);
+        const QByteArray original = transparentGif(1);
+        const QString path = write(original);
+        m_prompter.answer(answer);
+        QCOMPARE(giftool::CancelTransparency(path, &m_prompter).outcome, outcome);
+        QCOMPARE(m_prompter.shown().size(), 1);
+        QCOMPARE(m_prompter.lastText(),
+            QStringLiteral("Are you sure you want to delete the transparency?"));
+        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Question);
+        QCOMPARE(m_prompter.shown().last().buttons, MessageButtons::OkCancel);
+        QCOMPARE(m_prompter.shown().last().title, QStringLiteral("Transparency"));
+
+        QByteArray expected = original;
+        if (outcome == CancelOutcome::Cleared)
+            expected[784] = 0;
+        QCOMPARE(read(path), expected);
+        QCOMPARE(read(path)[787], char(5));
+    }
+
+    void withoutPrompterClearsWithoutAsking()
+    {
+        const QByteArray original = transparentGif(1);
+        const QString path = write(original);
+        const giftool::CancelResult result = giftool::CancelTransparency(path, nullptr);
+        QCOMPARE(result.outcome, CancelOutcome::Cleared);
+        QVERIFY(result.message.isEmpty());
+        QByteArray expected = original;
+        expected[784] = 0;
+        QCOMPARE(read(path), expected);
+    }
+
+    void otherFlagValuesChangeNothing_data()
+    {
+        QTest::addColumn<int>("packed");
+        QTest::newRow("already off") << 0;
+        QTest::newRow("disposal bits with flag") << 0x09;
+        QTest::newRow("user input bit") << 0x02;
+        QTest::newRow("all bits") << 0xFF;
+    }
+    void otherFlagValuesChangeNothing()
+    {
+        QFETCH(int, packed);
+        const QByteArray original = transparentGif(packed);
+        const QString path = write(original);
+        QCOMPARE(
+            giftool::CancelTransparency(path, &m_prompter).outcome, CancelOutcome::NotTransparent);
+        QVERIFY(m_prompter.shown().isEmpty());
+        QCOMPARE(read(path), original);
+    }
+
+    void notVersion89a_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        // A 2-color GIF: its image descriptor sits at 19 and 781 lies inside the image data.
+        QByteArray twoColor("GIF89a\x10\x00\x10\x00\x80\x00\x00\xFF\xFF\xFF\x00\x00\x00", 19);
+        twoColor.append('\x2C');
+        while (twoColor.size() < 900)
+            twoColor.append('\x55');
+        QTest::newRow("not 256-color") << twoColor;
+        QTest::newRow("descriptor at 781") << giftesting::componentGif(1000);
+        QTest::newRow("comment at 781")
+            << giftesting::componentGif(1000, QByteArray("\x21\xFE\x01x\x00\x2C", 6));
+        QTest::newRow("short file") << transparentGif(1).left(784);
+        QTest::newRow("empty file") << QByteArray();
+        QByteArray notGif = transparentGif(1);
+        notGif.replace(0, 3, "BMP");
+        QTest::newRow("not a GIF") << notGif;
+    }
+    void notVersion89a()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = write(bytes);
+        m_prompter.answer(MessageAnswer::Ok);
+        const giftool::CancelResult result = giftool::CancelTransparency(path, &m_prompter);
+        QCOMPARE(result.outcome, CancelOutcome::NotVersion89a);
+        QCOMPARE(m_prompter.lastText(), NotVersion89a);
+        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Exclamation);
+        QCOMPARE(m_prompter.shown().last().title, QString());
+        QCOMPARE(read(path), bytes);
+
+        // Without a prompter the same message comes back instead of being shown.
+        const giftool::CancelResult quiet = giftool::CancelTransparency(path, nullptr);
+        QCOMPARE(quiet.outcome, CancelOutcome::NotVersion89a);
+        QCOMPARE(quiet.message, NotVersion89a);
+        QCOMPARE(read(path), bytes);
+    }
+
+    void missingFileReportsTheReason()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("missing.gif"));
+        m_prompter.answer(MessageAnswer::Ok);
+        const giftool::CancelResult result = giftool::CancelTransparency(path, &m_prompter);
+        QCOMPARE(result.outcome, CancelOutcome::Failed);
+        QVERIFY(!result.message.isEmpty());
+        QCOMPARE(m_prompter.lastText(), result.message);
+        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::None);
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransparencyCancel)
+#include "tst_transparencycancel.moc"
