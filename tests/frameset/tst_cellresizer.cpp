@@ -1,0 +1,248 @@
+#include "designbuilder.h"
+#include "frameset/core/cellresizer.h"
+#include "frameset/core/sizedisplay.h"
+#include "platform/units.h"
+
+#include <QTest>
+
+using namespace framesettest;
+using frameset::CellView;
+using frameset::PointerShape;
+
+Q_DECLARE_METATYPE(frameset::PointerShape)
+
+namespace {
+
+// The start-up design area: cell 0 at (0, 450), 9000 x 6000 twips, limits 90 inside.
+struct Surface
+{
+    ModelFixture f;
+    frameset::CellResizer resizer{f.model, f.prompter, 9000 - 90, 450 + 6000 - 90};
+
+    // Cell 0 | cell 1 side by side, then cell 0 over cell 2: cells 0 and 2 end on x = 4500.
+    Surface()
+    {
+        f.split(0, Column);
+        f.split(0, Row);
+        f.model.setModifiedFlag(false);
+    }
+
+    const CellView &cell(int i) const { return f.model.design().cell(i); }
+
+    // Presses the left button on cell i at (x, y), drags through the points and releases.
+    bool drag(int i, QList<QPointF> points)
+    {
+        resizer.mouseDown(i, true);
+        for (const QPointF &p : points)
+            resizer.mouseMove(i, float(p.x()), float(p.y()), true, true);
+        return resizer.mouseUp(i);
+    }
+};
+
+} // namespace
+
+class TestCellResizer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hitZones_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<PointerShape>("pointer");
+        // Cell 0 is 4500 x 2999 at (0, 450); cell 1 is 4500 x 6000 at (4500, 450).
+        QTest::newRow("right-edge zone") << 0 << 4411.0f << 100.0f << PointerShape::SizeLeftRight;
+        QTest::newRow("just outside it") << 0 << 4410.0f << 100.0f << PointerShape::Arrow;
+        QTest::newRow("bottom-edge zone") << 0 << 100.0f << 2911.0f << PointerShape::SizeUpDown;
+        QTest::newRow("corner: right edge first")
+            << 0 << 4450.0f << 2950.0f << PointerShape::SizeLeftRight;
+        QTest::newRow("outer right edge") << 1 << 4450.0f << 100.0f << PointerShape::Arrow;
+        QTest::newRow("outer bottom edge") << 1 << 100.0f << 5950.0f << PointerShape::Arrow;
+        QTest::newRow("outer corner tests the right edge only")
+            << 1 << 4450.0f << 5950.0f << PointerShape::Arrow;
+        QTest::newRow("inside") << 2 << 100.0f << 100.0f << PointerShape::Arrow;
+    }
+    void hitZones()
+    {
+        QFETCH(int, cell);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(PointerShape, pointer);
+        Surface s;
+        QCOMPARE(s.cell(0).height, 3000.0f);
+        QCOMPARE(s.resizer.mouseMove(cell, x, y, false, false), pointer);
+    }
+
+    void pointerStaysAtAnOuterEdge()
+    {
+        Surface s;
+        QCOMPARE(s.resizer.mouseMove(0, 4450, 100, false, false), PointerShape::SizeLeftRight);
+        // Over the outer edge the zone does not count, and the pointer is left as it was.
+        QCOMPARE(s.resizer.mouseMove(1, 4450, 100, false, false), PointerShape::SizeLeftRight);
+        QCOMPARE(s.resizer.mouseMove(1, 100, 100, false, false), PointerShape::Arrow);
+    }
+
+    void singleCellIgnoresThePress()
+    {
+        ModelFixture f;
+        frameset::CellResizer resizer(f.model, f.prompter, 8910, 6360);
+        QVERIFY(!resizer.mouseDown(0, true));
+        QCOMPARE(resizer.mouseMove(0, 8950, 100, true, true), PointerShape::Arrow);
+        QVERIFY(!resizer.mouseUp(0));
+        QCOMPARE(f.model.design().cell(0).width, 9000.0f);
+        QVERIFY(!f.model.ModifiedFlag());
+    }
+
+    void mouseDownSelects()
+    {
+        Surface s;
+        QVERIFY(s.resizer.mouseDown(1, false));
+        QCOMPARE(s.f.model.SelectedCell(), 1);
+        QVERIFY(!s.resizer.mouseUp(1));
+    }
+
+    void dragMovesTheSharedBorder()
+    {
+        Surface s;
+        QVERIFY(s.drag(0, {{4450, 100}, {4300, 100}, {4200, 120}}));
+        // Cell 0 shrinks, cell 1 widens and moves, cell 2 below ended on the same line.
+        QCOMPARE(s.cell(0).width, 4200.0f);
+        QCOMPARE(s.cell(1).left, 4200.0f);
+        QCOMPARE(s.cell(1).width, 4800.0f);
+        QCOMPARE(s.cell(2).width, 4200.0f);
+        QCOMPARE(s.cell(2).left, 0.0f);
+        QCOMPARE(s.cell(0).height, 3000.0f);
+        for (int i = 0; i <= 2; ++i)
+            QCOMPARE(s.cell(i).scroll.left, s.cell(i).right() - 255);
+        QVERIFY(s.f.model.ModifiedFlag());
+        QCOMPARE(s.f.prompter.beeps(), 0);
+    }
+
+    void dragMovesARowBorder()
+    {
+        Surface s;
+        QVERIFY(s.drag(0, {{100, 2950}, {100, 3300}}));
+        QCOMPARE(s.cell(0).height, 3300.0f);
+        QCOMPARE(s.cell(2).top, 450.0f + 3300);
+        QCOMPARE(s.cell(2).height, 2700.0f);
+        QCOMPARE(s.cell(2).scroll.top, s.cell(2).top);
+        QCOMPARE(s.cell(2).scroll.height, 2700.0f);
+        QCOMPARE(s.cell(1).height, 6000.0f);
+    }
+
+    void refusedDragRestoresTheCell()
+    {
+        Surface s;
+        QVERIFY(!s.drag(0, {{4450, 100}, {9100, 100}}));
+        QCOMPARE(s.f.prompter.beeps(), 1);
+        QCOMPARE(s.cell(0).width, 4500.0f);
+        QCOMPARE(s.cell(0).height, 3000.0f);
+        QCOMPARE(s.cell(0).scroll.left, 4500.0f - 255);
+        QCOMPARE(s.cell(1).left, 4500.0f);
+        QCOMPARE(s.cell(1).width, 4500.0f);
+        QCOMPARE(s.cell(2).width, 4500.0f);
+        QVERIFY(!s.f.model.ModifiedFlag());
+    }
+
+    void dragToNoWidthIsRefused()
+    {
+        Surface s;
+        QVERIFY(!s.drag(0, {{4450, 100}, {0, 100}}));
+        QCOMPARE(s.cell(0).width, 4500.0f);
+        QCOMPARE(s.f.prompter.beeps(), 1);
+    }
+
+    void negativeSizeKeepsTheLastValidOne()
+    {
+        Surface s;
+        s.resizer.mouseDown(0, true);
+        s.resizer.mouseMove(0, 4450, 100, true, true);
+        s.resizer.mouseMove(0, 300, 100, true, true);
+        QVERIFY(s.resizer.sizeChanged());
+        s.resizer.mouseMove(0, -40, 100, true, true);
+        s.resizer.mouseMove(0, -80, 100, true, true);
+        QVERIFY(!s.resizer.sizeChanged());
+        QCOMPARE(s.cell(0).width, 300.0f);
+        QCOMPARE(s.f.prompter.beeps(), 1);
+        QVERIFY(s.resizer.mouseUp(0));
+        QCOMPARE(s.cell(1).left, 300.0f);
+    }
+
+    void outerEdgesNeverMove()
+    {
+        Surface s;
+        QVERIFY(!s.drag(1, {{4450, 100}, {4000, 100}}));
+        QVERIFY(!s.drag(1, {{100, 5950}, {100, 5000}}));
+        QCOMPARE(s.cell(1).width, 4500.0f);
+        QCOMPARE(s.cell(1).height, 6000.0f);
+        QVERIFY(!s.f.model.ModifiedFlag());
+    }
+
+    void aDragKeepsItsDirection_data()
+    {
+        QTest::addColumn<QPointF>("start");
+        QTest::addColumn<QPointF>("wander");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("height");
+        // The first sizing move decides; a jump into the other zone does not switch.
+        QTest::newRow("width, then into the bottom zone")
+            << QPointF(4450, 100) << QPointF(4000, 2950) << 4000.0f << 3000.0f;
+        QTest::newRow("height, then into the right zone")
+            << QPointF(100, 2950) << QPointF(4450, 2500) << 4500.0f << 2500.0f;
+    }
+    void aDragKeepsItsDirection()
+    {
+        QFETCH(QPointF, start);
+        QFETCH(QPointF, wander);
+        QFETCH(float, width);
+        QFETCH(float, height);
+        Surface s;
+        s.resizer.mouseDown(0, true);
+        const PointerShape first
+            = s.resizer.mouseMove(0, float(start.x()), float(start.y()), true, true);
+        QCOMPARE(s.resizer.mouseMove(0, float(wander.x()), float(wander.y()), true, true), first);
+        QCOMPARE(s.cell(0).width, width);
+        QCOMPARE(s.cell(0).height, height);
+        QVERIFY(s.resizer.mouseUp(0));
+        QCOMPARE(s.resizer.ResizeMode(), 0);
+        // After the release the zones count again.
+        QCOMPARE(s.resizer.mouseMove(0, 100, s.cell(0).height - 10, false, false),
+            PointerShape::SizeUpDown);
+    }
+
+    void clickAfterADragChangesNothing()
+    {
+        Surface s;
+        QVERIFY(s.drag(0, {{4450, 100}, {4200, 100}}));
+        s.f.model.setModifiedFlag(false);
+        QVERIFY(!s.drag(0, {}));
+        QCOMPARE(s.resizer.mouseMove(2, 210, 210, false, false), PointerShape::Arrow);
+        QVERIFY(!s.drag(2, {{200, 200}}));
+        QVERIFY(!s.f.model.ModifiedFlag());
+        QCOMPARE(s.cell(0).width, 4200.0f);
+    }
+
+    void sizeDisplay_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<int>("factor");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("example") << 4500.0f << 3000.0f << 15 << "300w  200h (pixels)";
+        QTest::newRow("remainder dropped") << 1810.0f << 1799.6f << 15 << "120w  120h (pixels)";
+        QTest::newRow("other factor") << 4500.0f << 3000.0f << 12 << "375w  250h (pixels)";
+    }
+    void sizeDisplay()
+    {
+        QFETCH(float, width);
+        QFETCH(float, height);
+        QFETCH(int, factor);
+        QFETCH(QString, text);
+        const platform::TwipsScale scale(factor);
+        QCOMPARE(frameset::sizeDisplayText(width, height, scale, scale), text);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCellResizer)
+#include "tst_cellresizer.moc"
