@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRgb>
+#include <QString>
+
+namespace platform {
+
+// Brings images to a 256-entry palette.
+//
+// A palette image keeps its colours and indexes; its palette is padded to 256 entries. A
+// true-colour image with 256 colours or fewer is converted exactly, one palette entry per
+// colour in the order the colours first appear. Any other image is quantized with
+// libimagequant and remapped with error diffusion, except that flat areas are mapped without
+// it (see Remapper), so a background of one colour stays on one index.
+class ColourReducer
+{
+public:
+    struct Settings
+    {
+        int speed; // libimagequant's speed, 1 (slowest, best) to 10 (fastest)
+        float dithering; // 0 (none) to 1 (full error diffusion)
+    };
+
+    // The settings the component uses, chosen by measurement on large photographs (see
+    // bench/RESULTS.md): nearly the palette quality of the slow settings in a fraction of the time.
+    static Settings defaultSettings();
+
+    // Turns `image` into a Format_Indexed8 image with exactly 256 colour table entries, working in
+    // place where it can. Translucent pixels are first laid over white, as a web page would show
+    // them. Returns false with a reason when the quantizer fails; `image` then keeps its colours.
+    static bool toPalette256(QImage &image, QString *error);
+    static bool toPalette256(QImage &image, const Settings &settings, QString *error);
+
+    // The distinct colours of a true-colour image in order of first appearance (scanning rows
+    // top to bottom), alpha ignored, stopping as soon as there are more than `limit`.
+    static QList<QRgb> distinctColours(const QImage &image, int limit);
+
+private:
+    static bool quantize(QImage &image, const Settings &settings, QString *error);
+};
+
+} // namespace platform

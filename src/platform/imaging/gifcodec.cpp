@@ -1,0 +1,245 @@
+#include "platform/imaging/gifcodec.h"
+
+#include "platform/imaging/imagefileformat.h"
+#include "platform/imaging/imagelimits.h"
+#include "platform/imaging/palettes.h"
+
+#include <QIODevice>
+#include <gif_lib.h>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+struct MemoryInput
+{
+    const QByteArray *bytes;
+    qsizetype pos = 0;
+};
+
+int readFromMemory(GifFileType *gif, GifByteType *buffer, int length)
+{
+    auto *input = static_cast<MemoryInput *>(gif->UserData);
+    const qsizetype available = input->bytes->size() - input->pos;
+    const int count = int(std::min<qsizetype>(std::max(length, 0), available));
+    memcpy(buffer, input->bytes->constData() + input->pos, size_t(count));
+    input->pos += count;
+    return count;
+}
+
+int writeToDevice(GifFileType *gif, const GifByteType *buffer, int length)
+{
+    auto *device = static_cast<QIODevice *>(gif->UserData);
+    return int(device->write(reinterpret_cast<const char *>(buffer), length));
+}
+
+struct DecoderCloser
+{
+    void operator()(GifFileType *gif) const
+    {
+        int error = 0;
+        DGifCloseFile(gif, &error);
+    }
+};
+using Decoder = std::unique_ptr<GifFileType, DecoderCloser>;
+
+struct MapFreer
+{
+    void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
+};
+
+QString decodeError(int code)
+{
+    switch (code) {
+    case D_GIF_ERR_READ_FAILED:
+        return QStringLiteral("The GIF file ends early.");
+    case D_GIF_ERR_NOT_GIF_FILE:
+        return QStringLiteral("The file is not a GIF image.");
+    case D_GIF_ERR_NO_SCRN_DSCR:
+    case D_GIF_ERR_NO_IMAG_DSCR:
+    case D_GIF_ERR_WRONG_RECORD:
+        return QStringLiteral("The GIF file's structure is damaged.");
+    case D_GIF_ERR_NOT_ENOUGH_MEM:
+        return QStringLiteral("There is not enough memory to read the GIF image.");
+    case D_GIF_ERR_DATA_TOO_BIG:
+    case D_GIF_ERR_IMAGE_DEFECT:
+    case D_GIF_ERR_EOF_TOO_SOON:
+        return QStringLiteral("The GIF image data is damaged or incomplete.");
+    default: {
+        const char *text = GifErrorString(code);
+        return text ? QStringLiteral("The GIF image cannot be read: %1.").arg(QLatin1String(text))
+                    : QStringLiteral("The GIF image cannot be read.");
+    }
+    }
+}
+
+// Advances to the first image descriptor, skipping extensions. False at the trailer or on error.
+bool findFirstImage(GifFileType *gif, QString *error)
+{
+    for (;;) {
+        GifRecordType record = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif, &record) == GIF_ERROR) {
+            *error = decodeError(gif->Error);
+            return false;
+        }
+        if (record == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif) == GIF_ERROR) {
+                *error = decodeError(gif->Error);
+                return false;
+            }
+            return true;
+        }
+        if (record == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType *block = nullptr;
+            if (DGifGetExtension(gif, &code, &block) == GIF_ERROR) {
+                *error = decodeError(gif->Error);
+                return false;
+            }
+            while (block) {
+                if (DGifGetExtensionNext(gif, &block) == GIF_ERROR) {
+                    *error = decodeError(gif->Error);
+                    return false;
+                }
+            }
+            continue;
+        }
+        *error = record == TERMINATE_RECORD_TYPE
+            ? QStringLiteral("The GIF file contains no image.")
+            : QStringLiteral("The GIF file's structure is damaged.");
+        return false;
+    }
+}
+
+// The rows of an image in the order the file stores them.
+std::vector<int> rowOrder(int height, bool interlaced)
+{
+    std::vector<int> rows;
+    rows.reserve(size_t(height));
+    if (!interlaced) {
+        for (int y = 0; y < height; ++y)
+            rows.push_back(y);
+        return rows;
+    }
+    static constexpr int starts[] = {0, 4, 2, 1};
+    static constexpr int steps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = starts[pass]; y < height; y += steps[pass])
+            rows.push_back(y);
+    return rows;
+}
+
+} // namespace
+
+DecodedImage GifCodec::read(const QByteArray &file)
+{
+    if (detectImageFormat(file) != ImageFileFormat::Gif)
+        return DecodedImage::failure(QStringLiteral("The file is not a GIF image."));
+    MemoryInput input{&file};
+    int openError = 0;
+    Decoder gif(DGifOpen(&input, readFromMemory, &openError));
+    if (!gif)
+        return DecodedImage::failure(decodeError(openError));
+
+    QString error;
+    if (!findFirstImage(gif.get(), &error))
+        return DecodedImage::failure(error);
+    const GifImageDesc &frame = gif->Image;
+    if (!fitsPixelLimit(frame.Width, frame.Height))
+        return DecodedImage::failure(pixelLimitMessage(frame.Width, frame.Height));
+    const qint64 canvasWidth = std::max<qint64>(gif->SWidth, qint64(frame.Left) + frame.Width);
+    const qint64 canvasHeight = std::max<qint64>(gif->SHeight, qint64(frame.Top) + frame.Height);
+    if (!fitsPixelLimit(canvasWidth, canvasHeight))
+        return DecodedImage::failure(pixelLimitMessage(canvasWidth, canvasHeight));
+    const ColorMapObject *map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
+    if (!map || map->ColorCount < 1 || !map->Colors)
+        return DecodedImage::failure(QStringLiteral("The GIF image has no colour table."));
+
+    QImage image(int(canvasWidth), int(canvasHeight), QImage::Format_Indexed8);
+    if (image.isNull())
+        return DecodedImage::failure(QStringLiteral("There is not enough memory for a %1 x %2 "
+                                                    "image.")
+                                         .arg(canvasWidth)
+                                         .arg(canvasHeight));
+    QList<QRgb> palette;
+    palette.reserve(map->ColorCount);
+    for (int i = 0; i < map->ColorCount; ++i)
+        palette.append(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
+    image.setColorTable(palette);
+    if (canvasWidth != frame.Width || canvasHeight != frame.Height) {
+        const int background = gif->SBackGroundColor < map->ColorCount ? gif->SBackGroundColor : 0;
+        image.fill(uint(background));
+    }
+
+    for (const int y : rowOrder(frame.Height, frame.Interlace)) {
+        GifPixelType *line = image.scanLine(frame.Top + y) + frame.Left;
+        if (DGifGetLine(gif.get(), line, frame.Width) == GIF_ERROR)
+            return DecodedImage::failure(decodeError(gif->Error));
+    }
+    coverUsedIndexes(image);
+    return {image, QString()};
+}
+
+bool GifCodec::write(QIODevice &device, const QImage &indexed, QString *error)
+{
+    if (indexed.format() != QImage::Format_Indexed8) {
+        *error = QStringLiteral("Only palette images can be written as GIF.");
+        return false;
+    }
+    const int width = indexed.width(), height = indexed.height();
+    if (width < 1 || height < 1 || width > 65535 || height > 65535) {
+        *error = QStringLiteral("A GIF image holds at most 65535 x 65535 pixels; this one has "
+                                "%1 x %2.")
+                     .arg(width)
+                     .arg(height);
+        return false;
+    }
+    const QList<QRgb> palette = paddedPalette(indexed.colorTable());
+    std::vector<GifColorType> colours(FullPaletteSize);
+    for (int i = 0; i < FullPaletteSize; ++i)
+        colours[size_t(i)] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
+            GifByteType(qBlue(palette[i]))};
+    const std::unique_ptr<ColorMapObject, MapFreer> map(
+        GifMakeMapObject(FullPaletteSize, colours.data()));
+
+    int code = 0;
+    GifFileType *gif = EGifOpen(&device, writeToDevice, &code);
+    bool ok = gif && map;
+    ok = ok && EGifPutScreenDesc(gif, width, height, 8, 0, map.get()) == GIF_OK;
+    ok = ok && EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+    // giflib masks the line in place, so it gets a copy rather than the image's own memory.
+    std::vector<GifPixelType> line(static_cast<size_t>(width));
+    for (int y = 0; ok && y < height; ++y) {
+        memcpy(line.data(), indexed.constScanLine(y), size_t(width));
+        ok = EGifPutLine(gif, line.data(), width) == GIF_OK;
+    }
+    if (gif && !ok)
+        code = gif->Error;
+    int closeCode = 0;
+    if (gif && EGifCloseFile(gif, &closeCode) == GIF_ERROR && ok) {
+        ok = false;
+        code = closeCode;
+    }
+    if (!ok) {
+        const QString deviceError = device.errorString();
+        const char *text = GifErrorString(code);
+        *error = !deviceError.isEmpty() && deviceError != QLatin1String("Unknown error")
+            ? deviceError
+            : QStringLiteral("The GIF image cannot be written: %1.")
+                  .arg(text ? QLatin1String(text) : QLatin1String("unknown error"));
+    }
+    return ok;
+}
+
+bool GifCodec::screenBytes(const QByteArray &head, quint8 *packedFields, quint8 *aspectRatio)
+{
+    if (head.size() <= AspectRatioOffset || detectImageFormat(head) != ImageFileFormat::Gif)
+        return false;
+    *packedFields = quint8(head.at(PackedFieldsOffset));
+    *aspectRatio = quint8(head.at(AspectRatioOffset));
+    return true;
+}
+
+} // namespace platform

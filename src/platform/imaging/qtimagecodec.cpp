@@ -1,0 +1,144 @@
+#include "platform/imaging/qtimagecodec.h"
+
+#include "platform/imaging/imagelimits.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+
+namespace platform {
+
+namespace {
+
+// Enough for the largest image allowed at 8 bytes a pixel (16 bits a channel), so Qt's own
+// limit never refuses what the pixel limit lets through.
+constexpr int AllocationLimitMegabytes = int(MaxImagePixels * 8 / (1024 * 1024)) + 64;
+constexpr int JpegQuality = 90;
+
+QByteArray qtFormat(ImageFileFormat format)
+{
+    switch (format) {
+    case ImageFileFormat::Bmp:
+        return QByteArrayLiteral("bmp");
+    case ImageFileFormat::Jpeg:
+        return QByteArrayLiteral("jpeg");
+    case ImageFileFormat::Tiff:
+        return QByteArrayLiteral("tiff");
+    case ImageFileFormat::Png:
+        return QByteArrayLiteral("png");
+    default:
+        return QByteArray();
+    }
+}
+
+quint32 littleEndian(const QByteArray &bytes, qsizetype offset, int count)
+{
+    quint32 value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(offset + i));
+    return value;
+}
+
+} // namespace
+
+bool QtImageCodec::jpegIsComplete(const QByteArray &file)
+{
+    const auto byte = [&file](qsizetype i) { return quint8(file.at(i)); };
+    qsizetype pos = 2; // after the start-of-image marker
+    while (pos + 1 < file.size()) {
+        if (byte(pos) != 0xFF)
+            return false;
+        const quint8 marker = byte(pos + 1);
+        if (marker == 0xFF) { // fill byte
+            ++pos;
+            continue;
+        }
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos += 2;
+            continue;
+        }
+        if (pos + 3 >= file.size())
+            return false;
+        const int length = (byte(pos + 2) << 8) | byte(pos + 3);
+        if (length < 2)
+            return false;
+        pos += 2 + length;
+        if (marker == 0xDA) // start of scan: entropy-coded data follows, where 0xFF is escaped
+            return pos <= file.size() && file.indexOf("\xFF\xD9", pos) >= 0;
+    }
+    return false;
+}
+
+bool QtImageCodec::bmpIsComplete(const QByteArray &file)
+{
+    if (file.size() < 26)
+        return false;
+    const quint32 pixelOffset = littleEndian(file, 10, 4);
+    const quint32 headerSize = littleEndian(file, 14, 4);
+    qint64 width = 0, height = 0, bits = 0, compression = 0;
+    if (headerSize == 12) {
+        width = littleEndian(file, 18, 2);
+        height = littleEndian(file, 20, 2);
+        bits = littleEndian(file, 24, 2);
+    } else if (headerSize >= 40 && file.size() >= 34) {
+        width = qint32(littleEndian(file, 18, 4));
+        height = qint32(littleEndian(file, 22, 4));
+        bits = littleEndian(file, 28, 2);
+        compression = littleEndian(file, 30, 4);
+    } else {
+        return true;
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed || width <= 0 || height == 0 || bits <= 0)
+        return true;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return qint64(pixelOffset) + stride * std::abs(height) <= file.size();
+}
+
+DecodedImage QtImageCodec::read(const QByteArray &file, ImageFileFormat format)
+{
+    const QString name = formatName(format);
+    QByteArray data = file;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, qtFormat(format));
+    reader.setAutoDetectImageFormat(false);
+    if (QImageReader::allocationLimit() < AllocationLimitMegabytes)
+        QImageReader::setAllocationLimit(AllocationLimitMegabytes);
+
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return DecodedImage::failure(
+            QStringLiteral("The %1 file's header is damaged or incomplete.").arg(name));
+    if (!fitsPixelLimit(size.width(), size.height()))
+        return DecodedImage::failure(pixelLimitMessage(size.width(), size.height()));
+    if (format == ImageFileFormat::Jpeg && !jpegIsComplete(file))
+        return DecodedImage::failure(
+            QStringLiteral("The JPEG file is incomplete: it ends before its end-of-image marker."));
+    if (format == ImageFileFormat::Bmp && !bmpIsComplete(file))
+        return DecodedImage::failure(
+            QStringLiteral("The BMP file is incomplete: it ends before its last row of pixels."));
+
+    QImage image = reader.read();
+    if (image.isNull())
+        return DecodedImage::failure(
+            QStringLiteral("The %1 image cannot be read: %2.").arg(name, reader.errorString()));
+    return {image, QString()};
+}
+
+bool QtImageCodec::write(
+    QIODevice &device, const QImage &image, ImageFileFormat format, QString *error)
+{
+    QImageWriter writer(&device, qtFormat(format));
+    if (format == ImageFileFormat::Jpeg)
+        writer.setQuality(JpegQuality);
+    if (writer.write(image))
+        return true;
+    *error = QStringLiteral("The %1 image cannot be written: %2.")
+                 .arg(formatName(format), writer.errorString());
+    return false;
+}
+
+} // namespace platform
