@@ -17,6 +17,12 @@ struct Rect
     float left, top, width, height;
 };
 
+} // namespace
+
+Q_DECLARE_METATYPE(Rect)
+
+namespace {
+
 frameset::Design designOf(const QList<Rect> &rects, const QStringList &layout = {})
 {
     frameset::Design design;
@@ -168,8 +174,6 @@ private slots:
                 "</FRAMESET>", "</FRAMESET>"}));
     }
 };
-
-Q_DECLARE_METATYPE(Rect)
 
 QTEST_APPLESS_MAIN(TestSizeLists)
 #include "tst_sizelists.moc"

@@ -1,0 +1,117 @@
+#include "frameset/core/framesetdocument.h"
+
+#include "frameset/core/design.h"
+#include "frameset/core/layouttext.h"
+#include "frameset/core/sizelists.h"
+#include "frameset/core/splitpath.h"
+#include "frameset/core/textfile.h"
+#include "platform/textnumber.h"
+
+#include <algorithm>
+
+namespace frameset {
+
+namespace {
+
+// A value is written unquoted as typed unless HTML would end or misread it there.
+QString attributeValue(const QString &value)
+{
+    static const QString mustQuote = QStringLiteral(" \t\n\f\r\"'=<>`");
+    const bool plain
+        = std::none_of(value.begin(), value.end(), [](QChar c) { return mustQuote.contains(c); });
+    if (plain)
+        return value;
+    QString quoted = value;
+    quoted.replace(u'"', QStringLiteral("&quot;"));
+    return u'"' + quoted + u'"';
+}
+
+QString scrollingPiece(const PropertyValue &scrolling)
+{
+    if (scrolling.isEmpty())
+        return QStringLiteral(" SCROLLING=AUTO ");
+    const double value = scrolling.numericValue();
+    if (value == 0)
+        return QStringLiteral(" SCROLLING=AUTO");
+    if (value == 1)
+        return QStringLiteral(" SCROLLING=YES ");
+    if (value == 2)
+        return QStringLiteral(" SCROLLING=NO ");
+    return QString();
+}
+
+// Replaces every size placeholder ("##" and a key up to the ">" of its line) with the split's
+// size list and border, working forwards so that nothing is looked at twice.
+QString fillPlaceholders(const Design &design, QString text)
+{
+    const QString border
+        = design.bordersOn() ? QStringLiteral(" BORDER=5") : QStringLiteral(" BORDER=0");
+    qsizetype from = 0;
+    qsizetype at;
+    while ((at = text.indexOf(QStringLiteral("##"), from)) >= 0) {
+        const QString key = splitpath::leadingDigits(QStringView(text).mid(at + 2));
+        const qsizetype before = std::min<qsizetype>(at, 7);
+        const SplitDirection kind = text.mid(at - before, before).contains(QStringLiteral("COL"))
+            ? SplitDirection::Column
+            : SplitDirection::Row;
+        qsizetype lineEnd = text.indexOf(u'\r', at);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        qsizetype rest = text.indexOf(u'>', at);
+        if (rest < 0 || rest > lineEnd)
+            rest = at + 2 + key.size();
+        const QString sizes = SplitSizeList(design, key, kind) + border;
+        text = text.left(at) + sizes + text.mid(rest);
+        from = at + sizes.size();
+    }
+    return text;
+}
+
+} // namespace
+
+QString FrameTag(const Design &design, int cell)
+{
+    const FrameProperties &p = design.properties().record(cell);
+    const QString source = p.field(SourceUrl).text();
+    const QString name = p.field(FrameName).text();
+    QString tag = QStringLiteral("<FRAME SRC=")
+        + (source.isEmpty() ? QStringLiteral("xxxxx.htm") : attributeValue(source));
+    tag += QStringLiteral(" NAME=")
+        + (name.isEmpty() ? QStringLiteral("Frame") + platform::plainNumber(cell + 1LL)
+                          : attributeValue(name));
+    if (p.field(NoResize).numericValue() != 0)
+        tag += QStringLiteral(" NORESIZE ");
+    tag += scrollingPiece(p.field(Scrolling));
+    if (const qint64 margin = p.field(MarginWidth).wholeValue(); margin != 0)
+        tag += QStringLiteral(" MARGINWIDTH=") + platform::numberFormat(margin);
+    if (const qint64 margin = p.field(MarginHeight).wholeValue(); margin != 0)
+        tag += QStringLiteral(" MARGINHEIGHT=") + platform::numberFormat(margin);
+    tag += p.field(FrameBorder).numericValue() == 0 ? QStringLiteral(" FRAMEBORDER=YES")
+                                                    : QStringLiteral(" FRAMEBORDER=NO");
+    return tag + u'>';
+}
+
+QString BuildFramesetDocument(const Design &design)
+{
+    QStringList lines = layouttext::lines(fillPlaceholders(design, ResolveFixedSizes(design)));
+    // Only whole leaf lines become FRAME tags, so a "!!" in a URL or name is written as typed.
+    for (QString &line : lines) {
+        const int cell = layouttext::leafCell(line);
+        if (cell >= 0)
+            line = FrameTag(design, cell);
+    }
+    return QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n")
+        + layouttext::join(lines) + QStringLiteral("\r\n</HTML>");
+}
+
+QByteArray framesetDocumentFileContent(const QString &documentText)
+{
+    return documentText.toUtf8() + "\r\n";
+}
+
+QString writeFramesetDocument(const QString &path, const QString &documentText)
+{
+    return textfile::writeFileAtomically(path, framesetDocumentFileContent(documentText));
+}
+
+} // namespace frameset

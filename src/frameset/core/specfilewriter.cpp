@@ -1,0 +1,82 @@
+#include "frameset/core/specfilewriter.h"
+
+#include "frameset/core/design.h"
+#include "frameset/core/textfile.h"
+
+#include <charconv>
+
+namespace frameset {
+
+namespace {
+
+constexpr int PropertyLinesBeforeBorders = 51;
+const QString CrLf = QStringLiteral("\r\n");
+
+QString fieldText(const PropertyValue &value)
+{
+    QString text = value.text();
+    // A value never spans lines in the file.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    if (text.contains(u';') || text.startsWith(u'"')) {
+        text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        text = u'"' + text + u'"';
+    }
+    return text;
+}
+
+QString propertyLine(const FrameProperties &record)
+{
+    QString line;
+    for (int field = 0; field < FrameProperties::FieldCount; ++field)
+        line += fieldText(record.field(FrameField(field))) + u';';
+    return line;
+}
+
+QString cellLine(const CellView &cell)
+{
+    QString line;
+    for (const float value : {cell.left, cell.top, cell.width, cell.height})
+        line += specNumber(value) + u';';
+    line += cell.path + u';';
+    for (const float value : {cell.scroll.left, cell.scroll.top, cell.scroll.height})
+        line += specNumber(value) + u';';
+    line += (cell.scroll.visible ? QStringLiteral("-1") : QStringLiteral("0")) + u';';
+    return line;
+}
+
+} // namespace
+
+QString specNumber(float value)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // never "-0"
+    char buffer[64];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QByteArray writeSpecFile(const Design &design)
+{
+    QString text = design.LayoutText() + CrLf + QStringLiteral("***") + CrLf;
+    for (const CellView &cell : design.cells())
+        text += cellLine(cell) + CrLf;
+    text += CrLf + QStringLiteral("***") + CrLf;
+    const FramePropertyTable &records = design.properties();
+    for (int i = 0; i < PropertyLinesBeforeBorders; ++i)
+        text += propertyLine(records.record(i)) + CrLf;
+    text += design.bordersOn() ? QStringLiteral("1") : QStringLiteral("0");
+    for (int i = PropertyLinesBeforeBorders; i <= design.LastCellIndex(); ++i)
+        text += CrLf + propertyLine(records.record(i));
+    text += CrLf;
+    return text.toUtf8();
+}
+
+QString saveSpecFile(const QString &path, const Design &design)
+{
+    return textfile::writeFileAtomically(path, writeSpecFile(design));
+}
+
+} // namespace frameset

@@ -1,0 +1,285 @@
+#include "designbuilder.h"
+#include "frameset/core/filenamerules.h"
+#include "frameset/core/framesetdocument.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace framesettest;
+using frameset::PropertyValue;
+
+namespace {
+
+QString crlf(const QStringList &lines)
+{
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+// The worked example: cell 0 on the left, cells 1 over 2 on the right, all halves equal.
+void buildTwoSplits(ModelFixture &f)
+{
+    QVERIFY(f.split(0, Column));
+    QVERIFY(f.split(1, Row));
+}
+
+QStringList documentLines(const frameset::Design &design)
+{
+    return frameset::BuildFramesetDocument(design).split(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+class TestFramesetDocument : public QObject
+{
+    Q_OBJECT
+private slots:
+    void workedExample()
+    {
+        ModelFixture f;
+        buildTwoSplits(f);
+        const QString document = frameset::BuildFramesetDocument(f.model.design());
+        const QStringList expected
+            = {"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<FRAMESET COLS= 50%,* BORDER=5>",
+                "<FRAME SRC=xxxxx.htm NAME=Frame1 SCROLLING=AUTO  FRAMEBORDER=YES>",
+                "<FRAMESET ROWS= 50%,* BORDER=5>",
+                "<FRAME SRC=xxxxx.htm NAME=Frame2 SCROLLING=AUTO  FRAMEBORDER=YES>",
+                "<FRAME SRC=xxxxx.htm NAME=Frame3 SCROLLING=AUTO  FRAMEBORDER=YES>", "</FRAMESET>",
+                "</FRAMESET>", "</HTML>"};
+        QCOMPARE(document, crlf(expected));
+        QCOMPARE(frameset::framesetDocumentFileContent(document),
+            (crlf(expected) + QStringLiteral("\r\n")).toUtf8());
+    }
+
+    void workedExampleWithProperties()
+    {
+        ModelFixture f;
+        buildTwoSplits(f);
+        auto &records = f.model.design().properties();
+        // As the properties dialog stores them.
+        records.setField(0, frameset::SourceUrl, PropertyValue::fromText("menu.htm"));
+        records.setField(0, frameset::FrameName, PropertyValue::fromText("menu"));
+        records.setField(0, frameset::MarginWidth, PropertyValue::fromText("10"));
+        records.setField(0, frameset::MarginHeight, PropertyValue::fromText(""));
+        records.setField(0, frameset::FixedWidthPx, PropertyValue::fromNumber(120));
+        records.setField(0, frameset::FixedHeightPx, PropertyValue::fromNumber(0));
+        records.setField(0, frameset::NoResize, PropertyValue::fromNumber(1));
+        records.setField(0, frameset::Scrolling, PropertyValue::fromNumber(2));
+        records.setField(0, frameset::FrameBorder, PropertyValue::fromNumber(1));
+        const QStringList expected
+            = {"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<FRAMESET COLS=120,*>",
+                "<FRAME SRC=menu.htm NAME=menu NORESIZE  SCROLLING=NO  MARGINWIDTH= 10 "
+                "FRAMEBORDER=NO>",
+                "<FRAMESET ROWS= 50%,* BORDER=5>",
+                "<FRAME SRC=xxxxx.htm NAME=Frame2 SCROLLING=AUTO  FRAMEBORDER=YES>",
+                "<FRAME SRC=xxxxx.htm NAME=Frame3 SCROLLING=AUTO  FRAMEBORDER=YES>", "</FRAMESET>",
+                "</FRAMESET>", "</HTML>"};
+        QCOMPARE(frameset::framesetDocumentFileContent(
+                     frameset::BuildFramesetDocument(f.model.design())),
+            (crlf(expected) + QStringLiteral("\r\n")).toUtf8());
+    }
+
+    void emptyDesign()
+    {
+        ModelFixture f;
+        QCOMPARE(frameset::framesetDocumentFileContent(
+                     frameset::BuildFramesetDocument(f.model.design())),
+            QByteArray("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n"));
+    }
+
+    void frameTag_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<PropertyValue>("value");
+        QTest::addColumn<QString>("tag");
+        const QString tail = QStringLiteral(" SCROLLING=AUTO  FRAMEBORDER=YES>");
+        const QString head = QStringLiteral("<FRAME SRC=xxxxx.htm NAME=Frame3");
+        const auto text = PropertyValue::fromText;
+        const auto number = PropertyValue::fromNumber;
+        QTest::newRow("never set") << -1 << PropertyValue() << head + tail;
+        QTest::newRow("auto chosen")
+            << int(frameset::Scrolling) << number(0) << head + " SCROLLING=AUTO FRAMEBORDER=YES>";
+        QTest::newRow("yes") << int(frameset::Scrolling) << number(1)
+                             << head + " SCROLLING=YES  FRAMEBORDER=YES>";
+        QTest::newRow("no, read from a file")
+            << int(frameset::Scrolling) << text("2") << head + " SCROLLING=NO  FRAMEBORDER=YES>";
+        QTest::newRow("other scrolling")
+            << int(frameset::Scrolling) << number(3) << head + " FRAMEBORDER=YES>";
+        QTest::newRow("margin 0") << int(frameset::MarginWidth) << text("0") << head + tail;
+        QTest::newRow("margin 12") << int(frameset::MarginWidth) << text("12")
+                                   << head + " SCROLLING=AUTO  MARGINWIDTH= 12 FRAMEBORDER=YES>";
+        QTest::newRow("margin 007") << int(frameset::MarginWidth) << text("007")
+                                    << head + " SCROLLING=AUTO  MARGINWIDTH= 7 FRAMEBORDER=YES>";
+        QTest::newRow("margin height")
+            << int(frameset::MarginHeight) << text("4")
+            << head + " SCROLLING=AUTO  MARGINHEIGHT= 4 FRAMEBORDER=YES>";
+        QTest::newRow("no-resize")
+            << int(frameset::NoResize) << number(1) << head + " NORESIZE " + tail;
+        QTest::newRow("plain border")
+            << int(frameset::FrameBorder) << text("1") << head + " SCROLLING=AUTO  FRAMEBORDER=NO>";
+        QTest::newRow("url") << int(frameset::SourceUrl) << text("http://a.b/c.htm")
+                             << "<FRAME SRC=http://a.b/c.htm NAME=Frame3" + tail;
+        QTest::newRow("empty url") << int(frameset::SourceUrl) << text("") << head + tail;
+        QTest::newRow("url with blank") << int(frameset::SourceUrl) << text("my page.htm")
+                                        << "<FRAME SRC=\"my page.htm\" NAME=Frame3" + tail;
+        QTest::newRow("url with query") << int(frameset::SourceUrl) << text("p.cgi?a=1&b=2")
+                                        << "<FRAME SRC=\"p.cgi?a=1&b=2\" NAME=Frame3" + tail;
+        QTest::newRow("name with quote") << int(frameset::FrameName) << text("a\"b")
+                                         << "<FRAME SRC=xxxxx.htm NAME=\"a&quot;b\"" + tail;
+        QTest::newRow("name with apostrophe") << int(frameset::FrameName) << text("it's")
+                                              << "<FRAME SRC=xxxxx.htm NAME=\"it's\"" + tail;
+        QTest::newRow("name with backtick") << int(frameset::FrameName) << text("a`b")
+                                            << "<FRAME SRC=xxxxx.htm NAME=\"a`b\"" + tail;
+        QTest::newRow("name with angle") << int(frameset::FrameName) << text("x>y")
+                                         << "<FRAME SRC=xxxxx.htm NAME=\"x>y\"" + tail;
+        QTest::newRow("markers as typed") << int(frameset::FrameName) << text("!!0##1")
+                                          << "<FRAME SRC=xxxxx.htm NAME=!!0##1" + tail;
+    }
+    void frameTag()
+    {
+        QFETCH(int, field);
+        QFETCH(PropertyValue, value);
+        QFETCH(QString, tag);
+        ModelFixture f;
+        buildTwoSplits(f);
+        if (field >= 0)
+            f.model.design().properties().setField(2, frameset::FrameField(field), value);
+        QCOMPARE(frameset::FrameTag(f.model.design(), 2), tag);
+        QCOMPARE(documentLines(f.model.design())[8], tag);
+    }
+
+    void markersInValuesAreWrittenAsTyped()
+    {
+        ModelFixture f;
+        buildTwoSplits(f);
+        auto &records = f.model.design().properties();
+        records.setField(0, frameset::SourceUrl, PropertyValue::fromText("!!1"));
+        records.setField(1, frameset::FrameName, PropertyValue::fromText("##21"));
+        records.setField(2, frameset::SourceUrl, PropertyValue::fromText("a!!2##1.htm"));
+        const QStringList lines = documentLines(f.model.design());
+        QCOMPARE(lines.size(), 12);
+        QCOMPARE(lines[5],
+            QStringLiteral("<FRAME SRC=!!1 NAME=Frame1") + " SCROLLING=AUTO  FRAMEBORDER=YES>");
+        QCOMPARE(lines[7],
+            QStringLiteral("<FRAME SRC=xxxxx.htm NAME=##21") + " SCROLLING=AUTO  FRAMEBORDER=YES>");
+        QCOMPARE(lines[8],
+            QStringLiteral("<FRAME SRC=a!!2##1.htm NAME=Frame3")
+                + " SCROLLING=AUTO  FRAMEBORDER=YES>");
+    }
+
+    void bordersOffAndFixedSizes()
+    {
+        ModelFixture f;
+        buildTwoSplits(f);
+        f.model.design().setBordersOn(false);
+        f.model.design().properties().setField(
+            2, frameset::FixedHeightPx, PropertyValue::fromNumber(80));
+        const QStringList lines = documentLines(f.model.design());
+        QCOMPARE(lines[4], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=0>"));
+        QCOMPARE(lines[6], QStringLiteral("<FRAMESET ROWS=*,80>"));
+    }
+
+    void unevenSplitsGetTheirShare()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column)); // 4500 | 4500
+        QVERIFY(f.split(1, Column)); // 2249 | 2251 inside the right half
+        const QStringList lines = documentLines(f.model.design());
+        QCOMPARE(lines[4], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=5>"));
+        QCOMPARE(lines[6], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=5>"));
+        f.model.design().cell(0).width = 3000;
+        f.model.design().cell(1).left = 3000;
+        f.model.design().cell(1).width = 2000;
+        f.model.design().cell(2).left = 5000;
+        f.model.design().cell(2).width = 4000;
+        const QStringList resized = documentLines(f.model.design());
+        QCOMPARE(resized[4], QStringLiteral("<FRAMESET COLS= 33%,* BORDER=5>"));
+        QCOMPARE(resized[6], QStringLiteral("<FRAMESET COLS= 33%,* BORDER=5>"));
+    }
+
+    void deepDesign()
+    {
+        ModelFixture f(1.0e6f, 1.0e6f);
+        int cell = 0;
+        for (int level = 1; level <= 8; ++level) {
+            QVERIFY(f.split(cell, level % 2 ? Column : Row));
+            cell = f.model.LastCellIndex();
+        }
+        const QStringList lines = documentLines(f.model.design());
+        const QRegularExpression frameset(
+            QStringLiteral("^<FRAMESET (COLS|ROWS)= (49|50|51)%,\\* BORDER=5>$"));
+        QCOMPARE(lines.filter(frameset).size(), 8);
+        QCOMPARE(lines.filter(QStringLiteral("<FRAME SRC=")).size(), 9);
+        QVERIFY(!lines.join(QString()).contains(QStringLiteral("##")));
+        QVERIFY(!lines.join(QString()).contains(QStringLiteral("!!")));
+    }
+
+    void brokenPlaceholderEnds()
+    {
+        frameset::Design design;
+        frameset::CellView second;
+        second.path = QStringLiteral("2");
+        design.cell(0).path = QStringLiteral("1");
+        design.appendCell(second);
+        design.setLayoutText(QStringLiteral("<FRAMESET COLS= ##1\r\n!!0\r\n!!1\r\n</FRAMESET>##"));
+        const QStringList lines = documentLines(design);
+        QCOMPARE(lines[4], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=5"));
+        QCOMPARE(lines[7], QStringLiteral("</FRAMESET>50%,* BORDER=5"));
+    }
+
+    void writesTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("index.htm"));
+        QVERIFY(
+            frameset::writeFramesetDocument(path, QStringLiteral("<HTML>\r\n</HTML>")).isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("<HTML>\r\n</HTML>\r\n"));
+        QVERIFY(!frameset::writeFramesetDocument(dir.filePath(QStringLiteral("no/such/x.htm")), "x")
+                     .isEmpty());
+    }
+
+    void extensionRule_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("ends in a dot") << "C:\\web\\index."
+                                       << "C:\\web\\index..htm";
+        QTest::newRow("no dot anywhere") << "C:\\web\\index"
+                                         << "C:\\web\\index";
+        QTest::newRow("dot in a folder") << "C:\\my.site\\index"
+                                         << "C:\\my.site\\index";
+        QTest::newRow("extension") << "/home/web/index.htm"
+                                   << "/home/web/index.htm";
+        QTest::newRow("unix dot") << "/home/web/index."
+                                  << "/home/web/index..htm";
+        QTest::newRow("hidden folder") << "/home/.web/index."
+                                       << "/home/.web/index.";
+    }
+    void extensionRule()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, written);
+        QCOMPARE(frameset::withDefaultExtension(path, QStringLiteral(".htm")), written);
+    }
+
+    void htmlPaths_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("html");
+        QTest::newRow("html") << "C:\\Sites\\index.HTML" << true;
+        QTest::newRow("htm inside") << "C:\\page.htm.spc" << true;
+        QTest::newRow("spec") << "/home/me/site.spc" << false;
+        QTest::newRow("htm without dot") << "/home/htm/site.spc" << false;
+    }
+    void htmlPaths()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, html);
+        QCOMPARE(frameset::isHtmlPath(path), html);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFramesetDocument)
+#include "tst_framesetdocument.moc"
