@@ -4,6 +4,8 @@
 #include "platform/pendingevents.h"
 #include "platform/prompter.h"
 
+#include <QGuiApplication>
+
 namespace giftool {
 
 using platform::MessageAnswer;
@@ -135,6 +137,35 @@ void BackgroundSelection::showRgbTexts(int k)
     slot.blueText = QString::number(row.blue);
 }
 
+void BackgroundSelection::showUniformPick()
+{
+    m_buttonShown[NeighbourButton] = false;
+    m_slots[1].swatchShown = false;
+    m_label1Text = ChangeToOptional;
+    m_label1Place = Label1Place::AboveWhiteButton;
+    m_backgroundbox = QStringLiteral("Index = ") + m_slots[0].indexText;
+    m_state = SelectionState::UniformPick;
+}
+
+bool BackgroundSelection::selectIndex(int index)
+{
+    if (m_picture.isNull() || index < 0 || index >= PaletteTable::Size)
+        return false;
+    m_frameShown = true;
+    for (SampleSlot &slot : m_slots)
+        clearTexts(slot);
+    fillSlot(0, index);
+    showRgbTexts(0);
+    m_label2Shown = true;
+    m_buttonShown[WhiteButton] = m_buttonShown[GreyButton] = m_buttonShown[BlackButton] = true;
+    m_label1Shown = true;
+    m_transparentIndex = index;
+    showUniformPick();
+    m_instructions.clear();
+    m_saveAsEnabled = true;
+    return true;
+}
+
 void BackgroundSelection::hideConversionControls()
 {
     m_buttonShown.fill(false);
@@ -195,12 +226,7 @@ SelectOutcome BackgroundSelection::SelectBackground(int x, int y, platform::Prom
         return SelectOutcome::MustConvert;
     }
 
-    m_buttonShown[NeighbourButton] = false;
-    m_slots[1].swatchShown = false;
-    m_label1Text = ChangeToOptional;
-    m_label1Place = Label1Place::AboveWhiteButton;
-    m_backgroundbox = QStringLiteral("Index = ") + m_slots[0].indexText;
-    m_state = SelectionState::UniformPick;
+    showUniformPick();
     if (prompter.ask(DoneText, MessageIcon::Question, MessageButtons::YesNoCancel)
         == MessageAnswer::Yes)
         return SelectOutcome::SaveRequested;
@@ -219,7 +245,10 @@ bool BackgroundSelection::ConvertBackground(int button, platform::Prompter &prom
     if (button == NeighbourButton && !m_slots[1].filled())
         return false;
 
-    platform::BusyCursor busy;
+    // The hourglass belongs to a GUI application; the command line converts without one.
+    std::optional<platform::BusyCursor> busy;
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        busy.emplace();
     PaletteRow target;
     switch (button) {
     case WhiteButton:
@@ -256,7 +285,7 @@ bool BackgroundSelection::ConvertBackground(int button, platform::Prompter &prom
     QString error;
     if (!m_workBitmap.rewrite(table, background, transparent, &error)
         || !reloadFromWorkBitmap(&error)) {
-        busy.release();
+        busy.reset();
         prompter.tell(error);
         return false;
     }
@@ -285,7 +314,7 @@ bool BackgroundSelection::ConvertBackground(int button, platform::Prompter &prom
         clearRgbTexts(slot);
     m_state = SelectionState::Converted;
     m_instructions.clear();
-    busy.release();
+    busy.reset();
     prompter.tell(ClickAgainText, MessageIcon::Exclamation);
     m_instructions = ClickAgainText;
     return true;

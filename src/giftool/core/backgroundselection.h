@@ -76,6 +76,10 @@ public:
     // save now) or reports that the background must be converted first.
     SelectOutcome SelectBackground(int x, int y, platform::Prompter &prompter);
 
+    // Selects palette index directly, as a uniform click on a pixel of that index would,
+    // without asking anything. False without a picture or for an index outside 0..255.
+    bool selectIndex(int index);
+
     // A click on Backgroundbutton(button): recolors the selected background's palette entries
     // (white, the neighbour's color, grey or black) in the table and the working bitmap, moves
     // the background's pixels onto the transparent index and asks for another click. Returns
@@ -126,6 +130,7 @@ private:
     std::optional<int> indexAtTwips(int x, int y, int pixelsRight = 0) const;
     void fillSlot(int k, int index);
     void showRgbTexts(int k);
+    void showUniformPick();
     void hideConversionControls();
     bool reloadFromWorkBitmap(QString *error);
 
