@@ -1,0 +1,49 @@
+#include "cli/opaquecommand.h"
+
+#include "cli/commandline.h"
+#include "giftool/core/transparencycancel.h"
+
+namespace cli {
+
+namespace {
+
+const char *const Usage = "Usage: trellis opaque FILE.gif\n"
+                          "Switches off the transparent color of a GIF89a file saved by the GIF "
+                          "tool.\n";
+
+} // namespace
+
+int runOpaque(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() == 1
+        && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        out << Usage;
+        return Success;
+    }
+    if (args.size() != 1 || args[0].startsWith(u'-')) {
+        err << "trellis opaque: expected exactly one file name\n" << Usage;
+        return UsageError;
+    }
+    const QString &path = args[0];
+    const giftool::CancelResult result = giftool::CancelTransparency(path, nullptr);
+    switch (result.outcome) {
+    case giftool::CancelOutcome::Cleared:
+        out << path << ": the transparent color is switched off.\n";
+        return Success;
+    case giftool::CancelOutcome::NotTransparent:
+        out << path << ": no transparent color is set; the file is unchanged.\n";
+        return Success;
+    case giftool::CancelOutcome::Declined:
+        out << path << ": the file is unchanged.\n";
+        return Success;
+    case giftool::CancelOutcome::NotVersion89a:
+        err << result.message << '\n';
+        return Failure;
+    case giftool::CancelOutcome::Failed:
+        break;
+    }
+    err << "trellis opaque: " << path << ": " << result.message << '\n';
+    return Failure;
+}
+
+} // namespace cli

@@ -1,0 +1,219 @@
+#include "cli/transparentcommand.h"
+
+#include "cli/commandline.h"
+#include "giftool/core/gifdocument.h"
+#include "giftool/core/saverules.h"
+#include "platform/prompter.h"
+
+#include <QTemporaryDir>
+#include <optional>
+
+namespace cli {
+
+namespace {
+
+const char *const Usage
+    = "Usage: trellis transparent IMAGE -o OUT.gif (--at X,Y | --index N)\n"
+      "                           [--recolor white|grey|black|neighbour]\n"
+      "Saves IMAGE as a GIF89a file in which the background is transparent: the palette index\n"
+      "of image pixel X,Y (0,0 is the top left) or palette index N. --recolor first turns the\n"
+      "background into one color, needed where it has two colors at X,Y.\n";
+
+const char *const RecolorChoices = "white, grey, black or neighbour";
+
+struct Options
+{
+    QString image;
+    QString output;
+    std::optional<QPoint> at;
+    std::optional<int> index;
+    std::optional<int> recolorButton;
+};
+
+// The Background frame's answers without a window: the completion question is answered No
+// (the command saves by itself) and every message is kept for the error output.
+class AnsweringPrompter : public platform::Prompter
+{
+public:
+    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
+        platform::MessageButtons buttons, const QString &) override
+    {
+        m_lastText = text;
+        return buttons == platform::MessageButtons::YesNoCancel ? platform::MessageAnswer::No
+                                                                : platform::MessageAnswer::Ok;
+    }
+    void beep() override { }
+    const QString &lastText() const { return m_lastText; }
+
+private:
+    QString m_lastText;
+};
+
+std::optional<int> wholeNumber(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> recolorButton(const QString &name)
+{
+    if (name == QLatin1String("white"))
+        return giftool::WhiteButton;
+    if (name == QLatin1String("neighbour"))
+        return giftool::NeighbourButton;
+    if (name == QLatin1String("grey"))
+        return giftool::GreyButton;
+    if (name == QLatin1String("black"))
+        return giftool::BlackButton;
+    return std::nullopt;
+}
+
+// Reads the arguments; an empty problem text means they are usable.
+QString parse(const QStringList &args, Options &options)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("-o") || arg == QLatin1String("--at")
+            || arg == QLatin1String("--index") || arg == QLatin1String("--recolor")) {
+            if (!hasValue)
+                return arg + QStringLiteral(" needs a value");
+            const QString value = args[++i];
+            if (arg == QLatin1String("-o")) {
+                options.output = value;
+            } else if (arg == QLatin1String("--at")) {
+                const QStringList xy = value.split(u',');
+                const auto x = xy.size() == 2 ? wholeNumber(xy[0]) : std::nullopt;
+                const auto y = xy.size() == 2 ? wholeNumber(xy[1]) : std::nullopt;
+                if (!x || !y)
+                    return QStringLiteral("--at takes X,Y, two whole numbers from 0");
+                options.at = QPoint(*x, *y);
+            } else if (arg == QLatin1String("--index")) {
+                options.index = wholeNumber(value);
+                if (!options.index || *options.index > 255)
+                    return QStringLiteral("--index takes a palette index from 0 to 255");
+            } else {
+                options.recolorButton = recolorButton(value);
+                if (!options.recolorButton)
+                    return QStringLiteral("--recolor takes ") + QLatin1String(RecolorChoices);
+            }
+        } else if (arg.startsWith(u'-')) {
+            return QStringLiteral("unknown option ") + arg;
+        } else if (options.image.isEmpty()) {
+            options.image = arg;
+        } else {
+            return QStringLiteral("more than one image given");
+        }
+    }
+    if (options.image.isEmpty())
+        return QStringLiteral("no image given");
+    if (options.output.isEmpty())
+        return QStringLiteral("no output file given (-o OUT.gif)");
+    if (!giftool::isGifName(options.output))
+        return QStringLiteral("the output file must end in .gif");
+    if (options.at.has_value() == options.index.has_value())
+        return QStringLiteral("give either --at X,Y or --index N");
+    if (options.index && options.recolorButton == giftool::NeighbourButton)
+        return QStringLiteral("--recolor neighbour needs --at X,Y");
+    return QString();
+}
+
+// Selects the background at the pixel and recolors it when asked. An empty text on success.
+QString selectAt(giftool::GifDocument &document, const Options &options)
+{
+    giftool::BackgroundSelection &selection = document.selection();
+    const QPoint at = *options.at;
+    const QString where = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+    if (at.x() >= document.ImageWidth() || at.y() >= document.ImageHeight()) {
+        return where
+            + QStringLiteral(" lies outside the %1 x %2 image")
+                  .arg(document.ImageWidth())
+                  .arg(document.ImageHeight());
+    }
+    if (at.x() == document.ImageWidth() - 1) {
+        return where
+            + QStringLiteral(" is in the last column, which has no right-hand neighbour to "
+                             "compare the background with; choose a point further left");
+    }
+    const platform::TwipsScale scale;
+    const int x = scale.toTwips(at.x());
+    const int y = scale.toTwips(at.y());
+    AnsweringPrompter prompter;
+    giftool::SelectOutcome outcome = selection.SelectBackground(x, y, prompter);
+    if (outcome == giftool::SelectOutcome::NotInPalette)
+        return prompter.lastText();
+    if (outcome == giftool::SelectOutcome::MustConvert && !options.recolorButton) {
+        return QStringLiteral("the background at %1 has two colors (palette indexes %2 and %3); "
+                              "add --recolor %4 to make it one")
+            .arg(where, selection.slot(0).indexText, selection.slot(1).indexText,
+                QLatin1String(RecolorChoices));
+    }
+    if (!options.recolorButton)
+        return QString();
+    if (!selection.ConvertBackground(*options.recolorButton, prompter))
+        return prompter.lastText();
+    outcome = selection.SelectBackground(x, y, prompter);
+    if (outcome != giftool::SelectOutcome::Selected)
+        return QStringLiteral("the background at %1 is still not one color").arg(where);
+    return QString();
+}
+
+} // namespace
+
+int runTransparent(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() == 1
+        && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        out << Usage;
+        return Success;
+    }
+    Options options;
+    const QString problem = parse(args, options);
+    if (!problem.isEmpty()) {
+        err << "trellis transparent: " << problem << '\n' << Usage;
+        return UsageError;
+    }
+
+    // Private working files, so a running window's "TEMP.BMP" is never touched.
+    QTemporaryDir workFolder;
+    if (!workFolder.isValid()) {
+        err << "trellis transparent: no folder for the working files: " << workFolder.errorString()
+            << '\n';
+        return Failure;
+    }
+    giftool::GifDocument document(giftool::WorkingFiles::in(workFolder.path()));
+    const giftool::OpenResult opened = document.OpenImage(options.image);
+    if (opened.outcome != giftool::OpenOutcome::Opened) {
+        err << "trellis transparent: " << opened.error << '\n';
+        return Failure;
+    }
+
+    giftool::BackgroundSelection &selection = document.selection();
+    if (options.at) {
+        const QString failure = selectAt(document, options);
+        if (!failure.isEmpty()) {
+            err << "trellis transparent: " << failure << '\n';
+            return Failure;
+        }
+    } else {
+        AnsweringPrompter prompter;
+        selection.selectIndex(*options.index);
+        if (options.recolorButton
+            && !selection.ConvertBackground(*options.recolorButton, prompter)) {
+            err << "trellis transparent: " << prompter.lastText() << '\n';
+            return Failure;
+        }
+    }
+
+    const int transparent = selection.TransparentIndex();
+    const giftool::SaveResult saved = document.SaveTransparentGif(options.output);
+    if (!saved.saved) {
+        err << "trellis transparent: " << saved.error << '\n';
+        return Failure;
+    }
+    out << options.output << ": palette index " << transparent << " is transparent.\n";
+    return Success;
+}
+
+} // namespace cli

@@ -1,0 +1,240 @@
+#include "gifdecoders.h"
+#include "giftestdata.h"
+#include "giftool/core/gifdocument.h"
+#include "scriptedprompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace giftool;
+using platform::MessageAnswer;
+
+namespace {
+
+// 16 distinct colors; a 12 x 8 picture with a background of index 0 (or a checkerboard of 1
+// and 2) and a 4 x 3 box of index 5.
+QImage sixteenColors(bool dithered)
+{
+    QList<QRgb> colors;
+    for (int i = 0; i < 16; ++i)
+        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
+    QImage picture(12, 8, QImage::Format_Indexed8);
+    picture.setColorTable(colors);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            int index = dithered ? 1 + (x + y) % 2 : 0;
+            if (x >= 3 && x <= 6 && y >= 2 && y <= 4)
+                index = 5;
+            picture.setPixel(x, y, uint(index));
+        }
+    }
+    return picture;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestGifDocument : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    testsupport::ScriptedPrompter m_prompter;
+
+    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    QString gifFixture(const char *name, bool dithered)
+    {
+        const QString file = path(name);
+        if (!giftesting::writeGif(file, sixteenColors(dithered), 4, 49))
+            return QString();
+        return file;
+    }
+
+private slots:
+    void init() { m_prompter.clear(); }
+    void cleanup() { QCOMPARE(m_prompter.pendingAnswers(), 0); }
+
+    void workingFilesKeepTheirNames()
+    {
+        const WorkingFiles files = WorkingFiles::in(QStringLiteral("/work/dir"));
+        QCOMPARE(files.WorkBitmap, QStringLiteral("/work/dir/TEMP.BMP"));
+        QCOMPARE(files.WorkGif, QStringLiteral("/work/dir/TEMP.GIF"));
+        QString error;
+        const std::optional<WorkingFiles> located = WorkingFiles::locate(&error);
+        QVERIFY2(located, qPrintable(error));
+        QVERIFY(located->WorkBitmap.endsWith(QStringLiteral("/TEMP.BMP")));
+    }
+
+    void opensAPaletteGifKeepingItsIndexes()
+    {
+        const QString gif = gifFixture("logo.gif", false);
+        QCOMPARE(readAll(gif).mid(10, 3), QByteArray("\xB3\x00\x31", 3));
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        const OpenResult result = document.OpenImage(gif);
+        QCOMPARE(result.outcome, OpenOutcome::Opened);
+        QCOMPARE(document.ImageWidth(), 12);
+        QCOMPARE(document.ImageHeight(), 8);
+        QCOMPARE(int(document.SourcePacked()), 0xB3);
+        QCOMPARE(int(document.SourceAspect()), 49);
+
+        // The working bitmap: 8 bits, palette at 54, pixels at 1078, 16 colors padded to 256.
+        const QByteArray bmp = readAll(document.workingFiles().WorkBitmap);
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        QCOMPARE(int(bmp[28]), 8);
+        QCOMPARE(bmp.mid(10, 4), QByteArray("\x36\x04\x00\x00", 4));
+        const QImage picture = document.selection().picture();
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        QCOMPARE(picture.colorCount(), 256);
+        const QImage source = sixteenColors(false);
+        for (int i = 0; i < 16; ++i) {
+            const QRgb c = source.color(i);
+            QCOMPARE(document.selection().palette().row(i),
+                PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c)));
+        }
+        QCOMPARE(picture.pixelIndex(4, 3), 5);
+        QCOMPARE(picture.pixelIndex(0, 0), 0);
+        QCOMPARE(document.selection().instructions(),
+            QStringLiteral("Click and select the background area of the image."));
+    }
+
+    void reducesATrueColorImage()
+    {
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::white);
+        for (int y = 5; y < 25; ++y) {
+            for (int x = 5; x < 35; ++x)
+                photo.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) % 256));
+        }
+        const QString png = path("photo.png");
+        QVERIFY(photo.save(png));
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        QCOMPARE(document.OpenImage(png).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.ImageWidth(), 40);
+        QCOMPARE(document.selection().picture().colorCount(), 256);
+        QCOMPARE(int(document.SourcePacked()), 0);
+
+        // The flat white background is one index: a click selects it uniformly.
+        m_prompter.answer(MessageAnswer::No);
+        QCOMPARE(
+            document.selection().SelectBackground(15, 15, m_prompter), SelectOutcome::Selected);
+    }
+
+    void otherTypesKeepTheGifScreenBytes()
+    {
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        QCOMPARE(document.OpenImage(gifFixture("first.gif", false)).outcome, OpenOutcome::Opened);
+        const QString bmp = path("plain.bmp");
+        QVERIFY(sixteenColors(false).save(bmp, "BMP"));
+        QCOMPARE(document.OpenImage(bmp).outcome, OpenOutcome::Opened);
+        QCOMPARE(int(document.SourcePacked()), 0xB3);
+        QCOMPARE(int(document.SourceAspect()), 49);
+        // A PNG named ".gif" opens by its content but has no GIF screen bytes to take.
+        const QString disguised = path("disguised.gif");
+        QVERIFY(sixteenColors(false).save(disguised, "PNG"));
+        QCOMPARE(document.OpenImage(disguised).outcome, OpenOutcome::Opened);
+        QCOMPARE(int(document.SourcePacked()), 0xB3);
+    }
+
+    void unreadableFileCannotBeOpened()
+    {
+        const QString text = path("notes.gif");
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("just some words");
+        file.close();
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        const OpenResult result = document.OpenImage(text);
+        QCOMPARE(result.outcome, OpenOutcome::CannotOpen);
+        QVERIFY(!result.error.isEmpty());
+        QVERIFY(!document.selection().hasPicture());
+    }
+
+    void savesATransparentGif()
+    {
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        QCOMPARE(document.OpenImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        m_prompter.answer(MessageAnswer::No);
+        QCOMPARE(document.selection().SelectBackground(0, 0, m_prompter), SelectOutcome::Selected);
+        const QImage picture = document.selection().picture();
+
+        const QString out = path("Out.GIF");
+        const SaveResult result = document.SaveTransparentGif(out);
+        QVERIFY2(result.saved, qPrintable(result.error));
+        const QByteArray gif = readAll(out);
+        QCOMPARE(gif.left(13), QByteArray("GIF89a\x0C\x00\x08\x00\xB7\x00\x31", 13));
+        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x01\x00\x00\x00\x00", 8));
+        QCOMPARE(gif[789], char(0x2C));
+        QVERIFY(gif.endsWith(' '));
+        QCOMPARE(int(document.SourcePacked()), 0xB7);
+        giftesting::verifyDecoders(out, picture, 0);
+
+        QVERIFY(!document.selection().hasPicture());
+        QCOMPARE(document.selection().instructions(),
+            QStringLiteral("The image has been saved as ") + out.toUpper()
+                + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat "
+                                 "the process but use the ")
+                + out.toUpper() + QStringLiteral(" (not the original) file."));
+    }
+
+    void saveBeforeAnyClick()
+    {
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        const QString bmp = path("plain.bmp");
+        QVERIFY(sixteenColors(false).save(bmp, "BMP"));
+        QCOMPARE(document.OpenImage(bmp).outcome, OpenOutcome::Opened);
+        const QImage picture = document.selection().picture();
+        const QString out = path("unmarked.gif");
+        QVERIFY(document.SaveTransparentGif(out).saved);
+        const QByteArray gif = readAll(out);
+        QCOMPARE(gif.mid(10, 3), QByteArray("\x87\x00\x00", 3));
+        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8));
+        giftesting::verifyDecoders(out, picture, -1);
+    }
+
+    void otherTypesAreSavedByTheEncoderOnly()
+    {
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        QCOMPARE(document.OpenImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        const QString out = path("copy.bmp");
+        QVERIFY(document.SaveTransparentGif(out).saved);
+        QCOMPARE(document.selection().instructions(),
+            QStringLiteral("The image has been saved as ") + out.toUpper() + QStringLiteral(". "));
+        const QByteArray bmp = readAll(out);
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        QCOMPARE(int(document.SourcePacked()), 0xB3);
+    }
+
+    void refusedSavesWriteNothing_data()
+    {
+        QTest::addColumn<bool>("withPicture");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no picture") << false << "out.gif";
+        QTest::newRow("unknown extension") << true << "out.txt";
+        QTest::newRow("missing folder") << true << "no/such/folder/out.gif";
+    }
+    void refusedSavesWriteNothing()
+    {
+        QFETCH(bool, withPicture);
+        QFETCH(QString, name);
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        if (withPicture)
+            QCOMPARE(
+                document.OpenImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        const QString out = m_dir.filePath(name);
+        const SaveResult result = document.SaveTransparentGif(out);
+        QVERIFY(!result.saved);
+        QVERIFY(!result.error.isEmpty());
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(document.selection().hasPicture(), withPicture);
+    }
+};
+
+QTEST_MAIN(TestGifDocument)
+#include "tst_gifdocument.moc"

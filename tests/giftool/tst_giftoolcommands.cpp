@@ -1,0 +1,292 @@
+#include "cli/opaquecommand.h"
+#include "cli/transparentcommand.h"
+#include "gifdecoders.h"
+#include "giftestdata.h"
+#include "giftool/core/gifdocument.h"
+#include "scriptedprompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using platform::MessageAnswer;
+
+namespace {
+
+// A 10 x 6 picture of 4 colors: background index 0 (or a checkerboard of 1 and 2) with a
+// 2 x 2 box of index 3.
+QImage fourColors(bool dithered)
+{
+    QImage picture(10, 6, QImage::Format_Indexed8);
+    picture.setColorTable(
+        {qRgb(0, 128, 255), qRgb(200, 10, 10), qRgb(190, 20, 20), qRgb(250, 250, 0)});
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            const bool box = x >= 4 && x <= 5 && y >= 2 && y <= 3;
+            picture.setPixel(x, y, box ? 3 : dithered ? 1 + (x + y) % 2 : 0);
+        }
+    }
+    return picture;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Run
+{
+    int code;
+    QString out;
+    QString err;
+};
+
+Run run(int (*command)(const QStringList &, QTextStream &, QTextStream &), const QStringList &args)
+{
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int code = command(args, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {code, out, err};
+}
+
+} // namespace
+
+class TestGifToolCommands : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_plain;
+    QString m_dithered;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        m_plain = path(QStringLiteral("plain.gif"));
+        m_dithered = path(QStringLiteral("dithered.gif"));
+        QVERIFY(giftesting::writeGif(m_plain, fourColors(false), 8, 0));
+        QVERIFY(giftesting::writeGif(m_dithered, fourColors(true), 8, 0));
+    }
+
+    void sameBytesAsTheWindow_data()
+    {
+        QTest::addColumn<bool>("dithered");
+        QTest::addColumn<QString>("recolor");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("transparent");
+        QTest::newRow("uniform") << false << QString() << -1 << 0;
+        QTest::newRow("uniform, black") << false << "black" << int(giftool::BlackButton) << 0;
+        QTest::newRow("two-tone, neighbour")
+            << true << "neighbour" << int(giftool::NeighbourButton) << 2;
+        QTest::newRow("two-tone, white") << true << "white" << int(giftool::WhiteButton) << 1;
+        QTest::newRow("two-tone, grey") << true << "grey" << int(giftool::GreyButton) << 1;
+    }
+    void sameBytesAsTheWindow()
+    {
+        QFETCH(bool, dithered);
+        QFETCH(QString, recolor);
+        QFETCH(int, button);
+        QFETCH(int, transparent);
+        const QString image = dithered ? m_dithered : m_plain;
+
+        // The window: a click at pixel 2,0, the conversion, the second click, Save As.
+        QTemporaryDir work;
+        giftool::GifDocument window(giftool::WorkingFiles::in(work.path()));
+        QCOMPARE(window.OpenImage(image).outcome, giftool::OpenOutcome::Opened);
+        testsupport::ScriptedPrompter prompter;
+        prompter.answer(dithered ? MessageAnswer::Ok : MessageAnswer::No);
+        window.selection().SelectBackground(30, 0, prompter);
+        if (button >= 0) {
+            prompter.answer(MessageAnswer::Ok);
+            QVERIFY(window.selection().ConvertBackground(button, prompter));
+            prompter.answer(MessageAnswer::No);
+            QCOMPARE(window.selection().SelectBackground(30, 0, prompter),
+                giftool::SelectOutcome::Selected);
+        }
+        const QImage picture = window.selection().picture();
+        const QString fromWindow = path(QStringLiteral("window.gif"));
+        QVERIFY(window.SaveTransparentGif(fromWindow).saved);
+
+        const QString out = path(QStringLiteral("cli.gif"));
+        QStringList args{
+            image, QStringLiteral("-o"), out, QStringLiteral("--at"), QStringLiteral("2,0")};
+        if (!recolor.isEmpty())
+            args << QStringLiteral("--recolor") << recolor;
+        const Run result = run(cli::runTransparent, args);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out,
+            out + QStringLiteral(": palette index %1 is transparent.\n").arg(transparent));
+        QCOMPARE(readAll(out), readAll(fromWindow));
+        giftesting::verifyDecoders(out, picture, transparent);
+    }
+
+    void twoColorsNeedRecolor()
+    {
+        const QString out = path(QStringLiteral("refused.gif"));
+        const Run result = run(cli::runTransparent,
+            {m_dithered, QStringLiteral("-o"), out, QStringLiteral("--at"), QStringLiteral("0,0")});
+        QCOMPARE(result.code, 1);
+        QCOMPARE(result.err,
+            QStringLiteral("trellis transparent: the background at 0,0 has two colors (palette "
+                           "indexes 1 and 2); add --recolor white, grey, black or neighbour to "
+                           "make it one\n"));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void pointsWithoutANeighbour_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("last column") << "9,1"
+                                     << "9,1 is in the last column";
+        QTest::newRow("outside") << "10,1"
+                                 << "10,1 lies outside the 10 x 6 image";
+        QTest::newRow("below") << "0,6"
+                               << "0,6 lies outside the 10 x 6 image";
+    }
+    void pointsWithoutANeighbour()
+    {
+        QFETCH(QString, at);
+        QFETCH(QString, message);
+        const QString out = path(QStringLiteral("edge.gif"));
+        const Run result = run(cli::runTransparent,
+            {m_plain, QStringLiteral("-o"), out, QStringLiteral("--at"), at, "--recolor", "white"});
+        QCOMPARE(result.code, 1);
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void byIndex_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QRgb>("color");
+        QTest::newRow("as it is") << QStringList() << qRgb(250, 250, 0);
+        QTest::newRow("recolored white") << QStringList{QStringLiteral("--recolor"),
+            QStringLiteral("white")} << qRgb(255, 255, 255);
+    }
+    void byIndex()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QRgb, color);
+        const QString out = path(QStringLiteral("index.gif"));
+        const Run result = run(cli::runTransparent,
+            QStringList{
+                m_plain, QStringLiteral("-o"), out, QStringLiteral("--index"), QStringLiteral("3")}
+                + extra);
+        QCOMPARE(result.code, 0);
+        const QByteArray gif = readAll(out);
+        QCOMPARE(gif[11], char(3));
+        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x01\x00\x00\x03\x00", 8));
+        QCOMPARE(gif.mid(13 + 9, 3),
+            QByteArray() + char(qRed(color)) + char(qGreen(color)) + char(qBlue(color)));
+    }
+
+    void unreadableInput()
+    {
+        const QString out = path(QStringLiteral("x.gif"));
+        const Run result = run(cli::runTransparent,
+            {path(QStringLiteral("missing.bmp")), QStringLiteral("-o"), out,
+                QStringLiteral("--index"), QStringLiteral("0")});
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.err.startsWith(QStringLiteral("trellis transparent: ")));
+        QVERIFY(result.err.contains(QStringLiteral("missing.bmp")));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        const QString img = QStringLiteral("in.gif");
+        const QString o = QStringLiteral("-o");
+        const QString out = QStringLiteral("out.gif");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("no output") << QStringList{img, "--at", "1,1"};
+        QTest::newRow("no point") << QStringList{img, o, out};
+        QTest::newRow("both") << QStringList{img, o, out, "--at", "1,1", "--index", "2"};
+        QTest::newRow("one number") << QStringList{img, o, out, "--at", "3"};
+        QTest::newRow("letters") << QStringList{img, o, out, "--at", "a,b"};
+        QTest::newRow("negative") << QStringList{img, o, out, "--at", "-1,2"};
+        QTest::newRow("index 256") << QStringList{img, o, out, "--index", "256"};
+        QTest::newRow("pink") << QStringList{img, o, out, "--index", "2", "--recolor", "pink"};
+        QTest::newRow("neighbour of an index")
+            << QStringList{img, o, out, "--index", "2", "--recolor", "neighbour"};
+        QTest::newRow("not a gif output") << QStringList{img, o, "out.bmp", "--index", "2"};
+        QTest::newRow("unknown option") << QStringList{img, o, out, "--index", "2", "--fast"};
+        QTest::newRow("two images") << QStringList{img, img, o, out, "--index", "2"};
+        QTest::newRow("value missing") << QStringList{img, o, out, "--index"};
+    }
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        const Run result = run(cli::runTransparent, args);
+        QCOMPARE(result.code, 2);
+        QVERIFY(result.err.startsWith(QStringLiteral("trellis transparent: ")));
+        QVERIFY(result.err.contains(QStringLiteral("Usage: trellis transparent")));
+        QCOMPARE(result.out, QString());
+    }
+
+    void opaque_data()
+    {
+        QTest::addColumn<int>("packed");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("after");
+        QTest::newRow("transparent") << 1 << 0 << 0;
+        QTest::newRow("not transparent") << 0 << 0 << 0;
+        QTest::newRow("other flags") << 5 << 0 << 5;
+    }
+    void opaque()
+    {
+        QFETCH(int, packed);
+        QFETCH(int, code);
+        QFETCH(int, after);
+        const QString out = path(QStringLiteral("opaque.gif"));
+        QFile::remove(out);
+        QCOMPARE(run(cli::runTransparent,
+                     {m_plain, QStringLiteral("-o"), out, QStringLiteral("--index"), "0"})
+                     .code,
+            0);
+        QByteArray gif = readAll(out);
+        gif[784] = char(packed);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(gif);
+        file.close();
+
+        const Run result = run(cli::runOpaque, {out});
+        QCOMPARE(result.code, code);
+        QCOMPARE(result.err, QString());
+        QVERIFY(result.out.startsWith(out + QStringLiteral(": ")));
+        QByteArray expected = gif;
+        expected[784] = char(after);
+        QCOMPARE(readAll(out), expected);
+    }
+
+    void opaqueRefusesOtherFiles()
+    {
+        const QByteArray plain = readAll(m_plain);
+        Run result = run(cli::runOpaque, {m_plain});
+        QCOMPARE(result.code, 1);
+        QCOMPARE(result.err, QStringLiteral("The image is not a version 89a or it is corrupt.\n"));
+        QCOMPARE(readAll(m_plain), plain);
+
+        result = run(cli::runOpaque, {path(QStringLiteral("missing.gif"))});
+        QCOMPARE(result.code, 1);
+        QVERIFY(result.err.startsWith(QStringLiteral("trellis opaque: ")));
+
+        QCOMPARE(run(cli::runOpaque, {}).code, 2);
+        QCOMPARE(run(cli::runOpaque, {m_plain, m_plain}).code, 2);
+        QCOMPARE(run(cli::runOpaque, {QStringLiteral("--now")}).code, 2);
+        QCOMPARE(run(cli::runOpaque, {QStringLiteral("--help")}).code, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGifToolCommands)
+#include "tst_giftoolcommands.moc"
