@@ -1,6 +1,7 @@
 // Trellis: without arguments the desktop program, with arguments the command line.
 
 #include "cli/commandline.h"
+#include "imagemap/ui/imagemapwindow.h"
 #include "launcher/bundle.h"
 #include "launcher/placeholderwindow.h"
 #include "platform/programinfo.h"
@@ -19,7 +20,7 @@ int runDesktop(int argc, char **argv)
     launcher::Bundle bundle;
     bundle.setToolFactory(0, [] { return launcher::createPlaceholderWindow("Panecraft"); });
     bundle.setToolFactory(1, [] { return launcher::createPlaceholderWindow("Clearcoat"); });
-    bundle.setToolFactory(2, [] { return launcher::createPlaceholderWindow("Zonemark"); });
+    bundle.setToolFactory(2, [] { return new imagemap::ImageMapWindow; });
     bundle.show();
     return app.exec();
 }

@@ -1,0 +1,78 @@
+#include "imagemap/ui/imagemaplayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace imagemap {
+
+namespace {
+
+// Room the window keeps right of and below the largest viewport for the scroll bars, the
+// pointer display and the window's own edges.
+constexpr int RightMargin = 600;
+constexpr int BottomMargin = 1440;
+constexpr int ButtonRightMargin = 240;
+constexpr int LabelRightMargin = 1500;
+
+int tenth(int maximum)
+{
+    return std::max(1, int(std::lround(maximum / 10.0)));
+}
+
+} // namespace
+
+QRect ImageMapLayout::windowGeometry(QSize screen)
+{
+    const int width = int(std::lround(screen.width() * 0.75));
+    const int height = int(std::lround(screen.height() * 0.75));
+    return QRect((screen.width() - width) / 2, WindowTop, width, height);
+}
+
+QSize ImageMapLayout::maxView(QSize window)
+{
+    return QSize(std::max(0, window.width() - ViewportLeft - RightMargin),
+        std::max(0, window.height() - ViewportTop - BottomMargin));
+}
+
+ViewportLayout ImageMapLayout::viewport(QSize maxView, QSize picture, int barThickness)
+{
+    ViewportLayout layout;
+    const int width = std::min(maxView.width(), picture.width());
+    const int height = std::min(maxView.height(), picture.height());
+    layout.viewport = QRect(ViewportLeft, ViewportTop, width, height);
+
+    if (picture.width() > width) {
+        ScrollBarLayout &bar = layout.horizontal;
+        bar.visible = true;
+        bar.geometry = QRect(ViewportLeft, ViewportTop + height, width, barThickness);
+        bar.maximum = picture.width() - width;
+        bar.step = tenth(bar.maximum);
+    }
+    if (picture.height() > height) {
+        ScrollBarLayout &bar = layout.vertical;
+        bar.visible = true;
+        bar.geometry = QRect(ViewportLeft + width, ViewportTop, barThickness, height);
+        bar.maximum = picture.height() - height;
+        bar.step = tenth(bar.maximum);
+    }
+    return layout;
+}
+
+QRect ImageMapLayout::labelGeometry(QSize window)
+{
+    return QRect(LabelLeft, LabelTop, std::max(0, window.width() - LabelRightMargin), LabelHeight);
+}
+
+QRect ImageMapLayout::buttonGeometry(QSize window, int index)
+{
+    return QRect(window.width() - ButtonWidth - ButtonRightMargin,
+        ButtonTop + index * ButtonSpacing, ButtonWidth, ButtonHeight);
+}
+
+QRect ImageMapLayout::xyBoxGeometry(QSize window)
+{
+    return QRect(
+        ViewportLeft, ViewportTop + maxView(window).height() + XYBoxGap, XYBoxWidth, XYBoxHeight);
+}
+
+} // namespace imagemap

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace imagemap {
+
+// One scroll bar of the viewport, in twips. The bar's thickness is the platform's; the
+// geometry gives its position and its length along the viewport.
+struct ScrollBarLayout
+{
+    bool visible = false;
+    QRect geometry;
+    int maximum = 0;
+    int step = 0; // both the large and the small step
+
+    bool operator==(const ScrollBarLayout &) const = default;
+};
+
+// The viewport that clips the picture and the two scroll bars beside it, in twips.
+struct ViewportLayout
+{
+    QRect viewport;
+    ScrollBarLayout horizontal;
+    ScrollBarLayout vertical;
+
+    bool operator==(const ViewportLayout &) const = default;
+};
+
+// Where the parts of the image-map window go, in twips of the window's client area. The
+// window's size counts its menu bar, as the largest viewport is measured against it.
+class ImageMapLayout
+{
+public:
+    static constexpr int WindowTop = 360;
+    static constexpr int ViewportLeft = 120;
+    static constexpr int ViewportTop = 1020;
+    static constexpr int LabelLeft = 120;
+    static constexpr int LabelTop = 60;
+    static constexpr int LabelHeight = 900;
+    static constexpr int ButtonWidth = 1095;
+    static constexpr int ButtonHeight = 375;
+    static constexpr int ButtonTop = 120;
+    static constexpr int ButtonSpacing = 480;
+    static constexpr int XYBoxWidth = 1500;
+    static constexpr int XYBoxHeight = 285;
+    // Below the largest viewport, room for the horizontal scroll bar before the pointer display.
+    static constexpr int XYBoxGap = 300;
+
+    // The window on a screen of that size: three quarters of its width and height, centred
+    // horizontally, WindowTop from the top.
+    static QRect windowGeometry(QSize screen);
+
+    // The largest viewport for a window of that size; never negative.
+    static QSize maxView(QSize window);
+
+    // The viewport and scroll bars for a picture of that size: the viewport is the largest
+    // one, or smaller where the picture is; a bar is shown along each side the picture
+    // exceeds, reaching every part of it (maximum = picture size - viewport size, steps a
+    // tenth of that, at least 1). barThickness is the platform's scroll bar width.
+    static ViewportLayout viewport(QSize maxView, QSize picture, int barThickness);
+
+    static QRect labelGeometry(QSize window);
+    // OKbutton `index`, right-aligned 240 twips from the window's right edge.
+    static QRect buttonGeometry(QSize window, int index);
+    static QRect xyBoxGeometry(QSize window);
+};
+
+} // namespace imagemap

@@ -1,0 +1,377 @@
+#include "imagemap/ui/imagemapwindow.h"
+
+#include "imagemap/core/imagemaphtml.h"
+#include "imagemap/ui/imagemaplayout.h"
+#include "imagemap/ui/picturecanvas.h"
+#include "imagemap/ui/specform.h"
+#include "launcher/helpmenu.h"
+#include "platform/busycursor.h"
+#include "platform/pendingevents.h"
+#include "platform/ui/messageboxprompter.h"
+#include "platform/ui/qtfiledialogs.h"
+#include "platform/ui/twipsgeometry.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace imagemap {
+
+namespace {
+
+// Small enough for any screen, large enough that the viewport never vanishes.
+constexpr int MinimumWindowTwips = 4500;
+
+} // namespace
+
+ImageMapWindow::ImageMapWindow(QWidget *parent)
+    : ImageMapWindow(nullptr, nullptr, parent)
+{ }
+
+ImageMapWindow::ImageMapWindow(
+    platform::Prompter &prompter, platform::FileDialogs &dialogs, QWidget *parent)
+    : ImageMapWindow(&prompter, &dialogs, parent)
+{ }
+
+ImageMapWindow::ImageMapWindow(
+    platform::Prompter *prompter, platform::FileDialogs *dialogs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ownPrompter(prompter ? nullptr : std::make_unique<platform::MessageBoxPrompter>(this))
+    , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtFileDialogs>(this))
+    , m_prompter(prompter ? *prompter : *m_ownPrompter)
+    , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_scale(platform::scaleOf(this))
+    , m_drawing(m_state, m_prompter, m_scale.factor())
+{
+    setObjectName(QStringLiteral("ImageMapWindow"));
+    setWindowTitle(imageMapCaption());
+    buildControls();
+    buildMenus();
+
+    const QSize screen = platform::screenSizeInTwips(m_scale, this);
+    const QRect geometry = ImageMapLayout::windowGeometry(screen);
+    const int minimum = m_scale.toPixels(MinimumWindowTwips);
+    setMinimumSize(minimum, minimum);
+    platform::placeInTwips(
+        this, m_scale, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    layOut();
+}
+
+ImageMapWindow::~ImageMapWindow()
+{
+    // The dialog works on this window's state, which goes before the window's children do.
+    delete m_specform.data();
+}
+
+void ImageMapWindow::buildControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ImageMapSurface"));
+    setCentralWidget(central);
+
+    m_label = new QLabel(instructionsText(), central);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setWordWrap(true);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->installEventFilter(this);
+
+    m_viewport = new QWidget(central);
+    m_viewport->setObjectName(QStringLiteral("Parent"));
+    m_canvas = new PictureCanvas(m_drawing, m_state, m_viewport);
+    connect(m_canvas, &PictureCanvas::actionRequested, this, &ImageMapWindow::handle);
+    connect(m_canvas, &PictureCanvas::pointerMoved, this, &ImageMapWindow::updatePointerDisplay);
+
+    m_hScroll = new QScrollBar(Qt::Horizontal, central);
+    m_hScroll->setObjectName(QStringLiteral("HScroll1"));
+    m_hScroll->hide();
+    connect(m_hScroll, &QScrollBar::valueChanged, this,
+        [this](int value) { m_canvas->move(-m_scale.toPixels(value), m_canvas->y()); });
+    m_vScroll = new QScrollBar(Qt::Vertical, central);
+    m_vScroll->setObjectName(QStringLiteral("VScroll1"));
+    m_vScroll->hide();
+    connect(m_vScroll, &QScrollBar::valueChanged, this,
+        [this](int value) { m_canvas->move(m_canvas->x(), -m_scale.toPixels(value)); });
+
+    m_xyBox = new QLabel(central);
+    m_xyBox->setObjectName(QStringLiteral("XYBox"));
+    m_xyBox->installEventFilter(this);
+
+    const std::array<QString, 2> captions = {QStringLiteral("&OK"), QStringLiteral("&Cancel")};
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        auto *button = new QPushButton(captions[i], central);
+        button->setObjectName(QStringLiteral("OKbutton"));
+        button->setProperty("index", int(i));
+        m_buttons[i] = button;
+    }
+    m_buttons[0]->setEnabled(false);
+    connect(m_buttons[0], &QPushButton::clicked, this, &ImageMapWindow::createHtml);
+    connect(m_buttons[1], &QPushButton::clicked, this, &ImageMapWindow::cancelShape);
+}
+
+void ImageMapWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *open = file->addAction(QStringLiteral("&Open"), this, &ImageMapWindow::openImage);
+    open->setObjectName(QStringLiteral("mnuOpen"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_htmlAction
+        = file->addAction(QStringLiteral("Create &HTML Code"), this, &ImageMapWindow::createHtml);
+    m_htmlAction->setObjectName(QStringLiteral("mnuHTML"));
+    m_htmlAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_htmlAction->setEnabled(false);
+    file->addSeparator()->setObjectName(QStringLiteral("dash1"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("mnuExit"));
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    m_invertAction
+        = options->addAction(QStringLiteral("&Invert Image"), this, &ImageMapWindow::invertImage);
+    m_invertAction->setObjectName(QStringLiteral("mnuInvert"));
+    m_invertAction->setEnabled(false);
+
+    launcher::addHelpMenu(this, launcher::imageMapHelpMenu(), m_prompter);
+}
+
+QSize ImageMapWindow::windowTwips() const
+{
+    return QSize(m_scale.toTwips(width()), m_scale.toTwips(height()));
+}
+
+QSize ImageMapWindow::maxView() const
+{
+    return ImageMapLayout::maxView(windowTwips());
+}
+
+void ImageMapWindow::layOut()
+{
+    const QSize window = windowTwips();
+    const auto place = [this](QWidget *widget, const QRect &r) {
+        platform::placeInTwips(widget, m_scale, r.x(), r.y(), r.width(), r.height());
+    };
+    place(m_label, ImageMapLayout::labelGeometry(window));
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        place(m_buttons[i], ImageMapLayout::buttonGeometry(window, int(i)));
+    place(m_xyBox, ImageMapLayout::xyBoxGeometry(window));
+    layOutViewport();
+}
+
+void ImageMapWindow::layOutViewport()
+{
+    const QSize largest = maxView();
+    // Before an image is open the empty picture fills the largest viewport, so drawing works
+    // on all of it; afterwards the picture keeps the image's size whatever the window's.
+    if (!hasImage())
+        m_canvas->resize(m_scale.toPixels(largest.width()), m_scale.toPixels(largest.height()));
+    const QSize picture(m_scale.toTwips(m_canvas->width()), m_scale.toTwips(m_canvas->height()));
+    const int bar = m_scale.toTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    const ViewportLayout layout = ImageMapLayout::viewport(largest, picture, bar);
+
+    const QRect v = layout.viewport;
+    platform::placeInTwips(m_viewport, m_scale, v.x(), v.y(), v.width(), v.height());
+    const auto placeBar = [this](QScrollBar *scrollBar, const ScrollBarLayout &l) {
+        if (!l.visible) {
+            scrollBar->setValue(0);
+            scrollBar->hide();
+            return;
+        }
+        const QRect g = l.geometry;
+        platform::placeInTwips(scrollBar, m_scale, g.x(), g.y(), g.width(), g.height());
+        // Kept where it was when only the window changed size; the maximum clamps it.
+        scrollBar->setMaximum(l.maximum);
+        scrollBar->setPageStep(l.step);
+        scrollBar->setSingleStep(l.step);
+        scrollBar->show();
+    };
+    placeBar(m_hScroll, layout.horizontal);
+    placeBar(m_vScroll, layout.vertical);
+    m_canvas->move(-m_scale.toPixels(m_hScroll->value()), -m_scale.toPixels(m_vScroll->value()));
+}
+
+void ImageMapWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layOut();
+}
+
+void ImageMapWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_drawing.windowActivated();
+        m_canvas->update();
+    }
+}
+
+void ImageMapWindow::closeEvent(QCloseEvent *event)
+{
+    // A dialog shown without blocking the window must not outlive the picture it belongs to.
+    closeSpecform();
+    QMainWindow::closeEvent(event);
+}
+
+bool ImageMapWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == m_label || watched == m_xyBox) && event->type() == QEvent::MouseButtonPress) {
+        m_drawing.pointerLeft();
+        updatePointerDisplay();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ImageMapWindow::updatePointerDisplay()
+{
+    m_xyBox->setText(m_drawing.xyText());
+}
+
+void ImageMapWindow::openImage()
+{
+    platform::FileDialogRequest request;
+    request.filter = openFilter();
+    request.fileName = QStringLiteral("*.gif;*.jpg");
+    if (hasImage())
+        request.directory = QFileInfo(m_imagePath).absolutePath();
+    const QString chosen = m_fileDialogs.openFile(request);
+    if (chosen.isEmpty())
+        return;
+
+    platform::BusyCursor busy;
+    // The component keeps its current image when the new one cannot be read, so a failed Open
+    // leaves the picture and every hotspot as they were.
+    if (!m_image.load(chosen)) {
+        busy.release();
+        m_prompter.tell(m_image.errorString(), platform::MessageIcon::Exclamation);
+        return;
+    }
+    closeSpecform();
+    m_drawing.clearHotspots();
+    m_image.setColours256();
+    m_imagePath = QFileInfo(chosen).absoluteFilePath();
+    setWindowTitle(QDir::toNativeSeparators(m_imagePath));
+
+    m_canvas->setPicture(m_image.picture());
+    m_canvas->setFocus(Qt::OtherFocusReason);
+    platform::letPendingEventsRun();
+    m_drawing.windowActivated();
+    m_buttons[0]->setEnabled(true);
+    m_invertAction->setEnabled(true);
+    m_htmlAction->setEnabled(true);
+    m_hScroll->setValue(0);
+    m_vScroll->setValue(0);
+    layOutViewport();
+}
+
+void ImageMapWindow::invertImage()
+{
+    if (!hasImage())
+        return;
+    platform::BusyCursor busy;
+    m_image.invert();
+    platform::letPendingEventsRun();
+    m_canvas->setPicture(m_image.picture());
+}
+
+void ImageMapWindow::createHtml()
+{
+    if (!hasImage())
+        return;
+    if (m_prompter.ask(
+            htmlQuestion(), platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel)
+        != platform::MessageAnswer::Yes)
+        return;
+    const ImageMapHtml html = buildImageMap(m_imagePath, m_state.hotspots());
+    if (!html.succeeded()) {
+        m_prompter.tell(html.error);
+        return;
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(html.text);
+    // Some platforms refuse the clipboard silently; saying "Done" and closing the window would
+    // then throw the hotspots away.
+    if (clipboard->text() != html.text) {
+        m_prompter.tell(QStringLiteral("The image-map HTML could not be placed on the clipboard."),
+            platform::MessageIcon::Exclamation);
+        return;
+    }
+    m_prompter.tell(htmlDoneMessage(), platform::MessageIcon::Exclamation);
+    close();
+}
+
+void ImageMapWindow::cancelShape()
+{
+    handle(m_drawing.cancel());
+}
+
+void ImageMapWindow::selectionNotified(int left, int top, int right, int bottom)
+{
+    handle(m_drawing.selectionNotified(left, top, right, bottom));
+}
+
+void ImageMapWindow::handle(DrawingAction action)
+{
+    switch (action) {
+    case DrawingAction::None:
+        break;
+    case DrawingAction::ShowDialog:
+        showSpecform(true);
+        break;
+    case DrawingAction::ShowDialogModeless:
+        showSpecform(false);
+        break;
+    case DrawingAction::CloseDialog:
+        closeSpecform();
+        break;
+    case DrawingAction::CloseWindow:
+        close();
+        return;
+    }
+    m_canvas->update();
+}
+
+void ImageMapWindow::showSpecform(bool modal)
+{
+    auto *form = new Specform(m_state, m_prompter, frameGeometry().top(), this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    m_specform = form;
+    connect(form, &QDialog::finished, this, &ImageMapWindow::specformClosed);
+    if (modal) {
+        form->exec();
+        return;
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    form->entry(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void ImageMapWindow::specformClosed()
+{
+    m_canvas->update();
+    // Drawing goes on where it stopped: the next polygon's Ctrl release must reach the picture.
+    if (isVisible()) {
+        activateWindow();
+        m_canvas->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+Specform *ImageMapWindow::specform() const
+{
+    return m_specform && m_specform->isVisible() ? m_specform.data() : nullptr;
+}
+
+void ImageMapWindow::closeSpecform()
+{
+    if (Specform *form = specform())
+        form->reject();
+}
+
+} // namespace imagemap

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "imagemap/core/hotspotdrawing.h"
+#include "imagemap/core/imagemapstate.h"
+#include "platform/filedialogs.h"
+#include "platform/imaging/imagecomponent.h"
+#include "platform/prompter.h"
+#include "platform/units.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace imagemap {
+
+class PictureCanvas;
+class Specform;
+
+inline QString openFilter()
+{
+    return QStringLiteral("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");
+}
+
+inline QString instructionsText()
+{
+    return QStringLiteral(
+        "Open a GIF or JPEG image from the File menu.  Drag the mouse and outline a RECTANGLE.  "
+        "Outline a POLYGON by clicking on all the vertices while holding down the CTRL key.  "
+        "Re-open the hotspots with right mouse button.  ");
+}
+
+inline QString imageMapCaption()
+{
+    return QStringLiteral("Zonemark Imagemaps  ");
+}
+
+// The image-map window of Zonemark: opens a GIF or JPEG image, lets the user outline
+// rectangles and polygons on it and give each a link in the properties dialog, and puts the
+// image-map HTML on the clipboard. The picture scrolls inside a viewport that follows the
+// window's size; the picture itself is never smaller than the image.
+class ImageMapWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // A window that asks through message boxes and the platform's file dialogs.
+    explicit ImageMapWindow(QWidget *parent = nullptr);
+    // A window that asks through the given prompter and file dialogs, which must outlive it.
+    ImageMapWindow(
+        platform::Prompter &prompter, platform::FileDialogs &dialogs, QWidget *parent = nullptr);
+    ~ImageMapWindow() override;
+
+    // Open: asks for an image and shows it. The hotspots are cleared only once the new image
+    // has loaded; a cancelled or failed Open keeps the picture and every hotspot.
+    void openImage();
+    // Invert Image: inverts the picture's colours; hotspots and outlines stay as they are.
+    void invertImage();
+    // Create HTML Code: after the question, puts the image map on the clipboard, tells the
+    // user and closes the window. On an error nothing reaches the clipboard and it stays open.
+    void createHtml();
+    // The window's Cancel button.
+    void cancelShape();
+    // The image component reported a selected rectangle (image pixels): it becomes a new shape
+    // whose properties dialog is shown without blocking the window.
+    void selectionNotified(int left, int top, int right, int bottom);
+
+    const ImageMapState &state() const { return m_state; }
+    const HotspotDrawing &drawing() const { return m_drawing; }
+    // The path of the image shown; empty before the first successful Open.
+    QString imagePath() const { return m_imagePath; }
+    bool hasImage() const { return !m_imagePath.isEmpty(); }
+    PictureCanvas *picture() const { return m_canvas; }
+    // The properties dialog while it is shown.
+    Specform *specform() const;
+    platform::TwipsScale scale() const { return m_scale; }
+    // The largest viewport for the window's present size, in twips.
+    QSize maxView() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Without a prompter or file dialogs given, the window makes and owns Qt's own.
+    ImageMapWindow(platform::Prompter *prompter, platform::FileDialogs *dialogs, QWidget *parent);
+    void buildControls();
+    void buildMenus();
+    void layOut();
+    void layOutViewport();
+    void showPicture();
+    void handle(DrawingAction action);
+    void showSpecform(bool modal);
+    void closeSpecform();
+    void specformClosed();
+    void updatePointerDisplay();
+    QSize windowTwips() const;
+
+    std::unique_ptr<platform::Prompter> m_ownPrompter;
+    std::unique_ptr<platform::FileDialogs> m_ownDialogs;
+    platform::Prompter &m_prompter;
+    platform::FileDialogs &m_fileDialogs;
+    platform::TwipsScale m_scale;
+    ImageMapState m_state;
+    HotspotDrawing m_drawing;
+    platform::ImageComponent m_image;
+    QString m_imagePath;
+
+    QWidget *m_viewport = nullptr;
+    PictureCanvas *m_canvas = nullptr;
+    QScrollBar *m_hScroll = nullptr;
+    QScrollBar *m_vScroll = nullptr;
+    QLabel *m_label = nullptr;
+    QLabel *m_xyBox = nullptr;
+    std::array<QPushButton *, 2> m_buttons{};
+    QAction *m_htmlAction = nullptr;
+    QAction *m_invertAction = nullptr;
+    QPointer<Specform> m_specform;
+};
+
+} // namespace imagemap

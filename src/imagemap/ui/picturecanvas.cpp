@@ -1,0 +1,116 @@
+#include "imagemap/ui/picturecanvas.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPainter>
+#include <cmath>
+
+namespace imagemap {
+
+PictureCanvas::PictureCanvas(HotspotDrawing &drawing, const ImageMapState &state, QWidget *parent)
+    : QWidget(parent)
+    , m_drawing(drawing)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureCanvas::setPicture(const QImage &image)
+{
+    m_picture = image;
+    if (!image.isNull())
+        resize(image.size());
+    update();
+}
+
+QPoint PictureCanvas::twipsAt(const QMouseEvent *event) const
+{
+    const double factor = m_drawing.twipsPerPixel();
+    const QPointF position = event->position();
+    return QPoint(int(std::lround(position.x() * factor)), int(std::lround(position.y() * factor)));
+}
+
+QPoint PictureCanvas::pixelsOf(QPoint twips) const
+{
+    const double factor = m_drawing.twipsPerPixel();
+    return QPoint(int(std::lround(twips.x() / factor)), int(std::lround(twips.y() / factor)));
+}
+
+void PictureCanvas::request(DrawingAction action)
+{
+    update();
+    if (action != DrawingAction::None)
+        emit actionRequested(action);
+}
+
+void PictureCanvas::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    request(m_drawing.press(twipsAt(event), event->button(), event->modifiers()));
+}
+
+void PictureCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    m_drawing.move(twipsAt(event), event->buttons(), event->modifiers());
+    update();
+    emit pointerMoved();
+}
+
+void PictureCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    request(m_drawing.release(twipsAt(event), event->button()));
+}
+
+void PictureCanvas::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    request(m_drawing.keyRelease(event->key()));
+}
+
+void PictureCanvas::leaveEvent(QEvent *)
+{
+    m_drawing.pointerLeft();
+    emit pointerMoved();
+}
+
+void PictureCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    if (!m_picture.isNull())
+        painter.drawImage(0, 0, m_picture);
+
+    // Each outline is drawn twice, wide and light under narrow and dark, so that it stays
+    // visible on light and dark parts of a photograph alike.
+    const auto &segments = m_state.segments().all();
+    for (const QPen &pen : {QPen(Qt::white, 3), QPen(Qt::black, 1)}) {
+        painter.setPen(pen);
+        for (const OutlineSegment &segment : segments) {
+            if (segment.visible)
+                painter.drawLine(pixelsOf(segment.from), pixelsOf(segment.to));
+        }
+    }
+
+    const QRect band = m_drawing.bandPixels();
+    if (band.isNull())
+        return;
+    QPen bandPen(Qt::black, 0);
+    // Inverting what lies under the band keeps it visible on any picture; a device that cannot
+    // invert gets a dashed band instead.
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    else
+        bandPen.setStyle(Qt::DashLine);
+    painter.setPen(bandPen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(band.topLeft(), QSize(band.width() - 1, band.height() - 1)));
+}
+
+} // namespace imagemap

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "imagemap/core/hotspotdrawing.h"
+#include "imagemap/core/imagemapstate.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace imagemap {
+
+// The picture of the image-map window (`Picture1`): shows the image and, laid over it, the
+// outline segments and the rubber band exactly as the drawing state holds them. Its mouse
+// and key events go to the drawing as positions in twips from its top-left corner; what the
+// drawing then asks for is passed on through actionRequested().
+class PictureCanvas : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureCanvas(HotspotDrawing &drawing, const ImageMapState &state, QWidget *parent = nullptr);
+
+    // Shows the image at one picture pixel per image pixel and takes on its size.
+    void setPicture(const QImage &image);
+    const QImage &picture() const { return m_picture; }
+
+signals:
+    // The drawing asked the window to act (show or close the properties dialog, close).
+    void actionRequested(imagemap::DrawingAction action);
+    // The pointer display's text may have changed.
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QPoint twipsAt(const QMouseEvent *event) const;
+    QPoint pixelsOf(QPoint twips) const;
+    void request(DrawingAction action);
+
+    HotspotDrawing &m_drawing;
+    const ImageMapState &m_state;
+    QImage m_picture;
+};
+
+} // namespace imagemap

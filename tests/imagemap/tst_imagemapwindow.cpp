@@ -1,0 +1,416 @@
+#include "tst_imagemapwindowfixture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+using platform::MessageAnswer;
+using testsupport::ImageMapWindowFixture;
+
+// The image-map window as a whole: its layout, opening and showing images, scrolling and
+// resizing, Invert Image, the window's Cancel and Create HTML Code.
+class TestImageMapWindow : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<ImageMapWindowFixture> f;
+    QTemporaryDir dir;
+
+    QString image(const QString &name, QSize size)
+    {
+        const QString path = dir.filePath(name);
+        if (!QFile::exists(path) && !testsupport::writeImage(path, testsupport::patternImage(size)))
+            return QString();
+        return path;
+    }
+    QWidget *child(const char *name) const { return f->window->findChild<QWidget *>(name); }
+    QScrollBar *bar(const char *name) const
+    {
+        return f->window->findChild<QScrollBar *>(QLatin1String(name));
+    }
+    QRect viewport() const { return child("Parent")->geometry(); }
+    void storeRectangle(QPoint from, QPoint to, const QString &url, const QString &alt = {},
+        const QString &target = {})
+    {
+        f->script.then(testsupport::fillAndOk(url, alt, target));
+        f->drag(from, to);
+        QCOMPARE(f->script.pending(), 0);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+    void init() { f = std::make_unique<ImageMapWindowFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void startsEmpty()
+    {
+        imagemap::ImageMapWindow *w = f->window.get();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Zonemark Imagemaps  "));
+        QCOMPARE(f->window->findChild<QLabel *>("Label1")->text(),
+            QStringLiteral("Open a GIF or JPEG image from the File menu.  Drag the mouse and "
+                           "outline a RECTANGLE.  Outline a POLYGON by clicking on all the "
+                           "vertices while holding down the CTRL key.  Re-open the hotspots "
+                           "with right mouse button.  "));
+        // Three quarters of the 800 x 800 screen, centred, 360 twips (24 pixels) from the top.
+        QCOMPARE(w->geometry(), QRect(100, 24, 600, 600));
+        // Largest viewport: 9000 - 120 - 600 wide, 9000 - 1020 - 1440 high (twips).
+        QCOMPARE(w->maxView(), QSize(8280, 6540));
+        QCOMPARE(viewport(), QRect(8, 68, 552, 436));
+        QCOMPARE(f->canvas()->geometry(), QRect(0, 0, 552, 436));
+        QCOMPARE(child("Label1")->width(), 500);
+        QCOMPARE(child("XYBox")->x(), viewport().x());
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(f->button(i)->x(), 600 - 73 - 16);
+        QCOMPARE(f->button(0)->text(), QStringLiteral("&OK"));
+        QCOMPARE(f->button(1)->text(), QStringLiteral("&Cancel"));
+        QVERIFY(!f->button(0)->isEnabled());
+        QVERIFY(f->button(1)->isEnabled());
+        QVERIFY(!bar("HScroll1")->isVisible());
+        QVERIFY(!bar("VScroll1")->isVisible());
+
+        QStringList menus;
+        for (QAction *a : w->menuBar()->actions())
+            menus << a->menu()->objectName() + u'=' + a->text();
+        QCOMPARE(menus, QStringList({"mnuFile=&File", "mnuOptions=&Options", "mnuHelp=&Help"}));
+        QStringList items;
+        for (QAction *a : w->findChild<QMenu *>("mnuFile")->actions())
+            items << a->objectName() + u'=' + a->text() + u'=' + a->shortcut().toString()
+                    + (a->isEnabled() ? "" : "=off");
+        QCOMPARE(items,
+            QStringList({"mnuOpen=&Open=Ctrl+O", "mnuHTML=Create &HTML Code=Ctrl+H=off",
+                "dash1==", "mnuExit=E&xit="}));
+        QCOMPARE(f->action("mnuInvert")->text(), QStringLiteral("&Invert Image"));
+        QVERIFY(!f->action("mnuInvert")->isEnabled());
+        QVERIFY(f->action("mnuOnlineHelp"));
+        QVERIFY(f->action("mnuTechInfo"));
+        QVERIFY(f->action("mnuSupport"));
+    }
+
+    void openLaysOutTheViewport_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("viewport");
+        QTest::addColumn<int>("hMax"); // -1: bar hidden
+        QTest::addColumn<int>("vMax");
+        QTest::newRow("smaller gif")
+            << "small.gif" << QSize(200, 150) << QRect(8, 68, 200, 150) << -1 << -1;
+        QTest::newRow("wider jpeg")
+            << "wide.jpg" << QSize(800, 100) << QRect(8, 68, 552, 100) << (800 - 552) * 15 << -1;
+        QTest::newRow("taller gif")
+            << "tall.gif" << QSize(100, 700) << QRect(8, 68, 100, 436) << -1 << (700 - 436) * 15;
+        QTest::newRow("larger jpeg") << "large.jpg" << QSize(1000, 900) << QRect(8, 68, 552, 436)
+                                     << (1000 - 552) * 15 << (900 - 436) * 15;
+    }
+    void openLaysOutTheViewport()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QRect, viewport);
+        QFETCH(int, hMax);
+        QFETCH(int, vMax);
+        const QString path = image(name, size);
+        QVERIFY(f->open(path));
+
+        const platform::FileDialogRequest &request = f->dialogs.shown().last().request;
+        QCOMPARE(request.filter, QStringLiteral("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg"));
+        QCOMPARE(request.fileName, QStringLiteral("*.gif;*.jpg"));
+        QCOMPARE(f->window->windowTitle(), path);
+        QVERIFY(f->button(0)->isEnabled());
+        QVERIFY(f->action("mnuHTML")->isEnabled());
+        QVERIFY(f->action("mnuInvert")->isEnabled());
+        QCOMPARE(f->canvas()->geometry(), QRect(QPoint(0, 0), size));
+        QCOMPARE(QApplication::focusWidget(), f->canvas());
+        QCOMPARE(this->viewport(), viewport);
+
+        const struct
+        {
+            QScrollBar *scrollBar;
+            int maximum;
+        } bars[] = {{bar("HScroll1"), hMax}, {bar("VScroll1"), vMax}};
+        for (const auto &b : bars) {
+            QCOMPARE(b.scrollBar->isVisible(), b.maximum >= 0);
+            if (b.maximum < 0)
+                continue;
+            QCOMPARE(b.scrollBar->value(), 0);
+            QCOMPARE(b.scrollBar->maximum(), b.maximum);
+            QCOMPARE(b.scrollBar->pageStep(), qRound(b.maximum / 10.0));
+            QCOMPARE(b.scrollBar->singleStep(), b.scrollBar->pageStep());
+        }
+        if (hMax >= 0)
+            QCOMPARE(bar("HScroll1")->geometry().topLeft(), viewport.bottomLeft() + QPoint(0, 1));
+        if (vMax >= 0)
+            QCOMPARE(bar("VScroll1")->geometry().topLeft(), viewport.topRight() + QPoint(1, 0));
+    }
+
+    void scrollingMovesThePicture()
+    {
+        QVERIFY(f->open(image("large.jpg", QSize(1000, 900))));
+        bar("HScroll1")->setValue(1500);
+        bar("VScroll1")->setValue(bar("VScroll1")->maximum());
+        QCOMPARE(f->canvas()->pos(), QPoint(-100, -(900 - 436)));
+        // The pointer display counts image pixels whatever the scroll position.
+        QTest::mouseMove(
+            f->window->windowHandle(), f->canvas()->mapTo(f->window.get(), QPoint(100, 900 - 436)));
+        QCOMPARE(child("XYBox")->property("text").toString(), QStringLiteral("100,464"));
+        // Leaving the picture empties it, so does a click on the instructions.
+        QTest::mouseMove(f->window->windowHandle(), QPoint(300, 40));
+        QCOMPARE(child("XYBox")->property("text").toString(), QString());
+        QTest::mouseMove(f->canvas(), QPoint(120, 545));
+        QCOMPARE(child("XYBox")->property("text").toString(), QStringLiteral("120,545"));
+        QTest::mouseClick(child("Label1"), Qt::LeftButton);
+        QCOMPARE(child("XYBox")->property("text").toString(), QString());
+    }
+
+    void resizingKeepsEveryPartReachable()
+    {
+        QVERIFY(f->open(image("medium.gif", QSize(500, 400))));
+        QVERIFY(!bar("HScroll1")->isVisible());
+        f->window->resize(400, 400);
+        // Largest viewport now 6000 - 720 by 6000 - 2460 twips: 352 x 236 pixels.
+        QCOMPARE(viewport(), QRect(8, 68, 352, 236));
+        QCOMPARE(f->canvas()->size(), QSize(500, 400));
+        QVERIFY(bar("HScroll1")->isVisible());
+        QVERIFY(bar("VScroll1")->isVisible());
+        QCOMPARE(bar("HScroll1")->maximum(), (500 - 352) * 15);
+        QCOMPARE(bar("VScroll1")->maximum(), (400 - 236) * 15);
+        bar("HScroll1")->setValue(bar("HScroll1")->maximum());
+        bar("VScroll1")->setValue(bar("VScroll1")->maximum());
+        // The image's bottom-right pixel sits in the viewport's bottom-right corner.
+        QCOMPARE(f->canvas()->mapTo(child("Parent"), QPoint(499, 399)), QPoint(351, 235));
+        QCOMPARE(f->button(1)->x(), 400 - 73 - 16);
+        QCOMPARE(child("Label1")->width(), 300);
+        QVERIFY(child("XYBox")->y() > bar("HScroll1")->geometry().bottom());
+
+        f->window->resize(600, 600);
+        QVERIFY(!bar("HScroll1")->isVisible());
+        QVERIFY(!bar("VScroll1")->isVisible());
+        QCOMPARE(f->canvas()->geometry(), QRect(0, 0, 500, 400));
+    }
+
+    void emptyPictureFollowsTheWindow()
+    {
+        f->window->resize(450, 500);
+        QCOMPARE(f->canvas()->geometry(), QRect(0, 0, 450 - 48, 500 - 164));
+        QVERIFY(!bar("HScroll1")->isVisible());
+    }
+
+    void failedOpenKeepsPictureAndHotspots_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: the dialog is cancelled
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cancelled") << QString() << QString();
+        QTest::newRow("not an image") << "notes.gif"
+                                      << "is not a GIF, PCX, BMP, JPEG, TIFF or PNG image.";
+        QTest::newRow("missing") << "missing.jpg"
+                                 << "Cannot open";
+    }
+    void failedOpenKeepsPictureAndHotspots()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, message);
+        const QString first = image("small.gif", QSize(200, 150));
+        QVERIFY(f->open(first));
+        storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
+        const QImage shown = f->canvas()->picture();
+
+        QString path;
+        if (!answer.isEmpty()) {
+            path = dir.filePath(answer);
+            if (answer.startsWith(QLatin1String("notes"))) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("plain text, not a picture");
+            }
+            f->prompter.answer(MessageAnswer::Ok);
+        }
+        QVERIFY(!f->open(path));
+        if (!message.isEmpty()) {
+            QVERIFY2(f->prompter.lastText().contains(message), qPrintable(f->prompter.lastText()));
+            QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
+        }
+        QCOMPARE(f->window->imagePath(), first);
+        QCOMPARE(f->window->windowTitle(), first);
+        QCOMPARE(f->canvas()->picture(), shown);
+        QVERIFY(f->window->state().hotspots().inUse(1));
+        QCOMPARE(f->window->state().segments().indexes(), (QList<int>{2, 3, 4, 5}));
+
+        // A second image that does load replaces the picture and clears the hotspots, and
+        // gives every vertex slot back.
+        QVERIFY(f->open(image("wide.jpg", QSize(800, 100))));
+        QCOMPARE(f->window->state().hotspots().usedCount(), 0);
+        QVERIFY(f->window->state().segments().indexes().isEmpty());
+        QCOMPARE(f->window->state().vertexCount(), 1);
+        QCOMPARE(f->canvas()->size(), QSize(800, 100));
+        // The Open dialog starts in the folder of the image shown.
+        QCOMPARE(f->dialogs.shown().last().request.directory, QFileInfo(first).absolutePath());
+    }
+
+    void invertLeavesTheHotspots()
+    {
+        QVERIFY(f->open(image("small.gif", QSize(200, 150))));
+        storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
+        const imagemap::HotspotRecord before = f->row(1);
+        const auto segments = f->window->state().segments().all();
+        const QRgb pixel = f->canvas()->picture().pixel(150, 100);
+        f->action("mnuInvert")->trigger();
+        const QRgb inverted = f->canvas()->picture().pixel(150, 100);
+        QCOMPARE(qRed(inverted), 255 - qRed(pixel));
+        QCOMPARE(qGreen(inverted), 255 - qGreen(pixel));
+        QCOMPARE(qBlue(inverted), 255 - qBlue(pixel));
+        QCOMPARE(f->row(1).coords, before.coords);
+        QCOMPARE(f->row(1).region, before.region);
+        QCOMPARE(f->window->state().segments().all(), segments);
+        QCOMPARE(f->canvas()->size(), QSize(200, 150));
+    }
+
+    void windowCancel()
+    {
+        QVERIFY(f->open(image("small.gif", QSize(200, 150))));
+        storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
+        // A stored shape stays, outline and all.
+        QTest::mouseClick(f->button(1), Qt::LeftButton);
+        QVERIFY(f->window->isVisible());
+        QCOMPARE(f->window->state().segments().indexes(), (QList<int>{2, 3, 4, 5}));
+        QCOMPARE(f->window->state().vertexCount(), 6);
+
+        // An open polygon is dropped and its points given back.
+        QTest::mouseClick(f->canvas(), Qt::LeftButton, Qt::ControlModifier, QPoint(100, 20));
+        QTest::mouseClick(f->canvas(), Qt::LeftButton, Qt::ControlModifier, QPoint(150, 60));
+        QCOMPARE(f->window->state().segments().indexes(), (QList<int>{2, 3, 4, 5, 7, 8}));
+        QTest::mouseClick(f->button(1), Qt::LeftButton);
+        QCOMPARE(f->window->state().segments().indexes(), (QList<int>{2, 3, 4, 5}));
+        QCOMPARE(f->window->state().vertexCount(), 6);
+        QVERIFY(!f->window->state().polygonOpen());
+        QVERIFY(f->window->isVisible());
+    }
+
+    void cancelWithNothingDrawnCloses()
+    {
+        QTest::mouseClick(f->button(1), Qt::LeftButton);
+        QVERIFY(!f->window->isVisible());
+    }
+
+    void exitCloses()
+    {
+        f->action("mnuExit")->trigger();
+        QVERIFY(!f->window->isVisible());
+    }
+
+    void createHtmlPutsTheMapOnTheClipboard_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("menu") << "menu";
+        QTest::newRow("OK button") << "button";
+        QTest::newRow("Ctrl+H") << "key";
+    }
+    void createHtmlPutsTheMapOnTheClipboard()
+    {
+        QFETCH(QString, how);
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("web")));
+        const QString path = image(QStringLiteral("web/Photo.GIF"), QSize(200, 150));
+        QVERIFY(f->open(path));
+        storeRectangle(
+            QPoint(10, 20), QPoint(110, 70), QStringLiteral("a.htm"), QStringLiteral("Alpha"));
+        f->script.then(testsupport::fillAndOk(QStringLiteral("b.htm"), QString(), "main"));
+        f->polygon({QPoint(50, 10), QPoint(90, 60), QPoint(10, 60)});
+        QCOMPARE(f->script.pending(), 0);
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QCOMPARE(QApplication::focusWidget(), f->canvas());
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("what the user had copied"));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->prompter.answer(MessageAnswer::Ok);
+        if (how == QLatin1String("menu"))
+            f->action("mnuHTML")->trigger();
+        else if (how == QLatin1String("button"))
+            QTest::mouseClick(f->button(0), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::ControlModifier);
+
+        QCOMPARE(f->prompter.shown().size(), 2);
+        QCOMPARE(f->prompter.shown()[0].text,
+            QStringLiteral("The HTML code will be placed in the Windows clipboard.  You need to "
+                           "insert/paste it into your HTML document.  To remove the 'hypertext' "
+                           "border, set BORDER=0."));
+        QCOMPARE(f->prompter.shown()[0].buttons, platform::MessageButtons::YesNoCancel);
+        QCOMPARE(f->prompter.shown()[0].icon, platform::MessageIcon::Question);
+        QCOMPARE(f->prompter.shown()[1].text,
+            QStringLiteral("Done.  Now paste the code into your HTML document."));
+        QCOMPARE(f->prompter.shown()[1].icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(),
+            QByteArray("<IMG SRC=\"Photo.GIF\" BORDER=1 USEMAP=\"#Photo\">\r\n"
+                       "<MAP NAME=\"Photo\">\r\n"
+                       "<AREA SHAPE=\"RECT\" ALT=\"Alpha\" COORDS=\"10,20,110,70\" "
+                       "HREF=\"a.htm\" TARGET=\"\">\r\n"
+                       "<AREA SHAPE=\"POLYGON\" ALT=\"\" COORDS=\"50,10,90,60,10,60,50,10\" "
+                       "HREF=\"b.htm\" TARGET=\"main\">\r\n"
+                       "<AREA SHAPE=\"DEFAULT\" NOHREF>\r\n"
+                       "</MAP>"));
+        QVERIFY(!f->window->isVisible());
+    }
+
+    void createHtmlAnsweredNoChangesNothing_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("No") << MessageAnswer::No;
+        QTest::newRow("Cancel") << MessageAnswer::Cancel;
+    }
+    void createHtmlAnsweredNoChangesNothing()
+    {
+        QFETCH(MessageAnswer, answer);
+        QVERIFY(f->open(image("small.gif", QSize(200, 150))));
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        f->prompter.answer(answer);
+        f->action("mnuHTML")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        QVERIFY(f->window->isVisible());
+    }
+
+    void createHtmlNamesTheImageShown()
+    {
+        const QString shown = image("shown.gif", QSize(200, 150));
+        QVERIFY(f->open(shown));
+        f->prompter.answer(MessageAnswer::Ok);
+        QVERIFY(!f->open(dir.filePath("absent.gif")));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuHTML")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+            QStringLiteral("<IMG SRC=\"shown.gif\" BORDER=1 USEMAP=\"#shown\">\r\n"
+                           "<MAP NAME=\"shown\">\r\n<AREA SHAPE=\"DEFAULT\" NOHREF>\r\n</MAP>"));
+    }
+
+    void createHtmlErrorKeepsTheWindow()
+    {
+        // A name too short to leave a map name; the image is read by its content.
+        const QString path = dir.filePath(QStringLiteral("pic"));
+        QVERIFY(QFile::copy(image("short.gif", QSize(50, 50)), path));
+        QVERIFY(f->open(path));
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuHTML")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 2);
+        QVERIFY2(f->prompter.lastText().contains(QLatin1String("\"pic\" is too short")),
+            qPrintable(f->prompter.lastText()));
+        QCOMPARE(f->prompter.shown().last().buttons, platform::MessageButtons::Ok);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        QVERIFY(f->window->isVisible());
+    }
+};
+
+Q_DECLARE_METATYPE(platform::MessageAnswer)
+
+QTEST_MAIN(TestImageMapWindow)
+#include "tst_imagemapwindow.moc"

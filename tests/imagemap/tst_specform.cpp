@@ -1,0 +1,266 @@
+#include "drawingfixture.h"
+#include "imagemap/ui/specform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using imagemap::DrawingAction;
+using imagemap::Specform;
+using platform::MessageAnswer;
+using testsupport::DrawingFixture;
+
+// The properties dialog on its own, over the drawing state of a window that is not there:
+// shapes are drawn through the drawing logic, the dialog is shown without blocking.
+class TestSpecform : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<DrawingFixture> f;
+    std::unique_ptr<Specform> form;
+
+    void showForm()
+    {
+        form = std::make_unique<Specform>(f->state, f->prompter, 42);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void drawRectangle()
+    {
+        QCOMPARE(f->drag(QPoint(10, 20), QPoint(110, 70)), DrawingAction::ShowDialog);
+    }
+    void type(int box, const QString &text)
+    {
+        form->entry(box)->clear();
+        QTest::keyClicks(form->entry(box), text);
+    }
+    QStringList boxTexts() const
+    {
+        return {form->entry(0)->text(), form->entry(1)->text(), form->entry(2)->text()};
+    }
+
+private slots:
+    void init() { f = std::make_unique<DrawingFixture>(); }
+    void cleanup()
+    {
+        form.reset();
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void layout()
+    {
+        drawRectangle();
+        showForm();
+        QCOMPARE(form->objectName(), QStringLiteral("Specform"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Zonemark"));
+        // 5700 x 1515 twips at 15 twips per pixel, centred on the 800-pixel screen, at the top
+        // the window gave.
+        QCOMPARE(form->size(), QSize(380, 101));
+        QCOMPARE(form->pos(), QPoint(210, 42));
+        const QStringList labels{"URL", "Alternate Text", "Target "};
+        const QStringList captions{"&OK", "&Cancel", "&Delete"};
+        for (int i = 0; i < 3; ++i) {
+            auto *label = form->findChildren<QLabel *>(QStringLiteral("Thelabel")).at(i);
+            QCOMPARE(label->property("index").toInt(), i);
+            QCOMPARE(label->text(), labels[i]);
+            QCOMPARE(form->entry(i)->objectName(), QStringLiteral("Entry"));
+            QCOMPARE(form->button(i)->objectName(), QStringLiteral("OKbutton"));
+            QCOMPARE(form->button(i)->text(), captions[i]);
+            // Label, box and button share their row, from left to right.
+            QCOMPARE(label->y(), form->entry(i)->y());
+            QCOMPARE(form->button(i)->y(), form->entry(i)->y());
+            QVERIFY(label->geometry().right() < form->entry(i)->x());
+            QVERIFY(form->entry(i)->geometry().right() < form->button(i)->x());
+            QVERIFY(form->button(i)->geometry().right() < form->width());
+            if (i > 0)
+                QVERIFY(form->entry(i)->y() > form->entry(i - 1)->geometry().bottom());
+        }
+        QVERIFY(form->entry(2)->geometry().bottom() < form->height());
+        QCOMPARE(boxTexts(), QStringList({"", "", ""}));
+        QCOMPARE(QApplication::focusWidget(), form->entry(0));
+        form->reject();
+    }
+
+    void tabOrder()
+    {
+        drawRectangle();
+        showForm();
+        const QList<QWidget *> order{form->entry(1), form->entry(2), form->button(0),
+            form->button(1), form->button(2), form->entry(0)};
+        for (QWidget *expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+        form->reject();
+    }
+
+    void enterInABoxIsOk_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::newRow("URL") << 0;
+        QTest::newRow("Alternate Text") << 1;
+        QTest::newRow("Target") << 2;
+    }
+    void enterInABoxIsOk()
+    {
+        QFETCH(int, box);
+        drawRectangle();
+        showForm();
+        type(0, QStringLiteral("a.htm"));
+        type(1, QStringLiteral("Alpha"));
+        type(2, QStringLiteral("main"));
+        // Tab away to a button and back, so the button once had the focus.
+        form->button(1)->setFocus();
+        form->entry(box)->setFocus();
+        QTest::keyClick(form->entry(box), Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(form->result(), int(QDialog::Accepted));
+        QCOMPARE(f->row(1).coords, QStringLiteral("10,20,110,70"));
+        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+        QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
+        QCOMPARE(f->row(1).targetFrame, QStringLiteral("main"));
+        QVERIFY(!f->state.dialogOpen());
+    }
+
+    void closingIsCancel_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel button") << "button";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("title bar") << "close";
+    }
+    void closingIsCancel()
+    {
+        QFETCH(QString, how);
+        drawRectangle();
+        showForm();
+        type(0, QStringLiteral("a.htm"));
+        QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5}));
+        if (how == QLatin1String("button"))
+            QTest::mouseClick(form->button(Specform::CancelButton), Qt::LeftButton);
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(form->entry(0), Qt::Key_Escape);
+        else
+            QVERIFY(form->close());
+        QVERIFY(!form->isVisible());
+        QCOMPARE(f->state.hotspots().usedCount(), 0);
+        QVERIFY(f->state.segments().indexes().isEmpty());
+        QCOMPARE(f->state.vertexCount(), 1);
+        QVERIFY(!f->state.dialogOpen());
+        // The next shape starts at the same vertex index.
+        drawRectangle();
+        QCOMPARE(f->state.shapeStart(), 2);
+    }
+
+    void refusedOkKeepsTheTypedText()
+    {
+        drawRectangle();
+        showForm();
+        type(0, QStringLiteral("   "));
+        type(1, QStringLiteral("Alpha"));
+        type(2, QStringLiteral("main"));
+        form->button(Specform::OkButton)->setFocus();
+        f->prompter.answer(MessageAnswer::Ok);
+        QTest::mouseClick(form->button(Specform::OkButton), Qt::LeftButton);
+        QCOMPARE(f->prompter.lastText(), QStringLiteral("Please enter the URL"));
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
+        QVERIFY(form->isVisible());
+        QCOMPARE(QApplication::focusWidget(), form->entry(0));
+        QCOMPARE(boxTexts(), QStringList({"   ", "Alpha", "main"}));
+        QCOMPARE(f->state.hotspots().usedCount(), 0);
+
+        // Being activated again does not refill the boxes.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(boxTexts(), QStringList({"   ", "Alpha", "main"}));
+
+        type(0, QStringLiteral("a.htm"));
+        QTest::mouseClick(form->button(Specform::OkButton), Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+        QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
+    }
+
+    void showingAgainStartsFresh()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
+        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
+        showForm();
+        QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
+        type(0, QStringLiteral("changed.htm"));
+        form->hide();
+        form->show();
+        // Shown again, it starts from the stored values, not from what was typed.
+        QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
+        form->reject();
+        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+    }
+
+    void deleteAsksForAStoredHotspot()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
+        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
+        showForm();
+        f->prompter.answer(MessageAnswer::No);
+        QTest::mouseClick(form->button(Specform::DeleteButton), Qt::LeftButton);
+        QCOMPARE(f->prompter.lastText(),
+            QStringLiteral("Are you sure you want to delete this hotspot?"));
+        QCOMPARE(f->prompter.shown().last().buttons, platform::MessageButtons::YesNoCancel);
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Question);
+        QVERIFY(form->isVisible());
+        QVERIFY(f->state.hotspots().inUse(1));
+
+        f->prompter.answer(MessageAnswer::Yes);
+        QTest::mouseClick(form->button(Specform::DeleteButton), Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QVERIFY(!f->state.hotspots().inUse(1));
+        QVERIFY(f->state.segments().indexes().isEmpty());
+        // Stored points are not given back.
+        QCOMPARE(f->state.vertexCount(), 6);
+    }
+
+    void deleteDropsANewShapeWithoutAsking()
+    {
+        drawRectangle();
+        showForm();
+        QTest::mouseClick(form->button(Specform::DeleteButton), Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QVERIFY(f->prompter.shown().isEmpty());
+        QVERIFY(f->state.segments().indexes().isEmpty());
+        QCOMPARE(f->state.vertexCount(), 1);
+    }
+
+    void regionFailureKeepsTheDialogOpen()
+    {
+        f = std::make_unique<DrawingFixture>(1);
+        QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
+        drawRectangle();
+        showForm();
+        type(0, QStringLiteral("b.htm"));
+        f->prompter.answer(MessageAnswer::Ok);
+        QTest::mouseClick(form->button(Specform::OkButton), Qt::LeftButton);
+        QCOMPARE(f->prompter.lastText(),
+            QStringLiteral("Capacity reached.  Please re-open image file."));
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
+        QVERIFY(form->isVisible());
+        QCOMPARE(boxTexts(), QStringList({"b.htm", "", ""}));
+        QCOMPARE(f->state.hotspots().usedCount(), 1);
+        // The outline stays until the user cancels.
+        QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5, 7, 8, 9, 10}));
+        QTest::mouseClick(form->button(Specform::CancelButton), Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5}));
+    }
+};
+
+QTEST_MAIN(TestSpecform)
+#include "tst_specform.moc"
