@@ -24,7 +24,8 @@ QStringList neverEdited(int count)
     return QStringList(count, QStringLiteral(";;;;;;;;;;;"));
 }
 
-// The Part 2.5 design with cell 0 edited as in its second example.
+// Cell 0 on the left, cells 1 over 2 on the right, with cell 0 edited in the properties dialog
+// (fixed width 120, menu.htm, name menu, margin 10, no-resize, scrolling No, plain border).
 void buildEditedDesign(ModelFixture &f)
 {
     QVERIFY(f.split(0, Column));
