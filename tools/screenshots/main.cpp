@@ -1,10 +1,19 @@
 // Makes the pictures of the README and the help pages from the program's own windows:
 // trellis_screenshots OUTPUT_FOLDER. Runs on the offscreen platform, so it needs no display.
 
+#include "imagemap/ui/imagemapwindow.h"
+#include "imagemap/ui/picturecanvas.h"
+#include "imagemap/ui/specform.h"
 #include "launcher/bundle.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -15,6 +24,108 @@ bool save(QWidget *window, const QString &path)
     window->show();
     QApplication::processEvents();
     return window->grab().save(path);
+}
+
+// The scenes answer their own dialogs; a message box would mean the scene went wrong.
+class SceneAnswers : public platform::Prompter, public platform::FileDialogs
+{
+public:
+    explicit SceneAnswers(QString imagePath)
+        : m_imagePath(std::move(imagePath))
+    { }
+    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
+        platform::MessageButtons, const QString &) override
+    {
+        m_unexpected << text;
+        return platform::MessageAnswer::Cancel;
+    }
+    void beep() override { }
+    QString openFile(const platform::FileDialogRequest &) override { return m_imagePath; }
+    QString saveFile(const platform::FileDialogRequest &) override { return QString(); }
+    const QStringList &unexpected() const { return m_unexpected; }
+
+private:
+    QString m_imagePath;
+    QStringList m_unexpected;
+};
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Types the URL into the properties dialog as soon as it is shown modally, then presses OK.
+void answerNextDialog(const QString &url, int attempts = 100)
+{
+    QTimer::singleShot(10, [url, attempts] {
+        auto *form = qobject_cast<imagemap::Specform *>(QApplication::activeModalWidget());
+        if (!form) {
+            if (attempts > 0)
+                answerNextDialog(url, attempts - 1);
+            return;
+        }
+        form->entry(0)->setText(url);
+        form->button(imagemap::Specform::OkButton)->click();
+    });
+}
+
+// The photograph of the test data, or a drawn stand-in when the checkout has none.
+QString sceneImage(const QTemporaryDir &scratch)
+{
+    const QString photo = QStringLiteral(TRELLIS_SOURCE_DIR "/tests/data/coffee.jpg");
+    if (QFile::exists(photo))
+        return photo;
+    QImage image(600, 400, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient sky(0, 0, 0, 400);
+    sky.setColorAt(0, QColor(110, 160, 220));
+    sky.setColorAt(1, QColor(230, 200, 150));
+    painter.fillRect(image.rect(), sky);
+    painter.setBrush(QColor(150, 60, 40));
+    painter.drawEllipse(QRect(180, 80, 220, 140));
+    painter.setBrush(QColor(200, 200, 210));
+    painter.drawEllipse(QRect(320, 230, 90, 100));
+    painter.end();
+    const QString path = scratch.filePath(QStringLiteral("scene.jpg"));
+    return image.save(path) ? path : QString();
+}
+
+// Zonemark with a photograph, a stored rectangle and a stored polygon, drawn by mouse events.
+bool saveImageMapScene(const QString &path, QTextStream &err)
+{
+    QTemporaryDir scratch;
+    SceneAnswers answers(sceneImage(scratch));
+    imagemap::ImageMapWindow window(answers, answers);
+    window.show();
+    window.openImage();
+    QWidget *picture = window.picture();
+
+    answerNextDialog(QStringLiteral("espresso.htm"));
+    sendMouse(picture, QEvent::MouseButtonPress, QPoint(205, 92), Qt::LeftButton);
+    sendMouse(picture, QEvent::MouseMove, QPoint(290, 150), Qt::LeftButton);
+    sendMouse(picture, QEvent::MouseMove, QPoint(372, 196), Qt::LeftButton);
+    sendMouse(picture, QEvent::MouseButtonRelease, QPoint(372, 196), Qt::LeftButton);
+
+    const QPoint spoon[] = {QPoint(328, 292), QPoint(338, 250), QPoint(370, 236), QPoint(402, 256),
+        QPoint(400, 300), QPoint(364, 326)};
+    for (const QPoint &vertex : spoon) {
+        sendMouse(picture, QEvent::MouseButtonPress, vertex, Qt::LeftButton, Qt::ControlModifier);
+        sendMouse(picture, QEvent::MouseButtonRelease, vertex, Qt::LeftButton, Qt::ControlModifier);
+    }
+    answerNextDialog(QStringLiteral("spoon.htm"));
+    QKeyEvent ctrlUp(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    QApplication::sendEvent(picture, &ctrlUp);
+    sendMouse(picture, QEvent::MouseMove, QPoint(300, 150), Qt::NoButton);
+
+    if (window.state().hotspots().usedCount() != 2 || !answers.unexpected().isEmpty()) {
+        err << "the image-map scene could not be drawn: " << answers.unexpected().join(u' ')
+            << "\n";
+        return false;
+    }
+    return save(&window, path);
 }
 
 } // namespace
@@ -36,6 +147,7 @@ int main(int argc, char **argv)
 
     launcher::Bundle bundle;
     ok &= save(&bundle, out.filePath(QStringLiteral("launcher.png")));
+    ok &= saveImageMapScene(out.filePath(QStringLiteral("zonemark.png")), err);
 
     if (!ok)
         err << "some pictures could not be written\n";
