@@ -11,9 +11,10 @@ namespace platform {
 // Error diffusion spreads the errors of neighbouring detail into a flat background, so a
 // background of one colour would come out speckled with several indexes, and the GIF tool could
 // not make it transparent. A pixel belongs to a flat area when it lies in a 3 x 3 block of one
-// colour (blocks are clipped at the image's edges), or touches such a block: that takes in the
-// whole of a uniform background up to its outline, while the fine grain of a photograph, which
-// seldom repeats one colour nine times, is not affected.
+// colour (blocks are clipped at the image's edges), or has the colour of such a block's pixel
+// next to it: that takes in the whole of a uniform background up to its outline, thin gaps
+// included, while the fine grain of a photograph, which seldom repeats one colour nine times,
+// is not affected.
 class FlatAreaMask
 {
 public:
@@ -26,15 +27,25 @@ public:
     const uchar *row(int y);
 
 private:
-    void markBlockCentres(int y, std::vector<uchar> &widened);
+    using Row = std::vector<uchar>;
+    const quint32 *pixels(int y) const;
+    // Block centres of row r, widened by one pixel sideways (all zero outside the image).
+    const Row &widenedCentres(int r);
+    // Pixels of row r that lie in a uniform block (all zero outside the image).
+    const Row &blockPixels(int r);
 
     const QImage &m_source;
+    int m_width;
+    int m_height;
     int m_next = 0;
-    // Block centres widened by one pixel sideways, for rows y - 1, y and y + 1.
-    std::array<std::vector<uchar>, 3> m_widened;
-    std::vector<uchar> m_centres;
-    std::vector<uchar> m_columnUniform;
-    std::vector<uchar> m_flat;
+    Row m_none;
+    Row m_columnUniform;
+    Row m_centres;
+    Row m_flat;
+    std::array<Row, 4> m_widened;
+    int m_widenedDone = -1;
+    std::array<Row, 3> m_blocks;
+    int m_blocksDone = -1;
 };
 
 } // namespace platform

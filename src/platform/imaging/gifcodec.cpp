@@ -137,6 +137,11 @@ DecodedImage GifCodec::read(const QByteArray &file)
 {
     if (detectImageFormat(file) != ImageFileFormat::Gif)
         return DecodedImage::failure(QStringLiteral("The file is not a GIF image."));
+    // giflib reports a cut-off screen descriptor or colour table as a missing descriptor.
+    const auto packed = file.size() > PackedFieldsOffset ? quint8(file[PackedFieldsOffset]) : 0;
+    const qsizetype screenEnd = ColourTableOffset + ((packed & 0x80) ? 3 << ((packed & 7) + 1) : 0);
+    if (file.size() < screenEnd)
+        return DecodedImage::failure(decodeError(D_GIF_ERR_READ_FAILED));
     MemoryInput input{&file};
     int openError = 0;
     Decoder gif(DGifOpen(&input, readFromMemory, &openError));

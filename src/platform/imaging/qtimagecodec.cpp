@@ -41,6 +41,31 @@ quint32 littleEndian(const QByteArray &bytes, qsizetype offset, int count)
 
 } // namespace
 
+QSize QtImageCodec::jpegFrameSize(const QByteArray &file)
+{
+    const auto byte = [&file](qsizetype i) { return quint8(file.at(i)); };
+    qsizetype pos = 2;
+    while (pos + 8 < file.size()) {
+        if (byte(pos) != 0xFF)
+            return QSize();
+        const quint8 marker = byte(pos + 1);
+        if (marker == 0xFF) {
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD9)) {
+            pos += 2;
+            continue;
+        }
+        // Start-of-frame markers: C0 to CF except C4 (tables), C8 (reserved) and CC (arithmetic).
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return QSize(
+                (byte(pos + 7) << 8) | byte(pos + 8), (byte(pos + 5) << 8) | byte(pos + 6));
+        pos += 2 + ((byte(pos + 2) << 8) | byte(pos + 3));
+    }
+    return QSize();
+}
+
 bool QtImageCodec::jpegIsComplete(const QByteArray &file)
 {
     const auto byte = [&file](qsizetype i) { return quint8(file.at(i)); };
@@ -71,30 +96,39 @@ bool QtImageCodec::jpegIsComplete(const QByteArray &file)
     return false;
 }
 
-bool QtImageCodec::bmpIsComplete(const QByteArray &file)
+std::optional<QtImageCodec::BmpHeader> QtImageCodec::bmpHeader(const QByteArray &file)
 {
     if (file.size() < 26)
-        return false;
-    const quint32 pixelOffset = littleEndian(file, 10, 4);
+        return std::nullopt;
+    BmpHeader header;
+    header.pixelOffset = littleEndian(file, 10, 4);
     const quint32 headerSize = littleEndian(file, 14, 4);
-    qint64 width = 0, height = 0, bits = 0, compression = 0;
     if (headerSize == 12) {
-        width = littleEndian(file, 18, 2);
-        height = littleEndian(file, 20, 2);
-        bits = littleEndian(file, 24, 2);
+        header.width = littleEndian(file, 18, 2);
+        header.height = littleEndian(file, 20, 2);
+        header.bits = littleEndian(file, 24, 2);
     } else if (headerSize >= 40 && file.size() >= 34) {
-        width = qint32(littleEndian(file, 18, 4));
-        height = qint32(littleEndian(file, 22, 4));
-        bits = littleEndian(file, 28, 2);
-        compression = littleEndian(file, 30, 4);
+        header.width = qint32(littleEndian(file, 18, 4));
+        header.height = std::abs(qint64(qint32(littleEndian(file, 22, 4))));
+        header.bits = littleEndian(file, 28, 2);
+        header.compression = littleEndian(file, 30, 4);
     } else {
-        return true;
+        return std::nullopt;
     }
+    return header;
+}
+
+bool QtImageCodec::bmpIsComplete(const QByteArray &file)
+{
+    const std::optional<BmpHeader> header = bmpHeader(file);
+    if (!header)
+        return file.size() >= 26;
+    const qint64 compression = header->compression;
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || height == 0 || bits <= 0)
+    if (!uncompressed || header->width <= 0 || header->height <= 0 || header->bits <= 0)
         return true;
-    const qint64 stride = (width * bits + 31) / 32 * 4;
-    return qint64(pixelOffset) + stride * std::abs(height) <= file.size();
+    const qint64 stride = (header->width * header->bits + 31) / 32 * 4;
+    return header->pixelOffset + stride * header->height <= file.size();
 }
 
 DecodedImage QtImageCodec::read(const QByteArray &file, ImageFileFormat format)
@@ -108,6 +142,15 @@ DecodedImage QtImageCodec::read(const QByteArray &file, ImageFileFormat format)
     if (QImageReader::allocationLimit() < AllocationLimitMegabytes)
         QImageReader::setAllocationLimit(AllocationLimitMegabytes);
 
+    // Qt's BMP and JPEG readers decline to report sizes they would not allocate, so for those
+    // the limit is checked on the header itself, for a clear reason.
+    if (const auto header = bmpHeader(file); format == ImageFileFormat::Bmp && header
+        && header->width > 0 && header->height > 0
+        && !fitsPixelLimit(header->width, header->height))
+        return DecodedImage::failure(pixelLimitMessage(header->width, header->height));
+    if (const QSize frame = jpegFrameSize(file); format == ImageFileFormat::Jpeg && frame.isValid()
+        && !frame.isEmpty() && !fitsPixelLimit(frame.width(), frame.height()))
+        return DecodedImage::failure(pixelLimitMessage(frame.width(), frame.height()));
     const QSize size = reader.size();
     if (!size.isValid())
         return DecodedImage::failure(

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <optional>
 
 class QIODevice;
 
@@ -23,12 +24,27 @@ public:
     static bool write(
         QIODevice &device, const QImage &image, ImageFileFormat format, QString *error);
 
+    // The size in a JPEG's start-of-frame header; invalid when there is none before the data ends.
+    static QSize jpegFrameSize(const QByteArray &file);
+
     // Whether a JPEG stream reaches its end-of-image marker after its first scan.
     static bool jpegIsComplete(const QByteArray &file);
 
     // Whether an uncompressed BMP holds all the pixel rows its header announces. Files this
     // check cannot judge (compressed or with an unknown header) count as complete.
     static bool bmpIsComplete(const QByteArray &file);
+
+    // The fields of a BMP header (12-byte core or 40-byte and longer information header) the
+    // checks need; none for a file too short or with another header.
+    struct BmpHeader
+    {
+        qint64 pixelOffset = 0;
+        qint64 width = 0;
+        qint64 height = 0; // rows, whichever way they are stored
+        qint64 bits = 0;
+        qint64 compression = 0;
+    };
+    static std::optional<BmpHeader> bmpHeader(const QByteArray &file);
 };
 
 } // namespace platform

@@ -1,0 +1,146 @@
+#include "imagefixtures.h"
+#include "platform/imaging/bmppalette.h"
+#include "platform/imaging/bmpwriter.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QTest>
+
+using platform::BmpWriter;
+
+namespace {
+
+QByteArray written(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    return BmpWriter::write(buffer, image, &error) ? bytes : QByteArray();
+}
+
+quint32 number(const QByteArray &bytes, int offset, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes[offset + i]);
+    return value;
+}
+
+} // namespace
+
+class TestBmpFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesEightBitLayout_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("colours");
+        // Few colours still give an 8-bit file with the palette at 54, unlike Qt's writer.
+        QTest::newRow("2 colours, odd width") << 5 << 2;
+        QTest::newRow("16 colours") << 8 << 16;
+        QTest::newRow("256 colours") << 259 << 256;
+    }
+    void writesEightBitLayout()
+    {
+        QFETCH(int, width);
+        QFETCH(int, colours);
+        const QImage image = fixtures::indexedPattern(width, 3, colours);
+        const QByteArray bytes = written(image);
+        const int stride = (width + 3) / 4 * 4;
+        QCOMPARE(bytes.left(2), QByteArray("BM"));
+        QCOMPARE(number(bytes, 2, 4), quint32(bytes.size()));
+        QCOMPARE(bytes.size(), 1078 + stride * 3);
+        QCOMPARE(number(bytes, 10, 4), 1078u); // pixel offset
+        QCOMPARE(number(bytes, 14, 4), 40u); // information header size
+        QCOMPARE(number(bytes, 18, 4), quint32(width));
+        QCOMPARE(number(bytes, 22, 4), 3u); // positive height: bottom-up
+        QCOMPARE(number(bytes, 26, 2), 1u);
+        QCOMPARE(number(bytes, 28, 2), 8u);
+        QCOMPARE(number(bytes, 30, 4), 0u);
+        QCOMPARE(number(bytes, 46, 4), 256u);
+        for (int i = 0; i < 256; ++i) {
+            const QRgb c = i < colours ? image.color(i) : qRgb(0, 0, 0);
+            const char entry[] = {char(qBlue(c)), char(qGreen(c)), char(qRed(c)), 0};
+            QCOMPARE(bytes.mid(54 + 4 * i, 4), QByteArray(entry, 4));
+        }
+        // The first stored row is the image's bottom row, padded with zeros.
+        QCOMPARE(bytes.mid(1078, width),
+            QByteArray(reinterpret_cast<const char *>(image.constScanLine(2)), width));
+        QCOMPARE(bytes.mid(1078 + width, stride - width), QByteArray(stride - width, '\0'));
+
+        QList<QRgb> palette;
+        QVERIFY(platform::readBmpPalette(bytes, &palette));
+        QCOMPARE(palette.mid(0, colours), image.colorTable());
+
+        QBuffer buffer;
+        buffer.setData(bytes);
+        const QImage back = QImageReader(&buffer, "bmp").read();
+        QCOMPARE(back.format(), QImage::Format_Indexed8);
+        QVERIFY(fixtures::sameIndexes(back, image));
+    }
+
+    void refusesTrueColour()
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QString error;
+        QVERIFY(!BmpWriter::write(buffer, fixtures::gradient(2, 2), &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void readPaletteRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = written(fixtures::indexedPattern(4, 4, 4));
+        QTest::newRow("empty") << QByteArray() << "too short";
+        QTest::newRow("cut in the palette") << good.left(1000) << "too short";
+        QByteArray signature = good;
+        signature[0] = 'X';
+        QTest::newRow("no BM") << signature << "not a BMP";
+        QByteArray core = good;
+        core[14] = 12;
+        QTest::newRow("12-byte header") << core << "40-byte";
+        QByteArray deep = good;
+        deep[28] = 24;
+        QTest::newRow("24 bits") << deep << "not an 8-bit";
+    }
+    void readPaletteRefuses()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QList<QRgb> palette{qRgb(1, 2, 3)};
+        QString error;
+        QVERIFY(!platform::readBmpPalette(bytes, &palette, &error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QByteArray copy = bytes;
+        QVERIFY(!platform::writeBmpPalette(copy, {qRgb(9, 9, 9)}, &error));
+        QCOMPARE(copy, bytes);
+    }
+
+    void writePaletteChangesOnlyThePalette()
+    {
+        const QImage image = fixtures::indexedPattern(6, 5, 8);
+        const QByteArray original = written(image);
+        QByteArray bytes = original;
+        QList<QRgb> palette = image.colorTable();
+        palette[2] = qRgb(255, 255, 255);
+        palette[5] = qRgb(192, 192, 192);
+        QVERIFY(platform::writeBmpPalette(bytes, palette));
+        QCOMPARE(bytes.size(), original.size());
+        QCOMPARE(bytes.left(54), original.left(54));
+        QCOMPARE(bytes.mid(1078), original.mid(1078));
+        QCOMPARE(bytes.mid(54 + 4 * 2, 4), QByteArray("\xff\xff\xff\x20", 4));
+        QCOMPARE(bytes.mid(54 + 4 * 5, 4), QByteArray("\xc0\xc0\xc0\x20", 4));
+        QCOMPARE(bytes.mid(54 + 4 * 200, 4), QByteArray("\x00\x00\x00\x20", 4)); // padding
+        QList<QRgb> back;
+        QVERIFY(platform::readBmpPalette(bytes, &back));
+        QCOMPARE(back.mid(0, 8), palette);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestBmpFiles)
+#include "tst_bmpfiles.moc"

@@ -1,0 +1,231 @@
+#include "imagefixtures.h"
+#include "platform/imaging/gifcodec.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using platform::GifCodec;
+
+namespace {
+
+QByteArray written(const QImage &image, QString *error = nullptr)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    const bool ok = GifCodec::write(buffer, image, &reason);
+    if (error)
+        *error = reason;
+    return ok ? bytes : QByteArray();
+}
+
+quint16 word(const QByteArray &bytes, int offset)
+{
+    return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
+}
+
+} // namespace
+
+class TestGifCodec : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesTheLayoutThePatchExpects()
+    {
+        const QImage image = fixtures::indexedPattern(300, 20, 5);
+        const QByteArray bytes = written(image);
+        QCOMPARE(bytes.left(6), QByteArray("GIF87a"));
+        QCOMPARE(word(bytes, 6), quint16(300));
+        QCOMPARE(word(bytes, 8), quint16(20));
+        // Global table, 8 bits of colour resolution, unsorted, 256 entries.
+        QCOMPARE(quint8(bytes[GifCodec::PackedFieldsOffset]), quint8(0xF7));
+        QCOMPARE(int(bytes[11]), 0); // background index
+        QCOMPARE(int(bytes[GifCodec::AspectRatioOffset]), 0);
+        for (int i = 0; i < 5; ++i) {
+            const QRgb c = image.color(i);
+            const char rgb[] = {char(qRed(c)), char(qGreen(c)), char(qBlue(c))};
+            QCOMPARE(bytes.mid(13 + 3 * i, 3), QByteArray(rgb, 3));
+        }
+        QCOMPARE(bytes.mid(13 + 15, 768 - 15), QByteArray(768 - 15, '\0'));
+        // The image descriptor directly after the 768-byte table: no extension in between.
+        QCOMPARE(quint8(bytes[GifCodec::ImageDescriptorOffset]), quint8(0x2C));
+        QCOMPARE(word(bytes, 782), quint16(0)); // left
+        QCOMPARE(word(bytes, 784), quint16(0)); // top
+        QCOMPARE(word(bytes, 786), quint16(300));
+        QCOMPARE(word(bytes, 788), quint16(20));
+        QCOMPARE(int(bytes[790]), 0); // no local table, not interlaced
+        QCOMPARE(int(bytes[791]), 8); // LZW minimum code size
+        QCOMPARE(bytes.right(1), QByteArray(";"));
+    }
+
+    void roundTripKeepsIndexesAndColours_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("colours");
+        QTest::newRow("one pixel") << 1 << 1 << 1;
+        QTest::newRow("two colours") << 17 << 9 << 2;
+        QTest::newRow("full palette") << 256 << 40 << 256;
+    }
+    void roundTripKeepsIndexesAndColours()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, colours);
+        const QImage source = fixtures::indexedPattern(width, height, colours);
+        const QByteArray bytes = written(source);
+        const platform::DecodedImage decoded = GifCodec::read(bytes);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QVERIFY(fixtures::sameIndexes(decoded.image, source));
+        QCOMPARE(decoded.image.colorCount(), 256);
+        QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
+        QCOMPARE(written(decoded.image), bytes);
+    }
+
+    void readsGif89Variants_data()
+    {
+        QTest::addColumn<bool>("interlaced");
+        QTest::addColumn<bool>("localTable");
+        QTest::newRow("plain with extensions") << false << false;
+        QTest::newRow("interlaced") << true << false;
+        QTest::newRow("local colour table") << false << true;
+        QTest::newRow("interlaced with local table") << true << true;
+    }
+    void readsGif89Variants()
+    {
+        QFETCH(bool, interlaced);
+        QFETCH(bool, localTable);
+        const QImage source = fixtures::indexedPattern(23, 19, 200);
+        const QByteArray bytes = fixtures::gif89(source, interlaced, localTable, 3);
+        QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
+        const platform::DecodedImage decoded = GifCodec::read(bytes);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QVERIFY(fixtures::sameIndexes(decoded.image, source));
+        QCOMPARE(decoded.image.colorTable().mid(0, 200), source.colorTable());
+        // The transparent index is not applied: its colour stays opaque.
+        QCOMPARE(qAlpha(decoded.image.color(3)), 255);
+    }
+
+    void frameOnALargerScreen()
+    {
+        const QImage frame = fixtures::indexedPattern(4, 3, 4);
+        const QByteArray bytes
+            = fixtures::gif89(frame, false, false, -1, QSize(10, 8), QPoint(5, 2), 7);
+        const platform::DecodedImage decoded = GifCodec::read(bytes);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.image.size(), QSize(10, 8));
+        QCOMPARE(decoded.image.pixelIndex(0, 0), 7); // the screen's background index
+        QCOMPARE(decoded.image.pixelIndex(9, 7), 7);
+        QCOMPARE(decoded.image.pixelIndex(5, 2), frame.pixelIndex(0, 0));
+        QCOMPARE(decoded.image.pixelIndex(8, 4), frame.pixelIndex(3, 2));
+    }
+
+    void frameReachingBeyondTheScreenGrowsTheImage()
+    {
+        const QImage frame = fixtures::indexedPattern(6, 6, 4);
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::gif89(frame, false, false, -1, QSize(4, 4), QPoint(2, 1)));
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.image.size(), QSize(8, 7));
+    }
+
+    void refusesDamagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        const QByteArray good = written(fixtures::indexedPattern(40, 30, 16));
+        QTest::newRow("empty") << QByteArray() << "not a GIF";
+        QTest::newRow("other signature") << QByteArray("GIF90a") + good.mid(6) << "not a GIF";
+        QTest::newRow("cut in the screen descriptor") << good.left(9) << "ends early";
+        QTest::newRow("cut in the colour table") << good.left(400) << "ends early";
+        QTest::newRow("cut in the image data") << good.left(good.size() / 2) << "";
+        QByteArray trailerOnly = good.left(781);
+        trailerOnly.append(';');
+        QTest::newRow("no image") << trailerOnly << "contains no image";
+        QByteArray noTable = good;
+        noTable[10] = char(0x70); // global table flag off, and the image has none
+        QTest::newRow("no colour table")
+            << noTable.left(13) + noTable.mid(781) << "no colour table";
+        QByteArray stray = good.left(781);
+        stray.append(char(0x99));
+        QTest::newRow("unknown block") << stray << "damaged";
+        QByteArray huge = good;
+        huge[786] = char(0xFF);
+        huge[787] = char(0xFF);
+        huge[788] = char(0xFF);
+        huge[789] = char(0xFF);
+        QTest::newRow("frame of 65535 x 65535") << huge << "too large";
+        QByteArray empty = good;
+        empty[786] = 0;
+        empty[787] = 0;
+        QTest::newRow("frame without pixels") << empty << "no pixels";
+        QByteArray damagedCode = good;
+        damagedCode[791] = 12; // LZW code size beyond what GIF allows
+        QTest::newRow("bad code size") << damagedCode << "";
+    }
+    void refusesDamagedFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        const platform::DecodedImage decoded = GifCodec::read(file);
+        QVERIFY(!decoded.ok());
+        QVERIFY(!decoded.error.isEmpty());
+        QVERIFY2(decoded.error.contains(reason), qPrintable(decoded.error));
+    }
+
+    void everyTruncationIsAnErrorNotACrash()
+    {
+        const QByteArray bytes = fixtures::gif89(fixtures::indexedPattern(9, 9, 64), true, true);
+        // The last byte is the trailer, which the reader does not need.
+        for (int length = 0; length < bytes.size() - 1; ++length) {
+            const platform::DecodedImage decoded = GifCodec::read(bytes.left(length));
+            QVERIFY2(!decoded.ok(), qPrintable(QString::number(length)));
+        }
+    }
+
+    void writeRefuses_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::newRow("true colour") << fixtures::gradient(3, 3);
+        QImage wide(65536, 1, QImage::Format_Indexed8);
+        wide.setColorCount(2);
+        wide.fill(1);
+        QTest::newRow("wider than 65535") << wide;
+    }
+    void writeRefuses()
+    {
+        QFETCH(QImage, image);
+        QString error;
+        QVERIFY(written(image, &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+    }
+
+    void screenBytes_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("packed");
+        QTest::addColumn<int>("aspect");
+        QTest::newRow("gif89a") << QByteArray::fromHex("474946383961")
+                + QByteArray::fromHex("0a000a00b3002a")
+                                << true << 0xB3 << 0x2A;
+        QTest::newRow("too short")
+            << QByteArray("GIF89a\x01\x00\x01\x00\x91\x00", 12) << false << 0 << 0;
+        QTest::newRow("not a GIF") << QByteArray("BM") + QByteArray(20, '\0') << false << 0 << 0;
+    }
+    void screenBytes()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, ok);
+        QFETCH(int, packed);
+        QFETCH(int, aspect);
+        quint8 packedFields = 0, aspectRatio = 0;
+        QCOMPARE(GifCodec::screenBytes(head, &packedFields, &aspectRatio), ok);
+        QCOMPARE(int(packedFields), packed);
+        QCOMPARE(int(aspectRatio), aspect);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGifCodec)
+#include "tst_gifcodec.moc"

@@ -1,0 +1,418 @@
+#include "imagefixtures.h"
+#include "platform/imaging/imagecomponent.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+using platform::ImageComponent;
+
+namespace {
+
+QByteArray encodedByQt(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return bytes;
+}
+
+QByteArray savedByComponent(const QImage &image, const QString &path)
+{
+    ImageComponent component;
+    component.setPicture(image);
+    return component.save(path) ? fixtures::readAll(path) : QByteArray();
+}
+
+QImage sixteenColours()
+{
+    return fixtures::indexedPattern(21, 11, 16);
+}
+
+} // namespace
+
+class TestImageComponent : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void loadsEveryFormat_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<QPoint>("probe");
+        QTest::addColumn<QRgb>("colour");
+
+        const QImage pattern = sixteenColours();
+        const QImage palette256 = fixtures::indexedPattern(40, 30, 256);
+        const QImage photo = fixtures::gradient(33, 17);
+        const QRgb patternColour = pattern.pixel(5, 3);
+        const QRgb photoColour = photo.pixel(20, 10);
+        const int trueColour = ImageComponent::TrueColourCount;
+
+        QTest::newRow("GIF87a") << savedByComponent(pattern, path("a.gif")) << QSize(21, 11) << 256
+                                << QPoint(5, 3) << patternColour;
+        QTest::newRow("GIF89a") << fixtures::gif89(pattern, true, true, 2) << QSize(21, 11) << 256
+                                << QPoint(5, 3) << patternColour;
+        QImage mono(9, 5, QImage::Format_Indexed8);
+        mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        mono.fill(1);
+        QTest::newRow("PCX 1-bit") << fixtures::pcxFromIndexes(mono, 1, 1).bytes() << QSize(9, 5)
+                                   << 2 << QPoint(8, 4) << qRgb(255, 255, 255);
+        QTest::newRow("PCX 4-bit") << fixtures::pcxFromIndexes(pattern, 1, 4).bytes()
+                                   << QSize(21, 11) << 16 << QPoint(5, 3) << patternColour;
+        QTest::newRow("PCX 8-bit")
+            << fixtures::pcxFromIndexes(palette256, 8, 1).bytes() << QSize(40, 30) << 256
+            << QPoint(7, 9) << palette256.pixel(7, 9);
+        QTest::newRow("PCX 24-bit") << fixtures::pcxFromTrueColour(photo).bytes() << QSize(33, 17)
+                                    << trueColour << QPoint(20, 10) << photoColour;
+        QTest::newRow("BMP 4-bit")
+            << encodedByQt(pattern, "bmp") << QSize(21, 11) << 16 << QPoint(5, 3) << patternColour;
+        QTest::newRow("BMP 8-bit") << savedByComponent(palette256, path("a.bmp")) << QSize(40, 30)
+                                   << 256 << QPoint(7, 9) << palette256.pixel(7, 9);
+        QTest::newRow("BMP 24-bit") << encodedByQt(photo, "bmp") << QSize(33, 17) << trueColour
+                                    << QPoint(20, 10) << photoColour;
+        QImage flat(16, 16, QImage::Format_RGB32);
+        flat.fill(qRgb(200, 40, 40));
+        QTest::newRow("JPEG") << encodedByQt(flat, "jpeg") << QSize(16, 16) << trueColour
+                              << QPoint(8, 8) << QRgb(0);
+        QTest::newRow("TIFF") << encodedByQt(photo, "tiff") << QSize(33, 17) << trueColour
+                              << QPoint(20, 10) << photoColour;
+        QTest::newRow("PNG true colour") << encodedByQt(photo, "png") << QSize(33, 17) << trueColour
+                                         << QPoint(20, 10) << photoColour;
+        QTest::newRow("PNG palette")
+            << encodedByQt(pattern, "png") << QSize(21, 11) << 16 << QPoint(5, 3) << patternColour;
+        QImage grey(8, 4, QImage::Format_Grayscale8);
+        grey.fill(77);
+        QTest::newRow("PNG grey") << encodedByQt(grey, "png") << QSize(8, 4) << 256 << QPoint(1, 1)
+                                  << qRgb(77, 77, 77);
+    }
+    void loadsEveryFormat()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, size);
+        QFETCH(int, colours);
+        QFETCH(QPoint, probe);
+        QFETCH(QRgb, colour);
+        // The name says nothing: the content decides.
+        const QString name = path(QStringLiteral("image.dat"));
+        QVERIFY(fixtures::writeAll(name, file));
+        ImageComponent component;
+        QVERIFY2(component.load(name), qPrintable(component.errorString()));
+        QVERIFY(component.errorString().isEmpty());
+        QCOMPARE(QSize(component.width(), component.height()), size);
+        QCOMPARE(component.colourCount(), colours);
+        QCOMPARE(component.image().format() == QImage::Format_Indexed8, colours <= 256);
+        const QImage picture = component.picture();
+        QCOMPARE(picture.size(), size);
+        if (colour != 0)
+            QCOMPARE(picture.pixel(probe), colour);
+    }
+
+    void photographs_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("chelsea.png") << "chelsea.png" << QSize(451, 300);
+        QTest::newRow("coffee.jpg") << "coffee.jpg" << QSize(600, 400);
+        QTest::newRow("rocket.jpg") << "rocket.jpg" << QSize(640, 427);
+    }
+    void photographs()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        ImageComponent component;
+        QVERIFY2(component.load(fixtures::dataFile(name)), qPrintable(component.errorString()));
+        QCOMPARE(QSize(component.width(), component.height()), size);
+        QVERIFY(component.colourCount() > 256);
+        component.setColours256();
+        QCOMPARE(component.colourCount(), 256);
+        QCOMPARE(QSize(component.width(), component.height()), size);
+    }
+
+    void refusesBadInput_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        const QImage photo = fixtures::gradient(64, 48);
+        const QByteArray jpeg = encodedByQt(photo, "jpeg");
+        const QByteArray bmp = encodedByQt(photo, "bmp");
+        const QByteArray png = encodedByQt(photo, "png");
+        const QByteArray tiff = encodedByQt(photo, "tiff");
+        const QByteArray gif = savedByComponent(sixteenColours(), path("bad.gif"));
+        const QByteArray pcx = fixtures::pcxFromTrueColour(photo).bytes();
+
+        QTest::newRow("empty") << QByteArray() << "is empty";
+        QTest::newRow("text") << QByteArray("GIF is a format\n") << "is not a GIF, PCX, BMP";
+        QTest::newRow("random bytes") << QByteArray(300, char(0x5A)) << "is not a GIF, PCX, BMP";
+        QTest::newRow("JPEG cut short") << jpeg.left(jpeg.size() * 2 / 3) << "incomplete";
+        QTest::newRow("JPEG header only") << jpeg.left(20) << "header is damaged";
+        QTest::newRow("BMP cut short") << bmp.left(bmp.size() - 10) << "incomplete";
+        QTest::newRow("PNG cut short") << png.left(png.size() / 2) << "cannot be read";
+        QTest::newRow("TIFF cut short") << tiff.left(tiff.size() / 2) << "TIFF";
+        QTest::newRow("GIF cut short") << gif.left(gif.size() - 20) << "GIF";
+        QTest::newRow("PCX cut short") << pcx.left(pcx.size() - 10) << "ends early";
+        // A BMP header announcing 20000 x 20000 pixels, and nothing else.
+        QByteArray huge = bmp.left(54);
+        for (const int offset : {18, 22}) {
+            huge[offset] = char(0x20);
+            huge[offset + 1] = char(0x4E);
+            huge[offset + 2] = 0;
+            huge[offset + 3] = 0;
+        }
+        QTest::newRow("BMP above the pixel limit") << huge << "above 100 megapixels";
+        QByteArray hugeJpeg = jpeg;
+        const qsizetype frame = hugeJpeg.indexOf("\xff\xc0");
+        hugeJpeg.replace(frame + 5, 4, "\xff\xff\xff\xff");
+        QTest::newRow("JPEG above the pixel limit") << hugeJpeg << "above 100 megapixels";
+        QByteArray hugeGif = gif;
+        hugeGif[786] = char(0xFF);
+        hugeGif[787] = char(0xFF);
+        hugeGif[788] = char(0xFF);
+        hugeGif[789] = char(0xFF);
+        QTest::newRow("GIF above the pixel limit") << hugeGif << "above 100 megapixels";
+    }
+    void refusesBadInput()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        const QString name = path(QStringLiteral("bad.jpg"));
+        QVERIFY(fixtures::writeAll(name, file));
+        ImageComponent component;
+        component.setPicture(sixteenColours());
+        QVERIFY(!component.load(name));
+        QVERIFY2(component.errorString().contains(reason), qPrintable(component.errorString()));
+        // The held image is untouched.
+        QVERIFY(fixtures::sameIndexes(component.image(), sixteenColours()));
+    }
+
+    void refusesMissingFilesAndFolders()
+    {
+        ImageComponent component;
+        QVERIFY(!component.load(path(QStringLiteral("missing.gif"))));
+        QVERIFY(component.errorString().contains(QStringLiteral("Cannot open")));
+        QVERIFY(!component.load(m_dir.path()));
+        QVERIFY(component.errorString().contains(QStringLiteral("folder")));
+        QVERIFY(component.isNull());
+        QCOMPARE(component.colourCount(), 0);
+    }
+
+    void paletteSurvivesTheGifRoundTrip()
+    {
+        // load -> 256 colours -> save GIF -> load keeps every index and colour.
+        const QString pcx = path(QStringLiteral("source.pcx"));
+        const QImage source = sixteenColours();
+        QVERIFY(fixtures::writeAll(pcx, fixtures::pcxFromIndexes(source, 1, 4).bytes()));
+        ImageComponent component;
+        QVERIFY(component.load(pcx));
+        QCOMPARE(component.colourCount(), 16);
+        component.setColours256();
+        QCOMPARE(component.colourCount(), 256);
+        const QString gif = path(QStringLiteral("round.gif"));
+        QVERIFY(component.save(gif));
+        ImageComponent reloaded;
+        QVERIFY(reloaded.load(gif));
+        QVERIFY(fixtures::sameIndexes(reloaded.image(), source));
+        QCOMPARE(reloaded.image().colorTable().mid(0, 16), source.colorTable());
+        QCOMPARE(reloaded.colourCount(), 256);
+    }
+
+    void savesByExtension_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("signature");
+        QTest::addColumn<bool>("exact");
+        QTest::newRow(".gif") << "out.gif" << QByteArray("GIF87a") << true;
+        QTest::newRow(".GIF in capitals") << "OUT.GIF" << QByteArray("GIF87a") << true;
+        QTest::newRow(".bmp") << "out.bmp" << QByteArray("BM") << true;
+        QTest::newRow(".Pcx") << "out.Pcx" << QByteArray("\x0a\x05\x01\x08", 4) << true;
+        QTest::newRow(".png") << "out.png" << QByteArray("\x89PNG") << true;
+        QTest::newRow(".tif") << "out.tif" << QByteArray("II*") << true;
+        QTest::newRow(".jpg") << "out.jpg" << QByteArray("\xff\xd8\xff") << false;
+    }
+    void savesByExtension()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, signature);
+        QFETCH(bool, exact);
+        ImageComponent component;
+        component.setPicture(sixteenColours());
+        QVERIFY2(component.save(path(name)), qPrintable(component.errorString()));
+        const QByteArray bytes = fixtures::readAll(path(name));
+        QVERIFY(bytes.startsWith(signature));
+        ImageComponent reloaded;
+        QVERIFY2(reloaded.load(path(name)), qPrintable(reloaded.errorString()));
+        QCOMPARE(reloaded.width(), 21);
+        if (exact)
+            QCOMPARE(reloaded.picture(), component.picture());
+    }
+
+    void gifLayoutAndBmpPalette()
+    {
+        ImageComponent component;
+        component.setPicture(fixtures::gradient(70, 50));
+        QVERIFY(component.save(path(QStringLiteral("photo.gif"))));
+        QVERIFY(component.save(path(QStringLiteral("photo.bmp"))));
+        // True colour goes through a reduced copy; the held image stays true colour.
+        QCOMPARE(component.colourCount(), ImageComponent::TrueColourCount);
+        const QByteArray gif = fixtures::readAll(path(QStringLiteral("photo.gif")));
+        QCOMPARE(gif.left(6), QByteArray("GIF87a"));
+        QCOMPARE(quint8(gif[10]) & 0x87, 0x87); // global table of 256 entries
+        QCOMPARE(quint8(gif[781]), quint8(0x2C));
+        const QByteArray bmp = fixtures::readAll(path(QStringLiteral("photo.bmp")));
+        QCOMPARE(int(bmp[28]), 8);
+        QCOMPARE(quint8(bmp[10]) | (quint8(bmp[11]) << 8), 54 + 1024);
+        quint8 packed = 0, aspect = 1;
+        QVERIFY(ImageComponent::readGifScreenBytes(
+            path(QStringLiteral("photo.gif")), &packed, &aspect));
+        QCOMPARE(int(packed), 0xF7);
+        QCOMPARE(int(aspect), 0);
+        QString error;
+        QVERIFY(!ImageComponent::readGifScreenBytes(
+            path(QStringLiteral("photo.bmp")), &packed, &aspect, &error));
+        QVERIFY(error.contains(QStringLiteral("not a GIF")));
+    }
+
+    void refusedSavesWriteNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unknown extension") << "out.xyz" << sixteenColours() << "file type";
+        QTest::newRow("no extension") << "out" << sixteenColours() << "file type";
+        QImage wide(70000, 1, QImage::Format_Indexed8);
+        wide.setColorTable({qRgb(1, 1, 1)});
+        wide.fill(0);
+        QTest::newRow("too wide for GIF") << "wide.gif" << wide << "65535";
+    }
+    void refusedSavesWriteNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QImage, image);
+        QFETCH(QString, reason);
+        ImageComponent component;
+        component.setPicture(image);
+        QVERIFY(!component.save(path(name)));
+        QVERIFY2(component.errorString().contains(reason), qPrintable(component.errorString()));
+        QVERIFY(!QFile::exists(path(name)));
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        const QString name = path(QStringLiteral("keep.gif"));
+        QVERIFY(fixtures::writeAll(name, "the old file"));
+        QImage wide(70000, 1, QImage::Format_Indexed8);
+        wide.setColorTable({qRgb(1, 1, 1)});
+        wide.fill(0);
+        ImageComponent component;
+        component.setPicture(wide);
+        QVERIFY(!component.save(name));
+        QCOMPARE(fixtures::readAll(name), QByteArray("the old file"));
+        QVERIFY(!component.save(path(QStringLiteral("no/such/folder/out.gif"))));
+        QVERIFY(component.errorString().contains(QStringLiteral("Cannot write")));
+        ImageComponent empty;
+        QVERIFY(!empty.save(name));
+        QVERIFY(empty.errorString().contains(QStringLiteral("no image")));
+    }
+
+    void setColours256_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("keepsIndexes");
+        QTest::addColumn<bool>("exactColours");
+        QTest::newRow("palette image") << sixteenColours() << true << true;
+        QTest::newRow("true colour, 16 colours")
+            << sixteenColours().convertToFormat(QImage::Format_RGB32) << false << true;
+        QTest::newRow("true colour, many colours") << fixtures::gradient(80, 80) << false << false;
+    }
+    void setColours256()
+    {
+        QFETCH(QImage, image);
+        QFETCH(bool, keepsIndexes);
+        QFETCH(bool, exactColours);
+        ImageComponent component;
+        component.setPicture(image);
+        const QImage before = component.picture();
+        component.setColours256();
+        QVERIFY(component.errorString().isEmpty());
+        QCOMPARE(component.image().format(), QImage::Format_Indexed8);
+        QCOMPARE(component.colourCount(), 256);
+        if (keepsIndexes)
+            QVERIFY(fixtures::sameIndexes(component.image(), image));
+        QCOMPARE(component.picture() == before, exactColours);
+    }
+
+    void invert_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::newRow("palette") << sixteenColours();
+        QTest::newRow("true colour") << fixtures::gradient(10, 10);
+    }
+    void invert()
+    {
+        QFETCH(QImage, image);
+        ImageComponent component;
+        component.setPicture(image);
+        const QImage before = component.picture();
+        component.invert();
+        const QImage after = component.picture();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE(after.pixel(x, y),
+                    qRgb(255 - qRed(before.pixel(x, y)), 255 - qGreen(before.pixel(x, y)),
+                        255 - qBlue(before.pixel(x, y))));
+        if (image.format() == QImage::Format_Indexed8)
+            QVERIFY(fixtures::sameIndexes(component.image(), image));
+        component.invert();
+        QCOMPARE(component.picture(), before);
+    }
+
+    void setPictureNormalises_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QImage::Format>("held");
+        QTest::addColumn<int>("colours");
+        QImage mono(8, 8, QImage::Format_Mono);
+        mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        mono.fill(1);
+        QTest::newRow("monochrome") << mono << QImage::Format_Indexed8 << 2;
+        QImage short16(4, 4, QImage::Format_RGB16);
+        short16.fill(Qt::red);
+        QTest::newRow("16-bit") << short16 << QImage::Format_RGB32
+                                << ImageComponent::TrueColourCount;
+        QImage alpha(4, 4, QImage::Format_RGBA8888);
+        alpha.fill(Qt::transparent);
+        QTest::newRow("with alpha")
+            << alpha << QImage::Format_ARGB32 << ImageComponent::TrueColourCount;
+        QImage indexes(3, 1, QImage::Format_Indexed8);
+        indexes.setColorTable({qRgb(5, 5, 5)});
+        indexes.fill(0);
+        indexes.scanLine(0)[2] = 9; // setPixel() refuses indexes beyond the table
+        QTest::newRow("indexes beyond the table") << indexes << QImage::Format_Indexed8 << 10;
+        QTest::newRow("null") << QImage() << QImage::Format_Invalid << 0;
+    }
+    void setPictureNormalises()
+    {
+        QFETCH(QImage, image);
+        QFETCH(QImage::Format, held);
+        QFETCH(int, colours);
+        ImageComponent component;
+        component.setPicture(image);
+        QCOMPARE(component.image().format(), held);
+        QCOMPARE(component.colourCount(), colours);
+        QCOMPARE(component.isNull(), image.isNull());
+        QCOMPARE(component.picture().size(), image.size());
+    }
+};
+
+QTEST_MAIN(TestImageComponent)
+#include "tst_imagecomponent.moc"
