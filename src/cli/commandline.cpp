@@ -1,5 +1,8 @@
 #include "cli/commandline.h"
 
+#include "cli/framesetcommand.h"
+#include "cli/opaquecommand.h"
+#include "cli/transparentcommand.h"
 #include "platform/programinfo.h"
 
 namespace cli {
@@ -14,6 +17,14 @@ QString usageText()
         "Commands:\n"
         "  --help       show this text\n"
         "  --version    show the program title and version date\n"
+        "  frameset DESIGN.spc [-o OUT.htm]\n"
+        "               write the HTML frameset document of a Panecraft design\n"
+        "  transparent IMAGE -o OUT.gif (--at X,Y | --index N)\n"
+        "              [--recolor white|grey|black|neighbour]\n"
+        "               save IMAGE as a GIF89a whose background (the colour at image pixel\n"
+        "               X,Y, or palette index N) is transparent\n"
+        "  opaque FILE.gif\n"
+        "               switch the transparency of such a GIF off again\n"
         "\n"
         "Exit codes: 0 success, 1 failure, 2 usage error.\n");
 }
@@ -33,6 +44,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         out << usageText();
         return Success;
     }
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("frameset"))
+        return runFrameset(rest, out, err);
+    if (command == QLatin1String("transparent"))
+        return runTransparent(rest, out, err);
+    if (command == QLatin1String("opaque"))
+        return runOpaque(rest, out, err);
     err << "trellis: unknown command '" << command << "' (try --help)\n";
     return UsageError;
 }

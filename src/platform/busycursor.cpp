@@ -7,7 +7,7 @@ namespace platform {
 
 BusyCursor::BusyCursor()
 {
-    if (qGuiApp) {
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         m_active = true;
     }

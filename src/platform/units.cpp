@@ -15,7 +15,7 @@ int twipsPerPixelForDpi(double dpi)
 
 int screenTwipsPerPixel(const QScreen *screen)
 {
-    if (!screen && qGuiApp)
+    if (!screen && qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return 15;
