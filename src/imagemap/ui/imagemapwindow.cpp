@@ -272,8 +272,6 @@ void ImageMapWindow::openImage()
 
 void ImageMapWindow::invertImage()
 {
-    if (!hasImage())
-        return;
     platform::BusyCursor busy;
     m_image.invert();
     platform::letPendingEventsRun();
@@ -282,8 +280,6 @@ void ImageMapWindow::invertImage()
 
 void ImageMapWindow::createHtml()
 {
-    if (!hasImage())
-        return;
     if (m_prompter.ask(
             htmlQuestion(), platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel)
         != platform::MessageAnswer::Yes)
