@@ -1,6 +1,7 @@
 // Trellis: without arguments the desktop program, with arguments the command line.
 
 #include "cli/commandline.h"
+#include "frameset/ui/designerwindow.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/bundle.h"
 #include "launcher/placeholderwindow.h"
@@ -18,7 +19,7 @@ int runDesktop(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trellis"));
     launcher::Bundle bundle;
-    bundle.setToolFactory(0, [] { return launcher::createPlaceholderWindow("Panecraft"); });
+    bundle.setToolFactory(0, [] { return new frameset::DesignerWindow; });
     bundle.setToolFactory(1, [] { return launcher::createPlaceholderWindow("Clearcoat"); });
     bundle.setToolFactory(2, [] { return new imagemap::ImageMapWindow; });
     bundle.show();

@@ -1,6 +1,10 @@
 // Makes the pictures of the README and the help pages from the program's own windows:
 // trellis_screenshots OUTPUT_FOLDER. Runs on the offscreen platform, so it needs no display.
 
+#include "frameset/core/layoutmodel.h"
+#include "frameset/ui/cellwidget.h"
+#include "frameset/ui/designerwindow.h"
+#include "frameset/ui/designsurface.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
@@ -128,6 +132,43 @@ bool saveImageMapScene(const QString &path, QTextStream &err)
     return save(&window, path);
 }
 
+// Panecraft with a design of five cells, one border dragged and one cell selected, all by the
+// window's own buttons and mouse handling.
+bool saveDesignerScene(const QString &path, QTextStream &err)
+{
+    SceneAnswers answers{QString()};
+    frameset::DesignerWindow window(&answers, &answers);
+    window.show();
+    frameset::DesignSurface *surface = window.surface();
+    auto click = [surface](int cell) {
+        const QPoint middle = surface->cell(cell)->rect().center();
+        sendMouse(surface->cell(cell), QEvent::MouseButtonPress, middle, Qt::LeftButton);
+        sendMouse(surface->cell(cell), QEvent::MouseButtonRelease, middle, Qt::LeftButton);
+    };
+    window.splitCell(frameset::SplitDirection::Column);
+    window.splitCell(frameset::SplitDirection::Row);
+    click(0);
+    window.splitCell(frameset::SplitDirection::Row);
+    click(2);
+    window.splitCell(frameset::SplitDirection::Column);
+
+    // The first column narrower: grab its right edge and drag it to the left.
+    QWidget *menu = surface->cell(0);
+    const int edge = menu->width() - 2;
+    sendMouse(menu, QEvent::MouseMove, QPoint(edge, 60), Qt::NoButton);
+    sendMouse(menu, QEvent::MouseButtonPress, QPoint(edge, 60), Qt::LeftButton);
+    for (int x = edge - 2; x >= 220; x -= 2)
+        sendMouse(menu, QEvent::MouseMove, QPoint(x, 60), Qt::LeftButton);
+    sendMouse(menu, QEvent::MouseButtonRelease, QPoint(220, 60), Qt::LeftButton);
+    click(1);
+
+    if (window.model().LastCellIndex() != 4 || !answers.unexpected().isEmpty()) {
+        err << "the designer scene could not be drawn: " << answers.unexpected().join(u' ') << "\n";
+        return false;
+    }
+    return save(&window, path);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -148,6 +189,7 @@ int main(int argc, char **argv)
     launcher::Bundle bundle;
     ok &= save(&bundle, out.filePath(QStringLiteral("launcher.png")));
     ok &= saveImageMapScene(out.filePath(QStringLiteral("zonemark.png")), err);
+    ok &= saveDesignerScene(out.filePath(QStringLiteral("designer.png")), err);
 
     if (!ok)
         err << "some pictures could not be written\n";

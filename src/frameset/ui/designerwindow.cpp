@@ -1,0 +1,256 @@
+#include "frameset/ui/designerwindow.h"
+
+#include "frameset/core/cellresizer.h"
+#include "frameset/core/layoutmodel.h"
+#include "frameset/ui/designsurface.h"
+#include "frameset/ui/propform.h"
+#include "launcher/helpmenu.h"
+#include "platform/ui/messageboxprompter.h"
+#include "platform/ui/qtfiledialogs.h"
+#include "platform/ui/twipsgeometry.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStyle>
+
+namespace frameset {
+
+namespace {
+
+// The design area leaves the window room for its frame, the menu bar and the button row, a
+// little differently at start-up and after a reset.
+constexpr float StartWidthMargin = 120;
+constexpr float StartHeightMargin = 1200;
+constexpr float ResetWidthMargin = 75;
+constexpr float ResetHeightMargin = 1275;
+constexpr int ScreenBottomMargin = 300;
+
+const QString ClearQuestion
+    = QStringLiteral("Are you sure you want to clear the screen without saving the changes?");
+const QString ExitQuestion
+    = QStringLiteral("Are you sure you want exit without saving the changes?");
+
+} // namespace
+
+QString DesignerWindow::tutorialText()
+{
+    const QStringList lines = {QString(), QStringLiteral("   A Quick Tutorial....."), QString(),
+        QStringLiteral("   Click on the red Column or blue Row button above and split the window "
+                       "into two cells."),
+        QStringLiteral("   Click on the cell that you want to split further and click on the "
+                       "split button again."),
+        QStringLiteral("   Resize the cells by dragging the bottom or right border."),
+        QStringLiteral("   To set the properties, select the cell and clik on the right mouse "
+                       "button."),
+        QStringLiteral("   To save the changes, choose the Save As option from the File menu."),
+        QStringLiteral("   To create the HTML document, choose Create HTML from the File menu."),
+        QStringLiteral("   For more information, please read the Online Help.")};
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+DesignerWindow::DesignerWindow(
+    platform::Prompter *prompter, platform::FileDialogs *dialogs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ownPrompter(prompter ? nullptr : std::make_unique<platform::MessageBoxPrompter>(this))
+    , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtFileDialogs>(this))
+    , m_prompter(prompter ? *prompter : *m_ownPrompter)
+    , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_scale(platform::scaleOf(this))
+{
+    setObjectName(QStringLiteral("Designer"));
+    setWindowTitle(toolCaption());
+
+    const QSize screen = platform::screenSizeInTwips(m_scale, this);
+    const float width = float(screen.width());
+    const float height = float(screen.height() - ScreenBottomMargin);
+    move(0, 0);
+    resize(m_scale.toPixels(width), m_scale.toPixels(height));
+
+    const int scrollBarPixels = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    m_model = std::make_unique<LayoutModel>(m_prompter, float(m_scale.toTwips(scrollBarPixels)));
+    CellView &root = m_model->design().cell(0);
+    root.left = 0;
+    root.top = DesignSurface::DesignTop;
+    root.width = width - StartWidthMargin;
+    root.height = height - StartHeightMargin;
+    m_model->setCell0Caption(tutorialText());
+    m_resizer = std::make_unique<CellResizer>(*m_model, m_prompter,
+        root.right() - CellResizer::EdgeZone, root.bottom() - CellResizer::EdgeZone);
+
+    m_surface = new DesignSurface(*m_model, *m_resizer, m_scale, scrollBarPixels, this);
+    setCentralWidget(m_surface);
+    connect(m_surface, &DesignSurface::splitRequested, this,
+        [this](int direction) { splitCell(SplitDirection(direction)); });
+    connect(m_surface, &DesignSurface::clearRequested, this, &DesignerWindow::clearDesign);
+    connect(m_surface, &DesignSurface::propertiesRequested, this, &DesignerWindow::openProperties);
+
+    buildMenus();
+    showModel(false);
+}
+
+DesignerWindow::~DesignerWindow() = default;
+
+Propform *DesignerWindow::propform() const
+{
+    return m_propform;
+}
+
+QAction *DesignerWindow::addCommand(QMenu *menu, const char *name, const QString &caption,
+    const QKeySequence &shortcut, void (DesignerWindow::*command)())
+{
+    QAction *action = menu->addAction(caption, this, command);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void DesignerWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addCommand(file, "mnuNew", QStringLiteral("&New"), {}, &DesignerWindow::newDesign);
+    file->addSeparator();
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), {}, &DesignerWindow::exitDesigner);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    m_undo = addCommand(edit, "mnuUndo", QStringLiteral("&Undo Last Split"),
+        QKeySequence(Qt::CTRL | Qt::Key_Z), &DesignerWindow::undoLastSplit);
+
+    QMenu *design = menuBar()->addMenu(QStringLiteral("&Design"));
+    design->setObjectName(QStringLiteral("mnuDesign"));
+    addCommand(design, "mnuRow", QStringLiteral("Horizontal Split (&Row)"),
+        QKeySequence(Qt::CTRL | Qt::Key_R), &DesignerWindow::splitRow);
+    addCommand(design, "mnuVertical", QStringLiteral("Vertical Split (&Column)"),
+        QKeySequence(Qt::CTRL | Qt::Key_C), &DesignerWindow::splitColumn);
+    addCommand(design, "mnuProperties", QStringLiteral("&Properties"),
+        QKeySequence(Qt::CTRL | Qt::Key_P), &DesignerWindow::showPropertiesHint);
+    addCommand(
+        design, "mnuResize", QStringLiteral("Re&size Cells"), {}, &DesignerWindow::showResizeHint);
+    addCommand(
+        design, "mnuRemove", QStringLiteral("&Remove Cell"), {}, &DesignerWindow::removeCell);
+    design->addSeparator();
+    addCommand(design, "mnuClear", QStringLiteral("&Clear"),
+        QKeySequence(Qt::SHIFT | Qt::Key_Delete), &DesignerWindow::clearDesign);
+
+    launcher::addHelpMenu(this, launcher::designerHelpMenu(), m_prompter);
+}
+
+void DesignerWindow::showModel(bool selectionShown)
+{
+    m_surface->showDesign(selectionShown);
+    m_undo->setEnabled(m_model->undoEnabled());
+}
+
+bool DesignerWindow::confirmClear()
+{
+    return !m_model->ModifiedFlag()
+        || m_prompter.ask(ClearQuestion, platform::MessageIcon::Question,
+               platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
+        == platform::MessageAnswer::Yes;
+}
+
+void DesignerWindow::resetDesign()
+{
+    const QSize outer = size();
+    m_model->ResetDesign(float(m_scale.toTwips(outer.width())) - ResetWidthMargin,
+        float(m_scale.toTwips(outer.height())) - ResetHeightMargin);
+    setWindowTitle(toolCaption());
+    m_surface->clearSize();
+    showModel(false);
+}
+
+void DesignerWindow::newDesign()
+{
+    if (confirmClear())
+        resetDesign();
+}
+
+void DesignerWindow::clearDesign()
+{
+    if (confirmClear())
+        resetDesign();
+}
+
+void DesignerWindow::exitDesigner()
+{
+    close();
+}
+
+void DesignerWindow::closeEvent(QCloseEvent *event)
+{
+    // Every way of closing (Exit, the window's close button, the launcher's Exit) comes here,
+    // so unsaved work is never dropped unasked.
+    if (m_model->ModifiedFlag()
+        && m_prompter.ask(ExitQuestion, platform::MessageIcon::Question,
+               platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
+            != platform::MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    if (m_propform)
+        m_propform->close();
+    event->accept();
+}
+
+void DesignerWindow::splitCell(SplitDirection direction)
+{
+    if (m_model->SplitCell(direction))
+        showModel(true);
+}
+
+void DesignerWindow::splitRow()
+{
+    splitCell(SplitDirection::Row);
+}
+
+void DesignerWindow::splitColumn()
+{
+    splitCell(SplitDirection::Column);
+}
+
+void DesignerWindow::undoLastSplit()
+{
+    if (m_model->UndoLastSplit())
+        showModel(true);
+    m_undo->setEnabled(m_model->undoEnabled());
+}
+
+void DesignerWindow::removeCell()
+{
+    if (m_model->RemoveCell())
+        showModel(true);
+    m_undo->setEnabled(m_model->undoEnabled());
+}
+
+void DesignerWindow::showPropertiesHint()
+{
+    m_prompter.tell(
+        QStringLiteral("Select the frame by clicking on it, then press the right mouse button."),
+        platform::MessageIcon::Exclamation);
+}
+
+void DesignerWindow::showResizeHint()
+{
+    m_prompter.tell(QStringLiteral("The cells can be re-sized by drag action.  Point the mouse to "
+                                   "the left or bottom edge of the cell, and move the border "
+                                   "while holding down the left mouse button."));
+}
+
+void DesignerWindow::openProperties(int cell)
+{
+    if (!m_model->design().hasCell(cell))
+        return;
+    m_model->selectCell(cell);
+    if (!m_propform) {
+        m_propform = new Propform(*m_model, m_dialogs, m_scale, m_browseFolder, this);
+        connect(m_propform, &Propform::scrollBarChanged, this,
+            [this] { m_surface->showDesign(m_surface->selectionShown()); });
+    }
+    m_propform->fill();
+    // OK discards the dialog, so the next opening builds it afresh; Cancel only hides it.
+    if (m_propform->exec() == QDialog::Accepted)
+        delete m_propform;
+}
+
+} // namespace frameset

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "frameset/core/splitdirection.h"
+#include "platform/units.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+namespace platform {
+class FileDialogs;
+class Prompter;
+} // namespace platform
+
+namespace frameset {
+
+class CellResizer;
+class DesignSurface;
+class LayoutModel;
+class Propform;
+
+// The Panecraft designer window: the design surface under the File, Edit, Design and Help menus.
+// It wires the buttons, menus and mouse to the layout model, asks before unsaved changes are
+// lost (also when the window is closed by any other means) and opens the frame properties
+// dialog.
+class DesignerWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Message boxes and file dialogs go through `prompter` and `dialogs`, which must outlive the
+    // window; without them the window uses Qt's message boxes and file dialogs.
+    explicit DesignerWindow(platform::Prompter *prompter = nullptr,
+        platform::FileDialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~DesignerWindow() override;
+
+    // The caption of a window showing a new design.
+    static QString toolCaption() { return QStringLiteral("Panecraft "); }
+    // Cell 0's text at start-up.
+    static QString tutorialText();
+
+    const LayoutModel &model() const { return *m_model; }
+    DesignSurface *surface() const { return m_surface; }
+    // The properties dialog while it exists (from its first opening until OK discards it).
+    Propform *propform() const;
+
+    // Splits the selected cell, as the row and column buttons do.
+    void splitCell(SplitDirection direction);
+    // Shows the properties dialog for `cell` and waits until it closes.
+    void openProperties(int cell);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
+        const QKeySequence &shortcut, void (DesignerWindow::*command)());
+    void showModel(bool selectionShown);
+
+    // True when nothing unsaved would be lost, or the user answered Yes to losing it.
+    bool confirmClear();
+    void resetDesign();
+
+    void newDesign();
+    void clearDesign();
+    void exitDesigner();
+    void undoLastSplit();
+    void splitRow();
+    void splitColumn();
+    void showPropertiesHint();
+    void showResizeHint();
+    void removeCell();
+
+    std::unique_ptr<platform::Prompter> m_ownPrompter;
+    std::unique_ptr<platform::FileDialogs> m_ownDialogs;
+    platform::Prompter &m_prompter;
+    platform::FileDialogs &m_dialogs;
+    platform::TwipsScale m_scale;
+    std::unique_ptr<LayoutModel> m_model;
+    std::unique_ptr<CellResizer> m_resizer;
+    DesignSurface *m_surface = nullptr;
+    QAction *m_undo = nullptr;
+    QPointer<Propform> m_propform;
+    // Where the properties dialog's Browse starts; kept for the life of the window.
+    QString m_browseFolder;
+};
+
+} // namespace frameset

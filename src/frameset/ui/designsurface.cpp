@@ -1,0 +1,276 @@
+#include "frameset/ui/designsurface.h"
+
+#include "frameset/core/cellresizer.h"
+#include "frameset/core/layoutmodel.h"
+#include "frameset/core/sizedisplay.h"
+#include "frameset/ui/cellwidget.h"
+#include "frameset/ui/splitbutton.h"
+#include "platform/ui/twipsgeometry.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <array>
+
+namespace frameset {
+
+namespace {
+
+const std::array<QString, 3> ButtonHints = {QStringLiteral("Create Horizontal Split (Row)"),
+    QStringLiteral("Create Vertical Split (Column)"), QStringLiteral("Clear All")};
+
+// The top row, in twips.
+constexpr int ButtonTop = 60;
+constexpr int ButtonLeft = 120;
+constexpr int ButtonStep = 420;
+constexpr int HintLeft = 1500;
+constexpr int HintWidth = 3900;
+constexpr int PixelboxLeft = 5520;
+constexpr int PixelboxWidth = 2700;
+constexpr int BorderboxLeft = 8400;
+constexpr int BorderboxWidth = 1500;
+constexpr int TextTop = 90;
+constexpr int TextHeight = 270;
+constexpr int LineTop = 405;
+
+Qt::CursorShape cursorOf(PointerShape pointer)
+{
+    switch (pointer) {
+    case PointerShape::SizeLeftRight:
+        return Qt::SizeHorCursor;
+    case PointerShape::SizeUpDown:
+        return Qt::SizeVerCursor;
+    case PointerShape::Arrow:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+} // namespace
+
+DesignSurface::DesignSurface(LayoutModel &model, CellResizer &resizer, platform::TwipsScale scale,
+    int scrollBarPixels, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_resizer(resizer)
+    , m_scale(scale)
+    , m_scrollBarPixels(scrollBarPixels)
+{
+    setObjectName(QStringLiteral("DesignSurface"));
+    setMouseTracking(true);
+    buildControls();
+    showDesign(false);
+}
+
+void DesignSurface::buildControls()
+{
+    for (const ButtonPicture picture :
+        {ButtonPicture::RowSplit, ButtonPicture::ColumnSplit, ButtonPicture::ClearAll}) {
+        auto *button = new SplitButton(picture, this);
+        const int i = button->index();
+        button->move(m_scale.toPixels(ButtonLeft + i * ButtonStep), m_scale.toPixels(ButtonTop));
+        connect(button, &SplitButton::hovered, this, &DesignSurface::showHint);
+        connect(button, &SplitButton::clicked, this, [this](int index) {
+            if (index == int(ButtonPicture::ClearAll))
+                emit clearRequested();
+            else
+                emit splitRequested(index);
+        });
+        m_buttons.append(button);
+    }
+
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("Label1"));
+    platform::placeInTwips(m_hint, m_scale, HintLeft, TextTop, HintWidth, TextHeight);
+
+    m_pixelbox = new QLabel(this);
+    m_pixelbox->setObjectName(QStringLiteral("pixelbox"));
+    platform::placeInTwips(m_pixelbox, m_scale, PixelboxLeft, TextTop, PixelboxWidth, TextHeight);
+
+    m_borderbox = new QCheckBox(QStringLiteral("Borders"), this);
+    m_borderbox->setObjectName(QStringLiteral("Borderbox"));
+    m_borderbox->setFocusPolicy(Qt::NoFocus);
+    platform::placeInTwips(
+        m_borderbox, m_scale, BorderboxLeft, TextTop - 30, BorderboxWidth, TextHeight + 60);
+    connect(m_borderbox, &QCheckBox::toggled, this,
+        [this](bool on) { m_model.design().setBordersOn(on); });
+
+    m_line = new QFrame(this);
+    m_line->setObjectName(QStringLiteral("Line1"));
+    m_line->setFrameShape(QFrame::HLine);
+    m_line->setFrameShadow(QFrame::Sunken);
+    const int screenWidth = platform::screenSizeInTwips(m_scale, this).width();
+    platform::placeInTwips(m_line, m_scale, 0, LineTop, screenWidth, 30);
+}
+
+CellWidget *DesignSurface::cell(int i) const
+{
+    return i >= 0 && i < m_cells.size() ? m_cells.at(i) : nullptr;
+}
+
+QScrollBar *DesignSurface::scrollView(int i) const
+{
+    return i >= 0 && i < m_scrolls.size() ? m_scrolls.at(i) : nullptr;
+}
+
+SplitButton *DesignSurface::button(int i) const
+{
+    return i >= 0 && i < m_buttons.size() ? m_buttons.at(i) : nullptr;
+}
+
+void DesignSurface::showHint(int button)
+{
+    if (button >= 0 && button < int(ButtonHints.size()))
+        m_hint->setText(ButtonHints[std::size_t(button)]);
+}
+
+void DesignSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    m_hint->clear();
+    setCursor(Qt::ArrowCursor);
+    QWidget::mouseMoveEvent(event);
+}
+
+void DesignSurface::syncViewCount(int count)
+{
+    while (m_cells.size() > count) {
+        delete m_cells.takeLast();
+        delete m_scrolls.takeLast();
+    }
+    while (m_cells.size() < count) {
+        const int i = int(m_cells.size());
+        auto *view = new CellWidget(i, this);
+        connect(view, &CellWidget::pressed, this, &DesignSurface::onCellPressed);
+        connect(view, &CellWidget::moved, this, &DesignSurface::onCellMoved);
+        connect(view, &CellWidget::released, this, &DesignSurface::onCellReleased);
+        connect(view, &CellWidget::doubleClicked, this, &DesignSurface::onCellDoubleClicked);
+        m_cells.append(view);
+
+        // The scroll-bar view only marks where the frame's scroll bar will be; the mouse goes
+        // through it to the cell, whose border zone it covers.
+        auto *scroll = new QScrollBar(Qt::Vertical, this);
+        scroll->setObjectName(QStringLiteral("Thescroll"));
+        scroll->setProperty("index", i);
+        scroll->setAttribute(Qt::WA_TransparentForMouseEvents);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        m_scrolls.append(scroll);
+    }
+}
+
+void DesignSurface::showDesign(bool selectionShown)
+{
+    m_selectionShown = selectionShown;
+    const int count = m_model.LastCellIndex() + 1;
+    syncViewCount(count);
+    for (int i = 0; i < count; ++i) {
+        placeCell(i);
+        placeScrollView(i);
+        m_cells[i]->setCaption(i == 0 ? m_model.cell0Caption() : QString());
+        m_cells[i]->show();
+    }
+    for (QScrollBar *scroll : std::as_const(m_scrolls))
+        scroll->raise();
+    paintSelection();
+    m_borderbox->setChecked(m_model.design().bordersOn());
+}
+
+void DesignSurface::placeCell(int i)
+{
+    const CellView &c = m_model.design().cell(i);
+    // Edges are converted, not sizes, so neighbouring cells meet without gaps.
+    const int left = m_scale.toPixels(c.left);
+    const int top = m_scale.toPixels(c.top);
+    m_cells[i]->setGeometry(
+        left, top, m_scale.toPixels(c.right()) - left, m_scale.toPixels(c.bottom()) - top);
+}
+
+void DesignSurface::placeScrollView(int i)
+{
+    const ScrollBarView &s = m_model.design().cell(i).scroll;
+    const int left = m_scale.toPixels(s.left);
+    const int top = m_scale.toPixels(s.top);
+    m_scrolls[i]->setGeometry(
+        left, top, m_scrollBarPixels, m_scale.toPixels(s.top + s.height) - top);
+    m_scrolls[i]->setVisible(s.visible);
+}
+
+void DesignSurface::paintSelection()
+{
+    const int selected = m_model.SelectedCell();
+    for (CellWidget *view : std::as_const(m_cells))
+        view->setHighlighted(m_selectionShown && view->index() == selected);
+}
+
+void DesignSurface::showSize(float width, float height)
+{
+    m_pixelbox->setText(sizeDisplayText(width, height, m_scale, m_scale));
+}
+
+void DesignSurface::clearSize()
+{
+    m_pixelbox->clear();
+}
+
+void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
+{
+    if (!m_resizer.mouseDown(i, button == Qt::LeftButton))
+        return;
+    m_selectionShown = true;
+    paintSelection();
+    const CellView &c = m_model.design().cell(i);
+    showSize(c.width, c.height);
+    if (button == Qt::RightButton)
+        emit propertiesRequested(i);
+}
+
+void DesignSurface::onCellMoved(int i, QPoint position, Qt::MouseButtons buttons)
+{
+    const PointerShape pointer = m_resizer.mouseMove(i, float(m_scale.toTwips(position.x())),
+        float(m_scale.toTwips(position.y())), buttons.testFlag(Qt::LeftButton),
+        buttons != Qt::NoButton);
+    CellWidget *view = cell(i);
+    if (!view)
+        return;
+    view->setCursor(cursorOf(pointer));
+    if (m_resizer.sizeChanged()) {
+        // The dragged cell is drawn above its neighbours while it grows over them.
+        placeCell(i);
+        view->raise();
+        const CellView &c = m_model.design().cell(i);
+        showSize(c.width, c.height);
+    }
+}
+
+void DesignSurface::onCellReleased(int i, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const bool dragged = m_resizer.ResizeMode() != 0;
+    m_resizer.mouseUp(i);
+    if (!dragged || !m_model.design().hasCell(i))
+        return;
+    const int count = m_model.LastCellIndex() + 1;
+    for (int j = 0; j < count; ++j) {
+        placeCell(j);
+        placeScrollView(j);
+    }
+    for (QScrollBar *scroll : std::as_const(m_scrolls))
+        scroll->raise();
+    const CellView &c = m_model.design().cell(i);
+    showSize(c.width, c.height);
+}
+
+void DesignSurface::onCellDoubleClicked(int i)
+{
+    if (!m_model.design().hasCell(i))
+        return;
+    m_model.selectCell(i);
+    if (m_model.LastCellIndex() > 0) {
+        m_selectionShown = true;
+        paintSelection();
+    }
+    emit propertiesRequested(i);
+}
+
+} // namespace frameset

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/units.h"
+
+#include <QList>
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QScrollBar;
+
+namespace frameset {
+
+class CellResizer;
+class CellWidget;
+class LayoutModel;
+class SplitButton;
+struct CellView;
+
+// The designer's client area: the row of split buttons with the hint line, the cell-size display
+// and the Borders box above `Line1`, and below it one cell view and one scroll-bar view per cell
+// of the layout model. It shows the model (showDesign) and turns the mouse on the cells into
+// selection, the properties request and border drags through the CellResizer.
+class DesignSurface : public QWidget
+{
+    Q_OBJECT
+public:
+    // Where the design area starts, in twips below the top of the client area.
+    static constexpr float DesignTop = 450;
+
+    DesignSurface(LayoutModel &model, CellResizer &resizer, platform::TwipsScale scale,
+        int scrollBarPixels, QWidget *parent = nullptr);
+
+    // Re-reads every cell, scroll-bar view, cell 0's caption and the Borders setting from the
+    // model. With `selectionShown` the selected cell is painted in the selection colour.
+    void showDesign(bool selectionShown);
+    bool selectionShown() const { return m_selectionShown; }
+
+    // Shows the size of a cell of `width` x `height` twips in pixels.
+    void showSize(float width, float height);
+    void clearSize();
+
+    CellWidget *cell(int i) const;
+    int cellCount() const { return int(m_cells.size()); }
+    QScrollBar *scrollView(int i) const;
+    SplitButton *button(int i) const;
+    QLabel *hintLine() const { return m_hint; }
+    QLabel *pixelbox() const { return m_pixelbox; }
+    QCheckBox *borderbox() const { return m_borderbox; }
+
+signals:
+    // Button 0 (row) or 1 (column) was clicked.
+    void splitRequested(int direction);
+    // Button 2, "Clear All", was clicked.
+    void clearRequested();
+    // A double-click or a right-button press on a cell asks for its frame properties.
+    void propertiesRequested(int cell);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void buildControls();
+    void showHint(int button);
+    void placeCell(int i);
+    void placeScrollView(int i);
+    void paintSelection();
+    void syncViewCount(int count);
+
+    void onCellPressed(int i, Qt::MouseButton button);
+    void onCellMoved(int i, QPoint position, Qt::MouseButtons buttons);
+    void onCellReleased(int i, Qt::MouseButton button);
+    void onCellDoubleClicked(int i);
+
+    LayoutModel &m_model;
+    CellResizer &m_resizer;
+    platform::TwipsScale m_scale;
+    int m_scrollBarPixels;
+    bool m_selectionShown = false;
+    QList<SplitButton *> m_buttons;
+    QLabel *m_hint = nullptr;
+    QLabel *m_pixelbox = nullptr;
+    QCheckBox *m_borderbox = nullptr;
+    QFrame *m_line = nullptr;
+    QList<CellWidget *> m_cells;
+    QList<QScrollBar *> m_scrolls;
+};
+
+} // namespace frameset

@@ -1,0 +1,54 @@
+#include "frameset/ui/splitbutton.h"
+
+#include <QMouseEvent>
+
+namespace frameset {
+
+SplitButton::SplitButton(ButtonPicture picture, QWidget *parent)
+    : QLabel(parent)
+    , m_picture(picture)
+{
+    setObjectName(QStringLiteral("splitbutton"));
+    setProperty("index", int(picture));
+    setMouseTracking(true);
+    showFace(false);
+    setFixedSize(pixmap().size());
+}
+
+void SplitButton::showFace(bool pressed)
+{
+    m_pressed = pressed;
+    setPixmap(buttonPicture(m_picture, pressed));
+}
+
+void SplitButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        showFace(true);
+    event->accept();
+}
+
+void SplitButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    // The normal face returns before the command runs, so it is back while a question waits.
+    showFace(false);
+    if (rect().contains(event->position().toPoint()))
+        emit clicked(index());
+}
+
+void SplitButton::mouseMoveEvent(QMouseEvent *event)
+{
+    emit hovered(index());
+    // Taken here: passed on, the surface behind would clear the hint as for its background.
+    event->accept();
+}
+
+void SplitButton::enterEvent(QEnterEvent *event)
+{
+    emit hovered(index());
+    QLabel::enterEvent(event);
+}
+
+} // namespace frameset

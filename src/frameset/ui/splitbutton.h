@@ -1,0 +1,39 @@
+#pragma once
+
+#include "frameset/ui/buttonpictures.h"
+
+#include <QLabel>
+
+namespace frameset {
+
+// One of the designer's picture buttons (`splitbutton` 0, 1, 2): shows its pressed face while
+// the left button is held on it and its normal face again when the button is released.
+class SplitButton : public QLabel
+{
+    Q_OBJECT
+public:
+    SplitButton(ButtonPicture picture, QWidget *parent = nullptr);
+
+    int index() const { return int(m_picture); }
+    bool showsPressedFace() const { return m_pressed; }
+
+signals:
+    // The left button was pressed and released over the button.
+    void clicked(int index);
+    // The mouse moved over the button.
+    void hovered(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+
+private:
+    void showFace(bool pressed);
+
+    ButtonPicture m_picture;
+    bool m_pressed = false;
+};
+
+} // namespace frameset

@@ -1,0 +1,203 @@
+#include "tst_designerhelpers.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace designertest;
+using frameset::SplitDirection;
+
+namespace {
+
+// Cell 0 | cell 1 side by side, then cell 0 over cell 2: cells 0 and 2 both end on x = 5940
+// twips (396 px), cell 1 starts there.
+//   cell 0: (0, 450, 5940, 5250)     px (0, 30, 396, 350)
+//   cell 1: (5940, 450, 5940, 10500) px (396, 30, 396, 700)
+//   cell 2: (0, 5700, 5940, 5250)    px (0, 380, 396, 350)
+struct ThreeCells : Designer
+{
+    ThreeCells()
+    {
+        split(0, SplitDirection::Column);
+        split(0, SplitDirection::Row);
+    }
+
+    QRect pixels(int i) const { return cell(i)->geometry(); }
+    QRectF twips(int i) const
+    {
+        const frameset::CellView &c = cellView(i);
+        return QRectF(c.left, c.top, c.width, c.height);
+    }
+    // Every scroll-bar view sits along the right edge of its cell.
+    bool scrollViewsFollowCells() const
+    {
+        for (int i = 0; i <= model().LastCellIndex(); ++i) {
+            const QScrollBar *s = window.surface()->scrollView(i);
+            if (s->geometry().right() != pixels(i).right() || s->geometry().top() != pixels(i).top()
+                || s->height() != pixels(i).height())
+                return false;
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+class TestDesignerDrag : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pointer_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<Qt::CursorShape>("shape");
+        QTest::newRow("right-edge zone") << 0 << QPoint(393, 100) << Qt::SizeHorCursor;
+        QTest::newRow("left of the zone") << 0 << QPoint(389, 100) << Qt::ArrowCursor;
+        QTest::newRow("bottom-edge zone") << 0 << QPoint(100, 347) << Qt::SizeVerCursor;
+        QTest::newRow("corner takes the right edge") << 0 << QPoint(393, 347) << Qt::SizeHorCursor;
+        QTest::newRow("inner edge of a lower cell") << 2 << QPoint(393, 100) << Qt::SizeHorCursor;
+        QTest::newRow("outer right edge") << 1 << QPoint(393, 100) << Qt::ArrowCursor;
+        QTest::newRow("outer bottom edge") << 1 << QPoint(100, 697) << Qt::ArrowCursor;
+        QTest::newRow("outer bottom edge of a lower cell")
+            << 2 << QPoint(100, 347) << Qt::ArrowCursor;
+    }
+    void pointer()
+    {
+        QFETCH(int, cell);
+        QFETCH(QPoint, at);
+        QFETCH(Qt::CursorShape, shape);
+        ThreeCells d;
+        hover(d.cell(cell), at);
+        QCOMPARE(d.cell(cell)->cursor().shape(), shape);
+        // Back in the middle, the arrow returns.
+        hover(d.cell(cell), QPoint(50, 50));
+        QCOMPARE(d.cell(cell)->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void sharedBorderMovesEveryCellOnIt()
+    {
+        ThreeCells d;
+        // Width 5640 twips = 376 px: the border moves 300 twips to the left.
+        drag(d.cell(0), QPoint(393, 100), QPoint(376, 100));
+        QCOMPARE(d.twips(0), QRectF(0, 450, 5640, 5250));
+        QCOMPARE(d.twips(2), QRectF(0, 5700, 5640, 5250));
+        QCOMPARE(d.twips(1), QRectF(5640, 450, 6240, 10500));
+        QCOMPARE(d.pixels(0), QRect(0, 30, 376, 350));
+        QCOMPARE(d.pixels(2), QRect(0, 380, 376, 350));
+        QCOMPARE(d.pixels(1), QRect(376, 30, 416, 700));
+        QVERIFY(d.scrollViewsFollowCells());
+        QVERIFY(d.model().ModifiedFlag());
+        QCOMPARE(d.prompter.beeps(), 0);
+        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("376w  350h (pixels)"));
+        // The layout text never holds sizes.
+        QCOMPARE(d.model().LayoutText(),
+            QStringLiteral("<FRAMESET COLS= ##1>\r\n<FRAMESET ROWS= ##11>\r\n!!0\r\n!!2\r\n"
+                           "</FRAMESET>\r\n!!1\r\n</FRAMESET>"));
+    }
+
+    void horizontalBorder()
+    {
+        ThreeCells d;
+        // Height 4500 twips = 300 px: the border moves 750 twips up.
+        drag(d.cell(0), QPoint(100, 347), QPoint(100, 300));
+        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 4500));
+        QCOMPARE(d.twips(2), QRectF(0, 4950, 5940, 6000));
+        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
+        QCOMPARE(d.pixels(2), QRect(0, 330, 396, 400));
+        QVERIFY(d.scrollViewsFollowCells());
+    }
+
+    void onlyTheDraggedCellChangesUntilRelease()
+    {
+        ThreeCells d;
+        const QRect cell1 = d.pixels(1);
+        const QRect cell2 = d.pixels(2);
+        hover(d.cell(0), QPoint(393, 100));
+        QTest::mousePress(d.cell(0), Qt::LeftButton, {}, QPoint(393, 100));
+        QTest::mouseMove(d.cell(0), QPoint(392, 100));
+        QTest::mouseMove(d.cell(0), QPoint(420, 100));
+        QCOMPARE(d.pixels(0), QRect(0, 30, 420, 350));
+        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("420w  350h (pixels)"));
+        QCOMPARE(d.pixels(1), cell1);
+        QCOMPARE(d.pixels(2), cell2);
+        // The growing cell is drawn above the neighbour it covers.
+        QVERIFY(d.window.surface()->childAt(410, 100) == d.cell(0));
+        QTest::mouseRelease(d.cell(0), Qt::LeftButton, {}, QPoint(420, 100));
+        QCOMPARE(d.pixels(1), QRect(420, 30, 372, 700));
+        QCOMPARE(d.pixels(2), QRect(0, 380, 420, 350));
+    }
+
+    void dragPastTheNeighbourIsRefused()
+    {
+        ThreeCells d;
+        // Cell 1 would keep no width at all.
+        drag(d.cell(0), QPoint(393, 100), QPoint(792, 100));
+        QCOMPARE(d.prompter.beeps(), 1);
+        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 5250));
+        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
+        QCOMPARE(d.twips(2), QRectF(0, 5700, 5940, 5250));
+        QCOMPARE(d.pixels(0), QRect(0, 30, 396, 350));
+        QVERIFY(d.scrollViewsFollowCells());
+        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  350h (pixels)"));
+    }
+
+    void dragBeyondTheCellsOwnLeftEdge()
+    {
+        ThreeCells d;
+        drag(d.cell(0), QPoint(393, 100), QPoint(-30, 100));
+        QVERIFY(d.prompter.beeps() >= 1);
+        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 5250));
+        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
+    }
+
+    void outerEdgesNeverMove_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("right edge") << 1 << QPoint(393, 100) << QPoint(300, 100);
+        QTest::newRow("bottom edge") << 1 << QPoint(100, 697) << QPoint(100, 600);
+        QTest::newRow("bottom edge of a lower cell") << 2 << QPoint(100, 347) << QPoint(100, 200);
+    }
+    void outerEdgesNeverMove()
+    {
+        QFETCH(int, cell);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        ThreeCells d;
+        const QList<QRectF> before = {d.twips(0), d.twips(1), d.twips(2)};
+        drag(d.cell(cell), from, to);
+        QCOMPARE(QList<QRectF>({d.twips(0), d.twips(1), d.twips(2)}), before);
+        QCOMPARE(d.prompter.beeps(), 0);
+        QCOMPARE(d.model().SelectedCell(), cell);
+    }
+
+    void dragKeepsItsDirection()
+    {
+        ThreeCells d;
+        // Grabbed near the corner, the first move lands in the bottom zone only: the drag
+        // changes the height, and coming back into the right zone does not switch it to the
+        // width (which would leave cell 2 under a taller cell 0).
+        hover(d.cell(0), QPoint(393, 347));
+        QTest::mousePress(d.cell(0), Qt::LeftButton, {}, QPoint(393, 347));
+        QTest::mouseMove(d.cell(0), QPoint(380, 349));
+        QTest::mouseMove(d.cell(0), QPoint(393, 340));
+        QTest::mouseRelease(d.cell(0), Qt::LeftButton, {}, QPoint(393, 340));
+        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 5100));
+        QCOMPARE(d.twips(2), QRectF(0, 5550, 5940, 5400));
+        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
+    }
+
+    void selectionFollowsThePress()
+    {
+        ThreeCells d;
+        drag(d.cell(2), QPoint(393, 100), QPoint(376, 100));
+        QCOMPARE(d.model().SelectedCell(), 2);
+        QVERIFY(d.cell(2)->isHighlighted());
+        QVERIFY(!d.cell(0)->isHighlighted());
+        QCOMPARE(d.twips(0).width(), 5640.0);
+    }
+};
+
+QTEST_MAIN(TestDesignerDrag)
+#include "tst_designerdrag.moc"

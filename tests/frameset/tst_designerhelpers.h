@@ -1,0 +1,153 @@
+#pragma once
+
+#include "frameset/core/layoutmodel.h"
+#include "frameset/ui/cellwidget.h"
+#include "frameset/ui/designerwindow.h"
+#include "frameset/ui/designsurface.h"
+#include "frameset/ui/filteredlineedit.h"
+#include "frameset/ui/propform.h"
+#include "frameset/ui/splitbutton.h"
+#include "scriptedfiledialogs.h"
+#include "scriptedprompter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+// Drives the designer window's real widgets in tests: mouse gestures on cells and buttons,
+// menu commands, and the modal properties dialog.
+namespace designertest {
+
+using platform::MessageAnswer;
+
+// The offscreen screen: 15 twips per pixel.
+constexpr int Twips = 15;
+
+struct Designer
+{
+    testsupport::ScriptedPrompter prompter;
+    testsupport::ScriptedFileDialogs dialogs;
+    frameset::DesignerWindow window{&prompter, &dialogs};
+    bool exposed = false;
+
+    Designer()
+    {
+        window.show();
+        exposed = QTest::qWaitForWindowExposed(&window);
+    }
+
+    const frameset::LayoutModel &model() const { return window.model(); }
+    const frameset::CellView &cellView(int i) const { return model().design().cell(i); }
+    frameset::CellWidget *cell(int i) const { return window.surface()->cell(i); }
+    frameset::SplitButton *button(int i) const { return window.surface()->button(i); }
+    QAction *action(const char *name) const
+    {
+        return window.findChild<QAction *>(QLatin1String(name));
+    }
+
+    // Makes the window active, so that its shortcut keys reach it.
+    bool activate()
+    {
+        window.activateWindow();
+        window.windowHandle()->requestActivate();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    // Clicks split button i: press, release.
+    void clickButton(int i) { QTest::mouseClick(button(i), Qt::LeftButton); }
+
+    // Selects cell i with a left click in its middle.
+    void clickCell(int i)
+    {
+        QTest::mouseClick(cell(i), Qt::LeftButton, {}, cell(i)->rect().center());
+    }
+
+    // Selects cell `i` and splits it with a button.
+    void split(int i, frameset::SplitDirection direction)
+    {
+        if (model().LastCellIndex() > 0)
+            clickCell(i);
+        clickButton(int(direction));
+    }
+};
+
+// Moves the mouse over `widget` to `at` with no button held. Sent to the widget itself: the
+// offscreen platform's cursor does not produce mouse moves.
+inline void hover(QWidget *widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::NoButton,
+        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// Hovers over `widget` at `from`, presses the left button there, moves in steps of at most
+// two pixels to `to` and releases there, as a hand does.
+inline void drag(QWidget *widget, QPoint from, QPoint to)
+{
+    hover(widget, from);
+    QTest::mousePress(widget, Qt::LeftButton, {}, from);
+    const QPoint delta = to - from;
+    const int steps = std::max(1, std::max(std::abs(delta.x()), std::abs(delta.y())) / 2);
+    for (int s = 1; s <= steps; ++s)
+        QTest::mouseMove(widget, from + delta * s / steps);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
+}
+
+// A double-click as the window system delivers it: press, release, double-click, release.
+inline void doubleClick(QWidget *widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+// Runs `step` on the properties dialog as soon as it is shown modally (the code that opens it
+// waits in its event loop meanwhile). `step` must close the dialog. Gives up after five
+// seconds, so a dialog that never opens leaves nothing behind for later tests.
+inline void whenPropformShown(std::function<void(frameset::Propform *)> step)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, step, ticks] {
+        auto *dialog = qobject_cast<frameset::Propform *>(QApplication::activeModalWidget());
+        if (++*ticks > 1000) {
+            poll->stop();
+            poll->deleteLater();
+            return;
+        }
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        step(dialog);
+    });
+    poll->start();
+}
+
+template <typename T> T *child(const QWidget *parent, const char *name, int index = -1)
+{
+    const QList<T *> found = parent->findChildren<T *>(QLatin1String(name));
+    for (T *widget : found) {
+        if (index < 0 || widget->property("index").toInt() == index)
+            return widget;
+    }
+    return nullptr;
+}
+
+inline void clickOk(frameset::Propform *dialog)
+{
+    QTest::mouseClick(child<QWidget>(dialog, "OKbutton"), Qt::LeftButton);
+}
+
+inline void clickCancel(frameset::Propform *dialog)
+{
+    QTest::mouseClick(child<QWidget>(dialog, "Cancelbutton"), Qt::LeftButton);
+}
+
+} // namespace designertest

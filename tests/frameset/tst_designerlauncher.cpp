@@ -1,0 +1,105 @@
+#include "launcher/bundle.h"
+#include "tst_designerhelpers.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace designertest;
+
+// A new user's first frameset, from the launcher, with the mouse alone.
+class TestDesignerLauncher : public QObject
+{
+    Q_OBJECT
+private slots:
+    void threeFramesWithTheMouse()
+    {
+        testsupport::ScriptedPrompter prompter;
+        testsupport::ScriptedFileDialogs dialogs;
+        launcher::Bundle bundle;
+        bundle.setToolFactory(0, [&] { return new frameset::DesignerWindow(&prompter, &dialogs); });
+        bundle.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bundle));
+
+        QTest::mouseClick(bundle.caption(0), Qt::LeftButton);
+        auto *window = qobject_cast<frameset::DesignerWindow *>(bundle.toolWindow(0));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        frameset::DesignSurface *surface = window->surface();
+        const frameset::Design &design = window->model().design();
+
+        // Red button: two columns. Then the right column into two rows with the blue button.
+        QTest::mouseClick(surface->button(1), Qt::LeftButton);
+        QTest::mouseClick(surface->cell(1), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(surface->pixelbox()->text(), QStringLiteral("396w  700h (pixels)"));
+        QTest::mouseClick(surface->button(0), Qt::LeftButton);
+        QCOMPARE(surface->cellCount(), 3);
+        QCOMPARE(window->model().LayoutText(),
+            QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n<FRAMESET ROWS= ##21>\r\n!!1\r\n!!2\r\n"
+                           "</FRAMESET>\r\n</FRAMESET>"));
+
+        // The column border 50 pixels to the left: both right-hand cells follow.
+        drag(surface->cell(0), QPoint(393, 300), QPoint(346, 300));
+        QCOMPARE(surface->pixelbox()->text(), QStringLiteral("346w  700h (pixels)"));
+        QCOMPARE(surface->cell(0)->geometry(), QRect(0, 30, 346, 700));
+        QCOMPARE(surface->cell(1)->geometry(), QRect(346, 30, 446, 350));
+        QCOMPARE(surface->cell(2)->geometry(), QRect(346, 380, 446, 350));
+        // The row border 100 pixels up.
+        drag(surface->cell(1), QPoint(100, 347), QPoint(100, 250));
+        QCOMPARE(surface->cell(1)->geometry(), QRect(346, 30, 446, 250));
+        QCOMPARE(surface->cell(2)->geometry(), QRect(346, 280, 446, 450));
+        for (int i = 0; i < 3; ++i) {
+            const QScrollBar *scroll = surface->scrollView(i);
+            QVERIFY(scroll->isVisible());
+            QCOMPARE(scroll->geometry().right(), surface->cell(i)->geometry().right());
+        }
+
+        // Properties: the menu frame on the left, fixed width, no resizing.
+        whenPropformShown([](frameset::Propform *dialog) {
+            QTest::keyClicks(dialog->entrybox(0), QStringLiteral("menu.htm"));
+            dialog->entrybox(1)->selectAll();
+            QTest::keyClicks(dialog->entrybox(1), QStringLiteral("menu"));
+            QTest::mouseClick(child<QCheckBox>(dialog, "FixedWidth"), Qt::LeftButton);
+            QTest::mouseClick(child<QCheckBox>(dialog, "Noresizecheck"), Qt::LeftButton);
+            clickOk(dialog);
+        });
+        doubleClick(surface->cell(0), QPoint(100, 100));
+        // The main frame with the right button.
+        whenPropformShown([](frameset::Propform *dialog) {
+            QTest::keyClicks(dialog->entrybox(0), QStringLiteral("main.htm"));
+            QTest::keyClicks(dialog->entrybox(2), QStringLiteral("1o"));
+            clickOk(dialog);
+        });
+        QTest::mouseClick(surface->cell(2), Qt::RightButton, {}, QPoint(100, 100));
+
+        const frameset::FramePropertyTable &records = design.properties();
+        QCOMPARE(records.field(0, frameset::SourceUrl).text(), QStringLiteral("menu.htm"));
+        QCOMPARE(records.field(0, frameset::FrameName).text(), QStringLiteral("menu"));
+        QCOMPARE(records.field(0, frameset::FixedWidthPx).wholeValue(), 346);
+        QCOMPARE(records.field(0, frameset::NoResize).wholeValue(), 1);
+        QCOMPARE(records.field(2, frameset::SourceUrl).text(), QStringLiteral("main.htm"));
+        QCOMPARE(records.field(2, frameset::FrameName).text(), QStringLiteral("Frame3"));
+        QCOMPARE(records.field(2, frameset::MarginWidth).text(), QStringLiteral("1"));
+        QVERIFY(records.record(1).field(frameset::SourceUrl).isEmpty());
+        QCOMPARE(window->model().SelectedCell(), 2);
+        QVERIFY(surface->cell(2)->isHighlighted());
+        QCOMPARE(prompter.beeps(), 0);
+        QVERIFY(prompter.shown().isEmpty());
+
+        // The launcher's Exit asks for the unsaved design; No keeps everything open.
+        prompter.answer(MessageAnswer::No);
+        QVERIFY(!bundle.exitProgram());
+        QVERIFY(window->isVisible());
+        QVERIFY(bundle.isVisible());
+        QCOMPARE(prompter.lastText(),
+            QStringLiteral("Are you sure you want exit without saving the changes?"));
+        QPointer<frameset::DesignerWindow> watched(window);
+        prompter.answer(MessageAnswer::Yes);
+        QVERIFY(bundle.exitProgram());
+        QVERIFY(!bundle.isVisible());
+        QTRY_VERIFY(!watched);
+    }
+};
+
+QTEST_MAIN(TestDesignerLauncher)
+#include "tst_designerlauncher.moc"
