@@ -1,6 +1,7 @@
 #include "imagefixtures.h"
 #include "platform/imaging/bmppalette.h"
 #include "platform/imaging/bmpwriter.h"
+#include "platform/imaging/qtimagecodec.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -79,6 +80,32 @@ private slots:
         const QImage back = QImageReader(&buffer, "bmp").read();
         QCOMPARE(back.format(), QImage::Format_Indexed8);
         QVERIFY(fixtures::sameIndexes(back, image));
+    }
+
+    void completeness_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("complete");
+        const QByteArray good = written(fixtures::indexedPattern(7, 5, 4));
+        QTest::newRow("whole file") << good << true;
+        QTest::newRow("last row cut") << good.left(good.size() - 1) << false;
+        QTest::newRow("header only") << good.left(54) << false;
+        QByteArray huge = good;
+        huge.replace(18, 8, QByteArray::fromHex("ffffff7fffffff7f")); // 2^31 - 1 both ways
+        huge.replace(28, 2, QByteArray::fromHex("4000")); // 64 bits a pixel
+        QTest::newRow("overflowing size") << huge << false;
+        QByteArray topDown = good;
+        topDown.replace(22, 4, QByteArray::fromHex("fbffffff")); // height -5: rows stored top-down
+        QTest::newRow("top-down rows") << topDown << true;
+        QByteArray runLength = good.left(100);
+        runLength[30] = 1; // RLE8: not judged
+        QTest::newRow("compressed") << runLength << true;
+    }
+    void completeness()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, complete);
+        QCOMPARE(platform::QtImageCodec::bmpIsComplete(bytes), complete);
     }
 
     void refusesTrueColour()

@@ -154,8 +154,10 @@ private slots:
         QTest::newRow("palette cut off") << bytes.left(bytes.size() - 1) << "";
         // Files without a trailing palette, so the scan lines reach the end of the file.
         const PcxFile planar = fixtures::pcxFromIndexes(fourColourImage(), 1, 4);
+        QTest::newRow("far too short for the image")
+            << planar.header() + planar.encoded().left(1) << "too short for the 5 x 3 image";
         QTest::newRow("data ends early")
-            << planar.header() + planar.encoded().left(1) << "ends early, in row 1";
+            << planar.header() + planar.encoded().left(3) << "ends early, in row 1";
         // Each line is 4 planes x 2 bytes; a run of 9 crosses into the next line.
         QByteArray runAcross = planar.header();
         runAcross.append(char(0xC9));

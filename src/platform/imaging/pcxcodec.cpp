@@ -166,6 +166,16 @@ DecodedImage PcxCodec::read(const QByteArray &file)
         palette = headerPalette(data, 1 << (bits * planes));
     }
 
+    // Every file byte yields at most 63 line bytes and runs end with their line, so a file too
+    // short for its header's image is refused before the image is allocated.
+    const int lineLength = bytesPerLine * planes;
+    const qint64 leastData = qint64(height) * (encoding == 1 ? (lineLength + 62) / 63 : lineLength);
+    if (dataEnd - HeaderSize < leastData)
+        return DecodedImage::failure(QStringLiteral("The PCX file is too short for the %1 x %2 "
+                                                    "image its header describes.")
+                                         .arg(width)
+                                         .arg(height));
+
     QImage image(width, height, trueColour ? QImage::Format_RGB32 : QImage::Format_Indexed8);
     if (image.isNull())
         return DecodedImage::failure(
@@ -180,7 +190,6 @@ DecodedImage PcxCodec::read(const QByteArray &file)
         image.setDotsPerMeterY(int(std::lround(verticalDpi / 0.0254)));
     }
 
-    const int lineLength = bytesPerLine * planes;
     std::vector<uchar> line(size_t(lineLength), 0);
     qsizetype pos = HeaderSize;
     QString error;

@@ -125,10 +125,13 @@ bool QtImageCodec::bmpIsComplete(const QByteArray &file)
         return file.size() >= 26;
     const qint64 compression = header->compression;
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || header->width <= 0 || header->height <= 0 || header->bits <= 0)
+    if (!uncompressed || header->width <= 0 || header->height <= 0 || header->bits <= 0
+        || header->bits > 64)
         return true;
     const qint64 stride = (header->width * header->bits + 31) / 32 * 4;
-    return header->pixelOffset + stride * header->height <= file.size();
+    const qint64 available = file.size() - header->pixelOffset;
+    // stride * height <= available, without the product (hostile headers overflow it).
+    return available >= 0 && stride <= available / header->height;
 }
 
 DecodedImage QtImageCodec::read(const QByteArray &file, ImageFileFormat format)
