@@ -2,6 +2,7 @@
 
 #include "frameset/core/cellresizer.h"
 #include "frameset/core/layoutmodel.h"
+#include "frameset/ui/designerfiles.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/propform.h"
 #include "launcher/helpmenu.h"
@@ -84,6 +85,7 @@ DesignerWindow::DesignerWindow(
     connect(m_surface, &DesignSurface::clearRequested, this, &DesignerWindow::clearDesign);
     connect(m_surface, &DesignSurface::propertiesRequested, this, &DesignerWindow::openProperties);
 
+    m_files = std::make_unique<DesignerFiles>(*this, *m_model, m_prompter, m_dialogs);
     buildMenus();
     showModel(false);
 }
@@ -96,7 +98,7 @@ Propform *DesignerWindow::propform() const
 }
 
 QAction *DesignerWindow::addCommand(QMenu *menu, const char *name, const QString &caption,
-    const QKeySequence &shortcut, void (DesignerWindow::*command)())
+    const QKeySequence &shortcut, const std::function<void()> &command)
 {
     QAction *action = menu->addAction(caption, this, command);
     action->setObjectName(QLatin1String(name));
@@ -108,30 +110,37 @@ void DesignerWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, "mnuNew", QStringLiteral("&New"), {}, &DesignerWindow::newDesign);
+    addCommand(file, "mnuNew", QStringLiteral("&New"), {}, [this] { newDesign(); });
+    addCommand(file, "mnuOpenSpec", QStringLiteral("&Open File (Spec File)"),
+        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_files->openSpec(); });
+    addCommand(file, "mnuSave", QStringLiteral("&Save (Spec File)"),
+        QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_files->save(); });
+    addCommand(file, "mnuSaveSpec", QStringLiteral("Save &As (Spec File)"),
+        QKeySequence(Qt::CTRL | Qt::Key_A), [this] { m_files->saveAs(); });
+    addCommand(file, "mnuHTML", QStringLiteral("Create &HTML Document"),
+        QKeySequence(Qt::CTRL | Qt::Key_H), [this] { m_files->createHtmlDocument(); });
     file->addSeparator();
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), {}, &DesignerWindow::exitDesigner);
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), {}, [this] { exitDesigner(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     m_undo = addCommand(edit, "mnuUndo", QStringLiteral("&Undo Last Split"),
-        QKeySequence(Qt::CTRL | Qt::Key_Z), &DesignerWindow::undoLastSplit);
+        QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undoLastSplit(); });
 
     QMenu *design = menuBar()->addMenu(QStringLiteral("&Design"));
     design->setObjectName(QStringLiteral("mnuDesign"));
     addCommand(design, "mnuRow", QStringLiteral("Horizontal Split (&Row)"),
-        QKeySequence(Qt::CTRL | Qt::Key_R), &DesignerWindow::splitRow);
+        QKeySequence(Qt::CTRL | Qt::Key_R), [this] { splitRow(); });
     addCommand(design, "mnuVertical", QStringLiteral("Vertical Split (&Column)"),
-        QKeySequence(Qt::CTRL | Qt::Key_C), &DesignerWindow::splitColumn);
+        QKeySequence(Qt::CTRL | Qt::Key_C), [this] { splitColumn(); });
     addCommand(design, "mnuProperties", QStringLiteral("&Properties"),
-        QKeySequence(Qt::CTRL | Qt::Key_P), &DesignerWindow::showPropertiesHint);
+        QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showPropertiesHint(); });
     addCommand(
-        design, "mnuResize", QStringLiteral("Re&size Cells"), {}, &DesignerWindow::showResizeHint);
-    addCommand(
-        design, "mnuRemove", QStringLiteral("&Remove Cell"), {}, &DesignerWindow::removeCell);
+        design, "mnuResize", QStringLiteral("Re&size Cells"), {}, [this] { showResizeHint(); });
+    addCommand(design, "mnuRemove", QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
     design->addSeparator();
     addCommand(design, "mnuClear", QStringLiteral("&Clear"),
-        QKeySequence(Qt::SHIFT | Qt::Key_Delete), &DesignerWindow::clearDesign);
+        QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { clearDesign(); });
 
     launcher::addHelpMenu(this, launcher::designerHelpMenu(), m_prompter);
 }
@@ -157,6 +166,13 @@ void DesignerWindow::resetDesign()
         float(m_scale.toTwips(outer.height())) - ResetHeightMargin);
     setWindowTitle(toolCaption());
     m_surface->clearSize();
+    showModel(false);
+}
+
+void DesignerWindow::showOpenedDesign(const Design &design, const QString &caption)
+{
+    m_model->openDesign(design);
+    setWindowTitle(caption);
     showModel(false);
 }
 

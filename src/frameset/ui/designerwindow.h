@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -15,14 +16,16 @@ class Prompter;
 namespace frameset {
 
 class CellResizer;
+class Design;
+class DesignerFiles;
 class DesignSurface;
 class LayoutModel;
 class Propform;
 
 // The Panecraft designer window: the design surface under the File, Edit, Design and Help menus.
 // It wires the buttons, menus and mouse to the layout model, asks before unsaved changes are
-// lost (also when the window is closed by any other means) and opens the frame properties
-// dialog.
+// lost (also when the window is closed by any other means), opens the frame properties dialog
+// and leaves files to DesignerFiles.
 class DesignerWindow : public QMainWindow
 {
     Q_OBJECT
@@ -48,18 +51,24 @@ public:
     // Shows the properties dialog for `cell` and waits until it closes.
     void openProperties(int cell);
 
+    // Back to a single empty cell without asking, as New does once it may.
+    void resetDesign();
+    // Shows `design` as read from a file, unmodified and without undo, under `caption`.
+    void showOpenedDesign(const Design &design, const QString &caption);
+
+    const DesignerFiles &files() const { return *m_files; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
-        const QKeySequence &shortcut, void (DesignerWindow::*command)());
+        const QKeySequence &shortcut, const std::function<void()> &command);
     void showModel(bool selectionShown);
 
     // True when nothing unsaved would be lost, or the user answered Yes to losing it.
     bool confirmClear();
-    void resetDesign();
 
     void newDesign();
     void clearDesign();
@@ -78,6 +87,7 @@ private:
     platform::TwipsScale m_scale;
     std::unique_ptr<LayoutModel> m_model;
     std::unique_ptr<CellResizer> m_resizer;
+    std::unique_ptr<DesignerFiles> m_files;
     DesignSurface *m_surface = nullptr;
     QAction *m_undo = nullptr;
     QPointer<Propform> m_propform;

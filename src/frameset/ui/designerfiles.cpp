@@ -1,0 +1,163 @@
+#include "frameset/ui/designerfiles.h"
+
+#include "frameset/core/filenamerules.h"
+#include "frameset/core/framesetdocument.h"
+#include "frameset/core/layoutmodel.h"
+#include "frameset/core/specfilereader.h"
+#include "frameset/core/specfilewriter.h"
+#include "frameset/ui/designerwindow.h"
+#include "platform/busycursor.h"
+#include "platform/filedialogs.h"
+#include "platform/prompter.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace frameset {
+
+namespace {
+
+const QString HtmlFilter
+    = QStringLiteral("Web Pages (*.htm)|*.htm|Web Pages (*.html)|*.html|All Files (*.*)|*.*");
+const QString SaveSpecFilter = QStringLiteral("Specs (*.spc)|*.spc|All Files (*.*)|*.*");
+const QString OpenSpecFilter = QStringLiteral("Spec Files (*.spc)|*.spc|All Files(*.*|*.*");
+
+// The caption of a window showing the design of a spec file.
+QString fileCaption(const QString &path)
+{
+    return QStringLiteral("  ") + QFileInfo(path).absoluteFilePath();
+}
+
+platform::FileDialogRequest saveRequest(const QString &filter, const QString &fileName)
+{
+    platform::FileDialogRequest request;
+    request.filter = filter;
+    request.fileName = fileName;
+    // The designer asks its own overwrite question.
+    request.confirmOverwrite = false;
+    return request;
+}
+
+} // namespace
+
+DesignerFiles::DesignerFiles(DesignerWindow &window, LayoutModel &model,
+    platform::Prompter &prompter, platform::FileDialogs &dialogs)
+    : m_window(window)
+    , m_model(model)
+    , m_prompter(prompter)
+    , m_dialogs(dialogs)
+{ }
+
+bool DesignerFiles::mayOverwrite(const QString &path)
+{
+    QFile existing(path);
+    if (!existing.open(QIODevice::ReadOnly))
+        return true;
+    existing.close();
+    return m_prompter.ask(QStringLiteral("File already exists.  OK to over-write existing file?"),
+               platform::MessageIcon::Exclamation, platform::MessageButtons::OkCancel,
+               QStringLiteral("Please Note"))
+        == platform::MessageAnswer::Ok;
+}
+
+void DesignerFiles::createHtmlDocument()
+{
+    const QString document = BuildFramesetDocument(m_model.design());
+    const QString chosen = m_dialogs.saveFile(saveRequest(HtmlFilter, m_htmlFileName));
+    if (chosen.isEmpty())
+        return;
+    const QString path = withDefaultExtension(chosen, QStringLiteral(".htm"));
+    m_htmlFileName = path;
+    if (!mayOverwrite(path)) {
+        m_htmlFileName.clear();
+        return;
+    }
+    platform::BusyCursor busy;
+    const QString error = writeFramesetDocument(path, document);
+    busy.release();
+    if (!error.isEmpty())
+        m_prompter.tell(error, platform::MessageIcon::Exclamation);
+}
+
+bool DesignerFiles::writeSpec(const QString &path)
+{
+    platform::BusyCursor busy;
+    const QString error = saveSpecFile(path, m_model.design());
+    busy.release();
+    if (!error.isEmpty()) {
+        m_prompter.tell(error, platform::MessageIcon::Exclamation);
+        return false;
+    }
+    m_model.setModifiedFlag(false);
+    return true;
+}
+
+void DesignerFiles::saveAs()
+{
+    const QString chosen = m_dialogs.saveFile(saveRequest(SaveSpecFilter, m_specFileName));
+    if (chosen.isEmpty())
+        return;
+    const QString path = withDefaultExtension(chosen, QStringLiteral(".spc"));
+    if (!mayOverwrite(path)) {
+        // A later Save asks for a name again instead of writing to the refused file.
+        m_specFileName.clear();
+        return;
+    }
+    if (!writeSpec(path))
+        return;
+    m_specFileName = path;
+    m_window.setWindowTitle(fileCaption(path));
+}
+
+void DesignerFiles::save()
+{
+    if (m_specFileName.isEmpty())
+        saveAs();
+    else
+        writeSpec(m_specFileName);
+}
+
+void DesignerFiles::openSpec()
+{
+    if (m_model.ModifiedFlag()
+        && m_prompter.ask(
+               QStringLiteral("Are you sure you want to open a new file without saving the "
+                              "current file?"),
+               platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel,
+               QStringLiteral("Clear"))
+            != platform::MessageAnswer::Yes)
+        return;
+    // From here on the previous design is gone, also when no file is opened.
+    m_window.resetDesign();
+
+    platform::FileDialogRequest request;
+    request.filter = OpenSpecFilter;
+    request.fileName = m_specFileName;
+    const QString path = m_dialogs.openFile(request);
+    if (path.isEmpty())
+        return;
+    if (isHtmlPath(path)) {
+        m_prompter.tell(htmlFileRefusedMessage());
+        return;
+    }
+
+    platform::BusyCursor busy;
+    const SpecFileReadResult read = loadSpecFile(path);
+    busy.release();
+    switch (read.status) {
+    case SpecFileStatus::Valid:
+        m_window.showOpenedDesign(read.design, fileCaption(path));
+        m_specFileName = path;
+        return;
+    case SpecFileStatus::Invalid:
+        m_prompter.tell(invalidFileMessage(path));
+        break;
+    case SpecFileStatus::TooLong:
+        break;
+    }
+    // The cleared design stays, without undo, as after any file that was read.
+    const Design cleared = m_model.design();
+    m_window.showOpenedDesign(cleared, m_window.windowTitle());
+}
+
+} // namespace frameset
