@@ -55,6 +55,8 @@ Propform::Propform(LayoutModel &model, platform::FileDialogs &dialogs, platform:
     setWindowTitle(QStringLiteral("Properties"));
     setModal(true);
     buildControls();
+    // Wide enough for a URL of the usual length.
+    setMinimumWidth(m_scale.toPixels(5400));
     move(m_scale.toPixels(15), m_scale.toPixels(360));
 }
 
