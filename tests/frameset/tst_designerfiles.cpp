@@ -498,7 +498,7 @@ private slots:
         drag(d.cell(1), QPoint(100, 347), QPoint(100, 200));
         whenPropformShown([](frameset::Propform *dialog) {
             QTest::keyClicks(dialog->entrybox(0), QStringLiteral("menu.htm"));
-            QTest::mouseClick(child<QCheckBox>(dialog, "FixedWidth"), Qt::LeftButton);
+            tick(child<QCheckBox>(dialog, "FixedWidth"));
             clickOk(dialog);
         });
         doubleClick(d.cell(0), QPoint(50, 50));

@@ -59,8 +59,8 @@ private slots:
             QTest::keyClicks(dialog->entrybox(0), QStringLiteral("menu.htm"));
             dialog->entrybox(1)->selectAll();
             QTest::keyClicks(dialog->entrybox(1), QStringLiteral("menu"));
-            QTest::mouseClick(child<QCheckBox>(dialog, "FixedWidth"), Qt::LeftButton);
-            QTest::mouseClick(child<QCheckBox>(dialog, "Noresizecheck"), Qt::LeftButton);
+            tick(child<QCheckBox>(dialog, "FixedWidth"));
+            tick(child<QCheckBox>(dialog, "Noresizecheck"));
             clickOk(dialog);
         });
         doubleClick(surface->cell(0), QPoint(100, 100));
