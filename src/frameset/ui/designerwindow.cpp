@@ -110,7 +110,7 @@ void DesignerWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, "mnuNew", QStringLiteral("&New"), {}, [this] { newDesign(); });
+    addCommand(file, "mnuNew", QStringLiteral("&New"), {}, [this] { clearDesign(); });
     addCommand(file, "mnuOpenSpec", QStringLiteral("&Open File (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_files->openSpec(); });
     addCommand(file, "mnuSave", QStringLiteral("&Save (Spec File)"),
@@ -120,7 +120,7 @@ void DesignerWindow::buildMenus()
     addCommand(file, "mnuHTML", QStringLiteral("Create &HTML Document"),
         QKeySequence(Qt::CTRL | Qt::Key_H), [this] { m_files->createHtmlDocument(); });
     file->addSeparator();
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), {}, [this] { exitDesigner(); });
+    addCommand(file, "mnuExit", QStringLiteral("E&xit"), {}, [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -130,9 +130,9 @@ void DesignerWindow::buildMenus()
     QMenu *design = menuBar()->addMenu(QStringLiteral("&Design"));
     design->setObjectName(QStringLiteral("mnuDesign"));
     addCommand(design, "mnuRow", QStringLiteral("Horizontal Split (&Row)"),
-        QKeySequence(Qt::CTRL | Qt::Key_R), [this] { splitRow(); });
+        QKeySequence(Qt::CTRL | Qt::Key_R), [this] { splitCell(SplitDirection::Row); });
     addCommand(design, "mnuVertical", QStringLiteral("Vertical Split (&Column)"),
-        QKeySequence(Qt::CTRL | Qt::Key_C), [this] { splitColumn(); });
+        QKeySequence(Qt::CTRL | Qt::Key_C), [this] { splitCell(SplitDirection::Column); });
     addCommand(design, "mnuProperties", QStringLiteral("&Properties"),
         QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showPropertiesHint(); });
     addCommand(
@@ -176,21 +176,10 @@ void DesignerWindow::showOpenedDesign(const Design &design, const QString &capti
     showModel(false);
 }
 
-void DesignerWindow::newDesign()
-{
-    if (confirmClear())
-        resetDesign();
-}
-
 void DesignerWindow::clearDesign()
 {
     if (confirmClear())
         resetDesign();
-}
-
-void DesignerWindow::exitDesigner()
-{
-    close();
 }
 
 void DesignerWindow::closeEvent(QCloseEvent *event)
@@ -213,16 +202,6 @@ void DesignerWindow::splitCell(SplitDirection direction)
 {
     if (m_model->SplitCell(direction))
         showModel(true);
-}
-
-void DesignerWindow::splitRow()
-{
-    splitCell(SplitDirection::Row);
-}
-
-void DesignerWindow::splitColumn()
-{
-    splitCell(SplitDirection::Column);
 }
 
 void DesignerWindow::undoLastSplit()

@@ -70,12 +70,8 @@ private:
     // True when nothing unsaved would be lost, or the user answered Yes to losing it.
     bool confirmClear();
 
-    void newDesign();
     void clearDesign();
-    void exitDesigner();
     void undoLastSplit();
-    void splitRow();
-    void splitColumn();
     void showPropertiesHint();
     void showResizeHint();
     void removeCell();
