@@ -2,9 +2,9 @@
 
 #include "cli/commandline.h"
 #include "frameset/ui/designerwindow.h"
+#include "giftool/ui/gifform.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/bundle.h"
-#include "launcher/placeholderwindow.h"
 #include "platform/programinfo.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ int runDesktop(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("trellis"));
     launcher::Bundle bundle;
     bundle.setToolFactory(0, [] { return new frameset::DesignerWindow; });
-    bundle.setToolFactory(1, [] { return launcher::createPlaceholderWindow("Clearcoat"); });
+    bundle.setToolFactory(1, [] { return new giftool::GIFForm; });
     bundle.setToolFactory(2, [] { return new imagemap::ImageMapWindow; });
     bundle.show();
     return app.exec();

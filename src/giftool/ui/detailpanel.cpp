@@ -1,0 +1,88 @@
+#include "giftool/ui/detailpanel.h"
+
+#include "giftool/core/backgroundselection.h"
+#include "platform/ui/twipsgeometry.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace giftool {
+
+namespace {
+
+constexpr int HeadTop = 120;
+constexpr int RowTop = 420;
+constexpr int RowStep = 300;
+constexpr int CellHeight = 255;
+constexpr int ColumnLeft = 240;
+constexpr int ColumnStep = 720;
+constexpr int ColumnWidth = 660;
+constexpr int CloseTop = 1140;
+constexpr int CloseWidth = 1095;
+constexpr int CloseHeight = 375;
+
+} // namespace
+
+DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame2"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    const auto place = [scale](QWidget *widget, int column, int top, int width, int height) {
+        platform::placeInTwips(widget, scale, ColumnLeft + column * ColumnStep, top, width, height);
+    };
+
+    const std::array<QString, 4> heads = {QStringLiteral("Index"), QStringLiteral("Red"),
+        QStringLiteral("Green"), QStringLiteral("Blue")};
+    for (int column = 0; column < 4; ++column)
+        place(
+            new QLabel(heads[std::size_t(column)], this), column, HeadTop, ColumnWidth, CellHeight);
+
+    for (int k = 0; k < 2; ++k) {
+        const int top = RowTop + k * RowStep;
+        auto *index = new QLabel(this);
+        index->setObjectName(QStringLiteral("Colorindex"));
+        index->setProperty("index", k);
+        place(index, 0, top, ColumnWidth, CellHeight);
+        m_index[std::size_t(k)] = index;
+
+        auto *value = new QLabel(this);
+        value->setObjectName(QStringLiteral("Clrlong"));
+        value->setProperty("index", k);
+        value->hide();
+        m_value[std::size_t(k)] = value;
+
+        for (int part = 0; part < 3; ++part) {
+            auto *rgb = new QLabel(this);
+            rgb->setObjectName(k == 0 ? QStringLiteral("RGB1") : QStringLiteral("RGB2"));
+            rgb->setProperty("index", part);
+            place(rgb, part + 1, top, ColumnWidth, CellHeight);
+            m_rgb[std::size_t(k)][std::size_t(part)] = rgb;
+        }
+    }
+
+    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close->setObjectName(QStringLiteral("Command1"));
+    platform::placeInTwips(
+        m_close, scale, Width - CloseWidth - ColumnLeft, CloseTop, CloseWidth, CloseHeight);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::hide);
+
+    platform::placeInTwips(this, scale, 0, 0, Width, Height);
+}
+
+void DetailPanel::showSelection(const BackgroundSelection &selection)
+{
+    for (int k = 0; k < 2; ++k) {
+        const SampleSlot &slot = selection.slot(k);
+        m_index[std::size_t(k)]->setText(slot.indexText);
+        m_value[std::size_t(k)]->setText(slot.valueText);
+        const std::array<const QString *, 3> parts
+            = {&slot.redText, &slot.greenText, &slot.blueText};
+        for (int part = 0; part < 3; ++part)
+            m_rgb[std::size_t(k)][std::size_t(part)]->setText(*parts[std::size_t(part)]);
+    }
+}
+
+} // namespace giftool

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/units.h"
+
+#include <QFrame>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace giftool {
+
+class BackgroundSelection;
+
+// The color detail panel `Frame2`: under the heads "Index", "Red", "Green" and "Blue" one row
+// per sample slot with its palette index (`Colorindex(k)`), its red, green and blue
+// (`RGB1(0..2)` for slot 0, `RGB2(0..2)` for slot 1) and its combined color value
+// (`Clrlong(k)`, held but not shown, as no head names it). `Command1` "Close" hides it.
+class DetailPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    static constexpr int Width = 3360;
+    static constexpr int Height = 1680;
+
+    DetailPanel(platform::TwipsScale scale, QWidget *parent = nullptr);
+
+    // Shows the texts of both sample slots.
+    void showSelection(const BackgroundSelection &selection);
+
+    QLabel *colorIndex(int k) const { return m_index.at(std::size_t(k)); }
+    QLabel *colorValue(int k) const { return m_value.at(std::size_t(k)); }
+    // Red (0), green (1) or blue (2) of slot k.
+    QLabel *rgb(int k, int part) const { return m_rgb.at(std::size_t(k)).at(std::size_t(part)); }
+    QPushButton *closeButton() const { return m_close; }
+
+private:
+    std::array<QLabel *, 2> m_index{};
+    std::array<QLabel *, 2> m_value{};
+    std::array<std::array<QLabel *, 3>, 2> m_rgb{};
+    QPushButton *m_close = nullptr;
+};
+
+} // namespace giftool

@@ -1,0 +1,425 @@
+#include "giftool/ui/backgroundframe.h"
+#include "giftool/ui/gifformlayout.h"
+#include "launcher/helpviewer.h"
+#include "platform/imaging/imagecomponent.h"
+#include "platform/programinfo.h"
+#include "tst_gifformfixture.h"
+
+#include <QFile>
+#include <QScrollBar>
+
+using giftesting::GifFormFixture;
+using giftool::GifFormLayout;
+using platform::MessageAnswer;
+using platform::MessageIcon;
+
+namespace {
+
+// A picture whose every pixel tells where it is: red = x, green = y (both mod 256), blue 40.
+QImage patternImage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, 40));
+    }
+    return image;
+}
+
+} // namespace
+
+// The GIF tool's window without a background selected: its layout, menus, opening and showing
+// images of every type, scrolling, failures, hints, the toolbar and the detail panel.
+class TestGifForm : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GifFormFixture> f;
+
+    QRect viewportTwips() const { return f->twips(f->window->viewport()); }
+
+private slots:
+    void init() { f = std::make_unique<GifFormFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void placesItselfOnTheScreen()
+    {
+        // 800 x 800 pixels = 12000 twips: 720, 360, 12000 - 2160 wide, 12000 - 1080 high.
+        giftool::GIFForm *w = f->window.get();
+        QCOMPARE(w->geometry(), QRect(48, 24, 656, 728));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Clearcoat "));
+        QCOMPARE(w->maxView(), QSize(9840 - 1740 - 600, 10920 - 1140 - 1440));
+        QCOMPARE(f->label("Instructions")->text(),
+            QStringLiteral("Open an image file from the File menu."));
+        QCOMPARE(f->twips(f->child("Line1")).width(), 9840);
+        QCOMPARE(f->twips(f->child("Frame1")).topLeft(), QPoint(120, 1050));
+        QCOMPARE(f->twips(f->child("Frame2")).topLeft(), QPoint(4380, 1140));
+        QVERIFY(f->child("Frame1")->isHidden());
+        QVERIFY(f->child("Frame2")->isHidden());
+        QVERIFY(f->child("Parent")->isHidden());
+        QVERIFY(f->child("Yellowbox")->isHidden());
+        QCOMPARE(f->window->document().selection().TransparentIndex(), 999);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(f->button(i)->isHidden());
+    }
+
+    void toolbarButtonsSitSideBySide()
+    {
+        for (int b = 1; b <= 3; ++b) {
+            QLabel *button = f->label("Thebutton", b);
+            QCOMPARE(f->twips(button), QRect((b - 1) * 360, 15, 360, 330));
+            QVERIFY(button->isVisible());
+            QLabel *raised = f->label("Thebutton", b + 20);
+            QLabel *pressed = f->label("Thebutton", b + 40);
+            QVERIFY(raised->isHidden());
+            QVERIFY(pressed->isHidden());
+            QCOMPARE(button->pixmap().toImage(), raised->pixmap().toImage());
+            QVERIFY(raised->pixmap().toImage() != pressed->pixmap().toImage());
+        }
+        // Each button has a picture of its own.
+        QVERIFY(f->label("Thebutton", 21)->pixmap().toImage()
+            != f->label("Thebutton", 22)->pixmap().toImage());
+    }
+
+    void menusStartAsTheToolAllows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("open") << "submenuopen"
+                              << "&Open Image" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
+        QTest::newRow("save") << "mnuSaveAS"
+                              << "Save &As" << QKeySequence(Qt::CTRL | Qt::Key_A) << false;
+        QTest::newRow("exit") << "mnuExit"
+                              << "E&xit" << QKeySequence() << true;
+        QTest::newRow("cancel") << "mnuDeleteTrans"
+                                << "&Cancel Transparency" << QKeySequence() << true;
+        QTest::newRow("detail") << "mnuDetail"
+                                << "&Detail" << QKeySequence() << true;
+        QTest::newRow("help") << "mnuOnlineHelp"
+                              << "Online &Help" << QKeySequence() << true;
+    }
+    void menusStartAsTheToolAllows()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(bool, enabled);
+        QAction *action = f->action(qPrintable(name));
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut(), shortcut);
+        QCOMPARE(action->isEnabled(), enabled);
+    }
+
+    void menuBarHoldsFileOptionsAndHelp()
+    {
+        QStringList titles;
+        for (QAction *action : f->window->menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Options", "&Help"}));
+        QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
+        QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled());
+        QStringList items;
+        for (QAction *action : f->menu("mnuOptions")->actions())
+            items << action->objectName();
+        QCOMPARE(items, (QStringList{"mnuDeleteTrans", "dash31", "mnuDetail"}));
+    }
+
+    void opensEveryType_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QImage>("image");
+        QImage sixteen(30, 12, QImage::Format_Indexed8);
+        sixteen.setColorTable(giftesting::sixteenColors().mid(0, 16));
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 30; ++x)
+                sixteen.setPixel(x, y, uint((x / 2 + y) % 16));
+        QTest::newRow("gif") << "a.gif" << giftesting::backgroundPicture();
+        QTest::newRow("16-color bmp") << "b.bmp" << sixteen;
+        QTest::newRow("true-color jpg") << "c.jpg" << patternImage(QSize(64, 48));
+        QTest::newRow("tif") << "d.tif" << patternImage(QSize(33, 21));
+        QTest::newRow("pcx") << "e.pcx" << sixteen;
+    }
+    void opensEveryType()
+    {
+        QFETCH(QString, name);
+        QFETCH(QImage, image);
+        const QString file = f->path(name);
+        platform::ImageComponent component;
+        component.setPicture(image);
+        QVERIFY2(component.save(file), qPrintable(component.errorString()));
+
+        QVERIFY(f->open(file));
+        const platform::FileDialogRequest request = f->dialogs.shown().last().request;
+        QCOMPARE(request.filter, giftool::OpenFilter());
+        QCOMPARE(request.fileName, QStringLiteral("*.bmp;*.gif;*.jpg;*.tif;*.pcx"));
+
+        giftool::GIFForm *w = f->window.get();
+        QCOMPARE(w->windowTitle(), platform::programTitle() + QStringLiteral("  ") + file);
+        QCOMPARE(w->document().ImageWidth(), image.width());
+        QCOMPARE(w->document().ImageHeight(), image.height());
+        const QImage shown = w->picture()->pixmap().toImage();
+        QCOMPARE(shown.size(), image.size());
+        // Every image becomes a 256-entry palette image; palette images keep their colors.
+        QCOMPARE(w->document().selection().picture().colorCount(), 256);
+        if (image.format() == QImage::Format_Indexed8) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    QCOMPARE(shown.pixel(x, y), image.pixel(x, y));
+        }
+        QCOMPARE(f->label("Instructions")->text(),
+            QStringLiteral("Click and select the background area of the image."));
+        QVERIFY(f->action("mnuSaveAS")->isEnabled());
+        QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
+        QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
+        // A small picture: the viewport has its size exactly and there is no scroll bar.
+        QVERIFY(w->viewport()->isVisible());
+        QCOMPARE(viewportTwips(), QRect(1740, 1140, image.width() * 15, image.height() * 15));
+        QVERIFY(w->horizontalBar()->isHidden());
+        QVERIFY(w->verticalBar()->isHidden());
+    }
+
+    void scrollsEveryPartOfALargePicture()
+    {
+        // 2500 pixels are 37500 twips, beyond what a 16-bit number holds.
+        const QString file = f->path(QStringLiteral("wide.bmp"));
+        QVERIFY(patternImage(QSize(2500, 900)).save(file));
+        QVERIFY(f->open(file));
+        giftool::GIFForm *w = f->window.get();
+        const QSize view = w->maxView();
+        QCOMPARE(viewportTwips(), QRect(QPoint(1740, 1140), view));
+
+        QScrollBar *h = w->horizontalBar();
+        QScrollBar *v = w->verticalBar();
+        QVERIFY(h->isVisible());
+        QVERIFY(v->isVisible());
+        QCOMPARE(h->maximum(), 37500 - view.width());
+        QCOMPARE(h->pageStep(), (37500 - view.width() + 5) / 10);
+        QCOMPARE(h->singleStep(), h->pageStep());
+        QCOMPARE(v->maximum(), 13500 - view.height());
+        QCOMPARE(v->pageStep(), (13500 - view.height() + 5) / 10);
+        QCOMPARE(
+            f->twips(h), QRect(1740, 1140 + view.height(), view.width(), f->twips(h).height()));
+        QCOMPARE(f->twips(v), QRect(1740 + view.width(), 1140, f->twips(v).width(), view.height()));
+
+        // At the far end the picture's last column and row stand at the viewport's edges.
+        h->setValue(h->maximum());
+        v->setValue(v->maximum());
+        QCOMPARE(w->picture()->x(), -h->maximum() / 15);
+        QCOMPARE(w->picture()->x() + w->picture()->width(), w->viewport()->width());
+        QCOMPARE(w->picture()->y() + w->picture()->height(), w->viewport()->height());
+        h->setValue(0);
+        QCOMPARE(w->picture()->x(), 0);
+    }
+
+    void aFileThatCannotBeReadSaysSo()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        const QString broken = f->path(QStringLiteral("broken.gif"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("GIF89a but nothing after it");
+        file.close();
+
+        f->prompter.answer(MessageAnswer::Ok);
+        QVERIFY(!f->open(broken));
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.lastText(), QStringLiteral("Cannot open file."));
+        QCOMPARE(f->prompter.shown().last().icon, MessageIcon::Exclamation);
+        QCOMPARE(f->prompter.shown().last().title, QString());
+        QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled());
+        QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
+        QVERIFY(!f->action("mnuSaveAS")->isEnabled());
+        QVERIFY(f->window->viewport()->isHidden());
+        // Nothing is shown, so nothing can be saved: the toolbar's Save asks nothing.
+        f->window->SaveTransparentGif();
+        QCOMPARE(f->dialogs.shown().size(), 2);
+    }
+
+    void aWorkingFolderThatCannotBeWrittenSaysWhy()
+    {
+        testsupport::ScriptedPrompter prompter;
+        testsupport::ScriptedFileDialogs dialogs;
+        giftool::GIFForm window(
+            prompter, dialogs, giftool::WorkingFiles::in(f->path(QStringLiteral("missing/dir"))));
+        window.show();
+        dialogs.answer(f->backgroundGif());
+        prompter.answer(MessageAnswer::Ok);
+        window.OpenImage();
+        QVERIFY(!window.hasImage());
+        QCOMPARE(prompter.shown().size(), 1);
+        QVERIFY(prompter.lastText().contains(QStringLiteral("TEMP.BMP")));
+        QCOMPARE(prompter.shown().last().icon, MessageIcon::None);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Clearcoat "));
+        QVERIFY(!window.findChild<QMenu *>("mnuOptions")->menuAction()->isEnabled());
+    }
+
+    void aCancelledOpenOnlyForgetsTheSelection()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        QCOMPARE(f->window->document().selection().TransparentIndex(), 3);
+
+        f->dialogs.cancel();
+        f->window->OpenImage();
+        QCOMPARE(f->window->windowTitle(), QStringLiteral("Clearcoat "));
+        QCOMPARE(f->window->document().selection().TransparentIndex(), 999);
+        QVERIFY(f->child("Frame1")->isHidden());
+        QCOMPARE(f->label("Backgroundbox")->text(), QString());
+        QCOMPARE(f->label("Instructions")->text(), QString());
+        QVERIFY(f->window->hasImage());
+        QVERIFY(f->window->viewport()->isVisible());
+        // The picture can be clicked again at once.
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        QCOMPARE(f->label("Backgroundbox")->text(), QStringLiteral("Index = 3"));
+    }
+
+    void hintsFollowTheMouse_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("picture") << "Picture1" << -1
+                                 << "Click on the background that you want to render transparent.";
+        QTest::newRow("rgb1") << "RGB1" << 1 << "RGB codes (Red, Green, Blue)";
+        QTest::newRow("rgb2") << "RGB2" << 2 << "RGB codes (Red, Green, Blue)";
+        QTest::newRow("index") << "Backgroundbox" << -1
+                               << "Color index (palette) of selected background ";
+        QTest::newRow("swatch 0") << "Colorsample" << 0 << "Selected background";
+        QTest::newRow("white") << "Backgroundbutton" << 0
+                               << "Convert the background color to white.";
+        QTest::newRow("grey") << "Backgroundbutton" << 2
+                              << "Convert the background color to light grey.";
+        QTest::newRow("black") << "Backgroundbutton" << 3
+                               << "Convert the background color to black.";
+        QTest::newRow("label1") << "Label1" << -1 << "";
+    }
+    void hintsFollowTheMouse()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QString, hint);
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        f->window->showDetail();
+        f->label("Comments")->setText(QStringLiteral("before"));
+        QWidget *widget = f->child(qPrintable(name), index);
+        QVERIFY(widget && widget->isVisible());
+        QTest::mouseMove(widget, QPoint(2, 2));
+        QCOMPARE(f->label("Comments")->text(), hint);
+    }
+
+    void theSwatchOfTheNeighbourHasItsHint()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->clickPicture(QPoint(24, 2));
+        QTest::mouseMove(f->child("Colorsample", 1), QPoint(3, 3));
+        QCOMPARE(
+            f->label("Comments")->text(), QStringLiteral("Convert the background to this color."));
+        // An empty Backgroundbox leaves the hint line alone.
+        QTest::mouseMove(f->label("Backgroundbox"), QPoint(3, 3));
+        QCOMPARE(
+            f->label("Comments")->text(), QStringLiteral("Convert the background to this color."));
+    }
+
+    void theToolbarTipFollowsTheButtons()
+    {
+        QLabel *tip = f->label("Yellowbox");
+        const QStringList texts{"Open Image File", "Save File", "Help"};
+        for (int b = 1; b <= 3; ++b) {
+            QTest::mouseMove(f->label("Thebutton", b), QPoint(5, 5));
+            QVERIFY(tip->isVisible());
+            QCOMPARE(tip->text(), texts[b - 1]);
+            QCOMPARE(tip->x(), (b - 1) * 24);
+            QCOMPARE(tip->width(), f->window->fontMetrics().horizontalAdvance(texts[b - 1]) + 5);
+            QCOMPARE(tip->palette().color(QPalette::Window), QColor(255, 255, 128));
+        }
+        // Over the instruction line the tip goes; over the window itself the hint goes too.
+        QTest::mouseMove(f->label("Instructions"), QPoint(5, 5));
+        QVERIFY(tip->isHidden());
+        QTest::mouseMove(f->label("Thebutton", 3), QPoint(5, 5));
+        QVERIFY(tip->isVisible());
+        f->label("Comments")->setText(QStringLiteral("before"));
+        QTest::mouseMove(f->window->centralWidget(), QPoint(600, 700));
+        QVERIFY(tip->isHidden());
+        QCOMPARE(f->label("Comments")->text(), QString());
+    }
+
+    void toolbarButtonsShowTheirPressedFace()
+    {
+        QLabel *button = f->label("Thebutton", 2);
+        const QImage raised = f->label("Thebutton", 22)->pixmap().toImage();
+        const QImage pressed = f->label("Thebutton", 42)->pixmap().toImage();
+        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(button->pixmap().toImage(), pressed);
+        // Released outside the button: no click, the raised face again.
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
+        QCOMPARE(button->pixmap().toImage(), raised);
+        QVERIFY(f->dialogs.shown().isEmpty());
+    }
+
+    void toolbarOpenAndHelpAct()
+    {
+        f->dialogs.answer(f->backgroundGif());
+        QTest::mouseMove(f->label("Thebutton", 1), QPoint(5, 5));
+        QTest::mouseClick(f->label("Thebutton", 1), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QVERIFY(f->window->hasImage());
+        QVERIFY(f->label("Yellowbox")->isHidden());
+
+        QTest::mouseClick(f->label("Thebutton", 3), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        launcher::HelpViewer *viewer = launcher::HelpViewer::instance();
+        QVERIFY(viewer && viewer->isVisible());
+        QVERIFY(viewer->currentFile().endsWith(QStringLiteral("clrcot95.hlp")));
+        viewer->close();
+    }
+
+    void detailPanelShowsAndHides()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->clickPicture(QPoint(24, 2));
+        f->action("mnuDetail")->trigger();
+        QWidget *panel = f->child("Frame2");
+        QVERIFY(panel->isVisible());
+        // In front of the picture it overlaps.
+        QCOMPARE(panel->parentWidget()->children().last(), panel);
+        QCOMPARE(f->label("Colorindex", 0)->text(), QStringLiteral("6"));
+        QCOMPARE(f->label("Colorindex", 1)->text(), QStringLiteral("7"));
+        const QRgb six = giftesting::sixteenColors()[6];
+        QCOMPARE(f->label("RGB1", 0)->text(), QString::number(qRed(six)));
+        QCOMPARE(f->label("RGB1", 1)->text(), QString::number(qGreen(six)));
+        QCOMPARE(f->label("RGB1", 2)->text(), QString::number(qBlue(six)));
+        QCOMPARE(f->label("Clrlong", 0)->text(),
+            QString::number(qRed(six) + 256 * qGreen(six) + 65536 * qBlue(six)));
+        const QRgb seven = giftesting::sixteenColors()[7];
+        QCOMPARE(f->label("RGB2", 2)->text(), QString::number(qBlue(seven)));
+        QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(panel->isHidden());
+    }
+
+    void followsTheWindowSize()
+    {
+        const QString file = f->path(QStringLiteral("wide.bmp"));
+        QVERIFY(patternImage(QSize(900, 900)).save(file));
+        QVERIFY(f->open(file));
+        f->window->resize(560, 600);
+        QCOMPARE(f->twips(f->child("Line1")).width(), 560 * 15);
+        QCOMPARE(f->label("Instructions")->width(), qRound((560 * 15 - 120 - 200) / 15.0));
+        QCOMPARE(f->window->maxView(), QSize(560 * 15 - 2340, 600 * 15 - 2580));
+        QCOMPARE(viewportTwips().size(), f->window->maxView());
+        QCOMPARE(f->window->horizontalBar()->maximum(), 13500 - f->window->maxView().width());
+    }
+};
+
+QTEST_MAIN(TestGifForm)
+#include "tst_gifform.moc"

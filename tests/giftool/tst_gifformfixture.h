@@ -1,0 +1,122 @@
+#pragma once
+
+#include "gifdecoders.h"
+#include "giftool/ui/gifform.h"
+#include "scriptedfiledialogs.h"
+#include "scriptedprompter.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace giftesting {
+
+// The test picture's 16 colors: entry i is (16 i, 255 - 16 i, 40 i mod 256), except that entry
+// 1 repeats the color of entry 3, so a background of index 3 has its color twice in the palette.
+inline QList<QRgb> sixteenColors()
+{
+    QList<QRgb> colors;
+    for (int i = 0; i < 16; ++i)
+        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
+    colors[1] = colors[3];
+    return colors;
+}
+
+// 40 x 20 pixels: the left half a flat background of index 3, the right half a checkerboard of
+// indexes 6 and 7 (6 where x + y is even), and a 5 x 7 box of index 5 at 8..12, 6..12.
+inline QImage backgroundPicture()
+{
+    QImage picture(40, 20, QImage::Format_Indexed8);
+    picture.setColorTable(sixteenColors());
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            int index = x < 20 ? 3 : 6 + (x + y) % 2;
+            if (x >= 8 && x <= 12 && y >= 6 && y <= 12)
+                index = 5;
+            picture.setPixel(x, y, uint(index));
+        }
+    }
+    return picture;
+}
+
+// The GIF tool's window with scripted message boxes and file dialogs and its working files in
+// a scratch folder, shown on the offscreen screen.
+struct GifFormFixture
+{
+    QTemporaryDir dir;
+    testsupport::ScriptedPrompter prompter;
+    testsupport::ScriptedFileDialogs dialogs;
+    std::unique_ptr<giftool::GIFForm> window;
+
+    GifFormFixture()
+    {
+        window = std::make_unique<giftool::GIFForm>(
+            prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
+        window->show();
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // The test picture as a GIF with a 16-entry color table (packed byte 0xB3, aspect 49).
+    QString backgroundGif(const QString &name = QStringLiteral("picture.gif")) const
+    {
+        const QString file = path(name);
+        return writeGif(file, backgroundPicture(), 4, 49) ? file : QString();
+    }
+
+    // Opens file through File > Open Image; true when a picture is then shown.
+    bool open(const QString &file)
+    {
+        dialogs.answer(file);
+        window->OpenImage();
+        return window->hasImage();
+    }
+
+    // A left click on Picture1 at image pixel at.
+    void clickPicture(QPoint at)
+    {
+        QTest::mouseClick(window->picture(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    template <typename T = QWidget> T *child(const char *name, int index = -1) const
+    {
+        const QList<T *> found = window->findChildren<T *>(QLatin1String(name));
+        for (T *widget : found) {
+            if (index < 0 || widget->property("index").toInt() == index)
+                return widget;
+        }
+        return nullptr;
+    }
+
+    QLabel *label(const char *name, int index = -1) const { return child<QLabel>(name, index); }
+    QPushButton *button(int index) const { return child<QPushButton>("Backgroundbutton", index); }
+    QAction *action(const char *name) const
+    {
+        return window->findChild<QAction *>(QLatin1String(name));
+    }
+    QMenu *menu(const char *name) const { return window->findChild<QMenu *>(QLatin1String(name)); }
+
+    // A widget's place in its parent, in twips.
+    QRect twips(const QWidget *widget) const
+    {
+        const int f = window->scale().factor();
+        const QRect g = widget->geometry();
+        return QRect(g.x() * f, g.y() * f, g.width() * f, g.height() * f);
+    }
+
+    // The texts the prompter showed since the last call.
+    QStringList takeShown()
+    {
+        QStringList texts;
+        for (const auto &shown : prompter.shown())
+            texts << shown.text;
+        prompter.clear();
+        return texts;
+    }
+};
+
+} // namespace giftesting

@@ -1,0 +1,306 @@
+#include "giftool/ui/backgroundframe.h"
+#include "platform/ui/twipsgeometry.h"
+#include "tst_gifformfixture.h"
+
+using giftesting::GifFormFixture;
+using giftool::BackgroundFrame;
+using giftool::SelectionState;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+const QString DoneText = QStringLiteral(
+    "Done! You must now save this image (File menu). As a precaution, do not overwrite the "
+    "original image file; you should save it under a new name.  ");
+const QString MustConvertText = QStringLiteral(
+    "You MUST change the background to a single color.  Choose a button in the Background Frame.");
+const QString ClickAgainText = QStringLiteral("Please click on the background again.");
+
+int colorValue(QRgb rgb)
+{
+    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+}
+
+} // namespace
+
+// The Background frame on the real window, driven by clicks on the picture and the frame's
+// buttons: every state of the selection (nothing selected, uniform pick, must convert,
+// converted) and every conversion.
+class TestGifFormSelection : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GifFormFixture> f;
+
+    const giftool::BackgroundSelection &selection() const
+    {
+        return f->window->document().selection();
+    }
+    QWidget *frame() const { return f->child("Frame1"); }
+    // Label1's top in twips of the frame.
+    int label1Top() const { return f->twips(f->label("Label1")).top(); }
+
+    // Opens the test picture and clicks the checkerboard at (24, 2): index 6, neighbour 7.
+    void reachMustConvert()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->clickPicture(QPoint(24, 2));
+        QCOMPARE(selection().state(), SelectionState::MustConvert);
+        f->prompter.clear();
+    }
+
+private slots:
+    void init() { f = std::make_unique<GifFormFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void nothingIsSelectedAfterOpening()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        QCOMPARE(selection().state(), SelectionState::NothingSelected);
+        QVERIFY(frame()->isHidden());
+        QCOMPARE(f->label("Backgroundbox")->text(), QString());
+        QCOMPARE(selection().TransparentIndex(), 999);
+        QVERIFY(f->button(1)->isHidden());
+        QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
+        QVERIFY(f->action("mnuSaveAS")->isEnabled());
+    }
+
+    void aUniformClickSelectsThePixelsOwnIndex()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+
+        // The color of index 3 is also at index 1; the pixels use 3, so 3 becomes transparent.
+        QCOMPARE(f->prompter.shown().size(), 1);
+        const auto &done = f->prompter.shown().first();
+        QCOMPARE(done.text, DoneText);
+        QCOMPARE(done.icon, MessageIcon::Question);
+        QCOMPARE(done.buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(done.title, QString());
+        QCOMPARE(selection().state(), SelectionState::UniformPick);
+        QCOMPARE(selection().TransparentIndex(), 3);
+        QCOMPARE(selection().ClickX(), 30);
+        QCOMPARE(selection().ClickY(), 30);
+
+        QVERIFY(frame()->isVisible());
+        QVERIFY(f->label("Label2")->isVisible());
+        QLabel *swatch = f->label("Colorsample", 0);
+        QVERIFY(swatch->isVisible());
+        QCOMPARE(swatch->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[3]);
+        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        QCOMPARE(f->label("Backgroundbox")->text(), QStringLiteral("Index = 3"));
+        QVERIFY(f->button(0)->isVisible());
+        QVERIFY(f->button(1)->isHidden());
+        QVERIFY(f->button(2)->isVisible());
+        QVERIFY(f->button(3)->isVisible());
+        QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
+        QVERIFY(f->label("Label1")->isVisible());
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
+        QCOMPARE(f->label("Instructions")->text(), DoneText);
+        QVERIFY(f->action("mnuSaveAS")->isEnabled());
+        QCOMPARE(f->label("Colorindex", 0)->text(), QStringLiteral("3"));
+        QCOMPARE(f->label("Clrlong", 0)->text(),
+            QString::number(colorValue(giftesting::sixteenColors()[3])));
+        QCOMPARE(f->label("Colorindex", 1)->text(), QString());
+    }
+
+    void aTwoToneClickMustBeConverted()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->clickPicture(QPoint(24, 2));
+
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.lastText(), MustConvertText);
+        QCOMPARE(f->prompter.shown().first().icon, MessageIcon::Exclamation);
+        QCOMPARE(selection().state(), SelectionState::MustConvert);
+        QCOMPARE(selection().MultiColorFlag(), 1);
+        QCOMPARE(selection().TransparentIndex(), 6);
+        QVERIFY(f->label("Colorsample", 0)->isVisible());
+        QLabel *neighbour = f->label("Colorsample", 1);
+        QVERIFY(neighbour->isVisible());
+        QCOMPARE(
+            neighbour->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[7]);
+        // The neighbour's swatch lies on button 1's face.
+        const int top = BackgroundFrame::buttonTop(1);
+        QCOMPARE(neighbour->geometry(),
+            platform::twipsToPixels(f->window->scale(), 120 + 60, top + 60,
+                BackgroundFrame::ControlWidth - 108, BackgroundFrame::NeighbourButtonHeight - 105));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(f->button(i)->isVisible());
+        QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to:"));
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(1) - 240);
+        QCOMPARE(f->label("Backgroundbox")->text(), QString());
+        QCOMPARE(f->label("Instructions")->text(), MustConvertText);
+        QVERIFY(!f->action("mnuSaveAS")->isEnabled());
+        QCOMPARE(f->label("Colorindex", 1)->text(), QStringLiteral("7"));
+    }
+
+    void theLastColumnHasNoNeighbour()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->clickPicture(QPoint(39, 3));
+        QCOMPARE(f->prompter.lastText(), MustConvertText);
+        QCOMPARE(selection().state(), SelectionState::MustConvert);
+        // No neighbour color to convert to: its button and swatch stay hidden.
+        QVERIFY(f->button(1)->isHidden());
+        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        QVERIFY(f->button(0)->isVisible());
+        QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to:"));
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
+        QCOMPARE(f->label("Colorindex", 1)->text(), QString());
+    }
+
+    void conversionsMakeTheBackgroundOneIndex_data()
+    {
+        QTest::addColumn<bool>("swatch");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRgb>("target");
+        QTest::addColumn<int>("transparent");
+        const QRgb neighbour = giftesting::sixteenColors()[7];
+        QTest::newRow("white") << false << 0 << qRgb(255, 255, 255) << 6;
+        QTest::newRow("neighbour") << false << 1 << neighbour << 7;
+        QTest::newRow("grey") << false << 2 << qRgb(192, 192, 192) << 6;
+        QTest::newRow("black") << false << 3 << qRgb(0, 0, 0) << 6;
+        QTest::newRow("swatch 0 is white") << true << 0 << qRgb(255, 255, 255) << 6;
+        QTest::newRow("swatch 1 is the neighbour") << true << 1 << neighbour << 7;
+    }
+    void conversionsMakeTheBackgroundOneIndex()
+    {
+        QFETCH(bool, swatch);
+        QFETCH(int, index);
+        QFETCH(QRgb, target);
+        QFETCH(int, transparent);
+        reachMustConvert();
+        if (swatch) {
+            // Swatch 0 is not shown until a uniform pick; in this state only swatch 1 is.
+            QWidget *sample = f->child("Colorsample", index);
+            if (index == 0)
+                QVERIFY(sample->isVisible());
+            f->prompter.answer(MessageAnswer::Ok);
+            QTest::mouseClick(sample, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        } else {
+            f->prompter.answer(MessageAnswer::Ok);
+            QTest::mouseClick(f->button(index), Qt::LeftButton);
+        }
+
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.lastText(), ClickAgainText);
+        QCOMPARE(f->prompter.shown().first().icon, MessageIcon::Exclamation);
+        QCOMPARE(selection().state(), SelectionState::Converted);
+        QCOMPARE(selection().TransparentIndex(), transparent);
+        QCOMPARE(selection().MultiColorFlag(), 0);
+        QCOMPARE(f->label("Backgroundbox")->text(),
+            QStringLiteral("Index = ") + QString::number(transparent));
+        QCOMPARE(f->label("Colorsample", 0)->palette().color(QPalette::Window).rgb(), target);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(f->button(i)->isHidden());
+        QVERIFY(f->label("Label1")->isHidden());
+        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        QCOMPARE(f->label("Instructions")->text(), ClickAgainText);
+        QVERIFY(!f->action("mnuSaveAS")->isEnabled());
+        QCOMPARE(f->label("RGB1", 0)->text(), QString());
+
+        // The picture on screen: the checkerboard is one color on one index, the rest unchanged.
+        const QImage shown = f->window->picture()->pixmap().toImage();
+        const QImage picture = selection().picture();
+        const QImage before = giftesting::backgroundPicture();
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const int old = before.pixelIndex(x, y);
+                const bool background = old == 6 || old == 7;
+                QCOMPARE(picture.pixelIndex(x, y), background ? transparent : old);
+                QCOMPARE(shown.pixel(x, y), background ? target : before.color(old));
+            }
+        }
+        QCOMPARE(selection().palette().row(6).color().rgb(), target);
+        QCOMPARE(selection().palette().row(7).color().rgb(), target);
+
+        // Clicking again finds one index and completes the selection.
+        f->prompter.clear();
+        f->prompter.answer(MessageAnswer::Cancel);
+        f->clickPicture(QPoint(24, 2));
+        QCOMPARE(f->prompter.lastText(), DoneText);
+        QCOMPARE(selection().state(), SelectionState::UniformPick);
+        QCOMPARE(selection().TransparentIndex(), transparent);
+        QCOMPARE(f->label("Backgroundbox")->text(),
+            QStringLiteral("Index = ") + QString::number(transparent));
+        QVERIFY(f->action("mnuSaveAS")->isEnabled());
+    }
+
+    void aUniformBackgroundCanBeRecoloured()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        f->prompter.clear();
+        // White recolours only the clicked index: index 1, which had the same color, keeps it.
+        f->prompter.answer(MessageAnswer::Ok);
+        QTest::mouseClick(f->child("Colorsample", 0), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QCOMPARE(f->prompter.lastText(), ClickAgainText);
+        QCOMPARE(selection().TransparentIndex(), 3);
+        QCOMPARE(selection().palette().row(3).color().rgb(), qRgb(255, 255, 255));
+        QCOMPARE(selection().palette().row(1).color().rgb(), giftesting::sixteenColors()[3]);
+        QCOMPARE(f->window->picture()->pixmap().toImage().pixel(2, 2), qRgb(255, 255, 255));
+    }
+
+    void aClickInAnyStateStartsAfresh()
+    {
+        reachMustConvert();
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        QCOMPARE(selection().state(), SelectionState::UniformPick);
+        QVERIFY(f->button(1)->isHidden());
+        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        QCOMPARE(f->label("Colorindex", 1)->text(), QString());
+        QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
+        QVERIFY(f->action("mnuSaveAS")->isEnabled());
+    }
+
+    void theFrameShowsBehindTheMessage()
+    {
+        // While the must-convert message is up, the swatches already show and the instruction
+        // line is empty; the text comes there once the box is closed.
+        struct Watcher : testsupport::ScriptedPrompter
+        {
+            QWidget *window = nullptr;
+            bool swatchShown = false;
+            QString instructions;
+            platform::MessageAnswer ask(const QString &text, platform::MessageIcon icon,
+                platform::MessageButtons buttons, const QString &title) override
+            {
+                for (QLabel *sample : window->findChildren<QLabel *>("Colorsample")) {
+                    if (sample->property("index").toInt() == 1)
+                        swatchShown = sample->isVisible();
+                }
+                instructions = window->findChild<QLabel *>("Instructions")->text();
+                return ScriptedPrompter::ask(text, icon, buttons, title);
+            }
+        };
+        Watcher watcher;
+        giftool::GIFForm window(watcher, f->dialogs, giftool::WorkingFiles::in(f->dir.path()));
+        watcher.window = &window;
+        window.show();
+        f->dialogs.answer(f->backgroundGif());
+        window.OpenImage();
+        watcher.answer(MessageAnswer::Ok);
+        QTest::mouseClick(window.picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
+        QCOMPARE(watcher.pendingAnswers(), 0);
+        QVERIFY(watcher.swatchShown);
+        QCOMPARE(watcher.instructions, QString());
+        QCOMPARE(window.findChild<QLabel *>("Instructions")->text(), MustConvertText);
+    }
+};
+
+QTEST_MAIN(TestGifFormSelection)
+#include "tst_gifformselection.moc"
