@@ -1,0 +1,359 @@
+#include "platform/imaging/imagecomponent.h"
+#include "platform/programinfo.h"
+#include "tst_gifformfixture.h"
+
+#include <QFile>
+
+using giftesting::GifFormFixture;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+const QString NoBackgroundQuestion = QStringLiteral(
+    "You have not selected a 'transparent' background.  Do you still want to save the file? ");
+const QString MoreColorsQuestion = QStringLiteral(
+    "The background has more than one color and it may not appear transparent.  OK to proceed?");
+const QString CancelQuestion = QStringLiteral("Are you sure you want to delete the transparency?");
+const QString NotVersion89a = QStringLiteral("The image is not a version 89a or it is corrupt.");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Save As and Cancel Transparency on the real window: the questions, the saved bytes as
+// independent decoders see them, the result texts and the reset after a save, and every way a
+// save or a cancel can end.
+class TestGifFormSave : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GifFormFixture> f;
+
+    const giftool::BackgroundSelection &selection() const
+    {
+        return f->window->document().selection();
+    }
+
+    // Opens the test picture and selects its flat background (index 3), answering No.
+    QString selectFlatBackground()
+    {
+        const QString gif = f->backgroundGif();
+        if (!f->open(gif))
+            return QString();
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        f->prompter.clear();
+        return gif;
+    }
+
+    // Saves through File > Save As under name; no question is expected.
+    QString saveAs(const QString &name)
+    {
+        const QString out = f->path(name);
+        f->dialogs.answer(out);
+        f->action("mnuSaveAS")->trigger();
+        return out;
+    }
+
+private slots:
+    void init() { f = std::make_unique<GifFormFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f.reset();
+    }
+
+    void yesToTheCompletionQuestionSavesATransparentGif()
+    {
+        const QString gif = f->backgroundGif();
+        QVERIFY(f->open(gif));
+        const QImage picture = selection().picture();
+        const QString out = f->path(QStringLiteral("clear.gif"));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->dialogs.answer(out);
+        f->clickPicture(QPoint(2, 2));
+        QCOMPARE(f->prompter.shown().size(), 1);
+
+        // The dialog offers the opened image's own name and asks before replacing a file.
+        const platform::FileDialogRequest request = f->dialogs.shown().last().request;
+        QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
+        QCOMPARE(request.fileName, gif);
+        QCOMPARE(request.filter, giftool::OpenFilter());
+        QVERIFY(request.confirmOverwrite);
+
+        const QByteArray bytes = readAll(out);
+        QCOMPARE(bytes.left(13), QByteArray("GIF89a\x28\x00\x14\x00\xB7\x03\x31", 13));
+        QCOMPARE(bytes.mid(781, 9), QByteArray("\x21\xF9\x04\x01\x00\x00\x03\x00\x2C", 9));
+        QCOMPARE((bytes.size() - 781) % 8, 0);
+        const int pad = int(bytes.size() - 1 - bytes.lastIndexOf('\x3B'));
+        QVERIFY(pad >= 1 && pad <= 8);
+        QCOMPARE(bytes.right(pad), QByteArray(pad, ' '));
+        giftesting::verifyDecoders(out, picture, 3);
+
+        const QString name = out.toUpper();
+        QCOMPARE(f->label("Instructions")->text(),
+            QStringLiteral("The image has been saved as ") + name
+                + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat "
+                                 "the process but use the ")
+                + name + QStringLiteral(" (not the original) file."));
+        QCOMPARE(f->window->windowTitle(), platform::programTitle());
+        QVERIFY(!f->window->hasImage());
+        QVERIFY(f->window->picture()->pixmap().isNull());
+        QVERIFY(f->window->viewport()->isHidden());
+        QCOMPARE(f->label("Backgroundbox")->text(), QString());
+        QVERIFY(f->label("Label1")->isHidden());
+        QVERIFY(f->label("Label2")->isHidden());
+        QVERIFY(f->label("Colorsample", 0)->isHidden());
+        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(f->button(i)->isHidden());
+        // The index stays; the picture must be opened again before anything more is saved.
+        QCOMPARE(selection().TransparentIndex(), 3);
+        QVERIFY(!f->action("mnuSaveAS")->isEnabled());
+        QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
+        QCOMPARE(f->window->lastFile(), out);
+        const qint64 size = bytes.size();
+        QTest::mouseClick(f->label("Thebutton", 2), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(f->dialogs.shown().size(), 2);
+        QCOMPARE(QFileInfo(out).size(), size);
+    }
+
+    void everyTypeSavesUnderItsName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::addColumn<bool>("patched");
+        QTest::newRow("gif in capitals") << "LOUD.GIF" << QByteArray("GIF89a") << true;
+        QTest::newRow("bmp") << "plain.bmp" << QByteArray("BM") << false;
+        QTest::newRow("pcx") << "plain.pcx" << QByteArray("\x0A\x05", 2) << false;
+        QTest::newRow("jpg") << "plain.jpg" << QByteArray("\xFF\xD8", 2) << false;
+        QTest::newRow("tif") << "plain.tif" << QByteArray("II*", 3) << false;
+    }
+    void everyTypeSavesUnderItsName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, magic);
+        QFETCH(bool, patched);
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QImage picture = selection().picture();
+        const QString out = saveAs(name);
+        const QByteArray bytes = readAll(out);
+        QVERIFY(bytes.startsWith(magic));
+        const QString upper = out.toUpper();
+        if (patched) {
+            QCOMPARE(bytes.mid(781, 8), QByteArray("\x21\xF9\x04\x01\x00\x00\x03\x00", 8));
+            QVERIFY(f->label("Instructions")->text().endsWith(upper + " (not the original) file."));
+            giftesting::verifyDecoders(out, picture, 3);
+        } else {
+            QCOMPARE(f->label("Instructions")->text(),
+                QStringLiteral("The image has been saved as ") + upper + QStringLiteral(". "));
+            platform::ImageComponent back;
+            QVERIFY2(back.load(out), qPrintable(back.errorString()));
+            QCOMPARE(QSize(back.width(), back.height()), QSize(40, 20));
+        }
+        QVERIFY(!f->window->hasImage());
+    }
+
+    void savingBeforeAnyClickAsksFirst()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        const QImage picture = selection().picture();
+        // Cancel: nothing more happens.
+        f->prompter.answer(MessageAnswer::Cancel);
+        f->action("mnuSaveAS")->trigger();
+        QCOMPARE(f->prompter.lastText(), NoBackgroundQuestion);
+        QCOMPARE(f->prompter.shown().last().icon, MessageIcon::Question);
+        QCOMPARE(f->prompter.shown().last().buttons, MessageButtons::OkCancel);
+        QCOMPARE(f->prompter.shown().last().title, QStringLiteral("Transparent"));
+        QVERIFY(f->dialogs.shown().size() == 1);
+        QVERIFY(f->window->hasImage());
+
+        // OK: a GIF89a whose block marks nothing transparent.
+        f->prompter.answer(MessageAnswer::Ok);
+        const QString out = saveAs(QStringLiteral("none.gif"));
+        const QByteArray bytes = readAll(out);
+        QCOMPARE(int(quint8(bytes[11])), 0);
+        QCOMPARE(bytes.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8));
+        giftesting::verifyDecoders(out, picture, -1);
+    }
+
+    void theToolbarSavesABackgroundThatMustBeConverted_data()
+    {
+        QTest::addColumn<MessageAnswer>("first");
+        QTest::addColumn<MessageAnswer>("second");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("both ok") << MessageAnswer::Ok << MessageAnswer::Ok << true;
+        QTest::newRow("cancel first") << MessageAnswer::Cancel << MessageAnswer::Ok << false;
+        QTest::newRow("cancel second") << MessageAnswer::Ok << MessageAnswer::Cancel << false;
+    }
+    void theToolbarSavesABackgroundThatMustBeConverted()
+    {
+        QFETCH(MessageAnswer, first);
+        QFETCH(MessageAnswer, second);
+        QFETCH(bool, saved);
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->clickPicture(QPoint(24, 2));
+        QVERIFY(!f->action("mnuSaveAS")->isEnabled());
+        f->prompter.clear();
+
+        f->prompter.answer(first);
+        if (first == MessageAnswer::Ok)
+            f->prompter.answer(second);
+        const QString out = f->path(QStringLiteral("two.gif"));
+        if (saved)
+            f->dialogs.answer(out);
+        QTest::mouseClick(f->label("Thebutton", 2), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(f->prompter.shown().first().text, NoBackgroundQuestion);
+        if (first == MessageAnswer::Ok) {
+            QCOMPARE(f->prompter.shown().last().text, MoreColorsQuestion);
+            QCOMPARE(f->prompter.shown().last().title, QStringLiteral("Transparent"));
+        }
+        QCOMPARE(QFile::exists(out), saved);
+        QCOMPARE(f->window->hasImage(), !saved);
+        if (saved) {
+            // No background selected: the flag stays off, the clicked index is still written.
+            const QByteArray bytes = readAll(out);
+            QCOMPARE(int(quint8(bytes[11])), 6);
+            QCOMPARE(bytes.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x06\x00", 8));
+        }
+    }
+
+    void aCancelledDialogKeepsEverything()
+    {
+        QVERIFY(!selectFlatBackground().isEmpty());
+        f->dialogs.cancel();
+        f->action("mnuSaveAS")->trigger();
+        QVERIFY(f->prompter.shown().isEmpty());
+        QVERIFY(f->window->hasImage());
+        QCOMPARE(f->label("Backgroundbox")->text(), QStringLiteral("Index = 3"));
+        QVERIFY(f->action("mnuSaveAS")->isEnabled());
+    }
+
+    void aNameOfNoKnownTypeIsRefused()
+    {
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QString out = f->path(QStringLiteral("notes.txt"));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->dialogs.answer(out);
+        f->action("mnuSaveAS")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QVERIFY(f->prompter.lastText().contains(QStringLiteral(".gif, .bmp, .jpg, .tif, .pcx")));
+        QCOMPARE(f->prompter.shown().last().icon, MessageIcon::None);
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(f->window->hasImage());
+        // Nothing was lost: the next name works.
+        const QString gif = saveAs(QStringLiteral("notes.gif"));
+        QVERIFY(QFile::exists(gif));
+    }
+
+    void aFailedWriteKeepsThePicture()
+    {
+        const QString gif = selectFlatBackground();
+        const QString caption = f->window->windowTitle();
+        const QString out = f->path(QStringLiteral("no/such/folder/out.gif"));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->dialogs.answer(out);
+        f->action("mnuSaveAS")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QVERIFY(!f->prompter.lastText().isEmpty());
+        QCOMPARE(f->prompter.shown().last().icon, MessageIcon::None);
+        QVERIFY(f->window->hasImage());
+        QCOMPARE(f->window->windowTitle(), caption);
+        QVERIFY(!f->window->picture()->pixmap().isNull());
+        QCOMPARE(f->window->lastFile(), gif);
+    }
+
+    void cancelTransparencyActsOnTheSavedFile_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<int>("flag");
+        QTest::newRow("ok") << MessageAnswer::Ok << 0;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << 1;
+    }
+    void cancelTransparencyActsOnTheSavedFile()
+    {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(int, flag);
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QImage picture = selection().picture();
+        const QString out = saveAs(QStringLiteral("saved.gif"));
+        const QByteArray before = readAll(out);
+
+        f->prompter.answer(answer);
+        f->action("mnuDeleteTrans")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.lastText(), CancelQuestion);
+        QCOMPARE(f->prompter.shown().last().icon, MessageIcon::Question);
+        QCOMPARE(f->prompter.shown().last().buttons, MessageButtons::OkCancel);
+        QCOMPARE(f->prompter.shown().last().title, QStringLiteral("Transparency"));
+        QByteArray expected = before;
+        expected[784] = char(flag);
+        QCOMPARE(readAll(out), expected);
+
+        // Once off, a second cancel says nothing and changes nothing.
+        if (flag == 0) {
+            f->prompter.clear();
+            f->action("mnuDeleteTrans")->trigger();
+            QVERIFY(f->prompter.shown().isEmpty());
+            QCOMPARE(readAll(out), expected);
+            giftesting::verifyDecoders(out, picture, -1);
+        }
+    }
+
+    void cancelTransparencyActsOnTheOpenedFile()
+    {
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QString out = saveAs(QStringLiteral("saved.gif"));
+        // Reopened, the file is the one Cancel Transparency works on.
+        QVERIFY(f->open(out));
+        QCOMPARE(f->window->lastFile(), out);
+        QCOMPARE(int(f->window->document().SourcePacked()), 0xB7);
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuDeleteTrans")->trigger();
+        QCOMPARE(int(readAll(out)[784]), 0);
+    }
+
+    void cancelTransparencyRefusesOtherFiles()
+    {
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QString bmp = saveAs(QStringLiteral("saved.bmp"));
+        const QByteArray before = readAll(bmp);
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuDeleteTrans")->trigger();
+        QCOMPARE(f->prompter.lastText(), NotVersion89a);
+        QCOMPARE(f->prompter.shown().last().icon, MessageIcon::Exclamation);
+        QCOMPARE(readAll(bmp), before);
+
+        // A file gone from the disk is reported and not made again.
+        QVERIFY(QFile::remove(bmp));
+        f->prompter.clear();
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuDeleteTrans")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QVERIFY(!f->prompter.lastText().isEmpty());
+        QVERIFY(!QFile::exists(bmp));
+    }
+
+    void aFailedOpenDoesNotMoveCancelTransparency()
+    {
+        const QString gif = selectFlatBackground();
+        const QString broken = f->path(QStringLiteral("broken.gif"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not an image");
+        file.close();
+        f->prompter.answer(MessageAnswer::Ok);
+        QVERIFY(!f->open(broken));
+        QCOMPARE(f->window->lastFile(), gif);
+    }
+};
+
+QTEST_MAIN(TestGifFormSave)
+#include "tst_gifformsave.moc"
