@@ -133,7 +133,7 @@ private slots:
         // The neighbour's swatch lies on button 1's face.
         const int top = BackgroundFrame::buttonTop(1);
         QCOMPARE(neighbour->geometry(),
-            platform::twipsToPixels(f->window->scale(), 120 + 60, top + 60,
+            platform::twipsToPixels(f->window->scale(), BackgroundFrame::ControlLeft + 60, top + 60,
                 BackgroundFrame::ControlWidth - 108, BackgroundFrame::NeighbourButtonHeight - 105));
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isVisible());

@@ -5,6 +5,7 @@
 #include "frameset/ui/cellwidget.h"
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
+#include "giftool/ui/gifform.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
@@ -169,6 +170,62 @@ bool saveDesignerScene(const QString &path, QTextStream &err)
     return save(&window, path);
 }
 
+// Answers the GIF tool's messages as a user working through the scene would: OK to each
+// notice, No to saving at once. Any question it does not expect is recorded.
+class GifToolAnswers : public platform::Prompter
+{
+public:
+    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
+        platform::MessageButtons buttons, const QString &) override
+    {
+        if (buttons == platform::MessageButtons::Ok)
+            return platform::MessageAnswer::Ok;
+        if (text.startsWith(QStringLiteral("Done!")))
+            return platform::MessageAnswer::No;
+        m_unexpected << text;
+        return platform::MessageAnswer::Cancel;
+    }
+    void beep() override { }
+    const QStringList &unexpected() const { return m_unexpected; }
+
+private:
+    QStringList m_unexpected;
+};
+
+// Clearcoat with the rocket photograph, its evening sky made one color and selected as the
+// background, all through the window's own clicks.
+bool saveGifToolScene(const QString &path, QTextStream &err)
+{
+    QTemporaryDir scratch;
+    const QString photo = QStringLiteral(TRELLIS_SOURCE_DIR "/tests/data/rocket.jpg");
+    SceneAnswers dialogs(QFile::exists(photo) ? photo : sceneImage(scratch));
+    GifToolAnswers answers;
+    giftool::GIFForm window(answers, dialogs, giftool::WorkingFiles::in(scratch.path()));
+    window.show();
+    window.OpenImage();
+    QWidget *picture = window.picture();
+    const QPoint sky(250, 60);
+    auto click = [picture, sky] {
+        sendMouse(picture, QEvent::MouseButtonPress, sky, Qt::LeftButton);
+        sendMouse(picture, QEvent::MouseButtonRelease, sky, Qt::LeftButton);
+    };
+    click();
+    // A sky of two colors at the click is first made the neighbour's color, then clicked again.
+    if (window.document().selection().state() == giftool::SelectionState::MustConvert) {
+        window.ConvertBackground(giftool::NeighbourButton);
+        click();
+    }
+    sendMouse(picture, QEvent::MouseMove, sky + QPoint(40, 20), Qt::NoButton);
+
+    if (window.document().selection().state() != giftool::SelectionState::UniformPick
+        || !answers.unexpected().isEmpty()) {
+        err << "the Clearcoat scene could not be drawn: " << answers.unexpected().join(u' ')
+            << "\n";
+        return false;
+    }
+    return save(&window, path);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -190,6 +247,7 @@ int main(int argc, char **argv)
     ok &= save(&bundle, out.filePath(QStringLiteral("launcher.png")));
     ok &= saveImageMapScene(out.filePath(QStringLiteral("zonemark.png")), err);
     ok &= saveDesignerScene(out.filePath(QStringLiteral("designer.png")), err);
+    ok &= saveGifToolScene(out.filePath(QStringLiteral("clearcoat.png")), err);
 
     if (!ok)
         err << "some pictures could not be written\n";

@@ -11,10 +11,11 @@ namespace giftool {
 
 namespace {
 
-constexpr int Label2Top = 240;
-constexpr int SampleTop = 480;
-constexpr int SampleHeight = 360;
-constexpr int BackgroundboxTop = 900;
+constexpr int Label2Top = 210;
+constexpr int Label2Height = 420;
+constexpr int SampleTop = 660;
+constexpr int SampleHeight = 330;
+constexpr int BackgroundboxTop = 1050;
 constexpr int LabelHeight = 255;
 
 } // namespace
@@ -25,9 +26,12 @@ BackgroundFrame::BackgroundFrame(platform::TwipsScale scale, QWidget *parent)
 {
     setObjectName(QStringLiteral("Frame1"));
 
+    // The frame is narrow: its captions wrap rather than being cut off.
     m_label2 = new QLabel(QStringLiteral("Selected Color:"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    place(m_label2, ControlLeft, Label2Top, ControlWidth, LabelHeight);
+    m_label2->setWordWrap(true);
+    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    place(m_label2, ControlLeft, Label2Top, ControlWidth, Label2Height);
 
     m_backgroundbox = new QLabel(this);
     m_backgroundbox->setObjectName(QStringLiteral("Backgroundbox"));
@@ -35,6 +39,8 @@ BackgroundFrame::BackgroundFrame(platform::TwipsScale scale, QWidget *parent)
 
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setWordWrap(true);
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
     const std::array<QString, 4> captions
         = {QStringLiteral("&White"), QString(), QStringLiteral("&Grey"), QStringLiteral("&Black")};
@@ -106,10 +112,13 @@ void BackgroundFrame::showSelection(const BackgroundSelection &selection)
         m_buttons[std::size_t(i)]->setVisible(selection.buttonShown(i));
 
     m_label1->setText(selection.label1Text());
-    const int top = selection.label1Place() == Label1Place::AboveNeighbourButton
-        ? buttonTop(NeighbourButton) - Label1AboveNeighbour
-        : buttonTop(WhiteButton) - Label1AboveWhite;
-    place(m_label1, ControlLeft, top, ControlWidth, Label1Height);
+    if (selection.label1Place() == Label1Place::AboveNeighbourButton) {
+        place(m_label1, ControlLeft, buttonTop(NeighbourButton) - Label1AboveNeighbour,
+            ControlWidth, Label1Height);
+    } else {
+        place(m_label1, ControlLeft, buttonTop(WhiteButton) - Label1AboveWhite, ControlWidth,
+            Label1TallHeight);
+    }
     m_label1->setVisible(selection.label1Shown());
 }
 

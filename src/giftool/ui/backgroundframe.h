@@ -21,14 +21,17 @@ class BackgroundFrame : public QGroupBox
     Q_OBJECT
 public:
     // Sizes and places in twips, inside the frame.
-    static constexpr int Width = 1500;
+    // As wide as the room left of the picture's viewport allows.
+    static constexpr int Width = 1560;
     static constexpr int Height = 3240;
-    static constexpr int ControlLeft = 120;
+    static constexpr int ControlLeft = 90;
     static constexpr int ControlWidth = Width - 2 * ControlLeft;
     static constexpr int NeighbourButtonTop = 1620;
     static constexpr int NeighbourButtonHeight = 405;
     static constexpr int ButtonHeight = 315;
     static constexpr int ButtonGap = 45;
+    // Label1 may take two lines above the White button, one above the neighbour button.
+    static constexpr int Label1TallHeight = 420;
     static constexpr int Label1Height = 225;
     static constexpr int Label1AboveWhite = 450;
     static constexpr int Label1AboveNeighbour = 240;
