@@ -359,8 +359,11 @@ private slots:
     void bordersBox()
     {
         Designer d;
+        QVERIFY(!d.model().ModifiedFlag());
         QTest::mouseClick(d.window.surface()->borderbox(), Qt::LeftButton);
         QVERIFY(!d.model().design().bordersOn());
+        // The setting is saved with the design: leaving now must not lose it unasked.
+        QVERIFY(d.model().ModifiedFlag());
         QTest::mouseClick(d.window.surface()->borderbox(), Qt::LeftButton);
         QVERIFY(d.model().design().bordersOn());
     }

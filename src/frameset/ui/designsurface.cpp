@@ -95,6 +95,8 @@ void DesignSurface::buildControls()
         m_borderbox, m_scale, BorderboxLeft, TextTop - 30, BorderboxWidth, TextHeight + 60);
     connect(m_borderbox, &QCheckBox::toggled, this,
         [this](bool on) { m_model.design().setBordersOn(on); });
+    // The Borders setting is saved with the design, so changing it is a change to keep.
+    connect(m_borderbox, &QCheckBox::clicked, this, [this] { m_model.setModifiedFlag(true); });
 
     m_line = new QFrame(this);
     m_line->setObjectName(QStringLiteral("Line1"));

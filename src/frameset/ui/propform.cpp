@@ -194,6 +194,8 @@ void Propform::scrollingChanged(int entry)
         m_model.placeScrollBar(m_cell);
         cell.scroll.visible = true;
     }
+    // The scroll-bar view is saved with the design, and Cancel does not take this back.
+    m_model.setModifiedFlag(true);
     emit scrollBarChanged(m_cell);
 }
 
