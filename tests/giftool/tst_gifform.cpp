@@ -220,7 +220,8 @@ private slots:
 
     void aFileThatCannotBeReadSaysSo()
     {
-        QVERIFY(f->open(f->backgroundGif()));
+        const QString gif = f->backgroundGif();
+        QVERIFY(f->open(gif));
         const QString broken = f->path(QStringLiteral("broken.gif"));
         QFile file(broken);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -237,6 +238,8 @@ private slots:
         QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
         QVERIFY(f->window->viewport()->isHidden());
+        // Cancel Transparency stays with the file that was opened.
+        QCOMPARE(f->window->lastFile(), gif);
         // Nothing is shown, so nothing can be saved: the toolbar's Save asks nothing.
         f->window->SaveTransparentGif();
         QCOMPARE(f->dialogs.shown().size(), 2);

@@ -340,19 +340,6 @@ private slots:
         QVERIFY(!f->prompter.lastText().isEmpty());
         QVERIFY(!QFile::exists(bmp));
     }
-
-    void aFailedOpenDoesNotMoveCancelTransparency()
-    {
-        const QString gif = selectFlatBackground();
-        const QString broken = f->path(QStringLiteral("broken.gif"));
-        QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not an image");
-        file.close();
-        f->prompter.answer(MessageAnswer::Ok);
-        QVERIFY(!f->open(broken));
-        QCOMPARE(f->window->lastFile(), gif);
-    }
 };
 
 QTEST_MAIN(TestGifFormSave)

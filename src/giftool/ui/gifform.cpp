@@ -5,7 +5,7 @@
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/gifformlayout.h"
-#include "giftool/ui/toolbarfaces.h"
+#include "giftool/ui/imagetoolbar.h"
 #include "launcher/helpmenu.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
@@ -63,12 +63,10 @@ GIFForm::GIFForm(platform::Prompter *prompter, platform::FileDialogs *dialogs,
     , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
     , m_document(chooseWorkingFiles(files, &m_workingFilesError), m_scale)
-    , m_tipLeft(GifFormLayout::TipLeft)
 {
     setObjectName(QStringLiteral("GIFForm"));
     setWindowTitle(gifFormCaption());
     buildControls();
-    buildToolbar();
     buildMenus();
 
     const QRect geometry
@@ -150,48 +148,9 @@ void GIFForm::buildControls()
             setHint(m_detail->rgb(k, part), QStringLiteral("RGB codes (Red, Green, Blue)"));
     }
 
-    m_tip = new QLabel(m_surface);
-    m_tip->setObjectName(QStringLiteral("Yellowbox"));
-    m_tip->setAutoFillBackground(true);
-    QPalette tipPalette = m_tip->palette();
-    tipPalette.setColor(QPalette::Window, QColor(255, 255, 128));
-    tipPalette.setColor(QPalette::WindowText, Qt::black);
-    m_tip->setPalette(tipPalette);
-    m_tip->setAlignment(Qt::AlignCenter);
-    platform::placeInTwips(
-        m_tip, m_scale, GifFormLayout::TipLeft, GifFormLayout::TipTop, 0, GifFormLayout::TipHeight);
-    m_tip->hide();
-}
-
-void GIFForm::buildToolbar()
-{
-    const QSize size = platform::twipsToPixels(
-        m_scale, 0, 0, GifFormLayout::ButtonWidth, GifFormLayout::ButtonHeight)
-                           .size();
-    for (int b = 1; b <= GifFormLayout::ButtonCount; ++b) {
-        const std::size_t i = std::size_t(b - 1);
-        // The faces stay hidden; the button shows one of them at a time.
-        auto makeFace = [this, b, size](int index, bool pressed) {
-            auto *face = new QLabel(m_surface);
-            face->setObjectName(QStringLiteral("Thebutton"));
-            face->setProperty("index", index);
-            face->setPixmap(toolbarFace(b, pressed, size));
-            face->hide();
-            return face;
-        };
-        m_raisedFaces[i] = makeFace(b + 20, false);
-        m_pressedFaces[i] = makeFace(b + 40, true);
-
-        auto *button = new QLabel(m_surface);
-        button->setObjectName(QStringLiteral("Thebutton"));
-        button->setProperty("index", b);
-        button->setPixmap(m_raisedFaces[i]->pixmap());
-        button->setMouseTracking(true);
-        button->installEventFilter(this);
-        const QRect r = GifFormLayout::buttonGeometry(b);
-        platform::placeInTwips(button, m_scale, r.x(), r.y(), r.width(), r.height());
-        m_toolbar[i] = button;
-    }
+    // Made last, so the tip stands in front of everything it overlaps.
+    m_toolbar = new ImageToolbar(m_scale, m_surface);
+    connect(m_toolbar, &ImageToolbar::clicked, this, &GIFForm::toolbarClicked);
 }
 
 void GIFForm::buildMenus()
@@ -286,7 +245,6 @@ void GIFForm::layOutViewport()
     m_viewport->show();
     // The detail panel, once asked for, stays in front of the picture.
     m_detail->raise();
-    m_tip->raise();
 }
 
 void GIFForm::resizeEvent(QResizeEvent *event)
@@ -326,7 +284,7 @@ void GIFForm::showPicture()
 void GIFForm::OpenImage()
 {
     m_document.selection().reset();
-    m_tip->hide();
+    m_toolbar->hideTip();
     showState();
 
     platform::FileDialogRequest request;
@@ -387,7 +345,7 @@ void GIFForm::openFailed(const QString &message, MessageIcon icon)
 
 void GIFForm::SaveTransparentGif()
 {
-    m_tip->hide();
+    m_toolbar->hideTip();
     // Nothing to save: no image opened yet, or the last one was saved and cleared.
     if (!m_imageShown)
         return;
@@ -450,30 +408,8 @@ void GIFForm::showDetail()
     m_detail->raise();
 }
 
-void GIFForm::showTip(int button)
-{
-    static const std::array<QString, 3> texts
-        = {QStringLiteral("Open Image File"), QStringLiteral("Save File"), QStringLiteral("Help")};
-    const QString &text = texts[std::size_t(button - 1)];
-    const int left = GifFormLayout::buttonGeometry(button).left();
-    if (m_tipLeft != left) {
-        m_tipLeft = left;
-        const int width
-            = m_scale.toTwips(fontMetrics().horizontalAdvance(text)) + GifFormLayout::TipPadding;
-        platform::placeInTwips(
-            m_tip, m_scale, left, GifFormLayout::TipTop, width, GifFormLayout::TipHeight);
-        m_tip->setText(text);
-        m_tip->setVisible(!text.isEmpty());
-        m_tip->raise();
-    } else if (m_tip->isHidden()) {
-        m_tip->show();
-        m_tip->raise();
-    }
-}
-
 void GIFForm::toolbarClicked(int button)
 {
-    platform::letPendingEventsRun();
     switch (button) {
     case 1:
         OpenImage();
@@ -485,38 +421,11 @@ void GIFForm::toolbarClicked(int button)
         launcher::showOnlineHelp(launcher::gifToolHelpMenu());
         break;
     }
-    m_tip->hide();
-}
-
-bool GIFForm::toolbarEvent(int button, QEvent *event)
-{
-    const std::size_t i = std::size_t(button - 1);
-    QLabel *face = m_toolbar[i];
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        face->setPixmap(m_pressedFaces[i]->pixmap());
-        return true;
-    case QEvent::MouseButtonRelease: {
-        face->setPixmap(m_raisedFaces[i]->pixmap());
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && face->rect().contains(mouse->position().toPoint()))
-            toolbarClicked(button);
-        return true;
-    }
-    case QEvent::MouseMove:
-        showTip(button);
-        return false;
-    default:
-        return false;
-    }
+    m_toolbar->hideTip();
 }
 
 bool GIFForm::eventFilter(QObject *watched, QEvent *event)
 {
-    for (int b = 1; b <= GifFormLayout::ButtonCount; ++b) {
-        if (watched == m_toolbar[std::size_t(b - 1)])
-            return toolbarEvent(b, event);
-    }
     if (event->type() == QEvent::MouseButtonPress && watched == m_picture) {
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
         SelectBackground(m_scale.toTwips(at.x()), m_scale.toTwips(at.y()));
@@ -530,10 +439,10 @@ bool GIFForm::eventFilter(QObject *watched, QEvent *event)
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
         if (!m_surface->childAt(at)) {
             m_comments->clear();
-            m_tip->hide();
+            m_toolbar->hideTip();
         }
     } else if (watched == m_instructions) {
-        m_tip->hide();
+        m_toolbar->hideTip();
     } else if (watched == m_frame->backgroundbox()) {
         if (!m_frame->backgroundbox()->text().isEmpty())
             m_comments->setText(watched->property(HintProperty).toString());

@@ -7,7 +7,6 @@
 #include "platform/units.h"
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
 #include <optional>
 
@@ -20,6 +19,7 @@ namespace giftool {
 
 class BackgroundFrame;
 class DetailPanel;
+class ImageToolbar;
 
 // The filter of the open and save dialogs.
 inline QString OpenFilter()
@@ -87,8 +87,7 @@ public:
     QWidget *viewport() const { return m_viewport; }
     QScrollBar *horizontalBar() const { return m_hScroll; }
     QScrollBar *verticalBar() const { return m_vScroll; }
-    QLabel *toolbarButton(int button) const { return m_toolbar.at(std::size_t(button - 1)); }
-    QLabel *tip() const { return m_tip; }
+    ImageToolbar *toolbar() const { return m_toolbar; }
     QLabel *comments() const { return m_comments; }
     QLabel *instructions() const { return m_instructions; }
     BackgroundFrame *backgroundFrame() const { return m_frame; }
@@ -103,7 +102,6 @@ private:
     GIFForm(platform::Prompter *prompter, platform::FileDialogs *dialogs,
         std::optional<WorkingFiles> files, QWidget *parent);
     void buildControls();
-    void buildToolbar();
     void buildMenus();
     void setHint(QWidget *widget, const QString &hint);
     void layOut();
@@ -111,9 +109,7 @@ private:
     void showState();
     void showPicture();
     void openFailed(const QString &message, platform::MessageIcon icon);
-    bool toolbarEvent(int button, QEvent *event);
     void toolbarClicked(int button);
-    void showTip(int button);
     QSize windowTwips() const;
 
     std::unique_ptr<platform::Prompter> m_ownPrompter;
@@ -129,15 +125,11 @@ private:
     // The name the file dialogs offer next: the last one chosen in either.
     QString m_dialogName;
     QString m_lastFile;
-    int m_tipLeft = 0;
 
     QWidget *m_surface = nullptr;
-    std::array<QLabel *, 3> m_toolbar{};
-    std::array<QLabel *, 3> m_raisedFaces{};
-    std::array<QLabel *, 3> m_pressedFaces{};
+    ImageToolbar *m_toolbar = nullptr;
     QLabel *m_comments = nullptr;
     QWidget *m_line = nullptr;
-    QLabel *m_tip = nullptr;
     QLabel *m_instructions = nullptr;
     BackgroundFrame *m_frame = nullptr;
     QWidget *m_viewport = nullptr;
