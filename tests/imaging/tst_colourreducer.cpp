@@ -313,6 +313,27 @@ private slots:
         QVERIFY2(std::abs(half - 128) < 10, qPrintable(QString::number(half)));
     }
 
+    void tallImagesAreMappedInBandsWithoutSeams()
+    {
+        // Tall enough for several bands: a flat stripe running through all of them keeps one
+        // index, and the result does not depend on how the bands were scheduled.
+        QImage image = fixtures::gradient(40, 3000);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 10; x < 20; ++x)
+                image.setPixel(x, y, qRgb(90, 160, 30));
+        QRandomGenerator random(11);
+        QList<QRgb> palette;
+        for (int i = 0; i < 200; ++i)
+            palette.append(random.generate() | 0xFF000000u);
+        const QImage first = platform::Remapper::remap(image, palette, 1.0f);
+        QSet<int> stripe;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 10; x < 20; ++x)
+                stripe.insert(first.pixelIndex(x, y));
+        QCOMPARE(stripe, QSet<int>{bruteForceNearest(palette, qRgb(90, 160, 30))});
+        QCOMPARE(platform::Remapper::remap(image, palette, 1.0f), first);
+    }
+
     void remapRefusesOtherInput()
     {
         QVERIFY(platform::Remapper::remap(fixtures::gradient(4, 4), {}, 1.0f).isNull());

@@ -2,13 +2,16 @@
 
 namespace platform {
 
-FlatAreaMask::FlatAreaMask(const QImage &source)
+FlatAreaMask::FlatAreaMask(const QImage &source, int firstRow)
     : m_source(source)
     , m_width(std::max(source.width(), 0))
     , m_height(std::max(source.height(), 0))
+    , m_next(firstRow)
+    , m_widenedDone(firstRow - 3)
+    , m_blocksDone(firstRow - 2)
 {
     const auto width = static_cast<size_t>(m_width);
-    for (Row *row : {&m_none, &m_columnUniform, &m_centres, &m_flat})
+    for (Row *row : {&m_none, &m_columnUniform, &m_centres, &m_near, &m_flat})
         row->assign(width, 0);
     for (auto &row : m_widened)
         row.assign(width, 0);
@@ -27,6 +30,8 @@ const FlatAreaMask::Row &FlatAreaMask::widenedCentres(int r)
         return m_none;
     while (m_widenedDone < r) {
         const int y = ++m_widenedDone;
+        if (y < 0)
+            continue;
         const quint32 *row = pixels(y);
         const quint32 *above = y > 0 ? pixels(y - 1) : row;
         const quint32 *below = y + 1 < m_height ? pixels(y + 1) : row;
@@ -55,6 +60,8 @@ const FlatAreaMask::Row &FlatAreaMask::blockPixels(int r)
         return m_none;
     while (m_blocksDone < r) {
         const int y = ++m_blocksDone;
+        if (y < 0)
+            continue;
         const Row &below = widenedCentres(y + 1);
         const Row &here = widenedCentres(y);
         const Row &above = widenedCentres(y - 1);
@@ -77,15 +84,24 @@ const uchar *FlatAreaMask::row(int y)
         = {y > 0 ? pixels(y - 1) : nullptr, row, y + 1 < m_height ? pixels(y + 1) : nullptr};
     const Row *blocks[3] = {&above, &here, &below};
     for (int x = 0; x < m_width; ++x) {
-        uchar flat = here[size_t(x)];
-        // Otherwise: flat when a neighbouring block pixel has this pixel's colour.
-        for (int dy = 0; dy < 3 && !flat; ++dy) {
-            if (!rows[dy])
-                continue;
-            for (int dx = std::max(x - 1, 0); dx <= std::min(x + 1, m_width - 1) && !flat; ++dx)
-                flat = (*blocks[dy])[size_t(dx)] && rows[dy][dx] == row[x];
+        const auto at = size_t(x);
+        m_near[at] = above[at] | here[at] | below[at];
+    }
+    for (int x = 0; x < m_width; ++x) {
+        const auto at = size_t(x);
+        uchar flat = here[at];
+        // Otherwise flat when a neighbouring block pixel has this pixel's colour; most pixels of
+        // a photograph have no block pixel near them at all.
+        const int left = std::max(x - 1, 0), right = std::min(x + 1, m_width - 1);
+        if (!flat && (m_near[size_t(left)] | m_near[at] | m_near[size_t(right)])) {
+            for (int dy = 0; dy < 3 && !flat; ++dy) {
+                if (!rows[dy])
+                    continue;
+                for (int dx = left; dx <= right && !flat; ++dx)
+                    flat = (*blocks[dy])[size_t(dx)] && rows[dy][dx] == row[x];
+            }
         }
-        m_flat[size_t(x)] = flat;
+        m_flat[at] = flat;
     }
     return m_flat.data();
 }

@@ -19,11 +19,12 @@ class FlatAreaMask
 {
 public:
     // `source` is Format_RGB32 or Format_RGBX8888 (any 32-bit format in which equal colours are
-    // equal words) and must outlive the mask.
-    explicit FlatAreaMask(const QImage &source);
+    // equal words) and must outlive the mask. The mask starts at `firstRow` (it looks at the
+    // image's rows above it as needed).
+    explicit FlatAreaMask(const QImage &source, int firstRow = 0);
 
     // One byte per pixel of row y, non-zero for flat-area pixels. Rows must be asked for in
-    // order, starting at 0; the pointer is valid until the next call.
+    // order, starting at the first row; the pointer is valid until the next call.
     const uchar *row(int y);
 
 private:
@@ -37,15 +38,16 @@ private:
     const QImage &m_source;
     int m_width;
     int m_height;
-    int m_next = 0;
+    int m_next;
     Row m_none;
     Row m_columnUniform;
     Row m_centres;
+    Row m_near; // block pixels in the column above, at or below
     Row m_flat;
     std::array<Row, 4> m_widened;
-    int m_widenedDone = -1;
+    int m_widenedDone; // the last row computed
     std::array<Row, 3> m_blocks;
-    int m_blocksDone = -1;
+    int m_blocksDone;
 };
 
 } // namespace platform

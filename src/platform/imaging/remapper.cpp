@@ -3,11 +3,16 @@
 #include "platform/imaging/flatareamask.h"
 #include "platform/imaging/palettemapper.h"
 
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace platform {
 
 namespace {
+
+constexpr int RowsPerBand = 1024;
+constexpr int MaxBands = 4;
 
 struct PixelReader
 {
@@ -29,12 +34,24 @@ struct PixelReader
     }
 };
 
-void mapNearest(const QImage &source, PixelReader read, PaletteMapper &mapper, QImage &out)
+// The rows [first, last) of the output image, written through plain pointers so that bands can
+// be filled from several threads at once.
+struct Band
+{
+    int first;
+    int last;
+    uchar *bits;
+    qsizetype bytesPerLine;
+
+    uchar *line(int y) const { return bits + y * bytesPerLine; }
+};
+
+void mapNearest(const QImage &source, PixelReader read, PaletteMapper &mapper, const Band &out)
 {
     int red = 0, green = 0, blue = 0;
-    for (int y = 0; y < source.height(); ++y) {
+    for (int y = out.first; y < out.last; ++y) {
         const uchar *line = source.constScanLine(y);
-        uchar *target = out.scanLine(y);
+        uchar *target = out.line(y);
         for (int x = 0; x < source.width(); ++x) {
             read(line, x, red, green, blue);
             target[x] = mapper.nearest(red, green, blue);
@@ -43,20 +60,20 @@ void mapNearest(const QImage &source, PixelReader read, PaletteMapper &mapper, Q
 }
 
 void diffuseErrors(
-    const QImage &source, PixelReader read, PaletteMapper &mapper, float level, QImage &out)
+    const QImage &source, PixelReader read, PaletteMapper &mapper, float level, const Band &out)
 {
     const int width = source.width();
     const QList<QRgb> &palette = mapper.palette();
-    FlatAreaMask flatAreas(source);
+    FlatAreaMask flatAreas(source, out.first);
     // Errors per channel for this row and the next, with one spare pixel at either end.
     const auto cells = static_cast<size_t>(width + 2) * 3;
     std::vector<float> current(cells, 0.0f);
     std::vector<float> next(cells, 0.0f);
     int red = 0, green = 0, blue = 0;
-    for (int y = 0; y < source.height(); ++y) {
+    for (int y = out.first; y < out.last; ++y) {
         const uchar *flat = flatAreas.row(y);
         const uchar *line = source.constScanLine(y);
-        uchar *target = out.scanLine(y);
+        uchar *target = out.line(y);
         const bool forward = y % 2 == 0;
         const int step = forward ? 1 : -1;
         std::fill(next.begin(), next.end(), 0.0f);
@@ -105,12 +122,39 @@ QImage Remapper::remap(const QImage &source, const QList<QRgb> &palette, float d
     if (out.isNull())
         return out;
     out.setColorTable(palette);
-    PaletteMapper mapper(palette);
+    // Bands of rows are mapped side by side, each with its own mapper; errors are not passed
+    // across a band's edge. The number of bands depends on the image alone, so the result is
+    // the same on every machine.
+    const int bands = std::clamp(source.height() / RowsPerBand, 1, MaxBands);
     const PixelReader read{rgbxOrder};
-    if (dithering > 0.0f)
-        diffuseErrors(source, read, mapper, std::min(dithering, 1.0f), out);
-    else
-        mapNearest(source, read, mapper, out);
+    const float level = std::min(dithering, 1.0f);
+    uchar *bits = out.bits();
+    const auto mapBand = [&](int band) {
+        const Band rows{source.height() * band / bands, source.height() * (band + 1) / bands, bits,
+            out.bytesPerLine()};
+        PaletteMapper mapper(palette);
+        if (level > 0.0f)
+            diffuseErrors(source, read, mapper, level, rows);
+        else
+            mapNearest(source, read, mapper, rows);
+    };
+    std::vector<std::thread> workers;
+    const int threads = std::max(1, int(std::thread::hardware_concurrency()));
+    for (int band = 0; band < bands;) {
+        const int batch = std::min(threads, bands - band);
+        for (int i = 1; i < batch; ++i) {
+            try {
+                workers.emplace_back(mapBand, band + i);
+            } catch (const std::system_error &) {
+                mapBand(band + i); // no thread to be had: map the band here
+            }
+        }
+        mapBand(band);
+        for (std::thread &worker : workers)
+            worker.join();
+        workers.clear();
+        band += batch;
+    }
     return out;
 }
 
