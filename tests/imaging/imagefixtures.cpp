@@ -139,12 +139,16 @@ QByteArray gif89(const QImage &indexed, bool interlaced, bool localTable, int tr
     QByteArray out;
     int error = 0;
     GifFileType *gif = EGifOpen(&out, writeToArray, &error);
-    std::vector<GifColorType> colours(256, GifColorType{0, 0, 0});
+    // A table of the smallest power of two that holds the image's colours, as GIF requires.
     const QList<QRgb> table = indexed.colorTable();
+    int tableSize = 2;
+    while (tableSize < table.size())
+        tableSize *= 2;
+    std::vector<GifColorType> colours(size_t(tableSize), GifColorType{0, 0, 0});
     for (int i = 0; i < table.size(); ++i)
         colours[size_t(i)] = {GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
             GifByteType(qBlue(table[i]))};
-    ColorMapObject *map = GifMakeMapObject(256, colours.data());
+    ColorMapObject *map = GifMakeMapObject(tableSize, colours.data());
     // A global table of a different colour, so a test sees which table the reader used.
     std::vector<GifColorType> other(256, GifColorType{1, 2, 3});
     ColorMapObject *globalMap = localTable ? GifMakeMapObject(256, other.data()) : map;

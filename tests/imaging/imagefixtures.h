@@ -36,7 +36,8 @@ PcxFile pcxFromIndexes(const QImage &indexed, int bits, int planes);
 // A 24-bit PCX (three planes) of a true-colour image.
 PcxFile pcxFromTrueColour(const QImage &image);
 
-// A GIF89a file written with giflib's own encoder: a comment and a graphic control extension
+// A GIF89a file written with giflib's own encoder, its colour table as small as the image's
+// palette allows: a comment and a graphic control extension
 // (transparent index `transparent`) before the image, which may be interlaced, carry a local
 // colour table and sit at (left, top) on a larger logical screen.
 QByteArray gif89(const QImage &indexed, bool interlaced, bool localTable, int transparent = -1,

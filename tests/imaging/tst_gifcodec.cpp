@@ -102,21 +102,42 @@ private slots:
         const platform::DecodedImage decoded = GifCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QVERIFY(fixtures::sameIndexes(decoded.image, source));
-        QCOMPARE(decoded.image.colorTable().mid(0, 200), source.colorTable());
+        QCOMPARE(decoded.image.colorTable(), source.colorTable() + QList<QRgb>(56, qRgb(0, 0, 0)));
         // The transparent index is not applied: its colour stays opaque.
         QCOMPARE(qAlpha(decoded.image.color(3)), 255);
+    }
+
+    void smallColourTables_data()
+    {
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<int>("tableSize");
+        QTest::newRow("2") << 2 << 2;
+        QTest::newRow("3 in a table of 4") << 3 << 4;
+        QTest::newRow("16") << 16 << 16;
+    }
+    void smallColourTables()
+    {
+        QFETCH(int, colours);
+        QFETCH(int, tableSize);
+        const QImage source = fixtures::indexedPattern(11, 7, colours);
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::gif89(source, false, false));
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.image.colorCount(), tableSize);
+        QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
+        QVERIFY(fixtures::sameIndexes(decoded.image, source));
     }
 
     void frameOnALargerScreen()
     {
         const QImage frame = fixtures::indexedPattern(4, 3, 4);
         const QByteArray bytes
-            = fixtures::gif89(frame, false, false, -1, QSize(10, 8), QPoint(5, 2), 7);
+            = fixtures::gif89(frame, false, false, -1, QSize(10, 8), QPoint(5, 2), 3);
         const platform::DecodedImage decoded = GifCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(10, 8));
-        QCOMPARE(decoded.image.pixelIndex(0, 0), 7); // the screen's background index
-        QCOMPARE(decoded.image.pixelIndex(9, 7), 7);
+        QCOMPARE(decoded.image.pixelIndex(0, 0), 3); // the screen's background index
+        QCOMPARE(decoded.image.pixelIndex(9, 7), 3);
         QCOMPARE(decoded.image.pixelIndex(5, 2), frame.pixelIndex(0, 0));
         QCOMPARE(decoded.image.pixelIndex(8, 4), frame.pixelIndex(3, 2));
     }

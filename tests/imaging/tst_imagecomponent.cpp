@@ -61,7 +61,7 @@ private slots:
 
         QTest::newRow("GIF87a") << savedByComponent(pattern, path("a.gif")) << QSize(21, 11) << 256
                                 << QPoint(5, 3) << patternColour;
-        QTest::newRow("GIF89a") << fixtures::gif89(pattern, true, true, 2) << QSize(21, 11) << 256
+        QTest::newRow("GIF89a") << fixtures::gif89(pattern, true, true, 2) << QSize(21, 11) << 16
                                 << QPoint(5, 3) << patternColour;
         QImage mono(9, 5, QImage::Format_Indexed8);
         mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
