@@ -243,8 +243,6 @@ void GIFForm::layOutViewport()
     placeBar(m_vScroll, place.vertical);
     m_picture->move(-m_scale.toPixels(m_hScroll->value()), -m_scale.toPixels(m_vScroll->value()));
     m_viewport->show();
-    // The detail panel, once asked for, stays in front of the picture.
-    m_detail->raise();
 }
 
 void GIFForm::resizeEvent(QResizeEvent *event)
