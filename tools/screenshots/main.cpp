@@ -1,11 +1,13 @@
 // Makes the pictures of the README and the help pages from the program's own windows:
-// trellis_screenshots OUTPUT_FOLDER. Runs on the offscreen platform, so it needs no display.
+// trellis_screenshots OUTPUT_FOLDER [HELP_FOLDER]. Runs on the offscreen platform, so it needs
+// no display.
 
 #include "frameset/core/layoutmodel.h"
 #include "frameset/ui/cellwidget.h"
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
 #include "giftool/ui/gifform.h"
+#include "helpscenes.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
@@ -232,8 +234,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: trellis_screenshots OUTPUT_FOLDER\n";
+    if (argc != 2 && argc != 3) {
+        err << "usage: trellis_screenshots OUTPUT_FOLDER [HELP_FOLDER]\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -248,6 +250,8 @@ int main(int argc, char **argv)
     ok &= saveImageMapScene(out.filePath(QStringLiteral("zonemark.png")), err);
     ok &= saveDesignerScene(out.filePath(QStringLiteral("designer.png")), err);
     ok &= saveGifToolScene(out.filePath(QStringLiteral("clearcoat.png")), err);
+    if (argc == 3)
+        ok &= screenshots::saveHelpScenes(QDir(QString::fromLocal8Bit(argv[2])), err);
 
     if (!ok)
         err << "some pictures could not be written\n";
