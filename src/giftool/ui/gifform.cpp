@@ -12,6 +12,7 @@
 #include "platform/programinfo.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
+#include "platform/ui/scrolledviewport.h"
 #include "platform/ui/twipsgeometry.h"
 
 #include <QDir>
@@ -222,26 +223,9 @@ void GIFForm::layOutViewport()
     }
     const QSize picture(m_scale.toTwips(m_picture->width()), m_scale.toTwips(m_picture->height()));
     const int bar = m_scale.toTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    const ViewportPlace place = GifFormLayout::viewport(maxView(), picture, bar);
-
-    const QRect v = place.viewport;
-    platform::placeInTwips(m_viewport, m_scale, v.x(), v.y(), v.width(), v.height());
-    const auto placeBar = [this](QScrollBar *scrollBar, const ScrollBarPlace &p) {
-        if (!p.visible) {
-            scrollBar->setValue(0);
-            scrollBar->hide();
-            return;
-        }
-        const QRect g = p.geometry;
-        platform::placeInTwips(scrollBar, m_scale, g.x(), g.y(), g.width(), g.height());
-        scrollBar->setMaximum(p.maximum);
-        scrollBar->setPageStep(p.step);
-        scrollBar->setSingleStep(p.step);
-        scrollBar->show();
-    };
-    placeBar(m_hScroll, place.horizontal);
-    placeBar(m_vScroll, place.vertical);
-    m_picture->move(-m_scale.toPixels(m_hScroll->value()), -m_scale.toPixels(m_vScroll->value()));
+    const platform::ViewportLayout layout = platform::layOutViewport(
+        QPoint(GifFormLayout::ParentLeft, GifFormLayout::ParentTop), maxView(), picture, bar);
+    platform::applyViewportLayout(layout, m_scale, m_viewport, m_hScroll, m_vScroll, m_picture);
     m_viewport->show();
 }
 

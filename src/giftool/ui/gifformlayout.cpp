@@ -13,11 +13,6 @@ constexpr int ViewBottomMargin = 1440;
 constexpr int CommentsRightMargin = 240;
 constexpr int InstructionsRightMargin = 200;
 
-int tenth(int maximum)
-{
-    return std::max(1, int(std::lround(maximum / 10.0)));
-}
-
 } // namespace
 
 QRect GifFormLayout::windowGeometry(QSize screen)
@@ -53,29 +48,6 @@ QRect GifFormLayout::instructionsGeometry(QSize window)
     return QRect(InstructionsLeft, InstructionsTop,
         std::max(0, window.width() - InstructionsLeft - InstructionsRightMargin),
         InstructionsHeight);
-}
-
-ViewportPlace GifFormLayout::viewport(QSize maxView, QSize picture, int barThickness)
-{
-    ViewportPlace place;
-    const int width = std::min(maxView.width(), picture.width());
-    const int height = std::min(maxView.height(), picture.height());
-    place.viewport = QRect(ParentLeft, ParentTop, width, height);
-    if (picture.width() > width) {
-        ScrollBarPlace &bar = place.horizontal;
-        bar.visible = true;
-        bar.geometry = QRect(ParentLeft, ParentTop + height, width, barThickness);
-        bar.maximum = picture.width() - width;
-        bar.step = tenth(bar.maximum);
-    }
-    if (picture.height() > height) {
-        ScrollBarPlace &bar = place.vertical;
-        bar.visible = true;
-        bar.geometry = QRect(ParentLeft + width, ParentTop, barThickness, height);
-        bar.maximum = picture.height() - height;
-        bar.step = tenth(bar.maximum);
-    }
-    return place;
 }
 
 } // namespace giftool

@@ -5,27 +5,6 @@
 
 namespace giftool {
 
-// One scroll bar beside the viewport, in twips: where it stands, its maximum and its steps.
-struct ScrollBarPlace
-{
-    bool visible = false;
-    QRect geometry;
-    int maximum = 0;
-    int step = 0; // both the large and the small step
-
-    bool operator==(const ScrollBarPlace &) const = default;
-};
-
-// The viewport `Parent` and the scroll bars `HScroll1` and `VScroll1`, in twips.
-struct ViewportPlace
-{
-    QRect viewport;
-    ScrollBarPlace horizontal;
-    ScrollBarPlace vertical;
-
-    bool operator==(const ViewportPlace &) const = default;
-};
-
 // Where the parts of the GIF tool's window go, in twips of the window's client area. Window
 // sizes count the menu bar, as the largest viewport is measured against them.
 class GifFormLayout
@@ -73,12 +52,6 @@ public:
     static QRect line1Geometry(QSize window);
     static QRect commentsGeometry(QSize window);
     static QRect instructionsGeometry(QSize window);
-
-    // The viewport for a picture of that size: the largest one, narrowed and lowered to the
-    // picture where it is smaller. A bar is shown along each side the picture exceeds, with
-    // maximum = picture size - viewport size and steps of a tenth of that (at least 1), so
-    // every part of the picture can be reached. barThickness is the platform's bar width.
-    static ViewportPlace viewport(QSize maxView, QSize picture, int barThickness);
 };
 
 } // namespace giftool

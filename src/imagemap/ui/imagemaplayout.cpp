@@ -14,11 +14,6 @@ constexpr int BottomMargin = 1440;
 constexpr int ButtonRightMargin = 240;
 constexpr int LabelRightMargin = 1500;
 
-int tenth(int maximum)
-{
-    return std::max(1, int(std::lround(maximum / 10.0)));
-}
-
 } // namespace
 
 QRect ImageMapLayout::windowGeometry(QSize screen)
@@ -32,30 +27,6 @@ QSize ImageMapLayout::maxView(QSize window)
 {
     return QSize(std::max(0, window.width() - ViewportLeft - RightMargin),
         std::max(0, window.height() - ViewportTop - BottomMargin));
-}
-
-ViewportLayout ImageMapLayout::viewport(QSize maxView, QSize picture, int barThickness)
-{
-    ViewportLayout layout;
-    const int width = std::min(maxView.width(), picture.width());
-    const int height = std::min(maxView.height(), picture.height());
-    layout.viewport = QRect(ViewportLeft, ViewportTop, width, height);
-
-    if (picture.width() > width) {
-        ScrollBarLayout &bar = layout.horizontal;
-        bar.visible = true;
-        bar.geometry = QRect(ViewportLeft, ViewportTop + height, width, barThickness);
-        bar.maximum = picture.width() - width;
-        bar.step = tenth(bar.maximum);
-    }
-    if (picture.height() > height) {
-        ScrollBarLayout &bar = layout.vertical;
-        bar.visible = true;
-        bar.geometry = QRect(ViewportLeft + width, ViewportTop, barThickness, height);
-        bar.maximum = picture.height() - height;
-        bar.step = tenth(bar.maximum);
-    }
-    return layout;
 }
 
 QRect ImageMapLayout::labelGeometry(QSize window)

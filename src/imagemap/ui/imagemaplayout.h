@@ -5,28 +5,6 @@
 
 namespace imagemap {
 
-// One scroll bar of the viewport, in twips. The bar's thickness is the platform's; the
-// geometry gives its position and its length along the viewport.
-struct ScrollBarLayout
-{
-    bool visible = false;
-    QRect geometry;
-    int maximum = 0;
-    int step = 0; // both the large and the small step
-
-    bool operator==(const ScrollBarLayout &) const = default;
-};
-
-// The viewport that clips the picture and the two scroll bars beside it, in twips.
-struct ViewportLayout
-{
-    QRect viewport;
-    ScrollBarLayout horizontal;
-    ScrollBarLayout vertical;
-
-    bool operator==(const ViewportLayout &) const = default;
-};
-
 // Where the parts of the image-map window go, in twips of the window's client area. The
 // window's size counts its menu bar, as the largest viewport is measured against it.
 class ImageMapLayout
@@ -53,12 +31,6 @@ public:
 
     // The largest viewport for a window of that size; never negative.
     static QSize maxView(QSize window);
-
-    // The viewport and scroll bars for a picture of that size: the viewport is the largest
-    // one, or smaller where the picture is; a bar is shown along each side the picture
-    // exceeds, reaching every part of it (maximum = picture size - viewport size, steps a
-    // tenth of that, at least 1). barThickness is the platform's scroll bar width.
-    static ViewportLayout viewport(QSize maxView, QSize picture, int barThickness);
 
     static QRect labelGeometry(QSize window);
     // OKbutton `index`, right-aligned 240 twips from the window's right edge.

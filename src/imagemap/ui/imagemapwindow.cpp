@@ -9,6 +9,7 @@
 #include "platform/pendingevents.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
+#include "platform/ui/scrolledviewport.h"
 #include "platform/ui/twipsgeometry.h"
 
 #include <QClipboard>
@@ -174,27 +175,10 @@ void ImageMapWindow::layOutViewport()
         m_canvas->resize(m_scale.toPixels(largest.width()), m_scale.toPixels(largest.height()));
     const QSize picture(m_scale.toTwips(m_canvas->width()), m_scale.toTwips(m_canvas->height()));
     const int bar = m_scale.toTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    const ViewportLayout layout = ImageMapLayout::viewport(largest, picture, bar);
-
-    const QRect v = layout.viewport;
-    platform::placeInTwips(m_viewport, m_scale, v.x(), v.y(), v.width(), v.height());
-    const auto placeBar = [this](QScrollBar *scrollBar, const ScrollBarLayout &l) {
-        if (!l.visible) {
-            scrollBar->setValue(0);
-            scrollBar->hide();
-            return;
-        }
-        const QRect g = l.geometry;
-        platform::placeInTwips(scrollBar, m_scale, g.x(), g.y(), g.width(), g.height());
-        // Kept where it was when only the window changed size; the maximum clamps it.
-        scrollBar->setMaximum(l.maximum);
-        scrollBar->setPageStep(l.step);
-        scrollBar->setSingleStep(l.step);
-        scrollBar->show();
-    };
-    placeBar(m_hScroll, layout.horizontal);
-    placeBar(m_vScroll, layout.vertical);
-    m_canvas->move(-m_scale.toPixels(m_hScroll->value()), -m_scale.toPixels(m_vScroll->value()));
+    // A bar that stays keeps its value when only the window changed size.
+    const platform::ViewportLayout layout = platform::layOutViewport(
+        QPoint(ImageMapLayout::ViewportLeft, ImageMapLayout::ViewportTop), largest, picture, bar);
+    platform::applyViewportLayout(layout, m_scale, m_viewport, m_hScroll, m_vScroll, m_canvas);
 }
 
 void ImageMapWindow::resizeEvent(QResizeEvent *event)

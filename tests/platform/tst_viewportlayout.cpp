@@ -1,0 +1,58 @@
+#include "platform/viewportlayout.h"
+
+#include <QTest>
+
+using platform::layOutViewport;
+using platform::ScrollBarLayout;
+
+class TestViewportLayout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layout_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRect>("viewport");
+        QTest::addColumn<ScrollBarLayout>("horizontal");
+        QTest::addColumn<ScrollBarLayout>("vertical");
+        // Largest viewport 6000 x 4000 at (120, 1020), bars 240 thick.
+        QTest::newRow("smaller picture: its own size, no bars")
+            << QSize(3000, 2000) << QRect(120, 1020, 3000, 2000) << ScrollBarLayout{}
+            << ScrollBarLayout{};
+        QTest::newRow("exactly the largest size")
+            << QSize(6000, 4000) << QRect(120, 1020, 6000, 4000) << ScrollBarLayout{}
+            << ScrollBarLayout{};
+        QTest::newRow("wider only: horizontal bar under the viewport")
+            << QSize(9000, 3000) << QRect(120, 1020, 6000, 3000)
+            << ScrollBarLayout{true, QRect(120, 4020, 6000, 240), 3000, 300} << ScrollBarLayout{};
+        QTest::newRow("taller only: vertical bar on the right")
+            << QSize(1500, 4015) << QRect(120, 1020, 1500, 4000) << ScrollBarLayout{}
+            << ScrollBarLayout{true, QRect(1620, 1020, 240, 4000), 15, 2};
+        QTest::newRow("larger both ways, past 16 bits")
+            << QSize(45000, 40000) << QRect(120, 1020, 6000, 4000)
+            << ScrollBarLayout{true, QRect(120, 5020, 6000, 240), 39000, 3900}
+            << ScrollBarLayout{true, QRect(6120, 1020, 240, 4000), 36000, 3600};
+    }
+    void layout()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRect, viewport);
+        QFETCH(ScrollBarLayout, horizontal);
+        QFETCH(ScrollBarLayout, vertical);
+        const auto layout = layOutViewport(QPoint(120, 1020), QSize(6000, 4000), picture, 240);
+        QCOMPARE(layout.viewport, viewport);
+        QVERIFY(layout.horizontal == horizontal);
+        QVERIFY(layout.vertical == vertical);
+    }
+
+    void smallestStepIsOne()
+    {
+        const auto layout = layOutViewport(QPoint(0, 0), QSize(100, 100), QSize(104, 100), 15);
+        QCOMPARE(layout.horizontal.maximum, 4);
+        QCOMPARE(layout.horizontal.step, 1);
+    }
+};
+
+Q_DECLARE_METATYPE(ScrollBarLayout)
+QTEST_APPLESS_MAIN(TestViewportLayout)
+#include "tst_viewportlayout.moc"
