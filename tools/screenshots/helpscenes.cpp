@@ -278,6 +278,11 @@ void imageMapScenes(PictureFolder &out, const QString &photo)
     window.openImage();
     QWidget *picture = window.picture();
     const auto *viewport = window.findChild<QWidget *>(QStringLiteral("Parent"));
+    const auto *xyBox = window.findChild<QWidget *>(QStringLiteral("XYBox"));
+    if (!viewport || !xyBox) {
+        out.fail(QStringLiteral("image map"), QStringLiteral("the window has no Parent or XYBox"));
+        return;
+    }
     const QRect pictureArea(viewport->mapTo(&window, QPoint(0, 0)), viewport->size());
     constexpr int DrawingWidth = 480;
 
@@ -314,7 +319,6 @@ void imageMapScenes(PictureFolder &out, const QString &photo)
         out.fail(QStringLiteral("image map"), answers.unexpected());
         return;
     }
-    const auto *xyBox = window.findChild<QWidget *>(QStringLiteral("XYBox"));
     const QRect content(
         0, 0, window.width(), xyBox->mapTo(&window, QPoint(0, xyBox->height())).y());
     out.store(QStringLiteral("zonemark-window.png"), window.grab(content), 540);
@@ -363,14 +367,14 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
         = window.document().selection().state() == giftool::SelectionState::UniformPick;
     out.store(QStringLiteral("background-selected.png"), window.grab(work));
     out.store(QStringLiteral("contents.png"), window.grab(QRect(0, 0, 380, 330)), ThumbnailWidth);
-
-    sendMouse(window.toolbar()->button(1), QEvent::MouseMove, QPoint(6, 6), Qt::NoButton);
-    settle();
-    out.store(QStringLiteral("toolbar.png"), window.grab(QRect(0, 0, 220, 62)));
     out.store(
         QStringLiteral("menu-file.png"), withMenuOpen(&window, menuNamed(&window, "mnuFile")));
     out.store(QStringLiteral("menu-options.png"),
         withMenuOpen(&window, menuNamed(&window, "mnuOptions")));
+
+    sendMouse(window.toolbar()->button(1), QEvent::MouseMove, QPoint(6, 6), Qt::NoButton);
+    settle();
+    out.store(QStringLiteral("toolbar.png"), window.grab(QRect(0, 0, 220, 62)));
     if (!mustConvert || !converted || !picked || !answers.unexpected().isEmpty())
         out.fail(QStringLiteral("gif tool"), answers.unexpected());
 }
