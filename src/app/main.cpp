@@ -5,12 +5,10 @@
 #include "giftool/ui/gifform.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/bundle.h"
-#include "platform/programinfo.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstdio>
 
 namespace {
 
@@ -18,6 +16,8 @@ int runDesktop(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trellis"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
     launcher::Bundle bundle;
     bundle.setToolFactory(0, [] { return new frameset::DesignerWindow; });
     bundle.setToolFactory(1, [] { return new giftool::GIFForm; });
