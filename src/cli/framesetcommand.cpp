@@ -8,6 +8,12 @@ namespace cli {
 
 int runFrameset(const QStringList &args, QTextStream &out, QTextStream &err)
 {
+    const QString usage = QStringLiteral("usage: trellis frameset DESIGN.spc [-o OUT.htm]\n");
+    if (args.size() == 1
+        && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        out << usage;
+        return Success;
+    }
     QString design;
     QString output;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -29,7 +35,7 @@ int runFrameset(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     }
     if (design.isEmpty()) {
-        err << "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n";
+        err << usage;
         return UsageError;
     }
 

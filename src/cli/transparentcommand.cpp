@@ -151,6 +151,11 @@ QString selectAt(giftool::GifDocument &document, const Options &options)
     }
     if (!options.recolorButton)
         return QString();
+    // On a uniform background the neighbour already has the background's color: there is
+    // nothing to recolor it to, and nothing that needs it.
+    if (outcome == giftool::SelectOutcome::Selected
+        && *options.recolorButton == giftool::NeighbourButton)
+        return QString();
     if (!selection.ConvertBackground(*options.recolorButton, prompter))
         return prompter.lastText();
     outcome = selection.SelectBackground(x, y, prompter);

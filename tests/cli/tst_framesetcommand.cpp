@@ -130,6 +130,13 @@ private slots:
         QVERIFY(r.err.startsWith("trellis frameset: "));
     }
 
+    void help()
+    {
+        const Run r = run({"frameset", "--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith("usage: trellis frameset DESIGN.spc"));
+    }
+
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("arguments");

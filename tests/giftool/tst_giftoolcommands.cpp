@@ -83,6 +83,8 @@ private slots:
         QTest::addColumn<int>("transparent");
         QTest::newRow("uniform") << false << QString() << -1 << 0;
         QTest::newRow("uniform, black") << false << "black" << int(giftool::BlackButton) << 0;
+        // A uniform background has no other neighbour color: nothing to recolor.
+        QTest::newRow("uniform, neighbour") << false << "neighbour" << -1 << 0;
         QTest::newRow("two-tone, neighbour")
             << true << "neighbour" << int(giftool::NeighbourButton) << 2;
         QTest::newRow("two-tone, white") << true << "white" << int(giftool::WhiteButton) << 1;
