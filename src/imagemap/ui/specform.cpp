@@ -15,9 +15,9 @@ constexpr int RowTop = 60;
 constexpr int RowSpacing = 480;
 constexpr int RowHeight = 375;
 constexpr int LabelLeft = 120;
-constexpr int LabelWidth = 1200;
-constexpr int EntryLeft = 1320;
-constexpr int EntryWidth = 2895;
+constexpr int LabelWidth = 1440;
+constexpr int EntryLeft = 1560;
+constexpr int EntryWidth = 2655;
 constexpr int ButtonLeft = 4335;
 constexpr int ButtonWidth = 1215;
 
