@@ -31,4 +31,22 @@ QString toQtNameFilters(const QString &filter)
     return out.join(QStringLiteral(";;"));
 }
 
+bool isFileNamePattern(const QString &fileName)
+{
+    return fileName.contains(u'*') || fileName.contains(u'?');
+}
+
+QString qtNameFiltersFor(const FileDialogRequest &request)
+{
+    const QString filters = toQtNameFilters(request.filter);
+    if (!isFileNamePattern(request.fileName))
+        return filters;
+    // A filter without parentheses is read by Qt as its globs, blank-separated.
+    QStringList globs;
+    for (const QString &glob : request.fileName.split(u';', Qt::SkipEmptyParts))
+        globs << glob.trimmed();
+    const QString first = globs.join(u' ');
+    return filters.isEmpty() ? first : first + QStringLiteral(";;") + filters;
+}
+
 } // namespace platform

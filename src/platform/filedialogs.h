@@ -42,4 +42,11 @@ QList<FileFilterEntry> parseFileFilter(const QString &filter);
 // as written.
 QString toQtNameFilters(const QString &filter);
 
+// Whether a remembered name is a pattern such as "*.bmp;*.gif" rather than a file name.
+bool isFileNamePattern(const QString &fileName);
+
+// The name filters a Qt dialog shows for the request. A pattern given as the file name lists
+// those files first, as typing it into the name box of a dialog would.
+QString qtNameFiltersFor(const FileDialogRequest &request);
+
 } // namespace platform

@@ -26,6 +26,30 @@ private slots:
         QCOMPARE(platform::toQtNameFilters(filter), qt);
     }
 
+    void patternAsFileNameComesFirst_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("qt");
+        QTest::newRow("five image types")
+            << "*.bmp;*.gif;*.jpg;*.tif;*.pcx"
+            << "*.bmp *.gif *.jpg *.tif *.pcx;;GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+        QTest::newRow("all files") << "*.*"
+                                   << "*.*;;GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+        QTest::newRow("a real name") << "/web/photo.gif"
+                                     << "GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+        QTest::newRow("no name") << ""
+                                 << "GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+    }
+    void patternAsFileNameComesFirst()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, qt);
+        platform::FileDialogRequest request;
+        request.filter = "GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg";
+        request.fileName = fileName;
+        QCOMPARE(platform::qtNameFiltersFor(request), qt);
+    }
+
     void parsesPairs()
     {
         const auto entries = platform::parseFileFilter("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");

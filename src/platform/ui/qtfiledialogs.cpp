@@ -10,8 +10,7 @@ namespace {
 // Where the dialog starts: the remembered name unless it is only a pattern such as "*.*".
 QString startPath(const FileDialogRequest &request)
 {
-    const bool isPattern = request.fileName.contains(u'*') || request.fileName.contains(u'?');
-    if (request.fileName.isEmpty() || isPattern)
+    if (request.fileName.isEmpty() || isFileNamePattern(request.fileName))
         return request.directory;
     if (request.directory.isEmpty() || QFileInfo(request.fileName).isAbsolute())
         return request.fileName;
@@ -27,7 +26,7 @@ QtFileDialogs::QtFileDialogs(QWidget *parent)
 QString QtFileDialogs::openFile(const FileDialogRequest &request)
 {
     return QFileDialog::getOpenFileName(
-        m_parent, request.title, startPath(request), toQtNameFilters(request.filter));
+        m_parent, request.title, startPath(request), qtNameFiltersFor(request));
 }
 
 QString QtFileDialogs::saveFile(const FileDialogRequest &request)
@@ -35,8 +34,8 @@ QString QtFileDialogs::saveFile(const FileDialogRequest &request)
     QFileDialog::Options options;
     if (!request.confirmOverwrite)
         options |= QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(m_parent, request.title, startPath(request),
-        toQtNameFilters(request.filter), nullptr, options);
+    return QFileDialog::getSaveFileName(
+        m_parent, request.title, startPath(request), qtNameFiltersFor(request), nullptr, options);
 }
 
 } // namespace platform
