@@ -1,9 +1,9 @@
 #include "drawingfixture.h"
+#include "headlesschromium.h"
 #include "imagemap/core/imagemaphtml.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,9 +13,6 @@ using imagemap::DrawingAction;
 using testsupport::DrawingFixture;
 
 namespace {
-
-const QString Chromium = QStringLiteral("/usr/bin/chromium");
-constexpr int ChromiumTimeoutMs = 60000;
 
 // Hit-tests every probe point through the image map once the image has loaded and writes one
 // "x,y=result" entry per point into #out, where --dump-dom finds it.
@@ -52,8 +49,8 @@ class TestImageMapBrowser : public QObject
 private slots:
     void areasHitInChromium()
     {
-        if (!QFile::exists(Chromium))
-            QSKIP("/usr/bin/chromium is not installed; the browser check needs Debian's chromium");
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
 
         // Draw the hotspots as a user would, through the drawing and the dialog logic.
         DrawingFixture f;
@@ -126,29 +123,15 @@ private slots:
         file.write(page.toUtf8());
         file.close();
 
-        QTemporaryDir profile;
-        QVERIFY(profile.isValid());
-        QProcess chromium;
-        chromium.start(Chromium,
-            {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                QStringLiteral("--disable-gpu"), QStringLiteral("--disable-quic"),
-                QStringLiteral("--no-first-run"), QStringLiteral("--disable-background-networking"),
-                QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-                QStringLiteral("--user-data-dir=") + profile.path(),
-                QStringLiteral("--virtual-time-budget=5000"), QStringLiteral("--dump-dom"),
-                QUrl::fromLocalFile(file.fileName()).toString()});
-        QVERIFY2(chromium.waitForStarted(), qPrintable(chromium.errorString()));
-        if (!chromium.waitForFinished(ChromiumTimeoutMs)) {
-            chromium.kill();
-            chromium.waitForFinished();
-            QFAIL("chromium did not finish within 60 seconds");
-        }
-        const QString dom = QString::fromUtf8(chromium.readAllStandardOutput());
+        const testsupport::ChromiumRun chromium
+            = testsupport::runHeadlessChromium({QStringLiteral("--virtual-time-budget=5000"),
+                QStringLiteral("--dump-dom"), QUrl::fromLocalFile(file.fileName()).toString()});
+        QVERIFY2(chromium.failure.isEmpty(), qPrintable(chromium.failure));
+        const QString dom = QString::fromUtf8(chromium.output);
         const QRegularExpressionMatch match
             = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>")).match(dom);
         QVERIFY2(match.hasMatch(),
-            qPrintable(QStringLiteral("no result in the page; chromium said: ")
-                + QString::fromUtf8(chromium.readAllStandardError()).right(2000)));
+            qPrintable(QStringLiteral("no result in the page; chromium said: ") + chromium.errors));
 
         QStringList expected;
         for (const Probe &probe : probes)

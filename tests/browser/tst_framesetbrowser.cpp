@@ -1,0 +1,299 @@
+#include "expectedframelayout.h"
+#include "frameset/core/cellresizer.h"
+#include "frameset/core/framesetdocument.h"
+#include "frameset/core/layoutmodel.h"
+#include "headlesschromium.h"
+#include "scriptedprompter.h"
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <algorithm>
+
+using frameset::SplitDirection;
+using testsupport::ExpectedFrameLayout;
+
+namespace {
+
+constexpr QSize WindowSize(960, 640);
+// The design area in twips; cell 0 fills it before the first split.
+constexpr float AreaWidth = 9000;
+constexpr float AreaHeight = 6000;
+constexpr float ScrollBarWidth = 255;
+// Colors may move a little through the browser's color management.
+constexpr int ColorTolerance = 3;
+
+// Saturated page colors, far from the white, grey and black of frame borders.
+const QList<QColor> CellColors{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b),
+    QColor(0x43, 0x63, 0xd8), QColor(0xf5, 0x82, 0x31), QColor(0x91, 0x1e, 0xb4),
+    QColor(0x42, 0xd4, 0xf4)};
+
+enum class Layout { Third, WorkedExample, FixedLeft, FixedBottom, ThreeLevels };
+
+bool near(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= ColorTolerance
+        && qAbs(qGreen(a) - qGreen(b)) <= ColorTolerance
+        && qAbs(qBlue(a) - qBlue(b)) <= ColorTolerance;
+}
+
+QString pageName(int cell)
+{
+    return QStringLiteral("cell%1.htm").arg(cell);
+}
+
+// A design made as a user makes it: splits of the selected cell, and borders dragged on the
+// design surface with the left button.
+class DesignBuilder
+{
+public:
+    DesignBuilder() { m_model.ResetDesign(AreaWidth, AreaHeight); }
+
+    frameset::LayoutModel &model() { return m_model; }
+    const testsupport::ScriptedPrompter &prompter() const { return m_prompter; }
+
+    bool split(int cell, SplitDirection direction)
+    {
+        m_model.selectCell(cell);
+        return m_model.SelectedCell() == cell && m_model.SplitCell(direction);
+    }
+
+    // Drags the right (bottom) edge of `cell` until the cell is `size` twips wide (high).
+    bool drag(int cell, SplitDirection edge, float size)
+    {
+        const bool widths = edge == SplitDirection::Column;
+        if (!m_resizer.mouseDown(cell, true))
+            return false;
+        const frameset::CellView &c = m_model.design().cell(cell);
+        // Grab the edge inside its zone first, then pull it.
+        m_resizer.mouseMove(cell, widths ? c.width - 1 : 1, widths ? 1 : c.height - 1, true, true);
+        m_resizer.mouseMove(cell, widths ? size : 1, widths ? 1 : size, true, true);
+        return m_resizer.mouseUp(cell);
+    }
+
+    void fix(int cell, frameset::FrameField field, int pixels)
+    {
+        m_model.design().properties().setField(
+            cell, field, frameset::PropertyValue::fromNumber(pixels));
+    }
+
+private:
+    testsupport::ScriptedPrompter m_prompter;
+    frameset::LayoutModel m_model{m_prompter, ScrollBarWidth};
+    frameset::CellResizer m_resizer{m_model, m_prompter,
+        AreaWidth - frameset::CellResizer::EdgeZone, AreaHeight - frameset::CellResizer::EdgeZone};
+};
+
+bool build(Layout layout, DesignBuilder &b)
+{
+    const SplitDirection columns = SplitDirection::Column;
+    const SplitDirection rows = SplitDirection::Row;
+    switch (layout) {
+    case Layout::Third:
+        return b.split(0, columns) && b.drag(0, columns, AreaWidth / 3);
+    case Layout::WorkedExample:
+        return b.split(0, columns) && b.split(1, rows);
+    case Layout::FixedLeft:
+        if (!b.split(0, columns) || !b.split(1, rows))
+            return false;
+        b.fix(0, frameset::FixedWidthPx, 120);
+        return true;
+    case Layout::FixedBottom:
+        if (!b.split(0, rows))
+            return false;
+        b.fix(1, frameset::FixedHeightPx, 150);
+        return b.split(0, columns) && b.drag(0, columns, AreaWidth / 4);
+    case Layout::ThreeLevels:
+        // Cell 0 takes 40% of the width and 60% of its column, cell 1 30% of the right column's
+        // height, and cell 2 70% of what is left below it.
+        return b.split(0, columns) && b.drag(0, columns, 3600) && b.split(1, rows)
+            && b.drag(1, rows, 1800) && b.split(2, columns) && b.drag(2, columns, 3780)
+            && b.split(0, rows) && b.drag(0, rows, 3600);
+    }
+    return false;
+}
+
+QRgb colorOf(const QString &source)
+{
+    static const QRegularExpression page(QStringLiteral("^cell(\\d+)\\.htm$"));
+    const QRegularExpressionMatch m = page.match(source);
+    return m.hasMatch() ? CellColors.value(m.captured(1).toInt()).rgb() : QRgb(0);
+}
+
+// The first pixel that is not `color` in `rect`, as "x,y is #rrggbb"; empty when there is none.
+QString firstStrayPixel(const QImage &shot, const QRect &rect, QRgb color)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (!near(shot.pixel(x, y), color))
+                return QStringLiteral("%1,%2 is %3")
+                    .arg(x)
+                    .arg(y)
+                    .arg(QColor(shot.pixel(x, y)).name());
+        }
+    }
+    return QString();
+}
+
+// The number of pixels between the two frames on either side of `division`, measured across
+// the longest stretch where both touch it; -1 when no such pair of frames is found.
+int measuredBorder(const QImage &shot, const ExpectedFrameLayout::Division &division,
+    const QList<ExpectedFrameLayout::Frame> &frames)
+{
+    const ExpectedFrameLayout::Frame *before = nullptr;
+    const ExpectedFrameLayout::Frame *after = nullptr;
+    int across = 0;
+    int best = 0;
+    for (const ExpectedFrameLayout::Frame &a : frames) {
+        for (const ExpectedFrameLayout::Frame &b : frames) {
+            const QRect ra = a.rect.intersected(division.frameset);
+            const QRect rb = b.rect.intersected(division.frameset);
+            const bool touching = division.columns
+                ? ra.x() + ra.width() == division.at && rb.x() == division.at
+                : ra.y() + ra.height() == division.at && rb.y() == division.at;
+            const int from
+                = division.columns ? std::max(ra.top(), rb.top()) : std::max(ra.left(), rb.left());
+            const int to = division.columns ? std::min(ra.bottom(), rb.bottom())
+                                            : std::min(ra.right(), rb.right());
+            if (touching && to - from > best) {
+                best = to - from;
+                across = (from + to) / 2;
+                before = &a;
+                after = &b;
+            }
+        }
+    }
+    if (!before)
+        return -1;
+    auto pixel = [&](int along) {
+        return division.columns ? shot.pixel(along, across) : shot.pixel(across, along);
+    };
+    const QRgb first = colorOf(before->source);
+    const QRgb second = colorOf(after->source);
+    const int end = division.at + after->tolerance;
+    int along = division.at - before->tolerance;
+    while (along <= end && near(pixel(along), first))
+        ++along;
+    const int gapStart = along;
+    while (along <= end && !near(pixel(along), second))
+        ++along;
+    return along <= end ? along - gapStart : -1;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Layout)
+
+// The HTML frameset document of a design, opened in a real browser: every frame shows its own
+// page where the document's size lists put it, with the borders the document asks for.
+class TestFramesetBrowser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void framesLieWhereTheSizeListsPutThem_data()
+    {
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<bool>("borders");
+        QTest::addColumn<QStringList>("sizeLists");
+
+        const QStringList third{QStringLiteral("33%,*")};
+        const QStringList halves{QStringLiteral("50%,*"), QStringLiteral("50%,*")};
+        const QStringList fixedLeft{QStringLiteral("120,*"), QStringLiteral("50%,*")};
+        const QStringList fixedBottom{QStringLiteral("*,150"), QStringLiteral("25%,*")};
+        const QStringList nested{QStringLiteral("40%,*"), QStringLiteral("60%,*"),
+            QStringLiteral("30%,*"), QStringLiteral("70%,*")};
+        for (const bool borders : {true, false}) {
+            const char *suffix = borders ? ", borders" : ", no borders";
+            QTest::addRow("dragged to a third%s", suffix) << Layout::Third << borders << third;
+            QTest::addRow("worked example%s", suffix) << Layout::WorkedExample << borders << halves;
+            QTest::addRow("fixed width 120 on the left%s", suffix)
+                << Layout::FixedLeft << borders << fixedLeft;
+            QTest::addRow("fixed height 150 at the bottom%s", suffix)
+                << Layout::FixedBottom << borders << fixedBottom;
+            QTest::addRow("three levels deep%s", suffix)
+                << Layout::ThreeLevels << borders << nested;
+        }
+    }
+
+    void framesLieWhereTheSizeListsPutThem()
+    {
+        QFETCH(Layout, layout);
+        QFETCH(bool, borders);
+        QFETCH(QStringList, sizeLists);
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
+
+        DesignBuilder builder;
+        QVERIFY(build(layout, builder));
+        QCOMPARE(builder.prompter().beeps(), 0);
+        frameset::Design &design = builder.model().design();
+        design.setBordersOn(borders);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (int cell = 0; cell <= design.LastCellIndex(); ++cell) {
+            design.properties().setField(
+                cell, frameset::SourceUrl, frameset::PropertyValue::fromText(pageName(cell)));
+            QFile page(dir.filePath(pageName(cell)));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write(QStringLiteral("<html><body style=\"margin:0;background:%1\"></body></html>")
+                           .arg(CellColors.at(cell).name())
+                           .toUtf8());
+        }
+        const QString document = dir.filePath(QStringLiteral("frameset.htm"));
+        const QString error
+            = frameset::writeFramesetDocument(document, frameset::BuildFramesetDocument(design));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+
+        // What the browser should do, worked out from the saved file alone.
+        QFile saved(document);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const ExpectedFrameLayout expected(QString::fromUtf8(saved.readAll()), WindowSize);
+        QVERIFY2(expected.error().isEmpty(), qPrintable(expected.error()));
+        QCOMPARE(expected.sizeLists(), sizeLists);
+        QVERIFY(!expected.divisions().isEmpty());
+        QStringList sources;
+        for (const ExpectedFrameLayout::Frame &frame : expected.frames())
+            sources << frame.source;
+        sources.sort();
+        QStringList pages;
+        for (int cell = 0; cell <= design.LastCellIndex(); ++cell)
+            pages << pageName(cell);
+        pages.sort();
+        QCOMPARE(sources, pages);
+
+        const QString shotFile = dir.filePath(QStringLiteral("shot.png"));
+        const testsupport::ChromiumRun chromium = testsupport::runHeadlessChromium(
+            {QStringLiteral("--window-size=%1,%2").arg(WindowSize.width()).arg(WindowSize.height()),
+                QStringLiteral("--hide-scrollbars"), QStringLiteral("--screenshot=") + shotFile,
+                QUrl::fromLocalFile(document).toString()});
+        QVERIFY2(chromium.failure.isEmpty(), qPrintable(chromium.failure));
+        const QImage shot(shotFile);
+        QVERIFY2(!shot.isNull(),
+            qPrintable(QStringLiteral("no screenshot; chromium said: ") + chromium.errors));
+        QCOMPARE(shot.size(), WindowSize);
+
+        for (const ExpectedFrameLayout::Frame &frame : expected.frames()) {
+            const QRect inside = frame.rect.adjusted(
+                frame.tolerance, frame.tolerance, -frame.tolerance, -frame.tolerance);
+            QVERIFY(inside.width() > 0 && inside.height() > 0);
+            const QString stray = firstStrayPixel(shot, inside, colorOf(frame.source));
+            QVERIFY2(stray.isEmpty(),
+                qPrintable(QStringLiteral("%1 expected in %2,%3 %4x%5, but %6")
+                               .arg(frame.source)
+                               .arg(frame.rect.x())
+                               .arg(frame.rect.y())
+                               .arg(frame.rect.width())
+                               .arg(frame.rect.height())
+                               .arg(stray)));
+        }
+        for (const ExpectedFrameLayout::Division &division : expected.divisions())
+            QCOMPARE(measuredBorder(shot, division, expected.frames()), division.border);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFramesetBrowser)
+#include "tst_framesetbrowser.moc"
