@@ -1,7 +1,7 @@
+#include "headlesschromium.h"
 #include "tst_gifformfixture.h"
 
 #include <QPainter>
-#include <QProcess>
 #include <QUrl>
 
 using giftesting::GifFormFixture;
@@ -9,8 +9,6 @@ using platform::MessageAnswer;
 
 namespace {
 
-const QString Chromium = QStringLiteral("/usr/bin/chromium");
-constexpr int ChromiumTimeoutMs = 60000;
 const QColor PageColor(0, 192, 96);
 constexpr QSize ShotSize(240, 180);
 // Colors may move a little through the browser's color management.
@@ -46,8 +44,8 @@ class TestGifFormBrowser : public QObject
 private slots:
     void theBackgroundShowsThePage()
     {
-        if (!QFile::exists(Chromium))
-            QSKIP("/usr/bin/chromium is not installed; the browser check needs Debian's chromium");
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
 
         GifFormFixture f;
         const QString source = f.path(QStringLiteral("scene.bmp"));
@@ -72,28 +70,14 @@ private slots:
                 .toUtf8());
         html.close();
 
-        QTemporaryDir profile;
-        QVERIFY(profile.isValid());
         const QString shot = f.path(QStringLiteral("shot.png"));
-        QProcess chromium;
-        chromium.start(Chromium,
-            {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                QStringLiteral("--disable-gpu"), QStringLiteral("--disable-quic"),
-                QStringLiteral("--no-first-run"), QStringLiteral("--disable-background-networking"),
-                QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-                QStringLiteral("--user-data-dir=") + profile.path(),
-                QStringLiteral("--window-size=%1,%2").arg(ShotSize.width()).arg(ShotSize.height()),
+        const testsupport::ChromiumRun run = testsupport::runHeadlessChromium(
+            {QStringLiteral("--window-size=%1,%2").arg(ShotSize.width()).arg(ShotSize.height()),
                 QStringLiteral("--screenshot=") + shot, QUrl::fromLocalFile(page).toString()});
-        QVERIFY2(chromium.waitForStarted(), qPrintable(chromium.errorString()));
-        if (!chromium.waitForFinished(ChromiumTimeoutMs)) {
-            chromium.kill();
-            chromium.waitForFinished();
-            QFAIL("chromium did not finish within 60 seconds");
-        }
+        QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
         const QImage screenshot(shot);
         QVERIFY2(!screenshot.isNull(),
-            qPrintable(QStringLiteral("no screenshot; chromium said: ")
-                + QString::fromUtf8(chromium.readAllStandardError()).right(2000)));
+            qPrintable(QStringLiteral("no screenshot; chromium said: ") + run.errors));
         QCOMPARE(screenshot.size(), ShotSize);
 
         // Every pixel of the background index shows the page; every other one its own color.
