@@ -1,3 +1,4 @@
+#include "cli/commandline.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/specfilereader.h"
 #include "frameset/core/specfilewriter.h"
@@ -140,6 +141,29 @@ private slots:
             frameset::framesetDocumentFileContent(
                 frameset::BuildFramesetDocument(d.model().design())));
         QVERIFY(readAll(path).contains("<FRAMESET COLS= 50%,* BORDER=0>"));
+    }
+
+    void commandLineWritesTheSameDocument()
+    {
+        Designer d;
+        buildExample(d);
+        // A dragged border, so the size lists are not the even halves.
+        drag(d.cell(0), QPoint(d.cell(0)->width() - 2, 40), QPoint(d.cell(0)->width() - 120, 40));
+        d.window.surface()->borderbox()->setChecked(false);
+        const QString spec = m_dir->filePath("design.spc");
+        const QString html = m_dir->filePath("design.htm");
+        d.dialogs.answer(spec);
+        d.action("mnuSaveSpec")->trigger();
+        d.dialogs.answer(html);
+        d.action("mnuHTML")->trigger();
+        QVERIFY(d.prompter.shown().isEmpty());
+
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        QCOMPARE(cli::runCommandLine({"frameset", spec}, outStream, errStream), 0);
+        outStream.flush();
+        QCOMPARE(out.toUtf8(), readAll(html));
+        QVERIFY(!readAll(html).contains("COLS= 50%"));
     }
 
     void htmlOverwrite_data()
