@@ -1,5 +1,7 @@
 #include "launcher/bundle.h"
 
+#include "launcher/helpviewer.h"
+#include "launcher/supportdialog.h"
 #include "launcher/toolicons.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
@@ -149,6 +151,12 @@ bool Bundle::exitProgram()
         if (tool && !tool->isVisible())
             delete tool.data();
     }
+    // The help viewer and the support window belong to no tool; left open they would keep the
+    // program running after its last window of work has gone.
+    if (HelpViewer *viewer = HelpViewer::instance())
+        viewer->close();
+    if (SupportDialog *support = SupportDialog::instance())
+        support->close();
     m_exiting = true;
     close();
     return true;

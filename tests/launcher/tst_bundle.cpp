@@ -1,4 +1,6 @@
 #include "launcher/bundle.h"
+#include "launcher/helpviewer.h"
+#include "launcher/supportdialog.h"
 #include "platform/programinfo.h"
 
 #include <QAction>
@@ -158,7 +160,11 @@ private slots:
     {
         m_bundle->openTool(0);
         m_bundle->openTool(2);
+        launcher::HelpViewer::showHelpFile("/nonexistent/panecr95.hlp");
+        launcher::SupportDialog::showSupport();
         QVERIFY(m_bundle->exitProgram());
+        // Nothing is left open to keep the program running.
+        QTRY_VERIFY(!launcher::HelpViewer::instance() && !launcher::SupportDialog::instance());
         QVERIFY(!m_bundle->isVisible());
         QTRY_VERIFY(!m_bundle->toolWindow(0) && !m_bundle->toolWindow(2));
     }
