@@ -4,7 +4,7 @@
 #include "frameset/core/layouttext.h"
 #include "frameset/core/sizelists.h"
 #include "frameset/core/splitpath.h"
-#include "frameset/core/textfile.h"
+#include "platform/filecontent.h"
 #include "platform/textnumber.h"
 
 #include <algorithm>
@@ -111,7 +111,10 @@ QByteArray framesetDocumentFileContent(const QString &documentText)
 
 QString writeFramesetDocument(const QString &path, const QString &documentText)
 {
-    return textfile::writeFileAtomically(path, framesetDocumentFileContent(documentText));
+    QString error;
+    return platform::writeFileAtomically(path, framesetDocumentFileContent(documentText), &error)
+        ? QString()
+        : error;
 }
 
 } // namespace frameset

@@ -2,7 +2,8 @@
 
 #include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
-#include "frameset/core/textfile.h"
+#include "platform/filecontent.h"
+#include "platform/textdecoding.h"
 
 #include <charconv>
 #include <cmath>
@@ -138,7 +139,7 @@ SpecFileReadResult failed(SpecFileStatus status)
 
 SpecFileReadResult readSpecFile(const QByteArray &bytes)
 {
-    const QString text = textfile::decode(bytes);
+    const QString text = platform::decodeText(bytes);
     LineReader lines(text);
     QString line;
     int counter = 0;
@@ -213,11 +214,11 @@ SpecFileReadResult readSpecFile(const QByteArray &bytes)
 
 SpecFileReadResult loadSpecFile(const QString &path)
 {
-    QByteArray bytes;
-    QString error;
-    if (!textfile::readFile(path, MaxSpecFileBytes, bytes, error))
+    const std::optional<QByteArray> bytes
+        = platform::readFileContent(path, nullptr, MaxSpecFileBytes);
+    if (!bytes)
         return failed(SpecFileStatus::Invalid);
-    return readSpecFile(bytes);
+    return readSpecFile(*bytes);
 }
 
 QString invalidFileMessage(const QString &path)

@@ -1,7 +1,7 @@
 #include "frameset/core/specfilewriter.h"
 
 #include "frameset/core/design.h"
-#include "frameset/core/textfile.h"
+#include "platform/filecontent.h"
 
 #include <charconv>
 
@@ -76,7 +76,8 @@ QByteArray writeSpecFile(const Design &design)
 
 QString saveSpecFile(const QString &path, const Design &design)
 {
-    return textfile::writeFileAtomically(path, writeSpecFile(design));
+    QString error;
+    return platform::writeFileAtomically(path, writeSpecFile(design), &error) ? QString() : error;
 }
 
 } // namespace frameset

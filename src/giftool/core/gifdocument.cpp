@@ -1,8 +1,8 @@
 #include "giftool/core/gifdocument.h"
 
-#include "giftool/core/binaryfile.h"
 #include "giftool/core/gifpatch.h"
 #include "giftool/core/saverules.h"
+#include "platform/filecontent.h"
 
 namespace giftool {
 
@@ -71,7 +71,7 @@ bool GifDocument::saveGif(const QString &path, QString *error)
         *error = m_component.errorString();
         return false;
     }
-    std::optional<QByteArray> gif = readBinaryFile(m_files.WorkGif, error);
+    std::optional<QByteArray> gif = platform::readFileContent(m_files.WorkGif, error);
     if (!gif)
         return false;
     GifPatchValues values;
@@ -81,7 +81,8 @@ bool GifDocument::saveGif(const QString &path, QString *error)
     values.sourceAspect = m_sourceAspect;
     values.transparentIndex = m_selection.TransparentIndex();
     values.backgroundSelected = m_selection.backgroundSelected();
-    if (!patchTransparentGif(*gif, values, error) || !writeBinaryFile(path, *gif, error))
+    if (!patchTransparentGif(*gif, values, error)
+        || !platform::writeFileAtomically(path, *gif, error))
         return false;
     m_sourcePacked = packedForSave(m_sourcePacked);
     return true;

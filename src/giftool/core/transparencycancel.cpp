@@ -1,7 +1,7 @@
 #include "giftool/core/transparencycancel.h"
 
-#include "giftool/core/binaryfile.h"
 #include "giftool/core/gifpatch.h"
+#include "platform/filecontent.h"
 #include "platform/prompter.h"
 
 namespace giftool {
@@ -32,7 +32,7 @@ CancelResult report(CancelResult result, MessageIcon icon, platform::Prompter *p
 CancelResult CancelTransparency(const QString &path, platform::Prompter *prompter)
 {
     QString error;
-    std::optional<QByteArray> gif = readBinaryFile(path, &error);
+    std::optional<QByteArray> gif = platform::readFileContent(path, &error);
     if (!gif)
         return report({CancelOutcome::Failed, error}, MessageIcon::None, prompter);
     if (!hasGraphicControlBlock(*gif)) {
@@ -48,7 +48,7 @@ CancelResult CancelTransparency(const QString &path, platform::Prompter *prompte
             != MessageAnswer::Ok)
         return {CancelOutcome::Declined, QString()};
     (*gif)[PackedOffset] = 0;
-    if (!writeBinaryFile(path, *gif, &error))
+    if (!platform::writeFileAtomically(path, *gif, &error))
         return report({CancelOutcome::Failed, error}, MessageIcon::None, prompter);
     return {CancelOutcome::Cleared, QString()};
 }

@@ -1,6 +1,6 @@
 #include "giftool/core/workingbitmap.h"
 
-#include "giftool/core/binaryfile.h"
+#include "platform/filecontent.h"
 
 #include <QtEndian>
 #include <array>
@@ -19,13 +19,13 @@ template <typename T> T littleEndianAt(const QByteArray &bytes, int offset)
 
 bool WorkingBitmap::readPalette(PaletteTable &table, QString *error) const
 {
-    const std::optional<QByteArray> bytes = readBinaryFile(m_path, error);
+    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
     return bytes && table.ReadPaletteTable(*bytes, error);
 }
 
 QImage WorkingBitmap::loadPicture(QString *error) const
 {
-    const std::optional<QByteArray> bytes = readBinaryFile(m_path, error);
+    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
     if (!bytes)
         return QImage();
     const QImage picture = QImage::fromData(*bytes, "BMP");
@@ -40,12 +40,12 @@ QImage WorkingBitmap::loadPicture(QString *error) const
 bool WorkingBitmap::rewrite(
     const PaletteTable &table, const QList<int> &from, int to, QString *error) const
 {
-    std::optional<QByteArray> bytes = readBinaryFile(m_path, error);
+    std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
     if (!bytes)
         return false;
     if (!table.WritePaletteTable(*bytes, error) || !remapPixels(*bytes, from, to, error))
         return false;
-    return writeBinaryFile(m_path, *bytes, error);
+    return platform::writeFileAtomically(m_path, *bytes, error);
 }
 
 bool WorkingBitmap::remapPixels(QByteArray &bitmap, const QList<int> &from, int to, QString *error)

@@ -1,10 +1,11 @@
-#include "frameset/core/textfile.h"
+#include "platform/filecontent.h"
+#include "platform/textdecoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestTextFile : public QObject
+class TestFileContent : public QObject
 {
     Q_OBJECT
 private slots:
@@ -29,23 +30,23 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
-        QCOMPARE(frameset::textfile::decode(bytes), text);
+        QCOMPARE(platform::decodeText(bytes), text);
     }
 
     void writesAndReplaces()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.txt"));
-        QVERIFY(frameset::textfile::writeFileAtomically(path, "old\r\n").isEmpty());
-        QVERIFY(frameset::textfile::writeFileAtomically(path, "new\r\n").isEmpty());
-        QByteArray bytes;
         QString error;
-        QVERIFY(frameset::textfile::readFile(path, 100, bytes, error));
-        QCOMPARE(bytes, QByteArray("new\r\n"));
-        QVERIFY(!frameset::textfile::readFile(path, 3, bytes, error));
-        QVERIFY(error.isEmpty());
-        QVERIFY(bytes.isEmpty());
-        QVERIFY(!frameset::textfile::readFile(dir.filePath("none"), 100, bytes, error));
+        QVERIFY(platform::writeFileAtomically(path, "old\r\n", &error));
+        QVERIFY(platform::writeFileAtomically(path, "new\r\n", &error));
+        QCOMPARE(platform::readFileContent(path, &error, 100), QByteArray("new\r\n"));
+        QCOMPARE(platform::readFileContent(path, &error), QByteArray("new\r\n"));
+        // Larger than allowed: refused with a reason.
+        QVERIFY(!platform::readFileContent(path, &error, 3));
+        QVERIFY(!error.isEmpty());
+        error.clear();
+        QVERIFY(!platform::readFileContent(dir.filePath("none"), &error, 100));
         QVERIFY(!error.isEmpty());
     }
 
@@ -55,10 +56,12 @@ private slots:
         // A folder where the file should go cannot be replaced by a file.
         const QString path = dir.filePath(QStringLiteral("taken"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken")));
-        QVERIFY(!frameset::textfile::writeFileAtomically(path, "x").isEmpty());
+        QString error;
+        QVERIFY(!platform::writeFileAtomically(path, "x", &error));
+        QVERIFY(!error.isEmpty());
         QVERIFY(QFileInfo(path).isDir());
     }
 };
 
-QTEST_APPLESS_MAIN(TestTextFile)
-#include "tst_textfile.moc"
+QTEST_APPLESS_MAIN(TestFileContent)
+#include "tst_filecontent.moc"

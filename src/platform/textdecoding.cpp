@@ -1,10 +1,8 @@
-#include "frameset/core/textfile.h"
+#include "platform/textdecoding.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <array>
 
-namespace frameset::textfile {
+namespace platform {
 
 namespace {
 
@@ -62,7 +60,7 @@ int utf8Sequence(const QByteArray &bytes, qsizetype i, char32_t &codePoint)
 
 } // namespace
 
-QString decode(const QByteArray &bytes)
+QString decodeText(const QByteArray &bytes)
 {
     QString text;
     text.reserve(bytes.size());
@@ -86,41 +84,4 @@ QString decode(const QByteArray &bytes)
     return text;
 }
 
-bool readFile(const QString &path, qint64 maxBytes, QByteArray &bytes, QString &error)
-{
-    bytes.clear();
-    error.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        bytes.clear();
-        return false;
-    }
-    if (bytes.size() > maxBytes) {
-        bytes.clear();
-        return false;
-    }
-    return true;
-}
-
-QString writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
-}
-
-} // namespace frameset::textfile
+} // namespace platform
