@@ -17,6 +17,7 @@
 #include "launcher/bundle.h"
 #include "launcher/supportdialog.h"
 #include "platform/imaging/colourreducer.h"
+#include "sceneanswers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,33 +42,6 @@ namespace {
 constexpr int MaxPictureWidth = 640;
 // The picture beside the list of a contents page.
 constexpr int ThumbnailWidth = 280;
-
-// Answers the windows' message boxes as a user working through a scene would: OK to every
-// notice and No to "save it now?"; any other question means the scene went wrong.
-class SceneAnswers : public platform::Prompter, public platform::FileDialogs
-{
-public:
-    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
-        platform::MessageButtons buttons, const QString &) override
-    {
-        if (buttons == platform::MessageButtons::Ok)
-            return platform::MessageAnswer::Ok;
-        if (text.startsWith(QStringLiteral("Done!")))
-            return platform::MessageAnswer::No;
-        m_unexpected << text;
-        return platform::MessageAnswer::Cancel;
-    }
-    void beep() override { }
-    QString openFile(const platform::FileDialogRequest &) override { return m_openPath; }
-    QString saveFile(const platform::FileDialogRequest &) override { return QString(); }
-
-    void setOpenPath(const QString &path) { m_openPath = path; }
-    QString unexpected() const { return m_unexpected.join(QStringLiteral(" | ")); }
-
-private:
-    QString m_openPath;
-    QStringList m_unexpected;
-};
 
 // The pictures of one help folder.
 class PictureFolder

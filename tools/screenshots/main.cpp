@@ -12,6 +12,7 @@
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
 #include "launcher/bundle.h"
+#include "sceneanswers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+using screenshots::SceneAnswers;
+
 namespace {
 
 bool save(QWidget *window, const QString &path)
@@ -32,29 +35,6 @@ bool save(QWidget *window, const QString &path)
     QApplication::processEvents();
     return window->grab().save(path);
 }
-
-// The scenes answer their own dialogs; a message box would mean the scene went wrong.
-class SceneAnswers : public platform::Prompter, public platform::FileDialogs
-{
-public:
-    explicit SceneAnswers(QString imagePath)
-        : m_imagePath(std::move(imagePath))
-    { }
-    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
-        platform::MessageButtons, const QString &) override
-    {
-        m_unexpected << text;
-        return platform::MessageAnswer::Cancel;
-    }
-    void beep() override { }
-    QString openFile(const platform::FileDialogRequest &) override { return m_imagePath; }
-    QString saveFile(const platform::FileDialogRequest &) override { return QString(); }
-    const QStringList &unexpected() const { return m_unexpected; }
-
-private:
-    QString m_imagePath;
-    QStringList m_unexpected;
-};
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
     Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -128,8 +108,7 @@ bool saveImageMapScene(const QString &path, QTextStream &err)
     sendMouse(picture, QEvent::MouseMove, QPoint(300, 150), Qt::NoButton);
 
     if (window.state().hotspots().usedCount() != 2 || !answers.unexpected().isEmpty()) {
-        err << "the image-map scene could not be drawn: " << answers.unexpected().join(u' ')
-            << "\n";
+        err << "the image-map scene could not be drawn: " << answers.unexpected() << "\n";
         return false;
     }
     return save(&window, path);
@@ -139,7 +118,7 @@ bool saveImageMapScene(const QString &path, QTextStream &err)
 // window's own buttons and mouse handling.
 bool saveDesignerScene(const QString &path, QTextStream &err)
 {
-    SceneAnswers answers{QString()};
+    SceneAnswers answers;
     frameset::DesignerWindow window(&answers, &answers);
     window.show();
     frameset::DesignSurface *surface = window.surface();
@@ -166,33 +145,11 @@ bool saveDesignerScene(const QString &path, QTextStream &err)
     click(1);
 
     if (window.model().LastCellIndex() != 4 || !answers.unexpected().isEmpty()) {
-        err << "the designer scene could not be drawn: " << answers.unexpected().join(u' ') << "\n";
+        err << "the designer scene could not be drawn: " << answers.unexpected() << "\n";
         return false;
     }
     return save(&window, path);
 }
-
-// Answers the GIF tool's messages as a user working through the scene would: OK to each
-// notice, No to saving at once. Any question it does not expect is recorded.
-class GifToolAnswers : public platform::Prompter
-{
-public:
-    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
-        platform::MessageButtons buttons, const QString &) override
-    {
-        if (buttons == platform::MessageButtons::Ok)
-            return platform::MessageAnswer::Ok;
-        if (text.startsWith(QStringLiteral("Done!")))
-            return platform::MessageAnswer::No;
-        m_unexpected << text;
-        return platform::MessageAnswer::Cancel;
-    }
-    void beep() override { }
-    const QStringList &unexpected() const { return m_unexpected; }
-
-private:
-    QStringList m_unexpected;
-};
 
 // Clearcoat with the rocket photograph, its evening sky made one color and selected as the
 // background, all through the window's own clicks.
@@ -200,9 +157,8 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
 {
     QTemporaryDir scratch;
     const QString photo = QStringLiteral(TRELLIS_SOURCE_DIR "/tests/data/rocket.jpg");
-    SceneAnswers dialogs(QFile::exists(photo) ? photo : sceneImage(scratch));
-    GifToolAnswers answers;
-    giftool::GIFForm window(answers, dialogs, giftool::WorkingFiles::in(scratch.path()));
+    SceneAnswers answers(QFile::exists(photo) ? photo : sceneImage(scratch));
+    giftool::GIFForm window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
     window.show();
     window.OpenImage();
     QWidget *picture = window.picture();
@@ -221,8 +177,7 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
 
     if (window.document().selection().state() != giftool::SelectionState::UniformPick
         || !answers.unexpected().isEmpty()) {
-        err << "the Clearcoat scene could not be drawn: " << answers.unexpected().join(u' ')
-            << "\n";
+        err << "the Clearcoat scene could not be drawn: " << answers.unexpected() << "\n";
         return false;
     }
     return save(&window, path);
