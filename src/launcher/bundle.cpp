@@ -7,6 +7,7 @@
 #include "platform/pendingevents.h"
 #include "platform/programinfo.h"
 #include "platform/ui/twipsgeometry.h"
+#include "platform/units.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -213,9 +214,12 @@ bool Bundle::eventFilter(QObject *watched, QEvent *event)
     const int index = entryOf(watched);
     if (index < 0)
         return QMainWindow::eventFilter(watched, event);
+    // Only the left button highlights and opens an entry.
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (static_cast<QWidget *>(watched)->rect().contains(mouse->position().toPoint())) {
+        const QRect entry = static_cast<QWidget *>(watched)->rect();
+        if (mouse->button() == Qt::LeftButton
+            && entry.contains(platform::pixelUnder(mouse->position()))) {
             resetHighlight();
             highlight(index);
             openTool(index);
@@ -223,7 +227,8 @@ bool Bundle::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
-        openTool(index);
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            openTool(index);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

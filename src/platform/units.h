@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <cmath>
 
 class QScreen;
@@ -14,6 +16,14 @@ int twipsPerPixelForDpi(double dpi);
 
 // The factor of a screen (the primary screen when null); 15 when there is no screen at all.
 int screenTwipsPerPixel(const QScreen *screen = nullptr);
+
+// The pixel under a pointer position given in fractional pixels (as under fractional display
+// scaling): the pixel whose square holds the position, so rounding never lands past the last one.
+inline QPoint pixelUnder(QPointF position)
+{
+    return QPoint(
+        static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+}
 
 // Converts between twips and pixels with one fixed integer factor.
 class TwipsScale

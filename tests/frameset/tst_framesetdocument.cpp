@@ -132,6 +132,12 @@ private slots:
                                             << "<FRAME SRC=xxxxx.htm NAME=\"a`b\"" + tail;
         QTest::newRow("name with angle") << int(frameset::FrameName) << text("x>y")
                                          << "<FRAME SRC=xxxxx.htm NAME=\"x>y\"" + tail;
+        QTest::newRow("accented url")
+            << int(frameset::SourceUrl) << text(QStringLiteral("caf\u00e9.htm"))
+            << "<FRAME SRC=caf&#233;.htm NAME=Frame3" + tail;
+        QTest::newRow("name beyond the BMP, with blank")
+            << int(frameset::FrameName) << text(QStringLiteral("\u20ac \U0001F600"))
+            << "<FRAME SRC=xxxxx.htm NAME=\"&#8364; &#128512;\"" + tail;
         QTest::newRow("markers as typed") << int(frameset::FrameName) << text("!!0##1")
                                           << "<FRAME SRC=xxxxx.htm NAME=!!0##1" + tail;
     }

@@ -230,7 +230,9 @@ private slots:
         QCOMPARE(selection.palette().row(3), target);
         QCOMPARE(selection.palette().row(4), target);
         QCOMPARE(selection.palette().row(9), rowOf(original, 9));
+        // Slot 0 shows the colour the selected entry holds now, for every button alike.
         QCOMPARE(selection.slot(0).swatchColor, color);
+        QCOMPARE(selection.slot(0).valueText, QString::number(target.value));
         QVERIFY(selection.slot(0).swatchShown);
         QVERIFY(!selection.slot(1).swatchShown);
         for (int b = 0; b < 4; ++b)

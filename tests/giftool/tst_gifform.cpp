@@ -404,6 +404,15 @@ private slots:
         QCOMPARE(f->label("RGB1", 2)->text(), QString::number(qBlue(six)));
         QCOMPARE(f->label("Clrlong", 0)->text(),
             QString::number(qRed(six) + 256 * qGreen(six) + 65536 * qBlue(six)));
+        // Every value of a row is shown, on the row's line and inside the panel.
+        for (int k = 0; k < 2; ++k) {
+            QLabel *value = f->label("Clrlong", k);
+            QVERIFY(value->isVisible());
+            QCOMPARE(value->y(), f->label("Colorindex", k)->y());
+            QVERIFY(value->x() > f->label(k == 0 ? "RGB1" : "RGB2", 2)->geometry().right());
+            QVERIFY(panel->rect().contains(value->geometry()));
+            QVERIFY(value->sizeHint().width() <= value->width());
+        }
         const QRgb seven = giftesting::sixteenColors()[7];
         QCOMPARE(f->label("RGB2", 2)->text(), QString::number(qBlue(seven)));
         QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);

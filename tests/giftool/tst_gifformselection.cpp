@@ -2,6 +2,8 @@
 #include "platform/ui/twipsgeometry.h"
 #include "tst_gifformfixture.h"
 
+#include <QMouseEvent>
+
 using giftesting::GifFormFixture;
 using giftool::BackgroundFrame;
 using giftool::SelectionState;
@@ -159,6 +161,23 @@ private slots:
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to:"));
         QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
         QCOMPARE(f->label("Colorindex", 1)->text(), QString());
+    }
+
+    void aPressBetweenPixelsTakesThePixelUnderThePointer()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->prompter.answer(MessageAnswer::Ok);
+        // Fractional display scaling hands positions between pixels: the right half of the
+        // last column is still the last column, not one past it.
+        QWidget *picture = f->window->picture();
+        const QPointF at(39.6, 3.6);
+        QMouseEvent press(QEvent::MouseButtonPress, at, picture->mapToGlobal(at), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(picture, &press);
+        QCOMPARE(f->prompter.lastText(), MustConvertText);
+        QCOMPARE(selection().ClickX(), 39 * 15);
+        QCOMPARE(selection().ClickY(), 3 * 15);
+        QVERIFY(!f->label("Colorindex", 0)->text().isEmpty());
     }
 
     void conversionsMakeTheBackgroundOneIndex_data()

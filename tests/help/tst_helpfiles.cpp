@@ -304,6 +304,19 @@ private slots:
             QVERIFY2(reached.contains(path), qPrintable(path + " cannot be reached"));
     }
 
+    // The limits the Zonemark page gives are the drawing engine's: 98 shared points, five per
+    // rectangle and one more than its corners per polygon; no separate count of hotspots.
+    void zonemarkLimits()
+    {
+        QFile page(appDir() + QStringLiteral("zonemk95/messages.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = decoded(QString::fromUtf8(page.readAll()));
+        QVERIFY2(!text.contains(QLatin1String("99 hotspots")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("share 98 points")));
+        QVERIFY(text.contains(QStringLiteral("at most %1 rectangles").arg(98 / 5)));
+        QVERIFY(text.contains(QStringLiteral("%1 triangles").arg(98 / 4)));
+    }
+
     // Every page and picture of the help folders is reached from some contents page.
     void nothingOrphaned()
     {

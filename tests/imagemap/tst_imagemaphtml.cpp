@@ -105,6 +105,13 @@ private slots:
         QTest::newRow("five characters") << "/w/a.gif"
                                          << "a.gif"
                                          << "a";
+        // Exactly four characters leave an empty map name, which is no error.
+        QTest::newRow("four characters") << "/w/abcd"
+                                         << "abcd"
+                                         << "";
+        QTest::newRow("extension only") << "/web/.gif"
+                                        << ".gif"
+                                        << "";
     }
     void names()
     {
@@ -131,8 +138,6 @@ private slots:
                                    << "photo.gif";
         QTest::newRow("folder only") << "/web/"
                                      << "too short";
-        QTest::newRow("extension only") << "/web/.gif"
-                                        << ".gif";
         QTest::newRow("three characters") << "C:\\a.g"
                                           << "a.g";
     }

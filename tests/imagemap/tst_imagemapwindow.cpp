@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
 using platform::MessageAnswer;
 using testsupport::ImageMapWindowFixture;
+
+Q_DECLARE_METATYPE(platform::MessageAnswer)
 
 // The image-map window as a whole: its layout, opening and showing images, scrolling and
 // resizing, Invert Image, the window's Cancel and Create HTML Code.
@@ -169,6 +172,18 @@ private slots:
         QCOMPARE(child("XYBox")->property("text").toString(), QStringLiteral("120,545"));
         QTest::mouseClick(child("Label1"), Qt::LeftButton);
         QCOMPARE(child("XYBox")->property("text").toString(), QString());
+    }
+
+    void thePointerIsOnThePixelUnderIt()
+    {
+        QVERIFY(f->open(image("small.gif", QSize(100, 80))));
+        // Under fractional display scaling positions fall between pixels; the last pixel's
+        // right half is still the last pixel.
+        const QPointF at(99.6, 79.7);
+        QMouseEvent move(QEvent::MouseMove, at, f->canvas()->mapToGlobal(at), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f->canvas(), &move);
+        QCOMPARE(child("XYBox")->property("text").toString(), QStringLiteral("99,79"));
     }
 
     void resizingKeepsEveryPartReachable()
@@ -409,8 +424,6 @@ private slots:
         QVERIFY(f->window->isVisible());
     }
 };
-
-Q_DECLARE_METATYPE(platform::MessageAnswer)
 
 QTEST_MAIN(TestImageMapWindow)
 #include "tst_imagemapwindow.moc"

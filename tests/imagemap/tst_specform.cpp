@@ -127,6 +127,44 @@ private slots:
         QVERIFY(!f->state.dialogOpen());
     }
 
+    void enterOnAFocusedButtonPressesIt_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Cancel, Return") << int(Specform::CancelButton) << int(Qt::Key_Return);
+        QTest::newRow("Cancel, keypad Enter") << int(Specform::CancelButton) << int(Qt::Key_Enter);
+        QTest::newRow("Delete, Return") << int(Specform::DeleteButton) << int(Qt::Key_Return);
+        QTest::newRow("OK, Return") << int(Specform::OkButton) << int(Qt::Key_Return);
+    }
+    void enterOnAFocusedButtonPressesIt()
+    {
+        QFETCH(int, button);
+        QFETCH(int, key);
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
+        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
+        showForm();
+        type(0, QStringLiteral("changed.htm"));
+        form->button(button)->setFocus();
+        if (button == Specform::DeleteButton)
+            f->prompter.answer(MessageAnswer::Yes);
+        QTest::keyClick(form->button(button), Qt::Key(key));
+        QVERIFY(!form->isVisible());
+        switch (button) {
+        case Specform::OkButton:
+            QCOMPARE(f->row(1).url, QStringLiteral("changed.htm"));
+            break;
+        case Specform::CancelButton:
+            QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+            QVERIFY(f->prompter.shown().isEmpty());
+            break;
+        case Specform::DeleteButton:
+            QCOMPARE(f->prompter.lastText(),
+                QStringLiteral("Are you sure you want to delete this hotspot?"));
+            QVERIFY(!f->state.hotspots().inUse(1));
+            break;
+        }
+    }
+
     void closingIsCancel_data()
     {
         QTest::addColumn<QString>("how");

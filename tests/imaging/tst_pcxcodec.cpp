@@ -254,10 +254,17 @@ private slots:
     {
         QTest::addColumn<QImage>("image");
         QTest::newRow("true colour") << fixtures::gradient(4, 4);
-        QImage tooWide(65537, 1, QImage::Format_Indexed8);
-        tooWide.setColorCount(2);
-        tooWide.fill(0);
-        QTest::newRow("wider than 65536") << tooWide;
+        const auto blank = [](int width, int height) {
+            QImage image(width, height, QImage::Format_Indexed8);
+            image.setColorCount(2);
+            image.fill(0);
+            return image;
+        };
+        // 65535 and 65536 columns need 65536 bytes per line, one more than the header holds.
+        QTest::newRow("65535 wide") << blank(65535, 1);
+        QTest::newRow("65536 wide") << blank(65536, 1);
+        QTest::newRow("65537 wide") << blank(65537, 1);
+        QTest::newRow("65537 high") << blank(1, 65537);
     }
     void writeRefuses()
     {
@@ -267,8 +274,31 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         QString error;
         QVERIFY(!PcxCodec::write(buffer, image, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(error.startsWith(QStringLiteral("A PCX image holds at most 65534 x 65536 pixels"))
+            || image.format() != QImage::Format_Indexed8);
         QVERIFY(bytes.isEmpty());
+    }
+
+    void writesTheLargestSizes_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("65534 wide") << 65534 << 1;
+        QTest::newRow("65536 high") << 1 << 65536;
+    }
+    void writesTheLargestSizes()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QImage image(width, height, QImage::Format_Indexed8);
+        image.setColorCount(2);
+        image.fill(1);
+        const QByteArray bytes = written(image);
+        QVERIFY(!bytes.isEmpty());
+        const platform::DecodedImage decoded = PcxCodec::read(bytes);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
+        QCOMPARE(decoded.image.size(), QSize(width, height));
+        QVERIFY(fixtures::sameIndexes(decoded.image, image));
     }
 };
 

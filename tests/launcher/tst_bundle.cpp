@@ -139,6 +139,25 @@ private slots:
         QCOMPARE(m_created[1], 1);
     }
 
+    void onlyTheLeftButtonActs_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void onlyTheLeftButtonActs()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QTest::mouseClick(m_bundle->caption(1), button);
+        QTest::mouseClick(m_bundle->icon(2), button);
+        QTest::mouseDClick(m_bundle->icon(0), button);
+        QCOMPARE(m_bundle->highlightedEntry(), -1);
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(isNormal(m_bundle->caption(i)));
+            QVERIFY(!m_bundle->toolWindow(i));
+        }
+    }
+
     void toolWindowExistsOnce()
     {
         m_bundle->openTool(0);

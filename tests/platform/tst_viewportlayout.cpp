@@ -5,6 +5,8 @@
 using platform::layOutViewport;
 using platform::ScrollBarLayout;
 
+Q_DECLARE_METATYPE(ScrollBarLayout)
+
 class TestViewportLayout : public QObject
 {
     Q_OBJECT
@@ -53,6 +55,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(ScrollBarLayout)
 QTEST_APPLESS_MAIN(TestViewportLayout)
 #include "tst_viewportlayout.moc"

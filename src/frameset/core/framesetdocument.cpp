@@ -13,10 +13,27 @@ namespace frameset {
 
 namespace {
 
+// The document declares no character set, so a browser reads it as windows-1252: every
+// character beyond ASCII is written as a numeric character reference ("&#233;") and the file
+// stays pure ASCII.
+QString withCharacterReferences(const QString &text)
+{
+    QString ascii;
+    ascii.reserve(text.size());
+    for (const uint code : QStringView(text).toUcs4()) {
+        if (code < 0x80)
+            ascii += QChar(char16_t(code));
+        else
+            ascii += QStringLiteral("&#") + QString::number(code) + u';';
+    }
+    return ascii;
+}
+
 // A value is written unquoted as typed unless HTML would end or misread it there.
-QString attributeValue(const QString &value)
+QString attributeValue(const QString &typed)
 {
     static const QString mustQuote = QStringLiteral(" \t\n\f\r\"'=<>`");
+    const QString value = withCharacterReferences(typed);
     const bool plain
         = std::none_of(value.begin(), value.end(), [](QChar c) { return mustQuote.contains(c); });
     if (plain)

@@ -10,7 +10,8 @@ class Design;
 
 // The FRAME tag of `cell` from its property record, without a line break, e.g.
 // "<FRAME SRC=xxxxx.htm NAME=Frame1 SCROLLING=AUTO  FRAMEBORDER=YES>" for a record never set.
-// Values that cannot stand unquoted in HTML are written in double quotes.
+// Values that cannot stand unquoted in HTML are written in double quotes, and characters beyond
+// ASCII as numeric character references ("caf&#233;.htm"), so the document is pure ASCII.
 QString FrameTag(const Design &design, int cell);
 
 // The whole document (DocumentText): the HTML head, then the layout with every split turned

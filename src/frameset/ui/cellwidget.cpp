@@ -1,5 +1,7 @@
 #include "frameset/ui/cellwidget.h"
 
+#include "platform/units.h"
+
 #include <QMouseEvent>
 
 namespace frameset {
@@ -51,7 +53,7 @@ void CellWidget::mousePressEvent(QMouseEvent *event)
 
 void CellWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    emit moved(m_index, event->position().toPoint(), event->buttons());
+    emit moved(m_index, platform::pixelUnder(event->position()), event->buttons());
     event->accept();
 }
 

@@ -194,8 +194,8 @@ void Propform::scrollingChanged(int entry)
         m_model.placeScrollBar(m_cell);
         cell.scroll.visible = true;
     }
-    // The scroll-bar view is saved with the design, and Cancel does not take this back.
-    m_model.setModifiedFlag(true);
+    // The view changes at once and Cancel does not take it back, but only OK stores the
+    // properties, so only OK counts as a change to the design.
     emit scrollBarChanged(m_cell);
 }
 

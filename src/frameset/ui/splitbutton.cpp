@@ -1,5 +1,7 @@
 #include "frameset/ui/splitbutton.h"
 
+#include "platform/units.h"
+
 #include <QMouseEvent>
 
 namespace frameset {
@@ -34,7 +36,7 @@ void SplitButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     // The normal face returns before the command runs, so it is back while a question waits.
     showFace(false);
-    if (rect().contains(event->position().toPoint()))
+    if (rect().contains(platform::pixelUnder(event->position())))
         emit clicked(index());
 }
 

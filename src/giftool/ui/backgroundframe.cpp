@@ -2,6 +2,7 @@
 
 #include "giftool/core/backgroundselection.h"
 #include "platform/ui/twipsgeometry.h"
+#include "platform/units.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -129,7 +130,7 @@ bool BackgroundFrame::eventFilter(QObject *watched, QEvent *event)
             QLabel *sample = m_samples[std::size_t(k)];
             const auto *mouse = static_cast<QMouseEvent *>(event);
             if (watched == sample && mouse->button() == Qt::LeftButton
-                && sample->rect().contains(mouse->position().toPoint())) {
+                && sample->rect().contains(platform::pixelUnder(mouse->position()))) {
                 emit conversionRequested(k);
                 return true;
             }

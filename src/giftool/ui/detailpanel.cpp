@@ -17,6 +17,9 @@ constexpr int CellHeight = 255;
 constexpr int ColumnLeft = 240;
 constexpr int ColumnStep = 720;
 constexpr int ColumnWidth = 660;
+// The combined colour value has up to eight digits and stands after the blue column.
+constexpr int ValueLeft = ColumnLeft + 4 * ColumnStep;
+constexpr int ValueWidth = 960;
 constexpr int CloseTop = 1140;
 constexpr int CloseWidth = 1095;
 constexpr int CloseHeight = 375;
@@ -39,6 +42,8 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
     for (int column = 0; column < 4; ++column)
         place(
             new QLabel(heads[std::size_t(column)], this), column, HeadTop, ColumnWidth, CellHeight);
+    platform::placeInTwips(new QLabel(QStringLiteral("Value"), this), scale, ValueLeft, HeadTop,
+        ValueWidth, CellHeight);
 
     for (int k = 0; k < 2; ++k) {
         const int top = RowTop + k * RowStep;
@@ -51,7 +56,7 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
         auto *value = new QLabel(this);
         value->setObjectName(QStringLiteral("Clrlong"));
         value->setProperty("index", k);
-        value->hide();
+        platform::placeInTwips(value, scale, ValueLeft, top, ValueWidth, CellHeight);
         m_value[std::size_t(k)] = value;
 
         for (int part = 0; part < 3; ++part) {

@@ -12,15 +12,15 @@ namespace giftool {
 
 class BackgroundSelection;
 
-// The color detail panel `Frame2`: under the heads "Index", "Red", "Green" and "Blue" one row
-// per sample slot with its palette index (`Colorindex(k)`), its red, green and blue
+// The color detail panel `Frame2`: under the heads "Index", "Red", "Green", "Blue" and "Value"
+// one row per sample slot with its palette index (`Colorindex(k)`), its red, green and blue
 // (`RGB1(0..2)` for slot 0, `RGB2(0..2)` for slot 1) and its combined color value
-// (`Clrlong(k)`, held but not shown, as no head names it). `Command1` "Close" hides it.
+// (`Clrlong(k)`). `Command1` "Close" hides it.
 class DetailPanel : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr int Width = 3360;
+    static constexpr int Width = 4320;
     static constexpr int Height = 1680;
 
     DetailPanel(platform::TwipsScale scale, QWidget *parent = nullptr);

@@ -409,7 +409,7 @@ void GIFForm::toolbarClicked(int button)
 bool GIFForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress && watched == m_picture) {
-        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        const QPoint at = platform::pixelUnder(static_cast<QMouseEvent *>(event)->position());
         SelectBackground(m_scale.toTwips(at.x()), m_scale.toTwips(at.y()));
         return true;
     }
@@ -418,7 +418,7 @@ bool GIFForm::eventFilter(QObject *watched, QEvent *event)
 
     if (watched == m_surface) {
         // A move a child ignored reaches the window too; only its own surface clears the hint.
-        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        const QPoint at = platform::pixelUnder(static_cast<QMouseEvent *>(event)->position());
         if (!m_surface->childAt(at)) {
             m_comments->clear();
             m_toolbar->hideTip();

@@ -4,6 +4,7 @@
 #include "giftool/ui/toolbarfaces.h"
 #include "platform/pendingevents.h"
 #include "platform/ui/twipsgeometry.h"
+#include "platform/units.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -94,7 +95,7 @@ bool ImageToolbar::buttonEvent(int button, QEvent *event)
         face->setPixmap(m_raisedFaces[i]->pixmap());
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton
-            && face->rect().contains(mouse->position().toPoint())) {
+            && face->rect().contains(platform::pixelUnder(mouse->position()))) {
             platform::letPendingEventsRun();
             emit clicked(button);
         }

@@ -43,7 +43,8 @@ ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table)
         return result;
     }
     const QString imageFile = imagePath.mid(separator + 1);
-    if (imageFile.size() <= ExtensionLength) {
+    // Exactly four characters leave an empty map name, which HTML takes; fewer cannot be right.
+    if (imageFile.size() < ExtensionLength) {
         result.error
             = QStringLiteral("Cannot create the HTML code: the file name \"%1\" is too short "
                              "to give the image map a name.")

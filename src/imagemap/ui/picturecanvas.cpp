@@ -1,5 +1,7 @@
 #include "imagemap/ui/picturecanvas.h"
 
+#include "platform/units.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
@@ -29,9 +31,7 @@ void PictureCanvas::setPicture(const QImage &image)
 
 QPoint PictureCanvas::twipsAt(const QMouseEvent *event) const
 {
-    const double factor = m_drawing.twipsPerPixel();
-    const QPointF position = event->position();
-    return QPoint(int(std::lround(position.x() * factor)), int(std::lround(position.y() * factor)));
+    return platform::pixelUnder(event->position()) * m_drawing.twipsPerPixel();
 }
 
 QPoint PictureCanvas::pixelsOf(QPoint twips) const

@@ -2,6 +2,7 @@
 
 #include "platform/ui/twipsgeometry.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,7 +58,8 @@ Specform::Specform(
         platform::placeInTwips(button, m_scale, ButtonLeft, top, ButtonWidth, RowHeight);
         m_buttons[i] = button;
     }
-    // Enter in any box is OK, whichever button last had the focus.
+    // Enter in any box is OK, whichever button last had the focus; Enter on a focused button
+    // presses that button (keyPressEvent).
     for (QPushButton *button : m_buttons)
         button->setAutoDefault(false);
     m_buttons[OkButton]->setDefault(true);
@@ -88,6 +90,20 @@ void Specform::showEvent(QShowEvent *event)
     m_entries[1]->setText(link.altText);
     m_entries[2]->setText(link.targetFrame);
     m_entries[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void Specform::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        for (QPushButton *button : m_buttons) {
+            if (button->hasFocus()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Specform::hideEvent(QHideEvent *event)

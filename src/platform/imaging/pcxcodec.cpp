@@ -229,16 +229,18 @@ bool PcxCodec::write(QIODevice &device, const QImage &indexed, QString *error)
         *error = QStringLiteral("Only palette images can be written as PCX.");
         return false;
     }
+    // The header holds the last column and row (so 65536 fit) and the bytes per line, which
+    // are the width rounded up to even and must fit 16 bits as well: at most 65534 columns.
     const int width = indexed.width(), height = indexed.height();
-    if (width < 1 || height < 1 || width > 65536 || height > 65536) {
-        *error = QStringLiteral("A PCX image holds at most 65536 x 65536 pixels; this one has "
+    const int bytesPerLine = (width + 1) & ~1; // lines are an even number of bytes long
+    if (width < 1 || height < 1 || bytesPerLine > 0xFFFF || height > 0x10000) {
+        *error = QStringLiteral("A PCX image holds at most 65534 x 65536 pixels; this one has "
                                 "%1 x %2.")
                      .arg(width)
                      .arg(height);
         return false;
     }
     const QList<QRgb> palette = paddedPalette(indexed.colorTable());
-    const int bytesPerLine = (width + 1) & ~1; // lines are an even number of bytes long
 
     std::array<uchar, HeaderSize> header{};
     header[0] = Maker;
