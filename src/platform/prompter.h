@@ -5,7 +5,7 @@
 namespace platform {
 
 enum class MessageIcon { None, Information, Exclamation, Question };
-enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 // Message boxes and the beep, as the tools' logic sees them. Code that must ask or beep takes a
@@ -16,7 +16,8 @@ public:
     virtual ~Prompter() = default;
 
     // Shows a message box and returns the button pressed. An empty title means the program's
-    // default title. Closing the box without a button counts as Cancel (Ok for an OK-only box).
+    // default title. Closing the box without a button counts as Cancel (Ok for an OK-only box,
+    // No for a Yes/No box).
     virtual MessageAnswer ask(const QString &text, MessageIcon icon, MessageButtons buttons,
         const QString &title = QString())
         = 0;

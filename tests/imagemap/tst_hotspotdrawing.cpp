@@ -188,11 +188,34 @@ private slots:
         QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
         f->press(QPoint(5, 5), Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(f->drawing.keyRelease(Qt::Key_Shift), DrawingAction::None);
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::ShowDialog);
-        // One vertex is a polygon too: the point and its closing copy.
-        QCOMPARE(f->store(QStringLiteral("one.htm")), 1);
-        QCOMPARE(f->row(1).coords, QStringLiteral("5,5,5,5"));
-        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3"));
+        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+    }
+
+    // A polygon that encloses nothing could never be hit: it is dropped with a beep and its
+    // points and outline are given back.
+    void polygonOfFewerThanThreeCornersIsDropped_data()
+    {
+        QTest::addColumn<QList<QPoint>>("corners");
+        QTest::newRow("one corner") << QList<QPoint>{QPoint(5, 5)};
+        QTest::newRow("two corners") << QList<QPoint>{QPoint(5, 5), QPoint(40, 5)};
+        QTest::newRow("three, two the same")
+            << QList<QPoint>{QPoint(5, 5), QPoint(40, 5), QPoint(5, 5)};
+    }
+    void polygonOfFewerThanThreeCornersIsDropped()
+    {
+        QFETCH(QList<QPoint>, corners);
+        QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(100, 100)), 1);
+        const QList<int> outline = f->state.segments().indexes();
+        QCOMPARE(f->polygon(corners), DrawingAction::None);
+        QCOMPARE(f->prompter.beeps(), 1);
+        QVERIFY(!f->state.polygonOpen());
+        QVERIFY(!f->state.shapePending());
+        QCOMPARE(f->state.vertexCount(), 6);
+        QCOMPARE(f->state.segments().indexes(), outline);
+        QCOMPARE(f->state.hotspots().usedCount(), 1);
+        // Three distinct corners make a polygon, starting at the points given back.
+        QCOMPARE(f->storePolygon({QPoint(5, 5), QPoint(40, 5), QPoint(5, 40)}), 2);
+        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("7,8,9,10"));
     }
 
     void inputWaitsForOpenShape()
@@ -203,13 +226,15 @@ private slots:
         QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
         QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::None);
         QCOMPARE(f->state.vertexCount(), 7);
+        f->press(QPoint(30, 10), Qt::LeftButton, Qt::ControlModifier);
+        f->press(QPoint(10, 30), Qt::LeftButton, Qt::ControlModifier);
         QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::ShowDialog);
         // While the dialog is shown nothing reaches the drawing.
         QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
         QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::None);
         QCOMPARE(f->drawing.selectionNotified(1, 2, 3, 4), DrawingAction::None);
         QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
-        QCOMPARE(f->state.vertexCount(), 7);
+        QCOMPARE(f->state.vertexCount(), 9);
         QVERIFY(f->properties.cancel());
         QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::ShowDialog);
         QVERIFY(f->properties.cancel());
@@ -254,11 +279,6 @@ private slots:
     {
         QTest::addColumn<QList<QPoint>>("points");
         QTest::addColumn<QPoint>("at");
-        QTest::newRow("one vertex") << QList<QPoint>({QPoint(40, 40)}) << QPoint(40, 40);
-        QTest::newRow("two vertices")
-            << QList<QPoint>({QPoint(10, 10), QPoint(90, 10)}) << QPoint(50, 10);
-        QTest::newRow("same point twice")
-            << QList<QPoint>({QPoint(10, 10), QPoint(10, 10), QPoint(60, 60)}) << QPoint(30, 30);
         QTest::newRow("in a line")
             << QList<QPoint>({QPoint(10, 10), QPoint(50, 50), QPoint(90, 90)}) << QPoint(50, 50);
     }
@@ -424,15 +444,11 @@ private slots:
         QCOMPARE(f->state.segments().all().size(), 19 * 4);
         QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
 
-        // Two vertices and the closing point still fit exactly.
-        QCOMPARE(f->storePolygon({QPoint(0, 50), QPoint(50, 50)}), 20);
-        QCOMPARE(f->state.vertexCount(), 99);
-        QCOMPARE(f->row(20).pointIndexes, QStringLiteral("97,98,99"));
-
-        f->prompter.answer(platform::MessageAnswer::Ok);
-        f->press(QPoint(0, 50), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f->state.vertexCount(), 99);
-        QCOMPARE(f->prompter.shown().size(), 3);
+        // Two vertices and the closing point would fit, but two corners enclose nothing.
+        QCOMPARE(f->polygon({QPoint(0, 50), QPoint(50, 50)}), DrawingAction::None);
+        QCOMPARE(f->state.vertexCount(), 96);
+        QCOMPARE(f->prompter.beeps(), 1);
+        QCOMPARE(f->prompter.shown().size(), 2);
     }
 };
 

@@ -321,6 +321,36 @@ private slots:
         QVERIFY(!f->window->isVisible());
     }
 
+    void closingWithHotspotsAsks_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<MessageAnswer>("answer");
+        for (const char *how : {"window button", "Exit"}) {
+            QTest::addRow("%s, No", how) << how << MessageAnswer::No;
+            QTest::addRow("%s, Yes", how) << how << MessageAnswer::Yes;
+        }
+    }
+    void closingWithHotspotsAsks()
+    {
+        QFETCH(QString, how);
+        QFETCH(MessageAnswer, answer);
+        QVERIFY(f->open(image("small.gif", QSize(200, 150))));
+        storeRectangle(QPoint(10, 20), QPoint(110, 70), QStringLiteral("a.htm"));
+        f->prompter.answer(answer);
+        if (how == QLatin1String("window button"))
+            f->window->close();
+        else
+            f->action("mnuExit")->trigger();
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.lastText(),
+            QStringLiteral("The HTML code of the hotspots has not been placed in the clipboard.  "
+                           "Do you want to close the window and discard the hotspots?"));
+        QCOMPARE(f->prompter.shown().last().buttons, platform::MessageButtons::YesNo);
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Question);
+        QCOMPARE(f->window->isVisible(), answer == MessageAnswer::No);
+        QCOMPARE(f->window->state().hotspots().usedCount(), 1);
+    }
+
     void createHtmlPutsTheMapOnTheClipboard_data()
     {
         QTest::addColumn<QString>("how");
@@ -354,7 +384,7 @@ private slots:
 
         QCOMPARE(f->prompter.shown().size(), 2);
         QCOMPARE(f->prompter.shown()[0].text,
-            QStringLiteral("The HTML code will be placed in the Windows clipboard.  You need to "
+            QStringLiteral("The HTML code will be placed in the clipboard.  You need to "
                            "insert/paste it into your HTML document.  To remove the 'hypertext' "
                            "border, set BORDER=0."));
         QCOMPARE(f->prompter.shown()[0].buttons, platform::MessageButtons::YesNoCancel);

@@ -95,6 +95,17 @@ DrawingAction HotspotDrawing::keyRelease(int key)
 {
     if (key != Qt::Key_Control || !m_state.polygonOpen() || m_state.dialogOpen())
         return DrawingAction::None;
+    // Fewer than three distinct corners enclose nothing, so such a hotspot could never be hit.
+    QList<QPoint> corners;
+    for (int i = m_state.shapeStart(); i <= m_state.vertexCount(); ++i) {
+        if (!corners.contains(m_state.vertices().at(i)))
+            corners << m_state.vertices().at(i);
+    }
+    if (corners.size() < 3) {
+        m_state.discardPendingShape();
+        m_prompter.beep();
+        return DrawingAction::None;
+    }
     m_state.setPendingShape(ShapePolygon);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);

@@ -62,7 +62,8 @@ public:
     // pixels right of or below the press point, and the dialog is asked for.
     DrawingAction release(QPoint twips, Qt::MouseButton button);
     // A key came up while the picture had the focus. Releasing Ctrl closes an open polygon and
-    // asks for the dialog.
+    // asks for the dialog; a polygon of fewer than three distinct corners is dropped with a
+    // beep instead, and its points are given back.
     DrawingAction keyRelease(int key);
     // The window was activated: the rubber band is no longer shown.
     void windowActivated() { m_bandShown = false; }

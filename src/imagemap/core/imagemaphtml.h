@@ -10,7 +10,7 @@ namespace imagemap {
 inline QString htmlQuestion()
 {
     return QStringLiteral(
-        "The HTML code will be placed in the Windows clipboard.  You need to insert/paste it "
+        "The HTML code will be placed in the clipboard.  You need to insert/paste it "
         "into your HTML document.  To remove the 'hypertext' border, set BORDER=0.");
 }
 
@@ -18,6 +18,14 @@ inline QString htmlQuestion()
 inline QString htmlDoneMessage()
 {
     return QStringLiteral("Done.  Now paste the code into your HTML document.");
+}
+
+// Asked when the window closes while it holds hotspots whose HTML has not been placed on the
+// clipboard; only Yes closes it.
+inline QString discardHotspotsQuestion()
+{
+    return QStringLiteral("The HTML code of the hotspots has not been placed in the clipboard.  "
+                          "Do you want to close the window and discard the hotspots?");
 }
 
 // The outcome of building the image-map HTML: the text, or an error message and no text.

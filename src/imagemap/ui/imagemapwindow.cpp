@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <utility>
 
 namespace imagemap {
 
@@ -198,6 +199,16 @@ void ImageMapWindow::changeEvent(QEvent *event)
 
 void ImageMapWindow::closeEvent(QCloseEvent *event)
 {
+    // Every way of closing (Exit, the window's close button, the launcher's Exit) comes here,
+    // so hotspots are never dropped unasked; once their HTML is on the clipboard they are kept.
+    const bool delivered = std::exchange(m_htmlDelivered, false);
+    if (!delivered && m_state.hotspots().usedCount() > 0
+        && m_prompter.ask(discardHotspotsQuestion(), platform::MessageIcon::Question,
+               platform::MessageButtons::YesNo)
+            != platform::MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
     // A dialog shown without blocking the window must not outlive the picture it belongs to.
     closeSpecform();
     QMainWindow::closeEvent(event);
@@ -283,6 +294,7 @@ void ImageMapWindow::createHtml()
         return;
     }
     m_prompter.tell(htmlDoneMessage(), platform::MessageIcon::Exclamation);
+    m_htmlDelivered = true;
     close();
 }
 

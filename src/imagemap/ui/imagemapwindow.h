@@ -111,6 +111,8 @@ private:
     HotspotDrawing m_drawing;
     platform::ImageComponent m_image;
     QString m_imagePath;
+    // Set once the HTML is on the clipboard, so the close that follows asks nothing.
+    bool m_htmlDelivered = false;
 
     QWidget *m_viewport = nullptr;
     PictureCanvas *m_canvas = nullptr;

@@ -39,6 +39,10 @@ MessageAnswer MessageBoxPrompter::ask(
     case MessageButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -53,6 +57,8 @@ MessageAnswer MessageBoxPrompter::ask(
     case QMessageBox::No:
         return MessageAnswer::No;
     default:
+        if (buttons == MessageButtons::YesNo)
+            return MessageAnswer::No;
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
 }
