@@ -241,7 +241,14 @@ private slots:
         QCOMPARE(selection.instructions(), ClickAgainText);
         QVERIFY(!selection.saveAsEnabled());
         QCOMPARE(selection.MultiColorFlag(), 0);
-        QVERIFY(selection.slot(0).redText.isEmpty() && selection.slot(1).blueText.isEmpty());
+        // Both samples show the colour their entries hold now.
+        for (int k = 0; k < 2; ++k) {
+            const giftool::SampleSlot &slot = selection.slot(k);
+            QCOMPARE(slot.valueText, QString::number(target.value));
+            QCOMPARE(slot.redText, QString::number(color.red()));
+            QCOMPARE(slot.greenText, QString::number(color.green()));
+            QCOMPARE(slot.blueText, QString::number(color.blue()));
+        }
 
         // The working bitmap: both entries rewritten with the filler byte, and every pixel of
         // the background on the transparent index; the object keeps its index.

@@ -177,10 +177,10 @@ private slots:
 
         QVERIFY(!document.selection().hasPicture());
         QCOMPARE(document.selection().instructions(),
-            QStringLiteral("The image has been saved as ") + out.toUpper()
+            QStringLiteral("The image has been saved as ") + out
                 + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat "
                                  "the process but use the ")
-                + out.toUpper() + QStringLiteral(" (not the original) file."));
+                + out + QStringLiteral(" (not the original) file."));
     }
 
     void saveBeforeAnyClick()
@@ -205,7 +205,7 @@ private slots:
         const QString out = path("copy.bmp");
         QVERIFY(document.SaveTransparentGif(out).saved);
         QCOMPARE(document.selection().instructions(),
-            QStringLiteral("The image has been saved as ") + out.toUpper() + QStringLiteral(". "));
+            QStringLiteral("The image has been saved as ") + out + QStringLiteral(". "));
         const QByteArray bmp = readAll(out);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
         QCOMPARE(int(document.SourcePacked()), 0xB3);

@@ -57,7 +57,8 @@ private slots:
             QStringLiteral("Open an image file from the File menu."));
         QCOMPARE(f->twips(f->child("Line1")).width(), 9840);
         QCOMPARE(f->twips(f->child("Frame1")).topLeft(), QPoint(120, 1050));
-        QCOMPARE(f->twips(f->child("Frame2")).topLeft(), QPoint(4380, 1140));
+        // The detail panel stands at the right edge, 120 twips in.
+        QCOMPARE(f->twips(f->child("Frame2")), QRect(9840 - 4320 - 120, 1140, 4320, 1680));
         QVERIFY(f->child("Frame1")->isHidden());
         QVERIFY(f->child("Frame2")->isHidden());
         QVERIFY(f->child("Parent")->isHidden());
@@ -231,7 +232,10 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         QVERIFY(!f->open(broken));
         QCOMPARE(f->prompter.shown().size(), 1);
-        QCOMPARE(f->prompter.lastText(), QStringLiteral("Cannot open file."));
+        // The decoder's reason follows the message.
+        const QString text = f->prompter.lastText();
+        QVERIFY2(text.startsWith(QStringLiteral("Cannot open file.  ")), qPrintable(text));
+        QVERIFY2(text.size() > 20 && text.contains(QLatin1String("GIF")), qPrintable(text));
         QCOMPARE(f->prompter.shown().last().icon, MessageIcon::Exclamation);
         QCOMPARE(f->prompter.shown().last().title, QString());
         QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled());
@@ -358,6 +362,18 @@ private slots:
         QCOMPARE(f->label("Comments")->text(), QString());
     }
 
+    // Leaving a button for the menu bar or another window, where no move of the window's own
+    // clears it, takes the tip away too.
+    void theToolbarTipGoesWhenThePointerLeaves()
+    {
+        QLabel *tip = f->label("Yellowbox");
+        QTest::mouseMove(f->label("Thebutton", 2), QPoint(5, 5));
+        QVERIFY(tip->isVisible());
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(f->label("Thebutton", 2), &leave);
+        QVERIFY(tip->isHidden());
+    }
+
     void toolbarButtonsShowTheirPressedFace()
     {
         QLabel *button = f->label("Thebutton", 2);
@@ -394,7 +410,6 @@ private slots:
         f->action("mnuDetail")->trigger();
         QWidget *panel = f->child("Frame2");
         QVERIFY(panel->isVisible());
-        // In front of the picture it overlaps.
         QCOMPARE(panel->parentWidget()->children().last(), panel);
         QCOMPARE(f->label("Colorindex", 0)->text(), QStringLiteral("6"));
         QCOMPARE(f->label("Colorindex", 1)->text(), QStringLiteral("7"));
@@ -417,6 +432,45 @@ private slots:
         QCOMPARE(f->label("RGB2", 2)->text(), QString::number(qBlue(seven)));
         QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
         QVERIFY(panel->isHidden());
+    }
+
+    // The panel stands beside the picture: every pixel of it, and its scroll bars, stay in
+    // reach while the panel is shown, and the room comes back when it is closed.
+    void detailPanelLeavesThePictureVisible()
+    {
+        const QString file = f->path(QStringLiteral("wide.bmp"));
+        QVERIFY(patternImage(QSize(900, 900)).save(file));
+        QVERIFY(f->open(file));
+        const QSize without = viewportTwips().size();
+        f->action("mnuDetail")->trigger();
+        QWidget *panel = f->child("Frame2");
+        QVERIFY(panel->isVisible());
+        const QRect viewport = f->window->viewport()->geometry();
+        QVERIFY(viewport.right() < panel->x());
+        for (QWidget *bar : {static_cast<QWidget *>(f->window->horizontalBar()),
+                 static_cast<QWidget *>(f->window->verticalBar())}) {
+            QVERIFY(bar->isVisible());
+            QVERIFY(!bar->geometry().intersects(panel->geometry()));
+        }
+        QVERIFY(viewportTwips().width() < without.width());
+        QCOMPARE(f->window->horizontalBar()->maximum(), 13500 - viewportTwips().width());
+        f->window->resize(900, 700);
+        QVERIFY(f->window->viewport()->geometry().right() < panel->x());
+        QCOMPARE(panel->geometry().right(), 900 - 1 - 8);
+
+        QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(viewportTwips().size(), f->window->maxView());
+        QVERIFY(f->window->viewport()->geometry().right() > panel->x());
+    }
+
+    // Opening another image empties the panel, and an empty panel is not left on screen.
+    void openingAnotherImageClosesThePanel()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        f->action("mnuDetail")->trigger();
+        QVERIFY(f->child("Frame2")->isVisible());
+        QVERIFY(f->open(f->backgroundGif(QStringLiteral("other.gif"))));
+        QVERIFY(f->child("Frame2")->isHidden());
     }
 
     void followsTheWindowSize()

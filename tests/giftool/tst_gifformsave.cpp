@@ -80,7 +80,8 @@ private slots:
         f->clickPicture(QPoint(2, 2));
         QCOMPARE(f->prompter.shown().size(), 1);
 
-        // The dialog offers the opened image's own name and asks before replacing a file.
+        // The dialog offers the opened image's own name as a GIF and asks before replacing a
+        // file.
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
         QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(request.fileName, gif);
@@ -96,7 +97,7 @@ private slots:
         QCOMPARE(bytes.right(pad), QByteArray(pad, ' '));
         giftesting::verifyDecoders(out, picture, 3);
 
-        const QString name = out.toUpper();
+        const QString &name = out;
         QCOMPARE(f->label("Instructions")->text(),
             QStringLiteral("The image has been saved as ") + name
                 + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat "
@@ -124,6 +125,37 @@ private slots:
         QCOMPARE(QFileInfo(out).size(), size);
     }
 
+    // The hint that asks for a click on the background goes with the picture.
+    void noClickIsAskedForOnceThePictureIsGone()
+    {
+        QVERIFY(f->open(f->backgroundGif()));
+        QTest::mouseMove(f->window->picture(), QPoint(2, 2));
+        QCOMPARE(f->label("Comments")->text(),
+            QStringLiteral("Click on the background that you want to render transparent."));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->dialogs.answer(f->path(QStringLiteral("clear.gif")));
+        f->clickPicture(QPoint(2, 2));
+        QVERIFY(!f->window->hasImage());
+        QCOMPARE(f->label("Comments")->text(), QString());
+    }
+
+    // Save As comes right after the advice not to overwrite the original: the name it offers
+    // is the original's as a GIF, never the original itself.
+    void saveAsOffersTheOpenedNameAsAGif()
+    {
+        const QString bmp = f->path(QStringLiteral("chelsea.bmp"));
+        QVERIFY(giftesting::backgroundPicture().save(bmp, "BMP"));
+        QVERIFY(f->open(bmp));
+        f->prompter.answer(MessageAnswer::No);
+        f->clickPicture(QPoint(2, 2));
+        f->dialogs.cancel();
+        f->action("mnuSaveAS")->trigger();
+        QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
+        QCOMPARE(
+            f->dialogs.shown().last().request.fileName, f->path(QStringLiteral("chelsea.gif")));
+        QVERIFY(QFileInfo::exists(bmp));
+    }
+
     void everyTypeSavesUnderItsName_data()
     {
         QTest::addColumn<QString>("name");
@@ -145,7 +177,7 @@ private slots:
         const QString out = saveAs(name);
         const QByteArray bytes = readAll(out);
         QVERIFY(bytes.startsWith(magic));
-        const QString upper = out.toUpper();
+        const QString &upper = out;
         if (patched) {
             QCOMPARE(bytes.mid(781, 8), QByteArray("\x21\xF9\x04\x01\x00\x00\x03\x00", 8));
             QVERIFY(f->label("Instructions")->text().endsWith(upper + " (not the original) file."));

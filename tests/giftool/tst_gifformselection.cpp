@@ -228,7 +228,10 @@ private slots:
         QVERIFY(f->label("Colorsample", 1)->isHidden());
         QCOMPARE(f->label("Instructions")->text(), ClickAgainText);
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
-        QCOMPARE(f->label("RGB1", 0)->text(), QString());
+        // The detail panel shows the recoloured entries, not blanks.
+        QCOMPARE(f->label("RGB1", 0)->text(), QString::number(qRed(target)));
+        QCOMPARE(f->label("RGB1", 2)->text(), QString::number(qBlue(target)));
+        QCOMPARE(f->label("RGB2", 1)->text(), QString::number(qGreen(target)));
 
         // The picture on screen: the checkerboard is one color on one index, the rest unchanged.
         const QImage shown = f->window->picture()->pixmap().toImage();

@@ -63,22 +63,50 @@ private slots:
         }
     }
 
+    void offeredSaveName_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("jpeg") << "/home/ann/pics/chelsea.jpg"
+                              << "/home/ann/pics/chelsea.gif";
+        QTest::newRow("gif kept") << "/tmp/logo.gif"
+                                  << "/tmp/logo.gif";
+        QTest::newRow("capital GIF") << "/tmp/LOGO.GIF"
+                                     << "/tmp/LOGO.gif";
+        QTest::newRow("long extension") << "/tmp/scan.tiff"
+                                        << "/tmp/scan.gif";
+        QTest::newRow("two dots") << "/tmp/a.b.bmp"
+                                  << "/tmp/a.b.gif";
+        QTest::newRow("no extension") << "/tmp/picture"
+                                      << "/tmp/picture.gif";
+        QTest::newRow("dot in a folder") << "/tmp/my.site/picture"
+                                         << "/tmp/my.site/picture.gif";
+        QTest::newRow("hidden file") << "/tmp/.logo"
+                                     << "/tmp/.logo.gif";
+    }
+    void offeredSaveName()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QString, offered);
+        QCOMPARE(giftool::offeredSaveName(opened), offered);
+    }
+
     void resultText_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
         QTest::newRow("gif") << "/home/ann/Logo.gif"
-                             << "The image has been saved as /HOME/ANN/LOGO.GIF.  View the effect "
+                             << "The image has been saved as /home/ann/Logo.gif.  View the effect "
                                 "in web browser.  If not transparent, repeat the process but use "
-                                "the /HOME/ANN/LOGO.GIF (not the original) file.";
+                                "the /home/ann/Logo.gif (not the original) file.";
         QTest::newRow("capital GIF") << "/tmp/A.GIF"
-                                     << "The image has been saved as /TMP/A.GIF.  View the effect "
+                                     << "The image has been saved as /tmp/A.GIF.  View the effect "
                                         "in web browser.  If not transparent, repeat the process "
-                                        "but use the /TMP/A.GIF (not the original) file.";
+                                        "but use the /tmp/A.GIF (not the original) file.";
         QTest::newRow("bmp") << "/tmp/pic.bmp"
-                             << "The image has been saved as /TMP/PIC.BMP. ";
+                             << "The image has been saved as /tmp/pic.bmp. ";
         QTest::newRow("pcx") << "/tmp/pic.Pcx"
-                             << "The image has been saved as /TMP/PIC.PCX. ";
+                             << "The image has been saved as /tmp/pic.Pcx. ";
     }
     void resultText()
     {

@@ -40,13 +40,6 @@ void clearTexts(SampleSlot &slot)
     slot.blueText.clear();
 }
 
-void clearRgbTexts(SampleSlot &slot)
-{
-    slot.redText.clear();
-    slot.greenText.clear();
-    slot.blueText.clear();
-}
-
 } // namespace
 
 BackgroundSelection::BackgroundSelection(platform::TwipsScale scale)
@@ -310,8 +303,14 @@ bool BackgroundSelection::ConvertBackground(int button, platform::Prompter &prom
     hideConversionControls();
     m_saveAsEnabled = false;
     m_multiColorFlag = 0;
-    for (SampleSlot &slot : m_slots)
-        clearRgbTexts(slot);
+    // The detail panel shows what both entries hold now, not the colours they had.
+    for (int k = 0; k < 2; ++k) {
+        SampleSlot &slot = m_slots.at(std::size_t(k));
+        if (!slot.filled())
+            continue;
+        slot.valueText = QString::number(m_palette.row(slot.index()).value);
+        showRgbTexts(k);
+    }
     m_state = SelectionState::Converted;
     m_instructions.clear();
     busy.reset();

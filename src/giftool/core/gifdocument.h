@@ -10,7 +10,7 @@ namespace giftool {
 
 enum class OpenOutcome {
     Opened,
-    CannotOpen, // the file cannot be decoded: the window says "Cannot open file."
+    CannotOpen, // the file cannot be decoded: the window says "Cannot open file." and why
     Failed // a later step failed (working files, color reduction): error says why
 };
 

@@ -45,9 +45,19 @@ QString saveNameProblem(const QString &path)
         + QStringLiteral(".  The file name must end in .gif, .bmp, .jpg, .tif, .pcx or .png.");
 }
 
+QString offeredSaveName(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    // A dot that starts the name (".gif") or sits in a folder is no extension.
+    const bool hasExtension = dot > slash + 1;
+    return (hasExtension ? path.left(dot) : path) + QStringLiteral(".gif");
+}
+
 QString saveResultText(const QString &path)
 {
-    const QString name = path.toUpper();
+    // Shown exactly as it is: this platform's file names are case-sensitive.
+    const QString &name = path;
     if (isGifName(path)) {
         return QStringLiteral("The image has been saved as ") + name
             + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat the "

@@ -19,6 +19,11 @@ bool isGifName(const QString &path);
 // type follows the extension: .gif, .bmp, .jpg, .tif, .pcx or .png.
 QString saveNameProblem(const QString &path);
 
+// The name Save As offers for the image opened (or last saved) as `path`: the same folder and
+// name with the extension of the dialog's first type, GIF ("/pics/chelsea.jpg" gives
+// "/pics/chelsea.gif"). A name without an extension gets ".gif" added.
+QString offeredSaveName(const QString &path);
+
 // The instruction line after a save under path.
 QString saveResultText(const QString &path);
 

@@ -36,6 +36,13 @@ constexpr int MinimumHeightTwips = 5400;
 
 const char HintProperty[] = "hint";
 
+// "Cannot open file." and the decoder's reason after it.
+QString cannotOpenText(const QString &reason)
+{
+    const QString text = QStringLiteral("Cannot open file.");
+    return reason.isEmpty() ? text : text + QStringLiteral("  ") + reason;
+}
+
 WorkingFiles chooseWorkingFiles(const std::optional<WorkingFiles> &given, QString *error)
 {
     if (given)
@@ -141,9 +148,9 @@ void GIFForm::buildControls()
         [this](int value) { m_picture->move(m_picture->x(), -m_scale.toPixels(value)); });
 
     m_detail = new DetailPanel(m_scale, m_surface);
-    platform::placeInTwips(m_detail, m_scale, GifFormLayout::Frame2Left, GifFormLayout::Frame2Top,
-        DetailPanel::Width, DetailPanel::Height);
     m_detail->hide();
+    // Shown or closed, the panel changes the room the picture has.
+    m_detail->installEventFilter(this);
     for (int k = 0; k < 2; ++k) {
         for (int part = 0; part < 3; ++part)
             setHint(m_detail->rgb(k, part), QStringLiteral("RGB codes (Red, Green, Blue)"));
@@ -198,7 +205,7 @@ QSize GIFForm::windowTwips() const
 
 QSize GIFForm::maxView() const
 {
-    return GifFormLayout::maxView(windowTwips());
+    return GifFormLayout::maxView(windowTwips(), m_detail->isVisibleTo(this));
 }
 
 void GIFForm::layOut()
@@ -210,6 +217,8 @@ void GIFForm::layOut()
     place(m_line, GifFormLayout::line1Geometry(window));
     place(m_comments, GifFormLayout::commentsGeometry(window));
     place(m_instructions, GifFormLayout::instructionsGeometry(window));
+    place(m_detail,
+        GifFormLayout::detailPanelGeometry(window, QSize(DetailPanel::Width, DetailPanel::Height)));
     layOutViewport();
 }
 
@@ -242,6 +251,10 @@ void GIFForm::showState()
     m_detail->showSelection(selection);
     m_instructions->setText(selection.instructions());
     m_saveAction->setEnabled(m_imageShown && selection.saveAsEnabled());
+    // With the picture gone (saved, or another file failed to open) its hint asks for a click
+    // on nothing.
+    if (!m_imageShown && m_comments->text() == m_picture->property(HintProperty).toString())
+        m_comments->clear();
     showPicture();
 }
 
@@ -266,6 +279,8 @@ void GIFForm::showPicture()
 void GIFForm::OpenImage()
 {
     m_document.selection().reset();
+    // The emptied panel would show nothing true about the next image.
+    m_detail->hide();
     m_toolbar->hideTip();
     showState();
 
@@ -296,7 +311,7 @@ void GIFForm::OpenImage()
     if (result.outcome != OpenOutcome::Opened) {
         busy.release();
         if (result.outcome == OpenOutcome::CannotOpen) {
-            openFailed(QStringLiteral("Cannot open file."), MessageIcon::Exclamation);
+            openFailed(cannotOpenText(result.error), MessageIcon::Exclamation);
         } else {
             setWindowTitle(gifFormCaption());
             openFailed(result.error, MessageIcon::None);
@@ -337,8 +352,9 @@ void GIFForm::SaveTransparentGif()
 
     platform::FileDialogRequest request;
     request.filter = OpenFilter();
-    request.fileName = m_dialogName;
-    // The offered name is normally the opened image's own: the dialog asks before replacing.
+    request.fileName = offeredSaveName(m_dialogName);
+    // The offered name is normally the opened image's own as a GIF: the dialog asks before
+    // replacing it.
     request.confirmOverwrite = true;
     const QString chosen = m_fileDialogs.saveFile(request);
     if (chosen.isEmpty())
@@ -408,6 +424,10 @@ void GIFForm::toolbarClicked(int button)
 
 bool GIFForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_detail && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        layOutViewport();
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonPress && watched == m_picture) {
         const QPoint at = platform::pixelUnder(static_cast<QMouseEvent *>(event)->position());
         SelectBackground(m_scale.toTwips(at.x()), m_scale.toTwips(at.y()));

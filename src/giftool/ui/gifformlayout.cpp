@@ -1,5 +1,7 @@
 #include "giftool/ui/gifformlayout.h"
 
+#include "giftool/ui/detailpanel.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,10 +23,19 @@ QRect GifFormLayout::windowGeometry(QSize screen)
         std::max(0, screen.height() - WindowHeightMargin));
 }
 
-QSize GifFormLayout::maxView(QSize window)
+QSize GifFormLayout::maxView(QSize window, bool detailShown)
 {
-    return QSize(std::max(0, window.width() - ParentLeft - ViewRightMargin),
+    const int right = detailShown
+        ? detailPanelGeometry(window, QSize(DetailPanel::Width, DetailPanel::Height)).left()
+        : window.width();
+    return QSize(std::max(0, right - ParentLeft - ViewRightMargin),
         std::max(0, window.height() - ParentTop - ViewBottomMargin));
+}
+
+QRect GifFormLayout::detailPanelGeometry(QSize window, QSize panel)
+{
+    const int left = std::max(ParentLeft, window.width() - panel.width() - Frame2RightMargin);
+    return QRect(left, Frame2Top, panel.width(), panel.height());
 }
 
 QRect GifFormLayout::buttonGeometry(int button)

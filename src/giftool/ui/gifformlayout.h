@@ -36,15 +36,21 @@ public:
     static constexpr int Frame1Top = 1050;
     static constexpr int ParentLeft = 1740;
     static constexpr int ParentTop = 1140;
-    static constexpr int Frame2Left = 4380;
     static constexpr int Frame2Top = 1140;
+    // Room the detail panel keeps right of it.
+    static constexpr int Frame2RightMargin = 120;
 
     // The window on a screen of that size: at 720, 360, the screen less 2160 wide and less
     // 1080 high.
     static QRect windowGeometry(QSize screen);
 
-    // MaxViewWidth and MaxViewHeight for a window of that size; never negative.
-    static QSize maxView(QSize window);
+    // MaxViewWidth and MaxViewHeight for a window of that size; never negative. While the
+    // detail panel is shown the viewport and its scroll bars end left of the panel, so the
+    // whole picture stays in reach of a click.
+    static QSize maxView(QSize window, bool detailShown = false);
+
+    // The detail panel of that size at the right edge of the window, beside the picture.
+    static QRect detailPanelGeometry(QSize window, QSize panel);
 
     // Thebutton(button), button 1 to 3, side by side from the left edge.
     static QRect buttonGeometry(int button);

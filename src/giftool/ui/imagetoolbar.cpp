@@ -104,6 +104,10 @@ bool ImageToolbar::buttonEvent(int button, QEvent *event)
     case QEvent::MouseMove:
         showTip(button);
         return false;
+    case QEvent::Leave:
+        // The pointer may leave for the menu bar or another window, which never clear it.
+        hideTip();
+        return false;
     default:
         return false;
     }
