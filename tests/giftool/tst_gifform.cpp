@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using giftesting::GifFormFixture;
 using giftool::GifFormLayout;
@@ -471,6 +472,33 @@ private slots:
         QVERIFY(f->child("Frame2")->isVisible());
         QVERIFY(f->open(f->backgroundGif(QStringLiteral("other.gif"))));
         QVERIFY(f->child("Frame2")->isHidden());
+    }
+
+    void theWheelScrollsThePicture_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("across");
+        QTest::addColumn<int>("down");
+        // A notch towards the user: three lines of 20 pixels, 900 twips.
+        QTest::newRow("wheel") << Qt::KeyboardModifiers() << 0 << 900;
+        QTest::newRow("shift+wheel") << Qt::KeyboardModifiers(Qt::ShiftModifier) << 900 << 0;
+    }
+    void theWheelScrollsThePicture()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, across);
+        QFETCH(int, down);
+        const QString file = f->path(QStringLiteral("wide.bmp"));
+        QVERIFY(patternImage(QSize(900, 900)).save(file));
+        QVERIFY(f->open(file));
+        QWidget *picture = f->window->picture();
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, picture->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+            modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(picture, &wheel);
+        QCOMPARE(f->window->horizontalBar()->value(), across);
+        QCOMPARE(f->window->verticalBar()->value(), down);
+        QCOMPARE(picture->pos(), QPoint(-across / 15, -down / 15));
     }
 
     void followsTheWindowSize()

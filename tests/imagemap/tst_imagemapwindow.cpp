@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 using platform::MessageAnswer;
 using testsupport::ImageMapWindowFixture;
@@ -172,6 +173,27 @@ private slots:
         QCOMPARE(child("XYBox")->property("text").toString(), QStringLiteral("120,545"));
         QTest::mouseClick(child("Label1"), Qt::LeftButton);
         QCOMPARE(child("XYBox")->property("text").toString(), QString());
+    }
+
+    void theWheelScrollsThePicture_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QPoint>("moved");
+        // Two notches towards the user: six lines of 20 pixels.
+        QTest::newRow("wheel") << Qt::KeyboardModifiers() << QPoint(0, -120);
+        QTest::newRow("shift+wheel") << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(-120, 0);
+    }
+    void theWheelScrollsThePicture()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QPoint, moved);
+        QVERIFY(f->open(image("large.jpg", QSize(1000, 900))));
+        const QPoint before = f->canvas()->pos();
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, f->canvas()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
+            modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(f->canvas(), &wheel);
+        QCOMPARE(f->canvas()->pos() - before, moved);
     }
 
     void thePointerIsOnThePixelUnderIt()

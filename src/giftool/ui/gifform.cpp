@@ -14,6 +14,7 @@
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/scrolledviewport.h"
 #include "platform/ui/twipsgeometry.h"
+#include "platform/ui/wheelscroller.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -146,6 +147,7 @@ void GIFForm::buildControls()
     m_vScroll->hide();
     connect(m_vScroll, &QScrollBar::valueChanged, this,
         [this](int value) { m_picture->move(m_picture->x(), -m_scale.toPixels(value)); });
+    new platform::WheelScroller(m_picture, m_hScroll, m_vScroll, m_scale);
 
     m_detail = new DetailPanel(m_scale, m_surface);
     m_detail->hide();

@@ -27,7 +27,7 @@ ImageToolbar::ImageToolbar(platform::TwipsScale scale, QWidget *surface)
             auto *face = new QLabel(m_surface);
             face->setObjectName(QStringLiteral("Thebutton"));
             face->setProperty("index", index);
-            face->setPixmap(toolbarFace(b, pressed, size));
+            face->setPixmap(toolbarFace(b, pressed, size, m_surface->devicePixelRatioF()));
             face->hide();
             return face;
         };

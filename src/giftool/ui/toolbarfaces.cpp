@@ -69,9 +69,11 @@ void drawQuestionMark(QPainter &p)
 
 } // namespace
 
-QPixmap toolbarFace(int button, bool pressed, QSize size)
+QPixmap toolbarFace(int button, bool pressed, QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * devicePixelRatio);
+    // The painter then works in logical pixels and draws each of them with the finer grid.
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&pixmap);
     p.scale(double(size.width()) / GridWidth, double(size.height()) / GridHeight);
     drawBevel(p, pressed);

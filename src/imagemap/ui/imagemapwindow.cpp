@@ -11,6 +11,7 @@
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/scrolledviewport.h"
 #include "platform/ui/twipsgeometry.h"
+#include "platform/ui/wheelscroller.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -101,6 +102,7 @@ void ImageMapWindow::buildControls()
     m_vScroll->hide();
     connect(m_vScroll, &QScrollBar::valueChanged, this,
         [this](int value) { m_canvas->move(m_canvas->x(), -m_scale.toPixels(value)); });
+    new platform::WheelScroller(m_canvas, m_hScroll, m_vScroll, m_scale);
 
     m_xyBox = new QLabel(central);
     m_xyBox->setObjectName(QStringLiteral("XYBox"));
