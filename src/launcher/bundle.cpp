@@ -29,6 +29,7 @@ constexpr int BottomMargin = 360;
 Bundle::Bundle(QWidget *parent)
     : QMainWindow(parent)
     , m_scale(platform::scaleOf(this))
+    , m_followUpClicks(new FollowUpClicks(this))
 {
     setObjectName(QStringLiteral("Bundle"));
     setWindowTitle(platform::programTitle());
@@ -223,6 +224,7 @@ bool Bundle::eventFilter(QObject *watched, QEvent *event)
             resetHighlight();
             highlight(index);
             openTool(index);
+            m_followUpClicks->guard(toolWindow(index));
         }
         return true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launcher/followupclicks.h"
 #include "launcher/launcherlayout.h"
 #include "platform/units.h"
 
@@ -64,6 +65,7 @@ private:
     LauncherLayout m_layout;
     int m_highlighted = -1;
     bool m_exiting = false;
+    FollowUpClicks *m_followUpClicks;
 };
 
 } // namespace launcher

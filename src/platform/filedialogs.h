@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -45,8 +46,21 @@ QString toQtNameFilters(const QString &filter);
 // Whether a remembered name is a pattern such as "*.bmp;*.gif" rather than a file name.
 bool isFileNamePattern(const QString &fileName);
 
+enum class FileDialogKind { Open, Save };
+
 // The name filters a Qt dialog shows for the request. A pattern given as the file name lists
-// those files first, as typing it into the name box of a dialog would.
-QString qtNameFiltersFor(const FileDialogRequest &request);
+// those files first, as typing it into the name box of a dialog would. An Open dialog also
+// lists the long spellings of the short extensions (*.jpeg beside *.jpg, *.tiff beside *.tif)
+// and ends with "All Files" unless the request has such an entry.
+QString qtNameFiltersFor(
+    const FileDialogRequest &request, FileDialogKind kind = FileDialogKind::Save);
+
+// The globs with the long spelling of each short extension added after it.
+QStringList withLongSpellings(const QStringList &globs);
+
+// A size at which an open or save dialog shows its columns in full, for a screen whose
+// available area is `available` pixels: at least 760 x 520, more on a large screen, never more
+// than the screen.
+QSize readableDialogSize(QSize available);
 
 } // namespace platform

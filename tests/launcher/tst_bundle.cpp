@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -26,6 +28,20 @@ protected:
         ++closeRequests;
         event->setAccepted(allowClose);
     }
+};
+
+// A tool window that counts the mouse buttons it receives.
+class ClickCounter : public QWidget
+{
+public:
+    int presses = 0;
+    int doubleClicks = 0;
+    int releases = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+    void mouseDoubleClickEvent(QMouseEvent *) override { ++doubleClicks; }
+    void mouseReleaseEvent(QMouseEvent *) override { ++releases; }
 };
 
 bool isHighlighted(const QLabel *caption)
@@ -156,6 +172,36 @@ private slots:
             QVERIFY(isNormal(m_bundle->caption(i)));
             QVERIFY(!m_bundle->toolWindow(i));
         }
+    }
+
+    // The tool opens under the pointer at the first click of a double-click; the second click
+    // must not act in it. Later clicks reach it as usual.
+    void aDoubleClickDoesNotReachTheOpenedTool()
+    {
+        ClickCounter *tool = nullptr;
+        m_bundle->setToolFactory(0, [&tool, this] {
+            tool = new ClickCounter;
+            tool->setGeometry(m_bundle->geometry());
+            return tool;
+        });
+        QWindow *launcherWindow = m_bundle->windowHandle();
+        const QPoint at = m_bundle->caption(0)->mapTo(m_bundle, QPoint(20, 10));
+        QTest::mousePress(launcherWindow, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(launcherWindow, Qt::LeftButton, {}, at);
+        QVERIFY(tool && tool->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(tool));
+        // The second click of the double-click, where the pointer is: on the new window.
+        const QPoint there = tool->mapFromGlobal(m_bundle->mapToGlobal(at));
+        QTest::mousePress(tool->windowHandle(), Qt::LeftButton, {}, there);
+        QTest::mouseRelease(tool->windowHandle(), Qt::LeftButton, {}, there);
+        QCOMPARE(tool->presses, 0);
+        QCOMPARE(tool->doubleClicks, 0);
+        QCOMPARE(tool->releases, 0);
+
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        QTest::mouseClick(tool->windowHandle(), Qt::LeftButton, {}, there);
+        QCOMPARE(tool->presses, 1);
+        QCOMPARE(tool->releases, 1);
     }
 
     void toolWindowExistsOnce()

@@ -50,6 +50,63 @@ private slots:
         QCOMPARE(platform::qtNameFiltersFor(request), qt);
     }
 
+    // Open dialogs list the long spellings too and end with every file; save dialogs list the
+    // types as the tools give them.
+    void openListsLongSpellingsAndAllFiles_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("save");
+        const QString images
+            = "GIF Files(*.gif)|*.gif|JPEG Files(*.jpg)|*.jpg|TIFF Files(*.tif)|*.tif";
+        QTest::newRow("image types, preset pattern first")
+            << images << "*.gif;*.jpg;*.tif"
+            << "*.gif *.jpg *.jpeg *.tif *.tiff;;GIF Files(*.gif);;JPEG Files(*.jpg *.jpeg);;"
+               "TIFF Files(*.tif *.tiff);;All Files (*)"
+            << "*.gif *.jpg *.tif;;GIF Files(*.gif);;JPEG Files(*.jpg);;TIFF Files(*.tif)";
+        QTest::newRow("a name, not a pattern") << "JPEG|*.JPG"
+                                               << "/pics/a.jpg"
+                                               << "JPEG (*.JPG *.jpeg);;All Files (*)"
+                                               << "JPEG (*.JPG)";
+        QTest::newRow("all files already there") << "Specs (*.spc)|*.spc|All Files (*.*)|*.*"
+                                                 << "*.spc"
+                                                 << "*.spc;;Specs (*.spc);;All Files (*.*)"
+                                                 << "*.spc;;Specs (*.spc);;All Files (*.*)";
+        QTest::newRow("long spelling already there") << "JPEG|*.jpg;*.jpeg"
+                                                     << ""
+                                                     << "JPEG (*.jpg *.jpeg);;All Files (*)"
+                                                     << "JPEG (*.jpg *.jpeg)";
+    }
+    void openListsLongSpellingsAndAllFiles()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, fileName);
+        QFETCH(QString, open);
+        QFETCH(QString, save);
+        platform::FileDialogRequest request;
+        request.filter = filter;
+        request.fileName = fileName;
+        QCOMPARE(platform::qtNameFiltersFor(request, platform::FileDialogKind::Open), open);
+        QCOMPARE(platform::qtNameFiltersFor(request, platform::FileDialogKind::Save), save);
+    }
+
+    void readableSize_data()
+    {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("small screen") << QSize(800, 800) << QSize(760, 520);
+        QTest::newRow("laptop") << QSize(1366, 728) << QSize(819, 520);
+        QTest::newRow("desktop") << QSize(1920, 1040) << QSize(1152, 676);
+        QTest::newRow("tiny screen") << QSize(640, 480) << QSize(640, 480);
+    }
+    void readableSize()
+    {
+        QFETCH(QSize, available);
+        QFETCH(QSize, size);
+        QCOMPARE(platform::readableDialogSize(available), size);
+    }
+
     void parsesPairs()
     {
         const auto entries = platform::parseFileFilter("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");

@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
 
 namespace platform {
 
@@ -17,6 +20,24 @@ QString startPath(const FileDialogRequest &request)
     return request.directory + u'/' + request.fileName;
 }
 
+// Runs the dialog at a size where names, sizes, types and dates are read in full, not cut to
+// "41....KiB". A desktop's own dialog, where the platform gives one, keeps its own layout.
+QString runDialog(QFileDialog &dialog)
+{
+    const QScreen *screen
+        = dialog.parentWidget() ? dialog.parentWidget()->screen() : dialog.screen();
+    if (screen)
+        dialog.resize(readableDialogSize(screen->availableSize()));
+    if (auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = details->header();
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
 } // namespace
 
 QtFileDialogs::QtFileDialogs(QWidget *parent)
@@ -25,17 +46,23 @@ QtFileDialogs::QtFileDialogs(QWidget *parent)
 
 QString QtFileDialogs::openFile(const FileDialogRequest &request)
 {
-    return QFileDialog::getOpenFileName(
-        m_parent, request.title, startPath(request), qtNameFiltersFor(request));
+    QFileDialog dialog(m_parent, request.title, startPath(request),
+        qtNameFiltersFor(request, FileDialogKind::Open));
+    dialog.setObjectName(QStringLiteral("OpenFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runDialog(dialog);
 }
 
 QString QtFileDialogs::saveFile(const FileDialogRequest &request)
 {
-    QFileDialog::Options options;
-    if (!request.confirmOverwrite)
-        options |= QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(
-        m_parent, request.title, startPath(request), qtNameFiltersFor(request), nullptr, options);
+    QFileDialog dialog(m_parent, request.title, startPath(request),
+        qtNameFiltersFor(request, FileDialogKind::Save));
+    dialog.setObjectName(QStringLiteral("SaveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    return runDialog(dialog);
 }
 
 } // namespace platform

@@ -1,0 +1,61 @@
+#include "launcher/followupclicks.h"
+
+#include <QApplication>
+#include <QStyleHints>
+#include <QWidget>
+#include <utility>
+
+namespace launcher {
+
+FollowUpClicks::FollowUpClicks(QObject *parent)
+    : QObject(parent)
+{ }
+
+void FollowUpClicks::guard(QWidget *window)
+{
+    if (!window)
+        return;
+    m_window = window;
+    m_pressDropped = false;
+    m_since.start();
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+void FollowUpClicks::stop()
+{
+    qApp->removeEventFilter(this);
+    m_window = nullptr;
+    m_pressDropped = false;
+}
+
+bool FollowUpClicks::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (!press && type != QEvent::MouseButtonRelease)
+        return false;
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const bool inTime = m_since.elapsed() <= interval;
+    if (!m_window || (!inTime && !m_pressDropped)) {
+        stop();
+        return false;
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != m_window)
+        return false;
+    if (press) {
+        if (!inTime) {
+            stop();
+            return false;
+        }
+        m_pressDropped = true;
+        return true;
+    }
+    const bool dropped = std::exchange(m_pressDropped, false);
+    if (!inTime)
+        stop();
+    return dropped;
+}
+
+} // namespace launcher

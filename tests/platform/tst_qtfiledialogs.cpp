@@ -1,0 +1,95 @@
+#include "platform/ui/qtfiledialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+// The Qt dialogs themselves, as a user meets them: shown at a readable size with every column
+// in full, the lists as the request gives them, and Cancel reported as an empty path.
+class TestQtFileDialogs : public QObject
+{
+    Q_OBJECT
+private:
+    struct Seen
+    {
+        QSize size;
+        QStringList filters;
+        bool columnsFitTheirContents = false;
+        QString selected;
+    };
+
+    // Runs `show` while a timer looks at the dialog it opens, then answers it (a file name to
+    // accept, or an empty one to cancel).
+    template <typename Show> QString withDialog(Show show, Seen *seen, const QString &answer)
+    {
+        QTimer::singleShot(0, [=] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTest::qFail("no file dialog was shown", __FILE__, __LINE__);
+                return;
+            }
+            seen->size = dialog->size();
+            seen->filters = dialog->nameFilters();
+            seen->selected = dialog->selectedNameFilter();
+            const QHeaderView *header = dialog->findChild<QTreeView *>("treeView")->header();
+            seen->columnsFitTheirContents = header->count() > 1;
+            for (int column = 1; column < header->count(); ++column)
+                seen->columnsFitTheirContents = seen->columnsFitTheirContents
+                    && header->sectionResizeMode(column) == QHeaderView::ResizeToContents;
+            if (answer.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(answer);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        return show();
+    }
+
+private slots:
+    void openAtAReadableSize()
+    {
+        QTemporaryDir dir;
+        QWidget parent;
+        platform::QtFileDialogs dialogs(&parent);
+        platform::FileDialogRequest request;
+        request.filter = QStringLiteral("GIF Files(*.gif)|*.gif|JPEG Files(*.jpg)|*.jpg");
+        request.fileName = QStringLiteral("*.gif;*.jpg");
+        request.directory = dir.path();
+        Seen seen;
+        const QString chosen = withDialog([&] { return dialogs.openFile(request); }, &seen, {});
+        QVERIFY(chosen.isEmpty());
+        const QSize available = parent.screen()->availableSize();
+        QCOMPARE(seen.size, platform::readableDialogSize(available));
+        QVERIFY(seen.size.width() >= std::min(760, available.width()));
+        QVERIFY(seen.columnsFitTheirContents);
+        QCOMPARE(seen.filters,
+            QStringList({"*.gif *.jpg *.jpeg", "GIF Files(*.gif)", "JPEG Files(*.jpg *.jpeg)",
+                "All Files (*)"}));
+        // The preset pattern is the list shown first.
+        QCOMPARE(seen.selected, QStringLiteral("*.gif *.jpg *.jpeg"));
+    }
+
+    void saveReturnsTheChosenPath()
+    {
+        QTemporaryDir dir;
+        platform::QtFileDialogs dialogs(nullptr);
+        platform::FileDialogRequest request;
+        request.filter = QStringLiteral("Specs (*.spc)|*.spc");
+        request.fileName = dir.filePath(QStringLiteral("design.spc"));
+        Seen seen;
+        const QString chosen = withDialog([&] { return dialogs.saveFile(request); }, &seen,
+            dir.filePath(QStringLiteral("other.spc")));
+        QCOMPARE(chosen, dir.filePath(QStringLiteral("other.spc")));
+        QCOMPARE(seen.filters, QStringList({"Specs (*.spc)"}));
+        QVERIFY(seen.columnsFitTheirContents);
+    }
+};
+
+QTEST_MAIN(TestQtFileDialogs)
+#include "tst_qtfiledialogs.moc"
