@@ -224,7 +224,7 @@ bool Bundle::eventFilter(QObject *watched, QEvent *event)
             resetHighlight();
             highlight(index);
             openTool(index);
-            m_followUpClicks->guard(toolWindow(index));
+            m_followUpClicks->guard(toolWindow(index), mouse->globalPosition().toPoint());
         }
         return true;
     }

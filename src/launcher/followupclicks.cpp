@@ -1,6 +1,7 @@
 #include "launcher/followupclicks.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QStyleHints>
 #include <QWidget>
 #include <utility>
@@ -11,11 +12,12 @@ FollowUpClicks::FollowUpClicks(QObject *parent)
     : QObject(parent)
 { }
 
-void FollowUpClicks::guard(QWidget *window)
+void FollowUpClicks::guard(QWidget *window, QPoint at)
 {
     if (!window)
         return;
     m_window = window;
+    m_at = at;
     m_pressDropped = false;
     m_since.start();
     qApp->removeEventFilter(this);
@@ -49,6 +51,10 @@ bool FollowUpClicks::eventFilter(QObject *watched, QEvent *event)
             stop();
             return false;
         }
+        const QPoint at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+        if ((at - m_at).manhattanLength() > distance)
+            return false;
         m_pressDropped = true;
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 class QWidget;
@@ -11,15 +12,17 @@ namespace launcher {
 // Keeps the rest of a double-click away from the tool window that its first click opened.
 // The window appears under the pointer, so without this the second click would land in it
 // and act there (in the frameset designer, open the properties of the cell under the
-// pointer). For a double-click interval after guard(), mouse presses, double-clicks and their
-// releases aimed at that window are dropped; later clicks reach it as usual.
+// pointer). A press in that window that would make a double-click with the opening click (within
+// the double-click interval and distance of it) is dropped with its release; every other click
+// reaches the window as usual.
 class FollowUpClicks : public QObject
 {
     Q_OBJECT
 public:
     explicit FollowUpClicks(QObject *parent = nullptr);
 
-    void guard(QWidget *window);
+    // `at`: where the opening click was, in global coordinates.
+    void guard(QWidget *window, QPoint at);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -29,6 +32,7 @@ private:
 
     QPointer<QWidget> m_window;
     QElapsedTimer m_since;
+    QPoint m_at;
     // A dropped press drops its release too, even when it comes after the interval.
     bool m_pressDropped = false;
 };
