@@ -1,7 +1,5 @@
 #include "launcher/supportdialog.h"
 
-#include "platform/programinfo.h"
-
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -15,19 +13,41 @@ namespace {
 QPointer<SupportDialog> s_support;
 }
 
-QString SupportDialog::notice()
+QString SupportDialog::notice(const platform::SupportContacts &contacts)
 {
-    const QStringList paragraphs = {
-        QStringLiteral("For technical support....."),
-        QStringLiteral("Report a problem or ask a question on the Trellis issue tracker: ")
-            + platform::supportIssueTracker(),
-        QStringLiteral("Or write to the Trellis mailing list: ") + platform::supportMailAddress(),
-        QStringLiteral("Please name the tool, the version (Help > TechInfo) and the steps that "
-                       "lead to the problem."),
-        QStringLiteral("Requests are normally answered within 24 hours."),
-        QStringLiteral("For news and upgrade announcements, read the Trellis newsletter on the "
-                       "mailing list."),
+    QStringList paragraphs = {QStringLiteral("For technical support.....")};
+
+    // One paragraph per channel that is set; the ones after the first continue its sentence.
+    qsizetype channels = 0;
+    const auto addChannel = [&](const QString &how, const QString &address) {
+        if (address.isEmpty())
+            return;
+        const QString lead = channels++ == 0 ? QStringLiteral("Report a problem or ask a question ")
+                                             : QStringLiteral("Or ");
+        paragraphs.append(lead + how + address);
     };
+    addChannel(QStringLiteral("on the web: "), contacts.url);
+    addChannel(QStringLiteral("by e-mail: "), contacts.email);
+    addChannel(QStringLiteral("by telephone: "), contacts.phone);
+    // Without a contact, point to what every installation has rather than to an address nobody
+    // answers.
+    if (channels == 0) {
+        paragraphs.append(QStringLiteral("Support for this copy of Trellis comes from whoever "
+                                         "provided it: your distribution, your organisation or "
+                                         "the person who installed it."));
+        paragraphs.append(QStringLiteral("Answers to many questions are in the help (Help menu) "
+                                         "and in the manual page (man trellis)."));
+    }
+
+    paragraphs.append(QStringLiteral("Please name the tool, the version (Help > TechInfo) and the "
+                                     "steps that lead to the problem."));
+    paragraphs.append(QStringLiteral("Requests are normally answered within 24 hours."));
+    if (!contacts.url.isEmpty()) {
+        paragraphs.append(
+            QStringLiteral("For news and upgrade announcements, read the newsletter on the web: ")
+            + contacts.url);
+    }
+
     QString text;
     for (const QString &p : paragraphs)
         text += p + QStringLiteral("\r\n\r\n");
@@ -44,9 +64,11 @@ SupportDialog::SupportDialog(QWidget *parent)
 
     auto *label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
+    // The contacts are shown as the build gave them, never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QString shown = notice();
+    QString shown = notice(platform::builtSupportContacts());
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     label->setText(shown.trimmed());
 

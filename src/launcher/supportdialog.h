@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/supportcontacts.h"
+
 #include <QDialog>
 
 namespace launcher {
@@ -13,8 +15,9 @@ public:
     static SupportDialog *showSupport();
     static SupportDialog *instance();
 
-    // The notice: paragraphs separated by an empty line, each line ended by CR LF.
-    static QString notice();
+    // The notice for these contacts: paragraphs separated by an empty line, each line ended by
+    // CR LF. The window shows it for the contacts this copy was built with.
+    static QString notice(const platform::SupportContacts &contacts);
 
 private:
     explicit SupportDialog(QWidget *parent = nullptr);

@@ -158,18 +158,6 @@ private slots:
         QTest::mouseClick(support->findChild<QPushButton *>("Closebutton"), Qt::LeftButton);
         QTRY_VERIFY(!launcher::SupportDialog::instance());
     }
-
-    void supportNotice()
-    {
-        const QString notice = launcher::SupportDialog::notice();
-        QVERIFY(notice.startsWith("For technical support.....\r\n\r\n"));
-        QVERIFY(notice.contains("Requests are normally answered within 24 hours.\r\n\r\n"));
-        QVERIFY(notice.contains("newsletter"));
-        // Every paragraph ends with CR LF and one more CR LF.
-        for (const QString &paragraph : notice.split("\r\n\r\n", Qt::SkipEmptyParts))
-            QVERIFY(!paragraph.contains("\r\n"));
-        QVERIFY(notice.endsWith("\r\n\r\n"));
-    }
 };
 
 QTEST_MAIN(TestHelpMenu)

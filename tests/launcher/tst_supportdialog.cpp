@@ -1,0 +1,118 @@
+#include "launcher/supportdialog.h"
+#include "platform/supportcontacts.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+// Joins paragraphs as the notice does: each ends with CR LF and one more CR LF.
+QString paragraphs(const QStringList &texts)
+{
+    QString joined;
+    for (const QString &text : texts)
+        joined += text + QStringLiteral("\r\n\r\n");
+    return joined;
+}
+
+// The contacts the build was configured with, handed to the test by CMake apart from the program.
+platform::SupportContacts configuredContacts()
+{
+    return {qEnvironmentVariable("TRELLIS_TEST_SUPPORT_URL"),
+        qEnvironmentVariable("TRELLIS_TEST_SUPPORT_EMAIL"),
+        qEnvironmentVariable("TRELLIS_TEST_SUPPORT_PHONE")};
+}
+
+} // namespace
+
+class TestSupportDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { delete launcher::SupportDialog::instance(); }
+
+    void notice_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("expected");
+
+        // Placeholders that reach no one: example.org is reserved for documentation, and
+        // 020 7946 0xxx is a London range set aside for fiction.
+        const QString url = QStringLiteral("https://support.example.org/trellis?lang=en&topic=1");
+        const QString email = QStringLiteral("trellis-help@example.org");
+        const QString phone = QStringLiteral("+44 20 7946 0018");
+        const QString name = QStringLiteral(
+            "Please name the tool, the version (Help > TechInfo) and the steps that lead to the "
+            "problem.");
+        const QString answered = QStringLiteral("Requests are normally answered within 24 hours.");
+
+        QTest::newRow("no contact")
+            << QString() << QString() << QString()
+            << paragraphs({"For technical support.....",
+                   "Support for this copy of Trellis comes from whoever provided it: your "
+                   "distribution, your organisation or the person who installed it.",
+                   "Answers to many questions are in the help (Help menu) and in the manual page "
+                   "(man trellis).",
+                   name, answered});
+        QTest::newRow("all three")
+            << url << email << phone
+            << paragraphs({"For technical support.....",
+                   "Report a problem or ask a question on the web: "
+                   "https://support.example.org/trellis?lang=en&topic=1",
+                   "Or by e-mail: trellis-help@example.org", "Or by telephone: +44 20 7946 0018",
+                   name, answered,
+                   "For news and upgrade announcements, read the newsletter on the web: "
+                   "https://support.example.org/trellis?lang=en&topic=1"});
+        QTest::newRow("e-mail only")
+            << QString() << email << QString()
+            << paragraphs({"For technical support.....",
+                   "Report a problem or ask a question by e-mail: trellis-help@example.org", name,
+                   answered});
+        QTest::newRow("telephone only")
+            << QString() << QString() << phone
+            << paragraphs({"For technical support.....",
+                   "Report a problem or ask a question by telephone: +44 20 7946 0018", name,
+                   answered});
+        QTest::newRow("e-mail and telephone")
+            << QString() << email << phone
+            << paragraphs({"For technical support.....",
+                   "Report a problem or ask a question by e-mail: trellis-help@example.org",
+                   "Or by telephone: +44 20 7946 0018", name, answered});
+        QTest::newRow("web only")
+            << url << QString() << QString()
+            << paragraphs({"For technical support.....",
+                   "Report a problem or ask a question on the web: "
+                   "https://support.example.org/trellis?lang=en&topic=1",
+                   name, answered,
+                   "For news and upgrade announcements, read the newsletter on the web: "
+                   "https://support.example.org/trellis?lang=en&topic=1"});
+    }
+    void notice()
+    {
+        QFETCH(QString, url);
+        QFETCH(QString, email);
+        QFETCH(QString, phone);
+        QFETCH(QString, expected);
+        QCOMPARE(launcher::SupportDialog::notice({url, email, phone}), expected);
+    }
+
+    // The build settings reach the program unchanged, and the window shows their notice as lines.
+    void windowShowsTheBuiltContacts()
+    {
+        const platform::SupportContacts configured = configuredContacts();
+        const platform::SupportContacts built = platform::builtSupportContacts();
+        QCOMPARE(built.url, configured.url);
+        QCOMPARE(built.email, configured.email);
+        QCOMPARE(built.phone, configured.phone);
+
+        launcher::SupportDialog *support = launcher::SupportDialog::showSupport();
+        QString lines = launcher::SupportDialog::notice(configured);
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(support->findChild<QLabel *>("Label1")->text(), lines.trimmed());
+    }
+};
+
+QTEST_MAIN(TestSupportDialog)
+#include "tst_supportdialog.moc"
