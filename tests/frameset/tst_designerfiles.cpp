@@ -400,18 +400,60 @@ private slots:
         QVERIFY(d.model().ModifiedFlag());
     }
 
-    void cancelledOpenLeavesTheClearedDesign()
+    void unopenedFileKeepsTheDesign_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("told");
+        QByteArray overlong;
+        for (int i = 0; i < 1200; ++i)
+            overlong += "<FRAMESET COLS= ##1>\r\n";
+        QTest::newRow("cancelled dialog") << QString() << QByteArray() << false;
+        QTest::newRow("HTML page") << "index.html" << QByteArray("<HTML></HTML>\r\n") << true;
+        QTest::newRow("invalid file") << "notes.spc" << QByteArray("just some text\r\n") << true;
+        QTest::newRow("overlong file") << "long.spc" << overlong << false;
+    }
+    void unopenedFileKeepsTheDesign()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, told);
         Designer d;
         buildExample(d);
+        const QString saved = m_dir->filePath("design.spc");
+        d.dialogs.answer(saved);
+        d.action("mnuSaveSpec")->trigger();
+        d.split(2, SplitDirection::Column);
+        const frameset::Design before = d.model().design();
+        const QString caption = d.window.windowTitle();
+        QCOMPARE(caption, QStringLiteral("  ") + saved);
+
         d.prompter.answer(MessageAnswer::Yes);
-        d.dialogs.cancel();
-        d.action("mnuOpenSpec")->trigger();
-        QCOMPARE(d.model().LastCellIndex(), 0);
-        QCOMPARE(d.window.surface()->cellCount(), 1);
-        QVERIFY(!d.model().ModifiedFlag());
-        QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft "));
-        QCOMPARE(d.prompter.shown().size(), 1);
+        if (name.isEmpty()) {
+            d.dialogs.cancel();
+        } else {
+            QVERIFY(writeAll(m_dir->filePath(name), content));
+            d.dialogs.answer(m_dir->filePath(name));
+        }
+        if (told)
+            d.prompter.answer(MessageAnswer::Ok);
+        QVERIFY(d.activate());
+        QTest::keyClick(&d.window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(d.prompter.shown().size(), told ? 2 : 1);
+        QCOMPARE(d.prompter.pendingAnswers(), 0);
+
+        QCOMPARE(d.model().design(), before);
+        QCOMPARE(d.window.surface()->cellCount(), 4);
+        QCOMPARE(d.model().SelectedCell(), 3);
+        QVERIFY(d.cell(3)->isHighlighted());
+        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.action("mnuUndo")->isEnabled());
+        QCOMPARE(d.window.windowTitle(), caption);
+        QCOMPARE(d.window.files().specFileName(), saved);
+        // So closing still asks before the unsaved split is lost.
+        d.prompter.answer(MessageAnswer::No);
+        d.window.close();
+        QVERIFY(d.window.isVisible());
     }
 
     void openRefusesHtml_data()
@@ -440,7 +482,7 @@ private slots:
                            "can be opened."));
         QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
         QVERIFY(d.prompter.shown().last().title.isEmpty());
-        QCOMPARE(d.model().LastCellIndex(), 0);
+        QCOMPARE(d.model().LastCellIndex(), 2);
 
         // Save still writes to the design file, never over the refused page.
         d.split(0, SplitDirection::Column);
@@ -487,17 +529,11 @@ private slots:
         QCOMPARE(d.window.files().specFileName(), design);
         QCOMPARE(readAll(path), content);
 
-        // The cleared design is whole and usable.
-        QCOMPARE(d.model().LastCellIndex(), 0);
-        QCOMPARE(d.window.surface()->cellCount(), 1);
-        QVERIFY(d.model().LayoutText().isEmpty());
-        QVERIFY(!d.model().ModifiedFlag());
-        QVERIFY(!d.action("mnuUndo")->isEnabled());
-        // 11925 twips wide: halves of 5962 less one for the earlier column split, and 5964.
-        d.clickButton(1);
+        // The design stays as it was.
         QCOMPARE(d.model().LastCellIndex(), 1);
-        QCOMPARE(d.model().design().cell(1).left, 5961.0f);
-        QCOMPARE(d.cell(1)->geometry(), QRect(397, 30, 398, 695));
+        QCOMPARE(d.window.surface()->cellCount(), 2);
+        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.action("mnuUndo")->isEnabled());
     }
 
     void overlongFileEndsSilently()

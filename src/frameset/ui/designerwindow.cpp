@@ -173,6 +173,7 @@ void DesignerWindow::showOpenedDesign(const Design &design, const QString &capti
 {
     m_model->openDesign(design);
     setWindowTitle(caption);
+    m_surface->clearSize();
     showModel(false);
 }
 
