@@ -90,16 +90,19 @@ private slots:
                                         << "frames.html";
         QTest::newRow("name ending in a dot") << "frames."
                                               << "frames..htm";
-        QTest::newRow("no dot anywhere") << "frames"
-                                         << "frames";
+        QTest::newRow("no extension") << "frames"
+                                      << "frames.htm";
+        QTest::newRow("no extension in a dotted folder") << "my.site/index"
+                                                         << "my.site/index.htm";
     }
     void htmlDocument()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
-        // The extension rule looks at the first "." of the whole path.
-        if (!chosen.contains(QLatin1String(".htm")) && m_dir->path().contains(u'.'))
+        // A name ending in "." is judged by the first "." of the whole path.
+        if (chosen.endsWith(u'.') && m_dir->path().contains(u'.'))
             QSKIP("the temporary folder's name holds a dot");
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("my.site")));
         Designer d;
         buildExample(d);
         d.dialogs.answer(m_dir->filePath(chosen));
@@ -196,6 +199,56 @@ private slots:
         }
     }
 
+    void overwriteQuestionNamesTheWrittenFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("document exists") << "mnuHTML"
+                                         << "index.htm"
+                                         << "index"
+                                         << "index.htm" << true;
+        QTest::newRow("only the bare name exists") << "mnuHTML"
+                                                   << "index"
+                                                   << "index"
+                                                   << "index.htm" << false;
+        QTest::newRow("spec file exists") << "mnuSaveSpec"
+                                          << "design.spc"
+                                          << "design"
+                                          << "design.spc" << true;
+        QTest::newRow("only the bare spec name exists") << "mnuSaveSpec"
+                                                        << "design"
+                                                        << "design"
+                                                        << "design.spc" << false;
+    }
+    void overwriteQuestionNamesTheWrittenFile()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, existing);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(bool, asked);
+        Designer d;
+        buildExample(d);
+        QVERIFY(writeAll(m_dir->filePath(existing), "kept\n"));
+        d.dialogs.answer(m_dir->filePath(typed));
+        if (asked)
+            d.prompter.answer(MessageAnswer::Cancel);
+        d.action(qPrintable(command))->trigger();
+        QCOMPARE(d.prompter.shown().size(), asked ? 1 : 0);
+        QCOMPARE(readAll(m_dir->filePath(existing)), QByteArray("kept\n"));
+        if (asked) {
+            QCOMPARE(d.prompter.lastText(), OverwriteQuestion);
+        } else {
+            QVERIFY(readAll(m_dir->filePath(written))
+                        .startsWith(command == QLatin1String("mnuHTML") ? "<HTML>\r\n"
+                                                                        : "<FRAMESET COLS= ##1>"));
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), asked ? 1 : 2);
+    }
+
     void htmlWriteFailure()
     {
         Designer d;
@@ -218,13 +271,18 @@ private slots:
                              << "design.spc";
         QTest::newRow("name ending in a dot") << "design."
                                               << "design..spc";
+        QTest::newRow("no extension") << "design"
+                                      << "design.spc";
+        QTest::newRow("no extension in a dotted folder") << "my.site/design"
+                                                         << "my.site/design.spc";
     }
     void saveAs()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
-        if (chosen != written && m_dir->path().contains(u'.'))
+        if (chosen.endsWith(u'.') && m_dir->path().contains(u'.'))
             QSKIP("the temporary folder's name holds a dot");
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("my.site")));
         Designer d;
         buildExample(d);
         const QString path = m_dir->filePath(written);
