@@ -574,14 +574,14 @@ private slots:
         d.action("mnuSaveSpec")->trigger();
         d.split(0, SplitDirection::Column);
 
-        const QString path = m_dir->filePath("broken.spc");
+        const QString path = m_dir->filePath("Broken Design.spc");
         QVERIFY(writeAll(path, content));
         d.prompter.answer(MessageAnswer::Yes);
         d.dialogs.answer(path);
         d.prompter.answer(MessageAnswer::Ok);
         d.action("mnuOpenSpec")->trigger();
-        QCOMPARE(d.prompter.lastText(),
-            path.toUpper() + QStringLiteral(" file is not a valid Panecraft file."));
+        QCOMPARE(
+            d.prompter.lastText(), path + QStringLiteral(" file is not a valid Panecraft file."));
         QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
         QCOMPARE(d.prompter.shown().last().buttons, platform::MessageButtons::Ok);
         QCOMPARE(d.window.files().specFileName(), design);
