@@ -417,7 +417,7 @@ private slots:
         QTest::addColumn<platform::MessageIcon>("icon");
         QTest::newRow("Resize Cells")
             << "mnuResize"
-            << "The cells can be re-sized by drag action.  Point the mouse to the left or bottom "
+            << "The cells can be re-sized by drag action.  Point the mouse to the right or bottom "
                "edge of the cell, and move the border while holding down the left mouse button."
             << platform::MessageIcon::None;
         QTest::newRow("Properties")

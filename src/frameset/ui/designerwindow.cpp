@@ -229,7 +229,7 @@ void DesignerWindow::showPropertiesHint()
 void DesignerWindow::showResizeHint()
 {
     m_prompter.tell(QStringLiteral("The cells can be re-sized by drag action.  Point the mouse to "
-                                   "the left or bottom edge of the cell, and move the border "
+                                   "the right or bottom edge of the cell, and move the border "
                                    "while holding down the left mouse button."));
 }
 
