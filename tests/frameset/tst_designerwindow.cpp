@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace designertest;
 using frameset::SplitDirection;
@@ -21,9 +22,13 @@ QRect twipsRect(const frameset::CellView &c)
 // The ways of giving a command that the tests compare.
 enum class Via { Menu, Shortcut, Button };
 
+// Commands that change the cells or the selection, after which the size display is checked.
+enum class Change { RowSplit, ColumnSplit, Undo, Remove, Drag, Open };
+
 } // namespace
 
 Q_DECLARE_METATYPE(Via)
+Q_DECLARE_METATYPE(Change)
 
 class TestDesignerWindow : public QObject
 {
@@ -241,7 +246,8 @@ private slots:
     {
         Designer d;
         d.split(0, SplitDirection::Column);
-        QVERIFY(d.window.surface()->pixelbox()->text().isEmpty());
+        // The new half is selected.
+        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  700h (pixels)"));
         d.clickCell(0);
         QCOMPARE(d.model().SelectedCell(), 0);
         QVERIFY(d.cell(0)->isHighlighted());
@@ -254,6 +260,61 @@ private slots:
         // A click changes nothing else.
         QCOMPARE(d.model().LastCellIndex(), 2);
         QCOMPARE(d.prompter.beeps(), 0);
+    }
+
+    void sizeDisplayFollowsTheSelection_data()
+    {
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("shown");
+        // Cells 0 (396 x 350, top left), 1 (396 x 700, right) and 2 (396 x 350, bottom left).
+        QTest::newRow("row split") << 1 << Change::RowSplit << 3 << "396w  350h (pixels)";
+        QTest::newRow("column split") << 1 << Change::ColumnSplit << 3 << "198w  700h (pixels)";
+        QTest::newRow("undo") << 0 << Change::Undo << 1 << "396w  700h (pixels)";
+        QTest::newRow("remove") << 2 << Change::Remove << 0 << "396w  700h (pixels)";
+        QTest::newRow("drag") << 1 << Change::Drag << 0 << "376w  350h (pixels)";
+        QTest::newRow("open") << 1 << Change::Open << 0 << "";
+    }
+    void sizeDisplayFollowsTheSelection()
+    {
+        QFETCH(int, clicked);
+        QFETCH(Change, change);
+        QFETCH(int, selected);
+        QFETCH(QString, shown);
+        Designer d;
+        d.split(0, SplitDirection::Column);
+        d.split(0, SplitDirection::Row);
+        QTemporaryDir dir;
+        const QString spec = dir.filePath(QStringLiteral("design.spc"));
+        if (change == Change::Open) {
+            d.dialogs.answer(spec);
+            d.action("mnuSaveSpec")->trigger();
+        }
+        d.clickCell(clicked);
+        switch (change) {
+        case Change::RowSplit:
+        case Change::ColumnSplit:
+            d.clickButton(change == Change::RowSplit ? 0 : 1);
+            break;
+        case Change::Undo:
+            d.action("mnuUndo")->trigger();
+            break;
+        case Change::Remove:
+            d.action("mnuRemove")->trigger();
+            break;
+        case Change::Drag:
+            drag(d.cell(0), QPoint(393, 100), QPoint(376, 100));
+            break;
+        case Change::Open:
+            d.dialogs.answer(spec);
+            d.action("mnuOpenSpec")->trigger();
+            break;
+        }
+        QCOMPARE(d.model().SelectedCell(), selected);
+        QCOMPARE(d.window.surface()->pixelbox()->text(), shown);
+        QCOMPARE(d.cell(selected)->isHighlighted(), !shown.isEmpty());
+        QVERIFY(d.prompter.shown().isEmpty());
     }
 
     void singleCellIgnoresPresses()

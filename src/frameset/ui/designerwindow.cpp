@@ -165,7 +165,6 @@ void DesignerWindow::resetDesign()
     m_model->ResetDesign(float(m_scale.toTwips(outer.width())) - ResetWidthMargin,
         float(m_scale.toTwips(outer.height())) - ResetHeightMargin);
     setWindowTitle(toolCaption());
-    m_surface->clearSize();
     showModel(false);
 }
 
@@ -173,7 +172,6 @@ void DesignerWindow::showOpenedDesign(const Design &design, const QString &capti
 {
     m_model->openDesign(design);
     setWindowTitle(caption);
-    m_surface->clearSize();
     showModel(false);
 }
 

@@ -174,6 +174,7 @@ void DesignSurface::showDesign(bool selectionShown)
     for (QScrollBar *scroll : std::as_const(m_scrolls))
         scroll->raise();
     paintSelection();
+    showSelectedSize();
     m_borderbox->setChecked(m_model.design().bordersOn());
 }
 
@@ -209,9 +210,15 @@ void DesignSurface::showSize(float width, float height)
     m_pixelbox->setText(sizeDisplayText(width, height, m_scale, m_scale));
 }
 
-void DesignSurface::clearSize()
+void DesignSurface::showSelectedSize()
 {
-    m_pixelbox->clear();
+    const int selected = m_model.SelectedCell();
+    if (!m_selectionShown || !m_model.design().hasCell(selected)) {
+        m_pixelbox->clear();
+        return;
+    }
+    const CellView &c = m_model.design().cell(selected);
+    showSize(c.width, c.height);
 }
 
 void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
@@ -220,8 +227,7 @@ void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
         return;
     m_selectionShown = true;
     paintSelection();
-    const CellView &c = m_model.design().cell(i);
-    showSize(c.width, c.height);
+    showSelectedSize();
     if (button == Qt::RightButton)
         emit propertiesRequested(i);
 }
@@ -259,8 +265,7 @@ void DesignSurface::onCellReleased(int i, Qt::MouseButton button)
     }
     for (QScrollBar *scroll : std::as_const(m_scrolls))
         scroll->raise();
-    const CellView &c = m_model.design().cell(i);
-    showSize(c.width, c.height);
+    showSelectedSize();
 }
 
 void DesignSurface::onCellDoubleClicked(int i)
@@ -271,6 +276,7 @@ void DesignSurface::onCellDoubleClicked(int i)
     if (m_model.LastCellIndex() > 0) {
         m_selectionShown = true;
         paintSelection();
+        showSelectedSize();
     }
     emit propertiesRequested(i);
 }

@@ -33,13 +33,10 @@ public:
         int scrollBarPixels, QWidget *parent = nullptr);
 
     // Re-reads every cell, scroll-bar view, cell 0's caption and the Borders setting from the
-    // model. With `selectionShown` the selected cell is painted in the selection colour.
+    // model. With `selectionShown` the selected cell is painted in the selection colour and its
+    // size is shown; without, the size display is empty.
     void showDesign(bool selectionShown);
     bool selectionShown() const { return m_selectionShown; }
-
-    // Shows the size of a cell of `width` x `height` twips in pixels.
-    void showSize(float width, float height);
-    void clearSize();
 
     CellWidget *cell(int i) const;
     int cellCount() const { return int(m_cells.size()); }
@@ -66,6 +63,10 @@ private:
     void placeCell(int i);
     void placeScrollView(int i);
     void paintSelection();
+    // Shows the size of a cell of `width` x `height` twips in pixels.
+    void showSize(float width, float height);
+    // The selected cell's size while the selection is shown, otherwise nothing.
+    void showSelectedSize();
     void syncViewCount(int count);
 
     void onCellPressed(int i, Qt::MouseButton button);
