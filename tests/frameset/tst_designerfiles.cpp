@@ -420,8 +420,8 @@ private slots:
         QCOMPARE(d.model().LayoutText(), before.LayoutText());
         QCOMPARE(d.model().design().cells(), before.cells());
         QCOMPARE(d.window.surface()->cellCount(), 3);
-        QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 376, 700));
-        QCOMPARE(d.cell(1)->geometry(), QRect(376, 30, 416, 350));
+        QCOMPARE(d.cellRect(0), QRect(0, 30, 376, 700));
+        QCOMPARE(d.cellRect(1), QRect(376, 30, 416, 350));
         QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         QVERIFY(d.window.surface()->scrollView(1)->isVisible());
         QVERIFY(!d.window.surface()->borderbox()->isChecked());

@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(d.window.size(), QSize(800, 780));
         QCOMPARE(d.model().LastCellIndex(), 0);
         QCOMPARE(twipsRect(d.cellView(0)), QRect(0, 450, 11880, 10500));
-        QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 792, 700));
+        QCOMPARE(d.cellRect(0), QRect(0, 30, 792, 700));
         QCOMPARE(d.cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         QCOMPARE(
@@ -183,13 +183,13 @@ private slots:
         QCOMPARE(d.cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(d.cell(1)->palette().color(QPalette::Window), QColor(255, 255, 224));
         if (columns) {
-            QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 396, 700));
-            QCOMPARE(d.cell(1)->geometry(), QRect(396, 30, 396, 700));
+            QCOMPARE(d.cellRect(0), QRect(0, 30, 396, 700));
+            QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
             QCOMPARE(d.model().LayoutText(),
                 QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         } else {
-            QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 792, 350));
-            QCOMPARE(d.cell(1)->geometry(), QRect(0, 380, 792, 350));
+            QCOMPARE(d.cellRect(0), QRect(0, 30, 792, 350));
+            QCOMPARE(d.cellRect(1), QRect(0, 380, 792, 350));
             QCOMPARE(d.model().LayoutText(),
                 QStringLiteral("<FRAMESET ROWS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         }
@@ -211,7 +211,7 @@ private slots:
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n<FRAMESET ROWS= ##21>\r\n!!1\r\n!!2\r\n"
                            "</FRAMESET>\r\n</FRAMESET>"));
         QCOMPARE(twipsRect(d.cellView(2)), QRect(5940, 5700, 5940, 5250));
-        QCOMPARE(d.cell(2)->geometry(), QRect(396, 380, 396, 350));
+        QCOMPARE(d.cellRect(2), QRect(396, 380, 396, 350));
         QCOMPARE(d.model().SelectedCell(), 2);
         QVERIFY(d.cell(2)->isHighlighted());
         QVERIFY(!d.cell(1)->isHighlighted());
@@ -529,7 +529,7 @@ private slots:
         d.action("mnuRemove")->trigger();
         QCOMPARE(d.model().LastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
-        QCOMPARE(d.cell(1)->geometry(), QRect(396, 30, 396, 700));
+        QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
         QVERIFY(d.cell(1)->isHighlighted());
         QCOMPARE(d.model().LayoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
@@ -556,7 +556,7 @@ private slots:
         }
         QCOMPARE(d.model().LastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
-        QCOMPARE(d.cell(1)->geometry(), QRect(396, 30, 396, 700));
+        QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
         QCOMPARE(d.model().SelectedCell(), 1);
         QVERIFY(d.cell(1)->isHighlighted());
         QCOMPARE(d.model().LayoutText(),

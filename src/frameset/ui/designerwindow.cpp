@@ -164,6 +164,7 @@ void DesignerWindow::resetDesign()
     const QSize outer = size();
     m_model->ResetDesign(float(m_scale.toTwips(outer.width())) - ResetWidthMargin,
         float(m_scale.toTwips(outer.height())) - ResetHeightMargin);
+    m_resizer->restoreLimits();
     setWindowTitle(toolCaption());
     showModel(false);
 }
@@ -171,6 +172,7 @@ void DesignerWindow::resetDesign()
 void DesignerWindow::showOpenedDesign(const Design &design, const QString &caption)
 {
     m_model->openDesign(design);
+    m_resizer->limitToDesign();
     setWindowTitle(caption);
     showModel(false);
 }
