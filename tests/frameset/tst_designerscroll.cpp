@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 using namespace designertest;
 using frameset::SplitDirection;
@@ -96,6 +97,51 @@ private slots:
         QCOMPARE(d.cellView(2).height, 5250.0f + 750);
         QCOMPARE(d.cellView(0).height, 10500.0f);
         QCOMPARE(d.prompter.beeps(), 0);
+    }
+
+    void wheel_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<int>("sideways");
+        QTest::addColumn<int>("down");
+        // A turn towards the user (negative) scrolls down or to the right.
+        QTest::newRow("wheel towards you") << Qt::KeyboardModifiers() << -120 << 0 << 1;
+        QTest::newRow("wheel away") << Qt::KeyboardModifiers() << 120 << 0 << -1;
+        QTest::newRow("Shift+wheel towards you")
+            << Qt::KeyboardModifiers(Qt::ShiftModifier) << -120 << 1 << 0;
+        QTest::newRow("Shift+wheel away")
+            << Qt::KeyboardModifiers(Qt::ShiftModifier) << 120 << -1 << 0;
+    }
+    void wheel()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, turn);
+        QFETCH(int, sideways);
+        QFETCH(int, down);
+        Designer d;
+        d.split(0, SplitDirection::Column);
+        d.window.resize(500, 300);
+        QScrollArea *area = designArea(d);
+        QVERIFY(area);
+        QScrollBar *horizontal = area->horizontalScrollBar();
+        QScrollBar *vertical = area->verticalScrollBar();
+        QTRY_VERIFY(horizontal->isVisible() && vertical->isVisible());
+        horizontal->setValue(horizontal->maximum() / 2);
+        vertical->setValue(vertical->maximum() / 2);
+        const QPoint scrolled(horizontal->value(), vertical->value());
+
+        // The cells pass a turn of the wheel on to the design area's viewport. Qt passes on
+        // only the events of the window system, so the test turns it over the viewport.
+        QWidget *viewport = area->viewport();
+        const QPoint at = viewport->rect().center();
+        QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton,
+            modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+        QCOMPARE(qBound(-1, horizontal->value() - scrolled.x(), 1), sideways);
+        QCOMPARE(qBound(-1, vertical->value() - scrolled.y(), 1), down);
+        // Scrolling moves the view, never the design.
+        QCOMPARE(d.cellView(1).left, 5940.0f);
     }
 
     void largerDesignScrollsToEveryBorder()
