@@ -117,7 +117,7 @@ private slots:
         const Run r = run({"frameset", spec});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QString());
-        QCOMPARE(r.err, spec.toUpper() + " file is not a valid Panecraft file.\n");
+        QCOMPARE(r.err, spec + " file is not a valid Panecraft file.\n");
     }
 
     void failedWriteKeepsTheOldFile()

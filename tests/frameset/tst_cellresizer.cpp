@@ -83,6 +83,64 @@ private slots:
         QCOMPARE(s.resizer.mouseMove(1, 100, 100, false, false), PointerShape::Arrow);
     }
 
+    void limitsOfAnOpenedDesign_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::addColumn<PointerShape>("areaPointer");
+        QTest::addColumn<PointerShape>("designPointer");
+        // Two columns of a design area that ends at 9000 x 6450: a larger design has its inner
+        // border beyond that, a smaller one its outer edges inside it.
+        QTest::newRow("inner border of a larger design")
+            << 18000.0f << 12000.0f << 0 << 8950.0f << 100.0f << PointerShape::Arrow
+            << PointerShape::SizeLeftRight;
+        QTest::newRow("outer right edge of a larger design")
+            << 18000.0f << 12000.0f << 1 << 8950.0f << 100.0f << PointerShape::Arrow
+            << PointerShape::Arrow;
+        QTest::newRow("outer bottom edge of a larger design")
+            << 18000.0f << 12000.0f << 0 << 100.0f << 11950.0f << PointerShape::Arrow
+            << PointerShape::Arrow;
+        QTest::newRow("inner border of a smaller design")
+            << 6000.0f << 4000.0f << 0 << 2950.0f << 100.0f << PointerShape::SizeLeftRight
+            << PointerShape::SizeLeftRight;
+        QTest::newRow("outer right edge of a smaller design")
+            << 6000.0f << 4000.0f << 1 << 2950.0f << 100.0f << PointerShape::SizeLeftRight
+            << PointerShape::Arrow;
+        QTest::newRow("outer bottom edge of a smaller design")
+            << 6000.0f << 4000.0f << 0 << 100.0f << 3950.0f << PointerShape::SizeUpDown
+            << PointerShape::Arrow;
+    }
+    void limitsOfAnOpenedDesign()
+    {
+        QFETCH(float, width);
+        QFETCH(float, height);
+        QFETCH(int, cell);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        QFETCH(PointerShape, areaPointer);
+        QFETCH(PointerShape, designPointer);
+        ModelFixture f(width, height);
+        QVERIFY(f.split(0, Column));
+        frameset::CellResizer resizer(f.model, f.prompter, 9000 - 90, 450 + 6000 - 90);
+        // From the middle of the cell, so the pointer does not keep an earlier shape.
+        auto pointerAt = [&] {
+            resizer.mouseMove(cell, 100, 100, false, false);
+            return resizer.mouseMove(cell, x, y, false, false);
+        };
+        QCOMPARE(pointerAt(), areaPointer);
+        resizer.limitToDesign();
+        QCOMPARE(resizer.RightLimit(), width - 90);
+        QCOMPARE(resizer.BottomLimit(), 450 + height - 90);
+        QCOMPARE(pointerAt(), designPointer);
+        resizer.restoreLimits();
+        QCOMPARE(resizer.RightLimit(), 8910.0f);
+        QCOMPARE(resizer.BottomLimit(), 6360.0f);
+        QCOMPARE(pointerAt(), areaPointer);
+    }
+
     void singleCellIgnoresThePress()
     {
         ModelFixture f;

@@ -21,7 +21,7 @@ struct ThreeCells : Designer
         split(0, SplitDirection::Row);
     }
 
-    QRect pixels(int i) const { return cell(i)->geometry(); }
+    QRect pixels(int i) const { return cellRect(i); }
     QRectF twips(int i) const
     {
         const frameset::CellView &c = cellView(i);
@@ -32,8 +32,9 @@ struct ThreeCells : Designer
     {
         for (int i = 0; i <= model().LastCellIndex(); ++i) {
             const QScrollBar *s = window.surface()->scrollView(i);
-            if (s->geometry().right() != pixels(i).right() || s->geometry().top() != pixels(i).top()
-                || s->height() != pixels(i).height())
+            const QRect view = onSurface(window.surface(), s);
+            if (view.right() != pixels(i).right() || view.top() != pixels(i).top()
+                || view.height() != pixels(i).height())
                 return false;
         }
         return true;

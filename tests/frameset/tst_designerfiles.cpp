@@ -90,16 +90,19 @@ private slots:
                                         << "frames.html";
         QTest::newRow("name ending in a dot") << "frames."
                                               << "frames..htm";
-        QTest::newRow("no dot anywhere") << "frames"
-                                         << "frames";
+        QTest::newRow("no extension") << "frames"
+                                      << "frames.htm";
+        QTest::newRow("no extension in a dotted folder") << "my.site/index"
+                                                         << "my.site/index.htm";
     }
     void htmlDocument()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
-        // The extension rule looks at the first "." of the whole path.
-        if (!chosen.contains(QLatin1String(".htm")) && m_dir->path().contains(u'.'))
+        // A name ending in "." is judged by the first "." of the whole path.
+        if (chosen.endsWith(u'.') && m_dir->path().contains(u'.'))
             QSKIP("the temporary folder's name holds a dot");
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("my.site")));
         Designer d;
         buildExample(d);
         d.dialogs.answer(m_dir->filePath(chosen));
@@ -196,6 +199,56 @@ private slots:
         }
     }
 
+    void overwriteQuestionNamesTheWrittenFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("document exists") << "mnuHTML"
+                                         << "index.htm"
+                                         << "index"
+                                         << "index.htm" << true;
+        QTest::newRow("only the bare name exists") << "mnuHTML"
+                                                   << "index"
+                                                   << "index"
+                                                   << "index.htm" << false;
+        QTest::newRow("spec file exists") << "mnuSaveSpec"
+                                          << "design.spc"
+                                          << "design"
+                                          << "design.spc" << true;
+        QTest::newRow("only the bare spec name exists") << "mnuSaveSpec"
+                                                        << "design"
+                                                        << "design"
+                                                        << "design.spc" << false;
+    }
+    void overwriteQuestionNamesTheWrittenFile()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, existing);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(bool, asked);
+        Designer d;
+        buildExample(d);
+        QVERIFY(writeAll(m_dir->filePath(existing), "kept\n"));
+        d.dialogs.answer(m_dir->filePath(typed));
+        if (asked)
+            d.prompter.answer(MessageAnswer::Cancel);
+        d.action(qPrintable(command))->trigger();
+        QCOMPARE(d.prompter.shown().size(), asked ? 1 : 0);
+        QCOMPARE(readAll(m_dir->filePath(existing)), QByteArray("kept\n"));
+        if (asked) {
+            QCOMPARE(d.prompter.lastText(), OverwriteQuestion);
+        } else {
+            QVERIFY(readAll(m_dir->filePath(written))
+                        .startsWith(command == QLatin1String("mnuHTML") ? "<HTML>\r\n"
+                                                                        : "<FRAMESET COLS= ##1>"));
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), asked ? 1 : 2);
+    }
+
     void htmlWriteFailure()
     {
         Designer d;
@@ -218,13 +271,18 @@ private slots:
                              << "design.spc";
         QTest::newRow("name ending in a dot") << "design."
                                               << "design..spc";
+        QTest::newRow("no extension") << "design"
+                                      << "design.spc";
+        QTest::newRow("no extension in a dotted folder") << "my.site/design"
+                                                         << "my.site/design.spc";
     }
     void saveAs()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, written);
-        if (chosen != written && m_dir->path().contains(u'.'))
+        if (chosen.endsWith(u'.') && m_dir->path().contains(u'.'))
             QSKIP("the temporary folder's name holds a dot");
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("my.site")));
         Designer d;
         buildExample(d);
         const QString path = m_dir->filePath(written);
@@ -362,8 +420,8 @@ private slots:
         QCOMPARE(d.model().LayoutText(), before.LayoutText());
         QCOMPARE(d.model().design().cells(), before.cells());
         QCOMPARE(d.window.surface()->cellCount(), 3);
-        QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 376, 700));
-        QCOMPARE(d.cell(1)->geometry(), QRect(376, 30, 416, 350));
+        QCOMPARE(d.cellRect(0), QRect(0, 30, 376, 700));
+        QCOMPARE(d.cellRect(1), QRect(376, 30, 416, 350));
         QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         QVERIFY(d.window.surface()->scrollView(1)->isVisible());
         QVERIFY(!d.window.surface()->borderbox()->isChecked());
@@ -400,18 +458,60 @@ private slots:
         QVERIFY(d.model().ModifiedFlag());
     }
 
-    void cancelledOpenLeavesTheClearedDesign()
+    void unopenedFileKeepsTheDesign_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("told");
+        QByteArray overlong;
+        for (int i = 0; i < 1200; ++i)
+            overlong += "<FRAMESET COLS= ##1>\r\n";
+        QTest::newRow("cancelled dialog") << QString() << QByteArray() << false;
+        QTest::newRow("HTML page") << "index.html" << QByteArray("<HTML></HTML>\r\n") << true;
+        QTest::newRow("invalid file") << "notes.spc" << QByteArray("just some text\r\n") << true;
+        QTest::newRow("overlong file") << "long.spc" << overlong << false;
+    }
+    void unopenedFileKeepsTheDesign()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, told);
         Designer d;
         buildExample(d);
+        const QString saved = m_dir->filePath("design.spc");
+        d.dialogs.answer(saved);
+        d.action("mnuSaveSpec")->trigger();
+        d.split(2, SplitDirection::Column);
+        const frameset::Design before = d.model().design();
+        const QString caption = d.window.windowTitle();
+        QCOMPARE(caption, QStringLiteral("  ") + saved);
+
         d.prompter.answer(MessageAnswer::Yes);
-        d.dialogs.cancel();
-        d.action("mnuOpenSpec")->trigger();
-        QCOMPARE(d.model().LastCellIndex(), 0);
-        QCOMPARE(d.window.surface()->cellCount(), 1);
-        QVERIFY(!d.model().ModifiedFlag());
-        QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft "));
-        QCOMPARE(d.prompter.shown().size(), 1);
+        if (name.isEmpty()) {
+            d.dialogs.cancel();
+        } else {
+            QVERIFY(writeAll(m_dir->filePath(name), content));
+            d.dialogs.answer(m_dir->filePath(name));
+        }
+        if (told)
+            d.prompter.answer(MessageAnswer::Ok);
+        QVERIFY(d.activate());
+        QTest::keyClick(&d.window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(d.prompter.shown().size(), told ? 2 : 1);
+        QCOMPARE(d.prompter.pendingAnswers(), 0);
+
+        QCOMPARE(d.model().design(), before);
+        QCOMPARE(d.window.surface()->cellCount(), 4);
+        QCOMPARE(d.model().SelectedCell(), 3);
+        QVERIFY(d.cell(3)->isHighlighted());
+        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.action("mnuUndo")->isEnabled());
+        QCOMPARE(d.window.windowTitle(), caption);
+        QCOMPARE(d.window.files().specFileName(), saved);
+        // So closing still asks before the unsaved split is lost.
+        d.prompter.answer(MessageAnswer::No);
+        d.window.close();
+        QVERIFY(d.window.isVisible());
     }
 
     void openRefusesHtml_data()
@@ -440,7 +540,7 @@ private slots:
                            "can be opened."));
         QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
         QVERIFY(d.prompter.shown().last().title.isEmpty());
-        QCOMPARE(d.model().LastCellIndex(), 0);
+        QCOMPARE(d.model().LastCellIndex(), 2);
 
         // Save still writes to the design file, never over the refused page.
         d.split(0, SplitDirection::Column);
@@ -474,30 +574,24 @@ private slots:
         d.action("mnuSaveSpec")->trigger();
         d.split(0, SplitDirection::Column);
 
-        const QString path = m_dir->filePath("broken.spc");
+        const QString path = m_dir->filePath("Broken Design.spc");
         QVERIFY(writeAll(path, content));
         d.prompter.answer(MessageAnswer::Yes);
         d.dialogs.answer(path);
         d.prompter.answer(MessageAnswer::Ok);
         d.action("mnuOpenSpec")->trigger();
-        QCOMPARE(d.prompter.lastText(),
-            path.toUpper() + QStringLiteral(" file is not a valid Panecraft file."));
+        QCOMPARE(
+            d.prompter.lastText(), path + QStringLiteral(" file is not a valid Panecraft file."));
         QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
         QCOMPARE(d.prompter.shown().last().buttons, platform::MessageButtons::Ok);
         QCOMPARE(d.window.files().specFileName(), design);
         QCOMPARE(readAll(path), content);
 
-        // The cleared design is whole and usable.
-        QCOMPARE(d.model().LastCellIndex(), 0);
-        QCOMPARE(d.window.surface()->cellCount(), 1);
-        QVERIFY(d.model().LayoutText().isEmpty());
-        QVERIFY(!d.model().ModifiedFlag());
-        QVERIFY(!d.action("mnuUndo")->isEnabled());
-        // 11925 twips wide: halves of 5962 less one for the earlier column split, and 5964.
-        d.clickButton(1);
+        // The design stays as it was.
         QCOMPARE(d.model().LastCellIndex(), 1);
-        QCOMPARE(d.model().design().cell(1).left, 5961.0f);
-        QCOMPARE(d.cell(1)->geometry(), QRect(397, 30, 398, 695));
+        QCOMPARE(d.window.surface()->cellCount(), 2);
+        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.action("mnuUndo")->isEnabled());
     }
 
     void overlongFileEndsSilently()

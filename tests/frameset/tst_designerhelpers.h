@@ -28,6 +28,13 @@ using platform::MessageAnswer;
 // The offscreen screen: 15 twips per pixel.
 constexpr int Twips = 15;
 
+// Where `widget` lies on the design surface, as the window shows it. The cells lie in the
+// design area, which scrolls, so their own geometry is relative to that area.
+inline QRect onSurface(const frameset::DesignSurface *surface, const QWidget *widget)
+{
+    return QRect(widget->mapTo(surface, QPoint(0, 0)), widget->size());
+}
+
 struct Designer
 {
     testsupport::ScriptedPrompter prompter;
@@ -44,6 +51,7 @@ struct Designer
     const frameset::LayoutModel &model() const { return window.model(); }
     const frameset::CellView &cellView(int i) const { return model().design().cell(i); }
     frameset::CellWidget *cell(int i) const { return window.surface()->cell(i); }
+    QRect cellRect(int i) const { return onSurface(window.surface(), cell(i)); }
     frameset::SplitButton *button(int i) const { return window.surface()->button(i); }
     QAction *action(const char *name) const
     {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace designertest;
 using frameset::SplitDirection;
@@ -21,9 +22,13 @@ QRect twipsRect(const frameset::CellView &c)
 // The ways of giving a command that the tests compare.
 enum class Via { Menu, Shortcut, Button };
 
+// Commands that change the cells or the selection, after which the size display is checked.
+enum class Change { RowSplit, ColumnSplit, Undo, Remove, Drag, Open };
+
 } // namespace
 
 Q_DECLARE_METATYPE(Via)
+Q_DECLARE_METATYPE(Change)
 
 class TestDesignerWindow : public QObject
 {
@@ -38,7 +43,7 @@ private slots:
         QCOMPARE(d.window.size(), QSize(800, 780));
         QCOMPARE(d.model().LastCellIndex(), 0);
         QCOMPARE(twipsRect(d.cellView(0)), QRect(0, 450, 11880, 10500));
-        QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 792, 700));
+        QCOMPARE(d.cellRect(0), QRect(0, 30, 792, 700));
         QCOMPARE(d.cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         QCOMPARE(
@@ -178,13 +183,13 @@ private slots:
         QCOMPARE(d.cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(d.cell(1)->palette().color(QPalette::Window), QColor(255, 255, 224));
         if (columns) {
-            QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 396, 700));
-            QCOMPARE(d.cell(1)->geometry(), QRect(396, 30, 396, 700));
+            QCOMPARE(d.cellRect(0), QRect(0, 30, 396, 700));
+            QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
             QCOMPARE(d.model().LayoutText(),
                 QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         } else {
-            QCOMPARE(d.cell(0)->geometry(), QRect(0, 30, 792, 350));
-            QCOMPARE(d.cell(1)->geometry(), QRect(0, 380, 792, 350));
+            QCOMPARE(d.cellRect(0), QRect(0, 30, 792, 350));
+            QCOMPARE(d.cellRect(1), QRect(0, 380, 792, 350));
             QCOMPARE(d.model().LayoutText(),
                 QStringLiteral("<FRAMESET ROWS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         }
@@ -206,7 +211,7 @@ private slots:
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n<FRAMESET ROWS= ##21>\r\n!!1\r\n!!2\r\n"
                            "</FRAMESET>\r\n</FRAMESET>"));
         QCOMPARE(twipsRect(d.cellView(2)), QRect(5940, 5700, 5940, 5250));
-        QCOMPARE(d.cell(2)->geometry(), QRect(396, 380, 396, 350));
+        QCOMPARE(d.cellRect(2), QRect(396, 380, 396, 350));
         QCOMPARE(d.model().SelectedCell(), 2);
         QVERIFY(d.cell(2)->isHighlighted());
         QVERIFY(!d.cell(1)->isHighlighted());
@@ -241,7 +246,8 @@ private slots:
     {
         Designer d;
         d.split(0, SplitDirection::Column);
-        QVERIFY(d.window.surface()->pixelbox()->text().isEmpty());
+        // The new half is selected.
+        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  700h (pixels)"));
         d.clickCell(0);
         QCOMPARE(d.model().SelectedCell(), 0);
         QVERIFY(d.cell(0)->isHighlighted());
@@ -254,6 +260,61 @@ private slots:
         // A click changes nothing else.
         QCOMPARE(d.model().LastCellIndex(), 2);
         QCOMPARE(d.prompter.beeps(), 0);
+    }
+
+    void sizeDisplayFollowsTheSelection_data()
+    {
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("shown");
+        // Cells 0 (396 x 350, top left), 1 (396 x 700, right) and 2 (396 x 350, bottom left).
+        QTest::newRow("row split") << 1 << Change::RowSplit << 3 << "396w  350h (pixels)";
+        QTest::newRow("column split") << 1 << Change::ColumnSplit << 3 << "198w  700h (pixels)";
+        QTest::newRow("undo") << 0 << Change::Undo << 1 << "396w  700h (pixels)";
+        QTest::newRow("remove") << 2 << Change::Remove << 0 << "396w  700h (pixels)";
+        QTest::newRow("drag") << 1 << Change::Drag << 0 << "376w  350h (pixels)";
+        QTest::newRow("open") << 1 << Change::Open << 0 << "";
+    }
+    void sizeDisplayFollowsTheSelection()
+    {
+        QFETCH(int, clicked);
+        QFETCH(Change, change);
+        QFETCH(int, selected);
+        QFETCH(QString, shown);
+        Designer d;
+        d.split(0, SplitDirection::Column);
+        d.split(0, SplitDirection::Row);
+        QTemporaryDir dir;
+        const QString spec = dir.filePath(QStringLiteral("design.spc"));
+        if (change == Change::Open) {
+            d.dialogs.answer(spec);
+            d.action("mnuSaveSpec")->trigger();
+        }
+        d.clickCell(clicked);
+        switch (change) {
+        case Change::RowSplit:
+        case Change::ColumnSplit:
+            d.clickButton(change == Change::RowSplit ? 0 : 1);
+            break;
+        case Change::Undo:
+            d.action("mnuUndo")->trigger();
+            break;
+        case Change::Remove:
+            d.action("mnuRemove")->trigger();
+            break;
+        case Change::Drag:
+            drag(d.cell(0), QPoint(393, 100), QPoint(376, 100));
+            break;
+        case Change::Open:
+            d.dialogs.answer(spec);
+            d.action("mnuOpenSpec")->trigger();
+            break;
+        }
+        QCOMPARE(d.model().SelectedCell(), selected);
+        QCOMPARE(d.window.surface()->pixelbox()->text(), shown);
+        QCOMPARE(d.cell(selected)->isHighlighted(), !shown.isEmpty());
+        QVERIFY(d.prompter.shown().isEmpty());
     }
 
     void singleCellIgnoresPresses()
@@ -417,7 +478,7 @@ private slots:
         QTest::addColumn<platform::MessageIcon>("icon");
         QTest::newRow("Resize Cells")
             << "mnuResize"
-            << "The cells can be re-sized by drag action.  Point the mouse to the left or bottom "
+            << "The cells can be re-sized by drag action.  Point the mouse to the right or bottom "
                "edge of the cell, and move the border while holding down the left mouse button."
             << platform::MessageIcon::None;
         QTest::newRow("Properties")
@@ -468,7 +529,7 @@ private slots:
         d.action("mnuRemove")->trigger();
         QCOMPARE(d.model().LastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
-        QCOMPARE(d.cell(1)->geometry(), QRect(396, 30, 396, 700));
+        QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
         QVERIFY(d.cell(1)->isHighlighted());
         QCOMPARE(d.model().LayoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
@@ -495,7 +556,7 @@ private slots:
         }
         QCOMPARE(d.model().LastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
-        QCOMPARE(d.cell(1)->geometry(), QRect(396, 30, 396, 700));
+        QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
         QCOMPARE(d.model().SelectedCell(), 1);
         QVERIFY(d.cell(1)->isHighlighted());
         QCOMPARE(d.model().LayoutText(),

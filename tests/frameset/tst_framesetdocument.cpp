@@ -253,15 +253,29 @@ private slots:
         QTest::newRow("ends in a dot") << "C:\\web\\index."
                                        << "C:\\web\\index..htm";
         QTest::newRow("no dot anywhere") << "C:\\web\\index"
-                                         << "C:\\web\\index";
+                                         << "C:\\web\\index.htm";
         QTest::newRow("dot in a folder") << "C:\\my.site\\index"
-                                         << "C:\\my.site\\index";
+                                         << "C:\\my.site\\index.htm";
+        QTest::newRow("unix dot in a folder") << "/home/ann/my.site/index"
+                                              << "/home/ann/my.site/index.htm";
         QTest::newRow("extension") << "/home/web/index.htm"
                                    << "/home/web/index.htm";
+        QTest::newRow("other extension") << "/home/web/notes.txt"
+                                         << "/home/web/notes.txt";
+        QTest::newRow("extension in a dotted folder") << "/home/my.site/page.html"
+                                                      << "/home/my.site/page.html";
+        QTest::newRow("hidden file") << "/home/web/.frames"
+                                     << "/home/web/.frames";
         QTest::newRow("unix dot") << "/home/web/index."
                                   << "/home/web/index..htm";
         QTest::newRow("hidden folder") << "/home/.web/index."
                                        << "/home/.web/index.";
+        QTest::newRow("hidden folder, no extension") << "/home/.web/index"
+                                                     << "/home/.web/index.htm";
+        QTest::newRow("bare name") << "index"
+                                   << "index.htm";
+        QTest::newRow("folder only") << "/home/web/"
+                                     << "/home/web/";
     }
     void extensionRule()
     {

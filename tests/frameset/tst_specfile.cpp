@@ -289,7 +289,7 @@ private slots:
     void messages()
     {
         QCOMPARE(frameset::invalidFileMessage(QStringLiteral("/home/Web/site.spc")),
-            QStringLiteral("/HOME/WEB/SITE.SPC file is not a valid Panecraft file."));
+            QStringLiteral("/home/Web/site.spc file is not a valid Panecraft file."));
         QCOMPARE(frameset::htmlFileRefusedMessage(),
             QStringLiteral("Only files created with Panecraft and saved as spec files (*.spc) "
                            "can be opened."));

@@ -3,15 +3,38 @@
 #include "frameset/core/layoutmodel.h"
 #include "platform/prompter.h"
 
+#include <algorithm>
+
 namespace frameset {
 
 CellResizer::CellResizer(
     LayoutModel &model, platform::Prompter &prompter, float rightLimit, float bottomLimit)
     : m_model(model)
     , m_prompter(prompter)
+    , m_startRightLimit(rightLimit)
+    , m_startBottomLimit(bottomLimit)
     , m_rightLimit(rightLimit)
     , m_bottomLimit(bottomLimit)
 { }
+
+void CellResizer::limitToDesign()
+{
+    const QList<CellView> &cells = m_model.design().cells();
+    float right = cells.front().right();
+    float bottom = cells.front().bottom();
+    for (const CellView &c : cells) {
+        right = std::max(right, c.right());
+        bottom = std::max(bottom, c.bottom());
+    }
+    m_rightLimit = right - EdgeZone;
+    m_bottomLimit = bottom - EdgeZone;
+}
+
+void CellResizer::restoreLimits()
+{
+    m_rightLimit = m_startRightLimit;
+    m_bottomLimit = m_startBottomLimit;
+}
 
 bool CellResizer::mouseDown(int cell, bool leftButton)
 {

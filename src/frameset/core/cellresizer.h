@@ -28,6 +28,13 @@ public:
     float RightLimit() const { return m_rightLimit; }
     float BottomLimit() const { return m_bottomLimit; }
 
+    // Takes the outer edges of the design now in the model (its cells' furthest right and
+    // bottom edges, less EdgeZone) as the limits. A design opened from a file may have been
+    // made on a larger or a smaller screen than this design area.
+    void limitToDesign();
+    // Back to the limits given at construction, for the design area's own design.
+    void restoreLimits();
+
     // Mouse down on cell i. With a single cell nothing happens and the result is false.
     // Otherwise cell i becomes the selected cell, a left-button press starts a possible drag
     // from the cell's current size, and the result is true (the window repaints the selection,
@@ -64,6 +71,8 @@ private:
 
     LayoutModel &m_model;
     platform::Prompter &m_prompter;
+    float m_startRightLimit;
+    float m_startBottomLimit;
     float m_rightLimit;
     float m_bottomLimit;
     PointerShape m_pointer = PointerShape::Arrow;

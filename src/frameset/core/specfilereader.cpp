@@ -223,7 +223,7 @@ SpecFileReadResult loadSpecFile(const QString &path)
 
 QString invalidFileMessage(const QString &path)
 {
-    return path.toUpper() + QStringLiteral(" file is not a valid Panecraft file.");
+    return path + QStringLiteral(" file is not a valid Panecraft file.");
 }
 
 QString htmlFileRefusedMessage()

@@ -39,7 +39,8 @@ SpecFileReadResult readSpecFile(const QByteArray &bytes);
 // invalid.
 SpecFileReadResult loadSpecFile(const QString &path);
 
-// "<PATH IN UPPER CASE> file is not a valid Panecraft file."
+// "<path> file is not a valid Panecraft file.", the path exactly as given: file names on this
+// platform tell upper from lower case.
 QString invalidFileMessage(const QString &path);
 
 // The message shown when an HTML file is chosen to be opened as a spec file.

@@ -9,29 +9,35 @@ namespace {
 constexpr int PictureWidth = 24;
 constexpr int PictureHeight = 22;
 
+// Everything but the cross is drawn as filled rectangles: on a screen of 1.5 or 2 device pixels
+// per pixel, a one-pixel line of a scaled painter loses half its width at the picture's edges.
+
+// A pane framed by one pixel of `frame`: it covers `pane` and one pixel more to the right and
+// below, as QPainter::drawRect strokes a rectangle.
+void drawFramedPane(QPainter &p, const QRect &pane, const QColor &frame, const QColor &inside)
+{
+    p.fillRect(QRect(pane.topLeft(), pane.size() + QSize(1, 1)), frame);
+    p.fillRect(pane.adjusted(1, 1, 0, 0), inside);
+}
+
 // A small window of two panes in the button's colour, split by a strong line of that colour:
 // the picture shows what the split does.
 void drawSplitPane(QPainter &p, const QRect &pane, bool columns, const QColor &colour)
 {
-    p.setPen(colour);
-    p.setBrush(colour.lighter(185));
-    p.drawRect(pane);
-    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap));
+    drawFramedPane(p, pane, colour, colour.lighter(185));
     if (columns) {
-        const int x = pane.center().x() + 1;
-        p.drawLine(x, pane.top() + 1, x, pane.bottom());
+        const int x = pane.center().x();
+        p.fillRect(QRect(x, pane.top() + 1, 2, pane.height() - 2), colour);
     } else {
-        const int y = pane.center().y() + 1;
-        p.drawLine(pane.left() + 1, y, pane.right(), y);
+        const int y = pane.center().y();
+        p.fillRect(QRect(pane.left() + 1, y, pane.width() - 2, 2), colour);
     }
 }
 
 // An empty pane with a diagonal cross: everything goes.
 void drawClearPane(QPainter &p, const QRect &pane)
 {
-    p.setPen(QColor(60, 60, 60));
-    p.setBrush(Qt::white);
-    p.drawRect(pane);
+    drawFramedPane(p, pane, QColor(60, 60, 60), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 40, 40), 2));
     const QRect inner = pane.adjusted(4, 4, -4, -4);
@@ -44,20 +50,21 @@ void drawBevel(QPainter &p, bool pressed)
 {
     const QColor light(255, 255, 255);
     const QColor dark(128, 128, 128);
+    const QColor &topLeft = pressed ? dark : light;
+    const QColor &bottomRight = pressed ? light : dark;
     p.fillRect(0, 0, PictureWidth, PictureHeight, QColor(212, 208, 200));
-    p.setPen(pressed ? dark : light);
-    p.drawLine(0, 0, PictureWidth - 1, 0);
-    p.drawLine(0, 0, 0, PictureHeight - 1);
-    p.setPen(pressed ? light : dark);
-    p.drawLine(1, PictureHeight - 1, PictureWidth - 1, PictureHeight - 1);
-    p.drawLine(PictureWidth - 1, 1, PictureWidth - 1, PictureHeight - 1);
+    p.fillRect(0, 0, PictureWidth, 1, topLeft);
+    p.fillRect(0, 0, 1, PictureHeight, topLeft);
+    p.fillRect(1, PictureHeight - 1, PictureWidth - 1, 1, bottomRight);
+    p.fillRect(PictureWidth - 1, 1, 1, PictureHeight - 1, bottomRight);
 }
 
 } // namespace
 
-QPixmap buttonPicture(ButtonPicture picture, bool pressed)
+QPixmap buttonPicture(ButtonPicture picture, bool pressed, qreal devicePixelRatio)
 {
-    QPixmap pixmap(PictureWidth, PictureHeight);
+    QPixmap pixmap(QSize(PictureWidth, PictureHeight) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&pixmap);
     drawBevel(p, pressed);
     // A pressed face moves its picture one pixel down and to the right, as a sunken key does.

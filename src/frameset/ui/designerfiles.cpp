@@ -127,8 +127,6 @@ void DesignerFiles::openSpec()
                QStringLiteral("Clear"))
             != platform::MessageAnswer::Yes)
         return;
-    // From here on the previous design is gone, also when no file is opened.
-    m_window.resetDesign();
 
     platform::FileDialogRequest request;
     request.filter = OpenSpecFilter;
@@ -144,20 +142,19 @@ void DesignerFiles::openSpec()
     platform::BusyCursor busy;
     const SpecFileReadResult read = loadSpecFile(path);
     busy.release();
+    // The design on screen is replaced only by a design that was read whole: a cancelled
+    // dialog, a refused or an invalid file leaves it, its file name and caption as they were.
     switch (read.status) {
     case SpecFileStatus::Valid:
         m_window.showOpenedDesign(read.design, fileCaption(path));
         m_specFileName = path;
-        return;
+        break;
     case SpecFileStatus::Invalid:
         m_prompter.tell(invalidFileMessage(path));
         break;
     case SpecFileStatus::TooLong:
         break;
     }
-    // The cleared design stays, without undo, as after any file that was read.
-    const Design cleared = m_model.design();
-    m_window.showOpenedDesign(cleared, m_window.windowTitle());
 }
 
 } // namespace frameset

@@ -20,9 +20,9 @@ public:
     DesignerFiles(DesignerWindow &window, LayoutModel &model, platform::Prompter &prompter,
         platform::FileDialogs &dialogs);
 
-    // Asks before dropping unsaved changes, clears the design and opens a spec file. A file
-    // that is refused (an HTML page) or invalid leaves the cleared design and is not taken as
-    // the file that Save writes to.
+    // Asks before dropping unsaved changes and opens a spec file in place of the design. A
+    // cancelled dialog, or a file that is refused (an HTML page) or invalid, leaves the design,
+    // the file that Save writes to and the caption as they were.
     void openSpec();
     // Writes the spec file to the last file opened or saved, or runs Save As when there is none.
     void save();

@@ -164,14 +164,15 @@ void DesignerWindow::resetDesign()
     const QSize outer = size();
     m_model->ResetDesign(float(m_scale.toTwips(outer.width())) - ResetWidthMargin,
         float(m_scale.toTwips(outer.height())) - ResetHeightMargin);
+    m_resizer->restoreLimits();
     setWindowTitle(toolCaption());
-    m_surface->clearSize();
     showModel(false);
 }
 
 void DesignerWindow::showOpenedDesign(const Design &design, const QString &caption)
 {
     m_model->openDesign(design);
+    m_resizer->limitToDesign();
     setWindowTitle(caption);
     showModel(false);
 }
@@ -228,7 +229,7 @@ void DesignerWindow::showPropertiesHint()
 void DesignerWindow::showResizeHint()
 {
     m_prompter.tell(QStringLiteral("The cells can be re-sized by drag action.  Point the mouse to "
-                                   "the left or bottom edge of the cell, and move the border "
+                                   "the right or bottom edge of the cell, and move the border "
                                    "while holding down the left mouse button."));
 }
 

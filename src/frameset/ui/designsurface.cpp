@@ -4,6 +4,7 @@
 #include "frameset/core/layoutmodel.h"
 #include "frameset/core/sizedisplay.h"
 #include "frameset/ui/cellwidget.h"
+#include "frameset/ui/designarea.h"
 #include "frameset/ui/splitbutton.h"
 #include "platform/ui/twipsgeometry.h"
 
@@ -56,6 +57,7 @@ DesignSurface::DesignSurface(LayoutModel &model, CellResizer &resizer, platform:
     , m_resizer(resizer)
     , m_scale(scale)
     , m_scrollBarPixels(scrollBarPixels)
+    , m_areaTop(scale.toPixels(DesignTop))
 {
     setObjectName(QStringLiteral("DesignSurface"));
     setMouseTracking(true);
@@ -104,6 +106,9 @@ void DesignSurface::buildControls()
     m_line->setFrameShadow(QFrame::Sunken);
     const int screenWidth = platform::screenSizeInTwips(m_scale, this).width();
     platform::placeInTwips(m_line, m_scale, 0, LineTop, screenWidth, 30);
+
+    m_area = new DesignArea(this);
+    m_area->move(0, m_areaTop);
 }
 
 CellWidget *DesignSurface::cell(int i) const
@@ -134,6 +139,12 @@ void DesignSurface::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
+void DesignSurface::resizeEvent(QResizeEvent *event)
+{
+    m_area->resize(width(), std::max(0, height() - m_areaTop));
+    QWidget::resizeEvent(event);
+}
+
 void DesignSurface::syncViewCount(int count)
 {
     while (m_cells.size() > count) {
@@ -142,7 +153,7 @@ void DesignSurface::syncViewCount(int count)
     }
     while (m_cells.size() < count) {
         const int i = int(m_cells.size());
-        auto *view = new CellWidget(i, this);
+        auto *view = new CellWidget(i, m_area->canvas());
         connect(view, &CellWidget::pressed, this, &DesignSurface::onCellPressed);
         connect(view, &CellWidget::moved, this, &DesignSurface::onCellMoved);
         connect(view, &CellWidget::released, this, &DesignSurface::onCellReleased);
@@ -151,7 +162,7 @@ void DesignSurface::syncViewCount(int count)
 
         // The scroll-bar view only marks where the frame's scroll bar will be; the mouse goes
         // through it to the cell, whose border zone it covers.
-        auto *scroll = new QScrollBar(Qt::Vertical, this);
+        auto *scroll = new QScrollBar(Qt::Vertical, m_area->canvas());
         scroll->setObjectName(QStringLiteral("Thescroll"));
         scroll->setProperty("index", i);
         scroll->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -166,14 +177,12 @@ void DesignSurface::showDesign(bool selectionShown)
     const int count = m_model.LastCellIndex() + 1;
     syncViewCount(count);
     for (int i = 0; i < count; ++i) {
-        placeCell(i);
-        placeScrollView(i);
         m_cells[i]->setCaption(i == 0 ? m_model.cell0Caption() : QString());
         m_cells[i]->show();
     }
-    for (QScrollBar *scroll : std::as_const(m_scrolls))
-        scroll->raise();
+    placeAll();
     paintSelection();
+    showSelectedSize();
     m_borderbox->setChecked(m_model.design().bordersOn());
 }
 
@@ -183,8 +192,8 @@ void DesignSurface::placeCell(int i)
     // Edges are converted, not sizes, so neighbouring cells meet without gaps.
     const int left = m_scale.toPixels(c.left);
     const int top = m_scale.toPixels(c.top);
-    m_cells[i]->setGeometry(
-        left, top, m_scale.toPixels(c.right()) - left, m_scale.toPixels(c.bottom()) - top);
+    m_cells[i]->setGeometry(left, top - m_areaTop, m_scale.toPixels(c.right()) - left,
+        m_scale.toPixels(c.bottom()) - top);
 }
 
 void DesignSurface::placeScrollView(int i)
@@ -193,8 +202,22 @@ void DesignSurface::placeScrollView(int i)
     const int left = m_scale.toPixels(s.left);
     const int top = m_scale.toPixels(s.top);
     m_scrolls[i]->setGeometry(
-        left, top, m_scrollBarPixels, m_scale.toPixels(s.top + s.height) - top);
+        left, top - m_areaTop, m_scrollBarPixels, m_scale.toPixels(s.top + s.height) - top);
     m_scrolls[i]->setVisible(s.visible);
+}
+
+void DesignSurface::placeAll()
+{
+    QSize extent;
+    for (int i = 0; i < m_cells.size(); ++i) {
+        placeCell(i);
+        placeScrollView(i);
+        extent = extent.expandedTo(
+            QSize(m_cells[i]->geometry().right() + 1, m_cells[i]->geometry().bottom() + 1));
+    }
+    m_area->setExtent(extent);
+    for (QScrollBar *scroll : std::as_const(m_scrolls))
+        scroll->raise();
 }
 
 void DesignSurface::paintSelection()
@@ -209,9 +232,15 @@ void DesignSurface::showSize(float width, float height)
     m_pixelbox->setText(sizeDisplayText(width, height, m_scale, m_scale));
 }
 
-void DesignSurface::clearSize()
+void DesignSurface::showSelectedSize()
 {
-    m_pixelbox->clear();
+    const int selected = m_model.SelectedCell();
+    if (!m_selectionShown || !m_model.design().hasCell(selected)) {
+        m_pixelbox->clear();
+        return;
+    }
+    const CellView &c = m_model.design().cell(selected);
+    showSize(c.width, c.height);
 }
 
 void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
@@ -220,8 +249,7 @@ void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
         return;
     m_selectionShown = true;
     paintSelection();
-    const CellView &c = m_model.design().cell(i);
-    showSize(c.width, c.height);
+    showSelectedSize();
     if (button == Qt::RightButton)
         emit propertiesRequested(i);
 }
@@ -252,15 +280,8 @@ void DesignSurface::onCellReleased(int i, Qt::MouseButton button)
     m_resizer.mouseUp(i);
     if (!dragged || !m_model.design().hasCell(i))
         return;
-    const int count = m_model.LastCellIndex() + 1;
-    for (int j = 0; j < count; ++j) {
-        placeCell(j);
-        placeScrollView(j);
-    }
-    for (QScrollBar *scroll : std::as_const(m_scrolls))
-        scroll->raise();
-    const CellView &c = m_model.design().cell(i);
-    showSize(c.width, c.height);
+    placeAll();
+    showSelectedSize();
 }
 
 void DesignSurface::onCellDoubleClicked(int i)
@@ -271,6 +292,7 @@ void DesignSurface::onCellDoubleClicked(int i)
     if (m_model.LastCellIndex() > 0) {
         m_selectionShown = true;
         paintSelection();
+        showSelectedSize();
     }
     emit propertiesRequested(i);
 }

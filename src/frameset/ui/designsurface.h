@@ -14,13 +14,15 @@ namespace frameset {
 
 class CellResizer;
 class CellWidget;
+class DesignArea;
 class LayoutModel;
 class SplitButton;
 struct CellView;
 
 // The designer's client area: the row of split buttons with the hint line, the cell-size display
-// and the Borders box above `Line1`, and below it one cell view and one scroll-bar view per cell
-// of the layout model. It shows the model (showDesign) and turns the mouse on the cells into
+// and the Borders box above `Line1`, and below it the design area with one cell view and one
+// scroll-bar view per cell of the layout model. The design area scrolls under the button row,
+// which stays in view. It shows the model (showDesign) and turns the mouse on the cells into
 // selection, the properties request and border drags through the CellResizer.
 class DesignSurface : public QWidget
 {
@@ -33,13 +35,10 @@ public:
         int scrollBarPixels, QWidget *parent = nullptr);
 
     // Re-reads every cell, scroll-bar view, cell 0's caption and the Borders setting from the
-    // model. With `selectionShown` the selected cell is painted in the selection colour.
+    // model. With `selectionShown` the selected cell is painted in the selection colour and its
+    // size is shown; without, the size display is empty.
     void showDesign(bool selectionShown);
     bool selectionShown() const { return m_selectionShown; }
-
-    // Shows the size of a cell of `width` x `height` twips in pixels.
-    void showSize(float width, float height);
-    void clearSize();
 
     CellWidget *cell(int i) const;
     int cellCount() const { return int(m_cells.size()); }
@@ -48,6 +47,7 @@ public:
     QLabel *hintLine() const { return m_hint; }
     QLabel *pixelbox() const { return m_pixelbox; }
     QCheckBox *borderbox() const { return m_borderbox; }
+    DesignArea *designArea() const { return m_area; }
 
 signals:
     // Button 0 (row) or 1 (column) was clicked.
@@ -59,13 +59,20 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
     void showHint(int button);
     void placeCell(int i);
     void placeScrollView(int i);
+    // Places every cell and scroll-bar view and sizes the design area's canvas to hold them.
+    void placeAll();
     void paintSelection();
+    // Shows the size of a cell of `width` x `height` twips in pixels.
+    void showSize(float width, float height);
+    // The selected cell's size while the selection is shown, otherwise nothing.
+    void showSelectedSize();
     void syncViewCount(int count);
 
     void onCellPressed(int i, Qt::MouseButton button);
@@ -83,6 +90,9 @@ private:
     QLabel *m_pixelbox = nullptr;
     QCheckBox *m_borderbox = nullptr;
     QFrame *m_line = nullptr;
+    DesignArea *m_area = nullptr;
+    // Where the design area begins, in pixels below the top of the surface.
+    int m_areaTop;
     QList<CellWidget *> m_cells;
     QList<QScrollBar *> m_scrolls;
 };

@@ -14,13 +14,14 @@ SplitButton::SplitButton(ButtonPicture picture, QWidget *parent)
     setProperty("index", int(picture));
     setMouseTracking(true);
     showFace(false);
-    setFixedSize(pixmap().size());
+    setFixedSize(pixmap().deviceIndependentSize().toSize());
 }
 
 void SplitButton::showFace(bool pressed)
 {
     m_pressed = pressed;
-    setPixmap(buttonPicture(m_picture, pressed));
+    // Drawn for the screen the button is on, so the faces stay sharp on a scaled screen.
+    setPixmap(buttonPicture(m_picture, pressed, devicePixelRatioF()));
 }
 
 void SplitButton::mousePressEvent(QMouseEvent *event)
