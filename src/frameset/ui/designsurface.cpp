@@ -73,6 +73,8 @@ void DesignSurface::buildControls()
         const int i = button->index();
         button->move(m_scale.toPixels(ButtonLeft + i * ButtonStep), m_scale.toPixels(ButtonTop));
         connect(button, &SplitButton::hovered, this, &DesignSurface::showHint);
+        // The hint names the button under the mouse, so it goes when the mouse does.
+        connect(button, &SplitButton::left, this, [this] { m_hint->clear(); });
         connect(button, &SplitButton::clicked, this, [this](int index) {
             if (index == int(ButtonPicture::ClearAll))
                 emit clearRequested();

@@ -54,4 +54,10 @@ void SplitButton::enterEvent(QEnterEvent *event)
     QLabel::enterEvent(event);
 }
 
+void SplitButton::leaveEvent(QEvent *event)
+{
+    emit left(index());
+    QLabel::leaveEvent(event);
+}
+
 } // namespace frameset

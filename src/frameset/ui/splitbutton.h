@@ -22,12 +22,15 @@ signals:
     void clicked(int index);
     // The mouse moved over the button.
     void hovered(int index);
+    // The mouse left the button, perhaps for the menu bar or another window.
+    void left(int index);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void showFace(bool pressed);
