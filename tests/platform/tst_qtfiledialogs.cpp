@@ -25,7 +25,9 @@ private:
 
     // Runs `show` while a timer looks at the dialog it opens, then answers it (a file name to
     // accept, or an empty one to cancel).
-    template <typename Show> QString withDialog(Show show, Seen *seen, const QString &answer)
+    template <typename Show>
+    QString withDialog(
+        Show show, Seen *seen, const QString &answer, const QString &nameFilter = QString())
     {
         QTimer::singleShot(0, [=] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -44,6 +46,8 @@ private:
             if (answer.isEmpty()) {
                 dialog->reject();
             } else {
+                if (!nameFilter.isEmpty())
+                    dialog->selectNameFilter(nameFilter);
                 dialog->selectFile(answer);
                 QMetaObject::invokeMethod(dialog, "accept");
             }
@@ -75,18 +79,48 @@ private slots:
         QCOMPARE(seen.selected, QStringLiteral("*.gif *.jpg *.jpeg"));
     }
 
+    // A name typed without an extension gets the chosen type's; other names stay as typed.
+    void saveReturnsTheChosenPath_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("with extension") << "other.spc"
+                                        << ""
+                                        << "other.spc";
+        QTest::newRow("without extension") << "mydesign"
+                                           << ""
+                                           << "mydesign.spc";
+        QTest::newRow("the other type") << "index"
+                                        << "Pages (*.htm *.html)"
+                                        << "index.htm";
+        QTest::newRow("ending in a dot") << "index."
+                                         << ""
+                                         << "index.";
+        QTest::newRow("another extension") << "notes.txt"
+                                           << ""
+                                           << "notes.txt";
+        QTest::newRow("all files") << "README"
+                                   << "All Files (*.*)"
+                                   << "README";
+    }
     void saveReturnsTheChosenPath()
     {
+        QFETCH(QString, typed);
+        QFETCH(QString, type);
+        QFETCH(QString, saved);
         QTemporaryDir dir;
         platform::QtFileDialogs dialogs(nullptr);
         platform::FileDialogRequest request;
-        request.filter = QStringLiteral("Specs (*.spc)|*.spc");
+        request.filter = QStringLiteral(
+            "Specs (*.spc)|*.spc|Pages (*.htm *.html)|*.htm;*.html|All Files (*.*)|*.*");
         request.fileName = dir.filePath(QStringLiteral("design.spc"));
         Seen seen;
-        const QString chosen = withDialog([&] { return dialogs.saveFile(request); }, &seen,
-            dir.filePath(QStringLiteral("other.spc")));
-        QCOMPARE(chosen, dir.filePath(QStringLiteral("other.spc")));
-        QCOMPARE(seen.filters, QStringList({"Specs (*.spc)"}));
+        const QString chosen = withDialog(
+            [&] { return dialogs.saveFile(request); }, &seen, dir.filePath(typed), type);
+        QCOMPARE(chosen, dir.filePath(saved));
+        QCOMPARE(seen.filters,
+            QStringList({"Specs (*.spc)", "Pages (*.htm *.html)", "All Files (*.*)"}));
         QVERIFY(seen.columnsFitTheirContents);
     }
 };

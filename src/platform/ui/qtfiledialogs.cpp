@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTreeView>
 
@@ -20,6 +21,19 @@ QString startPath(const FileDialogRequest &request)
     return request.directory + u'/' + request.fileName;
 }
 
+// A name typed without any extension gets the one of the type chosen in the dialog
+// ("Specs (*.spc)" makes "design" "design.spc"), as desktop save dialogs do. A name with a
+// dot in it, even a final one, is kept as typed, and so is any name under "All Files".
+QString withTypeExtension(const QString &path, const QString &nameFilter)
+{
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    if (name.isEmpty() || name.contains(u'.'))
+        return path;
+    static const QRegularExpression firstGlob(QStringLiteral("\\*\\.(\\w+)[ )]"));
+    const QRegularExpressionMatch match = firstGlob.match(nameFilter + u' ');
+    return match.hasMatch() ? path + u'.' + match.captured(1) : path;
+}
+
 // Runs the dialog at a size where names, sizes, types and dates are read in full, not cut to
 // "41....KiB". A desktop's own dialog, where the platform gives one, keeps its own layout.
 QString runDialog(QFileDialog &dialog)
@@ -35,7 +49,10 @@ QString runDialog(QFileDialog &dialog)
     }
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    const QString chosen = dialog.selectedFiles().value(0);
+    if (dialog.acceptMode() != QFileDialog::AcceptSave)
+        return chosen;
+    return withTypeExtension(chosen, dialog.selectedNameFilter());
 }
 
 } // namespace
