@@ -1,7 +1,7 @@
 #include "launcher/bundle.h"
 
-#include "launcher/helpviewer.h"
-#include "launcher/supportdialog.h"
+#include "help/helpviewer.h"
+#include "help/supportdialog.h"
 #include "launcher/toolicons.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
@@ -155,9 +155,9 @@ bool Bundle::exitProgram()
     }
     // The help viewer and the support window belong to no tool; left open they would keep the
     // program running after its last window of work has gone.
-    if (HelpViewer *viewer = HelpViewer::instance())
+    if (help::HelpViewer *viewer = help::HelpViewer::instance())
         viewer->close();
-    if (SupportDialog *support = SupportDialog::instance())
+    if (help::SupportDialog *support = help::SupportDialog::instance())
         support->close();
     m_exiting = true;
     close();

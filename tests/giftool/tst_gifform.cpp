@@ -1,6 +1,6 @@
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/gifformlayout.h"
-#include "launcher/helpviewer.h"
+#include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "tst_gifformfixture.h"
@@ -397,7 +397,7 @@ private slots:
         QVERIFY(f->label("Yellowbox")->isHidden());
 
         QTest::mouseClick(f->label("Thebutton", 3), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        launcher::HelpViewer *viewer = launcher::HelpViewer::instance();
+        help::HelpViewer *viewer = help::HelpViewer::instance();
         QVERIFY(viewer && viewer->isVisible());
         QVERIFY(viewer->currentFile().endsWith(QStringLiteral("clrcot95.hlp")));
         viewer->close();

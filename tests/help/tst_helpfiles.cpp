@@ -4,9 +4,9 @@
 
 #include "frameset/ui/designerwindow.h"
 #include "giftool/ui/gifform.h"
+#include "help/helpviewer.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/bundle.h"
-#include "launcher/helpviewer.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
@@ -263,7 +263,7 @@ class TestHelpFiles : public QObject
     }
 
 private slots:
-    void cleanup() { delete launcher::HelpViewer::instance(); }
+    void cleanup() { delete help::HelpViewer::instance(); }
 
     // The viewer opens the tool's file at its contents page, and a page reached from it leads
     // back to that page, which the viewer again shows as HTML.
@@ -272,9 +272,9 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QString, title);
-        const QString path = launcher::helpFilePath(file);
+        const QString path = help::helpFilePath(file);
         QCOMPARE(path, appDir() + file);
-        launcher::HelpViewer *viewer = launcher::HelpViewer::showHelpFile(path);
+        help::HelpViewer *viewer = help::HelpViewer::showHelpFile(path);
         QVERIFY(viewer->fileFound());
         QTextBrowser *browser = viewer->browser();
         QCOMPARE(browser->documentTitle(), title);

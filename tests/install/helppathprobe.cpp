@@ -2,7 +2,7 @@
 // for that help file. The install test runs it from an installed bin/ folder, so the program's
 // own lookup is checked against the installed layout.
 
-#include "launcher/helpviewer.h"
+#include "help/helpviewer.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,6 +13,6 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     const QStringList names = QCoreApplication::arguments().mid(1);
     for (const QString &name : names)
-        out << launcher::helpFilePath(name) << '\n';
+        out << help::helpFilePath(name) << '\n';
     return names.isEmpty() ? 2 : 0;
 }

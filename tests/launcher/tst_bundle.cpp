@@ -1,6 +1,6 @@
+#include "help/helpviewer.h"
+#include "help/supportdialog.h"
 #include "launcher/bundle.h"
-#include "launcher/helpviewer.h"
-#include "launcher/supportdialog.h"
 #include "platform/programinfo.h"
 
 #include <QAction>
@@ -229,11 +229,11 @@ private slots:
     {
         m_bundle->openTool(0);
         m_bundle->openTool(2);
-        launcher::HelpViewer::showHelpFile("/nonexistent/panecr95.hlp");
-        launcher::SupportDialog::showSupport();
+        help::HelpViewer::showHelpFile("/nonexistent/panecr95.hlp");
+        help::SupportDialog::showSupport();
         QVERIFY(m_bundle->exitProgram());
         // Nothing is left open to keep the program running.
-        QTRY_VERIFY(!launcher::HelpViewer::instance() && !launcher::SupportDialog::instance());
+        QTRY_VERIFY(!help::HelpViewer::instance() && !help::SupportDialog::instance());
         QVERIFY(!m_bundle->isVisible());
         QTRY_VERIFY(!m_bundle->toolWindow(0) && !m_bundle->toolWindow(2));
     }

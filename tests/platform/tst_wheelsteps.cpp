@@ -13,7 +13,8 @@ private slots:
         QTest::addColumn<bool>("shift");
         QTest::addColumn<QPoint>("move");
         // Three lines of 20 pixels a notch.
-        QTest::newRow("one notch away: up") << QPoint(0, 120) << QPoint() << false << QPoint(0, -60);
+        QTest::newRow("one notch away: up")
+            << QPoint(0, 120) << QPoint() << false << QPoint(0, -60);
         QTest::newRow("one notch towards: down")
             << QPoint(0, -120) << QPoint() << false << QPoint(0, 60);
         QTest::newRow("half a notch") << QPoint(0, -60) << QPoint() << false << QPoint(0, 30);

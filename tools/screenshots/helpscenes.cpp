@@ -11,11 +11,11 @@
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/gifform.h"
 #include "giftool/ui/imagetoolbar.h"
+#include "help/supportdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
 #include "launcher/bundle.h"
-#include "launcher/supportdialog.h"
 #include "platform/imaging/colourreducer.h"
 #include "sceneanswers.h"
 
@@ -363,7 +363,7 @@ void sharedScenes(PictureFolder &out)
     window.show();
     out.store(
         QStringLiteral("help-menu.png"), withMenuOpen(&window, menuNamed(&window, "mnuHelp2")));
-    launcher::SupportDialog *support = launcher::SupportDialog::showSupport();
+    help::SupportDialog *support = help::SupportDialog::showSupport();
     out.store(QStringLiteral("support.png"), shown(support));
     support->close();
 }

@@ -3,9 +3,9 @@
 #include "frameset/core/cellresizer.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/ui/designerfiles.h"
+#include "frameset/ui/designerhelp.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/propform.h"
-#include "launcher/helpmenu.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/twipsgeometry.h"
@@ -142,7 +142,7 @@ void DesignerWindow::buildMenus()
     addCommand(design, "mnuClear", QStringLiteral("&Clear"),
         QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { clearDesign(); });
 
-    launcher::addHelpMenu(this, launcher::designerHelpMenu(), m_prompter);
+    help::addHelpMenu(this, designerHelpMenu(), m_prompter);
 }
 
 void DesignerWindow::showModel(bool selectionShown)

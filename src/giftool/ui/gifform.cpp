@@ -5,8 +5,8 @@
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/gifformlayout.h"
+#include "giftool/ui/gifhelp.h"
 #include "giftool/ui/imagetoolbar.h"
-#include "launcher/helpmenu.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
 #include "platform/programinfo.h"
@@ -190,7 +190,7 @@ void GIFForm::buildMenus()
         = m_optionsMenu->addAction(QStringLiteral("&Detail"), this, &GIFForm::showDetail);
     detail->setObjectName(QStringLiteral("mnuDetail"));
 
-    launcher::addHelpMenu(this, launcher::gifToolHelpMenu(), m_prompter);
+    help::addHelpMenu(this, gifToolHelpMenu(), m_prompter);
 }
 
 void GIFForm::setHint(QWidget *widget, const QString &hint)
@@ -418,7 +418,7 @@ void GIFForm::toolbarClicked(int button)
         SaveTransparentGif();
         break;
     default:
-        launcher::showOnlineHelp(launcher::gifToolHelpMenu());
+        help::showOnlineHelp(gifToolHelpMenu());
         break;
     }
     m_toolbar->hideTip();

@@ -1,10 +1,10 @@
 #include "imagemap/ui/imagemapwindow.h"
 
 #include "imagemap/core/imagemaphtml.h"
+#include "imagemap/ui/imagemaphelp.h"
 #include "imagemap/ui/imagemaplayout.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
-#include "launcher/helpmenu.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
 #include "platform/ui/messageboxprompter.h"
@@ -143,7 +143,7 @@ void ImageMapWindow::buildMenus()
     m_invertAction->setObjectName(QStringLiteral("mnuInvert"));
     m_invertAction->setEnabled(false);
 
-    launcher::addHelpMenu(this, launcher::imageMapHelpMenu(), m_prompter);
+    help::addHelpMenu(this, imageMapHelpMenu(), m_prompter);
 }
 
 QSize ImageMapWindow::windowTwips() const

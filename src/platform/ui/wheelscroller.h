@@ -16,8 +16,7 @@ class WheelScroller : public QObject
 {
     Q_OBJECT
 public:
-    WheelScroller(QWidget *picture, QScrollBar *horizontal, QScrollBar *vertical,
-        TwipsScale scale);
+    WheelScroller(QWidget *picture, QScrollBar *horizontal, QScrollBar *vertical, TwipsScale scale);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,4 +1,4 @@
-#include "launcher/helpviewer.h"
+#include "help/helpviewer.h"
 
 #include "platform/appdirectory.h"
 #include "platform/programinfo.h"
@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-namespace launcher {
+namespace help {
 
 namespace {
 QPointer<HelpViewer> s_viewer;
@@ -76,4 +76,4 @@ void HelpViewer::open(const QString &path)
     m_browser->reload();
 }
 
-} // namespace launcher
+} // namespace help

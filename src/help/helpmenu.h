@@ -7,9 +7,10 @@
 class QMainWindow;
 class QMenu;
 
-namespace launcher {
+namespace help {
 
-// The three Help commands every tool window offers, with each tool's own names and captions.
+// The three Help commands every tool window offers, with each tool's own names and captions;
+// each tool declares its own.
 struct HelpMenuSpec
 {
     const char *menuName; // object name of the menu
@@ -19,10 +20,6 @@ struct HelpMenuSpec
     bool techInfoWithBlank; // "Application: " + title + " " + date, or without the blank
     platform::MessageIcon techInfoIcon;
 };
-
-HelpMenuSpec designerHelpMenu();
-HelpMenuSpec gifToolHelpMenu();
-HelpMenuSpec imageMapHelpMenu();
 
 // The TechInfo text of a tool.
 QString techInfoText(const HelpMenuSpec &spec);
@@ -34,4 +31,4 @@ void showOnlineHelp(const HelpMenuSpec &spec);
 // window's prompter) and Technical Support.
 QMenu *addHelpMenu(QMainWindow *window, const HelpMenuSpec &spec, platform::Prompter &prompter);
 
-} // namespace launcher
+} // namespace help

@@ -1,4 +1,4 @@
-#include "launcher/supportdialog.h"
+#include "help/supportdialog.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace launcher {
+namespace help {
 
 namespace {
 QPointer<SupportDialog> s_support;
@@ -103,4 +103,4 @@ SupportDialog *SupportDialog::showSupport()
     return s_support.data();
 }
 
-} // namespace launcher
+} // namespace help

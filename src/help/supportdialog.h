@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-namespace launcher {
+namespace help {
 
 // "Technical Support": one non-modal window for all tools, centred on the screen.
 class SupportDialog : public QDialog
@@ -23,4 +23,4 @@ private:
     explicit SupportDialog(QWidget *parent = nullptr);
 };
 
-} // namespace launcher
+} // namespace help

@@ -5,7 +5,7 @@
 
 class QTextBrowser;
 
-namespace launcher {
+namespace help {
 
 // The help viewer: one window that shows a tool's help file at its contents page. The help
 // files are HTML; links between their pages work as in a browser. A missing file is reported
@@ -36,4 +36,4 @@ private:
 // (so the viewer can say what is missing).
 QString helpFilePath(const QString &fileName);
 
-} // namespace launcher
+} // namespace help

@@ -1,7 +1,7 @@
-#include "launcher/helpmenu.h"
+#include "help/helpmenu.h"
 
-#include "launcher/helpviewer.h"
-#include "launcher/supportdialog.h"
+#include "help/helpviewer.h"
+#include "help/supportdialog.h"
 #include "platform/pendingevents.h"
 #include "platform/programinfo.h"
 
@@ -9,25 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
-namespace launcher {
-
-HelpMenuSpec designerHelpMenu()
-{
-    return {"mnuHelp2", "mnuHelp", QStringLiteral("&Help"), QStringLiteral("panecr95.hlp"), true,
-        platform::MessageIcon::Information};
-}
-
-HelpMenuSpec gifToolHelpMenu()
-{
-    return {"mnuHelp", "mnuOnlineHelp", QStringLiteral("Online &Help"),
-        QStringLiteral("clrcot95.hlp"), true, platform::MessageIcon::Information};
-}
-
-HelpMenuSpec imageMapHelpMenu()
-{
-    return {"mnuHelp", "mnuOnlineHelp", QStringLiteral("&Help"), QStringLiteral("zonemk95.hlp"),
-        false, platform::MessageIcon::Exclamation};
-}
+namespace help {
 
 QString techInfoText(const HelpMenuSpec &spec)
 {
@@ -68,4 +50,4 @@ QMenu *addHelpMenu(QMainWindow *window, const HelpMenuSpec &spec, platform::Prom
     return menu;
 }
 
-} // namespace launcher
+} // namespace help

@@ -1,4 +1,4 @@
-#include "launcher/supportdialog.h"
+#include "help/supportdialog.h"
 #include "platform/supportcontacts.h"
 
 #include <QLabel>
@@ -29,7 +29,7 @@ class TestSupportDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { delete launcher::SupportDialog::instance(); }
+    void cleanup() { delete help::SupportDialog::instance(); }
 
     void notice_data()
     {
@@ -95,7 +95,7 @@ private slots:
         QFETCH(QString, email);
         QFETCH(QString, phone);
         QFETCH(QString, expected);
-        QCOMPARE(launcher::SupportDialog::notice({url, email, phone}), expected);
+        QCOMPARE(help::SupportDialog::notice({url, email, phone}), expected);
     }
 
     // The build settings reach the program unchanged, and the window shows their notice as lines.
@@ -107,8 +107,8 @@ private slots:
         QCOMPARE(built.email, configured.email);
         QCOMPARE(built.phone, configured.phone);
 
-        launcher::SupportDialog *support = launcher::SupportDialog::showSupport();
-        QString lines = launcher::SupportDialog::notice(configured);
+        help::SupportDialog *support = help::SupportDialog::showSupport();
+        QString lines = help::SupportDialog::notice(configured);
         lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         QCOMPARE(support->findChild<QLabel *>("Label1")->text(), lines.trimmed());
     }

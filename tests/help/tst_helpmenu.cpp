@@ -1,6 +1,9 @@
-#include "launcher/helpmenu.h"
-#include "launcher/helpviewer.h"
-#include "launcher/supportdialog.h"
+#include "frameset/ui/designerhelp.h"
+#include "giftool/ui/gifhelp.h"
+#include "help/helpmenu.h"
+#include "imagemap/ui/imagemaphelp.h"
+#include "help/helpviewer.h"
+#include "help/supportdialog.h"
 #include "scriptedprompter.h"
 
 #include <QAction>
@@ -16,7 +19,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
-using launcher::HelpMenuSpec;
+using help::HelpMenuSpec;
 Q_DECLARE_METATYPE(HelpMenuSpec)
 
 class TestHelpMenu : public QObject
@@ -25,8 +28,8 @@ class TestHelpMenu : public QObject
 private slots:
     void cleanup()
     {
-        delete launcher::HelpViewer::instance();
-        delete launcher::SupportDialog::instance();
+        delete help::HelpViewer::instance();
+        delete help::SupportDialog::instance();
     }
 
     void menus_data()
@@ -37,17 +40,17 @@ private slots:
         QTest::addColumn<QString>("helpCaption");
         QTest::addColumn<QString>("techInfo");
         QTest::addColumn<int>("icon");
-        QTest::newRow("designer") << launcher::designerHelpMenu() << "mnuHelp2"
+        QTest::newRow("designer") << frameset::designerHelpMenu() << "mnuHelp2"
                                   << "mnuHelp"
                                   << "&Help"
                                   << "Application: Quillon Trellis Collection v4.4 (08-Sept-97)"
                                   << int(platform::MessageIcon::Information);
-        QTest::newRow("gif tool") << launcher::gifToolHelpMenu() << "mnuHelp"
+        QTest::newRow("gif tool") << giftool::gifToolHelpMenu() << "mnuHelp"
                                   << "mnuOnlineHelp"
                                   << "Online &Help"
                                   << "Application: Quillon Trellis Collection v4.4 (08-Sept-97)"
                                   << int(platform::MessageIcon::Information);
-        QTest::newRow("image map") << launcher::imageMapHelpMenu() << "mnuHelp"
+        QTest::newRow("image map") << imagemap::imageMapHelpMenu() << "mnuHelp"
                                    << "mnuOnlineHelp"
                                    << "&Help"
                                    << "Application: Quillon Trellis Collection v4.4(08-Sept-97)"
@@ -64,7 +67,7 @@ private slots:
 
         QMainWindow window;
         testsupport::ScriptedPrompter prompter;
-        QMenu *menu = launcher::addHelpMenu(&window, spec, prompter);
+        QMenu *menu = help::addHelpMenu(&window, spec, prompter);
         QCOMPARE(menu->title(), QStringLiteral("&Help"));
         QCOMPARE(menu->objectName(), menuName);
         QStringList captions;
@@ -86,27 +89,27 @@ private slots:
     {
         QMainWindow window;
         testsupport::ScriptedPrompter prompter;
-        launcher::addHelpMenu(&window, launcher::gifToolHelpMenu(), prompter);
+        help::addHelpMenu(&window, giftool::gifToolHelpMenu(), prompter);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.findChild<QAction *>("mnuOnlineHelp")->trigger();
-        auto *viewer = launcher::HelpViewer::instance();
+        auto *viewer = help::HelpViewer::instance();
         QVERIFY(viewer && viewer->isVisible());
         QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), QStringLiteral("clrcot95.hlp"));
         QCOMPARE(viewer->fileFound(), QFileInfo::exists(viewer->currentFile()));
 
         // Twice in a row reuses the one viewer on the same file.
         window.findChild<QAction *>("mnuOnlineHelp")->trigger();
-        QCOMPARE(launcher::HelpViewer::instance(), viewer);
+        QCOMPARE(help::HelpViewer::instance(), viewer);
         QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), QStringLiteral("clrcot95.hlp"));
 
         // F1 reaches the window and opens the help too.
         delete viewer;
-        QVERIFY(!launcher::HelpViewer::instance());
+        QVERIFY(!help::HelpViewer::instance());
         window.windowHandle()->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_F1);
-        QVERIFY(launcher::HelpViewer::instance());
+        QVERIFY(help::HelpViewer::instance());
     }
 
     void viewerShowsTheContentsPageAgain()
@@ -122,19 +125,19 @@ private slots:
         page.write("<html><body><h1>Second page</h1></body></html>");
         page.close();
 
-        auto *viewer = launcher::HelpViewer::showHelpFile(path);
+        auto *viewer = help::HelpViewer::showHelpFile(path);
         QVERIFY(viewer->fileFound());
         QVERIFY(viewer->browser()->toPlainText().contains("Contents"));
         viewer->browser()->setSource(QUrl::fromLocalFile(dir.filePath("page2.html")));
         QVERIFY(viewer->browser()->toPlainText().contains("Second page"));
         // Asking again shows the same file at its contents page, in the same window.
-        QCOMPARE(launcher::HelpViewer::showHelpFile(path), viewer);
+        QCOMPARE(help::HelpViewer::showHelpFile(path), viewer);
         QVERIFY(viewer->browser()->toPlainText().contains("Contents"));
     }
 
     void missingFileIsReportedByTheViewer()
     {
-        auto *viewer = launcher::HelpViewer::showHelpFile("/nonexistent/zonemk95.hlp");
+        auto *viewer = help::HelpViewer::showHelpFile("/nonexistent/zonemk95.hlp");
         QVERIFY(!viewer->fileFound());
         QVERIFY(viewer->isVisible());
         QVERIFY(viewer->browser()->toPlainText().contains("/nonexistent/zonemk95.hlp"));
@@ -144,19 +147,19 @@ private slots:
     {
         QMainWindow designer, imageMap;
         testsupport::ScriptedPrompter prompter;
-        launcher::addHelpMenu(&designer, launcher::designerHelpMenu(), prompter);
-        launcher::addHelpMenu(&imageMap, launcher::imageMapHelpMenu(), prompter);
+        help::addHelpMenu(&designer, frameset::designerHelpMenu(), prompter);
+        help::addHelpMenu(&imageMap, imagemap::imageMapHelpMenu(), prompter);
         designer.findChild<QAction *>("mnuSupport")->trigger();
-        auto *support = launcher::SupportDialog::instance();
+        auto *support = help::SupportDialog::instance();
         QVERIFY(support && support->isVisible());
         QVERIFY(!support->isModal());
         imageMap.findChild<QAction *>("mnuSupport")->trigger();
-        QCOMPARE(launcher::SupportDialog::instance(), support);
+        QCOMPARE(help::SupportDialog::instance(), support);
         QCOMPARE(support->windowTitle(), QStringLiteral("Technical Support"));
         QCOMPARE(
             support->findChild<QPushButton *>("Closebutton")->text(), QStringLiteral("&Close"));
         QTest::mouseClick(support->findChild<QPushButton *>("Closebutton"), Qt::LeftButton);
-        QTRY_VERIFY(!launcher::SupportDialog::instance());
+        QTRY_VERIFY(!help::SupportDialog::instance());
     }
 };
 
