@@ -1,9 +1,9 @@
 #include "frameset/ui/designerhelp.h"
 #include "giftool/ui/gifhelp.h"
 #include "help/helpmenu.h"
-#include "imagemap/ui/imagemaphelp.h"
 #include "help/helpviewer.h"
 #include "help/supportdialog.h"
+#include "imagemap/ui/imagemaphelp.h"
 #include "scriptedprompter.h"
 
 #include <QAction>
