@@ -3,6 +3,7 @@
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "imagemap/ui/specform.h"
+#include "modaldialogdriver.h"
 #include "platform/imaging/imagecomponent.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
@@ -40,70 +41,17 @@ inline bool writeImage(const QString &path, const QImage &image)
     return image.save(path, "JPEG", 95);
 }
 
-// Acts on the properties dialog once it is shown modally, from inside its event loop. Every
-// queued step runs on the dialog in turn; a dialog still open after the last step is
-// cancelled and the test fails, so a refused OK can never leave a test hanging.
-class DialogScript
+// Acts on the properties dialog once it is shown modally; a dialog that never comes or stays
+// open fails the test.
+class DialogScript : public ModalDialogDriver<imagemap::Specform>
 {
 public:
-    using Step = std::function<void(imagemap::Specform &)>;
-
-    void then(Step step)
-    {
-        m_steps.append(std::move(step));
-        if (m_steps.size() == 1)
-            arm();
-    }
-    int pending() const { return int(m_steps.size()); }
-
-    // While the script has no step queued, a properties dialog that opens modally anyway is
-    // cancelled and fails the test instead of waiting for input that never comes.
-    void guardAgainstUnexpectedDialogs()
-    {
-        m_guard.setInterval(20);
-        QObject::connect(&m_guard, &QTimer::timeout, [this] {
-            auto *form = qobject_cast<imagemap::Specform *>(QApplication::activeModalWidget());
-            if (!form || !m_steps.isEmpty())
-                return;
-            form->reject();
-            QTest::qFail("an unexpected properties dialog was shown", __FILE__, __LINE__);
-        });
-        m_guard.start();
-    }
-
-private:
-    void arm()
-    {
-        QTimer::singleShot(0, [this] { runNext(); });
-    }
-    void runNext()
-    {
-        auto *form = qobject_cast<imagemap::Specform *>(QApplication::activeModalWidget());
-        if (!form) {
-            if (++m_waits > 500) {
-                m_steps.clear();
-                QTest::qFail("the properties dialog was never shown", __FILE__, __LINE__);
-                return;
-            }
-            QTimer::singleShot(10, [this] { runNext(); });
-            return;
-        }
-        m_waits = 0;
-        const Step step = m_steps.takeFirst();
-        step(*form);
-        if (!form->isVisible())
-            return;
-        if (m_steps.isEmpty()) {
-            form->reject();
-            QTest::qFail("the properties dialog stayed open", __FILE__, __LINE__);
-            return;
-        }
-        arm();
-    }
-
-    QList<Step> m_steps;
-    int m_waits = 0;
-    QTimer m_guard;
+    DialogScript()
+        : ModalDialogDriver([](const QString &failure) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("properties dialog: ") + failure), __FILE__, __LINE__);
+        })
+    { }
 };
 
 // Types the three texts into the dialog's boxes (replacing what they hold) and clicks OK.
