@@ -103,20 +103,33 @@ void encodeLine(const uchar *line, int length, QByteArray &out)
     }
 }
 
-} // namespace
-
-DecodedImage PcxCodec::read(const QByteArray &file)
+// What a header says about its image, once it is known to be one the decoder reads.
+struct PcxLayout
 {
-    if (file.size() < HeaderSize)
-        return DecodedImage::failure(
-            QStringLiteral("The PCX file is shorter than its %1-byte header.").arg(HeaderSize));
+    bool runLength = false;
+    int bits = 0;
+    int planes = 0;
+    int width = 0;
+    int height = 0;
+    int bytesPerLine = 0;
+    bool trueColour = false;
+    bool eightBit = false;
+
+    int lineLength() const { return bytesPerLine * planes; }
+};
+
+// Reads the header into layout; the reason it cannot be read otherwise.
+QString readLayout(const QByteArray &file, PcxLayout *layout)
+{
+    if (file.size() < PcxCodec::HeaderSize)
+        return QStringLiteral("The PCX file is shorter than its %1-byte header.")
+            .arg(PcxCodec::HeaderSize);
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     if (data[0] != Maker)
-        return DecodedImage::failure(QStringLiteral("The file is not a PCX image."));
+        return QStringLiteral("The file is not a PCX image.");
     const int encoding = data[2];
     if (encoding > 1)
-        return DecodedImage::failure(
-            QStringLiteral("The PCX file uses an unknown encoding (%1).").arg(encoding));
+        return QStringLiteral("The PCX file uses an unknown encoding (%1).").arg(encoding);
     const int bits = data[3];
     const int planes = data[65];
     const bool trueColour = bits == 8 && planes == 3;
@@ -124,66 +137,118 @@ DecodedImage PcxCodec::read(const QByteArray &file)
         = (bits == 1 || bits == 2 || bits == 4) && planes >= 1 && planes <= 4 && bits * planes <= 4;
     const bool eightBit = bits == 8 && planes == 1;
     if (!trueColour && !packedOrPlanar && !eightBit)
-        return DecodedImage::failure(
-            QStringLiteral("PCX images with %1 bits in %2 planes are not supported.")
-                .arg(bits)
-                .arg(planes));
+        return QStringLiteral("PCX images with %1 bits in %2 planes are not supported.")
+            .arg(bits)
+            .arg(planes);
 
     const int xMin = word(data + 4), yMin = word(data + 6);
     const int xMax = word(data + 8), yMax = word(data + 10);
     if (xMax < xMin || yMax < yMin)
-        return DecodedImage::failure(
-            QStringLiteral("The PCX header gives an empty image (%1,%2 to %3,%4).")
-                .arg(xMin)
-                .arg(yMin)
-                .arg(xMax)
-                .arg(yMax));
+        return QStringLiteral("The PCX header gives an empty image (%1,%2 to %3,%4).")
+            .arg(xMin)
+            .arg(yMin)
+            .arg(xMax)
+            .arg(yMax);
     const int width = xMax - xMin + 1;
     const int height = yMax - yMin + 1;
     if (!fitsPixelLimit(width, height))
-        return DecodedImage::failure(pixelLimitMessage(width, height));
+        return pixelLimitMessage(width, height);
     const int bytesPerLine = word(data + 66);
     const qint64 needed = (qint64(width) * bits + 7) / 8;
     if (bytesPerLine < needed)
-        return DecodedImage::failure(
-            QStringLiteral("The PCX header's line length (%1 bytes per plane) is too short for "
-                           "%2 pixels of %3 bits.")
-                .arg(bytesPerLine)
-                .arg(width)
-                .arg(bits));
+        return QStringLiteral("The PCX header's line length (%1 bytes per plane) is too short for "
+                              "%2 pixels of %3 bits.")
+            .arg(bytesPerLine)
+            .arg(width)
+            .arg(bits);
+    *layout = {encoding == 1, bits, planes, width, height, bytesPerLine, trueColour, eightBit};
+    return QString();
+}
 
-    qsizetype dataEnd = file.size();
-    QList<QRgb> palette;
-    if (eightBit) {
-        dataEnd = file.size() - TrailingPaletteSize;
-        if (dataEnd < HeaderSize || data[dataEnd] != PaletteMarker)
-            return DecodedImage::failure(
-                QStringLiteral("The 8-bit PCX file has no 256-colour palette at its end."));
-        const uchar *entries = data + dataEnd + 1;
+// The palette of a palette image: the 256 entries after the pixel data of an 8-bit file (whose
+// pixel data then ends before them, at dataEnd), else the header's 16. Empty for true colour.
+QString readPalette(
+    const QByteArray &file, const PcxLayout &layout, qsizetype *dataEnd, QList<QRgb> *palette)
+{
+    const auto *data = reinterpret_cast<const uchar *>(file.constData());
+    *dataEnd = file.size();
+    if (layout.eightBit) {
+        *dataEnd = file.size() - PcxCodec::TrailingPaletteSize;
+        if (*dataEnd < PcxCodec::HeaderSize || data[*dataEnd] != PaletteMarker)
+            return QStringLiteral("The 8-bit PCX file has no 256-colour palette at its end.");
+        const uchar *entries = data + *dataEnd + 1;
         for (int i = 0; i < FullPaletteSize; ++i)
-            palette.append(qRgb(entries[3 * i], entries[3 * i + 1], entries[3 * i + 2]));
-    } else if (!trueColour) {
-        palette = headerPalette(data, 1 << (bits * planes));
+            palette->append(qRgb(entries[3 * i], entries[3 * i + 1], entries[3 * i + 2]));
+    } else if (!layout.trueColour) {
+        *palette = headerPalette(data, 1 << (layout.bits * layout.planes));
     }
+    return QString();
+}
+
+// Turns one decoded line (all its planes) into row y of the image.
+void storeLine(const PcxLayout &layout, const uchar *line, QImage &image, int y)
+{
+    if (layout.trueColour) {
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const uchar *red = line;
+        const uchar *green = red + layout.bytesPerLine;
+        const uchar *blue = green + layout.bytesPerLine;
+        for (int x = 0; x < layout.width; ++x)
+            out[x] = qRgb(red[x], green[x], blue[x]);
+        return;
+    }
+    if (layout.eightBit) {
+        memcpy(image.scanLine(y), line, size_t(layout.width));
+        return;
+    }
+    uchar *out = image.scanLine(y);
+    const int mask = (1 << layout.bits) - 1;
+    for (int x = 0; x < layout.width; ++x) {
+        const int bitPos = x * layout.bits;
+        const int shift = 8 - layout.bits - bitPos % 8;
+        int index = 0;
+        for (int p = 0; p < layout.planes; ++p) {
+            const uchar packed = line[size_t(p * layout.bytesPerLine + bitPos / 8)];
+            index |= ((packed >> shift) & mask) << (p * layout.bits);
+        }
+        out[x] = uchar(index);
+    }
+}
+
+} // namespace
+
+DecodedImage PcxCodec::read(const QByteArray &file)
+{
+    PcxLayout layout;
+    QString error = readLayout(file, &layout);
+    qsizetype dataEnd = 0;
+    QList<QRgb> palette;
+    if (error.isEmpty())
+        error = readPalette(file, layout, &dataEnd, &palette);
+    if (!error.isEmpty())
+        return DecodedImage::failure(error);
 
     // Every file byte yields at most 63 line bytes and runs end with their line, so a file too
     // short for its header's image is refused before the image is allocated.
-    const int lineLength = bytesPerLine * planes;
-    const qint64 leastData = qint64(height) * (encoding == 1 ? (lineLength + 62) / 63 : lineLength);
+    const int lineLength = layout.lineLength();
+    const qint64 leastData
+        = qint64(layout.height) * (layout.runLength ? (lineLength + 62) / 63 : lineLength);
     if (dataEnd - HeaderSize < leastData)
         return DecodedImage::failure(QStringLiteral("The PCX file is too short for the %1 x %2 "
                                                     "image its header describes.")
-                                         .arg(width)
-                                         .arg(height));
+                                         .arg(layout.width)
+                                         .arg(layout.height));
 
-    QImage image(width, height, trueColour ? QImage::Format_RGB32 : QImage::Format_Indexed8);
+    QImage image(layout.width, layout.height,
+        layout.trueColour ? QImage::Format_RGB32 : QImage::Format_Indexed8);
     if (image.isNull())
         return DecodedImage::failure(
             QStringLiteral("There is not enough memory for a %1 x %2 image.")
-                .arg(width)
-                .arg(height));
-    if (!trueColour)
+                .arg(layout.width)
+                .arg(layout.height));
+    if (!layout.trueColour)
         image.setColorTable(palette);
+    const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const int horizontalDpi = word(data + 12), verticalDpi = word(data + 14);
     if (horizontalDpi > 0 && verticalDpi > 0) {
         image.setDotsPerMeterX(int(std::lround(horizontalDpi / 0.0254)));
@@ -192,33 +257,10 @@ DecodedImage PcxCodec::read(const QByteArray &file)
 
     std::vector<uchar> line(size_t(lineLength), 0);
     qsizetype pos = HeaderSize;
-    QString error;
-    const int mask = (1 << bits) - 1;
-    for (int y = 0; y < height; ++y) {
-        if (!decodeLine(data, pos, dataEnd, encoding == 1, line.data(), lineLength, y, &error))
+    for (int y = 0; y < layout.height; ++y) {
+        if (!decodeLine(data, pos, dataEnd, layout.runLength, line.data(), lineLength, y, &error))
             return DecodedImage::failure(error);
-        if (trueColour) {
-            auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-            const uchar *red = line.data();
-            const uchar *green = red + bytesPerLine;
-            const uchar *blue = green + bytesPerLine;
-            for (int x = 0; x < width; ++x)
-                out[x] = qRgb(red[x], green[x], blue[x]);
-        } else if (eightBit) {
-            memcpy(image.scanLine(y), line.data(), size_t(width));
-        } else {
-            uchar *out = image.scanLine(y);
-            for (int x = 0; x < width; ++x) {
-                const int bitPos = x * bits;
-                const int shift = 8 - bits - bitPos % 8;
-                int index = 0;
-                for (int p = 0; p < planes; ++p) {
-                    const uchar packed = line[size_t(p * bytesPerLine + bitPos / 8)];
-                    index |= ((packed >> shift) & mask) << (p * bits);
-                }
-                out[x] = uchar(index);
-            }
-        }
+        storeLine(layout, line.data(), image, y);
     }
     return {image, QString()};
 }

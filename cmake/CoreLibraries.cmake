@@ -1,0 +1,63 @@
+# The core libraries stay free of widgets, so the command line, the tests and the fuzz targets
+# use them without a display: none of them links Qt Widgets, directly or through another
+# library of ours, and none of their files includes a Qt Widgets header.
+
+function(trellis_collect_links target out)
+    set(seen ${${out}})
+    get_target_property(links ${target} LINK_LIBRARIES)
+    if(NOT links)
+        return()
+    endif()
+    foreach(link IN LISTS links)
+        if(link IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${link})
+        if(link MATCHES "^trellis_" AND TARGET ${link})
+            trellis_collect_links(${link} seen)
+        endif()
+    endforeach()
+    set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+function(trellis_check_core_libraries)
+    get_target_property(widget_dirs Qt6::Widgets INTERFACE_INCLUDE_DIRECTORIES)
+    set(widget_headers_dir "")
+    foreach(dir IN LISTS widget_dirs)
+        if(dir MATCHES "/QtWidgets$")
+            set(widget_headers_dir ${dir})
+        endif()
+    endforeach()
+    foreach(target IN LISTS ARGN)
+        set(links "")
+        trellis_collect_links(${target} links)
+        if("Qt6::Widgets" IN_LIST links OR "Qt::Widgets" IN_LIST links)
+            message(FATAL_ERROR "${target} is a core library and must not link Qt Widgets")
+        endif()
+        get_target_property(sources ${target} SOURCES)
+        get_target_property(source_dir ${target} SOURCE_DIR)
+        foreach(source IN LISTS sources)
+            if(NOT IS_ABSOLUTE ${source})
+                set(source ${source_dir}/${source})
+            endif()
+            if(NOT EXISTS ${source} OR IS_DIRECTORY ${source})
+                continue()
+            endif()
+            # An edited core file is checked again before the next build.
+            set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                ${source})
+            file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<")
+            foreach(line IN LISTS includes)
+                string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>.*" "\\1" header "${line}")
+                string(REGEX REPLACE "^QtWidgets/" "" bare "${header}")
+                if(header MATCHES "^QtWidgets/"
+                   OR (widget_headers_dir AND EXISTS ${widget_headers_dir}/${bare}
+                       AND NOT IS_DIRECTORY ${widget_headers_dir}/${bare}))
+                    message(FATAL_ERROR
+                        "${source} belongs to the core library ${target} and includes the "
+                        "widget header <${header}>")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+endfunction()
