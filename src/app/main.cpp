@@ -4,7 +4,7 @@
 #include "frameset/ui/designerwindow.h"
 #include "giftool/ui/gifform.h"
 #include "imagemap/ui/imagemapwindow.h"
-#include "launcher/bundle.h"
+#include "launcher/launcherwindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,11 +18,11 @@ int runDesktop(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("trellis"));
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
-    launcher::Bundle bundle;
-    bundle.setToolFactory(0, [] { return new frameset::DesignerWindow; });
-    bundle.setToolFactory(1, [] { return new giftool::GIFForm; });
-    bundle.setToolFactory(2, [] { return new imagemap::ImageMapWindow; });
-    bundle.show();
+    launcher::LauncherWindow window;
+    window.setToolFactory(launcher::Tool::Panecraft, [] { return new frameset::DesignerWindow; });
+    window.setToolFactory(launcher::Tool::Clearcoat, [] { return new giftool::GIFForm; });
+    window.setToolFactory(launcher::Tool::Zonemark, [] { return new imagemap::ImageMapWindow; });
+    window.show();
     return app.exec();
 }
 

@@ -2,10 +2,25 @@
 
 #include "cli/framesetcommand.h"
 #include "cli/opaquecommand.h"
+#include "cli/subcommand.h"
 #include "cli/transparentcommand.h"
 #include "platform/programinfo.h"
 
+#include <algorithm>
+
 namespace cli {
+
+namespace {
+
+// Every sub-command of the command line; a new one is one more entry here.
+const QList<SubCommand> &subCommands()
+{
+    static const QList<SubCommand> commands{
+        framesetCommand(), transparentCommand(), opaqueCommand()};
+    return commands;
+}
+
+} // namespace
 
 QString usageText()
 {
@@ -44,15 +59,14 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         out << usageText();
         return Success;
     }
-    const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("frameset"))
-        return runFrameset(rest, out, err);
-    if (command == QLatin1String("transparent"))
-        return runTransparent(rest, out, err);
-    if (command == QLatin1String("opaque"))
-        return runOpaque(rest, out, err);
-    err << "trellis: unknown command '" << command << "' (try --help)\n";
-    return UsageError;
+    const QList<SubCommand> &commands = subCommands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+        [&command](const SubCommand &candidate) { return candidate.name == command; });
+    if (found == commands.end()) {
+        err << "trellis: unknown command '" << command << "' (try --help)\n";
+        return UsageError;
+    }
+    return runSubCommand(*found, arguments.mid(1), out, err);
 }
 
 } // namespace cli

@@ -6,57 +6,84 @@
 
 namespace cli {
 
-int runFrameset(const QStringList &args, QTextStream &out, QTextStream &err)
+namespace {
+
+const char *const Usage = "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n";
+
+struct FramesetRequest
 {
-    const QString usage = QStringLiteral("usage: trellis frameset DESIGN.spc [-o OUT.htm]\n");
-    if (args.size() == 1
-        && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
-        out << usage;
-        return Success;
-    }
     QString design;
-    QString output;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("-o")) {
-            if (i + 1 >= args.size() || !output.isEmpty()) {
-                err << "trellis frameset: -o needs one output file\n";
-                return UsageError;
-            }
-            output = args[++i];
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            err << "trellis frameset: unknown option '" << arg << "'\n";
-            return UsageError;
-        } else if (design.isEmpty()) {
-            design = arg;
-        } else {
-            err << "trellis frameset: only one design file can be given\n";
-            return UsageError;
+    QString output; // empty: standard output
+};
+
+// Takes the arguments in the order typed; returns the first problem, or an empty text.
+QString readRequest(const CommandArguments &arguments, FramesetRequest &request)
+{
+    for (const CommandArgument &argument : arguments) {
+        switch (argument.kind) {
+        case CommandArgument::Kind::Option:
+            if (!request.output.isEmpty())
+                return QStringLiteral("-o needs one output file");
+            request.output = argument.value;
+            break;
+        case CommandArgument::Kind::MissingValue:
+            return QStringLiteral("-o needs one output file");
+        case CommandArgument::Kind::Unknown:
+            return QStringLiteral("unknown option '") + argument.text + u'\'';
+        case CommandArgument::Kind::Positional:
+            if (!request.design.isEmpty())
+                return QStringLiteral("only one design file can be given");
+            request.design = argument.text;
+            break;
         }
     }
-    if (design.isEmpty()) {
-        err << usage;
-        return UsageError;
-    }
+    return QString();
+}
 
-    const frameset::SpecFileReadResult read = frameset::loadSpecFile(design);
+int writeDocument(const FramesetRequest &request, QTextStream &out, QTextStream &err)
+{
+    const frameset::SpecFileReadResult read = frameset::loadSpecFile(request.design);
     if (read.status != frameset::SpecFileStatus::Valid) {
-        err << frameset::invalidFileMessage(design) << '\n';
+        err << frameset::invalidFileMessage(request.design) << '\n';
         return Failure;
     }
     const QString document = frameset::BuildFramesetDocument(read.design);
-    if (output.isEmpty()) {
+    if (request.output.isEmpty()) {
         // The stream writes UTF-8, so these are the bytes the saved file holds.
         out << document << "\r\n";
         out.flush();
         return Success;
     }
-    const QString error = frameset::writeFramesetDocument(output, document);
+    const QString error = frameset::writeFramesetDocument(request.output, document);
     if (!error.isEmpty()) {
-        err << "trellis frameset: " << output << ": " << error << '\n';
+        err << "trellis frameset: " << request.output << ": " << error << '\n';
         return Failure;
     }
     return Success;
+}
+
+int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
+{
+    FramesetRequest request;
+    const QString problem = readRequest(arguments, request);
+    if (!problem.isEmpty()) {
+        err << "trellis frameset: " << problem << '\n';
+        return UsageError;
+    }
+    if (request.design.isEmpty()) {
+        err << Usage;
+        return UsageError;
+    }
+    return writeDocument(request, out, err);
+}
+
+} // namespace
+
+SubCommand framesetCommand()
+{
+    return {QStringLiteral("frameset"), QLatin1String(Usage),
+        {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT.htm"))},
+        runFrameset};
 }
 
 } // namespace cli

@@ -11,20 +11,14 @@ const char *const Usage = "Usage: trellis opaque FILE.gif\n"
                           "Switches off the transparent color of a GIF89a file saved by the GIF "
                           "tool.\n";
 
-} // namespace
-
-int runOpaque(const QStringList &args, QTextStream &out, QTextStream &err)
+int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
-    if (args.size() == 1
-        && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
-        out << Usage;
-        return Success;
-    }
-    if (args.size() != 1 || args[0].startsWith(u'-')) {
+    if (arguments.size() != 1 || arguments[0].kind != CommandArgument::Kind::Positional
+        || arguments[0].text.startsWith(u'-')) {
         err << "trellis opaque: expected exactly one file name\n" << Usage;
         return UsageError;
     }
-    const QString &path = args[0];
+    const QString &path = arguments[0].text;
     const giftool::CancelResult result = giftool::CancelTransparency(path, nullptr);
     switch (result.outcome) {
     case giftool::CancelOutcome::Cleared:
@@ -44,6 +38,13 @@ int runOpaque(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     err << "trellis opaque: " << path << ": " << result.message << '\n';
     return Failure;
+}
+
+} // namespace
+
+SubCommand opaqueCommand()
+{
+    return {QStringLiteral("opaque"), QLatin1String(Usage), {}, runOpaque};
 }
 
 } // namespace cli

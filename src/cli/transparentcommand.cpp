@@ -69,43 +69,66 @@ std::optional<int> recolorButton(const QString &name)
     return std::nullopt;
 }
 
-// Reads the arguments; an empty problem text means they are usable.
-QString parse(const QStringList &args, Options &options)
+// Takes one option's value; returns its problem, or an empty text.
+QString readOption(const CommandArgument &argument, Options &options)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("-o") || arg == QLatin1String("--at")
-            || arg == QLatin1String("--index") || arg == QLatin1String("--recolor")) {
-            if (!hasValue)
-                return arg + QStringLiteral(" needs a value");
-            const QString value = args[++i];
-            if (arg == QLatin1String("-o")) {
-                options.output = value;
-            } else if (arg == QLatin1String("--at")) {
-                const QStringList xy = value.split(u',');
-                const auto x = xy.size() == 2 ? wholeNumber(xy[0]) : std::nullopt;
-                const auto y = xy.size() == 2 ? wholeNumber(xy[1]) : std::nullopt;
-                if (!x || !y)
-                    return QStringLiteral("--at takes X,Y, two whole numbers from 0");
-                options.at = QPoint(*x, *y);
-            } else if (arg == QLatin1String("--index")) {
-                options.index = wholeNumber(value);
-                if (!options.index || *options.index > 255)
-                    return QStringLiteral("--index takes a palette index from 0 to 255");
-            } else {
-                options.recolorButton = recolorButton(value);
-                if (!options.recolorButton)
-                    return QStringLiteral("--recolor takes ") + QLatin1String(RecolorChoices);
-            }
-        } else if (arg.startsWith(u'-')) {
-            return QStringLiteral("unknown option ") + arg;
-        } else if (options.image.isEmpty()) {
-            options.image = arg;
-        } else {
-            return QStringLiteral("more than one image given");
+    const QString &value = argument.value;
+    if (argument.option == QLatin1String("o")) {
+        options.output = value;
+    } else if (argument.option == QLatin1String("at")) {
+        const QStringList xy = value.split(u',');
+        const auto x = xy.size() == 2 ? wholeNumber(xy[0]) : std::nullopt;
+        const auto y = xy.size() == 2 ? wholeNumber(xy[1]) : std::nullopt;
+        if (!x || !y)
+            return QStringLiteral("--at takes X,Y, two whole numbers from 0");
+        options.at = QPoint(*x, *y);
+    } else if (argument.option == QLatin1String("index")) {
+        options.index = wholeNumber(value);
+        if (!options.index || *options.index > 255)
+            return QStringLiteral("--index takes a palette index from 0 to 255");
+    } else {
+        options.recolorButton = recolorButton(value);
+        if (!options.recolorButton)
+            return QStringLiteral("--recolor takes ") + QLatin1String(RecolorChoices);
+    }
+    return QString();
+}
+
+// Takes the arguments in the order typed; returns the first problem, or an empty text.
+QString readOptions(const CommandArguments &arguments, Options &options)
+{
+    for (const CommandArgument &argument : arguments) {
+        switch (argument.kind) {
+        case CommandArgument::Kind::Option: {
+            const QString problem = readOption(argument, options);
+            if (!problem.isEmpty())
+                return problem;
+            break;
+        }
+        case CommandArgument::Kind::MissingValue:
+            return argument.text + QStringLiteral(" needs a value");
+        case CommandArgument::Kind::Unknown:
+            return QStringLiteral("unknown option ") + argument.text;
+        case CommandArgument::Kind::Positional:
+            // A lone dash names no image here.
+            if (argument.text.startsWith(u'-'))
+                return QStringLiteral("unknown option ") + argument.text;
+            if (!options.image.isEmpty())
+                return QStringLiteral("more than one image given");
+            options.image = argument.text;
+            break;
         }
     }
+    return QString();
+}
+
+// Reads the arguments and checks that they make one request; an empty problem text means
+// they are usable.
+QString parse(const CommandArguments &arguments, Options &options)
+{
+    const QString problem = readOptions(arguments, options);
+    if (!problem.isEmpty())
+        return problem;
     if (options.image.isEmpty())
         return QStringLiteral("no image given");
     if (options.output.isEmpty())
@@ -164,17 +187,23 @@ QString selectAt(giftool::GifDocument &document, const Options &options)
     return QString();
 }
 
-} // namespace
-
-int runTransparent(const QStringList &args, QTextStream &out, QTextStream &err)
+// Selects the background the options name, recolored when asked. An empty text on success.
+QString selectBackground(giftool::GifDocument &document, const Options &options)
 {
-    if (args.size() == 1
-        && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
-        out << Usage;
-        return Success;
-    }
+    if (options.at)
+        return selectAt(document, options);
+    giftool::BackgroundSelection &selection = document.selection();
+    AnsweringPrompter prompter;
+    selection.selectIndex(*options.index);
+    if (options.recolorButton && !selection.ConvertBackground(*options.recolorButton, prompter))
+        return prompter.lastText();
+    return QString();
+}
+
+int runTransparent(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
+{
     Options options;
-    const QString problem = parse(args, options);
+    const QString problem = parse(arguments, options);
     if (!problem.isEmpty()) {
         err << "trellis transparent: " << problem << '\n' << Usage;
         return UsageError;
@@ -193,25 +222,13 @@ int runTransparent(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "trellis transparent: " << opened.error << '\n';
         return Failure;
     }
-
-    giftool::BackgroundSelection &selection = document.selection();
-    if (options.at) {
-        const QString failure = selectAt(document, options);
-        if (!failure.isEmpty()) {
-            err << "trellis transparent: " << failure << '\n';
-            return Failure;
-        }
-    } else {
-        AnsweringPrompter prompter;
-        selection.selectIndex(*options.index);
-        if (options.recolorButton
-            && !selection.ConvertBackground(*options.recolorButton, prompter)) {
-            err << "trellis transparent: " << prompter.lastText() << '\n';
-            return Failure;
-        }
+    const QString failure = selectBackground(document, options);
+    if (!failure.isEmpty()) {
+        err << "trellis transparent: " << failure << '\n';
+        return Failure;
     }
 
-    const int transparent = selection.TransparentIndex();
+    const int transparent = document.selection().TransparentIndex();
     const giftool::SaveResult saved = document.SaveTransparentGif(options.output);
     if (!saved.saved) {
         err << "trellis transparent: " << saved.error << '\n';
@@ -219,6 +236,19 @@ int runTransparent(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     out << options.output << ": palette index " << transparent << " is transparent.\n";
     return Success;
+}
+
+} // namespace
+
+SubCommand transparentCommand()
+{
+    const auto valued = [](const char *name, const char *valueName) {
+        return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(valueName));
+    };
+    return {QStringLiteral("transparent"), QLatin1String(Usage),
+        {valued("o", "OUT.gif"), valued("at", "X,Y"), valued("index", "N"),
+            valued("recolor", "COLOR")},
+        runTransparent};
 }
 
 } // namespace cli

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
+#include "cli/subcommand.h"
 
 namespace cli {
 
@@ -10,9 +9,9 @@ namespace cli {
 // background at image pixel X,Y as a click there would (or palette index N), recolors it when
 // asked as the Background frame's button would (followed by a second click at the same point)
 // and saves OUT.gif with that index transparent, byte for byte as the window saves it.
-// args are the arguments after "transparent". Returns the exit code: 0 when saved; 1 when the
-// image cannot be read, the background at X,Y has more than one color and no --recolor was
-// given, or the file cannot be written; 2 for a usage error.
-int runTransparent(const QStringList &args, QTextStream &out, QTextStream &err);
+// Exits with 0 when saved; 1 when the image cannot be read, the background at X,Y has more
+// than one color and no --recolor was given, or the file cannot be written; 2 for a usage
+// error.
+SubCommand transparentCommand();
 
 } // namespace cli

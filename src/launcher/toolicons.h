@@ -1,10 +1,10 @@
 #pragma once
 
+#include "launcher/tool.h"
+
 #include <QPixmap>
 
 namespace launcher {
-
-enum class Tool { Panecraft = 0, Clearcoat = 1, Zonemark = 2 };
 
 // The tools' own icons, drawn for this program: a page cut into frames (Panecraft), a picture
 // whose background shows the transparency checkerboard (Clearcoat) and a picture with a

@@ -59,11 +59,11 @@ private slots:
                      QStringLiteral("tri.htm")),
             2);
         QCOMPARE(f.storeRectangle(QPoint(100, 80), QPoint(260, 200), QStringLiteral("r3.htm")), 3);
-        // Dragged down and to the left: its Coords have left > right.
+        // Dragged down and to the left: its first corner lies right of the opposite one.
         QCOMPARE(
             f.storeRectangle(QPoint(390, 220), QPoint(300, 290), QStringLiteral("q.htm?x=\"1\"")),
             4);
-        QCOMPARE(f.row(4).coords, QStringLiteral("390,220,300,290"));
+        QCOMPARE(f.row(4).points, QList<QPoint>({{390, 220}, {300, 290}}));
         // Deleting row 1 and drawing again puts the newest shape in the lowest row.
         QCOMPARE(f.press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
         f.prompter.answer(platform::MessageAnswer::Yes);

@@ -1,4 +1,4 @@
-#include "launcher/bundle.h"
+#include "launcher/launcherwindow.h"
 #include "tst_designerhelpers.h"
 
 #include <QCheckBox>
@@ -16,13 +16,15 @@ private slots:
     {
         testsupport::ScriptedPrompter prompter;
         testsupport::ScriptedFileDialogs dialogs;
-        launcher::Bundle bundle;
-        bundle.setToolFactory(0, [&] { return new frameset::DesignerWindow(&prompter, &dialogs); });
-        bundle.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bundle));
+        launcher::LauncherWindow launcherWindow;
+        launcherWindow.setToolFactory(launcher::Tool::Panecraft,
+            [&] { return new frameset::DesignerWindow(&prompter, &dialogs); });
+        launcherWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&launcherWindow));
 
-        QTest::mouseClick(bundle.caption(0), Qt::LeftButton);
-        auto *window = qobject_cast<frameset::DesignerWindow *>(bundle.toolWindow(0));
+        QTest::mouseClick(launcherWindow.caption(launcher::Tool::Panecraft), Qt::LeftButton);
+        auto *window = qobject_cast<frameset::DesignerWindow *>(
+            launcherWindow.toolWindow(launcher::Tool::Panecraft));
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         frameset::DesignSurface *surface = window->surface();
@@ -88,15 +90,15 @@ private slots:
 
         // The launcher's Exit asks for the unsaved design; No keeps everything open.
         prompter.answer(MessageAnswer::No);
-        QVERIFY(!bundle.exitProgram());
+        QVERIFY(!launcherWindow.exitProgram());
         QVERIFY(window->isVisible());
-        QVERIFY(bundle.isVisible());
+        QVERIFY(launcherWindow.isVisible());
         QCOMPARE(prompter.lastText(),
             QStringLiteral("Are you sure you want exit without saving the changes?"));
         QPointer<frameset::DesignerWindow> watched(window);
         prompter.answer(MessageAnswer::Yes);
-        QVERIFY(bundle.exitProgram());
-        QVERIFY(!bundle.isVisible());
+        QVERIFY(launcherWindow.exitProgram());
+        QVERIFY(!launcherWindow.isVisible());
         QTRY_VERIFY(!watched);
     }
 };

@@ -1,5 +1,4 @@
-#include "cli/opaquecommand.h"
-#include "cli/transparentcommand.h"
+#include "cli/commandline.h"
 #include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
@@ -42,13 +41,15 @@ struct Run
     QString err;
 };
 
-Run run(int (*command)(const QStringList &, QTextStream &, QTextStream &), const QStringList &args)
+// Runs `trellis COMMAND ARGS...`.
+Run run(const char *command, const QStringList &args)
 {
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int code = command(args, outStream, errStream);
+    const int code
+        = cli::runCommandLine(QStringList{QLatin1String(command)} + args, outStream, errStream);
     outStream.flush();
     errStream.flush();
     return {code, out, err};
@@ -121,7 +122,7 @@ private slots:
             image, QStringLiteral("-o"), out, QStringLiteral("--at"), QStringLiteral("2,0")};
         if (!recolor.isEmpty())
             args << QStringLiteral("--recolor") << recolor;
-        const Run result = run(cli::runTransparent, args);
+        const Run result = run("transparent", args);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.code, 0);
         QCOMPARE(result.out,
@@ -133,7 +134,7 @@ private slots:
     void twoColorsNeedRecolor()
     {
         const QString out = path(QStringLiteral("refused.gif"));
-        const Run result = run(cli::runTransparent,
+        const Run result = run("transparent",
             {m_dithered, QStringLiteral("-o"), out, QStringLiteral("--at"), QStringLiteral("0,0")});
         QCOMPARE(result.code, 1);
         QCOMPARE(result.err,
@@ -159,7 +160,7 @@ private slots:
         QFETCH(QString, at);
         QFETCH(QString, message);
         const QString out = path(QStringLiteral("edge.gif"));
-        const Run result = run(cli::runTransparent,
+        const Run result = run("transparent",
             {m_plain, QStringLiteral("-o"), out, QStringLiteral("--at"), at, "--recolor", "white"});
         QCOMPARE(result.code, 1);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -179,7 +180,7 @@ private slots:
         QFETCH(QStringList, extra);
         QFETCH(QRgb, color);
         const QString out = path(QStringLiteral("index.gif"));
-        const Run result = run(cli::runTransparent,
+        const Run result = run("transparent",
             QStringList{
                 m_plain, QStringLiteral("-o"), out, QStringLiteral("--index"), QStringLiteral("3")}
                 + extra);
@@ -194,7 +195,7 @@ private slots:
     void unreadableInput()
     {
         const QString out = path(QStringLiteral("x.gif"));
-        const Run result = run(cli::runTransparent,
+        const Run result = run("transparent",
             {path(QStringLiteral("missing.bmp")), QStringLiteral("-o"), out,
                 QStringLiteral("--index"), QStringLiteral("0")});
         QCOMPARE(result.code, 1);
@@ -228,7 +229,7 @@ private slots:
     void usageErrors()
     {
         QFETCH(QStringList, args);
-        const Run result = run(cli::runTransparent, args);
+        const Run result = run("transparent", args);
         QCOMPARE(result.code, 2);
         QVERIFY(result.err.startsWith(QStringLiteral("trellis transparent: ")));
         QVERIFY(result.err.contains(QStringLiteral("Usage: trellis transparent")));
@@ -251,9 +252,9 @@ private slots:
         QFETCH(int, after);
         const QString out = path(QStringLiteral("opaque.gif"));
         QFile::remove(out);
-        QCOMPARE(run(cli::runTransparent,
-                     {m_plain, QStringLiteral("-o"), out, QStringLiteral("--index"), "0"})
-                     .code,
+        QCOMPARE(
+            run("transparent", {m_plain, QStringLiteral("-o"), out, QStringLiteral("--index"), "0"})
+                .code,
             0);
         QByteArray gif = readAll(out);
         gif[784] = char(packed);
@@ -262,7 +263,7 @@ private slots:
         file.write(gif);
         file.close();
 
-        const Run result = run(cli::runOpaque, {out});
+        const Run result = run("opaque", {out});
         QCOMPARE(result.code, code);
         QCOMPARE(result.err, QString());
         QVERIFY(result.out.startsWith(out + QStringLiteral(": ")));
@@ -274,19 +275,19 @@ private slots:
     void opaqueRefusesOtherFiles()
     {
         const QByteArray plain = readAll(m_plain);
-        Run result = run(cli::runOpaque, {m_plain});
+        Run result = run("opaque", {m_plain});
         QCOMPARE(result.code, 1);
         QCOMPARE(result.err, QStringLiteral("The image is not a version 89a or it is corrupt.\n"));
         QCOMPARE(readAll(m_plain), plain);
 
-        result = run(cli::runOpaque, {path(QStringLiteral("missing.gif"))});
+        result = run("opaque", {path(QStringLiteral("missing.gif"))});
         QCOMPARE(result.code, 1);
         QVERIFY(result.err.startsWith(QStringLiteral("trellis opaque: ")));
 
-        QCOMPARE(run(cli::runOpaque, {}).code, 2);
-        QCOMPARE(run(cli::runOpaque, {m_plain, m_plain}).code, 2);
-        QCOMPARE(run(cli::runOpaque, {QStringLiteral("--now")}).code, 2);
-        QCOMPARE(run(cli::runOpaque, {QStringLiteral("--help")}).code, 0);
+        QCOMPARE(run("opaque", {}).code, 2);
+        QCOMPARE(run("opaque", {m_plain, m_plain}).code, 2);
+        QCOMPARE(run("opaque", {QStringLiteral("--now")}).code, 2);
+        QCOMPARE(run("opaque", {QStringLiteral("--help")}).code, 0);
     }
 };
 

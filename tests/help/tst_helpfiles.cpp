@@ -6,7 +6,7 @@
 #include "giftool/ui/gifform.h"
 #include "help/helpviewer.h"
 #include "imagemap/ui/imagemapwindow.h"
-#include "launcher/bundle.h"
+#include "launcher/launcherwindow.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
@@ -243,7 +243,7 @@ class TestHelpFiles : public QObject
                 m_prompter, m_dialogs, giftool::WorkingFiles::in(m_scratch.path()));
         if (folder == QLatin1String("zonemk95"))
             return std::make_unique<imagemap::ImageMapWindow>(m_prompter, m_dialogs);
-        return std::make_unique<launcher::Bundle>();
+        return std::make_unique<launcher::LauncherWindow>();
     }
 
     static void addToolRows()

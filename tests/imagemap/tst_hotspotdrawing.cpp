@@ -4,6 +4,7 @@
 #include <memory>
 
 using imagemap::DrawingAction;
+using imagemap::ShapeKind;
 using testsupport::DrawingFixture;
 
 Q_DECLARE_METATYPE(imagemap::DrawingAction)
@@ -27,22 +28,23 @@ private slots:
     {
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<bool>("shape");
-        QTest::addColumn<QString>("coords");
+        QTest::addColumn<QList<QPoint>>("corners");
+        using Corners = QList<QPoint>;
         // Every drag starts at pixel (50, 20).
-        QTest::newRow("3 right 3 down") << QPoint(53, 23) << false << QString();
-        QTest::newRow("4 right 0 down") << QPoint(54, 20) << true << "50,20,54,20";
-        QTest::newRow("0 right 4 down") << QPoint(50, 24) << true << "50,20,50,24";
-        QTest::newRow("3 right 100 up") << QPoint(53, -80) << false << QString();
-        QTest::newRow("up and left") << QPoint(10, 5) << false << QString();
-        QTest::newRow("down and left") << QPoint(20, 40) << true << "50,20,20,40";
-        QTest::newRow("up and right") << QPoint(80, 0) << true << "50,20,80,0";
-        QTest::newRow("plain") << QPoint(150, 70) << true << "50,20,150,70";
+        QTest::newRow("3 right 3 down") << QPoint(53, 23) << false << Corners();
+        QTest::newRow("4 right 0 down") << QPoint(54, 20) << true << Corners{{50, 20}, {54, 20}};
+        QTest::newRow("0 right 4 down") << QPoint(50, 24) << true << Corners{{50, 20}, {50, 24}};
+        QTest::newRow("3 right 100 up") << QPoint(53, -80) << false << Corners();
+        QTest::newRow("up and left") << QPoint(10, 5) << false << Corners();
+        QTest::newRow("down and left") << QPoint(20, 40) << true << Corners{{50, 20}, {20, 40}};
+        QTest::newRow("up and right") << QPoint(80, 0) << true << Corners{{50, 20}, {80, 0}};
+        QTest::newRow("plain") << QPoint(150, 70) << true << Corners{{50, 20}, {150, 70}};
     }
     void dragThreshold()
     {
         QFETCH(QPoint, to);
         QFETCH(bool, shape);
-        QFETCH(QString, coords);
+        QFETCH(QList<QPoint>, corners);
         const DrawingAction action = f->drag(QPoint(50, 20), to);
         QCOMPARE(action, shape ? DrawingAction::ShowDialog : DrawingAction::None);
         QVERIFY(!f->drawing.bandShown());
@@ -51,11 +53,11 @@ private slots:
         QCOMPARE(f->state.segments().all().size(), shape ? 4 : 0);
         if (!shape)
             return;
-        QCOMPARE(f->state.pendingShape(), imagemap::ShapeRectangle);
+        QCOMPARE(f->state.pendingShape(), std::optional(ShapeKind::Rectangle));
         QCOMPARE(f->state.currentHotspot(), 0);
         QVERIFY(f->properties.ok({QStringLiteral("a.htm"), {}, {}}));
-        QCOMPARE(f->row(1).coords, coords);
-        QCOMPARE(f->row(1).shapeKind, imagemap::ShapeRectangle);
+        QCOMPARE(f->row(1).points, corners);
+        QCOMPARE(f->row(1).shape, ShapeKind::Rectangle);
     }
 
     void rectangleCorners()
@@ -78,8 +80,8 @@ private slots:
         QVERIFY(f->properties.ok({QStringLiteral("a.htm"), {}, {}}));
         QCOMPARE(f->state.vertexCount(), 6);
         QCOMPARE(v.at(6), QPoint(10, 20));
-        QCOMPARE(f->row(1).coords, QStringLiteral("10,20,110,70"));
-        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3,4,5,6"));
+        QCOMPARE(f->row(1).points, QList<QPoint>({{10, 20}, {110, 70}}));
+        QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
         QVERIFY(f->row(1).region > 0);
         // The closing point has no segment of its own.
         QCOMPARE(s.indexes(), QList<int>({2, 3, 4, 5}));
@@ -116,7 +118,7 @@ private slots:
         f->drawing.press(tw(10, 10), Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(f->drawing.release(tw(30, 40), Qt::LeftButton), DrawingAction::ShowDialog);
         QVERIFY(f->properties.ok({QStringLiteral("a.htm"), {}, {}}));
-        QCOMPARE(f->row(1).coords, QStringLiteral("10,10,30,40"));
+        QCOMPARE(f->row(1).points, QList<QPoint>({{10, 10}, {30, 40}}));
     }
 
     void inputsThatDrawNothing()
@@ -137,7 +139,7 @@ private slots:
         QCOMPARE(f->state.vertexCount(), 6);
         QCOMPARE(f->polygon({QPoint(50, 10), QPoint(90, 60), QPoint(10, 60)}),
             DrawingAction::ShowDialog);
-        QCOMPARE(f->state.pendingShape(), imagemap::ShapePolygon);
+        QCOMPARE(f->state.pendingShape(), std::optional(ShapeKind::Polygon));
         QCOMPARE(f->state.shapeStart(), 7);
         const imagemap::OutlineSegments &s = f->state.segments();
         // Segment 7 is the closing edge from the first to the latest vertex.
@@ -146,9 +148,9 @@ private slots:
         QCOMPARE(s.at(9), (imagemap::OutlineSegment{tw(90, 60), tw(10, 60), true}));
 
         QCOMPARE(f->store(QStringLiteral("b.htm")), 2);
-        QCOMPARE(f->row(2).coords, QStringLiteral("50,10,90,60,10,60,50,10"));
-        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("7,8,9,10"));
-        QCOMPARE(f->row(2).shapeKind, imagemap::ShapePolygon);
+        QCOMPARE(f->row(2).points, QList<QPoint>({{50, 10}, {90, 60}, {10, 60}, {50, 10}}));
+        QCOMPARE(f->row(2).pointIndexes, QList<int>({7, 8, 9, 10}));
+        QCOMPARE(f->row(2).shape, ShapeKind::Polygon);
         QVERIFY(!f->state.polygonOpen());
 
         QCOMPARE(f->press(QPoint(50, 40), Qt::RightButton), DrawingAction::ShowDialog);
@@ -215,7 +217,7 @@ private slots:
         QCOMPARE(f->state.hotspots().usedCount(), 1);
         // Three distinct corners make a polygon, starting at the points given back.
         QCOMPARE(f->storePolygon({QPoint(5, 5), QPoint(40, 5), QPoint(5, 40)}), 2);
-        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("7,8,9,10"));
+        QCOMPARE(f->row(2).pointIndexes, QList<int>({7, 8, 9, 10}));
     }
 
     void inputWaitsForOpenShape()
@@ -395,7 +397,7 @@ private slots:
         QVERIFY(!f->state.polygonOpen());
         QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
         QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
-        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3,4,5,6"));
+        QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
     }
 
     void selectionNotification()
@@ -412,8 +414,8 @@ private slots:
         QCOMPARE(f->state.vertices().at(8), QPoint(110, 70));
         QVERIFY(f->state.dialogOpen());
         QCOMPARE(f->store(QStringLiteral("sel.htm")), 2);
-        QCOMPARE(f->row(2).coords, QStringLiteral("10,20,110,70"));
-        QCOMPARE(f->row(2).shapeKind, imagemap::ShapeRectangle);
+        QCOMPARE(f->row(2).points, QList<QPoint>({{10, 20}, {110, 70}}));
+        QCOMPARE(f->row(2).shape, ShapeKind::Rectangle);
     }
 
     void capacity()

@@ -4,16 +4,18 @@
 
 using imagemap::buildImageMap;
 using imagemap::HotspotTable;
+using imagemap::ShapeKind;
+using Points = QList<QPoint>;
 
 namespace {
 
-void setRow(HotspotTable &table, int row, int kind, const QString &coords, const QString &url,
+void setRow(HotspotTable &table, int row, ShapeKind kind, const Points &points, const QString &url,
     const QString &alt, const QString &target)
 {
     imagemap::HotspotRecord &r = table.row(row);
     r.region = row + 100;
-    r.shapeKind = kind;
-    r.coords = coords;
+    r.shape = kind;
+    r.points = points;
     r.url = url;
     r.altText = alt;
     r.targetFrame = target;
@@ -23,9 +25,9 @@ void setRow(HotspotTable &table, int row, int kind, const QString &coords, const
 HotspotTable exampleTable()
 {
     HotspotTable table;
-    setRow(table, 1, imagemap::ShapeRectangle, QStringLiteral("10,20,110,70"),
-        QStringLiteral("a.htm"), QStringLiteral("Alpha"), QString());
-    setRow(table, 2, imagemap::ShapePolygon, QStringLiteral("50,10,90,60,10,60,50,10"),
+    setRow(table, 1, ShapeKind::Rectangle, {{10, 20}, {110, 70}}, QStringLiteral("a.htm"),
+        QStringLiteral("Alpha"), QString());
+    setRow(table, 2, ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}},
         QStringLiteral("b.htm"), QString(), QStringLiteral("main"));
     return table;
 }
@@ -153,42 +155,56 @@ private slots:
 
     void fieldValues_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<ShapeKind>("kind");
+        QTest::addColumn<Points>("points");
         QTest::addColumn<QString>("url");
         QTest::addColumn<QString>("alt");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("line");
-        QTest::newRow("trimmed") << 1 << "  a.htm "
+        const Points corners{{1, 2}, {3, 4}};
+        QTest::newRow("trimmed") << ShapeKind::Rectangle << corners << "  a.htm "
                                  << " Alpha  "
                                  << " main "
                                  << R"(<AREA SHAPE="RECT" ALT="Alpha" COORDS="1,2,3,4" )"
                                     R"(HREF="a.htm" TARGET="main">)";
         QTest::newRow("quote in url")
-            << 1 << R"(a.htm" onmouseover="x)"
+            << ShapeKind::Rectangle << corners << R"(a.htm" onmouseover="x)"
             << "say \"hi\""
             << ""
             << R"(<AREA SHAPE="RECT" ALT="say &quot;hi&quot;" COORDS="1,2,3,4" )"
                R"(HREF="a.htm&quot; onmouseover=&quot;x" TARGET="">)";
-        QTest::newRow("brackets copied") << 2 << "q.cgi?a=1&b=<2>"
+        QTest::newRow("brackets copied") << ShapeKind::Polygon << corners << "q.cgi?a=1&b=<2>"
                                          << ""
                                          << ""
                                          << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="1,2,3,4" )"
                                             R"(HREF="q.cgi?a=1&b=<2>" TARGET="">)";
-        QTest::newRow("unknown kind") << 0 << "z.htm"
-                                      << ""
-                                      << ""
-                                      << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="1,2,3,4" )"
-                                         R"(HREF="z.htm" TARGET="">)";
+        QTest::newRow("negative corner")
+            << ShapeKind::Rectangle << Points{{-3, 2}, {3, -4}} << "n.htm"
+            << ""
+            << ""
+            << R"(<AREA SHAPE="RECT" ALT="" COORDS="-3,2,3,-4" HREF="n.htm" TARGET="">)";
+        // Centre (1, 2), edge point 3 right and 4 down: radius 5.
+        QTest::newRow("circle") << ShapeKind::Circle << Points{{1, 2}, {4, 6}} << "c.htm"
+                                << ""
+                                << ""
+                                << R"(<AREA SHAPE="CIRCLE" ALT="" COORDS="1,2,5" )"
+                                   R"(HREF="c.htm" TARGET="">)";
+        QTest::newRow("polygon without points")
+            << ShapeKind::Polygon << Points() << "e.htm"
+            << ""
+            << ""
+            << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="" HREF="e.htm" TARGET="">)";
     }
     void fieldValues()
     {
-        QFETCH(int, kind);
+        QFETCH(ShapeKind, kind);
+        QFETCH(Points, points);
         QFETCH(QString, url);
         QFETCH(QString, alt);
         QFETCH(QString, target);
         QFETCH(QString, line);
         HotspotTable table;
-        setRow(table, 5, kind, QStringLiteral("1,2,3,4"), url, alt, target);
+        setRow(table, 5, kind, points, url, alt, target);
         const QStringList lines
             = buildImageMap(QStringLiteral("/a/b.gif"), table).text.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 5);
@@ -198,8 +214,8 @@ private slots:
     void rowOrderWithGap()
     {
         HotspotTable table = exampleTable();
-        setRow(table, 4, imagemap::ShapeRectangle, QStringLiteral("0,0,5,5"),
-            QStringLiteral("d.htm"), QString(), QString());
+        setRow(table, 4, ShapeKind::Rectangle, {{0, 0}, {5, 5}}, QStringLiteral("d.htm"), QString(),
+            QString());
         table.clearRow(1);
         const QStringList lines
             = buildImageMap(QStringLiteral("/a/b.gif"), table).text.split(QStringLiteral("\r\n"));

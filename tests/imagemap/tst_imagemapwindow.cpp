@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(qRed(inverted), 255 - qRed(pixel));
         QCOMPARE(qGreen(inverted), 255 - qGreen(pixel));
         QCOMPARE(qBlue(inverted), 255 - qBlue(pixel));
-        QCOMPARE(f->row(1).coords, before.coords);
+        QCOMPARE(f->row(1).points, before.points);
         QCOMPARE(f->row(1).region, before.region);
         QCOMPARE(f->window->state().segments().all(), segments);
         QCOMPARE(f->canvas()->size(), QSize(200, 150));

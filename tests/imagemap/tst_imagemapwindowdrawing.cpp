@@ -2,7 +2,10 @@
 
 #include <QTemporaryDir>
 
-using imagemap::Specform;
+using imagemap::HotspotDialog;
+using imagemap::ShapeKind;
+using Button = imagemap::HotspotDialog::Button;
+using Field = imagemap::HotspotDialog::Field;
 using platform::MessageAnswer;
 using testsupport::DialogScript;
 using testsupport::ImageMapWindowFixture;
@@ -54,20 +57,25 @@ private slots:
     {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QString>("coords"); // empty: no shape
-        QTest::newRow("down and right") << QPoint(20, 30) << QPoint(120, 80) << "20,30,120,80";
-        QTest::newRow("3 pixels right and down") << QPoint(20, 30) << QPoint(23, 33) << "";
-        QTest::newRow("4 pixels right") << QPoint(20, 30) << QPoint(24, 30) << "20,30,24,30";
-        QTest::newRow("4 pixels down") << QPoint(20, 30) << QPoint(20, 34) << "20,30,20,34";
-        QTest::newRow("up and left") << QPoint(120, 80) << QPoint(20, 30) << "";
-        QTest::newRow("down and left") << QPoint(120, 30) << QPoint(20, 80) << "120,30,20,80";
+        QTest::addColumn<QList<QPoint>>("corners"); // empty: no shape
+        using Corners = QList<QPoint>;
+        QTest::newRow("down and right")
+            << QPoint(20, 30) << QPoint(120, 80) << Corners{{20, 30}, {120, 80}};
+        QTest::newRow("3 pixels right and down") << QPoint(20, 30) << QPoint(23, 33) << Corners();
+        QTest::newRow("4 pixels right")
+            << QPoint(20, 30) << QPoint(24, 30) << Corners{{20, 30}, {24, 30}};
+        QTest::newRow("4 pixels down")
+            << QPoint(20, 30) << QPoint(20, 34) << Corners{{20, 30}, {20, 34}};
+        QTest::newRow("up and left") << QPoint(120, 80) << QPoint(20, 30) << Corners();
+        QTest::newRow("down and left")
+            << QPoint(120, 30) << QPoint(20, 80) << Corners{{120, 30}, {20, 80}};
     }
     void dragMakesRectangle()
     {
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
-        QFETCH(QString, coords);
-        if (coords.isEmpty()) {
+        QFETCH(QList<QPoint>, corners);
+        if (corners.isEmpty()) {
             f->drag(from, to);
             QCOMPARE(state().vertexCount(), 1);
             QVERIFY(state().segments().indexes().isEmpty());
@@ -75,18 +83,18 @@ private slots:
             return;
         }
         QStringList seen;
-        f->script.then([&](Specform &form) {
+        f->script.then([&](HotspotDialog &form) {
             // The outline is on screen while the dialog asks.
-            seen = QStringList{form.entry(0)->text()};
+            seen = QStringList{form.entry(Field::Url)->text()};
             seen << QString::number(state().segments().indexes().size());
             testsupport::fillAndOk(QStringLiteral("a.htm"), QStringLiteral("Alpha"))(form);
         });
         f->drag(from, to);
         QCOMPARE(seen, QStringList({"", "4"}));
         const imagemap::HotspotRecord &row = f->row(1);
-        QCOMPARE(row.coords, coords);
-        QCOMPARE(row.pointIndexes, QStringLiteral("2,3,4,5,6"));
-        QCOMPARE(row.shapeKind, imagemap::ShapeRectangle);
+        QCOMPARE(row.points, corners);
+        QCOMPARE(row.pointIndexes, QList<int>({2, 3, 4, 5, 6}));
+        QCOMPARE(row.shape, ShapeKind::Rectangle);
         QCOMPARE(row.url, QStringLiteral("a.htm"));
         QCOMPARE(row.altText, QStringLiteral("Alpha"));
         // The top edge runs from (left, top) to (right, top), in twips.
@@ -107,7 +115,7 @@ private slots:
         QCOMPARE(rgb(image.pixel(70, 55)), rgb(imagePixel(QPoint(70, 55))));
 
         f->prompter.answer(MessageAnswer::Yes);
-        f->script.then(testsupport::clickButton(Specform::DeleteButton));
+        f->script.then(testsupport::clickButton(Button::Delete));
         f->rightClick(QPoint(70, 55));
         QVERIFY(!state().hotspots().inUse(1));
         QCOMPARE(rgb(shot().pixel(onTop)), before);
@@ -158,9 +166,9 @@ private slots:
         f->script.then(testsupport::fillAndOk(QStringLiteral("b.htm"), QString(), "main"));
         QTest::keyRelease(f->canvas(), Qt::Key_Control);
         const imagemap::HotspotRecord &row = f->row(1);
-        QCOMPARE(row.coords, QStringLiteral("50,10,90,60,10,60,50,10"));
-        QCOMPARE(row.pointIndexes, QStringLiteral("2,3,4,5"));
-        QCOMPARE(row.shapeKind, imagemap::ShapePolygon);
+        QCOMPARE(row.points, QList<QPoint>({{50, 10}, {90, 60}, {10, 60}, {50, 10}}));
+        QCOMPARE(row.pointIndexes, QList<int>({2, 3, 4, 5}));
+        QCOMPARE(row.shape, ShapeKind::Polygon);
         QCOMPARE(row.targetFrame, QStringLiteral("main"));
         QVERIFY(!state().polygonOpen());
     }
@@ -192,20 +200,20 @@ private slots:
         storeRectangle(QPoint(10, 10), QPoint(100, 100), QStringLiteral("1.htm"));
         storeRectangle(QPoint(50, 50), QPoint(150, 150), QStringLiteral("2.htm"));
         QString shown;
-        f->script.then([&](Specform &form) {
-            shown = form.entry(0)->text();
+        f->script.then([&](HotspotDialog &form) {
+            shown = form.entry(Field::Url)->text();
             testsupport::fillAndOk(QStringLiteral("one.htm"), QStringLiteral("One"))(form);
         });
         f->rightClick(QPoint(75, 75));
         QCOMPARE(shown, QStringLiteral("1.htm"));
         QCOMPARE(f->row(1).url, QStringLiteral("one.htm"));
         QCOMPARE(f->row(1).altText, QStringLiteral("One"));
-        QCOMPARE(f->row(1).coords, QStringLiteral("10,10,100,100"));
+        QCOMPARE(f->row(1).points, QList<QPoint>({{10, 10}, {100, 100}}));
         QCOMPARE(f->row(2).url, QStringLiteral("2.htm"));
 
-        f->script.then([&](Specform &form) {
-            shown = form.entry(0)->text();
-            QTest::mouseClick(form.button(Specform::CancelButton), Qt::LeftButton);
+        f->script.then([&](HotspotDialog &form) {
+            shown = form.entry(Field::Url)->text();
+            QTest::mouseClick(form.button(Button::Cancel), Qt::LeftButton);
         });
         f->rightClick(QPoint(120, 120));
         QCOMPARE(shown, QStringLiteral("2.htm"));
@@ -225,10 +233,10 @@ private slots:
         f->prompter.answer(MessageAnswer::No);
         f->prompter.answer(MessageAnswer::Yes);
         bool stayedOpen = false;
-        f->script.then(testsupport::clickButton(Specform::DeleteButton));
-        f->script.then([&](Specform &form) {
-            stayedOpen = state().hotspots().inUse(2) && form.entry(0)->text() == "2.htm";
-            QTest::mouseClick(form.button(Specform::DeleteButton), Qt::LeftButton);
+        f->script.then(testsupport::clickButton(Button::Delete));
+        f->script.then([&](HotspotDialog &form) {
+            stayedOpen = state().hotspots().inUse(2) && form.entry(Field::Url)->text() == "2.htm";
+            QTest::mouseClick(form.button(Button::Delete), Qt::LeftButton);
         });
         f->rightClick(QPoint(90, 30));
         QVERIFY(stayedOpen);
@@ -239,7 +247,7 @@ private slots:
         // The next shape fills the gap.
         storeRectangle(QPoint(10, 100), QPoint(60, 150), QStringLiteral("4.htm"));
         QCOMPARE(f->row(2).url, QStringLiteral("4.htm"));
-        QCOMPARE(f->row(2).pointIndexes, QStringLiteral("17,18,19,20,21"));
+        QCOMPARE(f->row(2).pointIndexes, QList<int>({17, 18, 19, 20, 21}));
     }
 
     void selectionShowsTheDialogWithoutBlocking()
@@ -247,20 +255,20 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
         QCOMPARE(f->prompter.lastText(), QStringLiteral("Select"));
-        Specform *form = f->window->specform();
+        HotspotDialog *form = f->window->hotspotDialog();
         QVERIFY(form);
         QVERIFY(form->isVisible());
         QVERIFY(!form->isModal());
-        QTRY_COMPARE(QApplication::focusWidget(), form->entry(0));
+        QTRY_COMPARE(QApplication::focusWidget(), form->entry(Field::Url));
         // Drawing waits while the dialog is up.
         f->drag(QPoint(100, 100), QPoint(150, 150));
         QCOMPARE(state().vertexCount(), 5);
 
-        QTest::keyClicks(form->entry(0), QStringLiteral("s.htm"));
-        QTest::keyClick(form->entry(0), Qt::Key_Return);
-        QVERIFY(!f->window->specform());
-        QCOMPARE(f->row(1).coords, QStringLiteral("10,20,60,70"));
-        QCOMPARE(f->row(1).shapeKind, imagemap::ShapeRectangle);
+        QTest::keyClicks(form->entry(Field::Url), QStringLiteral("s.htm"));
+        QTest::keyClick(form->entry(Field::Url), Qt::Key_Return);
+        QVERIFY(!f->window->hotspotDialog());
+        QCOMPARE(f->row(1).points, QList<QPoint>({{10, 20}, {60, 70}}));
+        QCOMPARE(f->row(1).shape, ShapeKind::Rectangle);
         QCOMPARE(state().segments().at(3).to, QPoint(60, 70) * 15);
     }
 
@@ -268,9 +276,9 @@ private slots:
     {
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
-        QVERIFY(f->window->specform());
+        QVERIFY(f->window->hotspotDialog());
         QTest::mouseClick(f->button(1), Qt::LeftButton);
-        QVERIFY(!f->window->specform());
+        QVERIFY(!f->window->hotspotDialog());
         QVERIFY(f->window->isVisible());
         QVERIFY(state().segments().indexes().isEmpty());
         QCOMPARE(state().vertexCount(), 1);
@@ -280,13 +288,13 @@ private slots:
     {
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
-        QVERIFY(f->window->specform());
+        QVERIFY(f->window->hotspotDialog());
         openImage(QStringLiteral("second.jpg"));
-        QVERIFY(!f->window->specform());
+        QVERIFY(!f->window->hotspotDialog());
         QVERIFY(!state().dialogOpen());
         QVERIFY(state().segments().indexes().isEmpty());
         storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
-        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3,4,5,6"));
+        QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
     }
 
     void capacityIsReachedAndOpenGivesItBack()
@@ -324,7 +332,7 @@ private slots:
         openImage(QStringLiteral("again.gif"));
         QCOMPARE(state().vertexCount(), 1);
         storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
-        QCOMPARE(f->row(1).pointIndexes, QStringLiteral("2,3,4,5,6"));
+        QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
     }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
-#include "imagemap/ui/specform.h"
 #include "modaldialogdriver.h"
 #include "platform/imaging/imagecomponent.h"
 #include "scriptedfiledialogs.h"
@@ -15,8 +15,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace testsupport {
 
@@ -43,7 +45,7 @@ inline bool writeImage(const QString &path, const QImage &image)
 
 // Acts on the properties dialog once it is shown modally; a dialog that never comes or stays
 // open fails the test.
-class DialogScript : public ModalDialogDriver<imagemap::Specform>
+class DialogScript : public ModalDialogDriver<imagemap::HotspotDialog>
 {
 public:
     DialogScript()
@@ -58,19 +60,23 @@ public:
 inline DialogScript::Step fillAndOk(
     const QString &url, const QString &alt = QString(), const QString &target = QString())
 {
-    return [=](imagemap::Specform &form) {
-        const QStringList texts{url, alt, target};
-        for (int i = 0; i < 3; ++i) {
-            form.entry(i)->clear();
-            QTest::keyClicks(form.entry(i), texts[i]);
+    return [=](imagemap::HotspotDialog &form) {
+        using Field = imagemap::HotspotDialog::Field;
+        const std::array<std::pair<Field, QString>, 3> texts{std::pair(Field::Url, url),
+            std::pair(Field::AltText, alt), std::pair(Field::Target, target)};
+        for (const auto &[field, text] : texts) {
+            form.entry(field)->clear();
+            QTest::keyClicks(form.entry(field), text);
         }
-        QTest::mouseClick(form.button(imagemap::Specform::OkButton), Qt::LeftButton);
+        QTest::mouseClick(form.button(imagemap::HotspotDialog::Button::Ok), Qt::LeftButton);
     };
 }
 
-inline DialogScript::Step clickButton(int index)
+inline DialogScript::Step clickButton(imagemap::HotspotDialog::Button button)
 {
-    return [=](imagemap::Specform &form) { QTest::mouseClick(form.button(index), Qt::LeftButton); };
+    return [=](imagemap::HotspotDialog &form) {
+        QTest::mouseClick(form.button(button), Qt::LeftButton);
+    };
 }
 
 // An image-map window answered by a scripted prompter and file dialogs, shown and active.

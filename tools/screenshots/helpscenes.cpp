@@ -12,10 +12,10 @@
 #include "giftool/ui/gifform.h"
 #include "giftool/ui/imagetoolbar.h"
 #include "help/supportdialog.h"
+#include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
-#include "imagemap/ui/specform.h"
-#include "launcher/bundle.h"
+#include "launcher/launcherwindow.h"
 #include "platform/imaging/colourreducer.h"
 #include "sceneanswers.h"
 
@@ -263,13 +263,14 @@ void imageMapScenes(PictureFolder &out, const QString &photo)
     drag(picture, QPoint(205, 92), QPoint(372, 196), false);
     settle();
     out.store(QStringLiteral("rectangle-drag.png"), window.grab(pictureArea), DrawingWidth);
-    whenModal<imagemap::Specform>([&out](imagemap::Specform *form) {
-        form->entry(0)->setText(QStringLiteral("espresso.htm"));
-        form->entry(1)->setText(QStringLiteral("Our espresso"));
-        form->entry(2)->setText(QStringLiteral("main"));
+    whenModal<imagemap::HotspotDialog>([&out](imagemap::HotspotDialog *form) {
+        form->entry(imagemap::HotspotDialog::Field::Url)->setText(QStringLiteral("espresso.htm"));
+        form->entry(imagemap::HotspotDialog::Field::AltText)
+            ->setText(QStringLiteral("Our espresso"));
+        form->entry(imagemap::HotspotDialog::Field::Target)->setText(QStringLiteral("main"));
         settle();
         out.store(QStringLiteral("hotspot-dialog.png"), form->grab());
-        form->button(imagemap::Specform::OkButton)->click();
+        form->button(imagemap::HotspotDialog::Button::Ok)->click();
     });
     sendMouse(picture, QEvent::MouseButtonRelease, QPoint(372, 196), Qt::LeftButton);
 
@@ -279,10 +280,10 @@ void imageMapScenes(PictureFolder &out, const QString &photo)
         click(picture, vertex, Qt::ControlModifier);
     settle();
     out.store(QStringLiteral("polygon-open.png"), window.grab(pictureArea), DrawingWidth);
-    whenModal<imagemap::Specform>([](imagemap::Specform *form) {
-        form->entry(0)->setText(QStringLiteral("spoons.htm"));
-        form->entry(1)->setText(QStringLiteral("Spoons"));
-        form->button(imagemap::Specform::OkButton)->click();
+    whenModal<imagemap::HotspotDialog>([](imagemap::HotspotDialog *form) {
+        form->entry(imagemap::HotspotDialog::Field::Url)->setText(QStringLiteral("spoons.htm"));
+        form->entry(imagemap::HotspotDialog::Field::AltText)->setText(QStringLiteral("Spoons"));
+        form->button(imagemap::HotspotDialog::Button::Ok)->click();
     });
     QKeyEvent ctrlUp(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
     QApplication::sendEvent(picture, &ctrlUp);
@@ -356,8 +357,8 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
 // The launcher, a tool's Help menu and the support window.
 void sharedScenes(PictureFolder &out)
 {
-    launcher::Bundle bundle;
-    out.store(QStringLiteral("launcher.png"), shown(&bundle));
+    launcher::LauncherWindow launcherWindow;
+    out.store(QStringLiteral("launcher.png"), shown(&launcherWindow));
     SceneAnswers answers;
     frameset::DesignerWindow window(&answers, &answers);
     window.show();

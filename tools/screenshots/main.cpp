@@ -8,10 +8,10 @@
 #include "frameset/ui/designsurface.h"
 #include "giftool/ui/gifform.h"
 #include "helpscenes.h"
+#include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
-#include "imagemap/ui/specform.h"
-#include "launcher/bundle.h"
+#include "launcher/launcherwindow.h"
 #include "sceneanswers.h"
 
 #include <QApplication>
@@ -48,14 +48,14 @@ void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 void answerNextDialog(const QString &url, int attempts = 100)
 {
     QTimer::singleShot(10, [url, attempts] {
-        auto *form = qobject_cast<imagemap::Specform *>(QApplication::activeModalWidget());
+        auto *form = qobject_cast<imagemap::HotspotDialog *>(QApplication::activeModalWidget());
         if (!form) {
             if (attempts > 0)
                 answerNextDialog(url, attempts - 1);
             return;
         }
-        form->entry(0)->setText(url);
-        form->button(imagemap::Specform::OkButton)->click();
+        form->entry(imagemap::HotspotDialog::Field::Url)->setText(url);
+        form->button(imagemap::HotspotDialog::Button::Ok)->click();
     });
 }
 
@@ -200,8 +200,8 @@ int main(int argc, char **argv)
     }
     bool ok = true;
 
-    launcher::Bundle bundle;
-    ok &= save(&bundle, out.filePath(QStringLiteral("launcher.png")));
+    launcher::LauncherWindow launcherWindow;
+    ok &= save(&launcherWindow, out.filePath(QStringLiteral("launcher.png")));
     ok &= saveImageMapScene(out.filePath(QStringLiteral("zonemark.png")), err);
     ok &= saveDesignerScene(out.filePath(QStringLiteral("designer.png")), err);
     ok &= saveGifToolScene(out.filePath(QStringLiteral("clearcoat.png")), err);

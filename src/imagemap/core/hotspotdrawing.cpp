@@ -85,7 +85,7 @@ DrawingAction HotspotDrawing::finishDrag()
     }
     const BandRect &b = m_bandRect;
     addCorners(b, {toPixels(b.left), toPixels(b.top), toPixels(b.right), toPixels(b.bottom)});
-    m_state.setPendingShape(ShapeRectangle);
+    m_state.setPendingShape(ShapeKind::Rectangle);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);
     return DrawingAction::ShowDialog;
@@ -106,7 +106,7 @@ DrawingAction HotspotDrawing::keyRelease(int key)
         m_prompter.beep();
         return DrawingAction::None;
     }
-    m_state.setPendingShape(ShapePolygon);
+    m_state.setPendingShape(ShapeKind::Polygon);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);
     return DrawingAction::ShowDialog;
@@ -144,7 +144,7 @@ DrawingAction HotspotDrawing::selectionNotified(int left, int top, int right, in
     const int f = m_scale.factor();
     addCorners({left * f, top * f, right * f, bottom * f}, {left, top, right, bottom});
     // The dialog stores the shape by its kind; a selection is a rectangle.
-    m_state.setPendingShape(ShapeRectangle);
+    m_state.setPendingShape(ShapeKind::Rectangle);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);
     return DrawingAction::ShowDialogModeless;
@@ -202,7 +202,8 @@ DrawingAction HotspotDrawing::addVertex(QPoint twips)
     OutlineSegments &segments = m_state.segments();
     segments.place(index, m_state.lastVertex(), twips);
     m_state.setLastVertex(twips);
-    // Segment ShapeStart doubles as the closing edge from the first to the latest vertex.
+    // The segment of the shape's first point doubles as the closing edge from the first to the
+    // latest vertex.
     segments.place(m_state.shapeStart(), m_state.firstVertex(), twips);
     segments.show(m_state.shapeStart());
     segments.show(index);

@@ -34,7 +34,7 @@ struct BandRect
 // The drawing of hotspots on the picture: dragging rectangles, Ctrl-clicking polygons,
 // re-opening hotspots with the right button, and the pointer display. Positions arrive in
 // twips from the picture's top-left corner; points are stored in image pixels (twips divided
-// by TwipsPerPixel, rounded).
+// by twipsPerPixel(), rounded).
 //
 // A shape's points are checked against the vertex store as soon as they are added: a
 // rectangle needs room for its four corners and its closing point, every polygon vertex room
@@ -92,7 +92,7 @@ public:
     QPoint bandAnchor() const { return m_bandAnchor; }
     bool bandShown() const { return m_bandShown; }
     BandRect bandRect() const { return m_bandRect; }
-    // The rubber band to paint, in pixels (each BandRect value divided by TwipsPerPixel,
+    // The rubber band to paint, in pixels (each BandRect value divided by twipsPerPixel(),
     // rounded), normalised; an empty rectangle while no band is shown.
     QRect bandPixels() const;
 

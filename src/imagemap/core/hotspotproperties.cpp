@@ -1,9 +1,6 @@
 #include "imagemap/core/hotspotproperties.h"
 
-#include "platform/textnumber.h"
-
 #include <QPolygon>
-#include <QStringList>
 
 namespace imagemap {
 
@@ -45,18 +42,14 @@ bool HotspotProperties::ok(const HotspotLink &typed)
 
 bool HotspotProperties::storeShape(const HotspotLink &typed)
 {
-    const VertexStore &vertices = m_state.vertices();
     const int start = m_state.shapeStart();
-    const int closing = m_state.appendPoint(vertices.at(start));
+    const int closing = m_state.appendPoint(m_state.vertices().at(start));
     if (closing == 0) {
         m_state.discardPendingShape();
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
         return true;
     }
-    QPolygon polygon;
-    for (int i = start; i <= closing; ++i)
-        polygon << vertices.at(i);
-    const int newRegion = m_state.regions().create(polygon);
+    const int newRegion = createRegion(start, closing);
     if (newRegion == 0) {
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
         // Taking the closing point back lets a second OK store the same points again instead
@@ -67,38 +60,49 @@ bool HotspotProperties::storeShape(const HotspotLink &typed)
         return false;
     }
 
-    const int kind = m_state.pendingShape();
-    QString coords;
-    const auto appendPoint = [&coords](QPoint p) {
-        coords += u',' + platform::plainNumber(p.x()) + u',' + platform::plainNumber(p.y());
-    };
-    if (kind == ShapePolygon) {
-        for (int i = start; i <= closing; ++i)
-            appendPoint(vertices.at(i));
-    } else if (kind == ShapeRectangle) {
-        // Corners are stored top-left, top-right, bottom-right, bottom-left.
-        appendPoint(vertices.at(start));
-        appendPoint(vertices.at(start + 2));
-    }
-    QString indexes;
-    for (int i = start; i <= closing; ++i)
-        indexes += u',' + platform::plainNumber(i);
-
     const int row = m_state.hotspots().firstFreeRow();
     if (row == 0) {
         m_state.regions().erase(newRegion);
     } else {
+        const std::optional<ShapeKind> kind = m_state.pendingShape();
         HotspotRecord &record = m_state.hotspots().row(row);
         record.region = newRegion;
-        record.coords = coords.mid(1);
+        // A shape without a kind (OK while a polygon is still open) is written as a polygon
+        // without points.
+        record.shape = kind.value_or(ShapeKind::Polygon);
+        record.points = shapePoints(kind, start, closing);
         record.url = typed.url;
         record.altText = typed.altText;
         record.targetFrame = typed.targetFrame;
-        record.pointIndexes = indexes.mid(1);
-        record.shapeKind = kind;
+        record.pointIndexes.clear();
+        for (int i = start; i <= closing; ++i)
+            record.pointIndexes.append(i);
     }
     m_state.settleShape();
     return true;
+}
+
+int HotspotProperties::createRegion(int first, int last)
+{
+    QPolygon polygon;
+    for (int i = first; i <= last; ++i)
+        polygon << m_state.vertices().at(i);
+    return m_state.regions().create(polygon);
+}
+
+QList<QPoint> HotspotProperties::shapePoints(
+    std::optional<ShapeKind> kind, int first, int last) const
+{
+    const VertexStore &vertices = m_state.vertices();
+    QList<QPoint> points;
+    if (kind == ShapeKind::Polygon) {
+        for (int i = first; i <= last; ++i)
+            points << vertices.at(i);
+    } else if (kind == ShapeKind::Rectangle) {
+        // Corners are stored top-left, top-right, bottom-right, bottom-left.
+        points << vertices.at(first) << vertices.at(first + 2);
+    }
+    return points;
 }
 
 bool HotspotProperties::cancel()
@@ -120,9 +124,9 @@ bool HotspotProperties::remove()
         HotspotTable &table = m_state.hotspots();
         if (table.inUse(row)) {
             // The last index is the closing point, which has no segment of its own.
-            const QStringList indexes = table.row(row).pointIndexes.split(u',');
+            const QList<int> &indexes = table.row(row).pointIndexes;
             for (qsizetype i = 0; i + 1 < indexes.size(); ++i)
-                m_state.segments().remove(int(platform::wholeValue(indexes[i])));
+                m_state.segments().remove(indexes[i]);
             m_state.regions().erase(table.row(row).region);
             table.clearRow(row);
         }

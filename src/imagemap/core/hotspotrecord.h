@@ -1,23 +1,26 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 namespace imagemap {
 
-// ShapeKind values of a hotspot row (and of PendingShape).
-constexpr int ShapeRectangle = 1;
-constexpr int ShapePolygon = 2;
+// The shape of a hotspot. Circles are not drawn yet; the HTML already knows how to write one.
+enum class ShapeKind { Rectangle, Polygon, Circle };
 
 // One row of the hotspot table. A row whose region is 0 is free.
 struct HotspotRecord
 {
     int region = 0; // handle in the RegionTable of the shape's hit-test region
-    QString coords; // "left,top,right,bottom" or "x1,y1,...,xn,yn,x1,y1", image pixels
+    ShapeKind shape = ShapeKind::Rectangle;
+    // In image pixels. A rectangle: its first and its opposite corner as drawn. A polygon: every
+    // vertex, the first repeated last. A circle: its centre, then a point on its edge.
+    QList<QPoint> points;
     QString url;
     QString altText;
     QString targetFrame;
-    QString pointIndexes; // VertexStore indexes of the shape, the closing point last
-    int shapeKind = 0;
+    QList<int> pointIndexes; // VertexStore indexes of the shape, the closing point last
 
     bool isFree() const { return region == 0; }
 };

@@ -1,7 +1,10 @@
 #include "imagemap/core/imagemaphtml.h"
 
+#include "platform/textnumber.h"
+
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace imagemap {
 
@@ -24,6 +27,49 @@ QString attribute(const QString &value)
 QString quoted(const QString &value)
 {
     return u'"' + value + u'"';
+}
+
+QString shapeName(ShapeKind kind)
+{
+    switch (kind) {
+    case ShapeKind::Rectangle:
+        return QStringLiteral("RECT");
+    case ShapeKind::Circle:
+        return QStringLiteral("CIRCLE");
+    case ShapeKind::Polygon:
+        break;
+    }
+    return QStringLiteral("POLYGON");
+}
+
+// The COORDS value: "x1,y1,x2,y2,..." in image pixels; for a circle "x,y,radius", the radius
+// being the distance from the centre to the edge point, rounded.
+QString coordsText(const HotspotRecord &row)
+{
+    QList<long long> numbers;
+    if (row.shape == ShapeKind::Circle) {
+        if (row.points.size() == 2) {
+            const QPoint centre = row.points[0];
+            const QPoint edge = row.points[1];
+            numbers << centre.x() << centre.y()
+                    << std::llround(std::hypot(edge.x() - centre.x(), edge.y() - centre.y()));
+        }
+    } else {
+        for (const QPoint &point : row.points)
+            numbers << point.x() << point.y();
+    }
+    QStringList texts;
+    for (long long number : numbers)
+        texts << platform::plainNumber(number);
+    return texts.join(u',');
+}
+
+QString areaLine(const HotspotRecord &row)
+{
+    return QStringLiteral("<AREA SHAPE=") + quoted(shapeName(row.shape)) + QStringLiteral(" ALT=")
+        + quoted(attribute(row.altText)) + QStringLiteral(" COORDS=") + quoted(coordsText(row))
+        + QStringLiteral(" HREF=") + quoted(attribute(row.url)) + QStringLiteral(" TARGET=")
+        + quoted(attribute(row.targetFrame)) + u'>';
 }
 
 } // namespace
@@ -59,16 +105,8 @@ ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table)
             + quoted(u'#' + mapName) + u'>';
     lines << QStringLiteral("<MAP NAME=") + quoted(mapName) + u'>';
     for (int i = HotspotTable::FirstRow; i <= HotspotTable::LastRow; ++i) {
-        if (!table.inUse(i))
-            continue;
-        const HotspotRecord &row = table.row(i);
-        const QString kind
-            = row.shapeKind == ShapeRectangle ? QStringLiteral("RECT") : QStringLiteral("POLYGON");
-        lines << QStringLiteral("<AREA SHAPE=") + quoted(kind) + QStringLiteral(" ALT=")
-                + quoted(attribute(row.altText)) + QStringLiteral(" COORDS=")
-                + quoted(attribute(row.coords)) + QStringLiteral(" HREF=")
-                + quoted(attribute(row.url)) + QStringLiteral(" TARGET=")
-                + quoted(attribute(row.targetFrame)) + u'>';
+        if (table.inUse(i))
+            lines << areaLine(table.row(i));
     }
     lines << QStringLiteral("<AREA SHAPE=\"DEFAULT\" NOHREF>");
     lines << QStringLiteral("</MAP>");

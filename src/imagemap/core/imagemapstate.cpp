@@ -68,7 +68,7 @@ void ImageMapState::clearHotspots()
     m_shapeStart = 0;
     m_shapePending = false;
     m_currentHotspot = 0;
-    m_pendingShape = 0;
+    m_pendingShape.reset();
     resetPolygon();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 namespace imagemap {
 
@@ -46,9 +47,9 @@ public:
     // The row the properties dialog edits; 0 while it is for a newly drawn shape.
     int currentHotspot() const { return m_currentHotspot; }
     void setCurrentHotspot(int row) { m_currentHotspot = row; }
-    // The ShapeKind of the newly drawn shape.
-    int pendingShape() const { return m_pendingShape; }
-    void setPendingShape(int kind) { m_pendingShape = kind; }
+    // The kind of the newly drawn shape; none until a drawn shape is complete.
+    std::optional<ShapeKind> pendingShape() const { return m_pendingShape; }
+    void setPendingShape(ShapeKind kind) { m_pendingShape = kind; }
     // Whether the properties dialog is shown; drawing input waits until it is closed.
     bool dialogOpen() const { return m_dialogOpen; }
     void setDialogOpen(bool open) { m_dialogOpen = open; }
@@ -59,7 +60,8 @@ public:
     // of their shape, fit into the store.
     bool hasRoomFor(int points) const;
 
-    // Starts a new pending shape after the last used point (ShapeStart = VertexCount + 1).
+    // Starts a new pending shape after the last used point: shapeStart() becomes
+    // vertexCount() + 1.
     void beginShape();
     // Adds the point (image pixels) after the last used one and returns its index, or returns
     // 0 and changes nothing when the store is full.
@@ -70,19 +72,19 @@ public:
     // Opens a polygon whose first vertex is at the position (twips).
     void openPolygon(QPoint twips);
     void setLastVertex(QPoint twips) { m_lastVertex = twips; }
-    // PolygonOpen = 0 and both vertex positions (0, 0).
+    // No polygon is open any more, and both vertex positions are (0, 0).
     void resetPolygon();
 
     // The pending shape has been stored (or dropped from the pending state without removing
     // its outline); its points stay in use.
     void settleShape() { m_shapePending = false; }
-    // Removes the outline of the pending shape, gives its points back (VertexCount =
-    // ShapeStart - 1) and resets the polygon. Does nothing when no shape is pending, so a
+    // Removes the outline of the pending shape, gives its points back (vertexCount() becomes
+    // shapeStart() - 1) and resets the polygon. Does nothing when no shape is pending, so a
     // stored shape is never touched.
     void discardPendingShape();
 
     // Frees every region, empties every row, removes every outline segment and gives all
-    // vertex slots back (VertexCount = 1, ShapeStart = 0); nothing remains pending or open.
+    // vertex slots back (vertexCount() 1, shapeStart() 0); nothing remains pending or open.
     // Whether the properties dialog is shown is left alone: the window closes it first.
     void clearHotspots();
 
@@ -97,7 +99,7 @@ private:
     QPoint m_firstVertex;
     QPoint m_lastVertex;
     int m_currentHotspot = 0;
-    int m_pendingShape = 0;
+    std::optional<ShapeKind> m_pendingShape;
     bool m_dialogOpen = false;
     bool m_shapePending = false;
 };

@@ -34,10 +34,10 @@ QRect ImageMapLayout::labelGeometry(QSize window)
     return QRect(LabelLeft, LabelTop, std::max(0, window.width() - LabelRightMargin), LabelHeight);
 }
 
-QRect ImageMapLayout::buttonGeometry(QSize window, int index)
+QRect ImageMapLayout::buttonGeometry(QSize window, int row)
 {
-    return QRect(window.width() - ButtonWidth - ButtonRightMargin,
-        ButtonTop + index * ButtonSpacing, ButtonWidth, ButtonHeight);
+    return QRect(window.width() - ButtonWidth - ButtonRightMargin, ButtonTop + row * ButtonSpacing,
+        ButtonWidth, ButtonHeight);
 }
 
 QRect ImageMapLayout::xyBoxGeometry(QSize window)

@@ -33,8 +33,9 @@ public:
     static QSize maxView(QSize window);
 
     static QRect labelGeometry(QSize window);
-    // OKbutton `index`, right-aligned 240 twips from the window's right edge.
-    static QRect buttonGeometry(QSize window, int index);
+    // The window's button in row `row` (0 the top one), right-aligned 240 twips from the
+    // window's right edge.
+    static QRect buttonGeometry(QSize window, int row);
     static QRect xyBoxGeometry(QSize window);
 };
 

@@ -1,10 +1,10 @@
 #include "imagemap/ui/imagemapwindow.h"
 
 #include "imagemap/core/imagemaphtml.h"
+#include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemaphelp.h"
 #include "imagemap/ui/imagemaplayout.h"
 #include "imagemap/ui/picturecanvas.h"
-#include "imagemap/ui/specform.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
 #include "platform/ui/messageboxprompter.h"
@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <array>
 #include <utility>
 
 namespace imagemap {
@@ -54,10 +55,10 @@ ImageMapWindow::ImageMapWindow(
     , m_scale(platform::scaleOf(this))
     , m_drawing(m_state, m_prompter, m_scale.factor())
 {
-    setObjectName(QStringLiteral("ImageMapWindow"));
     setWindowTitle(imageMapCaption());
     buildControls();
     buildMenus();
+    setObjectNames();
 
     const QSize screen = platform::screenSizeInTwips(m_scale, this);
     const QRect geometry = ImageMapLayout::windowGeometry(screen);
@@ -71,79 +72,86 @@ ImageMapWindow::ImageMapWindow(
 ImageMapWindow::~ImageMapWindow()
 {
     // The dialog works on this window's state, which goes before the window's children do.
-    delete m_specform.data();
+    delete m_hotspotDialog.data();
 }
 
 void ImageMapWindow::buildControls()
 {
     auto *central = new QWidget(this);
-    central->setObjectName(QStringLiteral("ImageMapSurface"));
     setCentralWidget(central);
 
-    m_label = new QLabel(instructionsText(), central);
-    m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setWordWrap(true);
-    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label->installEventFilter(this);
+    m_instructions = new QLabel(instructionsText(), central);
+    m_instructions->setWordWrap(true);
+    m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_instructions->installEventFilter(this);
 
     m_viewport = new QWidget(central);
-    m_viewport->setObjectName(QStringLiteral("Parent"));
     m_canvas = new PictureCanvas(m_drawing, m_state, m_viewport);
     connect(m_canvas, &PictureCanvas::actionRequested, this, &ImageMapWindow::handle);
     connect(m_canvas, &PictureCanvas::pointerMoved, this, &ImageMapWindow::updatePointerDisplay);
 
-    m_hScroll = new QScrollBar(Qt::Horizontal, central);
-    m_hScroll->setObjectName(QStringLiteral("HScroll1"));
-    m_hScroll->hide();
-    connect(m_hScroll, &QScrollBar::valueChanged, this,
+    m_horizontalBar = new QScrollBar(Qt::Horizontal, central);
+    m_horizontalBar->hide();
+    connect(m_horizontalBar, &QScrollBar::valueChanged, this,
         [this](int value) { m_canvas->move(-m_scale.toPixels(value), m_canvas->y()); });
-    m_vScroll = new QScrollBar(Qt::Vertical, central);
-    m_vScroll->setObjectName(QStringLiteral("VScroll1"));
-    m_vScroll->hide();
-    connect(m_vScroll, &QScrollBar::valueChanged, this,
+    m_verticalBar = new QScrollBar(Qt::Vertical, central);
+    m_verticalBar->hide();
+    connect(m_verticalBar, &QScrollBar::valueChanged, this,
         [this](int value) { m_canvas->move(m_canvas->x(), -m_scale.toPixels(value)); });
-    new platform::WheelScroller(m_canvas, m_hScroll, m_vScroll, m_scale);
+    new platform::WheelScroller(m_canvas, m_horizontalBar, m_verticalBar, m_scale);
 
-    m_xyBox = new QLabel(central);
-    m_xyBox->setObjectName(QStringLiteral("XYBox"));
-    m_xyBox->installEventFilter(this);
+    m_pointerDisplay = new QLabel(central);
+    m_pointerDisplay->installEventFilter(this);
 
-    const std::array<QString, 2> captions = {QStringLiteral("&OK"), QStringLiteral("&Cancel")};
-    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        auto *button = new QPushButton(captions[i], central);
-        button->setObjectName(QStringLiteral("OKbutton"));
-        button->setProperty("index", int(i));
-        m_buttons[i] = button;
-    }
-    m_buttons[0]->setEnabled(false);
-    connect(m_buttons[0], &QPushButton::clicked, this, &ImageMapWindow::createHtml);
-    connect(m_buttons[1], &QPushButton::clicked, this, &ImageMapWindow::cancelShape);
+    m_htmlButton = new QPushButton(QStringLiteral("&OK"), central);
+    m_htmlButton->setEnabled(false);
+    connect(m_htmlButton, &QPushButton::clicked, this, &ImageMapWindow::createHtml);
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), central);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ImageMapWindow::cancelShape);
 }
 
 void ImageMapWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *open = file->addAction(QStringLiteral("&Open"), this, &ImageMapWindow::openImage);
-    open->setObjectName(QStringLiteral("mnuOpen"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_htmlAction
-        = file->addAction(QStringLiteral("Create &HTML Code"), this, &ImageMapWindow::createHtml);
-    m_htmlAction->setObjectName(QStringLiteral("mnuHTML"));
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_openAction = m_fileMenu->addAction(QStringLiteral("&Open"), this, &ImageMapWindow::openImage);
+    m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_htmlAction = m_fileMenu->addAction(
+        QStringLiteral("Create &HTML Code"), this, &ImageMapWindow::createHtml);
     m_htmlAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     m_htmlAction->setEnabled(false);
-    file->addSeparator()->setObjectName(QStringLiteral("dash1"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-    exit->setObjectName(QStringLiteral("mnuExit"));
+    m_exitSeparator = m_fileMenu->addSeparator();
+    m_exitAction = m_fileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("mnuOptions"));
-    m_invertAction
-        = options->addAction(QStringLiteral("&Invert Image"), this, &ImageMapWindow::invertImage);
-    m_invertAction->setObjectName(QStringLiteral("mnuInvert"));
+    m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    m_invertAction = m_optionsMenu->addAction(
+        QStringLiteral("&Invert Image"), this, &ImageMapWindow::invertImage);
     m_invertAction->setEnabled(false);
 
     help::addHelpMenu(this, imageMapHelpMenu(), m_prompter);
+}
+
+void ImageMapWindow::setObjectNames()
+{
+    setObjectName(QStringLiteral("ImageMapWindow"));
+    centralWidget()->setObjectName(QStringLiteral("ImageMapSurface"));
+    m_instructions->setObjectName(QStringLiteral("Label1"));
+    m_viewport->setObjectName(QStringLiteral("Parent"));
+    m_canvas->setObjectName(QStringLiteral("Picture1"));
+    m_horizontalBar->setObjectName(QStringLiteral("HScroll1"));
+    m_verticalBar->setObjectName(QStringLiteral("VScroll1"));
+    m_pointerDisplay->setObjectName(QStringLiteral("XYBox"));
+    const std::array<QPushButton *, 2> buttons{m_htmlButton, m_cancelButton};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setObjectName(QStringLiteral("OKbutton"));
+        buttons[i]->setProperty("index", int(i));
+    }
+    m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    m_openAction->setObjectName(QStringLiteral("mnuOpen"));
+    m_htmlAction->setObjectName(QStringLiteral("mnuHTML"));
+    m_exitSeparator->setObjectName(QStringLiteral("dash1"));
+    m_exitAction->setObjectName(QStringLiteral("mnuExit"));
+    m_optionsMenu->setObjectName(QStringLiteral("mnuOptions"));
+    m_invertAction->setObjectName(QStringLiteral("mnuInvert"));
 }
 
 QSize ImageMapWindow::windowTwips() const
@@ -162,10 +170,10 @@ void ImageMapWindow::layOut()
     const auto place = [this](QWidget *widget, const QRect &r) {
         platform::placeInTwips(widget, m_scale, r.x(), r.y(), r.width(), r.height());
     };
-    place(m_label, ImageMapLayout::labelGeometry(window));
-    for (std::size_t i = 0; i < m_buttons.size(); ++i)
-        place(m_buttons[i], ImageMapLayout::buttonGeometry(window, int(i)));
-    place(m_xyBox, ImageMapLayout::xyBoxGeometry(window));
+    place(m_instructions, ImageMapLayout::labelGeometry(window));
+    place(m_htmlButton, ImageMapLayout::buttonGeometry(window, 0));
+    place(m_cancelButton, ImageMapLayout::buttonGeometry(window, 1));
+    place(m_pointerDisplay, ImageMapLayout::xyBoxGeometry(window));
     layOutViewport();
 }
 
@@ -181,7 +189,8 @@ void ImageMapWindow::layOutViewport()
     // A bar that stays keeps its value when only the window changed size.
     const platform::ViewportLayout layout = platform::layOutViewport(
         QPoint(ImageMapLayout::ViewportLeft, ImageMapLayout::ViewportTop), largest, picture, bar);
-    platform::applyViewportLayout(layout, m_scale, m_viewport, m_hScroll, m_vScroll, m_canvas);
+    platform::applyViewportLayout(
+        layout, m_scale, m_viewport, m_horizontalBar, m_verticalBar, m_canvas);
 }
 
 void ImageMapWindow::resizeEvent(QResizeEvent *event)
@@ -212,13 +221,14 @@ void ImageMapWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // A dialog shown without blocking the window must not outlive the picture it belongs to.
-    closeSpecform();
+    closeHotspotDialog();
     QMainWindow::closeEvent(event);
 }
 
 bool ImageMapWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == m_label || watched == m_xyBox) && event->type() == QEvent::MouseButtonPress) {
+    if ((watched == m_instructions || watched == m_pointerDisplay)
+        && event->type() == QEvent::MouseButtonPress) {
         m_drawing.pointerLeft();
         updatePointerDisplay();
     }
@@ -227,7 +237,7 @@ bool ImageMapWindow::eventFilter(QObject *watched, QEvent *event)
 
 void ImageMapWindow::updatePointerDisplay()
 {
-    m_xyBox->setText(m_drawing.xyText());
+    m_pointerDisplay->setText(m_drawing.xyText());
 }
 
 void ImageMapWindow::openImage()
@@ -249,7 +259,7 @@ void ImageMapWindow::openImage()
         m_prompter.tell(m_image.errorString(), platform::MessageIcon::Exclamation);
         return;
     }
-    closeSpecform();
+    closeHotspotDialog();
     m_drawing.clearHotspots();
     m_image.setColours256();
     m_imagePath = QFileInfo(chosen).absoluteFilePath();
@@ -259,11 +269,11 @@ void ImageMapWindow::openImage()
     m_canvas->setFocus(Qt::OtherFocusReason);
     platform::letPendingEventsRun();
     m_drawing.windowActivated();
-    m_buttons[0]->setEnabled(true);
+    m_htmlButton->setEnabled(true);
     m_invertAction->setEnabled(true);
     m_htmlAction->setEnabled(true);
-    m_hScroll->setValue(0);
-    m_vScroll->setValue(0);
+    m_horizontalBar->setValue(0);
+    m_verticalBar->setValue(0);
     layOutViewport();
 }
 
@@ -316,13 +326,13 @@ void ImageMapWindow::handle(DrawingAction action)
     case DrawingAction::None:
         break;
     case DrawingAction::ShowDialog:
-        showSpecform(true);
+        showHotspotDialog(true);
         break;
     case DrawingAction::ShowDialogModeless:
-        showSpecform(false);
+        showHotspotDialog(false);
         break;
     case DrawingAction::CloseDialog:
-        closeSpecform();
+        closeHotspotDialog();
         break;
     case DrawingAction::CloseWindow:
         close();
@@ -331,23 +341,23 @@ void ImageMapWindow::handle(DrawingAction action)
     m_canvas->update();
 }
 
-void ImageMapWindow::showSpecform(bool modal)
+void ImageMapWindow::showHotspotDialog(bool modal)
 {
-    auto *form = new Specform(m_state, m_prompter, frameGeometry().top(), this);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    m_specform = form;
-    connect(form, &QDialog::finished, this, &ImageMapWindow::specformClosed);
+    auto *dialog = new HotspotDialog(m_state, m_prompter, frameGeometry().top(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_hotspotDialog = dialog;
+    connect(dialog, &QDialog::finished, this, &ImageMapWindow::hotspotDialogClosed);
     if (modal) {
-        form->exec();
+        dialog->exec();
         return;
     }
-    form->show();
-    form->raise();
-    form->activateWindow();
-    form->entry(0)->setFocus(Qt::OtherFocusReason);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    dialog->entry(HotspotDialog::Field::Url)->setFocus(Qt::OtherFocusReason);
 }
 
-void ImageMapWindow::specformClosed()
+void ImageMapWindow::hotspotDialogClosed()
 {
     m_canvas->update();
     // Drawing goes on where it stopped: the next polygon's Ctrl release must reach the picture.
@@ -357,15 +367,15 @@ void ImageMapWindow::specformClosed()
     }
 }
 
-Specform *ImageMapWindow::specform() const
+HotspotDialog *ImageMapWindow::hotspotDialog() const
 {
-    return m_specform && m_specform->isVisible() ? m_specform.data() : nullptr;
+    return m_hotspotDialog && m_hotspotDialog->isVisible() ? m_hotspotDialog.data() : nullptr;
 }
 
-void ImageMapWindow::closeSpecform()
+void ImageMapWindow::closeHotspotDialog()
 {
-    if (Specform *form = specform())
-        form->reject();
+    if (HotspotDialog *dialog = hotspotDialog())
+        dialog->reject();
 }
 
 } // namespace imagemap

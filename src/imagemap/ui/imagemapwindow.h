@@ -9,18 +9,18 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <memory>
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 
 namespace imagemap {
 
 class PictureCanvas;
-class Specform;
+class HotspotDialog;
 
 inline QString openFilter()
 {
@@ -75,8 +75,8 @@ public:
     QString imagePath() const { return m_imagePath; }
     bool hasImage() const { return !m_imagePath.isEmpty(); }
     PictureCanvas *picture() const { return m_canvas; }
-    // The properties dialog while it is shown.
-    Specform *specform() const;
+    // The hotspot dialog while it is shown.
+    HotspotDialog *hotspotDialog() const;
     platform::TwipsScale scale() const { return m_scale; }
     // The largest viewport for the window's present size, in twips.
     QSize maxView() const;
@@ -92,13 +92,15 @@ private:
     ImageMapWindow(platform::Prompter *prompter, platform::FileDialogs *dialogs, QWidget *parent);
     void buildControls();
     void buildMenus();
+    // The object names the tests find the window's widgets and menu entries by.
+    void setObjectNames();
     void layOut();
     void layOutViewport();
     void showPicture();
     void handle(DrawingAction action);
-    void showSpecform(bool modal);
-    void closeSpecform();
-    void specformClosed();
+    void showHotspotDialog(bool modal);
+    void closeHotspotDialog();
+    void hotspotDialogClosed();
     void updatePointerDisplay();
     QSize windowTwips() const;
 
@@ -114,16 +116,22 @@ private:
     // Set once the HTML is on the clipboard, so the close that follows asks nothing.
     bool m_htmlDelivered = false;
 
+    QLabel *m_instructions = nullptr;
     QWidget *m_viewport = nullptr;
     PictureCanvas *m_canvas = nullptr;
-    QScrollBar *m_hScroll = nullptr;
-    QScrollBar *m_vScroll = nullptr;
-    QLabel *m_label = nullptr;
-    QLabel *m_xyBox = nullptr;
-    std::array<QPushButton *, 2> m_buttons{};
+    QScrollBar *m_horizontalBar = nullptr;
+    QScrollBar *m_verticalBar = nullptr;
+    QLabel *m_pointerDisplay = nullptr;
+    QPushButton *m_htmlButton = nullptr; // "OK": Create HTML Code
+    QPushButton *m_cancelButton = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_openAction = nullptr;
     QAction *m_htmlAction = nullptr;
+    QAction *m_exitSeparator = nullptr;
+    QAction *m_exitAction = nullptr;
+    QMenu *m_optionsMenu = nullptr;
     QAction *m_invertAction = nullptr;
-    QPointer<Specform> m_specform;
+    QPointer<HotspotDialog> m_hotspotDialog;
 };
 
 } // namespace imagemap

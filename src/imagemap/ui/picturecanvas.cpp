@@ -15,7 +15,6 @@ PictureCanvas::PictureCanvas(HotspotDrawing &drawing, const ImageMapState &state
     , m_drawing(drawing)
     , m_state(state)
 {
-    setObjectName(QStringLiteral("Picture1"));
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -8,7 +8,7 @@
 
 namespace imagemap {
 
-// The picture of the image-map window (`Picture1`): shows the image and, laid over it, the
+// The picture of the image-map window: shows the image and, laid over it, the
 // outline segments and the rubber band exactly as the drawing state holds them. Its mouse
 // and key events go to the drawing as positions in twips from its top-left corner; what the
 // drawing then asks for is passed on through actionRequested().

@@ -1,30 +1,34 @@
 #include "drawingfixture.h"
-#include "imagemap/ui/specform.h"
+#include "imagemap/ui/hotspotdialog.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <memory>
+#include <utility>
 
 using imagemap::DrawingAction;
-using imagemap::Specform;
+using imagemap::HotspotDialog;
+using Button = imagemap::HotspotDialog::Button;
+using Field = imagemap::HotspotDialog::Field;
 using platform::MessageAnswer;
 using testsupport::DrawingFixture;
 
 // The properties dialog on its own, over the drawing state of a window that is not there:
 // shapes are drawn through the drawing logic, the dialog is shown without blocking.
-class TestSpecform : public QObject
+class TestHotspotDialog : public QObject
 {
     Q_OBJECT
 private:
     std::unique_ptr<DrawingFixture> f;
-    std::unique_ptr<Specform> form;
+    std::unique_ptr<HotspotDialog> form;
 
     void showForm()
     {
-        form = std::make_unique<Specform>(f->state, f->prompter, 42);
+        form = std::make_unique<HotspotDialog>(f->state, f->prompter, 42);
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -33,14 +37,15 @@ private:
     {
         QCOMPARE(f->drag(QPoint(10, 20), QPoint(110, 70)), DrawingAction::ShowDialog);
     }
-    void type(int box, const QString &text)
+    void type(Field box, const QString &text)
     {
         form->entry(box)->clear();
         QTest::keyClicks(form->entry(box), text);
     }
     QStringList boxTexts() const
     {
-        return {form->entry(0)->text(), form->entry(1)->text(), form->entry(2)->text()};
+        return {form->entry(Field::Url)->text(), form->entry(Field::AltText)->text(),
+            form->entry(Field::Target)->text()};
     }
 
 private slots:
@@ -64,25 +69,31 @@ private slots:
         QCOMPARE(form->pos(), QPoint(210, 42));
         const QStringList labels{"URL", "Alternate Text", "Target "};
         const QStringList captions{"&OK", "&Cancel", "&Delete"};
+        const std::array rows{std::pair(Field::Url, Button::Ok),
+            std::pair(Field::AltText, Button::Cancel), std::pair(Field::Target, Button::Delete)};
         for (int i = 0; i < 3; ++i) {
+            QLineEdit *entry = form->entry(rows[i].first);
+            QPushButton *button = form->button(rows[i].second);
             auto *label = form->findChildren<QLabel *>(QStringLiteral("Thelabel")).at(i);
             QCOMPARE(label->property("index").toInt(), i);
             QCOMPARE(label->text(), labels[i]);
-            QCOMPARE(form->entry(i)->objectName(), QStringLiteral("Entry"));
-            QCOMPARE(form->button(i)->objectName(), QStringLiteral("OKbutton"));
-            QCOMPARE(form->button(i)->text(), captions[i]);
+            QCOMPARE(entry->objectName(), QStringLiteral("Entry"));
+            QCOMPARE(entry->property("index").toInt(), i);
+            QCOMPARE(button->objectName(), QStringLiteral("OKbutton"));
+            QCOMPARE(button->property("index").toInt(), i);
+            QCOMPARE(button->text(), captions[i]);
             // Label, box and button share their row, from left to right.
-            QCOMPARE(label->y(), form->entry(i)->y());
-            QCOMPARE(form->button(i)->y(), form->entry(i)->y());
-            QVERIFY(label->geometry().right() < form->entry(i)->x());
-            QVERIFY(form->entry(i)->geometry().right() < form->button(i)->x());
-            QVERIFY(form->button(i)->geometry().right() < form->width());
+            QCOMPARE(label->y(), entry->y());
+            QCOMPARE(button->y(), entry->y());
+            QVERIFY(label->geometry().right() < entry->x());
+            QVERIFY(entry->geometry().right() < button->x());
+            QVERIFY(button->geometry().right() < form->width());
             if (i > 0)
-                QVERIFY(form->entry(i)->y() > form->entry(i - 1)->geometry().bottom());
+                QVERIFY(entry->y() > form->entry(rows[i - 1].first)->geometry().bottom());
         }
-        QVERIFY(form->entry(2)->geometry().bottom() < form->height());
+        QVERIFY(form->entry(Field::Target)->geometry().bottom() < form->height());
         QCOMPARE(boxTexts(), QStringList({"", "", ""}));
-        QCOMPARE(QApplication::focusWidget(), form->entry(0));
+        QCOMPARE(QApplication::focusWidget(), form->entry(Field::Url));
         form->reject();
     }
 
@@ -90,8 +101,9 @@ private slots:
     {
         drawRectangle();
         showForm();
-        const QList<QWidget *> order{form->entry(1), form->entry(2), form->button(0),
-            form->button(1), form->button(2), form->entry(0)};
+        const QList<QWidget *> order{form->entry(Field::AltText), form->entry(Field::Target),
+            form->button(Button::Ok), form->button(Button::Cancel), form->button(Button::Delete),
+            form->entry(Field::Url)};
         for (QWidget *expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);
@@ -101,26 +113,26 @@ private slots:
 
     void enterInABoxIsOk_data()
     {
-        QTest::addColumn<int>("box");
-        QTest::newRow("URL") << 0;
-        QTest::newRow("Alternate Text") << 1;
-        QTest::newRow("Target") << 2;
+        QTest::addColumn<Field>("box");
+        QTest::newRow("URL") << Field::Url;
+        QTest::newRow("Alternate Text") << Field::AltText;
+        QTest::newRow("Target") << Field::Target;
     }
     void enterInABoxIsOk()
     {
-        QFETCH(int, box);
+        QFETCH(Field, box);
         drawRectangle();
         showForm();
-        type(0, QStringLiteral("a.htm"));
-        type(1, QStringLiteral("Alpha"));
-        type(2, QStringLiteral("main"));
+        type(Field::Url, QStringLiteral("a.htm"));
+        type(Field::AltText, QStringLiteral("Alpha"));
+        type(Field::Target, QStringLiteral("main"));
         // Tab away to a button and back, so the button once had the focus.
-        form->button(1)->setFocus();
+        form->button(Button::Cancel)->setFocus();
         form->entry(box)->setFocus();
         QTest::keyClick(form->entry(box), Qt::Key_Return);
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Accepted));
-        QCOMPARE(f->row(1).coords, QStringLiteral("10,20,110,70"));
+        QCOMPARE(f->row(1).points, (QList<QPoint>{{10, 20}, {110, 70}}));
         QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
         QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
         QCOMPARE(f->row(1).targetFrame, QStringLiteral("main"));
@@ -129,35 +141,35 @@ private slots:
 
     void enterOnAFocusedButtonPressesIt_data()
     {
-        QTest::addColumn<int>("button");
+        QTest::addColumn<Button>("button");
         QTest::addColumn<int>("key");
-        QTest::newRow("Cancel, Return") << int(Specform::CancelButton) << int(Qt::Key_Return);
-        QTest::newRow("Cancel, keypad Enter") << int(Specform::CancelButton) << int(Qt::Key_Enter);
-        QTest::newRow("Delete, Return") << int(Specform::DeleteButton) << int(Qt::Key_Return);
-        QTest::newRow("OK, Return") << int(Specform::OkButton) << int(Qt::Key_Return);
+        QTest::newRow("Cancel, Return") << Button::Cancel << int(Qt::Key_Return);
+        QTest::newRow("Cancel, keypad Enter") << Button::Cancel << int(Qt::Key_Enter);
+        QTest::newRow("Delete, Return") << Button::Delete << int(Qt::Key_Return);
+        QTest::newRow("OK, Return") << Button::Ok << int(Qt::Key_Return);
     }
     void enterOnAFocusedButtonPressesIt()
     {
-        QFETCH(int, button);
+        QFETCH(Button, button);
         QFETCH(int, key);
         QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
         QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
         showForm();
-        type(0, QStringLiteral("changed.htm"));
+        type(Field::Url, QStringLiteral("changed.htm"));
         form->button(button)->setFocus();
-        if (button == Specform::DeleteButton)
+        if (button == Button::Delete)
             f->prompter.answer(MessageAnswer::Yes);
         QTest::keyClick(form->button(button), Qt::Key(key));
         QVERIFY(!form->isVisible());
         switch (button) {
-        case Specform::OkButton:
+        case Button::Ok:
             QCOMPARE(f->row(1).url, QStringLiteral("changed.htm"));
             break;
-        case Specform::CancelButton:
+        case Button::Cancel:
             QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
             QVERIFY(f->prompter.shown().isEmpty());
             break;
-        case Specform::DeleteButton:
+        case Button::Delete:
             QCOMPARE(f->prompter.lastText(),
                 QStringLiteral("Are you sure you want to delete this hotspot?"));
             QVERIFY(!f->state.hotspots().inUse(1));
@@ -177,12 +189,12 @@ private slots:
         QFETCH(QString, how);
         drawRectangle();
         showForm();
-        type(0, QStringLiteral("a.htm"));
+        type(Field::Url, QStringLiteral("a.htm"));
         QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5}));
         if (how == QLatin1String("button"))
-            QTest::mouseClick(form->button(Specform::CancelButton), Qt::LeftButton);
+            QTest::mouseClick(form->button(Button::Cancel), Qt::LeftButton);
         else if (how == QLatin1String("escape"))
-            QTest::keyClick(form->entry(0), Qt::Key_Escape);
+            QTest::keyClick(form->entry(Field::Url), Qt::Key_Escape);
         else
             QVERIFY(form->close());
         QVERIFY(!form->isVisible());
@@ -199,16 +211,16 @@ private slots:
     {
         drawRectangle();
         showForm();
-        type(0, QStringLiteral("   "));
-        type(1, QStringLiteral("Alpha"));
-        type(2, QStringLiteral("main"));
-        form->button(Specform::OkButton)->setFocus();
+        type(Field::Url, QStringLiteral("   "));
+        type(Field::AltText, QStringLiteral("Alpha"));
+        type(Field::Target, QStringLiteral("main"));
+        form->button(Button::Ok)->setFocus();
         f->prompter.answer(MessageAnswer::Ok);
-        QTest::mouseClick(form->button(Specform::OkButton), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
         QCOMPARE(f->prompter.lastText(), QStringLiteral("Please enter the URL"));
         QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
         QVERIFY(form->isVisible());
-        QCOMPARE(QApplication::focusWidget(), form->entry(0));
+        QCOMPARE(QApplication::focusWidget(), form->entry(Field::Url));
         QCOMPARE(boxTexts(), QStringList({"   ", "Alpha", "main"}));
         QCOMPARE(f->state.hotspots().usedCount(), 0);
 
@@ -221,8 +233,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(boxTexts(), QStringList({"   ", "Alpha", "main"}));
 
-        type(0, QStringLiteral("a.htm"));
-        QTest::mouseClick(form->button(Specform::OkButton), Qt::LeftButton);
+        type(Field::Url, QStringLiteral("a.htm"));
+        QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
         QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
@@ -234,7 +246,7 @@ private slots:
         QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
         showForm();
         QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
-        type(0, QStringLiteral("changed.htm"));
+        type(Field::Url, QStringLiteral("changed.htm"));
         form->hide();
         form->show();
         // Shown again, it starts from the stored values, not from what was typed.
@@ -249,7 +261,7 @@ private slots:
         QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
         showForm();
         f->prompter.answer(MessageAnswer::No);
-        QTest::mouseClick(form->button(Specform::DeleteButton), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QCOMPARE(f->prompter.lastText(),
             QStringLiteral("Are you sure you want to delete this hotspot?"));
         QCOMPARE(f->prompter.shown().last().buttons, platform::MessageButtons::YesNoCancel);
@@ -258,7 +270,7 @@ private slots:
         QVERIFY(f->state.hotspots().inUse(1));
 
         f->prompter.answer(MessageAnswer::Yes);
-        QTest::mouseClick(form->button(Specform::DeleteButton), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QVERIFY(!f->state.hotspots().inUse(1));
         QVERIFY(f->state.segments().indexes().isEmpty());
@@ -270,7 +282,7 @@ private slots:
     {
         drawRectangle();
         showForm();
-        QTest::mouseClick(form->button(Specform::DeleteButton), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QVERIFY(f->prompter.shown().isEmpty());
         QVERIFY(f->state.segments().indexes().isEmpty());
@@ -283,9 +295,9 @@ private slots:
         QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
         drawRectangle();
         showForm();
-        type(0, QStringLiteral("b.htm"));
+        type(Field::Url, QStringLiteral("b.htm"));
         f->prompter.answer(MessageAnswer::Ok);
-        QTest::mouseClick(form->button(Specform::OkButton), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
         QCOMPARE(f->prompter.lastText(),
             QStringLiteral("Capacity reached.  Please re-open image file."));
         QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Exclamation);
@@ -294,11 +306,11 @@ private slots:
         QCOMPARE(f->state.hotspots().usedCount(), 1);
         // The outline stays until the user cancels.
         QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5, 7, 8, 9, 10}));
-        QTest::mouseClick(form->button(Specform::CancelButton), Qt::LeftButton);
+        QTest::mouseClick(form->button(Button::Cancel), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5}));
     }
 };
 
-QTEST_MAIN(TestSpecform)
-#include "tst_specform.moc"
+QTEST_MAIN(TestHotspotDialog)
+#include "tst_hotspotdialog.moc"

@@ -1,0 +1,270 @@
+#include "help/helpviewer.h"
+#include "help/supportdialog.h"
+#include "launcher/launcherwindow.h"
+#include "platform/programinfo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyleHints>
+#include <QTest>
+#include <QWindow>
+#include <optional>
+
+namespace {
+
+// A tool window that can refuse to close, as one with unsaved changes does.
+class StubbornWindow : public QWidget
+{
+public:
+    bool allowClose = true;
+    int closeRequests = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closeRequests;
+        event->setAccepted(allowClose);
+    }
+};
+
+// A tool window that counts the mouse buttons it receives.
+class ClickCounter : public QWidget
+{
+public:
+    int presses = 0;
+    int doubleClicks = 0;
+    int releases = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+    void mouseDoubleClickEvent(QMouseEvent *) override { ++doubleClicks; }
+    void mouseReleaseEvent(QMouseEvent *) override { ++releases; }
+};
+
+bool isHighlighted(const QLabel *caption)
+{
+    return caption->palette().color(QPalette::Window) == Qt::black
+        && caption->palette().color(QPalette::WindowText) == Qt::white;
+}
+
+bool isNormal(const QLabel *caption)
+{
+    return caption->palette().color(QPalette::Window) == Qt::white
+        && caption->palette().color(QPalette::WindowText) == Qt::black;
+}
+
+} // namespace
+
+using launcher::Tool;
+
+class TestLauncherWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_launcher = new launcher::LauncherWindow;
+        m_created = {0, 0, 0};
+        for (Tool tool : launcher::AllTools) {
+            m_launcher->setToolFactory(tool, [this, tool] {
+                ++m_created[launcher::entryIndex(tool)];
+                auto *w = new StubbornWindow;
+                w->setWindowTitle(launcher::toolName(tool));
+                return w;
+            });
+        }
+        m_launcher->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_launcher));
+    }
+    void cleanup()
+    {
+        for (Tool tool : launcher::AllTools)
+            delete m_launcher->toolWindow(tool);
+        delete m_launcher;
+    }
+
+    void captionAndControls()
+    {
+        QCOMPARE(m_launcher->windowTitle(), QStringLiteral("Quillon Trellis Collection v4.4"));
+        QCOMPARE(m_launcher->objectName(), QStringLiteral("Bundle"));
+        auto *label = m_launcher->findChild<QLabel *>("Label1");
+        QVERIFY(label);
+        QCOMPARE(label->text(), QStringLiteral("Click on your selection"));
+        QCOMPARE(m_launcher->caption(Tool::Panecraft)->text(), QStringLiteral("Panecraft"));
+        QCOMPARE(m_launcher->caption(Tool::Clearcoat)->text(), QStringLiteral("Clearcoat"));
+        QCOMPARE(m_launcher->caption(Tool::Zonemark)->text(), QStringLiteral("Zonemark"));
+        for (Tool tool : launcher::AllTools) {
+            QVERIFY(isNormal(m_launcher->caption(tool)));
+            QVERIFY(!m_launcher->icon(tool)->pixmap().isNull());
+        }
+    }
+
+    void fileMenu()
+    {
+        const QList<QAction *> actions = m_launcher->menuBar()->actions();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions[0]->text(), QStringLiteral("&File"));
+        QStringList texts;
+        for (QAction *a : actions[0]->menu()->actions())
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(texts, (QStringList{"&Panecraft", "&Clearcoat", "&Zonemark", "-", "E&xit"}));
+    }
+
+    void placedInTwipsAndCentred()
+    {
+        // 96 dpi offscreen: 15 twips per pixel.
+        QCOMPARE(m_launcher->caption(Tool::Panecraft)->geometry(), QRect(60, 64, 100, 21));
+        QCOMPARE(m_launcher->caption(Tool::Clearcoat)->geometry().left(), 168);
+        QCOMPARE(m_launcher->caption(Tool::Zonemark)->geometry().left(), 276);
+        QCOMPARE(m_launcher->icon(Tool::Panecraft)->geometry(), QRect(90, 24, 40, 40));
+        QCOMPARE(m_launcher->width(), 436);
+        const QRect screen = m_launcher->screen()->geometry();
+        QCOMPARE(m_launcher->x(), (screen.width() * 15 - 6540) / 2 / 15);
+    }
+
+    void clickHighlightsOnlyTheClickedEntry()
+    {
+        QTest::mouseClick(m_launcher->caption(Tool::Clearcoat), Qt::LeftButton);
+        QVERIFY(isHighlighted(m_launcher->caption(Tool::Clearcoat)));
+        QTest::mouseClick(m_launcher->icon(Tool::Zonemark), Qt::LeftButton);
+        QVERIFY(isNormal(m_launcher->caption(Tool::Panecraft)));
+        QVERIFY(isNormal(m_launcher->caption(Tool::Clearcoat)));
+        QVERIFY(isHighlighted(m_launcher->caption(Tool::Zonemark)));
+        QCOMPARE(m_launcher->highlightedTool(), std::optional(Tool::Zonemark));
+        QVERIFY(m_launcher->toolWindow(Tool::Clearcoat));
+        QVERIFY(m_launcher->toolWindow(Tool::Zonemark));
+    }
+
+    void clickOutsideResetsHighlight()
+    {
+        QTest::mouseClick(m_launcher->caption(Tool::Panecraft), Qt::LeftButton);
+        QVERIFY(isHighlighted(m_launcher->caption(Tool::Panecraft)));
+        QTest::mouseClick(m_launcher->centralWidget(), Qt::LeftButton, {}, QPoint(5, 100));
+        QVERIFY(isNormal(m_launcher->caption(Tool::Panecraft)));
+        QVERIFY(!m_launcher->highlightedTool());
+    }
+
+    void doubleClickOpensWithoutHighlight()
+    {
+        QTest::mouseDClick(m_launcher->icon(Tool::Clearcoat), Qt::LeftButton);
+        QVERIFY(m_launcher->toolWindow(Tool::Clearcoat));
+        QVERIFY(m_launcher->toolWindow(Tool::Clearcoat)->isVisible());
+        QCOMPARE(m_created[launcher::entryIndex(Tool::Clearcoat)], 1);
+    }
+
+    void onlyTheLeftButtonActs_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void onlyTheLeftButtonActs()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QTest::mouseClick(m_launcher->caption(Tool::Clearcoat), button);
+        QTest::mouseClick(m_launcher->icon(Tool::Zonemark), button);
+        QTest::mouseDClick(m_launcher->icon(Tool::Panecraft), button);
+        QVERIFY(!m_launcher->highlightedTool());
+        for (Tool tool : launcher::AllTools) {
+            QVERIFY(isNormal(m_launcher->caption(tool)));
+            QVERIFY(!m_launcher->toolWindow(tool));
+        }
+    }
+
+    // The tool opens under the pointer at the first click of a double-click; the second click
+    // must not act in it. Later clicks reach it as usual.
+    void aDoubleClickDoesNotReachTheOpenedTool()
+    {
+        ClickCounter *tool = nullptr;
+        m_launcher->setToolFactory(Tool::Panecraft, [&tool, this] {
+            tool = new ClickCounter;
+            tool->setGeometry(m_launcher->geometry());
+            return tool;
+        });
+        QWindow *launcherWindow = m_launcher->windowHandle();
+        const QPoint at = m_launcher->caption(Tool::Panecraft)->mapTo(m_launcher, QPoint(20, 10));
+        QTest::mousePress(launcherWindow, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(launcherWindow, Qt::LeftButton, {}, at);
+        QVERIFY(tool && tool->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(tool));
+        // The second click of the double-click, where the pointer is: on the new window.
+        const QPoint there = tool->mapFromGlobal(m_launcher->mapToGlobal(at));
+        QTest::mousePress(tool->windowHandle(), Qt::LeftButton, {}, there);
+        QTest::mouseRelease(tool->windowHandle(), Qt::LeftButton, {}, there);
+        QCOMPARE(tool->presses, 0);
+        QCOMPARE(tool->doubleClicks, 0);
+        QCOMPARE(tool->releases, 0);
+        // A click elsewhere, however soon, is the user's own.
+        QTest::mouseClick(tool->windowHandle(), Qt::LeftButton, {}, there + QPoint(40, 40));
+        QCOMPARE(tool->presses, 1);
+        QCOMPARE(tool->releases, 1);
+
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        QTest::mouseClick(tool->windowHandle(), Qt::LeftButton, {}, there);
+        QCOMPARE(tool->presses, 2);
+        QCOMPARE(tool->releases, 2);
+    }
+
+    void toolWindowExistsOnce()
+    {
+        m_launcher->openTool(Tool::Panecraft);
+        QWidget *first = m_launcher->toolWindow(Tool::Panecraft);
+        QVERIFY(first && first->isVisible());
+        m_launcher->openTool(Tool::Panecraft);
+        m_launcher->findChild<QAction *>("mnuOpenFrame")->trigger();
+        QCOMPARE(m_launcher->toolWindow(Tool::Panecraft), first);
+        QCOMPARE(m_created[launcher::entryIndex(Tool::Panecraft)], 1);
+
+        // Once closed, the next opening starts a fresh window.
+        first->close();
+        QTRY_VERIFY(!m_launcher->toolWindow(Tool::Panecraft));
+        m_launcher->openTool(Tool::Panecraft);
+        QCOMPARE(m_created[launcher::entryIndex(Tool::Panecraft)], 2);
+    }
+
+    void exitClosesEveryTool()
+    {
+        m_launcher->openTool(Tool::Panecraft);
+        m_launcher->openTool(Tool::Zonemark);
+        help::HelpViewer::showHelpFile("/nonexistent/panecr95.hlp");
+        help::SupportDialog::showSupport();
+        QVERIFY(m_launcher->exitProgram());
+        // Nothing is left open to keep the program running.
+        QTRY_VERIFY(!help::HelpViewer::instance() && !help::SupportDialog::instance());
+        QVERIFY(!m_launcher->isVisible());
+        QTRY_VERIFY(
+            !m_launcher->toolWindow(Tool::Panecraft) && !m_launcher->toolWindow(Tool::Zonemark));
+    }
+
+    void toolCanStopExit()
+    {
+        m_launcher->openTool(Tool::Panecraft);
+        m_launcher->openTool(Tool::Clearcoat);
+        auto *stubborn = static_cast<StubbornWindow *>(m_launcher->toolWindow(Tool::Clearcoat));
+        stubborn->allowClose = false;
+        m_launcher->findChild<QAction *>("mnuExit")->trigger();
+        QVERIFY(m_launcher->isVisible());
+        QVERIFY(stubborn->isVisible());
+        QCOMPARE(stubborn->closeRequests, 1);
+
+        // The launcher's close button is File > Exit too.
+        QVERIFY(!m_launcher->close());
+        QVERIFY(m_launcher->isVisible());
+        QCOMPARE(stubborn->closeRequests, 2);
+
+        stubborn->allowClose = true;
+        QVERIFY(m_launcher->close());
+        QVERIFY(!m_launcher->isVisible());
+    }
+
+private:
+    launcher::LauncherWindow *m_launcher = nullptr;
+    std::array<int, 3> m_created{};
+};
+
+QTEST_MAIN(TestLauncherWindow)
+#include "tst_launcherwindow.moc"
