@@ -2,7 +2,7 @@
 
 #include "cli/commandline.h"
 #include "frameset/ui/designerwindow.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/bundle.h"
 
@@ -20,7 +20,7 @@ int runDesktop(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
     launcher::Bundle bundle;
     bundle.setToolFactory(0, [] { return new frameset::DesignerWindow; });
-    bundle.setToolFactory(1, [] { return new giftool::GIFForm; });
+    bundle.setToolFactory(1, [] { return new giftool::GifToolWindow; });
     bundle.setToolFactory(2, [] { return new imagemap::ImageMapWindow; });
     bundle.show();
     return app.exec();

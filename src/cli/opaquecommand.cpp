@@ -25,7 +25,7 @@ int runOpaque(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageError;
     }
     const QString &path = args[0];
-    const giftool::CancelResult result = giftool::CancelTransparency(path, nullptr);
+    const giftool::CancelResult result = giftool::cancelTransparency(path, nullptr);
     switch (result.outcome) {
     case giftool::CancelOutcome::Cleared:
         out << path << ": the transparent color is switched off.\n";

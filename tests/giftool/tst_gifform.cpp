@@ -1,5 +1,5 @@
 #include "giftool/ui/backgroundframe.h"
-#include "giftool/ui/gifformlayout.h"
+#include "giftool/ui/giftoolwindowlayout.h"
 #include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
@@ -10,7 +10,7 @@
 #include <QWheelEvent>
 
 using giftesting::GifFormFixture;
-using giftool::GifFormLayout;
+using giftool::GifToolWindowLayout;
 using platform::MessageAnswer;
 using platform::MessageIcon;
 
@@ -50,7 +50,7 @@ private slots:
     void placesItselfOnTheScreen()
     {
         // 800 x 800 pixels = 12000 twips: 720, 360, 12000 - 2160 wide, 12000 - 1080 high.
-        giftool::GIFForm *w = f->window.get();
+        giftool::GifToolWindow *w = f->window.get();
         QCOMPARE(w->geometry(), QRect(48, 24, 656, 728));
         QCOMPARE(w->windowTitle(), QStringLiteral("Clearcoat "));
         QCOMPARE(w->maxView(), QSize(9840 - 1740 - 600, 10920 - 1140 - 1440));
@@ -64,7 +64,7 @@ private slots:
         QVERIFY(f->child("Frame2")->isHidden());
         QVERIFY(f->child("Parent")->isHidden());
         QVERIFY(f->child("Yellowbox")->isHidden());
-        QCOMPARE(f->window->document().selection().TransparentIndex(), 999);
+        QCOMPARE(f->window->document().selection().transparentIndex(), 999);
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isHidden());
     }
@@ -159,13 +159,13 @@ private slots:
 
         QVERIFY(f->open(file));
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
-        QCOMPARE(request.filter, giftool::OpenFilter());
+        QCOMPARE(request.filter, giftool::openFilter());
         QCOMPARE(request.fileName, QStringLiteral("*.bmp;*.gif;*.jpg;*.tif;*.pcx"));
 
-        giftool::GIFForm *w = f->window.get();
+        giftool::GifToolWindow *w = f->window.get();
         QCOMPARE(w->windowTitle(), platform::programTitle() + QStringLiteral("  ") + file);
-        QCOMPARE(w->document().ImageWidth(), image.width());
-        QCOMPARE(w->document().ImageHeight(), image.height());
+        QCOMPARE(w->document().imageWidth(), image.width());
+        QCOMPARE(w->document().imageHeight(), image.height());
         const QImage shown = w->picture()->pixmap().toImage();
         QCOMPARE(shown.size(), image.size());
         // Every image becomes a 256-entry palette image; palette images keep their colors.
@@ -193,7 +193,7 @@ private slots:
         const QString file = f->path(QStringLiteral("wide.bmp"));
         QVERIFY(patternImage(QSize(2500, 900)).save(file));
         QVERIFY(f->open(file));
-        giftool::GIFForm *w = f->window.get();
+        giftool::GifToolWindow *w = f->window.get();
         const QSize view = w->maxView();
         QCOMPARE(viewportTwips(), QRect(QPoint(1740, 1140), view));
 
@@ -246,7 +246,7 @@ private slots:
         // Cancel Transparency stays with the file that was opened.
         QCOMPARE(f->window->lastFile(), gif);
         // Nothing is shown, so nothing can be saved: the toolbar's Save asks nothing.
-        f->window->SaveTransparentGif();
+        f->window->saveTransparentGif();
         QCOMPARE(f->dialogs.shown().size(), 2);
     }
 
@@ -254,12 +254,12 @@ private slots:
     {
         testsupport::ScriptedPrompter prompter;
         testsupport::ScriptedFileDialogs dialogs;
-        giftool::GIFForm window(
+        giftool::GifToolWindow window(
             prompter, dialogs, giftool::WorkingFiles::in(f->path(QStringLiteral("missing/dir"))));
         window.show();
         dialogs.answer(f->backgroundGif());
         prompter.answer(MessageAnswer::Ok);
-        window.OpenImage();
+        window.openImage();
         QVERIFY(!window.hasImage());
         QCOMPARE(prompter.shown().size(), 1);
         QVERIFY(prompter.lastText().contains(QStringLiteral("TEMP.BMP")));
@@ -273,12 +273,12 @@ private slots:
         QVERIFY(f->open(f->backgroundGif()));
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
-        QCOMPARE(f->window->document().selection().TransparentIndex(), 3);
+        QCOMPARE(f->window->document().selection().transparentIndex(), 3);
 
         f->dialogs.cancel();
-        f->window->OpenImage();
+        f->window->openImage();
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Clearcoat "));
-        QCOMPARE(f->window->document().selection().TransparentIndex(), 999);
+        QCOMPARE(f->window->document().selection().transparentIndex(), 999);
         QVERIFY(f->child("Frame1")->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QCOMPARE(f->label("Instructions")->text(), QString());

@@ -57,7 +57,7 @@ private slots:
         f.dialogs.answer(gif);
         f.clickPicture(QPoint(4, 4));
         QVERIFY(QFile::exists(gif));
-        const int transparent = f.window->document().selection().TransparentIndex();
+        const int transparent = f.window->document().selection().transparentIndex();
         QCOMPARE(transparent, picture.pixelIndex(4, 4));
 
         const QString page = f.path(QStringLiteral("page.html"));

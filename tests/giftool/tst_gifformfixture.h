@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gifdecoders.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
@@ -50,11 +50,11 @@ struct GifFormFixture
     QTemporaryDir dir;
     testsupport::ScriptedPrompter prompter;
     testsupport::ScriptedFileDialogs dialogs;
-    std::unique_ptr<giftool::GIFForm> window;
+    std::unique_ptr<giftool::GifToolWindow> window;
 
     GifFormFixture()
     {
-        window = std::make_unique<giftool::GIFForm>(
+        window = std::make_unique<giftool::GifToolWindow>(
             prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
         window->show();
     }
@@ -72,7 +72,7 @@ struct GifFormFixture
     bool open(const QString &file)
     {
         dialogs.answer(file);
-        window->OpenImage();
+        window->openImage();
         return window->hasImage();
     }
 

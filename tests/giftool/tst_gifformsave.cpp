@@ -85,7 +85,7 @@ private slots:
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
         QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(request.fileName, gif);
-        QCOMPARE(request.filter, giftool::OpenFilter());
+        QCOMPARE(request.filter, giftool::openFilter());
         QVERIFY(request.confirmOverwrite);
 
         const QByteArray bytes = readAll(out);
@@ -115,7 +115,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isHidden());
         // The index stays; the picture must be opened again before anything more is saved.
-        QCOMPARE(selection().TransparentIndex(), 3);
+        QCOMPARE(selection().transparentIndex(), 3);
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
         QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
         QCOMPARE(f->window->lastFile(), out);
@@ -346,7 +346,7 @@ private slots:
         // Reopened, the file is the one Cancel Transparency works on.
         QVERIFY(f->open(out));
         QCOMPARE(f->window->lastFile(), out);
-        QCOMPARE(int(f->window->document().SourcePacked()), 0xB7);
+        QCOMPARE(int(f->window->document().sourcePacked()), 0xB7);
         f->prompter.answer(MessageAnswer::Ok);
         f->action("mnuDeleteTrans")->trigger();
         QCOMPARE(int(readAll(out)[784]), 0);

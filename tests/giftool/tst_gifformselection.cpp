@@ -6,6 +6,7 @@
 
 using giftesting::GifFormFixture;
 using giftool::BackgroundFrame;
+using giftool::ConversionButton;
 using giftool::SelectionState;
 using platform::MessageAnswer;
 using platform::MessageButtons;
@@ -68,10 +69,10 @@ private slots:
         QCOMPARE(selection().state(), SelectionState::NothingSelected);
         QVERIFY(frame()->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
-        QCOMPARE(selection().TransparentIndex(), 999);
+        QCOMPARE(selection().transparentIndex(), 999);
         QVERIFY(f->button(1)->isHidden());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
-        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(ConversionButton::White) - 450);
         QVERIFY(f->action("mnuSaveAS")->isEnabled());
     }
 
@@ -89,9 +90,9 @@ private slots:
         QCOMPARE(done.buttons, MessageButtons::YesNoCancel);
         QCOMPARE(done.title, QString());
         QCOMPARE(selection().state(), SelectionState::UniformPick);
-        QCOMPARE(selection().TransparentIndex(), 3);
-        QCOMPARE(selection().ClickX(), 30);
-        QCOMPARE(selection().ClickY(), 30);
+        QCOMPARE(selection().transparentIndex(), 3);
+        QCOMPARE(selection().clickX(), 30);
+        QCOMPARE(selection().clickY(), 30);
 
         QVERIFY(frame()->isVisible());
         QVERIFY(f->label("Label2")->isVisible());
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(f->button(3)->isVisible());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
         QVERIFY(f->label("Label1")->isVisible());
-        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(ConversionButton::White) - 450);
         QCOMPARE(f->label("Instructions")->text(), DoneText);
         QVERIFY(f->action("mnuSaveAS")->isEnabled());
         QCOMPARE(f->label("Colorindex", 0)->text(), QStringLiteral("3"));
@@ -125,22 +126,22 @@ private slots:
         QCOMPARE(f->prompter.lastText(), MustConvertText);
         QCOMPARE(f->prompter.shown().first().icon, MessageIcon::Exclamation);
         QCOMPARE(selection().state(), SelectionState::MustConvert);
-        QCOMPARE(selection().MultiColorFlag(), 1);
-        QCOMPARE(selection().TransparentIndex(), 6);
+        QCOMPARE(selection().multiColorFlag(), true);
+        QCOMPARE(selection().transparentIndex(), 6);
         QVERIFY(f->label("Colorsample", 0)->isVisible());
         QLabel *neighbour = f->label("Colorsample", 1);
         QVERIFY(neighbour->isVisible());
         QCOMPARE(
             neighbour->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[7]);
         // The neighbour's swatch lies on button 1's face.
-        const int top = BackgroundFrame::buttonTop(1);
+        const int top = BackgroundFrame::buttonTop(ConversionButton::Neighbour);
         QCOMPARE(neighbour->geometry(),
             platform::twipsToPixels(f->window->scale(), BackgroundFrame::ControlLeft + 60, top + 60,
                 BackgroundFrame::ControlWidth - 108, BackgroundFrame::NeighbourButtonHeight - 105));
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isVisible());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to:"));
-        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(1) - 240);
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(ConversionButton::Neighbour) - 240);
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QCOMPARE(f->label("Instructions")->text(), MustConvertText);
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
@@ -159,7 +160,7 @@ private slots:
         QVERIFY(f->label("Colorsample", 1)->isHidden());
         QVERIFY(f->button(0)->isVisible());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to:"));
-        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(0) - 450);
+        QCOMPARE(label1Top(), BackgroundFrame::buttonTop(ConversionButton::White) - 450);
         QCOMPARE(f->label("Colorindex", 1)->text(), QString());
     }
 
@@ -175,8 +176,8 @@ private slots:
             Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(picture, &press);
         QCOMPARE(f->prompter.lastText(), MustConvertText);
-        QCOMPARE(selection().ClickX(), 39 * 15);
-        QCOMPARE(selection().ClickY(), 3 * 15);
+        QCOMPARE(selection().clickX(), 39 * 15);
+        QCOMPARE(selection().clickY(), 3 * 15);
         QVERIFY(!f->label("Colorindex", 0)->text().isEmpty());
     }
 
@@ -217,8 +218,8 @@ private slots:
         QCOMPARE(f->prompter.lastText(), ClickAgainText);
         QCOMPARE(f->prompter.shown().first().icon, MessageIcon::Exclamation);
         QCOMPARE(selection().state(), SelectionState::Converted);
-        QCOMPARE(selection().TransparentIndex(), transparent);
-        QCOMPARE(selection().MultiColorFlag(), 0);
+        QCOMPARE(selection().transparentIndex(), transparent);
+        QCOMPARE(selection().multiColorFlag(), false);
         QCOMPARE(f->label("Backgroundbox")->text(),
             QStringLiteral("Index = ") + QString::number(transparent));
         QCOMPARE(f->label("Colorsample", 0)->palette().color(QPalette::Window).rgb(), target);
@@ -254,7 +255,7 @@ private slots:
         f->clickPicture(QPoint(24, 2));
         QCOMPARE(f->prompter.lastText(), DoneText);
         QCOMPARE(selection().state(), SelectionState::UniformPick);
-        QCOMPARE(selection().TransparentIndex(), transparent);
+        QCOMPARE(selection().transparentIndex(), transparent);
         QCOMPARE(f->label("Backgroundbox")->text(),
             QStringLiteral("Index = ") + QString::number(transparent));
         QVERIFY(f->action("mnuSaveAS")->isEnabled());
@@ -270,7 +271,7 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         QTest::mouseClick(f->child("Colorsample", 0), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         QCOMPARE(f->prompter.lastText(), ClickAgainText);
-        QCOMPARE(selection().TransparentIndex(), 3);
+        QCOMPARE(selection().transparentIndex(), 3);
         QCOMPARE(selection().palette().row(3).color().rgb(), qRgb(255, 255, 255));
         QCOMPARE(selection().palette().row(1).color().rgb(), giftesting::sixteenColors()[3]);
         QCOMPARE(f->window->picture()->pixmap().toImage().pixel(2, 2), qRgb(255, 255, 255));
@@ -310,11 +311,12 @@ private slots:
             }
         };
         Watcher watcher;
-        giftool::GIFForm window(watcher, f->dialogs, giftool::WorkingFiles::in(f->dir.path()));
+        giftool::GifToolWindow window(
+            watcher, f->dialogs, giftool::WorkingFiles::in(f->dir.path()));
         watcher.window = &window;
         window.show();
         f->dialogs.answer(f->backgroundGif());
-        window.OpenImage();
+        window.openImage();
         watcher.answer(MessageAnswer::Ok);
         QTest::mouseClick(window.picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
         QCOMPARE(watcher.pendingAnswers(), 0);

@@ -6,7 +6,7 @@
 #include "frameset/ui/cellwidget.h"
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "helpscenes.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
@@ -158,9 +158,9 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
     QTemporaryDir scratch;
     const QString photo = QStringLiteral(TRELLIS_SOURCE_DIR "/tests/data/rocket.jpg");
     SceneAnswers answers(QFile::exists(photo) ? photo : sceneImage(scratch));
-    giftool::GIFForm window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
+    giftool::GifToolWindow window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
     window.show();
-    window.OpenImage();
+    window.openImage();
     QWidget *picture = window.picture();
     const QPoint sky(250, 60);
     auto click = [picture, sky] {
@@ -170,7 +170,7 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
     click();
     // A sky of two colors at the click is first made the neighbour's color, then clicked again.
     if (window.document().selection().state() == giftool::SelectionState::MustConvert) {
-        window.ConvertBackground(giftool::NeighbourButton);
+        window.convertBackground(giftool::ConversionButton::Neighbour);
         click();
     }
     sendMouse(picture, QEvent::MouseMove, sky + QPoint(40, 20), Qt::NoButton);
