@@ -2,6 +2,7 @@
 
 #include "gifdecoders.h"
 #include "giftool/ui/giftoolwindow.h"
+#include "giftool/ui/pictureview.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
@@ -79,7 +80,7 @@ struct GifFormFixture
     // A left click on Picture1 at image pixel at.
     void clickPicture(QPoint at)
     {
-        QTest::mouseClick(window->picture(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(window->pictureView()->picture(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
     template <typename T = QWidget> T *child(const char *name, int index = -1) const

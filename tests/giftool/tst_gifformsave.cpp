@@ -105,8 +105,8 @@ private slots:
                 + name + QStringLiteral(" (not the original) file."));
         QCOMPARE(f->window->windowTitle(), platform::programTitle());
         QVERIFY(!f->window->hasImage());
-        QVERIFY(f->window->picture()->pixmap().isNull());
-        QVERIFY(f->window->viewport()->isHidden());
+        QVERIFY(f->window->pictureView()->picture()->pixmap().isNull());
+        QVERIFY(f->window->pictureView()->viewport()->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QVERIFY(f->label("Label1")->isHidden());
         QVERIFY(f->label("Label2")->isHidden());
@@ -129,7 +129,7 @@ private slots:
     void noClickIsAskedForOnceThePictureIsGone()
     {
         QVERIFY(f->open(f->backgroundGif()));
-        QTest::mouseMove(f->window->picture(), QPoint(2, 2));
+        QTest::mouseMove(f->window->pictureView()->picture(), QPoint(2, 2));
         QCOMPARE(f->label("Comments")->text(),
             QStringLiteral("Click on the background that you want to render transparent."));
         f->prompter.answer(MessageAnswer::Yes);
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(f->prompter.shown().last().icon, MessageIcon::None);
         QVERIFY(f->window->hasImage());
         QCOMPARE(f->window->windowTitle(), caption);
-        QVERIFY(!f->window->picture()->pixmap().isNull());
+        QVERIFY(!f->window->pictureView()->picture()->pixmap().isNull());
         QCOMPARE(f->window->lastFile(), gif);
     }
 

@@ -170,7 +170,7 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         // Fractional display scaling hands positions between pixels: the right half of the
         // last column is still the last column, not one past it.
-        QWidget *picture = f->window->picture();
+        QWidget *picture = f->window->pictureView()->picture();
         const QPointF at(39.6, 3.6);
         QMouseEvent press(QEvent::MouseButtonPress, at, picture->mapToGlobal(at), Qt::LeftButton,
             Qt::LeftButton, Qt::NoModifier);
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(f->label("RGB2", 1)->text(), QString::number(qGreen(target)));
 
         // The picture on screen: the checkerboard is one color on one index, the rest unchanged.
-        const QImage shown = f->window->picture()->pixmap().toImage();
+        const QImage shown = f->window->pictureView()->picture()->pixmap().toImage();
         const QImage picture = selection().picture();
         const QImage before = giftesting::backgroundPicture();
         for (int y = 0; y < 20; ++y) {
@@ -274,7 +274,8 @@ private slots:
         QCOMPARE(selection().transparentIndex(), 3);
         QCOMPARE(selection().palette().row(3).color().rgb(), qRgb(255, 255, 255));
         QCOMPARE(selection().palette().row(1).color().rgb(), giftesting::sixteenColors()[3]);
-        QCOMPARE(f->window->picture()->pixmap().toImage().pixel(2, 2), qRgb(255, 255, 255));
+        QCOMPARE(f->window->pictureView()->picture()->pixmap().toImage().pixel(2, 2),
+            qRgb(255, 255, 255));
     }
 
     void aClickInAnyStateStartsAfresh()
@@ -318,7 +319,8 @@ private slots:
         f->dialogs.answer(f->backgroundGif());
         window.openImage();
         watcher.answer(MessageAnswer::Ok);
-        QTest::mouseClick(window.picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
+        QTest::mouseClick(
+            window.pictureView()->picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
         QCOMPARE(watcher.pendingAnswers(), 0);
         QVERIFY(watcher.swatchShown);
         QCOMPARE(watcher.instructions, QString());

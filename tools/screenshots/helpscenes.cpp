@@ -11,6 +11,7 @@
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/giftoolwindow.h"
 #include "giftool/ui/imagetoolbar.h"
+#include "giftool/ui/pictureview.h"
 #include "help/supportdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
@@ -314,7 +315,7 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     answers.setOpenPath(badgeImage(scratch, QStringLiteral("twotone.bmp"), true));
     window.openImage();
     settle();
-    click(window.picture(), QPoint(10, 10));
+    click(window.pictureView()->picture(), QPoint(10, 10));
     settle();
     const bool mustConvert
         = window.document().selection().state() == giftool::SelectionState::MustConvert;
@@ -335,7 +336,7 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     window.openImage();
     settle();
     out.store(QStringLiteral("clearcoat-open.png"), window.grab(work));
-    click(window.picture(), QPoint(10, 10));
+    click(window.pictureView()->picture(), QPoint(10, 10));
     settle();
     const bool picked
         = window.document().selection().state() == giftool::SelectionState::UniformPick;
@@ -346,7 +347,8 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     out.store(QStringLiteral("menu-options.png"),
         withMenuOpen(&window, menuNamed(&window, "mnuOptions")));
 
-    sendMouse(window.toolbar()->button(1), QEvent::MouseMove, QPoint(6, 6), Qt::NoButton);
+    sendMouse(window.toolbar()->button(giftool::ToolbarButton::Open), QEvent::MouseMove,
+        QPoint(6, 6), Qt::NoButton);
     settle();
     out.store(QStringLiteral("toolbar.png"), window.grab(QRect(0, 0, 220, 62)));
     if (!mustConvert || !converted || !picked || !answers.unexpected().isEmpty())

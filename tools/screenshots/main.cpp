@@ -7,6 +7,7 @@
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
 #include "giftool/ui/giftoolwindow.h"
+#include "giftool/ui/pictureview.h"
 #include "helpscenes.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
@@ -161,7 +162,7 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
     giftool::GifToolWindow window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
     window.show();
     window.openImage();
-    QWidget *picture = window.picture();
+    QWidget *picture = window.pictureView()->picture();
     const QPoint sky(250, 60);
     auto click = [picture, sky] {
         sendMouse(picture, QEvent::MouseButtonPress, sky, Qt::LeftButton);

@@ -1,6 +1,7 @@
 #include "giftool/ui/backgroundframe.h"
 
 #include "giftool/core/backgroundframeview.h"
+#include "giftool/ui/hintline.h"
 #include "platform/ui/twipsgeometry.h"
 #include "platform/units.h"
 
@@ -44,6 +45,22 @@ BackgroundFrame::BackgroundFrame(platform::TwipsScale scale, QWidget *parent)
     makeButtons();
     makeSwatches();
     platform::placeInTwips(this, m_scale, 0, 0, Width, Height);
+    giveHints();
+}
+
+void BackgroundFrame::giveHints()
+{
+    HintLine::setHint(
+        m_indexBox, QStringLiteral("Color index (palette) of selected background "), true);
+    HintLine::setHint(m_swatches[0], QStringLiteral("Selected background"));
+    HintLine::setHint(m_swatches[1], QStringLiteral("Convert the background to this color."));
+    HintLine::setHint(
+        button(ConversionButton::White), QStringLiteral("Convert the background color to white."));
+    HintLine::setHint(button(ConversionButton::Grey),
+        QStringLiteral("Convert the background color to light grey."));
+    HintLine::setHint(
+        button(ConversionButton::Black), QStringLiteral("Convert the background color to black."));
+    HintLine::setHint(m_changeToCaption, QString());
 }
 
 void BackgroundFrame::makeButtons()

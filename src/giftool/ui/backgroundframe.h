@@ -69,6 +69,7 @@ private:
     void place(QWidget *widget, int left, int top, int width, int height);
     void makeButtons();
     void makeSwatches();
+    void giveHints();
 
     platform::TwipsScale m_scale;
     QLabel *m_selectedCaption = nullptr;

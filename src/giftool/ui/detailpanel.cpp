@@ -1,6 +1,7 @@
 #include "giftool/ui/detailpanel.h"
 
 #include "giftool/core/backgroundselection.h"
+#include "giftool/ui/hintline.h"
 #include "platform/ui/twipsgeometry.h"
 
 #include <QLabel>
@@ -57,6 +58,7 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
         for (int part = 0; part < 3; ++part) {
             auto *rgb = new QLabel(this);
             place(rgb, part + 1, top, ColumnWidth, CellHeight);
+            HintLine::setHint(rgb, QStringLiteral("RGB codes (Red, Green, Blue)"));
             m_rgb[std::size_t(k)][std::size_t(part)] = rgb;
         }
     }

@@ -6,7 +6,9 @@
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/gifhelp.h"
+#include "giftool/ui/giftoolmenus.h"
 #include "giftool/ui/giftoolwindowlayout.h"
+#include "giftool/ui/hintline.h"
 #include "giftool/ui/imagetoolbar.h"
 #include "giftool/ui/pictureview.h"
 #include "platform/pendingevents.h"
@@ -33,8 +35,6 @@ namespace {
 // Small enough for any screen, large enough for the Background frame and the detail panel.
 constexpr int MinimumWidthTwips = 7800;
 constexpr int MinimumHeightTwips = 5400;
-
-const char HintProperty[] = "hint";
 
 // "Cannot open file." and the decoder's reason after it.
 QString cannotOpenText(const QString &reason)
@@ -100,7 +100,7 @@ void GifToolWindow::buildControls()
     m_surface->setMouseTracking(true);
     m_surface->installEventFilter(this);
 
-    m_hintLine = new QLabel(m_surface);
+    m_hintLine = new HintLine(m_surface);
 
     auto *line = new QFrame(m_surface);
     line->setFrameShape(QFrame::HLine);
@@ -113,159 +113,41 @@ void GifToolWindow::buildControls()
     m_instructionLine->setMouseTracking(true);
     m_instructionLine->installEventFilter(this);
 
-    buildBackgroundFrame();
-    buildViewport();
-    buildDetailPanel();
-
-    // Made last, so the tip stands in front of everything it overlaps.
-    m_toolbar = new ImageToolbar(m_scale, m_surface);
-    connect(m_toolbar, &ImageToolbar::clicked, this, &GifToolWindow::toolbarClicked);
-}
-
-void GifToolWindow::buildBackgroundFrame()
-{
     m_backgroundFrame = new BackgroundFrame(m_scale, m_surface);
     platform::placeInTwips(m_backgroundFrame, m_scale, GifToolWindowLayout::BackgroundFrameLeft,
         GifToolWindowLayout::BackgroundFrameTop, BackgroundFrame::Width, BackgroundFrame::Height);
     connect(m_backgroundFrame, &BackgroundFrame::conversionRequested, this,
         &GifToolWindow::convertBackground);
     connect(m_backgroundFrame, &BackgroundFrame::swatchClicked, this, &GifToolWindow::clickSwatch);
-    setHint(m_backgroundFrame->indexBox(),
-        QStringLiteral("Color index (palette) of selected background "));
-    setHint(m_backgroundFrame->swatch(0), QStringLiteral("Selected background"));
-    setHint(m_backgroundFrame->swatch(1), QStringLiteral("Convert the background to this color."));
-    setHint(m_backgroundFrame->button(ConversionButton::White),
-        QStringLiteral("Convert the background color to white."));
-    setHint(m_backgroundFrame->button(ConversionButton::Grey),
-        QStringLiteral("Convert the background color to light grey."));
-    setHint(m_backgroundFrame->button(ConversionButton::Black),
-        QStringLiteral("Convert the background color to black."));
-    setHint(m_backgroundFrame->changeToCaption(), QString());
-}
 
-void GifToolWindow::buildViewport()
-{
     m_pictureView = new PictureView(m_scale, m_surface);
     connect(m_pictureView, &PictureView::pressed, this, &GifToolWindow::selectBackground);
-    setHint(m_pictureView->picture(),
-        QStringLiteral("Click on the background that you want to render transparent."));
-}
 
-void GifToolWindow::buildDetailPanel()
-{
     m_detailPanel = new DetailPanel(m_scale, m_surface);
     m_detailPanel->hide();
     // Shown or closed, the panel changes the room the picture has.
     m_detailPanel->installEventFilter(this);
-    for (int k = 0; k < 2; ++k) {
-        for (int part = 0; part < 3; ++part)
-            setHint(m_detailPanel->rgb(k, part), QStringLiteral("RGB codes (Red, Green, Blue)"));
-    }
+
+    // Made last, so the tip stands in front of everything it overlaps.
+    m_toolbar = new ImageToolbar(m_scale, m_surface);
+    connect(m_toolbar, &ImageToolbar::clicked, this, &GifToolWindow::toolbarClicked);
+    m_hintLine->follow(m_surface);
 }
 
 void GifToolWindow::buildMenus()
 {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    m_openAction
-        = m_fileMenu->addAction(QStringLiteral("&Open Image"), this, &GifToolWindow::openImage);
-    m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_saveAction = m_fileMenu->addAction(
-        QStringLiteral("Save &As"), this, &GifToolWindow::saveTransparentGif);
-    m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    m_saveAction->setEnabled(false);
-    m_fileSeparator = m_fileMenu->addSeparator();
-    m_exitAction = m_fileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-
-    m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_optionsMenu->menuAction()->setEnabled(false);
-    m_cancelTransparencyAction = m_optionsMenu->addAction(
-        QStringLiteral("&Cancel Transparency"), this, &GifToolWindow::cancelTransparency);
-    m_optionsSeparator = m_optionsMenu->addSeparator();
-    m_detailAction
-        = m_optionsMenu->addAction(QStringLiteral("&Detail"), this, &GifToolWindow::showDetail);
-
+    m_menus = new GifToolMenus(this);
+    connect(m_menus->openAction(), &QAction::triggered, this, &GifToolWindow::openImage);
+    connect(m_menus->saveAction(), &QAction::triggered, this, &GifToolWindow::saveTransparentGif);
+    connect(m_menus->cancelTransparencyAction(), &QAction::triggered, this,
+        &GifToolWindow::cancelTransparency);
+    connect(m_menus->detailAction(), &QAction::triggered, this, &GifToolWindow::showDetail);
     help::addHelpMenu(this, gifToolHelpMenu(), m_prompter);
-}
-
-void GifToolWindow::nameWidgetsForTests()
-{
-    const auto name = [](QObject *object, const char *objectName, int index = -1) {
-        object->setObjectName(QLatin1String(objectName));
-        if (index >= 0)
-            object->setProperty("index", index);
-    };
-    name(this, "GIFForm");
-    name(m_surface, "GIFFormSurface");
-    name(m_hintLine, "Comments");
-    name(m_separator, "Line1");
-    name(m_instructionLine, "Instructions");
-    name(m_backgroundFrame, "Frame1");
-    name(m_backgroundFrame->selectedCaption(), "Label2");
-    name(m_backgroundFrame->indexBox(), "Backgroundbox");
-    name(m_backgroundFrame->changeToCaption(), "Label1");
-    for (int i = 0; i < 4; ++i)
-        name(m_backgroundFrame->button(ConversionButton(i)), "Backgroundbutton", i);
-    for (int k = 0; k < 2; ++k) {
-        name(m_backgroundFrame->swatch(k), "Colorsample", k);
-        name(m_detailPanel->colorIndex(k), "Colorindex", k);
-        name(m_detailPanel->colorValue(k), "Clrlong", k);
-        for (int part = 0; part < 3; ++part)
-            name(m_detailPanel->rgb(k, part), k == 0 ? "RGB1" : "RGB2", part);
-    }
-    name(m_pictureView->viewport(), "Parent");
-    name(m_pictureView->picture(), "Picture1");
-    name(m_pictureView->horizontalBar(), "HScroll1");
-    name(m_pictureView->verticalBar(), "VScroll1");
-    name(m_detailPanel, "Frame2");
-    name(m_detailPanel->closeButton(), "Command1");
-    // The toolbar buttons are 1 to 3, their raised faces 21 to 23 and pressed faces 41 to 43.
-    for (int i = 0; i < ToolbarButtonCount; ++i) {
-        name(m_toolbar->button(toolbarButtonAt(i)), "Thebutton", i + 1);
-        name(m_toolbar->raisedFace(toolbarButtonAt(i)), "Thebutton", i + 21);
-        name(m_toolbar->pressedFace(toolbarButtonAt(i)), "Thebutton", i + 41);
-    }
-    name(m_toolbar->tip(), "Yellowbox");
-    name(m_fileMenu, "mnuFile");
-    name(m_openAction, "submenuopen");
-    name(m_saveAction, "mnuSaveAS");
-    name(m_fileSeparator, "mnudash");
-    name(m_exitAction, "mnuExit");
-    name(m_optionsMenu, "mnuOptions");
-    name(m_cancelTransparencyAction, "mnuDeleteTrans");
-    name(m_optionsSeparator, "dash31");
-    name(m_detailAction, "mnuDetail");
-}
-
-void GifToolWindow::setHint(QWidget *widget, const QString &hint)
-{
-    widget->setProperty(HintProperty, hint);
-    widget->setMouseTracking(true);
-    widget->installEventFilter(this);
 }
 
 QSize GifToolWindow::windowTwips() const
 {
     return QSize(m_scale.toTwips(width()), m_scale.toTwips(height()));
-}
-
-QLabel *GifToolWindow::picture() const
-{
-    return m_pictureView->picture();
-}
-
-QWidget *GifToolWindow::viewport() const
-{
-    return m_pictureView->viewport();
-}
-
-QScrollBar *GifToolWindow::horizontalBar() const
-{
-    return m_pictureView->horizontalBar();
-}
-
-QScrollBar *GifToolWindow::verticalBar() const
-{
-    return m_pictureView->verticalBar();
 }
 
 QSize GifToolWindow::maxView() const
@@ -280,7 +162,7 @@ void GifToolWindow::layOut()
         platform::placeInTwips(widget, m_scale, r.x(), r.y(), r.width(), r.height());
     };
     place(m_separator, GifToolWindowLayout::separatorGeometry(window));
-    place(m_hintLine, GifToolWindowLayout::hintLineGeometry(window));
+    place(m_hintLine->label(), GifToolWindowLayout::hintLineGeometry(window));
     place(m_instructionLine, GifToolWindowLayout::instructionLineGeometry(window));
     place(m_detailPanel,
         GifToolWindowLayout::detailPanelGeometry(
@@ -307,11 +189,11 @@ void GifToolWindow::showState()
     m_backgroundFrame->showView(deriveFrameView(selection));
     m_detailPanel->showSelection(selection);
     m_instructionLine->setText(selection.instructions());
-    m_saveAction->setEnabled(m_imageShown && selection.saveAsEnabled());
+    m_menus->saveAction()->setEnabled(m_imageShown && selection.saveAsEnabled());
     // With the picture gone (saved, or another file failed to open) its hint asks for a click
     // on nothing.
-    if (!m_imageShown && m_hintLine->text() == picture()->property(HintProperty).toString())
-        m_hintLine->clear();
+    if (!m_imageShown)
+        m_hintLine->forget(m_pictureView->picture());
     if (m_imageShown && selection.hasPicture())
         m_pictureView->showImage(selection.picture());
     else
@@ -341,20 +223,20 @@ void GifToolWindow::openImage()
     m_imageShown = false;
     showState();
     layOutViewport();
-    m_fileMenu->menuAction()->setEnabled(false);
+    m_menus->fileMenu()->menuAction()->setEnabled(false);
     if (!openChosenImage(chosen))
         return;
 
     m_imageShown = true;
     m_lastFile = chosen;
-    m_optionsMenu->menuAction()->setEnabled(true);
+    m_menus->optionsMenu()->menuAction()->setEnabled(true);
     setWindowTitle(
         platform::programTitle() + QStringLiteral("  ") + QDir::toNativeSeparators(chosen));
     m_pictureView->scrollToOrigin();
     showState();
     layOutViewport();
     platform::letPendingEventsRun();
-    m_fileMenu->menuAction()->setEnabled(true);
+    m_menus->fileMenu()->menuAction()->setEnabled(true);
 }
 
 bool GifToolWindow::openChosenImage(const QString &chosen)
@@ -381,10 +263,10 @@ bool GifToolWindow::openChosenImage(const QString &chosen)
 
 void GifToolWindow::openFailed(const QString &message, MessageIcon icon)
 {
-    m_optionsMenu->menuAction()->setEnabled(false);
+    m_menus->optionsMenu()->menuAction()->setEnabled(false);
     showState();
     m_prompter.tell(message, icon);
-    m_fileMenu->menuAction()->setEnabled(true);
+    m_menus->fileMenu()->menuAction()->setEnabled(true);
 }
 
 void GifToolWindow::saveTransparentGif()
@@ -502,14 +384,6 @@ bool GifToolWindow::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == m_instructionLine) {
         m_toolbar->hideTip();
-    } else if (watched == m_backgroundFrame->indexBox()) {
-        // The index's hint speaks of a selected background: none while the box is empty.
-        if (!m_backgroundFrame->indexBox()->text().isEmpty())
-            m_hintLine->setText(watched->property(HintProperty).toString());
-    } else {
-        const QVariant hint = watched->property(HintProperty);
-        if (hint.isValid())
-            m_hintLine->setText(hint.toString());
     }
     return QMainWindow::eventFilter(watched, event);
 }

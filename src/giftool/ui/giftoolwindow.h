@@ -12,15 +12,14 @@
 #include <memory>
 #include <optional>
 
-class QAction;
 class QLabel;
-class QMenu;
-class QScrollBar;
 
 namespace giftool {
 
 class BackgroundFrame;
 class DetailPanel;
+class GifToolMenus;
+class HintLine;
 class ImageToolbar;
 class PictureView;
 
@@ -88,12 +87,8 @@ public:
     // The largest viewport for the window's present size, in twips.
     QSize maxView() const;
 
-    QLabel *picture() const;
-    QWidget *viewport() const;
-    QScrollBar *horizontalBar() const;
-    QScrollBar *verticalBar() const;
+    PictureView *pictureView() const { return m_pictureView; }
     ImageToolbar *toolbar() const { return m_toolbar; }
-    QLabel *hintLine() const { return m_hintLine; }
     QLabel *instructionLine() const { return m_instructionLine; }
     BackgroundFrame *backgroundFrame() const { return m_backgroundFrame; }
     DetailPanel *detailPanel() const { return m_detailPanel; }
@@ -107,13 +102,9 @@ private:
     GifToolWindow(platform::Prompter *prompter, platform::FileDialogs *dialogs,
         std::optional<WorkingFiles> files, QWidget *parent);
     void buildControls();
-    void buildBackgroundFrame();
-    void buildViewport();
-    void buildDetailPanel();
     void buildMenus();
+    // Gives the widgets the object names by which the tests find them (giftoolwindownames.cpp).
     void nameWidgetsForTests();
-    void setHint(QWidget *widget, const QString &hint);
-    bool showHint(QObject *watched, QEvent *event);
     void layOut();
     void layOutViewport();
     void showState();
@@ -139,23 +130,14 @@ private:
 
     QWidget *m_surface = nullptr;
     ImageToolbar *m_toolbar = nullptr;
-    // Names what the pointer is over.
-    QLabel *m_hintLine = nullptr;
+    HintLine *m_hintLine = nullptr;
     QWidget *m_separator = nullptr;
     // Tells the user what to do next.
     QLabel *m_instructionLine = nullptr;
     BackgroundFrame *m_backgroundFrame = nullptr;
     PictureView *m_pictureView = nullptr;
     DetailPanel *m_detailPanel = nullptr;
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_optionsMenu = nullptr;
-    QAction *m_openAction = nullptr;
-    QAction *m_saveAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_cancelTransparencyAction = nullptr;
-    QAction *m_detailAction = nullptr;
-    QAction *m_fileSeparator = nullptr;
-    QAction *m_optionsSeparator = nullptr;
+    GifToolMenus *m_menus = nullptr;
 };
 
 } // namespace giftool

@@ -44,7 +44,7 @@ public:
     // 1080 high.
     static QRect windowGeometry(QSize screen);
 
-    // MaxViewWidth and MaxViewHeight for a window of that size; never negative. While the
+    // The largest viewport for a window of that size; never negative. While the
     // detail panel is shown the viewport and its scroll bars end left of the panel, so the
     // whole picture stays in reach of a click.
     static QSize maxView(QSize window, bool detailShown = false);

@@ -1,5 +1,6 @@
 #include "giftool/ui/pictureview.h"
 
+#include "giftool/ui/hintline.h"
 #include "platform/ui/scrolledviewport.h"
 #include "platform/ui/twipsgeometry.h"
 #include "platform/ui/wheelscroller.h"
@@ -21,6 +22,8 @@ PictureView::PictureView(platform::TwipsScale scale, QWidget *surface)
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picture->move(0, 0);
     m_picture->installEventFilter(this);
+    HintLine::setHint(
+        m_picture, QStringLiteral("Click on the background that you want to render transparent."));
 
     m_hScroll = new QScrollBar(Qt::Horizontal, surface);
     m_hScroll->hide();
