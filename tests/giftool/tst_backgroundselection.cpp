@@ -404,6 +404,52 @@ private slots:
         QCOMPARE(selection.transparentIndex(), 9);
     }
 
+    void aPixelOutsideThePaletteKeepsTheFrameAsItWas_data()
+    {
+        QTest::addColumn<bool>("dithered");
+        QTest::addColumn<SelectionState>("state");
+        QTest::newRow("after a uniform pick") << false << SelectionState::UniformPick;
+        QTest::newRow("while it must be converted") << true << SelectionState::MustConvert;
+    }
+    void aPixelOutsideThePaletteKeepsTheFrameAsItWas()
+    {
+        // Index 200 lies beyond the 16 colours the bitmap declares; the rest is a background
+        // of index 5 (or 3 and 4) around the object.
+        QFETCH(bool, dithered);
+        QFETCH(SelectionState, state);
+        BackgroundSelection selection;
+        QImage picture = scene(dithered);
+        picture.setPixel(7, 5, 200);
+        open(selection, picture, 16);
+        click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
+        const BackgroundFrameView before = deriveFrameView(selection);
+
+        QCOMPARE(click(selection, 7, 5, MessageAnswer::Ok), SelectOutcome::NotInPalette);
+        QCOMPARE(selection.state(), state);
+        QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
+        const BackgroundFrameView after = deriveFrameView(selection);
+        QCOMPARE(after.swatchShown, before.swatchShown);
+        QCOMPARE(after.swatchColor, before.swatchColor);
+        QCOMPARE(after.indexText, before.indexText);
+        QCOMPARE(after.buttonShown, before.buttonShown);
+        QCOMPARE(after.changeToText, before.changeToText);
+        QCOMPARE(after.changeToPlace, before.changeToPlace);
+        QVERIFY(!selection.saveAsEnabled());
+    }
+
+    void aFirstClickOutsideThePaletteShowsAnEmptyFrame()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(false, giftesting::colorTable(), 3, 4, 200), 16);
+        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(view.frameShown);
+        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
+        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
+        QCOMPARE(view.indexText, QString());
+    }
+
     void failedConversionKeepsTheSelection()
     {
         BackgroundSelection selection;
@@ -428,6 +474,8 @@ private slots:
         selection.finishSave(QStringLiteral("saved"));
         QCOMPARE(selection.instructions(), QStringLiteral("saved"));
         QVERIFY(!selection.hasPicture());
+        // The frame stays, empty, until the next image is opened.
+        QVERIFY(deriveFrameView(selection).frameShown);
         QVERIFY(!deriveFrameView(selection).selectedCaptionShown
             && !deriveFrameView(selection).changeToShown);
         QVERIFY(!deriveFrameView(selection).swatchShown[0]
