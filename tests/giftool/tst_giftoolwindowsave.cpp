@@ -1,10 +1,10 @@
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
-#include "tst_gifformfixture.h"
+#include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
 
-using giftesting::GifFormFixture;
+using giftesting::GifToolWindowFixture;
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
@@ -29,10 +29,10 @@ QByteArray readAll(const QString &path)
 // Save As and Cancel Transparency on the real window: the questions, the saved bytes as
 // independent decoders see them, the result texts and the reset after a save, and every way a
 // save or a cancel can end.
-class TestGifFormSave : public QObject
+class TestGifToolWindowSave : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<GifFormFixture> f;
+    std::unique_ptr<GifToolWindowFixture> f;
 
     const giftool::BackgroundSelection &selection() const
     {
@@ -61,7 +61,7 @@ class TestGifFormSave : public QObject
     }
 
 private slots:
-    void init() { f = std::make_unique<GifFormFixture>(); }
+    void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
         QCOMPARE(f->prompter.pendingAnswers(), 0);
@@ -374,5 +374,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifFormSave)
-#include "tst_gifformsave.moc"
+QTEST_MAIN(TestGifToolWindowSave)
+#include "tst_giftoolwindowsave.moc"

@@ -3,13 +3,13 @@
 #include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
-#include "tst_gifformfixture.h"
+#include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
 #include <QScrollBar>
 #include <QWheelEvent>
 
-using giftesting::GifFormFixture;
+using giftesting::GifToolWindowFixture;
 using giftool::GifToolWindowLayout;
 using platform::MessageAnswer;
 using platform::MessageIcon;
@@ -31,15 +31,15 @@ QImage patternImage(QSize size)
 
 // The GIF tool's window without a background selected: its layout, menus, opening and showing
 // images of every type, scrolling, failures, hints, the toolbar and the detail panel.
-class TestGifForm : public QObject
+class TestGifToolWindow : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<GifFormFixture> f;
+    std::unique_ptr<GifToolWindowFixture> f;
 
     QRect viewportTwips() const { return f->twips(f->window->pictureView()->viewport()); }
 
 private slots:
-    void init() { f = std::make_unique<GifFormFixture>(); }
+    void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
         QCOMPARE(f->prompter.pendingAnswers(), 0);
@@ -519,5 +519,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifForm)
-#include "tst_gifform.moc"
+QTEST_MAIN(TestGifToolWindow)
+#include "tst_giftoolwindow.moc"

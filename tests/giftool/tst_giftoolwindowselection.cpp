@@ -1,8 +1,8 @@
-#include "tst_gifformfixture.h"
+#include "tst_giftoolwindowfixture.h"
 
 #include <QMouseEvent>
 
-using giftesting::GifFormFixture;
+using giftesting::GifToolWindowFixture;
 using giftool::SelectionState;
 using platform::MessageAnswer;
 using platform::MessageButtons;
@@ -27,10 +27,10 @@ int colorValue(QRgb rgb)
 // The Background frame on the real window, driven by clicks on the picture and the frame's
 // buttons: every state of the selection (nothing selected, uniform pick, must convert,
 // converted) and every conversion.
-class TestGifFormSelection : public QObject
+class TestGifToolWindowSelection : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<GifFormFixture> f;
+    std::unique_ptr<GifToolWindowFixture> f;
 
     const giftool::BackgroundSelection &selection() const
     {
@@ -57,7 +57,7 @@ class TestGifFormSelection : public QObject
     }
 
 private slots:
-    void init() { f = std::make_unique<GifFormFixture>(); }
+    void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
         QCOMPARE(f->prompter.pendingAnswers(), 0);
@@ -330,5 +330,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifFormSelection)
-#include "tst_gifformselection.moc"
+QTEST_MAIN(TestGifToolWindowSelection)
+#include "tst_giftoolwindowselection.moc"

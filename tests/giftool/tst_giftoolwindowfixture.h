@@ -46,14 +46,14 @@ inline QImage backgroundPicture()
 
 // The GIF tool's window with scripted message boxes and file dialogs and its working files in
 // a scratch folder, shown on the offscreen screen.
-struct GifFormFixture
+struct GifToolWindowFixture
 {
     QTemporaryDir dir;
     testsupport::ScriptedPrompter prompter;
     testsupport::ScriptedFileDialogs dialogs;
     std::unique_ptr<giftool::GifToolWindow> window;
 
-    GifFormFixture()
+    GifToolWindowFixture()
     {
         window = std::make_unique<giftool::GifToolWindow>(
             prompter, dialogs, giftool::WorkingFiles::in(dir.path()));

@@ -10,7 +10,7 @@
 
 // The GIF tool's window on a screen scaled by 2, as QT_SCALE_FACTOR=2 gives: the toolbar faces
 // keep their size on screen and are drawn with four device pixels for each pixel.
-class TestGifFormHiDpi : public QObject
+class TestGifToolWindowHiDpi : public QObject
 {
     Q_OBJECT
 private slots:
@@ -56,8 +56,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
-    TestGifFormHiDpi test;
+    TestGifToolWindowHiDpi test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_gifformhidpi.moc"
+#include "tst_giftoolwindowhidpi.moc"
