@@ -2,7 +2,7 @@
 
 #include "cli/commandline.h"
 #include "frameset/ui/designerwindow.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/launcherwindow.h"
 
@@ -20,7 +20,7 @@ int runDesktop(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
     launcher::LauncherWindow window;
     window.setToolFactory(launcher::Tool::Panecraft, [] { return new frameset::DesignerWindow; });
-    window.setToolFactory(launcher::Tool::Clearcoat, [] { return new giftool::GIFForm; });
+    window.setToolFactory(launcher::Tool::Clearcoat, [] { return new giftool::GifToolWindow; });
     window.setToolFactory(launcher::Tool::Zonemark, [] { return new imagemap::ImageMapWindow; });
     window.show();
     return app.exec();

@@ -19,7 +19,7 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
         return UsageError;
     }
     const QString &path = arguments[0].text;
-    const giftool::CancelResult result = giftool::CancelTransparency(path, nullptr);
+    const giftool::CancelResult result = giftool::cancelTransparency(path, nullptr);
     switch (result.outcome) {
     case giftool::CancelOutcome::Cleared:
         out << path << ": the transparent color is switched off.\n";

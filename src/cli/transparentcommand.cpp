@@ -27,7 +27,7 @@ struct Options
     QString output;
     std::optional<QPoint> at;
     std::optional<int> index;
-    std::optional<int> recolorButton;
+    std::optional<giftool::ConversionButton> recolorButton;
 };
 
 // The Background frame's answers without a window: the completion question is answered No
@@ -56,17 +56,23 @@ std::optional<int> wholeNumber(const QString &text)
     return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<int> recolorButton(const QString &name)
+std::optional<giftool::ConversionButton> recolorButton(const QString &name)
 {
     if (name == QLatin1String("white"))
-        return giftool::WhiteButton;
+        return giftool::ConversionButton::White;
     if (name == QLatin1String("neighbour"))
-        return giftool::NeighbourButton;
+        return giftool::ConversionButton::Neighbour;
     if (name == QLatin1String("grey"))
-        return giftool::GreyButton;
+        return giftool::ConversionButton::Grey;
     if (name == QLatin1String("black"))
-        return giftool::BlackButton;
+        return giftool::ConversionButton::Black;
     return std::nullopt;
+}
+
+// A sampled palette index as the error output writes it; empty for an empty slot.
+QString indexText(const giftool::SampleSlot &slot)
+{
+    return slot.filled() ? QString::number(*slot.index) : QString();
 }
 
 // Takes one option's value; returns its problem, or an empty text.
@@ -137,7 +143,7 @@ QString parse(const CommandArguments &arguments, Options &options)
         return QStringLiteral("the output file must end in .gif");
     if (options.at.has_value() == options.index.has_value())
         return QStringLiteral("give either --at X,Y or --index N");
-    if (options.index && options.recolorButton == giftool::NeighbourButton)
+    if (options.index && options.recolorButton == giftool::ConversionButton::Neighbour)
         return QStringLiteral("--recolor neighbour needs --at X,Y");
     return QString();
 }
@@ -148,13 +154,13 @@ QString selectAt(giftool::GifDocument &document, const Options &options)
     giftool::BackgroundSelection &selection = document.selection();
     const QPoint at = *options.at;
     const QString where = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
-    if (at.x() >= document.ImageWidth() || at.y() >= document.ImageHeight()) {
+    if (at.x() >= document.imageWidth() || at.y() >= document.imageHeight()) {
         return where
             + QStringLiteral(" lies outside the %1 x %2 image")
-                  .arg(document.ImageWidth())
-                  .arg(document.ImageHeight());
+                  .arg(document.imageWidth())
+                  .arg(document.imageHeight());
     }
-    if (at.x() == document.ImageWidth() - 1) {
+    if (at.x() == document.imageWidth() - 1) {
         return where
             + QStringLiteral(" is in the last column, which has no right-hand neighbour to "
                              "compare the background with; choose a point further left");
@@ -163,13 +169,13 @@ QString selectAt(giftool::GifDocument &document, const Options &options)
     const int x = scale.toTwips(at.x());
     const int y = scale.toTwips(at.y());
     AnsweringPrompter prompter;
-    giftool::SelectOutcome outcome = selection.SelectBackground(x, y, prompter);
+    giftool::SelectOutcome outcome = selection.selectBackground(x, y, prompter);
     if (outcome == giftool::SelectOutcome::NotInPalette)
         return prompter.lastText();
     if (outcome == giftool::SelectOutcome::MustConvert && !options.recolorButton) {
         return QStringLiteral("the background at %1 has two colors (palette indexes %2 and %3); "
                               "add --recolor %4 to make it one")
-            .arg(where, selection.slot(0).indexText, selection.slot(1).indexText,
+            .arg(where, indexText(selection.slot(0)), indexText(selection.slot(1)),
                 QLatin1String(RecolorChoices));
     }
     if (!options.recolorButton)
@@ -177,11 +183,11 @@ QString selectAt(giftool::GifDocument &document, const Options &options)
     // On a uniform background the neighbour already has the background's color: there is
     // nothing to recolor it to, and nothing that needs it.
     if (outcome == giftool::SelectOutcome::Selected
-        && *options.recolorButton == giftool::NeighbourButton)
+        && *options.recolorButton == giftool::ConversionButton::Neighbour)
         return QString();
-    if (!selection.ConvertBackground(*options.recolorButton, prompter))
+    if (!selection.convertBackground(*options.recolorButton, prompter))
         return prompter.lastText();
-    outcome = selection.SelectBackground(x, y, prompter);
+    outcome = selection.selectBackground(x, y, prompter);
     if (outcome != giftool::SelectOutcome::Selected)
         return QStringLiteral("the background at %1 is still not one color").arg(where);
     return QString();
@@ -195,7 +201,7 @@ QString selectBackground(giftool::GifDocument &document, const Options &options)
     giftool::BackgroundSelection &selection = document.selection();
     AnsweringPrompter prompter;
     selection.selectIndex(*options.index);
-    if (options.recolorButton && !selection.ConvertBackground(*options.recolorButton, prompter))
+    if (options.recolorButton && !selection.convertBackground(*options.recolorButton, prompter))
         return prompter.lastText();
     return QString();
 }
@@ -217,7 +223,7 @@ int runTransparent(const CommandArguments &arguments, QTextStream &out, QTextStr
         return Failure;
     }
     giftool::GifDocument document(giftool::WorkingFiles::in(workFolder.path()));
-    const giftool::OpenResult opened = document.OpenImage(options.image);
+    const giftool::OpenResult opened = document.openImage(options.image);
     if (opened.outcome != giftool::OpenOutcome::Opened) {
         err << "trellis transparent: " << opened.error << '\n';
         return Failure;
@@ -228,8 +234,8 @@ int runTransparent(const CommandArguments &arguments, QTextStream &out, QTextStr
         return Failure;
     }
 
-    const int transparent = document.selection().TransparentIndex();
-    const giftool::SaveResult saved = document.SaveTransparentGif(options.output);
+    const int transparent = document.selection().transparentIndex();
+    const giftool::SaveResult saved = document.saveTransparentGif(options.output);
     if (!saved.saved) {
         err << "trellis transparent: " << saved.error << '\n';
         return Failure;

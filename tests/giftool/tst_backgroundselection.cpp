@@ -1,4 +1,5 @@
 #include "giftestdata.h"
+#include "giftool/core/backgroundframeview.h"
 #include "giftool/core/backgroundselection.h"
 #include "scriptedprompter.h"
 
@@ -68,7 +69,7 @@ class TestBackgroundSelection : public QObject
     SelectOutcome click(BackgroundSelection &selection, int px, int py, MessageAnswer answer)
     {
         m_prompter.answer(answer);
-        return selection.SelectBackground(px * Twips + 7, py * Twips + 7, m_prompter);
+        return selection.selectBackground(px * Twips + 7, py * Twips + 7, m_prompter);
     }
 
     QByteArray fileBytes()
@@ -99,10 +100,10 @@ private slots:
         BackgroundSelection selection;
         QCOMPARE(
             selection.instructions(), QStringLiteral("Open an image file from the File menu."));
-        QCOMPARE(selection.TransparentIndex(), 999);
+        QCOMPARE(selection.transparentIndex(), 999);
         QVERIFY(!selection.saveAsEnabled());
-        QCOMPARE(selection.SelectBackground(30, 30, m_prompter), SelectOutcome::NoPicture);
-        QVERIFY(!selection.frameShown());
+        QCOMPARE(selection.selectBackground(30, 30, m_prompter), SelectOutcome::NoPicture);
+        QVERIFY(!deriveFrameView(selection).frameShown);
         QVERIFY(m_prompter.shown().isEmpty());
     }
 
@@ -114,9 +115,9 @@ private slots:
         QCOMPARE(selection.instructions(),
             QStringLiteral("Click and select the background area of the image."));
         QVERIFY(selection.saveAsEnabled());
-        QVERIFY(!selection.frameShown());
+        QVERIFY(!deriveFrameView(selection).frameShown);
         QVERIFY(!selection.backgroundSelected());
-        QCOMPARE(selection.TransparentIndex(), 999);
+        QCOMPARE(selection.transparentIndex(), 999);
         QCOMPARE(selection.palette().row(9), rowOf(scene(false), 9));
         QCOMPARE(selection.picture().pixelIndex(3, 2), 9);
     }
@@ -142,28 +143,30 @@ private slots:
         checkShown(DoneText, MessageIcon::Question, MessageButtons::YesNoCancel);
 
         QCOMPARE(selection.state(), SelectionState::UniformPick);
-        QCOMPARE(selection.ClickX(), 1 * Twips + 7);
-        QCOMPARE(selection.ClickY(), 4 * Twips + 7);
+        QCOMPARE(selection.clickX(), 1 * Twips + 7);
+        QCOMPARE(selection.clickY(), 4 * Twips + 7);
         // Color 5 is (5, 250, 2): 5 + 256 * 250 + 65536 * 2.
         const SampleSlot &slot0 = selection.slot(0);
-        QCOMPARE(slot0.indexText, QStringLiteral("5"));
-        QCOMPARE(slot0.valueText, QStringLiteral("195077"));
-        QCOMPARE(slot0.redText + u',' + slot0.greenText + u',' + slot0.blueText,
-            QStringLiteral("5,250,2"));
-        QCOMPARE(slot0.swatchColor, QColor(5, 250, 2));
-        QVERIFY(slot0.swatchShown);
+        QCOMPARE(slot0.index.value_or(-1), 5);
+        QCOMPARE(slot0.color, PaletteRow::fromRgb(5, 250, 2));
+        QCOMPARE(slot0.color.value, 195077);
+        QCOMPARE(deriveFrameView(selection).swatchColor[0], QColor(5, 250, 2));
+        QVERIFY(deriveFrameView(selection).swatchShown[0]);
         QVERIFY(!selection.slot(1).filled());
-        QVERIFY(!selection.slot(1).swatchShown);
-        QVERIFY(selection.frameShown() && selection.label2Shown() && selection.label1Shown());
-        QCOMPARE(selection.label1Text(), QStringLiteral("Change to optional:"));
-        QCOMPARE(selection.label1Place(), Label1Place::AboveWhiteButton);
-        QVERIFY(selection.buttonShown(WhiteButton) && selection.buttonShown(GreyButton)
-            && selection.buttonShown(BlackButton));
-        QVERIFY(!selection.buttonShown(NeighbourButton));
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 5"));
+        QVERIFY(!deriveFrameView(selection).swatchShown[1]);
+        QVERIFY(deriveFrameView(selection).frameShown
+            && deriveFrameView(selection).selectedCaptionShown
+            && deriveFrameView(selection).changeToShown);
+        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to optional:"));
+        QCOMPARE(deriveFrameView(selection).changeToPlace, ChangeToPlace::AboveWhiteButton);
+        QVERIFY(deriveFrameView(selection).shows(ConversionButton::White)
+            && deriveFrameView(selection).shows(ConversionButton::Grey)
+            && deriveFrameView(selection).shows(ConversionButton::Black));
+        QVERIFY(!deriveFrameView(selection).shows(ConversionButton::Neighbour));
+        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
         QVERIFY(selection.backgroundSelected());
-        QCOMPARE(selection.TransparentIndex(), 5);
-        QCOMPARE(selection.MultiColorFlag(), 0);
+        QCOMPARE(selection.transparentIndex(), 5);
+        QCOMPARE(selection.multiColorFlag(), false);
         QVERIFY(selection.saveAsEnabled());
         QCOMPARE(selection.instructions(), instructions);
     }
@@ -173,25 +176,25 @@ private slots:
         BackgroundSelection selection;
         open(selection, scene(true));
         m_prompter.answer(MessageAnswer::Ok);
-        QCOMPARE(selection.SelectBackground(2 * Twips, 0, m_prompter), SelectOutcome::MustConvert);
+        QCOMPARE(selection.selectBackground(2 * Twips, 0, m_prompter), SelectOutcome::MustConvert);
         checkShown(MustConvertText, MessageIcon::Exclamation, MessageButtons::Ok);
 
         QCOMPARE(selection.state(), SelectionState::MustConvert);
-        QCOMPARE(selection.slot(0).indexText, QStringLiteral("3"));
-        QCOMPARE(selection.slot(1).indexText, QStringLiteral("4"));
-        QCOMPARE(
-            selection.slot(1).valueText, QString::number(PaletteRow::fromRgb(4, 251, 2).value));
-        QCOMPARE(selection.slot(1).redText, QStringLiteral("4"));
-        QVERIFY(selection.slot(0).swatchShown && selection.slot(1).swatchShown);
-        QVERIFY(selection.buttonShown(NeighbourButton));
-        QCOMPARE(selection.label1Text(), QStringLiteral("Change to:"));
-        QCOMPARE(selection.label1Place(), Label1Place::AboveNeighbourButton);
-        QCOMPARE(selection.backgroundboxText(), QString());
+        QCOMPARE(selection.slot(0).index.value_or(-1), 3);
+        QCOMPARE(selection.slot(1).index.value_or(-1), 4);
+        QCOMPARE(selection.slot(1).color.value, PaletteRow::fromRgb(4, 251, 2).value);
+        QCOMPARE(selection.slot(1).color.red, 4);
+        QVERIFY(
+            deriveFrameView(selection).swatchShown[0] && deriveFrameView(selection).swatchShown[1]);
+        QVERIFY(deriveFrameView(selection).shows(ConversionButton::Neighbour));
+        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to:"));
+        QCOMPARE(deriveFrameView(selection).changeToPlace, ChangeToPlace::AboveNeighbourButton);
+        QCOMPARE(deriveFrameView(selection).indexText, QString());
         QVERIFY(!selection.backgroundSelected());
         QCOMPARE(selection.instructions(), MustConvertText);
         QVERIFY(!selection.saveAsEnabled());
-        QCOMPARE(selection.MultiColorFlag(), 1);
-        QCOMPARE(selection.TransparentIndex(), 3);
+        QCOMPARE(selection.multiColorFlag(), true);
+        QCOMPARE(selection.transparentIndex(), 3);
     }
 
     void conversion_data()
@@ -200,12 +203,15 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<QColor>("color");
         QTest::addColumn<int>("transparent");
-        QTest::newRow("white") << 2 << int(WhiteButton) << QColor(255, 255, 255) << 3;
-        QTest::newRow("neighbour") << 2 << int(NeighbourButton) << QColor(4, 251, 2) << 4;
-        QTest::newRow("grey") << 2 << int(GreyButton) << QColor(192, 192, 192) << 3;
-        QTest::newRow("black") << 2 << int(BlackButton) << QColor(0, 0, 0) << 3;
-        QTest::newRow("grey, clicked on 4") << 1 << int(GreyButton) << QColor(192, 192, 192) << 4;
-        QTest::newRow("neighbour of 4") << 1 << int(NeighbourButton) << QColor(3, 252, 1) << 3;
+        QTest::newRow("white") << 2 << int(ConversionButton::White) << QColor(255, 255, 255) << 3;
+        QTest::newRow("neighbour")
+            << 2 << int(ConversionButton::Neighbour) << QColor(4, 251, 2) << 4;
+        QTest::newRow("grey") << 2 << int(ConversionButton::Grey) << QColor(192, 192, 192) << 3;
+        QTest::newRow("black") << 2 << int(ConversionButton::Black) << QColor(0, 0, 0) << 3;
+        QTest::newRow("grey, clicked on 4")
+            << 1 << int(ConversionButton::Grey) << QColor(192, 192, 192) << 4;
+        QTest::newRow("neighbour of 4")
+            << 1 << int(ConversionButton::Neighbour) << QColor(3, 252, 1) << 3;
     }
     void conversion()
     {
@@ -219,36 +225,32 @@ private slots:
         QCOMPARE(click(selection, clickX, 0, MessageAnswer::Ok), SelectOutcome::MustConvert);
 
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.ConvertBackground(button, m_prompter));
+        QVERIFY(selection.convertBackground(ConversionButton(button), m_prompter));
         checkShown(ClickAgainText, MessageIcon::Exclamation, MessageButtons::Ok);
 
         const PaletteRow target = PaletteRow::fromRgb(color.red(), color.green(), color.blue());
         QCOMPARE(selection.state(), SelectionState::Converted);
-        QCOMPARE(selection.TargetColor(), target.value);
-        QCOMPARE(selection.TransparentIndex(), transparent);
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = %1").arg(transparent));
+        QCOMPARE(selection.targetColor(), target.value);
+        QCOMPARE(selection.transparentIndex(), transparent);
+        QCOMPARE(
+            deriveFrameView(selection).indexText, QStringLiteral("Index = %1").arg(transparent));
         QCOMPARE(selection.palette().row(3), target);
         QCOMPARE(selection.palette().row(4), target);
         QCOMPARE(selection.palette().row(9), rowOf(original, 9));
         // Slot 0 shows the colour the selected entry holds now, for every button alike.
-        QCOMPARE(selection.slot(0).swatchColor, color);
-        QCOMPARE(selection.slot(0).valueText, QString::number(target.value));
-        QVERIFY(selection.slot(0).swatchShown);
-        QVERIFY(!selection.slot(1).swatchShown);
+        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
+        QCOMPARE(selection.slot(0).color.value, target.value);
+        QVERIFY(deriveFrameView(selection).swatchShown[0]);
+        QVERIFY(!deriveFrameView(selection).swatchShown[1]);
         for (int b = 0; b < 4; ++b)
-            QVERIFY(!selection.buttonShown(b));
-        QVERIFY(!selection.label1Shown());
+            QVERIFY(!deriveFrameView(selection).shows(ConversionButton(b)));
+        QVERIFY(!deriveFrameView(selection).changeToShown);
         QCOMPARE(selection.instructions(), ClickAgainText);
         QVERIFY(!selection.saveAsEnabled());
-        QCOMPARE(selection.MultiColorFlag(), 0);
+        QCOMPARE(selection.multiColorFlag(), false);
         // Both samples show the colour their entries hold now.
-        for (int k = 0; k < 2; ++k) {
-            const giftool::SampleSlot &slot = selection.slot(k);
-            QCOMPARE(slot.valueText, QString::number(target.value));
-            QCOMPARE(slot.redText, QString::number(color.red()));
-            QCOMPARE(slot.greenText, QString::number(color.green()));
-            QCOMPARE(slot.blueText, QString::number(color.blue()));
-        }
+        for (int k = 0; k < 2; ++k)
+            QCOMPARE(selection.slot(k).color, target);
 
         // The working bitmap: both entries rewritten with the filler byte, and every pixel of
         // the background on the transparent index; the object keeps its index.
@@ -267,10 +269,11 @@ private slots:
         }
 
         QCOMPARE(click(selection, clickX, 0, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.TransparentIndex(), transparent);
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = %1").arg(transparent));
-        QCOMPARE(selection.slot(0).swatchColor, color);
-        QCOMPARE(selection.MultiColorFlag(), 0);
+        QCOMPARE(selection.transparentIndex(), transparent);
+        QCOMPARE(
+            deriveFrameView(selection).indexText, QStringLiteral("Index = %1").arg(transparent));
+        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
+        QCOMPARE(selection.multiColorFlag(), false);
     }
 
     void lastColumnHasNoNeighbour()
@@ -281,27 +284,27 @@ private slots:
         QCOMPARE(click(selection, 7, 1, MessageAnswer::Ok), SelectOutcome::MustConvert);
         QCOMPARE(m_prompter.lastText(), MustConvertText);
         QVERIFY(!selection.slot(1).filled());
-        QVERIFY(!selection.slot(1).swatchShown);
-        QVERIFY(!selection.buttonShown(NeighbourButton));
-        QVERIFY(selection.buttonShown(WhiteButton));
-        QCOMPARE(selection.label1Text(), QStringLiteral("Change to:"));
-        QCOMPARE(selection.label1Place(), Label1Place::AboveWhiteButton);
-        QCOMPARE(selection.MultiColorFlag(), 1);
+        QVERIFY(!deriveFrameView(selection).swatchShown[1]);
+        QVERIFY(!deriveFrameView(selection).shows(ConversionButton::Neighbour));
+        QVERIFY(deriveFrameView(selection).shows(ConversionButton::White));
+        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to:"));
+        QCOMPARE(deriveFrameView(selection).changeToPlace, ChangeToPlace::AboveWhiteButton);
+        QCOMPARE(selection.multiColorFlag(), true);
 
-        QVERIFY(!selection.ConvertBackground(NeighbourButton, m_prompter));
+        QVERIFY(!selection.convertBackground(ConversionButton::Neighbour, m_prompter));
         QCOMPARE(selection.state(), SelectionState::MustConvert);
 
         // White changes the one entry of slot 0 and nothing else.
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.ConvertBackground(WhiteButton, m_prompter));
+        QVERIFY(selection.convertBackground(ConversionButton::White, m_prompter));
         for (int i = 0; i < 256; ++i) {
             const PaletteRow expected
                 = i == 5 ? PaletteRow::fromRgb(255, 255, 255) : rowOf(original, i);
             QCOMPARE(selection.palette().row(i), expected);
         }
-        QCOMPARE(selection.TransparentIndex(), 5);
+        QCOMPARE(selection.transparentIndex(), 5);
         QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 5"));
+        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
     }
 
     void duplicateColorsSelectTheIndexThePixelsUse()
@@ -311,18 +314,18 @@ private slots:
         BackgroundSelection selection;
         open(selection, scene(false, colors, 3, 4, 7));
         QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.TransparentIndex(), 7);
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 7"));
+        QCOMPARE(selection.transparentIndex(), 7);
+        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 7"));
 
         // The same color under two indexes is two indexes to the transparency.
         open(selection, scene(true, colors, 2, 7));
         QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::MustConvert);
-        QCOMPARE(selection.slot(0).valueText, selection.slot(1).valueText);
+        QCOMPARE(selection.slot(0).color, selection.slot(1).color);
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.ConvertBackground(NeighbourButton, m_prompter));
-        QCOMPARE(selection.TransparentIndex(), 7);
+        QVERIFY(selection.convertBackground(ConversionButton::Neighbour, m_prompter));
+        QCOMPARE(selection.transparentIndex(), 7);
         QCOMPARE(click(selection, 0, 1, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 7"));
+        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 7"));
     }
 
     void greyLooksUpTheClickedPixelAgain()
@@ -333,11 +336,11 @@ private slots:
         open(selection, scene(false, colors));
         QCOMPARE(click(selection, 6, 5, MessageAnswer::No), SelectOutcome::Selected);
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.ConvertBackground(GreyButton, m_prompter));
-        QCOMPARE(selection.TransparentIndex(), 5);
-        QCOMPARE(selection.slot(0).indexText, QStringLiteral("5"));
-        QCOMPARE(selection.slot(0).valueText, QStringLiteral("12632256"));
-        QCOMPARE(selection.backgroundboxText(), QStringLiteral("Index = 5"));
+        QVERIFY(selection.convertBackground(ConversionButton::Grey, m_prompter));
+        QCOMPARE(selection.transparentIndex(), 5);
+        QCOMPARE(selection.slot(0).index.value_or(-1), 5);
+        QCOMPARE(selection.slot(0).color.value, 12632256);
+        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
         QCOMPARE(selection.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
         QCOMPARE(selection.picture().pixelIndex(0, 0), 5);
     }
@@ -360,9 +363,9 @@ private slots:
         click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
         m_prompter.answer(MessageAnswer::Ok);
         QVERIFY(selection.clickSwatch(swatch, m_prompter));
-        const int index = selection.TransparentIndex();
+        const int index = selection.transparentIndex();
         QCOMPARE(selection.palette().row(index).color(), color);
-        QCOMPARE(selection.slot(0).swatchColor, color);
+        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
     }
 
     void conversionWithoutSelection()
@@ -371,7 +374,7 @@ private slots:
         open(selection, scene(false));
         const QByteArray before = fileBytes();
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(!selection.ConvertBackground(WhiteButton, m_prompter));
+        QVERIFY(!selection.convertBackground(ConversionButton::White, m_prompter));
         checkShown(QStringLiteral("Please click on the image and select the background color."),
             MessageIcon::Exclamation, MessageButtons::Ok);
         QCOMPARE(m_prompter.shown().size(), 1);
@@ -393,12 +396,58 @@ private slots:
         checkShown(text, MessageIcon::Exclamation, MessageButtons::Ok);
         QCOMPARE(selection.instructions(), text);
         QVERIFY(!selection.saveAsEnabled());
-        QCOMPARE(selection.TransparentIndex(), 999);
+        QCOMPARE(selection.transparentIndex(), 999);
         QVERIFY(!selection.slot(0).filled());
 
         // The object's index 9 is declared: that click works.
         QCOMPARE(click(selection, 3, 2, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.TransparentIndex(), 9);
+        QCOMPARE(selection.transparentIndex(), 9);
+    }
+
+    void aPixelOutsideThePaletteKeepsTheFrameAsItWas_data()
+    {
+        QTest::addColumn<bool>("dithered");
+        QTest::addColumn<SelectionState>("state");
+        QTest::newRow("after a uniform pick") << false << SelectionState::UniformPick;
+        QTest::newRow("while it must be converted") << true << SelectionState::MustConvert;
+    }
+    void aPixelOutsideThePaletteKeepsTheFrameAsItWas()
+    {
+        // Index 200 lies beyond the 16 colours the bitmap declares; the rest is a background
+        // of index 5 (or 3 and 4) around the object.
+        QFETCH(bool, dithered);
+        QFETCH(SelectionState, state);
+        BackgroundSelection selection;
+        QImage picture = scene(dithered);
+        picture.setPixel(7, 5, 200);
+        open(selection, picture, 16);
+        click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
+        const BackgroundFrameView before = deriveFrameView(selection);
+
+        QCOMPARE(click(selection, 7, 5, MessageAnswer::Ok), SelectOutcome::NotInPalette);
+        QCOMPARE(selection.state(), state);
+        QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
+        const BackgroundFrameView after = deriveFrameView(selection);
+        QCOMPARE(after.swatchShown, before.swatchShown);
+        QCOMPARE(after.swatchColor, before.swatchColor);
+        QCOMPARE(after.indexText, before.indexText);
+        QCOMPARE(after.buttonShown, before.buttonShown);
+        QCOMPARE(after.changeToText, before.changeToText);
+        QCOMPARE(after.changeToPlace, before.changeToPlace);
+        QVERIFY(!selection.saveAsEnabled());
+    }
+
+    void aFirstClickOutsideThePaletteShowsAnEmptyFrame()
+    {
+        BackgroundSelection selection;
+        open(selection, scene(false, giftesting::colorTable(), 3, 4, 200), 16);
+        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(view.frameShown);
+        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
+        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
+        QCOMPARE(view.indexText, QString());
     }
 
     void failedConversionKeepsTheSelection()
@@ -408,7 +457,7 @@ private slots:
         click(selection, 0, 0, MessageAnswer::Ok);
         QVERIFY(QFile::remove(m_path));
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(!selection.ConvertBackground(WhiteButton, m_prompter));
+        QVERIFY(!selection.convertBackground(ConversionButton::White, m_prompter));
         QVERIFY(!m_prompter.lastText().isEmpty());
         QVERIFY(m_prompter.lastText() != ClickAgainText);
         QCOMPARE(m_prompter.shown().last().icon, MessageIcon::None);
@@ -425,14 +474,18 @@ private slots:
         selection.finishSave(QStringLiteral("saved"));
         QCOMPARE(selection.instructions(), QStringLiteral("saved"));
         QVERIFY(!selection.hasPicture());
-        QVERIFY(!selection.label2Shown() && !selection.label1Shown());
-        QVERIFY(!selection.slot(0).swatchShown && !selection.slot(1).swatchShown);
+        // The frame stays, empty, until the next image is opened.
+        QVERIFY(deriveFrameView(selection).frameShown);
+        QVERIFY(!deriveFrameView(selection).selectedCaptionShown
+            && !deriveFrameView(selection).changeToShown);
+        QVERIFY(!deriveFrameView(selection).swatchShown[0]
+            && !deriveFrameView(selection).swatchShown[1]);
         for (int b = 0; b < 4; ++b)
-            QVERIFY(!selection.buttonShown(b));
-        QCOMPARE(selection.backgroundboxText(), QString());
-        QCOMPARE(selection.TransparentIndex(), 3);
-        QCOMPARE(selection.MultiColorFlag(), 1);
-        QCOMPARE(selection.SelectBackground(0, 0, m_prompter), SelectOutcome::NoPicture);
+            QVERIFY(!deriveFrameView(selection).shows(ConversionButton(b)));
+        QCOMPARE(deriveFrameView(selection).indexText, QString());
+        QCOMPARE(selection.transparentIndex(), 3);
+        QCOMPARE(selection.multiColorFlag(), true);
+        QCOMPARE(selection.selectBackground(0, 0, m_prompter), SelectOutcome::NoPicture);
     }
 
     void openingAgainForgetsTheSelection()
@@ -442,12 +495,12 @@ private slots:
         click(selection, 0, 0, MessageAnswer::Ok);
         open(selection, scene(false));
         QCOMPARE(selection.state(), SelectionState::NothingSelected);
-        QCOMPARE(selection.TransparentIndex(), 999);
-        QCOMPARE(selection.MultiColorFlag(), 0);
-        QVERIFY(!selection.frameShown());
+        QCOMPARE(selection.transparentIndex(), 999);
+        QCOMPARE(selection.multiColorFlag(), false);
+        QVERIFY(!deriveFrameView(selection).frameShown);
         QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
-        QCOMPARE(selection.label1Text(), QStringLiteral("Change to optional:"));
-        QVERIFY(!selection.buttonShown(NeighbourButton));
+        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to optional:"));
+        QVERIFY(!deriveFrameView(selection).shows(ConversionButton::Neighbour));
     }
 };
 

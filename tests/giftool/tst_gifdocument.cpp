@@ -64,12 +64,12 @@ private slots:
     void workingFilesKeepTheirNames()
     {
         const WorkingFiles files = WorkingFiles::in(QStringLiteral("/work/dir"));
-        QCOMPARE(files.WorkBitmap, QStringLiteral("/work/dir/TEMP.BMP"));
-        QCOMPARE(files.WorkGif, QStringLiteral("/work/dir/TEMP.GIF"));
+        QCOMPARE(files.workBitmap, QStringLiteral("/work/dir/TEMP.BMP"));
+        QCOMPARE(files.workGif, QStringLiteral("/work/dir/TEMP.GIF"));
         QString error;
         const std::optional<WorkingFiles> located = WorkingFiles::locate(&error);
         QVERIFY2(located, qPrintable(error));
-        QVERIFY(located->WorkBitmap.endsWith(QStringLiteral("/TEMP.BMP")));
+        QVERIFY(located->workBitmap.endsWith(QStringLiteral("/TEMP.BMP")));
     }
 
     void opensAPaletteGifKeepingItsIndexes()
@@ -77,15 +77,15 @@ private slots:
         const QString gif = gifFixture("logo.gif", false);
         QCOMPARE(readAll(gif).mid(10, 3), QByteArray("\xB3\x00\x31", 3));
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult result = document.OpenImage(gif);
+        const OpenResult result = document.openImage(gif);
         QCOMPARE(result.outcome, OpenOutcome::Opened);
-        QCOMPARE(document.ImageWidth(), 12);
-        QCOMPARE(document.ImageHeight(), 8);
-        QCOMPARE(int(document.SourcePacked()), 0xB3);
-        QCOMPARE(int(document.SourceAspect()), 49);
+        QCOMPARE(document.imageWidth(), 12);
+        QCOMPARE(document.imageHeight(), 8);
+        QCOMPARE(int(document.sourcePacked()), 0xB3);
+        QCOMPARE(int(document.sourceAspect()), 49);
 
         // The working bitmap: 8 bits, palette at 54, pixels at 1078, 16 colors padded to 256.
-        const QByteArray bmp = readAll(document.workingFiles().WorkBitmap);
+        const QByteArray bmp = readAll(document.workingFiles().workBitmap);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
         QCOMPARE(int(bmp[28]), 8);
         QCOMPARE(bmp.mid(10, 4), QByteArray("\x36\x04\x00\x00", 4));
@@ -115,31 +115,31 @@ private slots:
         const QString png = path("photo.png");
         QVERIFY(photo.save(png));
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.OpenImage(png).outcome, OpenOutcome::Opened);
-        QCOMPARE(document.ImageWidth(), 40);
+        QCOMPARE(document.openImage(png).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.imageWidth(), 40);
         QCOMPARE(document.selection().picture().colorCount(), 256);
-        QCOMPARE(int(document.SourcePacked()), 0);
+        QCOMPARE(int(document.sourcePacked()), 0);
 
         // The flat white background is one index: a click selects it uniformly.
         m_prompter.answer(MessageAnswer::No);
         QCOMPARE(
-            document.selection().SelectBackground(15, 15, m_prompter), SelectOutcome::Selected);
+            document.selection().selectBackground(15, 15, m_prompter), SelectOutcome::Selected);
     }
 
     void otherTypesKeepTheGifScreenBytes()
     {
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.OpenImage(gifFixture("first.gif", false)).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.openImage(gifFixture("first.gif", false)).outcome, OpenOutcome::Opened);
         const QString bmp = path("plain.bmp");
         QVERIFY(sixteenColors(false).save(bmp, "BMP"));
-        QCOMPARE(document.OpenImage(bmp).outcome, OpenOutcome::Opened);
-        QCOMPARE(int(document.SourcePacked()), 0xB3);
-        QCOMPARE(int(document.SourceAspect()), 49);
+        QCOMPARE(document.openImage(bmp).outcome, OpenOutcome::Opened);
+        QCOMPARE(int(document.sourcePacked()), 0xB3);
+        QCOMPARE(int(document.sourceAspect()), 49);
         // A PNG named ".gif" opens by its content but has no GIF screen bytes to take.
         const QString disguised = path("disguised.gif");
         QVERIFY(sixteenColors(false).save(disguised, "PNG"));
-        QCOMPARE(document.OpenImage(disguised).outcome, OpenOutcome::Opened);
-        QCOMPARE(int(document.SourcePacked()), 0xB3);
+        QCOMPARE(document.openImage(disguised).outcome, OpenOutcome::Opened);
+        QCOMPARE(int(document.sourcePacked()), 0xB3);
     }
 
     void unreadableFileCannotBeOpened()
@@ -150,7 +150,7 @@ private slots:
         file.write("just some words");
         file.close();
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult result = document.OpenImage(text);
+        const OpenResult result = document.openImage(text);
         QCOMPARE(result.outcome, OpenOutcome::CannotOpen);
         QVERIFY(!result.error.isEmpty());
         QVERIFY(!document.selection().hasPicture());
@@ -159,20 +159,20 @@ private slots:
     void savesATransparentGif()
     {
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.OpenImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.openImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
         m_prompter.answer(MessageAnswer::No);
-        QCOMPARE(document.selection().SelectBackground(0, 0, m_prompter), SelectOutcome::Selected);
+        QCOMPARE(document.selection().selectBackground(0, 0, m_prompter), SelectOutcome::Selected);
         const QImage picture = document.selection().picture();
 
         const QString out = path("Out.GIF");
-        const SaveResult result = document.SaveTransparentGif(out);
+        const SaveResult result = document.saveTransparentGif(out);
         QVERIFY2(result.saved, qPrintable(result.error));
         const QByteArray gif = readAll(out);
         QCOMPARE(gif.left(13), QByteArray("GIF89a\x0C\x00\x08\x00\xB7\x00\x31", 13));
         QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x01\x00\x00\x00\x00", 8));
         QCOMPARE(gif[789], char(0x2C));
         QVERIFY(gif.endsWith(' '));
-        QCOMPARE(int(document.SourcePacked()), 0xB7);
+        QCOMPARE(int(document.sourcePacked()), 0xB7);
         giftesting::verifyDecoders(out, picture, 0);
 
         QVERIFY(!document.selection().hasPicture());
@@ -188,10 +188,10 @@ private slots:
         GifDocument document(WorkingFiles::in(m_dir.path()));
         const QString bmp = path("plain.bmp");
         QVERIFY(sixteenColors(false).save(bmp, "BMP"));
-        QCOMPARE(document.OpenImage(bmp).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.openImage(bmp).outcome, OpenOutcome::Opened);
         const QImage picture = document.selection().picture();
         const QString out = path("unmarked.gif");
-        QVERIFY(document.SaveTransparentGif(out).saved);
+        QVERIFY(document.saveTransparentGif(out).saved);
         const QByteArray gif = readAll(out);
         QCOMPARE(gif.mid(10, 3), QByteArray("\x87\x00\x00", 3));
         QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8));
@@ -201,14 +201,14 @@ private slots:
     void otherTypesAreSavedByTheEncoderOnly()
     {
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.OpenImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.openImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
         const QString out = path("copy.bmp");
-        QVERIFY(document.SaveTransparentGif(out).saved);
+        QVERIFY(document.saveTransparentGif(out).saved);
         QCOMPARE(document.selection().instructions(),
             QStringLiteral("The image has been saved as ") + out + QStringLiteral(". "));
         const QByteArray bmp = readAll(out);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
-        QCOMPARE(int(document.SourcePacked()), 0xB3);
+        QCOMPARE(int(document.sourcePacked()), 0xB3);
     }
 
     void refusedSavesWriteNothing_data()
@@ -226,9 +226,9 @@ private slots:
         GifDocument document(WorkingFiles::in(m_dir.path()));
         if (withPicture)
             QCOMPARE(
-                document.OpenImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+                document.openImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
         const QString out = m_dir.filePath(name);
-        const SaveResult result = document.SaveTransparentGif(out);
+        const SaveResult result = document.saveTransparentGif(out);
         QVERIFY(!result.saved);
         QVERIFY(!result.error.isEmpty());
         QVERIFY(!QFile::exists(out));

@@ -83,13 +83,16 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("transparent");
         QTest::newRow("uniform") << false << QString() << -1 << 0;
-        QTest::newRow("uniform, black") << false << "black" << int(giftool::BlackButton) << 0;
+        QTest::newRow("uniform, black")
+            << false << "black" << int(giftool::ConversionButton::Black) << 0;
         // A uniform background has no other neighbour color: nothing to recolor.
         QTest::newRow("uniform, neighbour") << false << "neighbour" << -1 << 0;
         QTest::newRow("two-tone, neighbour")
-            << true << "neighbour" << int(giftool::NeighbourButton) << 2;
-        QTest::newRow("two-tone, white") << true << "white" << int(giftool::WhiteButton) << 1;
-        QTest::newRow("two-tone, grey") << true << "grey" << int(giftool::GreyButton) << 1;
+            << true << "neighbour" << int(giftool::ConversionButton::Neighbour) << 2;
+        QTest::newRow("two-tone, white")
+            << true << "white" << int(giftool::ConversionButton::White) << 1;
+        QTest::newRow("two-tone, grey")
+            << true << "grey" << int(giftool::ConversionButton::Grey) << 1;
     }
     void sameBytesAsTheWindow()
     {
@@ -102,20 +105,21 @@ private slots:
         // The window: a click at pixel 2,0, the conversion, the second click, Save As.
         QTemporaryDir work;
         giftool::GifDocument window(giftool::WorkingFiles::in(work.path()));
-        QCOMPARE(window.OpenImage(image).outcome, giftool::OpenOutcome::Opened);
+        QCOMPARE(window.openImage(image).outcome, giftool::OpenOutcome::Opened);
         testsupport::ScriptedPrompter prompter;
         prompter.answer(dithered ? MessageAnswer::Ok : MessageAnswer::No);
-        window.selection().SelectBackground(30, 0, prompter);
+        window.selection().selectBackground(30, 0, prompter);
         if (button >= 0) {
             prompter.answer(MessageAnswer::Ok);
-            QVERIFY(window.selection().ConvertBackground(button, prompter));
+            QVERIFY(
+                window.selection().convertBackground(giftool::ConversionButton(button), prompter));
             prompter.answer(MessageAnswer::No);
-            QCOMPARE(window.selection().SelectBackground(30, 0, prompter),
+            QCOMPARE(window.selection().selectBackground(30, 0, prompter),
                 giftool::SelectOutcome::Selected);
         }
         const QImage picture = window.selection().picture();
         const QString fromWindow = path(QStringLiteral("window.gif"));
-        QVERIFY(window.SaveTransparentGif(fromWindow).saved);
+        QVERIFY(window.saveTransparentGif(fromWindow).saved);
 
         const QString out = path(QStringLiteral("cli.gif"));
         QStringList args{

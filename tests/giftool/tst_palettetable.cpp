@@ -47,7 +47,7 @@ private slots:
         bmp[54 + 31] = 0x7F;
         PaletteTable table;
         QString error;
-        QVERIFY(table.ReadPaletteTable(bmp, &error));
+        QVERIFY(table.readPaletteTable(bmp, &error));
         QCOMPARE(table.row(7), PaletteRow({1, 2, 3, 197121}));
         QCOMPARE(table.row(200), PaletteRow::fromRgb(200, 55, 100));
         QCOMPARE(table.row(255), PaletteRow::fromRgb(255, 0, 127));
@@ -57,10 +57,10 @@ private slots:
     {
         const QByteArray original = giftesting::bitmapBytes(giftesting::indexedImage(5, 3, 4));
         PaletteTable table;
-        QVERIFY(table.ReadPaletteTable(original, nullptr));
+        QVERIFY(table.readPaletteTable(original, nullptr));
         table.setRow(4, PaletteRow::fromRgb(0x11, 0x22, 0x33));
         QByteArray written = original;
-        QVERIFY(table.WritePaletteTable(written, nullptr));
+        QVERIFY(table.writePaletteTable(written, nullptr));
 
         QCOMPARE(written.size(), original.size());
         QCOMPARE(written.left(54), original.left(54));
@@ -72,7 +72,7 @@ private slots:
                 QCOMPARE(written.mid(54 + 4 * i, 3), original.mid(54 + 4 * i, 3));
         }
         PaletteTable reread;
-        QVERIFY(reread.ReadPaletteTable(written, nullptr));
+        QVERIFY(reread.readPaletteTable(written, nullptr));
         QCOMPARE(reread.row(4), PaletteRow::fromRgb(0x11, 0x22, 0x33));
     }
 
@@ -91,13 +91,13 @@ private slots:
         PaletteTable table;
         table.setRow(0, PaletteRow::fromRgb(9, 8, 7));
         QString error;
-        QVERIFY(!table.ReadPaletteTable(bmp, &error));
+        QVERIFY(!table.readPaletteTable(bmp, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(table.row(0), PaletteRow::fromRgb(9, 8, 7));
 
         QByteArray written = bmp;
         error.clear();
-        QVERIFY(!table.WritePaletteTable(written, &error));
+        QVERIFY(!table.writePaletteTable(written, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(written, bmp);
     }
@@ -110,7 +110,7 @@ private slots:
         const QByteArray before = bmp;
         PaletteTable table;
         QString error;
-        QVERIFY(!table.WritePaletteTable(bmp, &error));
+        QVERIFY(!table.writePaletteTable(bmp, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(bmp, before);
     }

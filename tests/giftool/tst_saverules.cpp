@@ -23,30 +23,30 @@ private slots:
     void confirmSave_data()
     {
         QTest::addColumn<bool>("selected");
-        QTest::addColumn<int>("multiColor");
+        QTest::addColumn<bool>("multiColor");
         QTest::addColumn<QList<MessageAnswer>>("answers");
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<bool>("proceed");
         using A = QList<MessageAnswer>;
-        QTest::newRow("selected, one color") << true << 0 << A() << QStringList() << true;
+        QTest::newRow("selected, one color") << true << false << A() << QStringList() << true;
         QTest::newRow("not selected, ok")
-            << false << 0 << A{MessageAnswer::Ok} << QStringList{NotSelected} << true;
+            << false << false << A{MessageAnswer::Ok} << QStringList{NotSelected} << true;
         QTest::newRow("not selected, cancel")
-            << false << 0 << A{MessageAnswer::Cancel} << QStringList{NotSelected} << false;
+            << false << false << A{MessageAnswer::Cancel} << QStringList{NotSelected} << false;
         QTest::newRow("more than one color, ok")
-            << true << 1 << A{MessageAnswer::Ok} << QStringList{MoreThanOne} << true;
+            << true << true << A{MessageAnswer::Ok} << QStringList{MoreThanOne} << true;
         QTest::newRow("both, ok then cancel")
-            << false << 1 << A{MessageAnswer::Ok, MessageAnswer::Cancel}
+            << false << true << A{MessageAnswer::Ok, MessageAnswer::Cancel}
             << QStringList{NotSelected, MoreThanOne} << false;
         QTest::newRow("both, cancel stops at the first")
-            << false << 1 << A{MessageAnswer::Cancel} << QStringList{NotSelected} << false;
-        QTest::newRow("both, ok twice") << false << 1 << A{MessageAnswer::Ok, MessageAnswer::Ok}
+            << false << true << A{MessageAnswer::Cancel} << QStringList{NotSelected} << false;
+        QTest::newRow("both, ok twice") << false << true << A{MessageAnswer::Ok, MessageAnswer::Ok}
                                         << QStringList{NotSelected, MoreThanOne} << true;
     }
     void confirmSave()
     {
         QFETCH(bool, selected);
-        QFETCH(int, multiColor);
+        QFETCH(bool, multiColor);
         QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QStringList, asked);
         QFETCH(bool, proceed);

@@ -67,7 +67,7 @@ private slots:
         const QByteArray original = transparentGif(1);
         const QString path = write(original);
         m_prompter.answer(answer);
-        QCOMPARE(giftool::CancelTransparency(path, &m_prompter).outcome, outcome);
+        QCOMPARE(giftool::cancelTransparency(path, &m_prompter).outcome, outcome);
         QCOMPARE(m_prompter.shown().size(), 1);
         QCOMPARE(m_prompter.lastText(),
             QStringLiteral("Are you sure you want to delete the transparency?"));
@@ -86,7 +86,7 @@ private slots:
     {
         const QByteArray original = transparentGif(1);
         const QString path = write(original);
-        const giftool::CancelResult result = giftool::CancelTransparency(path, nullptr);
+        const giftool::CancelResult result = giftool::cancelTransparency(path, nullptr);
         QCOMPARE(result.outcome, CancelOutcome::Cleared);
         QVERIFY(result.message.isEmpty());
         QByteArray expected = original;
@@ -108,7 +108,7 @@ private slots:
         const QByteArray original = transparentGif(packed);
         const QString path = write(original);
         QCOMPARE(
-            giftool::CancelTransparency(path, &m_prompter).outcome, CancelOutcome::NotTransparent);
+            giftool::cancelTransparency(path, &m_prompter).outcome, CancelOutcome::NotTransparent);
         QVERIFY(m_prompter.shown().isEmpty());
         QCOMPARE(read(path), original);
     }
@@ -136,7 +136,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString path = write(bytes);
         m_prompter.answer(MessageAnswer::Ok);
-        const giftool::CancelResult result = giftool::CancelTransparency(path, &m_prompter);
+        const giftool::CancelResult result = giftool::cancelTransparency(path, &m_prompter);
         QCOMPARE(result.outcome, CancelOutcome::NotVersion89a);
         QCOMPARE(m_prompter.lastText(), NotVersion89a);
         QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Exclamation);
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(read(path), bytes);
 
         // Without a prompter the same message comes back instead of being shown.
-        const giftool::CancelResult quiet = giftool::CancelTransparency(path, nullptr);
+        const giftool::CancelResult quiet = giftool::cancelTransparency(path, nullptr);
         QCOMPARE(quiet.outcome, CancelOutcome::NotVersion89a);
         QCOMPARE(quiet.message, NotVersion89a);
         QCOMPARE(read(path), bytes);
@@ -154,7 +154,7 @@ private slots:
     {
         const QString path = m_dir.filePath(QStringLiteral("missing.gif"));
         m_prompter.answer(MessageAnswer::Ok);
-        const giftool::CancelResult result = giftool::CancelTransparency(path, &m_prompter);
+        const giftool::CancelResult result = giftool::cancelTransparency(path, &m_prompter);
         QCOMPARE(result.outcome, CancelOutcome::Failed);
         QVERIFY(!result.message.isEmpty());
         QCOMPARE(m_prompter.lastText(), result.message);

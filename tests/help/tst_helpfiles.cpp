@@ -3,7 +3,7 @@
 // from a contents page, and the menu commands the pages quote are those of the real windows.
 
 #include "frameset/ui/designerwindow.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "help/helpviewer.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "launcher/launcherwindow.h"
@@ -239,7 +239,7 @@ class TestHelpFiles : public QObject
         if (folder == QLatin1String("panecr95"))
             return std::make_unique<frameset::DesignerWindow>(&m_prompter, &m_dialogs);
         if (folder == QLatin1String("clrcot95"))
-            return std::make_unique<giftool::GIFForm>(
+            return std::make_unique<giftool::GifToolWindow>(
                 m_prompter, m_dialogs, giftool::WorkingFiles::in(m_scratch.path()));
         if (folder == QLatin1String("zonemk95"))
             return std::make_unique<imagemap::ImageMapWindow>(m_prompter, m_dialogs);

@@ -9,8 +9,9 @@
 #include "frameset/ui/splitbutton.h"
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/detailpanel.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "giftool/ui/imagetoolbar.h"
+#include "giftool/ui/pictureview.h"
 #include "help/supportdialog.h"
 #include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
@@ -307,15 +308,15 @@ void imageMapScenes(PictureFolder &out, const QString &photo)
 void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
 {
     SceneAnswers answers;
-    giftool::GIFForm window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
+    giftool::GifToolWindow window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
     window.show();
     // Cut, not scaled, so that the one-pixel stripes of the two-tone background stay sharp.
     const QRect work(0, 0, std::min(window.width(), MaxPictureWidth), 330);
 
     answers.setOpenPath(badgeImage(scratch, QStringLiteral("twotone.bmp"), true));
-    window.OpenImage();
+    window.openImage();
     settle();
-    click(window.picture(), QPoint(10, 10));
+    click(window.pictureView()->picture(), QPoint(10, 10));
     settle();
     const bool mustConvert
         = window.document().selection().state() == giftool::SelectionState::MustConvert;
@@ -326,17 +327,17 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
         window.detailPanel()->size() + QSize(16, 16));
     out.store(QStringLiteral("detail-panel.png"), window.grab(panel));
     window.detailPanel()->hide();
-    window.ConvertBackground(giftool::NeighbourButton);
+    window.convertBackground(giftool::ConversionButton::Neighbour);
     settle();
     const bool converted
         = window.document().selection().state() == giftool::SelectionState::Converted;
     out.store(QStringLiteral("converted.png"), window.grab(work));
 
     answers.setOpenPath(badgeImage(scratch, QStringLiteral("badge.bmp"), false));
-    window.OpenImage();
+    window.openImage();
     settle();
     out.store(QStringLiteral("clearcoat-open.png"), window.grab(work));
-    click(window.picture(), QPoint(10, 10));
+    click(window.pictureView()->picture(), QPoint(10, 10));
     settle();
     const bool picked
         = window.document().selection().state() == giftool::SelectionState::UniformPick;
@@ -347,7 +348,8 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     out.store(QStringLiteral("menu-options.png"),
         withMenuOpen(&window, menuNamed(&window, "mnuOptions")));
 
-    sendMouse(window.toolbar()->button(1), QEvent::MouseMove, QPoint(6, 6), Qt::NoButton);
+    sendMouse(window.toolbar()->button(giftool::ToolbarButton::Open), QEvent::MouseMove,
+        QPoint(6, 6), Qt::NoButton);
     settle();
     out.store(QStringLiteral("toolbar.png"), window.grab(QRect(0, 0, 220, 62)));
     if (!mustConvert || !converted || !picked || !answers.unexpected().isEmpty())

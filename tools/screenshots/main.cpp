@@ -6,7 +6,8 @@
 #include "frameset/ui/cellwidget.h"
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
+#include "giftool/ui/pictureview.h"
 #include "helpscenes.h"
 #include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemapwindow.h"
@@ -158,10 +159,10 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
     QTemporaryDir scratch;
     const QString photo = QStringLiteral(TRELLIS_SOURCE_DIR "/tests/data/rocket.jpg");
     SceneAnswers answers(QFile::exists(photo) ? photo : sceneImage(scratch));
-    giftool::GIFForm window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
+    giftool::GifToolWindow window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
     window.show();
-    window.OpenImage();
-    QWidget *picture = window.picture();
+    window.openImage();
+    QWidget *picture = window.pictureView()->picture();
     const QPoint sky(250, 60);
     auto click = [picture, sky] {
         sendMouse(picture, QEvent::MouseButtonPress, sky, Qt::LeftButton);
@@ -170,7 +171,7 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
     click();
     // A sky of two colors at the click is first made the neighbour's color, then clicked again.
     if (window.document().selection().state() == giftool::SelectionState::MustConvert) {
-        window.ConvertBackground(giftool::NeighbourButton);
+        window.convertBackground(giftool::ConversionButton::Neighbour);
         click();
     }
     sendMouse(picture, QEvent::MouseMove, sky + QPoint(40, 20), Qt::NoButton);

@@ -1,10 +1,6 @@
 #include "giftool/core/backgroundselection.h"
 
-#include "platform/busycursor.h"
-#include "platform/pendingevents.h"
 #include "platform/prompter.h"
-
-#include <QGuiApplication>
 
 namespace giftool {
 
@@ -28,41 +24,21 @@ const QString NotInPaletteText = QStringLiteral(
 const QString NoSelectionText
     = QStringLiteral("Please click on the image and select the background color.");
 const QString ClickAgainText = QStringLiteral("Please click on the background again.");
-const QString ChangeTo = QStringLiteral("Change to:");
-const QString ChangeToOptional = QStringLiteral("Change to optional:");
-
-void clearTexts(SampleSlot &slot)
-{
-    slot.indexText.clear();
-    slot.valueText.clear();
-    slot.redText.clear();
-    slot.greenText.clear();
-    slot.blueText.clear();
-}
 
 } // namespace
 
 BackgroundSelection::BackgroundSelection(platform::TwipsScale scale)
     : m_scale(scale)
-    , m_label1Text(ChangeToOptional)
     , m_instructions(QStringLiteral("Open an image file from the File menu."))
 { }
 
 void BackgroundSelection::reset()
 {
-    m_frameShown = false;
-    for (SampleSlot &slot : m_slots) {
-        clearTexts(slot);
-        slot.swatchShown = false;
-    }
-    m_backgroundbox.clear();
+    m_sampled = false;
+    emptySlots();
     m_transparentIndex = NoIndex;
-    m_multiColorFlag = 0;
-    m_buttonShown.fill(false);
-    m_label1Text = ChangeToOptional;
-    m_label1Place = Label1Place::AboveWhiteButton;
-    m_label1Shown = false;
-    m_label2Shown = false;
+    m_multiColorFlag = false;
+    m_neighbourFound = false;
     m_instructions.clear();
     m_state = SelectionState::NothingSelected;
 }
@@ -112,67 +88,41 @@ std::optional<int> BackgroundSelection::indexAtTwips(int x, int y, int pixelsRig
 void BackgroundSelection::fillSlot(int k, int index)
 {
     SampleSlot &slot = m_slots.at(std::size_t(k));
-    const PaletteRow &row = m_palette.row(index);
-    slot.indexText = QString::number(index);
-    slot.valueText = QString::number(row.value);
-    slot.swatchColor = row.color();
-    slot.swatchShown = true;
+    slot.index = index;
+    slot.color = m_palette.row(index);
 }
 
-void BackgroundSelection::showRgbTexts(int k)
+void BackgroundSelection::emptySlots()
 {
-    SampleSlot &slot = m_slots.at(std::size_t(k));
-    if (!slot.filled())
-        return;
-    const PaletteRow row = PaletteRow::fromValue(slot.valueText.toInt());
-    slot.redText = QString::number(row.red);
-    slot.greenText = QString::number(row.green);
-    slot.blueText = QString::number(row.blue);
+    for (SampleSlot &slot : m_slots)
+        slot.index.reset();
 }
 
-void BackgroundSelection::showUniformPick()
+bool BackgroundSelection::backgroundSelected() const
 {
-    m_buttonShown[NeighbourButton] = false;
-    m_slots[1].swatchShown = false;
-    m_label1Text = ChangeToOptional;
-    m_label1Place = Label1Place::AboveWhiteButton;
-    m_backgroundbox = QStringLiteral("Index = ") + m_slots[0].indexText;
-    m_state = SelectionState::UniformPick;
+    return m_state == SelectionState::UniformPick || m_state == SelectionState::Converted;
 }
 
 bool BackgroundSelection::selectIndex(int index)
 {
     if (m_picture.isNull() || index < 0 || index >= PaletteTable::Size)
         return false;
-    m_frameShown = true;
-    for (SampleSlot &slot : m_slots)
-        clearTexts(slot);
+    m_sampled = true;
+    emptySlots();
     fillSlot(0, index);
-    showRgbTexts(0);
-    m_label2Shown = true;
-    m_buttonShown[WhiteButton] = m_buttonShown[GreyButton] = m_buttonShown[BlackButton] = true;
-    m_label1Shown = true;
     m_transparentIndex = index;
-    showUniformPick();
+    m_state = SelectionState::UniformPick;
     m_instructions.clear();
     m_saveAsEnabled = true;
     return true;
 }
 
-void BackgroundSelection::hideConversionControls()
-{
-    m_buttonShown.fill(false);
-    m_label1Shown = false;
-    m_slots[1].swatchShown = false;
-}
-
-SelectOutcome BackgroundSelection::SelectBackground(int x, int y, platform::Prompter &prompter)
+SelectOutcome BackgroundSelection::selectBackground(int x, int y, platform::Prompter &prompter)
 {
     if (m_picture.isNull())
         return SelectOutcome::NoPicture;
-    m_frameShown = true;
-    for (SampleSlot &slot : m_slots)
-        clearTexts(slot);
+    m_sampled = true;
+    emptySlots();
     m_clickX = x;
     m_clickY = y;
 
@@ -186,40 +136,32 @@ SelectOutcome BackgroundSelection::SelectBackground(int x, int y, platform::Prom
     }
     // The last pixel column has no right-hand neighbour: that counts as a second color.
     const std::optional<int> neighbour = indexAtTwips(x, y, 1);
-
     fillSlot(0, *clicked);
-    m_label2Shown = true;
+    m_transparentIndex = *clicked;
     m_instructions.clear();
     m_saveAsEnabled = true;
-    platform::letPendingEventsRun();
+    if (neighbour != clicked)
+        return reportMustConvert(neighbour, prompter);
+    return askToSaveUniformPick(prompter);
+}
 
-    m_buttonShown[WhiteButton] = m_buttonShown[GreyButton] = m_buttonShown[BlackButton] = true;
-    m_label1Shown = true;
-    m_transparentIndex = *clicked;
-    showRgbTexts(0);
+SelectOutcome BackgroundSelection::reportMustConvert(
+    std::optional<int> neighbour, platform::Prompter &prompter)
+{
+    if (neighbour)
+        fillSlot(1, *neighbour);
+    m_neighbourFound = neighbour.has_value();
+    m_saveAsEnabled = false;
+    m_multiColorFlag = true;
+    m_state = SelectionState::MustConvert;
+    prompter.tell(MustConvertText, MessageIcon::Exclamation);
+    m_instructions = MustConvertText;
+    return SelectOutcome::MustConvert;
+}
 
-    if (neighbour != clicked) {
-        if (neighbour) {
-            fillSlot(1, *neighbour);
-            showRgbTexts(1);
-        } else {
-            m_slots[1].swatchShown = false;
-        }
-        m_buttonShown[NeighbourButton] = m_slots[1].filled();
-        m_label1Text = ChangeTo;
-        m_label1Place = m_slots[1].filled() ? Label1Place::AboveNeighbourButton
-                                            : Label1Place::AboveWhiteButton;
-        m_instructions.clear();
-        m_backgroundbox.clear();
-        m_saveAsEnabled = false;
-        m_multiColorFlag = 1;
-        m_state = SelectionState::MustConvert;
-        prompter.tell(MustConvertText, MessageIcon::Exclamation);
-        m_instructions = MustConvertText;
-        return SelectOutcome::MustConvert;
-    }
-
-    showUniformPick();
+SelectOutcome BackgroundSelection::askToSaveUniformPick(platform::Prompter &prompter)
+{
+    m_state = SelectionState::UniformPick;
     if (prompter.ask(DoneText, MessageIcon::Question, MessageButtons::YesNoCancel)
         == MessageAnswer::Yes)
         return SelectOutcome::SaveRequested;
@@ -227,44 +169,44 @@ SelectOutcome BackgroundSelection::SelectBackground(int x, int y, platform::Prom
     return SelectOutcome::Selected;
 }
 
-bool BackgroundSelection::ConvertBackground(int button, platform::Prompter &prompter)
+PaletteRow BackgroundSelection::conversionTarget(ConversionButton button) const
 {
-    if (button < WhiteButton || button > BlackButton)
-        return false;
+    switch (button) {
+    case ConversionButton::White:
+        return PaletteRow::fromRgb(255, 255, 255);
+    case ConversionButton::Neighbour:
+        return m_slots[1].color;
+    case ConversionButton::Grey:
+        return PaletteRow::fromRgb(192, 192, 192);
+    case ConversionButton::Black:
+        break;
+    }
+    return PaletteRow::fromRgb(0, 0, 0);
+}
+
+bool BackgroundSelection::clickSwatch(int k, platform::Prompter &prompter)
+{
+    return convertBackground(
+        k == 0 ? ConversionButton::White : ConversionButton::Neighbour, prompter);
+}
+
+bool BackgroundSelection::convertBackground(ConversionButton button, platform::Prompter &prompter)
+{
     if (!m_slots[0].filled() && !m_slots[1].filled()) {
         prompter.tell(NoSelectionText, MessageIcon::Exclamation);
         return false;
     }
-    if (button == NeighbourButton && !m_slots[1].filled())
+    if (button == ConversionButton::Neighbour && !m_slots[1].filled())
         return false;
 
-    // The hourglass belongs to a GUI application; the command line converts without one.
-    std::optional<platform::BusyCursor> busy;
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        busy.emplace();
-    PaletteRow target;
-    switch (button) {
-    case WhiteButton:
-        target = PaletteRow::fromRgb(255, 255, 255);
-        break;
-    case NeighbourButton:
-        target = PaletteRow::fromValue(m_slots[1].valueText.toInt());
-        break;
-    case GreyButton:
-        target = PaletteRow::fromRgb(192, 192, 192);
-        break;
-    default:
-        target = PaletteRow::fromRgb(0, 0, 0);
-        break;
-    }
+    const PaletteRow target = conversionTarget(button);
     m_targetColor = target.value;
-
     PaletteTable table = m_palette;
     QList<int> background;
     for (const SampleSlot &slot : m_slots) {
         if (slot.filled()) {
-            table.setRow(slot.index(), target);
-            background << slot.index();
+            table.setRow(*slot.index, target);
+            background << *slot.index;
         }
     }
     // The index that becomes transparent: the neighbour's for the neighbour button, otherwise
@@ -272,60 +214,46 @@ bool BackgroundSelection::ConvertBackground(int button, platform::Prompter &prom
     // a background of one index.
     int transparent
         = background.contains(m_transparentIndex) ? m_transparentIndex : background.first();
-    if (button == NeighbourButton)
-        transparent = m_slots[1].index();
+    if (button == ConversionButton::Neighbour)
+        transparent = *m_slots[1].index;
 
     QString error;
     if (!m_workBitmap.rewrite(table, background, transparent, &error)
         || !reloadFromWorkBitmap(&error)) {
-        busy.reset();
         prompter.tell(error);
         return false;
     }
-    platform::letPendingEventsRun();
-
-    SampleSlot &slot0 = m_slots[0];
-    if (button == GreyButton) {
-        // The grey may already have existed at another index; the pixel at the click says
-        // which index the background uses now.
-        if (const std::optional<int> index = indexAtTwips(m_clickX, m_clickY)) {
-            slot0.indexText = QString::number(*index);
-            slot0.valueText = QString::number(m_palette.row(*index).value);
-        }
-        m_transparentIndex = slot0.index();
-    } else {
-        m_transparentIndex = transparent;
-        slot0.valueText = QString::number(target.value);
-    }
-
-    m_backgroundbox = QStringLiteral("Index = ") + QString::number(m_transparentIndex);
-    slot0.swatchColor = PaletteRow::fromValue(slot0.valueText.toInt()).color();
-    hideConversionControls();
-    m_saveAsEnabled = false;
-    m_multiColorFlag = 0;
-    // The detail panel shows what both entries hold now, not the colours they had.
-    for (int k = 0; k < 2; ++k) {
-        SampleSlot &slot = m_slots.at(std::size_t(k));
-        if (!slot.filled())
-            continue;
-        slot.valueText = QString::number(m_palette.row(slot.index()).value);
-        showRgbTexts(k);
-    }
-    m_state = SelectionState::Converted;
-    m_instructions.clear();
-    busy.reset();
+    showConversion(button, transparent);
     prompter.tell(ClickAgainText, MessageIcon::Exclamation);
     m_instructions = ClickAgainText;
     return true;
 }
 
+void BackgroundSelection::showConversion(ConversionButton button, int transparent)
+{
+    SampleSlot &clicked = m_slots[0];
+    m_transparentIndex = transparent;
+    if (button == ConversionButton::Grey) {
+        // The grey may already have existed at another index; the pixel at the click says
+        // which index the background uses now.
+        if (const std::optional<int> index = indexAtTwips(m_clickX, m_clickY))
+            clicked.index = *index;
+        m_transparentIndex = *clicked.index;
+    }
+    // The samples show what both entries hold now, not the colours they had.
+    for (SampleSlot &slot : m_slots) {
+        if (slot.filled())
+            slot.color = m_palette.row(*slot.index);
+    }
+    m_saveAsEnabled = false;
+    m_multiColorFlag = false;
+    m_state = SelectionState::Converted;
+    m_instructions.clear();
+}
+
 void BackgroundSelection::finishSave(const QString &resultText)
 {
     m_instructions = resultText;
-    hideConversionControls();
-    m_label2Shown = false;
-    m_slots[0].swatchShown = false;
-    m_backgroundbox.clear();
     m_picture = QImage();
     m_saveAsEnabled = false;
     m_state = SelectionState::NothingSelected;

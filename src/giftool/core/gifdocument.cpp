@@ -11,7 +11,7 @@ GifDocument::GifDocument(WorkingFiles files, platform::TwipsScale scale)
     , m_selection(scale)
 { }
 
-OpenResult GifDocument::OpenImage(const QString &path)
+OpenResult GifDocument::openImage(const QString &path)
 {
     m_selection.reset();
     if (!m_component.load(path))
@@ -25,10 +25,10 @@ OpenResult GifDocument::OpenImage(const QString &path)
     }
     m_imageWidth = m_component.width();
     m_imageHeight = m_component.height();
-    if (!m_component.save(m_files.WorkBitmap))
+    if (!m_component.save(m_files.workBitmap))
         return {OpenOutcome::Failed, m_component.errorString()};
     QString error;
-    if (!m_selection.loadWorkBitmap(m_files.WorkBitmap, &error))
+    if (!m_selection.loadWorkBitmap(m_files.workBitmap, &error))
         return {OpenOutcome::Failed, error};
     if (isGifName(path)) {
         quint8 packed = 0;
@@ -42,7 +42,7 @@ OpenResult GifDocument::OpenImage(const QString &path)
     return {OpenOutcome::Opened, QString()};
 }
 
-SaveResult GifDocument::SaveTransparentGif(const QString &path)
+SaveResult GifDocument::saveTransparentGif(const QString &path)
 {
     if (!m_selection.hasPicture())
         return {false, QStringLiteral("There is no image to save.  Open an image first.")};
@@ -67,11 +67,11 @@ bool GifDocument::saveGif(const QString &path, QString *error)
 {
     // The encoder writes the working GIF; the patched bytes then replace the named file in
     // one step, so a failure leaves whatever was there before.
-    if (!m_component.save(m_files.WorkGif)) {
+    if (!m_component.save(m_files.workGif)) {
         *error = m_component.errorString();
         return false;
     }
-    std::optional<QByteArray> gif = platform::readFileContent(m_files.WorkGif, error);
+    std::optional<QByteArray> gif = platform::readFileContent(m_files.workGif, error);
     if (!gif)
         return false;
     GifPatchValues values;
@@ -79,7 +79,7 @@ bool GifDocument::saveGif(const QString &path, QString *error)
     values.imageHeight = m_imageHeight;
     values.sourcePacked = m_sourcePacked;
     values.sourceAspect = m_sourceAspect;
-    values.transparentIndex = m_selection.TransparentIndex();
+    values.transparentIndex = m_selection.transparentIndex();
     values.backgroundSelected = m_selection.backgroundSelected();
     if (!patchTransparentGif(*gif, values, error)
         || !platform::writeFileAtomically(path, *gif, error))

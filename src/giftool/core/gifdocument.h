@@ -35,26 +35,27 @@ public:
     explicit GifDocument(WorkingFiles files, platform::TwipsScale scale = platform::TwipsScale());
 
     // Opens an image file: decodes it, brings it to a 256-entry palette (reducing true-color
-    // images), writes the working bitmap and loads picture and palette from it. ImageWidth and
-    // ImageHeight take the image's size; SourcePacked and SourceAspect take bytes 10 and 12 of
-    // a GIF file named ".gif" and keep their values for any other file. The selection is reset.
-    OpenResult OpenImage(const QString &path);
+    // images), writes the working bitmap and loads picture and palette from it. The image's
+    // width and height are kept; the source's packed and aspect bytes are taken from bytes 10 and
+    // 12 of a GIF file named ".gif" and keep their values for any other file. The selection is
+    // reset.
+    OpenResult openImage(const QString &path);
 
     // Saves the picture, with its converted palette, under path in the type its extension
-    // names. A ".gif" (any case) becomes a GIF89a whose TransparentIndex is transparent; the
+    // names. A ".gif" (any case) becomes a GIF89a whose transparent index is transparent; the
     // file is replaced only when complete. On success the selection shows the result text
     // and the picture is dropped. Nothing is saved without a picture or under a name of no
     // known type.
-    SaveResult SaveTransparentGif(const QString &path);
+    SaveResult saveTransparentGif(const QString &path);
 
     BackgroundSelection &selection() { return m_selection; }
     const BackgroundSelection &selection() const { return m_selection; }
     const WorkingFiles &workingFiles() const { return m_files; }
 
-    int ImageWidth() const { return m_imageWidth; }
-    int ImageHeight() const { return m_imageHeight; }
-    quint8 SourcePacked() const { return m_sourcePacked; }
-    quint8 SourceAspect() const { return m_sourceAspect; }
+    int imageWidth() const { return m_imageWidth; }
+    int imageHeight() const { return m_imageHeight; }
+    quint8 sourcePacked() const { return m_sourcePacked; }
+    quint8 sourceAspect() const { return m_sourceAspect; }
 
 private:
     bool saveGif(const QString &path, QString *error);

@@ -28,7 +28,7 @@ quint8 packedForSave(quint8 sourcePacked)
     return quint8(p - p % 8 + 7);
 }
 
-QByteArray GraphicControlBlock(bool backgroundSelected, int transparentIndex)
+QByteArray graphicControlBlock(bool backgroundSelected, int transparentIndex)
 {
     QByteArray block(BlockSize, '\0');
     block[0] = ExtensionIntroducer;
@@ -66,7 +66,7 @@ bool patchTransparentGif(QByteArray &gif, const GifPatchValues &values, QString 
     out[12] = char(values.sourceAspect);
 
     const QByteArray block
-        = GraphicControlBlock(values.backgroundSelected, values.transparentIndex);
+        = graphicControlBlock(values.backgroundSelected, values.transparentIndex);
     if (isGraphicControlAt(out, GifFirstBlock)) {
         out.replace(GifFirstBlock, BlockSize, block);
         out.replace(0, 6, "GIF89a");

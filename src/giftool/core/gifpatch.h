@@ -8,12 +8,12 @@ namespace giftool {
 // What a save writes into the GIF beside the image itself.
 struct GifPatchValues
 {
-    int imageWidth = 0; // ImageWidth
-    int imageHeight = 0; // ImageHeight
-    quint8 sourcePacked = 0; // SourcePacked: byte 10 of the last GIF opened, 0 before any
-    quint8 sourceAspect = 0; // SourceAspect: byte 12 of the last GIF opened
-    int transparentIndex = 999; // TransparentIndex, 999 = none
-    bool backgroundSelected = false; // Backgroundbox is not blank
+    int imageWidth = 0;
+    int imageHeight = 0;
+    quint8 sourcePacked = 0; // byte 10 of the last GIF opened, 0 before any
+    quint8 sourceAspect = 0; // byte 12 of the last GIF opened
+    int transparentIndex = 999; // 999 = none
+    bool backgroundSelected = false; // a uniform pick or a converted background
 };
 
 // The offset of the first block after the 256-entry global color table.
@@ -25,7 +25,7 @@ quint8 packedForSave(quint8 sourcePacked);
 
 // The 8-byte Graphic Control Extension that marks transparentIndex transparent: flag 1 only
 // when a background was selected, index 0 when there is none (999 or above 255).
-QByteArray GraphicControlBlock(bool backgroundSelected, int transparentIndex);
+QByteArray graphicControlBlock(bool backgroundSelected, int transparentIndex);
 
 // Turns a GIF written with a 256-entry global color table into a GIF89a whose background
 // index is transparent. The header gets the size, packed byte, background index and aspect;

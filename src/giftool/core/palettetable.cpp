@@ -14,7 +14,7 @@ PaletteRow PaletteRow::fromValue(int value)
     return fromRgb(value % 256, (value / 256) % 256, (value / 65536) % 256);
 }
 
-bool PaletteTable::ReadPaletteTable(const QByteArray &bitmap, QString *error)
+bool PaletteTable::readPaletteTable(const QByteArray &bitmap, QString *error)
 {
     if (bitmap.size() < End) {
         if (error)
@@ -29,7 +29,7 @@ bool PaletteTable::ReadPaletteTable(const QByteArray &bitmap, QString *error)
     return true;
 }
 
-bool PaletteTable::WritePaletteTable(QByteArray &bitmap, QString *error) const
+bool PaletteTable::writePaletteTable(QByteArray &bitmap, QString *error) const
 {
     if (bitmap.size() < End) {
         if (error)

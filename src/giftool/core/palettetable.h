@@ -39,12 +39,12 @@ public:
     // Fills the table from a bitmap file's bytes (blue, green, red, reserved per entry; the
     // reserved byte is ignored). A file too short to hold the 256 entries is refused with a
     // message in error and leaves the table unchanged.
-    bool ReadPaletteTable(const QByteArray &bitmap, QString *error);
+    bool readPaletteTable(const QByteArray &bitmap, QString *error);
 
     // Writes the table into a bitmap file's bytes as blue, green, red and a 0x20 filler byte,
     // changing nothing else. Refused, with the bytes unchanged, when the file is too short or
     // its pixel data starts inside the 1024 palette bytes (writing would overwrite pixels).
-    bool WritePaletteTable(QByteArray &bitmap, QString *error) const;
+    bool writePaletteTable(QByteArray &bitmap, QString *error) const;
 
 private:
     std::array<PaletteRow, Size> m_rows{};

@@ -11,7 +11,7 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, int multiColorFlag)
+bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColor)
 {
     const QString title = QStringLiteral("Transparent");
     if (!backgroundSelected
@@ -20,7 +20,7 @@ bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, int mult
                MessageIcon::Question, MessageButtons::OkCancel, title)
             != MessageAnswer::Ok)
         return false;
-    if (multiColorFlag == 1
+    if (multiColor
         && prompter.ask(QStringLiteral("The background has more than one color and it may not "
                                        "appear transparent.  OK to proceed?"),
                MessageIcon::Question, MessageButtons::OkCancel, title)

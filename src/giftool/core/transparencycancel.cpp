@@ -29,7 +29,7 @@ CancelResult report(CancelResult result, MessageIcon icon, platform::Prompter *p
 
 } // namespace
 
-CancelResult CancelTransparency(const QString &path, platform::Prompter *prompter)
+CancelResult cancelTransparency(const QString &path, platform::Prompter *prompter)
 {
     QString error;
     std::optional<QByteArray> gif = platform::readFileContent(path, &error);

@@ -30,6 +30,6 @@ struct CancelResult
 //
 // With a prompter the user is asked first and the messages are shown there; without one
 // nothing is asked and the message is only returned.
-CancelResult CancelTransparency(const QString &path, platform::Prompter *prompter);
+CancelResult cancelTransparency(const QString &path, platform::Prompter *prompter);
 
 } // namespace giftool

@@ -20,7 +20,7 @@ template <typename T> T littleEndianAt(const QByteArray &bytes, int offset)
 bool WorkingBitmap::readPalette(PaletteTable &table, QString *error) const
 {
     const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    return bytes && table.ReadPaletteTable(*bytes, error);
+    return bytes && table.readPaletteTable(*bytes, error);
 }
 
 QImage WorkingBitmap::loadPicture(QString *error) const
@@ -43,7 +43,7 @@ bool WorkingBitmap::rewrite(
     std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
     if (!bytes)
         return false;
-    if (!table.WritePaletteTable(*bytes, error) || !remapPixels(*bytes, from, to, error))
+    if (!table.writePaletteTable(*bytes, error) || !remapPixels(*bytes, from, to, error))
         return false;
     return platform::writeFileAtomically(m_path, *bytes, error);
 }

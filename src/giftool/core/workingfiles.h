@@ -5,13 +5,13 @@
 
 namespace giftool {
 
-// The two working files of the GIF tool: WorkBitmap ("TEMP.BMP") holds the image being edited as
-// a 256-color bitmap; WorkGif ("TEMP.GIF") receives the encoder's output before a save patches
-// it into the file the user named.
+// The two working files of the GIF tool: the working bitmap ("TEMP.BMP") holds the image being
+// edited as a 256-color bitmap; the working GIF ("TEMP.GIF") receives the encoder's output
+// before a save patches it into the file the user named.
 struct WorkingFiles
 {
-    QString WorkBitmap;
-    QString WorkGif;
+    QString workBitmap;
+    QString workGif;
 
     // The working files in folder.
     static WorkingFiles in(const QString &folder);

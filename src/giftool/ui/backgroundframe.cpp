@@ -1,6 +1,7 @@
 #include "giftool/ui/backgroundframe.h"
 
-#include "giftool/core/backgroundselection.h"
+#include "giftool/core/backgroundframeview.h"
+#include "giftool/ui/hintline.h"
 #include "platform/ui/twipsgeometry.h"
 #include "platform/units.h"
 
@@ -12,12 +13,15 @@ namespace giftool {
 
 namespace {
 
-constexpr int Label2Top = 210;
-constexpr int Label2Height = 420;
-constexpr int SampleTop = 660;
-constexpr int SampleHeight = 330;
-constexpr int BackgroundboxTop = 1050;
-constexpr int LabelHeight = 255;
+constexpr int SelectedCaptionTop = 210;
+constexpr int SelectedCaptionHeight = 420;
+constexpr int SwatchTop = 660;
+constexpr int SwatchHeight = 330;
+constexpr int IndexBoxTop = 1050;
+constexpr int IndexBoxHeight = 255;
+
+constexpr std::array<ConversionButton, 4> Buttons = {ConversionButton::White,
+    ConversionButton::Neighbour, ConversionButton::Grey, ConversionButton::Black};
 
 } // namespace
 
@@ -25,70 +29,87 @@ BackgroundFrame::BackgroundFrame(platform::TwipsScale scale, QWidget *parent)
     : QGroupBox(QStringLiteral("Background"), parent)
     , m_scale(scale)
 {
-    setObjectName(QStringLiteral("Frame1"));
-
     // The frame is narrow: its captions wrap rather than being cut off.
-    m_label2 = new QLabel(QStringLiteral("Selected Color:"), this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setWordWrap(true);
-    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    place(m_label2, ControlLeft, Label2Top, ControlWidth, Label2Height);
+    m_selectedCaption = new QLabel(QStringLiteral("Selected Color:"), this);
+    m_selectedCaption->setWordWrap(true);
+    m_selectedCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    place(m_selectedCaption, ControlLeft, SelectedCaptionTop, ControlWidth, SelectedCaptionHeight);
 
-    m_backgroundbox = new QLabel(this);
-    m_backgroundbox->setObjectName(QStringLiteral("Backgroundbox"));
-    place(m_backgroundbox, ControlLeft, BackgroundboxTop, ControlWidth, LabelHeight);
+    m_indexBox = new QLabel(this);
+    place(m_indexBox, ControlLeft, IndexBoxTop, ControlWidth, IndexBoxHeight);
 
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setWordWrap(true);
-    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    m_changeToCaption = new QLabel(this);
+    m_changeToCaption->setWordWrap(true);
+    m_changeToCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    const std::array<QString, 4> captions
-        = {QStringLiteral("&White"), QString(), QStringLiteral("&Grey"), QStringLiteral("&Black")};
-    for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(captions[std::size_t(i)], this);
-        button->setObjectName(QStringLiteral("Backgroundbutton"));
-        button->setProperty("index", i);
-        place(button, ControlLeft, buttonTop(i), ControlWidth,
-            i == NeighbourButton ? NeighbourButtonHeight : ButtonHeight);
-        button->hide();
-        connect(button, &QPushButton::clicked, this, [this, i] { emit conversionRequested(i); });
-        m_buttons[std::size_t(i)] = button;
-    }
-
-    for (int k = 0; k < 2; ++k) {
-        auto *sample = new QLabel(this);
-        sample->setObjectName(QStringLiteral("Colorsample"));
-        sample->setProperty("index", k);
-        sample->setFrameShape(QFrame::Panel);
-        sample->setFrameShadow(QFrame::Sunken);
-        sample->setAutoFillBackground(true);
-        sample->installEventFilter(this);
-        sample->hide();
-        m_samples[std::size_t(k)] = sample;
-    }
-    place(m_samples[0], ControlLeft, SampleTop, ControlWidth, SampleHeight);
-    place(m_samples[1], ControlLeft + SwatchInset, buttonTop(NeighbourButton) + SwatchInset,
-        ControlWidth - SwatchNarrower, NeighbourButtonHeight - SwatchLower);
-    m_samples[1]->raise();
-
+    makeButtons();
+    makeSwatches();
     platform::placeInTwips(this, m_scale, 0, 0, Width, Height);
+    giveHints();
 }
 
-int BackgroundFrame::buttonTop(int index)
+void BackgroundFrame::giveHints()
+{
+    HintLine::setHint(
+        m_indexBox, QStringLiteral("Color index (palette) of selected background "), true);
+    HintLine::setHint(m_swatches[0], QStringLiteral("Selected background"));
+    HintLine::setHint(m_swatches[1], QStringLiteral("Convert the background to this color."));
+    HintLine::setHint(
+        button(ConversionButton::White), QStringLiteral("Convert the background color to white."));
+    HintLine::setHint(button(ConversionButton::Grey),
+        QStringLiteral("Convert the background color to light grey."));
+    HintLine::setHint(
+        button(ConversionButton::Black), QStringLiteral("Convert the background color to black."));
+    HintLine::setHint(m_changeToCaption, QString());
+}
+
+void BackgroundFrame::makeButtons()
+{
+    const std::array<QString, 4> captions
+        = {QStringLiteral("&White"), QString(), QStringLiteral("&Grey"), QStringLiteral("&Black")};
+    for (const ConversionButton which : Buttons) {
+        auto *button = new QPushButton(captions[std::size_t(which)], this);
+        place(button, ControlLeft, buttonTop(which), ControlWidth,
+            which == ConversionButton::Neighbour ? NeighbourButtonHeight : ButtonHeight);
+        button->hide();
+        connect(button, &QPushButton::clicked, this,
+            [this, which] { emit conversionRequested(which); });
+        m_buttons[std::size_t(which)] = button;
+    }
+}
+
+void BackgroundFrame::makeSwatches()
+{
+    for (QLabel *&swatch : m_swatches) {
+        swatch = new QLabel(this);
+        swatch->setFrameShape(QFrame::Panel);
+        swatch->setFrameShadow(QFrame::Sunken);
+        swatch->setAutoFillBackground(true);
+        swatch->installEventFilter(this);
+        swatch->hide();
+    }
+    place(m_swatches[0], ControlLeft, SwatchTop, ControlWidth, SwatchHeight);
+    place(m_swatches[1], ControlLeft + SwatchInset,
+        buttonTop(ConversionButton::Neighbour) + SwatchInset, ControlWidth - SwatchNarrower,
+        NeighbourButtonHeight - SwatchLower);
+    m_swatches[1]->raise();
+}
+
+int BackgroundFrame::buttonTop(ConversionButton button)
 {
     // Top to bottom: the neighbour button, then White, Grey and Black.
     const int whiteTop = NeighbourButtonTop + NeighbourButtonHeight + ButtonGap;
-    switch (index) {
-    case NeighbourButton:
+    switch (button) {
+    case ConversionButton::Neighbour:
         return NeighbourButtonTop;
-    case WhiteButton:
+    case ConversionButton::White:
         return whiteTop;
-    case GreyButton:
+    case ConversionButton::Grey:
         return whiteTop + ButtonHeight + ButtonGap;
-    default:
-        return whiteTop + 2 * (ButtonHeight + ButtonGap);
+    case ConversionButton::Black:
+        break;
     }
+    return whiteTop + 2 * (ButtonHeight + ButtonGap);
 }
 
 void BackgroundFrame::place(QWidget *widget, int left, int top, int width, int height)
@@ -96,42 +117,43 @@ void BackgroundFrame::place(QWidget *widget, int left, int top, int width, int h
     platform::placeInTwips(widget, m_scale, left, top, width, height);
 }
 
-void BackgroundFrame::showSelection(const BackgroundSelection &selection)
+void BackgroundFrame::showView(const BackgroundFrameView &view)
 {
-    setVisible(selection.frameShown());
-    m_label2->setVisible(selection.label2Shown());
-    for (int k = 0; k < 2; ++k) {
-        const SampleSlot &slot = selection.slot(k);
-        QLabel *sample = m_samples[std::size_t(k)];
-        QPalette palette = sample->palette();
-        palette.setColor(QPalette::Window, slot.swatchColor);
-        sample->setPalette(palette);
-        sample->setVisible(slot.swatchShown);
+    setVisible(view.frameShown);
+    m_selectedCaption->setVisible(view.selectedCaptionShown);
+    for (std::size_t k = 0; k < m_swatches.size(); ++k) {
+        QLabel *swatch = m_swatches[k];
+        QPalette palette = swatch->palette();
+        palette.setColor(QPalette::Window, view.swatchColor[k]);
+        swatch->setPalette(palette);
+        swatch->setVisible(view.swatchShown[k]);
     }
-    m_backgroundbox->setText(selection.backgroundboxText());
-    for (int i = 0; i < 4; ++i)
-        m_buttons[std::size_t(i)]->setVisible(selection.buttonShown(i));
+    m_indexBox->setText(view.indexText);
+    for (const ConversionButton which : Buttons)
+        button(which)->setVisible(view.shows(which));
 
-    m_label1->setText(selection.label1Text());
-    if (selection.label1Place() == Label1Place::AboveNeighbourButton) {
-        place(m_label1, ControlLeft, buttonTop(NeighbourButton) - Label1AboveNeighbour,
-            ControlWidth, Label1Height);
+    m_changeToCaption->setText(view.changeToText);
+    if (view.changeToPlace == ChangeToPlace::AboveNeighbourButton) {
+        place(m_changeToCaption, ControlLeft,
+            buttonTop(ConversionButton::Neighbour) - ChangeToAboveNeighbour, ControlWidth,
+            ChangeToHeight);
     } else {
-        place(m_label1, ControlLeft, buttonTop(WhiteButton) - Label1AboveWhite, ControlWidth,
-            Label1TallHeight);
+        place(m_changeToCaption, ControlLeft,
+            buttonTop(ConversionButton::White) - ChangeToAboveWhite, ControlWidth,
+            ChangeToTallHeight);
     }
-    m_label1->setVisible(selection.label1Shown());
+    m_changeToCaption->setVisible(view.changeToShown);
 }
 
 bool BackgroundFrame::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
-        for (int k = 0; k < 2; ++k) {
-            QLabel *sample = m_samples[std::size_t(k)];
+        for (std::size_t k = 0; k < m_swatches.size(); ++k) {
+            QLabel *swatch = m_swatches[k];
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (watched == sample && mouse->button() == Qt::LeftButton
-                && sample->rect().contains(platform::pixelUnder(mouse->position()))) {
-                emit conversionRequested(k);
+            if (watched == swatch && mouse->button() == Qt::LeftButton
+                && swatch->rect().contains(platform::pixelUnder(mouse->position()))) {
+                emit swatchClicked(int(k));
                 return true;
             }
         }

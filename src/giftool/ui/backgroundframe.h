@@ -1,5 +1,6 @@
 #pragma once
 
+#include "giftool/core/backgroundselection.h"
 #include "platform/units.h"
 
 #include <QGroupBox>
@@ -10,12 +11,11 @@ class QPushButton;
 
 namespace giftool {
 
-class BackgroundSelection;
+struct BackgroundFrameView;
 
-// The "Background" frame `Frame1`: the selected color's swatch `Colorsample(0)`, the
-// `Backgroundbox` with the selected index, `Label1` and the conversion buttons
-// `Backgroundbutton(0..3)`, the neighbour's swatch `Colorsample(1)` covering button 1's face.
-// It shows a BackgroundSelection and reports clicks on the buttons and swatches.
+// The "Background" frame: the selected color's swatch, the selected index, the "Change to"
+// caption and the conversion buttons, the neighbour's swatch covering the neighbour button's
+// face. It shows a BackgroundFrameView and reports clicks on the buttons and swatches.
 class BackgroundFrame : public QGroupBox
 {
     Q_OBJECT
@@ -30,47 +30,52 @@ public:
     static constexpr int NeighbourButtonHeight = 405;
     static constexpr int ButtonHeight = 315;
     static constexpr int ButtonGap = 45;
-    // Label1 may take two lines above the White button, one above the neighbour button.
-    static constexpr int Label1TallHeight = 420;
-    static constexpr int Label1Height = 225;
-    static constexpr int Label1AboveWhite = 450;
-    static constexpr int Label1AboveNeighbour = 240;
-    // Colorsample(1) lies on button 1's face: inset 60 twips from its left and top edges, 108
-    // twips narrower and 105 twips lower than the button.
+    // The "Change to" caption may take two lines above the White button, one above the
+    // neighbour button.
+    static constexpr int ChangeToTallHeight = 420;
+    static constexpr int ChangeToHeight = 225;
+    static constexpr int ChangeToAboveWhite = 450;
+    static constexpr int ChangeToAboveNeighbour = 240;
+    // The neighbour's swatch lies on the neighbour button's face: inset 60 twips from its left
+    // and top edges, 108 twips narrower and 105 twips lower than the button.
     static constexpr int SwatchInset = 60;
     static constexpr int SwatchNarrower = 108;
     static constexpr int SwatchLower = 105;
 
     BackgroundFrame(platform::TwipsScale scale, QWidget *parent = nullptr);
 
-    // Shows the selection: which controls are visible, the swatch colors, the index text and
-    // Label1's text and place.
-    void showSelection(const BackgroundSelection &selection);
+    // Shows the view: which controls are visible, the swatch colors, the index text and the
+    // "Change to" caption's text and place.
+    void showView(const BackgroundFrameView &view);
 
-    // The top of Backgroundbutton(index), in twips of the frame.
-    static int buttonTop(int index);
+    // The top of a conversion button, in twips of the frame.
+    static int buttonTop(ConversionButton button);
 
-    QPushButton *button(int index) const { return m_buttons.at(std::size_t(index)); }
-    QLabel *sample(int k) const { return m_samples.at(std::size_t(k)); }
-    QLabel *backgroundbox() const { return m_backgroundbox; }
-    QLabel *label1() const { return m_label1; }
-    QLabel *label2() const { return m_label2; }
+    QPushButton *button(ConversionButton button) const { return m_buttons.at(std::size_t(button)); }
+    QLabel *swatch(int k) const { return m_swatches.at(std::size_t(k)); }
+    QLabel *indexBox() const { return m_indexBox; }
+    QLabel *changeToCaption() const { return m_changeToCaption; }
+    QLabel *selectedCaption() const { return m_selectedCaption; }
 
 signals:
-    // A click on Backgroundbutton(index), or on Colorsample(index), which acts as that button.
-    void conversionRequested(int index);
+    void conversionRequested(giftool::ConversionButton button);
+    // A click on swatch k, which acts as the button it stands for.
+    void swatchClicked(int k);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void place(QWidget *widget, int left, int top, int width, int height);
+    void makeButtons();
+    void makeSwatches();
+    void giveHints();
 
     platform::TwipsScale m_scale;
-    QLabel *m_label2 = nullptr;
-    QLabel *m_backgroundbox = nullptr;
-    QLabel *m_label1 = nullptr;
-    std::array<QLabel *, 2> m_samples{};
+    QLabel *m_selectedCaption = nullptr;
+    QLabel *m_indexBox = nullptr;
+    QLabel *m_changeToCaption = nullptr;
+    std::array<QLabel *, 2> m_swatches{};
     std::array<QPushButton *, 4> m_buttons{};
 };
 

@@ -1,6 +1,7 @@
 #include "giftool/ui/detailpanel.h"
 
 #include "giftool/core/backgroundselection.h"
+#include "giftool/ui/hintline.h"
 #include "platform/ui/twipsgeometry.h"
 
 #include <QLabel>
@@ -29,7 +30,6 @@ constexpr int CloseHeight = 375;
 DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
     : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame2"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
@@ -48,28 +48,22 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
     for (int k = 0; k < 2; ++k) {
         const int top = RowTop + k * RowStep;
         auto *index = new QLabel(this);
-        index->setObjectName(QStringLiteral("Colorindex"));
-        index->setProperty("index", k);
         place(index, 0, top, ColumnWidth, CellHeight);
         m_index[std::size_t(k)] = index;
 
         auto *value = new QLabel(this);
-        value->setObjectName(QStringLiteral("Clrlong"));
-        value->setProperty("index", k);
         platform::placeInTwips(value, scale, ValueLeft, top, ValueWidth, CellHeight);
         m_value[std::size_t(k)] = value;
 
         for (int part = 0; part < 3; ++part) {
             auto *rgb = new QLabel(this);
-            rgb->setObjectName(k == 0 ? QStringLiteral("RGB1") : QStringLiteral("RGB2"));
-            rgb->setProperty("index", part);
             place(rgb, part + 1, top, ColumnWidth, CellHeight);
+            HintLine::setHint(rgb, QStringLiteral("RGB codes (Red, Green, Blue)"));
             m_rgb[std::size_t(k)][std::size_t(part)] = rgb;
         }
     }
 
     m_close = new QPushButton(QStringLiteral("Close"), this);
-    m_close->setObjectName(QStringLiteral("Command1"));
     platform::placeInTwips(
         m_close, scale, Width - CloseWidth - ColumnLeft, CloseTop, CloseWidth, CloseHeight);
     connect(m_close, &QPushButton::clicked, this, &QWidget::hide);
@@ -79,14 +73,16 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
 
 void DetailPanel::showSelection(const BackgroundSelection &selection)
 {
-    for (int k = 0; k < 2; ++k) {
-        const SampleSlot &slot = selection.slot(k);
-        m_index[std::size_t(k)]->setText(slot.indexText);
-        m_value[std::size_t(k)]->setText(slot.valueText);
-        const std::array<const QString *, 3> parts
-            = {&slot.redText, &slot.greenText, &slot.blueText};
-        for (int part = 0; part < 3; ++part)
-            m_rgb[std::size_t(k)][std::size_t(part)]->setText(*parts[std::size_t(part)]);
+    for (std::size_t k = 0; k < 2; ++k) {
+        const SampleSlot &slot = selection.slot(int(k));
+        const PaletteRow &color = slot.color;
+        const auto number
+            = [&slot](int n) { return slot.filled() ? QString::number(n) : QString(); };
+        m_index[k]->setText(slot.filled() ? QString::number(*slot.index) : QString());
+        m_value[k]->setText(number(color.value));
+        const std::array<int, 3> parts = {color.red, color.green, color.blue};
+        for (std::size_t part = 0; part < 3; ++part)
+            m_rgb[k][part]->setText(number(parts[part]));
     }
 }
 

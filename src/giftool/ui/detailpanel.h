@@ -12,10 +12,9 @@ namespace giftool {
 
 class BackgroundSelection;
 
-// The color detail panel `Frame2`: under the heads "Index", "Red", "Green", "Blue" and "Value"
-// one row per sample slot with its palette index (`Colorindex(k)`), its red, green and blue
-// (`RGB1(0..2)` for slot 0, `RGB2(0..2)` for slot 1) and its combined color value
-// (`Clrlong(k)`). `Command1` "Close" hides it.
+// The color detail panel: under the heads "Index", "Red", "Green", "Blue" and "Value" one row per
+// sample slot with its palette index, its red, green and blue and its combined color value; an
+// empty slot's row is blank. "Close" hides it.
 class DetailPanel : public QFrame
 {
     Q_OBJECT
@@ -25,7 +24,7 @@ public:
 
     DetailPanel(platform::TwipsScale scale, QWidget *parent = nullptr);
 
-    // Shows the texts of both sample slots.
+    // Shows the numbers of both sample slots.
     void showSelection(const BackgroundSelection &selection);
 
     QLabel *colorIndex(int k) const { return m_index.at(std::size_t(k)); }

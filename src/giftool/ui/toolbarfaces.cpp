@@ -69,7 +69,7 @@ void drawQuestionMark(QPainter &p)
 
 } // namespace
 
-QPixmap toolbarFace(int button, bool pressed, QSize size, qreal devicePixelRatio)
+QPixmap toolbarFace(ToolbarButton button, bool pressed, QSize size, qreal devicePixelRatio)
 {
     QPixmap pixmap(size * devicePixelRatio);
     // The painter then works in logical pixels and draws each of them with the finer grid.
@@ -80,13 +80,13 @@ QPixmap toolbarFace(int button, bool pressed, QSize size, qreal devicePixelRatio
     if (pressed)
         p.translate(1, 1);
     switch (button) {
-    case 1:
+    case ToolbarButton::Open:
         drawFolder(p);
         break;
-    case 2:
+    case ToolbarButton::Save:
         drawDiskette(p);
         break;
-    default:
+    case ToolbarButton::Help:
         drawQuestionMark(p);
         break;
     }

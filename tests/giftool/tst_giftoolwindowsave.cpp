@@ -1,10 +1,10 @@
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
-#include "tst_gifformfixture.h"
+#include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
 
-using giftesting::GifFormFixture;
+using giftesting::GifToolWindowFixture;
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
@@ -29,10 +29,10 @@ QByteArray readAll(const QString &path)
 // Save As and Cancel Transparency on the real window: the questions, the saved bytes as
 // independent decoders see them, the result texts and the reset after a save, and every way a
 // save or a cancel can end.
-class TestGifFormSave : public QObject
+class TestGifToolWindowSave : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<GifFormFixture> f;
+    std::unique_ptr<GifToolWindowFixture> f;
 
     const giftool::BackgroundSelection &selection() const
     {
@@ -61,7 +61,7 @@ class TestGifFormSave : public QObject
     }
 
 private slots:
-    void init() { f = std::make_unique<GifFormFixture>(); }
+    void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
         QCOMPARE(f->prompter.pendingAnswers(), 0);
@@ -85,7 +85,7 @@ private slots:
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
         QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(request.fileName, gif);
-        QCOMPARE(request.filter, giftool::OpenFilter());
+        QCOMPARE(request.filter, giftool::openFilter());
         QVERIFY(request.confirmOverwrite);
 
         const QByteArray bytes = readAll(out);
@@ -105,8 +105,8 @@ private slots:
                 + name + QStringLiteral(" (not the original) file."));
         QCOMPARE(f->window->windowTitle(), platform::programTitle());
         QVERIFY(!f->window->hasImage());
-        QVERIFY(f->window->picture()->pixmap().isNull());
-        QVERIFY(f->window->viewport()->isHidden());
+        QVERIFY(f->window->pictureView()->picture()->pixmap().isNull());
+        QVERIFY(f->window->pictureView()->viewport()->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QVERIFY(f->label("Label1")->isHidden());
         QVERIFY(f->label("Label2")->isHidden());
@@ -115,7 +115,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isHidden());
         // The index stays; the picture must be opened again before anything more is saved.
-        QCOMPARE(selection().TransparentIndex(), 3);
+        QCOMPARE(selection().transparentIndex(), 3);
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
         QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
         QCOMPARE(f->window->lastFile(), out);
@@ -129,7 +129,7 @@ private slots:
     void noClickIsAskedForOnceThePictureIsGone()
     {
         QVERIFY(f->open(f->backgroundGif()));
-        QTest::mouseMove(f->window->picture(), QPoint(2, 2));
+        QTest::mouseMove(f->window->pictureView()->picture(), QPoint(2, 2));
         QCOMPARE(f->label("Comments")->text(),
             QStringLiteral("Click on the background that you want to render transparent."));
         f->prompter.answer(MessageAnswer::Yes);
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(f->prompter.shown().last().icon, MessageIcon::None);
         QVERIFY(f->window->hasImage());
         QCOMPARE(f->window->windowTitle(), caption);
-        QVERIFY(!f->window->picture()->pixmap().isNull());
+        QVERIFY(!f->window->pictureView()->picture()->pixmap().isNull());
         QCOMPARE(f->window->lastFile(), gif);
     }
 
@@ -346,7 +346,7 @@ private slots:
         // Reopened, the file is the one Cancel Transparency works on.
         QVERIFY(f->open(out));
         QCOMPARE(f->window->lastFile(), out);
-        QCOMPARE(int(f->window->document().SourcePacked()), 0xB7);
+        QCOMPARE(int(f->window->document().sourcePacked()), 0xB7);
         f->prompter.answer(MessageAnswer::Ok);
         f->action("mnuDeleteTrans")->trigger();
         QCOMPARE(int(readAll(out)[784]), 0);
@@ -374,5 +374,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifFormSave)
-#include "tst_gifformsave.moc"
+QTEST_MAIN(TestGifToolWindowSave)
+#include "tst_giftoolwindowsave.moc"

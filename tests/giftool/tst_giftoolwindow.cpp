@@ -1,16 +1,16 @@
 #include "giftool/ui/backgroundframe.h"
-#include "giftool/ui/gifformlayout.h"
+#include "giftool/ui/giftoolwindowlayout.h"
 #include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
-#include "tst_gifformfixture.h"
+#include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
 #include <QScrollBar>
 #include <QWheelEvent>
 
-using giftesting::GifFormFixture;
-using giftool::GifFormLayout;
+using giftesting::GifToolWindowFixture;
+using giftool::GifToolWindowLayout;
 using platform::MessageAnswer;
 using platform::MessageIcon;
 
@@ -31,15 +31,15 @@ QImage patternImage(QSize size)
 
 // The GIF tool's window without a background selected: its layout, menus, opening and showing
 // images of every type, scrolling, failures, hints, the toolbar and the detail panel.
-class TestGifForm : public QObject
+class TestGifToolWindow : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<GifFormFixture> f;
+    std::unique_ptr<GifToolWindowFixture> f;
 
-    QRect viewportTwips() const { return f->twips(f->window->viewport()); }
+    QRect viewportTwips() const { return f->twips(f->window->pictureView()->viewport()); }
 
 private slots:
-    void init() { f = std::make_unique<GifFormFixture>(); }
+    void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
         QCOMPARE(f->prompter.pendingAnswers(), 0);
@@ -50,7 +50,7 @@ private slots:
     void placesItselfOnTheScreen()
     {
         // 800 x 800 pixels = 12000 twips: 720, 360, 12000 - 2160 wide, 12000 - 1080 high.
-        giftool::GIFForm *w = f->window.get();
+        giftool::GifToolWindow *w = f->window.get();
         QCOMPARE(w->geometry(), QRect(48, 24, 656, 728));
         QCOMPARE(w->windowTitle(), QStringLiteral("Clearcoat "));
         QCOMPARE(w->maxView(), QSize(9840 - 1740 - 600, 10920 - 1140 - 1440));
@@ -64,7 +64,7 @@ private slots:
         QVERIFY(f->child("Frame2")->isHidden());
         QVERIFY(f->child("Parent")->isHidden());
         QVERIFY(f->child("Yellowbox")->isHidden());
-        QCOMPARE(f->window->document().selection().TransparentIndex(), 999);
+        QCOMPARE(f->window->document().selection().transparentIndex(), 999);
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isHidden());
     }
@@ -159,14 +159,14 @@ private slots:
 
         QVERIFY(f->open(file));
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
-        QCOMPARE(request.filter, giftool::OpenFilter());
+        QCOMPARE(request.filter, giftool::openFilter());
         QCOMPARE(request.fileName, QStringLiteral("*.bmp;*.gif;*.jpg;*.tif;*.pcx"));
 
-        giftool::GIFForm *w = f->window.get();
+        giftool::GifToolWindow *w = f->window.get();
         QCOMPARE(w->windowTitle(), platform::programTitle() + QStringLiteral("  ") + file);
-        QCOMPARE(w->document().ImageWidth(), image.width());
-        QCOMPARE(w->document().ImageHeight(), image.height());
-        const QImage shown = w->picture()->pixmap().toImage();
+        QCOMPARE(w->document().imageWidth(), image.width());
+        QCOMPARE(w->document().imageHeight(), image.height());
+        const QImage shown = w->pictureView()->picture()->pixmap().toImage();
         QCOMPARE(shown.size(), image.size());
         // Every image becomes a 256-entry palette image; palette images keep their colors.
         QCOMPARE(w->document().selection().picture().colorCount(), 256);
@@ -181,10 +181,10 @@ private slots:
         QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
         QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
         // A small picture: the viewport has its size exactly and there is no scroll bar.
-        QVERIFY(w->viewport()->isVisible());
+        QVERIFY(w->pictureView()->viewport()->isVisible());
         QCOMPARE(viewportTwips(), QRect(1740, 1140, image.width() * 15, image.height() * 15));
-        QVERIFY(w->horizontalBar()->isHidden());
-        QVERIFY(w->verticalBar()->isHidden());
+        QVERIFY(w->pictureView()->horizontalBar()->isHidden());
+        QVERIFY(w->pictureView()->verticalBar()->isHidden());
     }
 
     void scrollsEveryPartOfALargePicture()
@@ -193,12 +193,12 @@ private slots:
         const QString file = f->path(QStringLiteral("wide.bmp"));
         QVERIFY(patternImage(QSize(2500, 900)).save(file));
         QVERIFY(f->open(file));
-        giftool::GIFForm *w = f->window.get();
+        giftool::GifToolWindow *w = f->window.get();
         const QSize view = w->maxView();
         QCOMPARE(viewportTwips(), QRect(QPoint(1740, 1140), view));
 
-        QScrollBar *h = w->horizontalBar();
-        QScrollBar *v = w->verticalBar();
+        QScrollBar *h = w->pictureView()->horizontalBar();
+        QScrollBar *v = w->pictureView()->verticalBar();
         QVERIFY(h->isVisible());
         QVERIFY(v->isVisible());
         QCOMPARE(h->maximum(), 37500 - view.width());
@@ -213,11 +213,13 @@ private slots:
         // At the far end the picture's last column and row stand at the viewport's edges.
         h->setValue(h->maximum());
         v->setValue(v->maximum());
-        QCOMPARE(w->picture()->x(), -h->maximum() / 15);
-        QCOMPARE(w->picture()->x() + w->picture()->width(), w->viewport()->width());
-        QCOMPARE(w->picture()->y() + w->picture()->height(), w->viewport()->height());
+        QCOMPARE(w->pictureView()->picture()->x(), -h->maximum() / 15);
+        QCOMPARE(w->pictureView()->picture()->x() + w->pictureView()->picture()->width(),
+            w->pictureView()->viewport()->width());
+        QCOMPARE(w->pictureView()->picture()->y() + w->pictureView()->picture()->height(),
+            w->pictureView()->viewport()->height());
         h->setValue(0);
-        QCOMPARE(w->picture()->x(), 0);
+        QCOMPARE(w->pictureView()->picture()->x(), 0);
     }
 
     void aFileThatCannotBeReadSaysSo()
@@ -242,11 +244,11 @@ private slots:
         QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled());
         QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
-        QVERIFY(f->window->viewport()->isHidden());
+        QVERIFY(f->window->pictureView()->viewport()->isHidden());
         // Cancel Transparency stays with the file that was opened.
         QCOMPARE(f->window->lastFile(), gif);
         // Nothing is shown, so nothing can be saved: the toolbar's Save asks nothing.
-        f->window->SaveTransparentGif();
+        f->window->saveTransparentGif();
         QCOMPARE(f->dialogs.shown().size(), 2);
     }
 
@@ -254,12 +256,12 @@ private slots:
     {
         testsupport::ScriptedPrompter prompter;
         testsupport::ScriptedFileDialogs dialogs;
-        giftool::GIFForm window(
+        giftool::GifToolWindow window(
             prompter, dialogs, giftool::WorkingFiles::in(f->path(QStringLiteral("missing/dir"))));
         window.show();
         dialogs.answer(f->backgroundGif());
         prompter.answer(MessageAnswer::Ok);
-        window.OpenImage();
+        window.openImage();
         QVERIFY(!window.hasImage());
         QCOMPARE(prompter.shown().size(), 1);
         QVERIFY(prompter.lastText().contains(QStringLiteral("TEMP.BMP")));
@@ -273,17 +275,17 @@ private slots:
         QVERIFY(f->open(f->backgroundGif()));
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
-        QCOMPARE(f->window->document().selection().TransparentIndex(), 3);
+        QCOMPARE(f->window->document().selection().transparentIndex(), 3);
 
         f->dialogs.cancel();
-        f->window->OpenImage();
+        f->window->openImage();
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Clearcoat "));
-        QCOMPARE(f->window->document().selection().TransparentIndex(), 999);
+        QCOMPARE(f->window->document().selection().transparentIndex(), 999);
         QVERIFY(f->child("Frame1")->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QCOMPARE(f->label("Instructions")->text(), QString());
         QVERIFY(f->window->hasImage());
-        QVERIFY(f->window->viewport()->isVisible());
+        QVERIFY(f->window->pictureView()->viewport()->isVisible());
         // The picture can be clicked again at once.
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
@@ -446,22 +448,23 @@ private slots:
         f->action("mnuDetail")->trigger();
         QWidget *panel = f->child("Frame2");
         QVERIFY(panel->isVisible());
-        const QRect viewport = f->window->viewport()->geometry();
+        const QRect viewport = f->window->pictureView()->viewport()->geometry();
         QVERIFY(viewport.right() < panel->x());
-        for (QWidget *bar : {static_cast<QWidget *>(f->window->horizontalBar()),
-                 static_cast<QWidget *>(f->window->verticalBar())}) {
+        for (QWidget *bar : {static_cast<QWidget *>(f->window->pictureView()->horizontalBar()),
+                 static_cast<QWidget *>(f->window->pictureView()->verticalBar())}) {
             QVERIFY(bar->isVisible());
             QVERIFY(!bar->geometry().intersects(panel->geometry()));
         }
         QVERIFY(viewportTwips().width() < without.width());
-        QCOMPARE(f->window->horizontalBar()->maximum(), 13500 - viewportTwips().width());
+        QCOMPARE(
+            f->window->pictureView()->horizontalBar()->maximum(), 13500 - viewportTwips().width());
         f->window->resize(900, 700);
-        QVERIFY(f->window->viewport()->geometry().right() < panel->x());
+        QVERIFY(f->window->pictureView()->viewport()->geometry().right() < panel->x());
         QCOMPARE(panel->geometry().right(), 900 - 1 - 8);
 
         QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
         QCOMPARE(viewportTwips().size(), f->window->maxView());
-        QVERIFY(f->window->viewport()->geometry().right() > panel->x());
+        QVERIFY(f->window->pictureView()->viewport()->geometry().right() > panel->x());
     }
 
     // Opening another image empties the panel, and an empty panel is not left on screen.
@@ -491,13 +494,13 @@ private slots:
         const QString file = f->path(QStringLiteral("wide.bmp"));
         QVERIFY(patternImage(QSize(900, 900)).save(file));
         QVERIFY(f->open(file));
-        QWidget *picture = f->window->picture();
+        QWidget *picture = f->window->pictureView()->picture();
         const QPointF at(10, 10);
         QWheelEvent wheel(at, picture->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
             modifiers, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(picture, &wheel);
-        QCOMPARE(f->window->horizontalBar()->value(), across);
-        QCOMPARE(f->window->verticalBar()->value(), down);
+        QCOMPARE(f->window->pictureView()->horizontalBar()->value(), across);
+        QCOMPARE(f->window->pictureView()->verticalBar()->value(), down);
         QCOMPARE(picture->pos(), QPoint(-across / 15, -down / 15));
     }
 
@@ -511,9 +514,10 @@ private slots:
         QCOMPARE(f->label("Instructions")->width(), qRound((560 * 15 - 120 - 200) / 15.0));
         QCOMPARE(f->window->maxView(), QSize(560 * 15 - 2340, 600 * 15 - 2580));
         QCOMPARE(viewportTwips().size(), f->window->maxView());
-        QCOMPARE(f->window->horizontalBar()->maximum(), 13500 - f->window->maxView().width());
+        QCOMPARE(f->window->pictureView()->horizontalBar()->maximum(),
+            13500 - f->window->maxView().width());
     }
 };
 
-QTEST_MAIN(TestGifForm)
-#include "tst_gifform.moc"
+QTEST_MAIN(TestGifToolWindow)
+#include "tst_giftoolwindow.moc"

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "gifdecoders.h"
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
+#include "giftool/ui/pictureview.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
@@ -45,16 +46,16 @@ inline QImage backgroundPicture()
 
 // The GIF tool's window with scripted message boxes and file dialogs and its working files in
 // a scratch folder, shown on the offscreen screen.
-struct GifFormFixture
+struct GifToolWindowFixture
 {
     QTemporaryDir dir;
     testsupport::ScriptedPrompter prompter;
     testsupport::ScriptedFileDialogs dialogs;
-    std::unique_ptr<giftool::GIFForm> window;
+    std::unique_ptr<giftool::GifToolWindow> window;
 
-    GifFormFixture()
+    GifToolWindowFixture()
     {
-        window = std::make_unique<giftool::GIFForm>(
+        window = std::make_unique<giftool::GifToolWindow>(
             prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
         window->show();
     }
@@ -72,14 +73,14 @@ struct GifFormFixture
     bool open(const QString &file)
     {
         dialogs.answer(file);
-        window->OpenImage();
+        window->openImage();
         return window->hasImage();
     }
 
     // A left click on Picture1 at image pixel at.
     void clickPicture(QPoint at)
     {
-        QTest::mouseClick(window->picture(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(window->pictureView()->picture(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
     template <typename T = QWidget> T *child(const char *name, int index = -1) const

@@ -1,10 +1,10 @@
 #include "headlesschromium.h"
-#include "tst_gifformfixture.h"
+#include "tst_giftoolwindowfixture.h"
 
 #include <QPainter>
 #include <QUrl>
 
-using giftesting::GifFormFixture;
+using giftesting::GifToolWindowFixture;
 using platform::MessageAnswer;
 
 namespace {
@@ -38,7 +38,7 @@ QImage scene()
 
 // A GIF saved by the window, shown by a real browser over a colored page: the page shows
 // through exactly where the background was.
-class TestGifFormBrowser : public QObject
+class TestGifToolWindowBrowser : public QObject
 {
     Q_OBJECT
 private slots:
@@ -47,7 +47,7 @@ private slots:
         if (!testsupport::chromiumInstalled())
             QSKIP(testsupport::ChromiumMissing);
 
-        GifFormFixture f;
+        GifToolWindowFixture f;
         const QString source = f.path(QStringLiteral("scene.bmp"));
         QVERIFY(scene().save(source));
         QVERIFY(f.open(source));
@@ -57,7 +57,7 @@ private slots:
         f.dialogs.answer(gif);
         f.clickPicture(QPoint(4, 4));
         QVERIFY(QFile::exists(gif));
-        const int transparent = f.window->document().selection().TransparentIndex();
+        const int transparent = f.window->document().selection().transparentIndex();
         QCOMPARE(transparent, picture.pixelIndex(4, 4));
 
         const QString page = f.path(QStringLiteral("page.html"));
@@ -102,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifFormBrowser)
-#include "tst_gifformbrowser.moc"
+QTEST_MAIN(TestGifToolWindowBrowser)
+#include "tst_giftoolwindowbrowser.moc"

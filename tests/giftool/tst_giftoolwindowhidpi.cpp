@@ -1,4 +1,4 @@
-#include "giftool/ui/gifform.h"
+#include "giftool/ui/giftoolwindow.h"
 #include "giftool/ui/toolbarfaces.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
@@ -10,7 +10,7 @@
 
 // The GIF tool's window on a screen scaled by 2, as QT_SCALE_FACTOR=2 gives: the toolbar faces
 // keep their size on screen and are drawn with four device pixels for each pixel.
-class TestGifFormHiDpi : public QObject
+class TestGifToolWindowHiDpi : public QObject
 {
     Q_OBJECT
 private slots:
@@ -19,7 +19,7 @@ private slots:
         QTemporaryDir dir;
         testsupport::ScriptedPrompter prompter;
         testsupport::ScriptedFileDialogs dialogs;
-        giftool::GIFForm window(prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
+        giftool::GifToolWindow window(prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
         window.show();
         QCOMPARE(window.devicePixelRatio(), 2);
         for (int index : {1, 2, 3, 21, 22, 23, 41, 42, 43}) {
@@ -41,8 +41,9 @@ private slots:
     // at 1 blown up.
     void finerFacesHoldMoreDetail()
     {
-        const QImage fine = giftool::toolbarFace(3, false, QSize(24, 22), 2).toImage();
-        QImage blown = giftool::toolbarFace(3, false, QSize(24, 22), 1)
+        const QImage fine
+            = giftool::toolbarFace(giftool::ToolbarButton::Help, false, QSize(24, 22), 2).toImage();
+        QImage blown = giftool::toolbarFace(giftool::ToolbarButton::Help, false, QSize(24, 22), 1)
                            .toImage()
                            .scaled(fine.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
                            .convertToFormat(fine.format());
@@ -55,8 +56,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
-    TestGifFormHiDpi test;
+    TestGifToolWindowHiDpi test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_gifformhidpi.moc"
+#include "tst_giftoolwindowhidpi.moc"

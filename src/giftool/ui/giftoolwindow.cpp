@@ -1,0 +1,391 @@
+#include "giftool/ui/giftoolwindow.h"
+
+#include "giftool/core/backgroundframeview.h"
+#include "giftool/core/saverules.h"
+#include "giftool/core/transparencycancel.h"
+#include "giftool/ui/backgroundframe.h"
+#include "giftool/ui/detailpanel.h"
+#include "giftool/ui/gifhelp.h"
+#include "giftool/ui/giftoolmenus.h"
+#include "giftool/ui/giftoolwindowlayout.h"
+#include "giftool/ui/hintline.h"
+#include "giftool/ui/imagetoolbar.h"
+#include "giftool/ui/pictureview.h"
+#include "platform/pendingevents.h"
+#include "platform/programinfo.h"
+#include "platform/ui/messageboxprompter.h"
+#include "platform/ui/qtfiledialogs.h"
+#include "platform/ui/twipsgeometry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace giftool {
+
+using platform::MessageIcon;
+
+namespace {
+
+// Small enough for any screen, large enough for the Background frame and the detail panel.
+constexpr int MinimumWidthTwips = 7800;
+constexpr int MinimumHeightTwips = 5400;
+
+// "Cannot open file." and the decoder's reason after it.
+QString cannotOpenText(const QString &reason)
+{
+    const QString text = QStringLiteral("Cannot open file.");
+    return reason.isEmpty() ? text : text + QStringLiteral("  ") + reason;
+}
+
+WorkingFiles chooseWorkingFiles(const std::optional<WorkingFiles> &given, QString *error)
+{
+    if (given)
+        return *given;
+    // Without a folder for them the window still opens; opening an image then says why it cannot.
+    return WorkingFiles::locate(error).value_or(WorkingFiles());
+}
+
+} // namespace
+
+GifToolWindow::GifToolWindow(QWidget *parent)
+    : GifToolWindow(nullptr, nullptr, std::nullopt, parent)
+{ }
+
+GifToolWindow::GifToolWindow(platform::Prompter &prompter, platform::FileDialogs &dialogs,
+    std::optional<WorkingFiles> files, QWidget *parent)
+    : GifToolWindow(&prompter, &dialogs, std::move(files), parent)
+{ }
+
+GifToolWindow::GifToolWindow(platform::Prompter *prompter, platform::FileDialogs *dialogs,
+    std::optional<WorkingFiles> files, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ownPrompter(prompter ? nullptr : std::make_unique<platform::MessageBoxPrompter>(this))
+    , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtFileDialogs>(this))
+    , m_prompter(prompter ? *prompter : *m_ownPrompter,
+          [this] {
+              // No busy pointer over a message: the user is asked to act.
+              m_busy.reset();
+              showState();
+          })
+    , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_scale(platform::scaleOf(this))
+    , m_document(chooseWorkingFiles(files, &m_workingFilesError), m_scale)
+{
+    setWindowTitle(gifToolCaption());
+    buildControls();
+    buildMenus();
+    nameWidgetsForTests();
+
+    const QRect geometry
+        = GifToolWindowLayout::windowGeometry(platform::screenSizeInTwips(m_scale, this));
+    setMinimumSize(m_scale.toPixels(MinimumWidthTwips), m_scale.toPixels(MinimumHeightTwips));
+    platform::placeInTwips(
+        this, m_scale, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    layOut();
+    showState();
+}
+
+GifToolWindow::~GifToolWindow() = default;
+
+void GifToolWindow::buildControls()
+{
+    m_surface = new QWidget(this);
+    setCentralWidget(m_surface);
+    m_surface->setMouseTracking(true);
+    m_surface->installEventFilter(this);
+
+    m_hintLine = new HintLine(m_surface);
+
+    auto *line = new QFrame(m_surface);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    m_separator = line;
+
+    m_instructionLine = new QLabel(m_surface);
+    m_instructionLine->setWordWrap(true);
+    m_instructionLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_instructionLine->setMouseTracking(true);
+    m_instructionLine->installEventFilter(this);
+
+    m_backgroundFrame = new BackgroundFrame(m_scale, m_surface);
+    platform::placeInTwips(m_backgroundFrame, m_scale, GifToolWindowLayout::BackgroundFrameLeft,
+        GifToolWindowLayout::BackgroundFrameTop, BackgroundFrame::Width, BackgroundFrame::Height);
+    connect(m_backgroundFrame, &BackgroundFrame::conversionRequested, this,
+        &GifToolWindow::convertBackground);
+    connect(m_backgroundFrame, &BackgroundFrame::swatchClicked, this, &GifToolWindow::clickSwatch);
+
+    m_pictureView = new PictureView(m_scale, m_surface);
+    connect(m_pictureView, &PictureView::pressed, this, &GifToolWindow::selectBackground);
+
+    m_detailPanel = new DetailPanel(m_scale, m_surface);
+    m_detailPanel->hide();
+    // Shown or closed, the panel changes the room the picture has.
+    m_detailPanel->installEventFilter(this);
+
+    // Made last, so the tip stands in front of everything it overlaps.
+    m_toolbar = new ImageToolbar(m_scale, m_surface);
+    connect(m_toolbar, &ImageToolbar::clicked, this, &GifToolWindow::toolbarClicked);
+    m_hintLine->follow(m_surface);
+}
+
+void GifToolWindow::buildMenus()
+{
+    m_menus = new GifToolMenus(this);
+    connect(m_menus->openAction(), &QAction::triggered, this, &GifToolWindow::openImage);
+    connect(m_menus->saveAction(), &QAction::triggered, this, &GifToolWindow::saveTransparentGif);
+    connect(m_menus->cancelTransparencyAction(), &QAction::triggered, this,
+        &GifToolWindow::cancelTransparency);
+    connect(m_menus->detailAction(), &QAction::triggered, this, &GifToolWindow::showDetail);
+    help::addHelpMenu(this, gifToolHelpMenu(), m_prompter);
+}
+
+QSize GifToolWindow::windowTwips() const
+{
+    return QSize(m_scale.toTwips(width()), m_scale.toTwips(height()));
+}
+
+QSize GifToolWindow::maxView() const
+{
+    return GifToolWindowLayout::maxView(windowTwips(), m_detailPanel->isVisibleTo(this));
+}
+
+void GifToolWindow::layOut()
+{
+    const QSize window = windowTwips();
+    const auto place = [this](QWidget *widget, const QRect &r) {
+        platform::placeInTwips(widget, m_scale, r.x(), r.y(), r.width(), r.height());
+    };
+    place(m_separator, GifToolWindowLayout::separatorGeometry(window));
+    place(m_hintLine->label(), GifToolWindowLayout::hintLineGeometry(window));
+    place(m_instructionLine, GifToolWindowLayout::instructionLineGeometry(window));
+    place(m_detailPanel,
+        GifToolWindowLayout::detailPanelGeometry(
+            window, QSize(DetailPanel::Width, DetailPanel::Height)));
+    layOutViewport();
+}
+
+void GifToolWindow::layOutViewport()
+{
+    m_pictureView->layOut(m_imageShown,
+        QPoint(GifToolWindowLayout::ViewportLeft, GifToolWindowLayout::ViewportTop), maxView(),
+        m_scale.toTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+}
+
+void GifToolWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layOut();
+}
+
+void GifToolWindow::showState()
+{
+    const BackgroundSelection &selection = m_document.selection();
+    m_backgroundFrame->showView(deriveFrameView(selection));
+    m_detailPanel->showSelection(selection);
+    m_instructionLine->setText(selection.instructions());
+    m_menus->saveAction()->setEnabled(m_imageShown && selection.saveAsEnabled());
+    // With the picture gone (saved, or another file failed to open) its hint asks for a click
+    // on nothing.
+    if (!m_imageShown)
+        m_hintLine->forget(m_pictureView->picture());
+    if (m_imageShown && selection.hasPicture())
+        m_pictureView->showImage(selection.picture());
+    else
+        m_pictureView->clearImage();
+}
+
+void GifToolWindow::openImage()
+{
+    m_document.selection().reset();
+    // The emptied panel would show nothing true about the next image.
+    m_detailPanel->hide();
+    m_toolbar->hideTip();
+    showState();
+
+    platform::FileDialogRequest request;
+    request.filter = openFilter();
+    request.fileName = openPattern();
+    if (!m_dialogName.isEmpty())
+        request.directory = QFileInfo(m_dialogName).absolutePath();
+    const QString chosen = m_fileDialogs.openFile(request);
+    if (chosen.isEmpty()) {
+        setWindowTitle(gifToolCaption());
+        return;
+    }
+    m_dialogName = chosen;
+
+    m_imageShown = false;
+    showState();
+    layOutViewport();
+    m_menus->fileMenu()->menuAction()->setEnabled(false);
+    if (!openChosenImage(chosen))
+        return;
+
+    m_imageShown = true;
+    m_lastFile = chosen;
+    m_menus->optionsMenu()->menuAction()->setEnabled(true);
+    setWindowTitle(
+        platform::programTitle() + QStringLiteral("  ") + QDir::toNativeSeparators(chosen));
+    m_pictureView->scrollToOrigin();
+    showState();
+    layOutViewport();
+    platform::letPendingEventsRun();
+    m_menus->fileMenu()->menuAction()->setEnabled(true);
+}
+
+bool GifToolWindow::openChosenImage(const QString &chosen)
+{
+    platform::BusyCursor busy;
+    if (!m_workingFilesError.isEmpty()) {
+        busy.release();
+        setWindowTitle(gifToolCaption());
+        openFailed(m_workingFilesError, MessageIcon::None);
+        return false;
+    }
+    const OpenResult result = m_document.openImage(chosen);
+    if (result.outcome == OpenOutcome::Opened)
+        return true;
+    busy.release();
+    if (result.outcome == OpenOutcome::CannotOpen) {
+        openFailed(cannotOpenText(result.error), MessageIcon::Exclamation);
+    } else {
+        setWindowTitle(gifToolCaption());
+        openFailed(result.error, MessageIcon::None);
+    }
+    return false;
+}
+
+void GifToolWindow::openFailed(const QString &message, MessageIcon icon)
+{
+    m_menus->optionsMenu()->menuAction()->setEnabled(false);
+    showState();
+    m_prompter.tell(message, icon);
+    m_menus->fileMenu()->menuAction()->setEnabled(true);
+}
+
+void GifToolWindow::saveTransparentGif()
+{
+    m_toolbar->hideTip();
+    // Nothing to save: no image opened yet, or the last one was saved and cleared.
+    if (!m_imageShown)
+        return;
+    const BackgroundSelection &selection = m_document.selection();
+    if (!confirmSave(m_prompter, selection.backgroundSelected(), selection.multiColorFlag()))
+        return;
+
+    platform::FileDialogRequest request;
+    request.filter = openFilter();
+    request.fileName = offeredSaveName(m_dialogName);
+    // The offered name is normally the opened image's own as a GIF: the dialog asks before
+    // replacing it.
+    request.confirmOverwrite = true;
+    const QString chosen = m_fileDialogs.saveFile(request);
+    if (chosen.isEmpty())
+        return;
+    m_dialogName = chosen;
+
+    platform::BusyCursor busy;
+    const SaveResult result = m_document.saveTransparentGif(chosen);
+    busy.release();
+    if (!result.saved) {
+        m_prompter.tell(result.error);
+        return;
+    }
+    m_lastFile = chosen;
+    m_imageShown = false;
+    setWindowTitle(platform::programTitle());
+    showState();
+    layOutViewport();
+}
+
+void GifToolWindow::cancelTransparency()
+{
+    if (m_lastFile.isEmpty())
+        return;
+    giftool::cancelTransparency(m_lastFile, &m_prompter);
+}
+
+void GifToolWindow::selectBackground(int x, int y)
+{
+    if (!m_imageShown)
+        return;
+    const SelectOutcome outcome = m_document.selection().selectBackground(x, y, m_prompter);
+    showState();
+    if (outcome == SelectOutcome::SaveRequested)
+        saveTransparentGif();
+}
+
+void GifToolWindow::convertBackground(ConversionButton button)
+{
+    if (!m_imageShown)
+        return;
+    // The busy pointer shows while the working bitmap is rewritten; the prompter ends it
+    // before any message.
+    m_busy.emplace();
+    m_document.selection().convertBackground(button, m_prompter);
+    m_busy.reset();
+    showState();
+}
+
+void GifToolWindow::clickSwatch(int k)
+{
+    if (!m_imageShown)
+        return;
+    m_busy.emplace();
+    m_document.selection().clickSwatch(k, m_prompter);
+    m_busy.reset();
+    showState();
+}
+
+void GifToolWindow::showDetail()
+{
+    m_detailPanel->show();
+    m_detailPanel->raise();
+}
+
+void GifToolWindow::toolbarClicked(ToolbarButton button)
+{
+    switch (button) {
+    case ToolbarButton::Open:
+        openImage();
+        break;
+    case ToolbarButton::Save:
+        saveTransparentGif();
+        break;
+    case ToolbarButton::Help:
+        help::showOnlineHelp(gifToolHelpMenu());
+        break;
+    }
+    m_toolbar->hideTip();
+}
+
+bool GifToolWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_detailPanel
+        && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        layOutViewport();
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() != QEvent::MouseMove)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (watched == m_surface) {
+        // A move a child ignored reaches the window too; only its own surface clears the hint.
+        const QPoint at = platform::pixelUnder(static_cast<QMouseEvent *>(event)->position());
+        if (!m_surface->childAt(at)) {
+            m_hintLine->clear();
+            m_toolbar->hideTip();
+        }
+    } else if (watched == m_instructionLine) {
+        m_toolbar->hideTip();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace giftool
