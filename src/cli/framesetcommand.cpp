@@ -1,8 +1,8 @@
 #include "cli/framesetcommand.h"
 
 #include "cli/commandline.h"
+#include "frameset/core/designfilereader.h"
 #include "frameset/core/framesetdocument.h"
-#include "frameset/core/specfilereader.h"
 
 namespace cli {
 
@@ -39,12 +39,12 @@ int runFrameset(const QStringList &args, QTextStream &out, QTextStream &err)
         return UsageError;
     }
 
-    const frameset::SpecFileReadResult read = frameset::loadSpecFile(design);
-    if (read.status != frameset::SpecFileStatus::Valid) {
-        err << frameset::invalidFileMessage(design) << '\n';
+    const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(design);
+    if (read.status != frameset::DesignFileStatus::Valid) {
+        err << frameset::DesignFileReader::invalidFileMessage(design) << '\n';
         return Failure;
     }
-    const QString document = frameset::BuildFramesetDocument(read.design);
+    const QString document = frameset::buildFramesetDocument(read.design);
     if (output.isEmpty()) {
         // The stream writes UTF-8, so these are the bytes the saved file holds.
         out << document << "\r\n";

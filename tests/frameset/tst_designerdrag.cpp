@@ -30,7 +30,7 @@ struct ThreeCells : Designer
     // Every scroll-bar view sits along the right edge of its cell.
     bool scrollViewsFollowCells() const
     {
-        for (int i = 0; i <= model().LastCellIndex(); ++i) {
+        for (int i = 0; i <= model().lastCellIndex(); ++i) {
             const QScrollBar *s = window.surface()->scrollView(i);
             const QRect view = onSurface(window.surface(), s);
             if (view.right() != pixels(i).right() || view.top() != pixels(i).top()
@@ -87,11 +87,11 @@ private slots:
         QCOMPARE(d.pixels(2), QRect(0, 380, 376, 350));
         QCOMPARE(d.pixels(1), QRect(376, 30, 416, 700));
         QVERIFY(d.scrollViewsFollowCells());
-        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.model().isModified());
         QCOMPARE(d.prompter.beeps(), 0);
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("376w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("376w  350h (pixels)"));
         // The layout text never holds sizes.
-        QCOMPARE(d.model().LayoutText(),
+        QCOMPARE(d.model().layoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n<FRAMESET ROWS= ##11>\r\n!!0\r\n!!2\r\n"
                            "</FRAMESET>\r\n!!1\r\n</FRAMESET>"));
     }
@@ -118,7 +118,7 @@ private slots:
         QTest::mouseMove(d.cell(0), QPoint(392, 100));
         QTest::mouseMove(d.cell(0), QPoint(420, 100));
         QCOMPARE(d.pixels(0), QRect(0, 30, 420, 350));
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("420w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("420w  350h (pixels)"));
         QCOMPARE(d.pixels(1), cell1);
         QCOMPARE(d.pixels(2), cell2);
         // The growing cell is drawn above the neighbour it covers.
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(d.twips(2), QRectF(0, 5700, 5940, 5250));
         QCOMPARE(d.pixels(0), QRect(0, 30, 396, 350));
         QVERIFY(d.scrollViewsFollowCells());
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  350h (pixels)"));
     }
 
     void dragBeyondTheCellsOwnLeftEdge()
@@ -170,7 +170,7 @@ private slots:
         drag(d.cell(cell), from, to);
         QCOMPARE(QList<QRectF>({d.twips(0), d.twips(1), d.twips(2)}), before);
         QCOMPARE(d.prompter.beeps(), 0);
-        QCOMPARE(d.model().SelectedCell(), cell);
+        QCOMPARE(d.model().selectedCell(), cell);
     }
 
     void dragKeepsItsDirection()
@@ -193,7 +193,7 @@ private slots:
     {
         ThreeCells d;
         drag(d.cell(2), QPoint(393, 100), QPoint(376, 100));
-        QCOMPARE(d.model().SelectedCell(), 2);
+        QCOMPARE(d.model().selectedCell(), 2);
         QVERIFY(d.cell(2)->isHighlighted());
         QVERIFY(!d.cell(0)->isHighlighted());
         QCOMPARE(d.twips(0).width(), 5640.0);

@@ -10,7 +10,6 @@ SplitButton::SplitButton(ButtonPicture picture, QWidget *parent)
     : QLabel(parent)
     , m_picture(picture)
 {
-    setObjectName(QStringLiteral("splitbutton"));
     setProperty("index", int(picture));
     setMouseTracking(true);
     showFace(false);

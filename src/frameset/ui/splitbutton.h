@@ -6,8 +6,9 @@
 
 namespace frameset {
 
-// One of the designer's picture buttons (`splitbutton` 0, 1, 2): shows its pressed face while
-// the left button is held on it and its normal face again when the button is released.
+// One of the designer's three picture buttons (row split, column split, clear all): shows its
+// pressed face while the left button is held on it and its normal face again when the button is
+// released.
 class SplitButton : public QLabel
 {
     Q_OBJECT
