@@ -1,7 +1,9 @@
 #include "tst_designerhelpers.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace designertest;
 using frameset::SplitDirection;
@@ -40,6 +42,21 @@ struct ThreeCells : Designer
         return true;
     }
 };
+
+// The cell lines' geometry (left; top; width; height; path) of a design file.
+QStringList cellGeometry(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList sections = QString::fromUtf8(file.readAll()).split(QStringLiteral("***"));
+    QStringList cells;
+    for (const QString &line : sections.value(1).split(QStringLiteral("\r\n"))) {
+        if (!line.isEmpty())
+            cells.append(line.section(u';', 0, 4));
+    }
+    return cells;
+}
 
 } // namespace
 
@@ -197,6 +214,57 @@ private slots:
         QVERIFY(d.cell(2)->isHighlighted());
         QVERIFY(!d.cell(0)->isHighlighted());
         QCOMPARE(d.twips(0).width(), 5640.0);
+    }
+
+    void fractionalBordersOfAnOpenedFileMoveTogether()
+    {
+        // A column left of two rows, its edges at fractions of a twip, as another screen or an
+        // edited file leaves them.
+        QStringList lines = {QStringLiteral("<FRAMESET COLS= ##1>"), QStringLiteral("!!0"),
+            QStringLiteral("<FRAMESET ROWS= ##21>"), QStringLiteral("!!1"), QStringLiteral("!!2"),
+            QStringLiteral("</FRAMESET>"), QStringLiteral("</FRAMESET>"), QStringLiteral("***"),
+            QStringLiteral("0;450;2000.5;5000.5;1;1745.5;450;5000.5;-1;"),
+            QStringLiteral("2000.5;450;3999.75;2500.25;21;5745.25;450;2500.25;-1;"),
+            QStringLiteral("2000.5;2950.25;3999.75;2500.25;22;5745.25;2950.25;2500.25;-1;"),
+            QString(), QStringLiteral("***")};
+        for (int i = 0; i < 51; ++i)
+            lines.append(QStringLiteral(";;;;;;;;;;;"));
+        lines.append(QStringLiteral("1"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fractions.spc"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        file.close();
+
+        Designer d;
+        d.dialogs.answer(path);
+        d.action("mnuOpenSpec")->trigger();
+        QCOMPARE(d.model().lastCellIndex(), 2);
+        QCOMPARE(d.cellView(1).left, 2000.5f);
+
+        // The column border to 100 pixels: both rows follow, their other edges stay.
+        drag(d.cell(0), QPoint(131, 100), QPoint(100, 100));
+        QCOMPARE(d.cellView(0).width, 1500.0f);
+        for (const int i : {1, 2}) {
+            QCOMPARE(d.cellView(i).left, 1500.0f);
+            QCOMPARE(d.cellView(i).right(), 6000.25f);
+        }
+        QCOMPARE(d.cellView(1).height, 2500.25f);
+        QCOMPARE(d.cellView(2).top, 2950.25f);
+
+        // The row border at 2950.25 twips up to 2550: the lower row grows to it.
+        drag(d.cell(1), QPoint(100, 163), QPoint(100, 140));
+        QCOMPARE(d.cellView(1).height, 2100.0f);
+        QCOMPARE(d.cellView(2).top, 2550.0f);
+        QCOMPARE(d.cellView(2).bottom(), 5450.5f);
+        QCOMPARE(d.cellView(0).bottom(), 5450.5f);
+        QCOMPARE(d.prompter.beeps(), 0);
+
+        d.action("mnuSave")->trigger();
+        QCOMPARE(cellGeometry(path),
+            QStringList({"0;450;1500;5000.5;1", "1500;450;4500.25;2100;21",
+                "1500;2550;4500.25;2900.5;22"}));
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStyle>
+#include <utility>
 
 namespace frameset {
 
@@ -36,65 +37,41 @@ const QString ExitQuestion
 
 const char *designerControlName(DesignerControl control)
 {
-    switch (control) {
-    case DesignerControl::Window:
-        return "Designer";
-    case DesignerControl::Surface:
-        return "DesignSurface";
-    case DesignerControl::HintLine:
-        return "Label1";
-    case DesignerControl::SizeDisplay:
-        return "pixelbox";
-    case DesignerControl::BordersBox:
-        return "Borderbox";
-    case DesignerControl::ButtonRowLine:
-        return "Line1";
-    case DesignerControl::DesignArea:
-        return "DesignArea";
-    case DesignerControl::DesignCanvas:
-        return "DesignCanvas";
-    case DesignerControl::SplitButton:
-        return "splitbutton";
-    case DesignerControl::Cell:
-        return "Thecell";
-    case DesignerControl::ScrollBarView:
-        return "Thescroll";
-    case DesignerControl::FileMenu:
-        return "mnuFile";
-    case DesignerControl::NewCommand:
-        return "mnuNew";
-    case DesignerControl::OpenCommand:
-        return "mnuOpenSpec";
-    case DesignerControl::SaveCommand:
-        return "mnuSave";
-    case DesignerControl::SaveAsCommand:
-        return "mnuSaveSpec";
-    case DesignerControl::HtmlCommand:
-        return "mnuHTML";
-    case DesignerControl::ExitCommand:
-        return "mnuExit";
-    case DesignerControl::EditMenu:
-        return "mnuEdit";
-    case DesignerControl::UndoCommand:
-        return "mnuUndo";
-    case DesignerControl::DesignMenu:
-        return "mnuDesign";
-    case DesignerControl::RowSplitCommand:
-        return "mnuRow";
-    case DesignerControl::ColumnSplitCommand:
-        return "mnuVertical";
-    case DesignerControl::PropertiesCommand:
-        return "mnuProperties";
-    case DesignerControl::ResizeCommand:
-        return "mnuResize";
-    case DesignerControl::RemoveCommand:
-        return "mnuRemove";
-    case DesignerControl::ClearCommand:
-        return "mnuClear";
-    case DesignerControl::HelpMenu:
-        return "mnuHelp2";
-    case DesignerControl::HelpCommand:
-        return "mnuHelp";
+    using C = DesignerControl;
+    static constexpr std::pair<DesignerControl, const char *> names[] = {
+        {C::Window, "Designer"},
+        {C::Surface, "DesignSurface"},
+        {C::HintLine, "Label1"},
+        {C::SizeDisplay, "pixelbox"},
+        {C::BordersBox, "Borderbox"},
+        {C::ButtonRowLine, "Line1"},
+        {C::DesignArea, "DesignArea"},
+        {C::DesignCanvas, "DesignCanvas"},
+        {C::SplitButton, "splitbutton"},
+        {C::Cell, "Thecell"},
+        {C::ScrollBarView, "Thescroll"},
+        {C::FileMenu, "mnuFile"},
+        {C::NewCommand, "mnuNew"},
+        {C::OpenCommand, "mnuOpenSpec"},
+        {C::SaveCommand, "mnuSave"},
+        {C::SaveAsCommand, "mnuSaveSpec"},
+        {C::HtmlCommand, "mnuHTML"},
+        {C::ExitCommand, "mnuExit"},
+        {C::EditMenu, "mnuEdit"},
+        {C::UndoCommand, "mnuUndo"},
+        {C::DesignMenu, "mnuDesign"},
+        {C::RowSplitCommand, "mnuRow"},
+        {C::ColumnSplitCommand, "mnuVertical"},
+        {C::PropertiesCommand, "mnuProperties"},
+        {C::ResizeCommand, "mnuResize"},
+        {C::RemoveCommand, "mnuRemove"},
+        {C::ClearCommand, "mnuClear"},
+        {C::HelpMenu, "mnuHelp2"},
+        {C::HelpCommand, "mnuHelp"},
+    };
+    for (const auto &[named, name] : names) {
+        if (named == control)
+            return name;
     }
     return "";
 }
