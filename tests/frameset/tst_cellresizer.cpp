@@ -63,6 +63,10 @@ private slots:
         QTest::newRow("outer bottom edge") << 1 << 100.0f << 5950.0f << PointerShape::Arrow;
         QTest::newRow("outer corner tests the right edge only")
             << 1 << 4450.0f << 5950.0f << PointerShape::Arrow;
+        QTest::newRow("inner right edge of a lower cell")
+            << 2 << 4450.0f << 100.0f << PointerShape::SizeLeftRight;
+        QTest::newRow("outer bottom edge of a lower cell")
+            << 2 << 100.0f << 2950.0f << PointerShape::Arrow;
         QTest::newRow("inside") << 2 << 100.0f << 100.0f << PointerShape::Arrow;
     }
     void hitZones()
@@ -234,8 +238,10 @@ private slots:
         Surface s;
         QVERIFY(!s.drag(1, {{4450, 100}, {4000, 100}}));
         QVERIFY(!s.drag(1, {{100, 5950}, {100, 5000}}));
+        QVERIFY(!s.drag(2, {{100, 2950}, {100, 2000}}));
         QCOMPARE(s.cell(1).width, 4500.0f);
         QCOMPARE(s.cell(1).height, 6000.0f);
+        QCOMPARE(s.cell(2).height, 3000.0f);
         QVERIFY(!s.f.model.isModified());
     }
 

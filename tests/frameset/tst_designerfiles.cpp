@@ -632,7 +632,7 @@ private slots:
         const QByteArray fromWindow = readAll(page);
         QVERIFY(fromWindow.contains("<FRAMESET COLS=396,*>"));
 
-        // What the command line makes of the spec file, and the window after opening it.
+        // What the command line makes of the design file, and the window after opening it.
         const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(spec);
         QCOMPARE(read.status, frameset::DesignFileStatus::Valid);
         QCOMPARE(
