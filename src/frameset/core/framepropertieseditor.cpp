@@ -37,24 +37,12 @@ PropertyValue storedFixedSize(const FixedSizeEntry &entry)
 
 } // namespace
 
-QString &FramePropertiesEntries::text(FrameTextBox box)
+QString FramePropertiesEntries::*FramePropertiesEntries::textField(FrameTextBox box)
 {
-    switch (box) {
-    case FrameTextBox::SourceUrl:
-        return sourceUrl;
-    case FrameTextBox::FrameName:
-        return frameName;
-    case FrameTextBox::MarginWidth:
-        return marginWidth;
-    case FrameTextBox::MarginHeight:
-        break;
-    }
-    return marginHeight;
-}
-
-const QString &FramePropertiesEntries::text(FrameTextBox box) const
-{
-    return const_cast<FramePropertiesEntries *>(this)->text(box);
+    static constexpr QString FramePropertiesEntries::*fields[]
+        = {&FramePropertiesEntries::sourceUrl, &FramePropertiesEntries::frameName,
+            &FramePropertiesEntries::marginWidth, &FramePropertiesEntries::marginHeight};
+    return fields[std::size_t(box)];
 }
 
 FramePropertiesEditor::FramePropertiesEditor(LayoutModel &model, platform::FileDialogs &dialogs,

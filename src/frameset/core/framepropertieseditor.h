@@ -41,10 +41,14 @@ struct FramePropertiesEntries
     ScrollingChoice scrolling = ScrollingChoice::Auto;
     FrameBorderChoice frameBorder = FrameBorderChoice::ThreeD;
 
-    QString &text(FrameTextBox box);
-    const QString &text(FrameTextBox box) const;
+    // The text that box `box` holds.
+    QString &text(FrameTextBox box) { return this->*textField(box); }
+    const QString &text(FrameTextBox box) const { return this->*textField(box); }
 
     bool operator==(const FramePropertiesEntries &other) const = default;
+
+private:
+    static QString FramePropertiesEntries::*textField(FrameTextBox box);
 };
 
 // The logic of the frame properties dialog, without widgets: it edits the FrameProperties

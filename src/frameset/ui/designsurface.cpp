@@ -77,17 +77,17 @@ void DesignSurface::buildButtonRow()
         {ButtonPicture::RowSplit, ButtonPicture::ColumnSplit, ButtonPicture::ClearAll}) {
         auto *button = new SplitButton(picture, this);
         name(button, DesignerControl::SplitButton);
-        const int i = button->index();
+        const int i = int(picture);
         button->move(m_scale.toPixels(ButtonLeft + i * ButtonStep), m_scale.toPixels(ButtonTop));
         connect(button, &SplitButton::hovered, this, &DesignSurface::showHint);
         // The hint names the button under the mouse, so it goes when the mouse does.
         connect(button, &SplitButton::left, this, [this] { m_hintLine->clear(); });
-        connect(button, &SplitButton::clicked, this, [this](int index) {
-            if (index == int(ButtonPicture::ClearAll))
+        connect(button, &SplitButton::clicked, this, [this](ButtonPicture clicked) {
+            if (clicked == ButtonPicture::ClearAll)
                 emit clearRequested();
             else
-                emit splitRequested(index == int(ButtonPicture::RowSplit) ? SplitDirection::Row
-                                                                          : SplitDirection::Column);
+                emit splitRequested(clicked == ButtonPicture::RowSplit ? SplitDirection::Row
+                                                                       : SplitDirection::Column);
         });
         m_buttons.append(button);
     }
@@ -144,10 +144,9 @@ SplitButton *DesignSurface::button(int i) const
     return i >= 0 && i < m_buttons.size() ? m_buttons.at(i) : nullptr;
 }
 
-void DesignSurface::showHint(int button)
+void DesignSurface::showHint(ButtonPicture button)
 {
-    if (button >= 0 && button < int(ButtonHints.size()))
-        m_hintLine->setText(ButtonHints[std::size_t(button)]);
+    m_hintLine->setText(ButtonHints[std::size_t(button)]);
 }
 
 void DesignSurface::mouseMoveEvent(QMouseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frameset/core/splitdirection.h"
+#include "frameset/ui/buttonpictures.h"
 #include "platform/units.h"
 
 #include <QList>
@@ -65,7 +66,7 @@ protected:
 private:
     void buildControls();
     void buildButtonRow();
-    void showHint(int button);
+    void showHint(ButtonPicture button);
     void placeCell(int i);
     void placeScrollView(int i);
     // Places every cell and scroll-bar view and sizes the design area's canvas to hold them.
