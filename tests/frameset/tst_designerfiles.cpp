@@ -389,7 +389,7 @@ private slots:
             drag(d.cell(0), QPoint(393, 100), QPoint(376, 100));
             d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
                 QTest::keyClicks(
-                    textBox(dialog, frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
+                    dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
                 child<QComboBox>(&dialog, "Combo1")->setCurrentIndex(2);
                 clickOk(dialog);
             });
@@ -617,7 +617,7 @@ private slots:
         drag(d.cell(1), QPoint(100, 347), QPoint(100, 200));
         d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
             QTest::keyClicks(
-                textBox(dialog, frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
+                dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
             tick(child<QCheckBox>(&dialog, "FixedWidth"));
             clickOk(dialog);
         });

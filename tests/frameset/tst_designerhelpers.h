@@ -153,11 +153,4 @@ inline void clickCancel(frameset::FramePropertiesDialog &dialog)
     QTest::mouseClick(child<QWidget>(&dialog, "Cancelbutton"), Qt::LeftButton);
 }
 
-// The dialog's text box for the source URL, frame name or a margin.
-inline frameset::FilteredLineEdit *textBox(
-    const frameset::FramePropertiesDialog &dialog, frameset::FrameTextBox box)
-{
-    return dialog.textBox(box);
-}
-
 } // namespace designertest

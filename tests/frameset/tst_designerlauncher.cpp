@@ -58,10 +58,10 @@ private slots:
         // Properties: the menu frame on the left, fixed width, no resizing.
         script.then([](frameset::FramePropertiesDialog &dialog) {
             QTest::keyClicks(
-                textBox(dialog, frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
-            textBox(dialog, frameset::FrameTextBox::FrameName)->selectAll();
+                dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
+            dialog.textBox(frameset::FrameTextBox::FrameName)->selectAll();
             QTest::keyClicks(
-                textBox(dialog, frameset::FrameTextBox::FrameName), QStringLiteral("menu"));
+                dialog.textBox(frameset::FrameTextBox::FrameName), QStringLiteral("menu"));
             tick(child<QCheckBox>(&dialog, "FixedWidth"));
             tick(child<QCheckBox>(&dialog, "Noresizecheck"));
             clickOk(dialog);
@@ -71,9 +71,9 @@ private slots:
         // The main frame with the right button.
         script.then([](frameset::FramePropertiesDialog &dialog) {
             QTest::keyClicks(
-                textBox(dialog, frameset::FrameTextBox::SourceUrl), QStringLiteral("main.htm"));
+                dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("main.htm"));
             QTest::keyClicks(
-                textBox(dialog, frameset::FrameTextBox::MarginWidth), QStringLiteral("1o"));
+                dialog.textBox(frameset::FrameTextBox::MarginWidth), QStringLiteral("1o"));
             clickOk(dialog);
         });
         QTest::mouseClick(surface->cell(2), Qt::RightButton, {}, QPoint(100, 100));

@@ -300,7 +300,7 @@ private slots:
         Designer d;
         d.split(0, SplitDirection::Column);
         d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
-            QTest::keyClicks(textBox(dialog, FrameTextBox::SourceUrl), QStringLiteral("left.htm"));
+            QTest::keyClicks(dialog.textBox(FrameTextBox::SourceUrl), QStringLiteral("left.htm"));
             clickOk(dialog);
         });
         doubleClick(d.cell(0), QPoint(50, 50));
@@ -351,7 +351,7 @@ private slots:
         QPointer<frameset::FramePropertiesDialog> first;
         d.propertiesScript.then([&first](frameset::FramePropertiesDialog &dialog) {
             first = &dialog;
-            QTest::keyClicks(textBox(dialog, FrameTextBox::SourceUrl), QStringLiteral("lost.htm"));
+            QTest::keyClicks(dialog.textBox(FrameTextBox::SourceUrl), QStringLiteral("lost.htm"));
             child<QComboBox>(&dialog, "Combo1")->setCurrentIndex(2);
             dialog.move(200, 150);
             clickCancel(dialog);
@@ -375,7 +375,7 @@ private slots:
         d.propertiesScript.then([&](frameset::FramePropertiesDialog &dialog) {
             second = &dialog;
             where = dialog.pos();
-            url = textBox(dialog, FrameTextBox::SourceUrl)->text();
+            url = dialog.textBox(FrameTextBox::SourceUrl)->text();
             clickOk(dialog);
         });
         doubleClick(d.cell(1), QPoint(50, 50));
