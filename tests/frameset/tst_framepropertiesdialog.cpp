@@ -124,6 +124,11 @@ private slots:
         QCOMPARE(t.list("Combo2")->currentText(), QStringLiteral("Plain Border"));
         // Showing a record leaves the design's scroll-bar views alone.
         QVERIFY(t.f.model.design().cell(0).scroll.visible);
+        // OK keeps the stored fixed width, not the cell's current width, and the choices shown.
+        t.ok();
+        QCOMPARE(t.record(0).fixedWidthPixels, number(120));
+        QCOMPARE(t.record(0).scrolling, number(2));
+        QCOMPARE(t.record(0).noResize, number(1));
 
         // Filled again from a record never edited, every control shows its default.
         t.open(1);
