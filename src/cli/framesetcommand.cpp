@@ -1,8 +1,8 @@
 #include "cli/framesetcommand.h"
 
 #include "cli/commandline.h"
+#include "frameset/core/designfilereader.h"
 #include "frameset/core/framesetdocument.h"
-#include "frameset/core/specfilereader.h"
 
 namespace cli {
 
@@ -42,12 +42,12 @@ QString readRequest(const CommandArguments &arguments, FramesetRequest &request)
 
 int writeDocument(const FramesetRequest &request, QTextStream &out, QTextStream &err)
 {
-    const frameset::SpecFileReadResult read = frameset::loadSpecFile(request.design);
-    if (read.status != frameset::SpecFileStatus::Valid) {
-        err << frameset::invalidFileMessage(request.design) << '\n';
+    const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(request.design);
+    if (read.status != frameset::DesignFileStatus::Valid) {
+        err << frameset::DesignFileReader::invalidFileMessage(request.design) << '\n';
         return Failure;
     }
-    const QString document = frameset::BuildFramesetDocument(read.design);
+    const QString document = frameset::buildFramesetDocument(read.design);
     if (request.output.isEmpty()) {
         // The stream writes UTF-8, so these are the bytes the saved file holds.
         out << document << "\r\n";

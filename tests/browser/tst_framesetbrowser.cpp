@@ -52,7 +52,7 @@ QString pageName(int cell, bool accented = false)
 class DesignBuilder
 {
 public:
-    DesignBuilder() { m_model.ResetDesign(AreaWidth, AreaHeight); }
+    DesignBuilder() { m_model.resetDesign(AreaWidth, AreaHeight); }
 
     frameset::LayoutModel &model() { return m_model; }
     const testsupport::ScriptedPrompter &prompter() const { return m_prompter; }
@@ -60,7 +60,7 @@ public:
     bool split(int cell, SplitDirection direction)
     {
         m_model.selectCell(cell);
-        return m_model.SelectedCell() == cell && m_model.SplitCell(direction);
+        return m_model.selectedCell() == cell && m_model.splitCell(direction);
     }
 
     // Drags the right (bottom) edge of `cell` until the cell is `size` twips wide (high).
@@ -76,10 +76,10 @@ public:
         return m_resizer.mouseUp(cell);
     }
 
-    void fix(int cell, frameset::FrameField field, int pixels)
+    void fix(int cell, frameset::PropertyValue frameset::FrameProperties::*field, int pixels)
     {
-        m_model.design().properties().setField(
-            cell, field, frameset::PropertyValue::fromNumber(pixels));
+        m_model.design().properties().record(cell).*field
+            = frameset::PropertyValue::fromNumber(pixels);
     }
 
 private:
@@ -101,12 +101,12 @@ bool build(Layout layout, DesignBuilder &b)
     case Layout::FixedLeft:
         if (!b.split(0, columns) || !b.split(1, rows))
             return false;
-        b.fix(0, frameset::FixedWidthPx, 120);
+        b.fix(0, &frameset::FrameProperties::fixedWidthPixels, 120);
         return true;
     case Layout::FixedBottom:
         if (!b.split(0, rows))
             return false;
-        b.fix(1, frameset::FixedHeightPx, 150);
+        b.fix(1, &frameset::FrameProperties::fixedHeightPixels, 150);
         return b.split(0, columns) && b.drag(0, columns, AreaWidth / 4);
     case Layout::ThreeLevels:
         // Cell 0 takes 40% of the width and 60% of its column, cell 1 30% of the right column's
@@ -241,9 +241,9 @@ private slots:
         design.setBordersOn(borders);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        for (int cell = 0; cell <= design.LastCellIndex(); ++cell) {
-            design.properties().setField(cell, frameset::SourceUrl,
-                frameset::PropertyValue::fromText(pageName(cell, accented)));
+        for (int cell = 0; cell <= design.lastCellIndex(); ++cell) {
+            design.properties().record(cell).sourceUrl
+                = frameset::PropertyValue::fromText(pageName(cell, accented));
             QFile page(dir.filePath(pageName(cell, accented)));
             QVERIFY(page.open(QIODevice::WriteOnly));
             page.write(QStringLiteral("<html><body style=\"margin:0;background:%1\"></body></html>")
@@ -252,7 +252,7 @@ private slots:
         }
         const QString document = dir.filePath(QStringLiteral("frameset.htm"));
         const QString error
-            = frameset::writeFramesetDocument(document, frameset::BuildFramesetDocument(design));
+            = frameset::writeFramesetDocument(document, frameset::buildFramesetDocument(design));
         QVERIFY2(error.isEmpty(), qPrintable(error));
 
         // What the browser should do, worked out from the saved file alone.
@@ -269,7 +269,7 @@ private slots:
             sources << frame.source;
         sources.sort();
         QStringList pages;
-        for (int cell = 0; cell <= design.LastCellIndex(); ++cell)
+        for (int cell = 0; cell <= design.lastCellIndex(); ++cell)
             pages << pageName(cell, accented).replace(QChar(0xe9), QStringLiteral("&#233;"));
         pages.sort();
         QCOMPARE(sources, pages);

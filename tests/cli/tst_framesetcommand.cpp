@@ -1,7 +1,7 @@
 #include "cli/commandline.h"
+#include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/layoutmodel.h"
-#include "frameset/core/specfilewriter.h"
 #include "scriptedprompter.h"
 
 #include <QFile>
@@ -89,24 +89,24 @@ private slots:
         // A design made with the model, saved as the designer saves it.
         testsupport::ScriptedPrompter prompter;
         frameset::LayoutModel model(prompter, 240);
-        model.ResetDesign(9000, 6000);
-        QVERIFY(model.SplitCell(frameset::SplitDirection::Column));
+        model.resetDesign(9000, 6000);
+        QVERIFY(model.splitCell(frameset::SplitDirection::Column));
         model.selectCell(1);
-        QVERIFY(model.SplitCell(frameset::SplitDirection::Row));
+        QVERIFY(model.splitCell(frameset::SplitDirection::Row));
         // Values a user typed, including one that must be quoted.
         auto &table = model.design().properties();
-        table.setField(0, frameset::SourceUrl, frameset::PropertyValue::fromText("menu.htm"));
-        table.setField(2, frameset::FrameName, frameset::PropertyValue::fromText("main frame"));
-        table.setField(2, frameset::Scrolling, frameset::PropertyValue::fromNumber(2));
+        table.record(0).sourceUrl = frameset::PropertyValue::fromText("menu.htm");
+        table.record(2).frameName = frameset::PropertyValue::fromText("main frame");
+        table.record(2).scrolling = frameset::PropertyValue::fromNumber(2);
         QTemporaryDir dir;
         const QString spec = dir.filePath("model.spc");
-        QVERIFY(writeFile(spec, frameset::writeSpecFile(model.design())));
+        QVERIFY(writeFile(spec, frameset::DesignFileWriter::write(model.design())));
         const QString out = dir.filePath("out.htm");
         QVERIFY(writeFile(out, "old contents"));
         const Run r = run({"frameset", spec, "-o", out});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(readFile(out),
-            frameset::framesetDocumentFileContent(frameset::BuildFramesetDocument(model.design())));
+            frameset::framesetDocumentFileContent(frameset::buildFramesetDocument(model.design())));
     }
 
     void invalidDesign()

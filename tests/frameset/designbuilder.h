@@ -5,6 +5,7 @@
 #include "scriptedprompter.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QStringList>
 
 // Small helpers shared by the frameset core tests.
@@ -27,14 +28,14 @@ struct ModelFixture
     {
         frameset::CellView &root = model.design().cell(0);
         root.top = 450;
-        model.ResetDesign(width, height);
+        model.resetDesign(width, height);
     }
 
     // Selects `cell` and splits it; true when the split happened.
     bool split(int cell, frameset::SplitDirection direction)
     {
         model.selectCell(cell);
-        return model.SplitCell(direction);
+        return model.splitCell(direction);
     }
 
     // Plays a sequence of splits; the number of splits that were refused.
@@ -51,7 +52,7 @@ struct ModelFixture
 
 inline QStringList layoutLines(const frameset::LayoutModel &model)
 {
-    return frameset::layouttext::lines(model.LayoutText());
+    return frameset::layouttext::lines(model.layoutText());
 }
 
 inline QStringList cellPaths(const frameset::Design &design)
@@ -62,7 +63,12 @@ inline QStringList cellPaths(const frameset::Design &design)
     return paths;
 }
 
+// A field of a frame property record, as test data rows name it.
+using RecordField = frameset::PropertyValue frameset::FrameProperties::*;
+
 constexpr auto Column = frameset::SplitDirection::Column;
 constexpr auto Row = frameset::SplitDirection::Row;
 
 } // namespace framesettest
+
+Q_DECLARE_METATYPE(framesettest::RecordField)

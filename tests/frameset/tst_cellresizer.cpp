@@ -11,6 +11,8 @@ using frameset::PointerShape;
 
 Q_DECLARE_METATYPE(frameset::PointerShape)
 
+Q_DECLARE_METATYPE(frameset::ResizeMode)
+
 namespace {
 
 // The start-up design area: cell 0 at (0, 450), 9000 x 6000 twips, limits 90 inside.
@@ -24,7 +26,7 @@ struct Surface
     {
         f.split(0, Column);
         f.split(0, Row);
-        f.model.setModifiedFlag(false);
+        f.model.setModified(false);
     }
 
     const CellView &cell(int i) const { return f.model.design().cell(i); }
@@ -61,6 +63,10 @@ private slots:
         QTest::newRow("outer bottom edge") << 1 << 100.0f << 5950.0f << PointerShape::Arrow;
         QTest::newRow("outer corner tests the right edge only")
             << 1 << 4450.0f << 5950.0f << PointerShape::Arrow;
+        QTest::newRow("inner right edge of a lower cell")
+            << 2 << 4450.0f << 100.0f << PointerShape::SizeLeftRight;
+        QTest::newRow("outer bottom edge of a lower cell")
+            << 2 << 100.0f << 2950.0f << PointerShape::Arrow;
         QTest::newRow("inside") << 2 << 100.0f << 100.0f << PointerShape::Arrow;
     }
     void hitZones()
@@ -132,12 +138,12 @@ private slots:
         };
         QCOMPARE(pointerAt(), areaPointer);
         resizer.limitToDesign();
-        QCOMPARE(resizer.RightLimit(), width - 90);
-        QCOMPARE(resizer.BottomLimit(), 450 + height - 90);
+        QCOMPARE(resizer.rightLimit(), width - 90);
+        QCOMPARE(resizer.bottomLimit(), 450 + height - 90);
         QCOMPARE(pointerAt(), designPointer);
         resizer.restoreLimits();
-        QCOMPARE(resizer.RightLimit(), 8910.0f);
-        QCOMPARE(resizer.BottomLimit(), 6360.0f);
+        QCOMPARE(resizer.rightLimit(), 8910.0f);
+        QCOMPARE(resizer.bottomLimit(), 6360.0f);
         QCOMPARE(pointerAt(), areaPointer);
     }
 
@@ -149,14 +155,14 @@ private slots:
         QCOMPARE(resizer.mouseMove(0, 8950, 100, true, true), PointerShape::Arrow);
         QVERIFY(!resizer.mouseUp(0));
         QCOMPARE(f.model.design().cell(0).width, 9000.0f);
-        QVERIFY(!f.model.ModifiedFlag());
+        QVERIFY(!f.model.isModified());
     }
 
     void mouseDownSelects()
     {
         Surface s;
         QVERIFY(s.resizer.mouseDown(1, false));
-        QCOMPARE(s.f.model.SelectedCell(), 1);
+        QCOMPARE(s.f.model.selectedCell(), 1);
         QVERIFY(!s.resizer.mouseUp(1));
     }
 
@@ -173,7 +179,7 @@ private slots:
         QCOMPARE(s.cell(0).height, 3000.0f);
         for (int i = 0; i <= 2; ++i)
             QCOMPARE(s.cell(i).scroll.left, s.cell(i).right() - 255);
-        QVERIFY(s.f.model.ModifiedFlag());
+        QVERIFY(s.f.model.isModified());
         QCOMPARE(s.f.prompter.beeps(), 0);
     }
 
@@ -200,7 +206,7 @@ private slots:
         QCOMPARE(s.cell(1).left, 4500.0f);
         QCOMPARE(s.cell(1).width, 4500.0f);
         QCOMPARE(s.cell(2).width, 4500.0f);
-        QVERIFY(!s.f.model.ModifiedFlag());
+        QVERIFY(!s.f.model.isModified());
     }
 
     void dragToNoWidthIsRefused()
@@ -232,9 +238,11 @@ private slots:
         Surface s;
         QVERIFY(!s.drag(1, {{4450, 100}, {4000, 100}}));
         QVERIFY(!s.drag(1, {{100, 5950}, {100, 5000}}));
+        QVERIFY(!s.drag(2, {{100, 2950}, {100, 2000}}));
         QCOMPARE(s.cell(1).width, 4500.0f);
         QCOMPARE(s.cell(1).height, 6000.0f);
-        QVERIFY(!s.f.model.ModifiedFlag());
+        QCOMPARE(s.cell(2).height, 3000.0f);
+        QVERIFY(!s.f.model.isModified());
     }
 
     void aDragKeepsItsDirection_data()
@@ -243,11 +251,14 @@ private slots:
         QTest::addColumn<QPointF>("wander");
         QTest::addColumn<float>("width");
         QTest::addColumn<float>("height");
+        QTest::addColumn<frameset::ResizeMode>("mode");
         // The first sizing move decides; a jump into the other zone does not switch.
         QTest::newRow("width, then into the bottom zone")
-            << QPointF(4450, 100) << QPointF(4000, 2950) << 4000.0f << 3000.0f;
+            << QPointF(4450, 100) << QPointF(4000, 2950) << 4000.0f << 3000.0f
+            << frameset::ResizeMode::Width;
         QTest::newRow("height, then into the right zone")
-            << QPointF(100, 2950) << QPointF(4450, 2500) << 4500.0f << 2500.0f;
+            << QPointF(100, 2950) << QPointF(4450, 2500) << 4500.0f << 2500.0f
+            << frameset::ResizeMode::Height;
     }
     void aDragKeepsItsDirection()
     {
@@ -255,15 +266,19 @@ private slots:
         QFETCH(QPointF, wander);
         QFETCH(float, width);
         QFETCH(float, height);
+        QFETCH(frameset::ResizeMode, mode);
         Surface s;
         s.resizer.mouseDown(0, true);
+        QCOMPARE(s.resizer.resizeMode(), frameset::ResizeMode::None);
         const PointerShape first
             = s.resizer.mouseMove(0, float(start.x()), float(start.y()), true, true);
+        QCOMPARE(s.resizer.resizeMode(), mode);
         QCOMPARE(s.resizer.mouseMove(0, float(wander.x()), float(wander.y()), true, true), first);
+        QCOMPARE(s.resizer.resizeMode(), mode);
         QCOMPARE(s.cell(0).width, width);
         QCOMPARE(s.cell(0).height, height);
         QVERIFY(s.resizer.mouseUp(0));
-        QCOMPARE(s.resizer.ResizeMode(), 0);
+        QCOMPARE(s.resizer.resizeMode(), frameset::ResizeMode::None);
         // After the release the zones count again.
         QCOMPARE(s.resizer.mouseMove(0, 100, s.cell(0).height - 10, false, false),
             PointerShape::SizeUpDown);
@@ -273,11 +288,11 @@ private slots:
     {
         Surface s;
         QVERIFY(s.drag(0, {{4450, 100}, {4200, 100}}));
-        s.f.model.setModifiedFlag(false);
+        s.f.model.setModified(false);
         QVERIFY(!s.drag(0, {}));
         QCOMPARE(s.resizer.mouseMove(2, 210, 210, false, false), PointerShape::Arrow);
         QVERIFY(!s.drag(2, {{200, 200}}));
-        QVERIFY(!s.f.model.ModifiedFlag());
+        QVERIFY(!s.f.model.isModified());
         QCOMPARE(s.cell(0).width, 4200.0f);
     }
 

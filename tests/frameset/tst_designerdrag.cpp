@@ -1,7 +1,9 @@
 #include "tst_designerhelpers.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 using namespace designertest;
 using frameset::SplitDirection;
@@ -30,7 +32,7 @@ struct ThreeCells : Designer
     // Every scroll-bar view sits along the right edge of its cell.
     bool scrollViewsFollowCells() const
     {
-        for (int i = 0; i <= model().LastCellIndex(); ++i) {
+        for (int i = 0; i <= model().lastCellIndex(); ++i) {
             const QScrollBar *s = window.surface()->scrollView(i);
             const QRect view = onSurface(window.surface(), s);
             if (view.right() != pixels(i).right() || view.top() != pixels(i).top()
@@ -40,6 +42,21 @@ struct ThreeCells : Designer
         return true;
     }
 };
+
+// The cell lines' geometry (left; top; width; height; path) of a design file.
+QStringList cellGeometry(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList sections = QString::fromUtf8(file.readAll()).split(QStringLiteral("***"));
+    QStringList cells;
+    for (const QString &line : sections.value(1).split(QStringLiteral("\r\n"))) {
+        if (!line.isEmpty())
+            cells.append(line.section(u';', 0, 4));
+    }
+    return cells;
+}
 
 } // namespace
 
@@ -52,15 +69,11 @@ private slots:
         QTest::addColumn<int>("cell");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<Qt::CursorShape>("shape");
+        // Each pointer the cells show; the zone rules themselves are the resizer's cases.
         QTest::newRow("right-edge zone") << 0 << QPoint(393, 100) << Qt::SizeHorCursor;
         QTest::newRow("left of the zone") << 0 << QPoint(389, 100) << Qt::ArrowCursor;
         QTest::newRow("bottom-edge zone") << 0 << QPoint(100, 347) << Qt::SizeVerCursor;
-        QTest::newRow("corner takes the right edge") << 0 << QPoint(393, 347) << Qt::SizeHorCursor;
-        QTest::newRow("inner edge of a lower cell") << 2 << QPoint(393, 100) << Qt::SizeHorCursor;
         QTest::newRow("outer right edge") << 1 << QPoint(393, 100) << Qt::ArrowCursor;
-        QTest::newRow("outer bottom edge") << 1 << QPoint(100, 697) << Qt::ArrowCursor;
-        QTest::newRow("outer bottom edge of a lower cell")
-            << 2 << QPoint(100, 347) << Qt::ArrowCursor;
     }
     void pointer()
     {
@@ -87,11 +100,11 @@ private slots:
         QCOMPARE(d.pixels(2), QRect(0, 380, 376, 350));
         QCOMPARE(d.pixels(1), QRect(376, 30, 416, 700));
         QVERIFY(d.scrollViewsFollowCells());
-        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.model().isModified());
         QCOMPARE(d.prompter.beeps(), 0);
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("376w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("376w  350h (pixels)"));
         // The layout text never holds sizes.
-        QCOMPARE(d.model().LayoutText(),
+        QCOMPARE(d.model().layoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n<FRAMESET ROWS= ##11>\r\n!!0\r\n!!2\r\n"
                            "</FRAMESET>\r\n!!1\r\n</FRAMESET>"));
     }
@@ -118,7 +131,7 @@ private slots:
         QTest::mouseMove(d.cell(0), QPoint(392, 100));
         QTest::mouseMove(d.cell(0), QPoint(420, 100));
         QCOMPARE(d.pixels(0), QRect(0, 30, 420, 350));
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("420w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("420w  350h (pixels)"));
         QCOMPARE(d.pixels(1), cell1);
         QCOMPARE(d.pixels(2), cell2);
         // The growing cell is drawn above the neighbour it covers.
@@ -139,7 +152,7 @@ private slots:
         QCOMPARE(d.twips(2), QRectF(0, 5700, 5940, 5250));
         QCOMPARE(d.pixels(0), QRect(0, 30, 396, 350));
         QVERIFY(d.scrollViewsFollowCells());
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  350h (pixels)"));
     }
 
     void dragBeyondTheCellsOwnLeftEdge()
@@ -170,7 +183,7 @@ private slots:
         drag(d.cell(cell), from, to);
         QCOMPARE(QList<QRectF>({d.twips(0), d.twips(1), d.twips(2)}), before);
         QCOMPARE(d.prompter.beeps(), 0);
-        QCOMPARE(d.model().SelectedCell(), cell);
+        QCOMPARE(d.model().selectedCell(), cell);
     }
 
     void dragKeepsItsDirection()
@@ -193,10 +206,61 @@ private slots:
     {
         ThreeCells d;
         drag(d.cell(2), QPoint(393, 100), QPoint(376, 100));
-        QCOMPARE(d.model().SelectedCell(), 2);
+        QCOMPARE(d.model().selectedCell(), 2);
         QVERIFY(d.cell(2)->isHighlighted());
         QVERIFY(!d.cell(0)->isHighlighted());
         QCOMPARE(d.twips(0).width(), 5640.0);
+    }
+
+    void fractionalBordersOfAnOpenedFileMoveTogether()
+    {
+        // A column left of two rows, its edges at fractions of a twip, as another screen or an
+        // edited file leaves them.
+        QStringList lines = {QStringLiteral("<FRAMESET COLS= ##1>"), QStringLiteral("!!0"),
+            QStringLiteral("<FRAMESET ROWS= ##21>"), QStringLiteral("!!1"), QStringLiteral("!!2"),
+            QStringLiteral("</FRAMESET>"), QStringLiteral("</FRAMESET>"), QStringLiteral("***"),
+            QStringLiteral("0;450;2000.5;5000.5;1;1745.5;450;5000.5;-1;"),
+            QStringLiteral("2000.5;450;3999.75;2500.25;21;5745.25;450;2500.25;-1;"),
+            QStringLiteral("2000.5;2950.25;3999.75;2500.25;22;5745.25;2950.25;2500.25;-1;"),
+            QString(), QStringLiteral("***")};
+        for (int i = 0; i < 51; ++i)
+            lines.append(QStringLiteral(";;;;;;;;;;;"));
+        lines.append(QStringLiteral("1"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fractions.spc"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        file.close();
+
+        Designer d;
+        d.dialogs.answer(path);
+        d.action("mnuOpenSpec")->trigger();
+        QCOMPARE(d.model().lastCellIndex(), 2);
+        QCOMPARE(d.cellView(1).left, 2000.5f);
+
+        // The column border to 100 pixels: both rows follow, their other edges stay.
+        drag(d.cell(0), QPoint(131, 100), QPoint(100, 100));
+        QCOMPARE(d.cellView(0).width, 1500.0f);
+        for (const int i : {1, 2}) {
+            QCOMPARE(d.cellView(i).left, 1500.0f);
+            QCOMPARE(d.cellView(i).right(), 6000.25f);
+        }
+        QCOMPARE(d.cellView(1).height, 2500.25f);
+        QCOMPARE(d.cellView(2).top, 2950.25f);
+
+        // The row border at 2950.25 twips up to 2550: the lower row grows to it.
+        drag(d.cell(1), QPoint(100, 163), QPoint(100, 140));
+        QCOMPARE(d.cellView(1).height, 2100.0f);
+        QCOMPARE(d.cellView(2).top, 2550.0f);
+        QCOMPARE(d.cellView(2).bottom(), 5450.5f);
+        QCOMPARE(d.cellView(0).bottom(), 5450.5f);
+        QCOMPARE(d.prompter.beeps(), 0);
+
+        d.action("mnuSave")->trigger();
+        QCOMPARE(cellGeometry(path),
+            QStringList({"0;450;1500;5000.5;1", "1500;450;4500.25;2100;21",
+                "1500;2550;4500.25;2900.5;22"}));
     }
 };
 

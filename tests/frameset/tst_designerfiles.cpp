@@ -1,7 +1,7 @@
 #include "cli/commandline.h"
+#include "frameset/core/designfilereader.h"
+#include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
-#include "frameset/core/specfilereader.h"
-#include "frameset/core/specfilewriter.h"
 #include "frameset/ui/designerfiles.h"
 #include "tst_designerhelpers.h"
 
@@ -125,7 +125,7 @@ private slots:
                        "</FRAMESET>\r\n</FRAMESET>\r\n</HTML>\r\n"));
         QVERIFY(d.prompter.shown().isEmpty());
         // Writing the document is not saving the design.
-        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.model().isModified());
         // The next time the dialog starts with the name written.
         d.dialogs.cancel();
         d.action("mnuHTML")->trigger();
@@ -136,13 +136,13 @@ private slots:
     {
         Designer d;
         buildExample(d);
-        d.window.surface()->borderbox()->setChecked(false);
+        d.window.surface()->bordersBox()->setChecked(false);
         const QString path = m_dir->filePath("frames.htm");
         d.dialogs.answer(path);
         d.action("mnuHTML")->trigger();
         QCOMPARE(readAll(path),
             frameset::framesetDocumentFileContent(
-                frameset::BuildFramesetDocument(d.model().design())));
+                frameset::buildFramesetDocument(d.model().design())));
         QVERIFY(readAll(path).contains("<FRAMESET COLS= 50%,* BORDER=0>"));
     }
 
@@ -152,7 +152,7 @@ private slots:
         buildExample(d);
         // A dragged border, so the size lists are not the even halves.
         drag(d.cell(0), QPoint(d.cell(0)->width() - 2, 40), QPoint(d.cell(0)->width() - 120, 40));
-        d.window.surface()->borderbox()->setChecked(false);
+        d.window.surface()->bordersBox()->setChecked(false);
         const QString spec = m_dir->filePath("design.spc");
         const QString html = m_dir->filePath("design.htm");
         d.dialogs.answer(spec);
@@ -293,10 +293,10 @@ private slots:
         QCOMPARE(shown.kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(shown.request.filter, SpecFilter);
         QVERIFY(!shown.request.confirmOverwrite);
-        QCOMPARE(readAll(path), frameset::writeSpecFile(d.model().design()));
+        QCOMPARE(readAll(path), frameset::DesignFileWriter::write(d.model().design()));
         QCOMPARE(d.window.windowTitle(), QStringLiteral("  ") + path);
-        QVERIFY(!d.model().ModifiedFlag());
-        QCOMPARE(d.window.files().specFileName(), path);
+        QVERIFY(!d.model().isModified());
+        QCOMPARE(d.window.files().designFileName(), path);
         QVERIFY(d.prompter.shown().isEmpty());
     }
 
@@ -317,15 +317,15 @@ private slots:
         QTest::keyClick(&d.window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(d.dialogs.shown().size(), 1);
         QVERIFY(d.prompter.shown().isEmpty());
-        QCOMPARE(readAll(path), frameset::writeSpecFile(d.model().design()));
-        QVERIFY(!d.model().ModifiedFlag());
+        QCOMPARE(readAll(path), frameset::DesignFileWriter::write(d.model().design()));
+        QVERIFY(!d.model().isModified());
         QCOMPARE(d.window.windowTitle(), QStringLiteral("caption kept"));
         // New keeps the file that Save writes to.
         d.action("mnuNew")->trigger();
         d.action("mnuSave")->trigger();
         QCOMPARE(d.dialogs.shown().size(), 1);
-        QCOMPARE(d.model().LastCellIndex(), 0);
-        QCOMPARE(readAll(path), frameset::writeSpecFile(d.model().design()));
+        QCOMPARE(d.model().lastCellIndex(), 0);
+        QCOMPARE(readAll(path), frameset::DesignFileWriter::write(d.model().design()));
     }
 
     void refusedOverwriteForgetsTheName()
@@ -340,8 +340,8 @@ private slots:
         QCOMPARE(d.prompter.lastText(), OverwriteQuestion);
         QCOMPARE(d.prompter.shown().first().title, QStringLiteral("Please Note"));
         QCOMPARE(readAll(path), QByteArray("someone else's\n"));
-        QVERIFY(d.window.files().specFileName().isEmpty());
-        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.window.files().designFileName().isEmpty());
+        QVERIFY(d.model().isModified());
         QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft "));
         // Save asks for a name again instead of writing to the refused file.
         d.dialogs.cancel();
@@ -359,7 +359,7 @@ private slots:
         d.dialogs.answer(path);
         d.prompter.answer(MessageAnswer::Ok);
         d.action("mnuSaveSpec")->trigger();
-        QCOMPARE(readAll(path), frameset::writeSpecFile(d.model().design()));
+        QCOMPARE(readAll(path), frameset::DesignFileWriter::write(d.model().design()));
     }
 
     void failedSaveKeepsTheDesignModified()
@@ -372,8 +372,8 @@ private slots:
         QCOMPARE(d.prompter.shown().size(), 1);
         QVERIFY(!d.prompter.lastText().isEmpty());
         QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Exclamation);
-        QVERIFY(d.model().ModifiedFlag());
-        QVERIFY(d.window.files().specFileName().isEmpty());
+        QVERIFY(d.model().isModified());
+        QVERIFY(d.window.files().designFileName().isEmpty());
         QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft "));
     }
 
@@ -387,13 +387,15 @@ private slots:
             buildExample(d);
             d.clickCell(0);
             drag(d.cell(0), QPoint(393, 100), QPoint(376, 100));
-            whenPropformShown([](frameset::Propform *dialog) {
-                QTest::keyClicks(dialog->entrybox(0), QStringLiteral("menu.htm"));
-                child<QComboBox>(dialog, "Combo1")->setCurrentIndex(2);
+            d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
+                QTest::keyClicks(
+                    dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
+                child<QComboBox>(&dialog, "Combo1")->setCurrentIndex(2);
                 clickOk(dialog);
             });
             doubleClick(d.cell(0), QPoint(50, 50));
-            d.window.surface()->borderbox()->setChecked(false);
+            QCOMPARE(d.propertiesScript.pending(), 0);
+            d.window.surface()->bordersBox()->setChecked(false);
             d.dialogs.answer(path);
             d.action("mnuSaveSpec")->trigger();
             saved = readAll(path);
@@ -415,21 +417,20 @@ private slots:
         QCOMPARE(shown.request.filter, OpenFilter);
 
         QCOMPARE(d.window.windowTitle(), QStringLiteral("  ") + path);
-        QVERIFY(!d.model().ModifiedFlag());
+        QVERIFY(!d.model().isModified());
         QVERIFY(!d.action("mnuUndo")->isEnabled());
-        QCOMPARE(d.model().LayoutText(), before.LayoutText());
+        QCOMPARE(d.model().layoutText(), before.layoutText());
         QCOMPARE(d.model().design().cells(), before.cells());
         QCOMPARE(d.window.surface()->cellCount(), 3);
         QCOMPARE(d.cellRect(0), QRect(0, 30, 376, 700));
         QCOMPARE(d.cellRect(1), QRect(376, 30, 416, 350));
         QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         QVERIFY(d.window.surface()->scrollView(1)->isVisible());
-        QVERIFY(!d.window.surface()->borderbox()->isChecked());
-        QCOMPARE(d.model().design().properties().field(0, frameset::SourceUrl).text(),
-            QStringLiteral("menu.htm"));
-        QCOMPARE(d.model().design().properties().field(0, frameset::Scrolling).text(),
-            QStringLiteral("2"));
-        QCOMPARE(d.window.files().specFileName(), path);
+        QVERIFY(!d.window.surface()->bordersBox()->isChecked());
+        QCOMPARE(
+            d.model().design().properties().record(0).sourceUrl.text(), QStringLiteral("menu.htm"));
+        QCOMPARE(d.model().design().properties().record(0).scrolling.text(), QStringLiteral("2"));
+        QCOMPARE(d.window.files().designFileName(), path);
 
         // Saved again unchanged, the file keeps its bytes.
         d.action("mnuSave")->trigger();
@@ -454,8 +455,8 @@ private slots:
         QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Question);
         QCOMPARE(d.prompter.shown().first().buttons, platform::MessageButtons::YesNoCancel);
         QVERIFY(d.dialogs.shown().isEmpty());
-        QCOMPARE(d.model().LastCellIndex(), 2);
-        QVERIFY(d.model().ModifiedFlag());
+        QCOMPARE(d.model().lastCellIndex(), 2);
+        QVERIFY(d.model().isModified());
     }
 
     void unopenedFileKeepsTheDesign_data()
@@ -502,12 +503,12 @@ private slots:
 
         QCOMPARE(d.model().design(), before);
         QCOMPARE(d.window.surface()->cellCount(), 4);
-        QCOMPARE(d.model().SelectedCell(), 3);
+        QCOMPARE(d.model().selectedCell(), 3);
         QVERIFY(d.cell(3)->isHighlighted());
-        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.model().isModified());
         QVERIFY(d.action("mnuUndo")->isEnabled());
         QCOMPARE(d.window.windowTitle(), caption);
-        QCOMPARE(d.window.files().specFileName(), saved);
+        QCOMPARE(d.window.files().designFileName(), saved);
         // So closing still asks before the unsaved split is lost.
         d.prompter.answer(MessageAnswer::No);
         d.window.close();
@@ -540,13 +541,13 @@ private slots:
                            "can be opened."));
         QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
         QVERIFY(d.prompter.shown().last().title.isEmpty());
-        QCOMPARE(d.model().LastCellIndex(), 2);
+        QCOMPARE(d.model().lastCellIndex(), 2);
 
         // Save still writes to the design file, never over the refused page.
         d.split(0, SplitDirection::Column);
         d.action("mnuSave")->trigger();
         QCOMPARE(readAll(page), QByteArray("<HTML></HTML>\r\n"));
-        QCOMPARE(readAll(design), frameset::writeSpecFile(d.model().design()));
+        QCOMPARE(readAll(design), frameset::DesignFileWriter::write(d.model().design()));
     }
 
     void invalidFiles_data()
@@ -554,7 +555,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         frameset::Design design;
         design.cell(0) = {0, 450, 11880, 10500, QStringLiteral("0"), {}};
-        const QByteArray good = frameset::writeSpecFile(design);
+        const QByteArray good = frameset::DesignFileWriter::write(design);
         QTest::newRow("no separator") << QByteArray("just some text\r\nin two lines\r\n");
         QTest::newRow("bad number") << QByteArray(good).replace("11880", "11x80");
         QTest::newRow("short line") << QByteArray(good).replace("10500;0;", "10500;0");
@@ -584,13 +585,13 @@ private slots:
             d.prompter.lastText(), path + QStringLiteral(" file is not a valid Panecraft file."));
         QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
         QCOMPARE(d.prompter.shown().last().buttons, platform::MessageButtons::Ok);
-        QCOMPARE(d.window.files().specFileName(), design);
+        QCOMPARE(d.window.files().designFileName(), design);
         QCOMPARE(readAll(path), content);
 
         // The design stays as it was.
-        QCOMPARE(d.model().LastCellIndex(), 1);
+        QCOMPARE(d.model().lastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
-        QVERIFY(d.model().ModifiedFlag());
+        QVERIFY(d.model().isModified());
         QVERIFY(d.action("mnuUndo")->isEnabled());
     }
 
@@ -605,8 +606,8 @@ private slots:
         d.dialogs.answer(path);
         d.action("mnuOpenSpec")->trigger();
         QVERIFY(d.prompter.shown().isEmpty());
-        QCOMPARE(d.model().LastCellIndex(), 0);
-        QVERIFY(d.window.files().specFileName().isEmpty());
+        QCOMPARE(d.model().lastCellIndex(), 0);
+        QVERIFY(d.window.files().designFileName().isEmpty());
     }
 
     void reopenedDesignWritesTheSameDocument()
@@ -614,12 +615,14 @@ private slots:
         Designer d;
         buildExample(d);
         drag(d.cell(1), QPoint(100, 347), QPoint(100, 200));
-        whenPropformShown([](frameset::Propform *dialog) {
-            QTest::keyClicks(dialog->entrybox(0), QStringLiteral("menu.htm"));
-            tick(child<QCheckBox>(dialog, "FixedWidth"));
+        d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
+            QTest::keyClicks(
+                dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
+            tick(child<QCheckBox>(&dialog, "FixedWidth"));
             clickOk(dialog);
         });
         doubleClick(d.cell(0), QPoint(50, 50));
+        QCOMPARE(d.propertiesScript.pending(), 0);
         const QString spec = m_dir->filePath("design.spc");
         const QString page = m_dir->filePath("design.htm");
         d.dialogs.answer(spec);
@@ -629,11 +632,11 @@ private slots:
         const QByteArray fromWindow = readAll(page);
         QVERIFY(fromWindow.contains("<FRAMESET COLS=396,*>"));
 
-        // What the command line makes of the spec file, and the window after opening it.
-        const frameset::SpecFileReadResult read = frameset::loadSpecFile(spec);
-        QCOMPARE(read.status, frameset::SpecFileStatus::Valid);
+        // What the command line makes of the design file, and the window after opening it.
+        const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(spec);
+        QCOMPARE(read.status, frameset::DesignFileStatus::Valid);
         QCOMPARE(
-            frameset::framesetDocumentFileContent(frameset::BuildFramesetDocument(read.design)),
+            frameset::framesetDocumentFileContent(frameset::buildFramesetDocument(read.design)),
             fromWindow);
         d.dialogs.answer(spec);
         d.action("mnuOpenSpec")->trigger();

@@ -5,8 +5,9 @@
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/filteredlineedit.h"
-#include "frameset/ui/propform.h"
+#include "frameset/ui/framepropertiesdialog.h"
 #include "frameset/ui/splitbutton.h"
+#include "modaldialogdriver.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
@@ -14,13 +15,10 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
-#include <functional>
-#include <memory>
 
 // Drives the designer window's real widgets in tests: mouse gestures on cells and buttons,
-// menu commands, and the modal properties dialog.
+// menu commands, and the modal frame properties dialog.
 namespace designertest {
 
 using platform::MessageAnswer;
@@ -35,11 +33,26 @@ inline QRect onSurface(const frameset::DesignSurface *surface, const QWidget *wi
     return QRect(widget->mapTo(surface, QPoint(0, 0)), widget->size());
 }
 
+// Acts on the frame properties dialog once it is shown modally; a dialog that never comes, or
+// that stays open after the last step, fails the test.
+class PropertiesDialogScript
+    : public testsupport::ModalDialogDriver<frameset::FramePropertiesDialog>
+{
+public:
+    PropertiesDialogScript()
+        : ModalDialogDriver([](const QString &failure) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("properties dialog: ") + failure), __FILE__, __LINE__);
+        })
+    { }
+};
+
 struct Designer
 {
     testsupport::ScriptedPrompter prompter;
     testsupport::ScriptedFileDialogs dialogs;
     frameset::DesignerWindow window{&prompter, &dialogs};
+    PropertiesDialogScript propertiesScript;
     bool exposed = false;
 
     Designer()
@@ -78,7 +91,7 @@ struct Designer
     // Selects cell `i` and splits it with a button.
     void split(int i, frameset::SplitDirection direction)
     {
-        if (model().LastCellIndex() > 0)
+        if (model().lastCellIndex() > 0)
             clickCell(i);
         clickButton(int(direction));
     }
@@ -114,30 +127,6 @@ inline void doubleClick(QWidget *widget, QPoint at)
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
-// Runs `step` on the properties dialog as soon as it is shown modally (the code that opens it
-// waits in its event loop meanwhile). `step` must close the dialog. Gives up after five
-// seconds, so a dialog that never opens leaves nothing behind for later tests.
-inline void whenPropformShown(std::function<void(frameset::Propform *)> step)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, step, ticks] {
-        auto *dialog = qobject_cast<frameset::Propform *>(QApplication::activeModalWidget());
-        if (++*ticks > 1000) {
-            poll->stop();
-            poll->deleteLater();
-            return;
-        }
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step(dialog);
-    });
-    poll->start();
-}
-
 template <typename T> T *child(const QWidget *parent, const char *name, int index = -1)
 {
     const QList<T *> found = parent->findChildren<T *>(QLatin1String(name));
@@ -154,14 +143,14 @@ inline void tick(QWidget *checkBox)
     QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
 }
 
-inline void clickOk(frameset::Propform *dialog)
+inline void clickOk(frameset::FramePropertiesDialog &dialog)
 {
-    QTest::mouseClick(child<QWidget>(dialog, "OKbutton"), Qt::LeftButton);
+    QTest::mouseClick(child<QWidget>(&dialog, "OKbutton"), Qt::LeftButton);
 }
 
-inline void clickCancel(frameset::Propform *dialog)
+inline void clickCancel(frameset::FramePropertiesDialog &dialog)
 {
-    QTest::mouseClick(child<QWidget>(dialog, "Cancelbutton"), Qt::LeftButton);
+    QTest::mouseClick(child<QWidget>(&dialog, "Cancelbutton"), Qt::LeftButton);
 }
 
 } // namespace designertest

@@ -16,6 +16,7 @@ private slots:
     {
         testsupport::ScriptedPrompter prompter;
         testsupport::ScriptedFileDialogs dialogs;
+        PropertiesDialogScript script;
         launcher::LauncherWindow launcherWindow;
         launcherWindow.setToolFactory(launcher::Tool::Panecraft,
             [&] { return new frameset::DesignerWindow(&prompter, &dialogs); });
@@ -33,16 +34,16 @@ private slots:
         // Red button: two columns. Then the right column into two rows with the blue button.
         QTest::mouseClick(surface->button(1), Qt::LeftButton);
         QTest::mouseClick(surface->cell(1), Qt::LeftButton, {}, QPoint(100, 100));
-        QCOMPARE(surface->pixelbox()->text(), QStringLiteral("396w  700h (pixels)"));
+        QCOMPARE(surface->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
         QTest::mouseClick(surface->button(0), Qt::LeftButton);
         QCOMPARE(surface->cellCount(), 3);
-        QCOMPARE(window->model().LayoutText(),
+        QCOMPARE(window->model().layoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n<FRAMESET ROWS= ##21>\r\n!!1\r\n!!2\r\n"
                            "</FRAMESET>\r\n</FRAMESET>"));
 
         // The column border 50 pixels to the left: both right-hand cells follow.
         drag(surface->cell(0), QPoint(393, 300), QPoint(346, 300));
-        QCOMPARE(surface->pixelbox()->text(), QStringLiteral("346w  700h (pixels)"));
+        QCOMPARE(surface->sizeDisplay()->text(), QStringLiteral("346w  700h (pixels)"));
         QCOMPARE(onSurface(surface, surface->cell(0)), QRect(0, 30, 346, 700));
         QCOMPARE(onSurface(surface, surface->cell(1)), QRect(346, 30, 446, 350));
         QCOMPARE(onSurface(surface, surface->cell(2)), QRect(346, 380, 446, 350));
@@ -57,33 +58,39 @@ private slots:
         }
 
         // Properties: the menu frame on the left, fixed width, no resizing.
-        whenPropformShown([](frameset::Propform *dialog) {
-            QTest::keyClicks(dialog->entrybox(0), QStringLiteral("menu.htm"));
-            dialog->entrybox(1)->selectAll();
-            QTest::keyClicks(dialog->entrybox(1), QStringLiteral("menu"));
-            tick(child<QCheckBox>(dialog, "FixedWidth"));
-            tick(child<QCheckBox>(dialog, "Noresizecheck"));
+        script.then([](frameset::FramePropertiesDialog &dialog) {
+            QTest::keyClicks(
+                dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("menu.htm"));
+            dialog.textBox(frameset::FrameTextBox::FrameName)->selectAll();
+            QTest::keyClicks(
+                dialog.textBox(frameset::FrameTextBox::FrameName), QStringLiteral("menu"));
+            tick(child<QCheckBox>(&dialog, "FixedWidth"));
+            tick(child<QCheckBox>(&dialog, "Noresizecheck"));
             clickOk(dialog);
         });
         doubleClick(surface->cell(0), QPoint(100, 100));
+        QCOMPARE(script.pending(), 0);
         // The main frame with the right button.
-        whenPropformShown([](frameset::Propform *dialog) {
-            QTest::keyClicks(dialog->entrybox(0), QStringLiteral("main.htm"));
-            QTest::keyClicks(dialog->entrybox(2), QStringLiteral("1o"));
+        script.then([](frameset::FramePropertiesDialog &dialog) {
+            QTest::keyClicks(
+                dialog.textBox(frameset::FrameTextBox::SourceUrl), QStringLiteral("main.htm"));
+            QTest::keyClicks(
+                dialog.textBox(frameset::FrameTextBox::MarginWidth), QStringLiteral("1o"));
             clickOk(dialog);
         });
         QTest::mouseClick(surface->cell(2), Qt::RightButton, {}, QPoint(100, 100));
+        QCOMPARE(script.pending(), 0);
 
         const frameset::FramePropertyTable &records = design.properties();
-        QCOMPARE(records.field(0, frameset::SourceUrl).text(), QStringLiteral("menu.htm"));
-        QCOMPARE(records.field(0, frameset::FrameName).text(), QStringLiteral("menu"));
-        QCOMPARE(records.field(0, frameset::FixedWidthPx).wholeValue(), 346);
-        QCOMPARE(records.field(0, frameset::NoResize).wholeValue(), 1);
-        QCOMPARE(records.field(2, frameset::SourceUrl).text(), QStringLiteral("main.htm"));
-        QCOMPARE(records.field(2, frameset::FrameName).text(), QStringLiteral("Frame3"));
-        QCOMPARE(records.field(2, frameset::MarginWidth).text(), QStringLiteral("1"));
-        QVERIFY(records.record(1).field(frameset::SourceUrl).isEmpty());
-        QCOMPARE(window->model().SelectedCell(), 2);
+        QCOMPARE(records.record(0).sourceUrl.text(), QStringLiteral("menu.htm"));
+        QCOMPARE(records.record(0).frameName.text(), QStringLiteral("menu"));
+        QCOMPARE(records.record(0).fixedWidthPixels.wholeValue(), 346);
+        QCOMPARE(records.record(0).noResize.wholeValue(), 1);
+        QCOMPARE(records.record(2).sourceUrl.text(), QStringLiteral("main.htm"));
+        QCOMPARE(records.record(2).frameName.text(), QStringLiteral("Frame3"));
+        QCOMPARE(records.record(2).marginWidth.text(), QStringLiteral("1"));
+        QVERIFY(records.record(1).sourceUrl.isEmpty());
+        QCOMPARE(window->model().selectedCell(), 2);
         QVERIFY(surface->cell(2)->isHighlighted());
         QCOMPARE(prompter.beeps(), 0);
         QVERIFY(prompter.shown().isEmpty());

@@ -1,5 +1,5 @@
 #include "designbuilder.h"
-#include "frameset/core/specfilewriter.h"
+#include "frameset/core/designfilewriter.h"
 #include "tst_designerhelpers.h"
 
 #include <QScrollArea>
@@ -153,12 +153,12 @@ private slots:
         QVERIFY(made.split(1, framesettest::Row));
         QTemporaryDir dir;
         const QString spec = dir.filePath(QStringLiteral("wide.spc"));
-        QVERIFY(frameset::saveSpecFile(spec, made.model.design()).isEmpty());
+        QVERIFY(frameset::DesignFileWriter::save(spec, made.model.design()).isEmpty());
 
         Designer d;
         d.dialogs.answer(spec);
         d.action("mnuOpenSpec")->trigger();
-        QCOMPARE(d.model().LastCellIndex(), 2);
+        QCOMPARE(d.model().lastCellIndex(), 2);
         QScrollArea *area = designArea(d);
         QVERIFY(area);
         QTRY_VERIFY(area->horizontalScrollBar()->isVisible());

@@ -41,19 +41,19 @@ private slots:
         QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft "));
         QCOMPARE(d.window.pos(), QPoint(0, 0));
         QCOMPARE(d.window.size(), QSize(800, 780));
-        QCOMPARE(d.model().LastCellIndex(), 0);
+        QCOMPARE(d.model().lastCellIndex(), 0);
         QCOMPARE(twipsRect(d.cellView(0)), QRect(0, 450, 11880, 10500));
         QCOMPARE(d.cellRect(0), QRect(0, 30, 792, 700));
         QCOMPARE(d.cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         QCOMPARE(
-            d.window.surface()->scrollView(0)->width() * Twips, int(d.model().ScrollBarWidth()));
-        QVERIFY(d.window.surface()->pixelbox()->text().isEmpty());
+            d.window.surface()->scrollView(0)->width() * Twips, int(d.model().scrollBarWidth()));
+        QVERIFY(d.window.surface()->sizeDisplay()->text().isEmpty());
         QVERIFY(d.window.surface()->hintLine()->text().isEmpty());
-        QVERIFY(d.window.surface()->borderbox()->isChecked());
-        QCOMPARE(d.window.surface()->borderbox()->text(), QStringLiteral("Borders"));
+        QVERIFY(d.window.surface()->bordersBox()->isChecked());
+        QCOMPARE(d.window.surface()->bordersBox()->text(), QStringLiteral("Borders"));
         QVERIFY(!d.action("mnuUndo")->isEnabled());
-        QVERIFY(!d.model().ModifiedFlag());
+        QVERIFY(!d.model().isModified());
         QCOMPARE(d.window.findChild<QWidget *>(QStringLiteral("Line1"))->width(), 800);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(d.button(i)->pixmap().size(), QSize(24, 22));
@@ -174,10 +174,10 @@ private slots:
             d.action(columns ? "mnuVertical" : "mnuRow")->trigger();
             break;
         }
-        QCOMPARE(d.model().LastCellIndex(), 1);
+        QCOMPARE(d.model().lastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
-        QCOMPARE(d.model().SelectedCell(), 1);
-        QVERIFY(d.model().ModifiedFlag());
+        QCOMPARE(d.model().selectedCell(), 1);
+        QVERIFY(d.model().isModified());
         QVERIFY(d.action("mnuUndo")->isEnabled());
         QVERIFY(d.cell(0)->text().isEmpty());
         QCOMPARE(d.cell(0)->palette().color(QPalette::Window), QColor(Qt::white));
@@ -185,12 +185,12 @@ private slots:
         if (columns) {
             QCOMPARE(d.cellRect(0), QRect(0, 30, 396, 700));
             QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
-            QCOMPARE(d.model().LayoutText(),
+            QCOMPARE(d.model().layoutText(),
                 QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         } else {
             QCOMPARE(d.cellRect(0), QRect(0, 30, 792, 350));
             QCOMPARE(d.cellRect(1), QRect(0, 380, 792, 350));
-            QCOMPARE(d.model().LayoutText(),
+            QCOMPARE(d.model().layoutText(),
                 QStringLiteral("<FRAMESET ROWS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         }
         for (int i = 0; i < 2; ++i) {
@@ -207,12 +207,12 @@ private slots:
         Designer d;
         d.split(0, SplitDirection::Column);
         d.split(1, SplitDirection::Row);
-        QCOMPARE(d.model().LayoutText(),
+        QCOMPARE(d.model().layoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n<FRAMESET ROWS= ##21>\r\n!!1\r\n!!2\r\n"
                            "</FRAMESET>\r\n</FRAMESET>"));
         QCOMPARE(twipsRect(d.cellView(2)), QRect(5940, 5700, 5940, 5250));
         QCOMPARE(d.cellRect(2), QRect(396, 380, 396, 350));
-        QCOMPARE(d.model().SelectedCell(), 2);
+        QCOMPARE(d.model().selectedCell(), 2);
         QVERIFY(d.cell(2)->isHighlighted());
         QVERIFY(!d.cell(1)->isHighlighted());
     }
@@ -243,7 +243,7 @@ private slots:
             QVERIFY(!d.button(i)->showsPressedFace());
             QCOMPARE(d.button(i)->pixmap().toImage(), normal);
         }
-        QCOMPARE(d.model().LastCellIndex(), 0);
+        QCOMPARE(d.model().lastCellIndex(), 0);
         QCOMPARE(d.window.surface()->cursor().shape(), Qt::ArrowCursor);
     }
 
@@ -252,18 +252,18 @@ private slots:
         Designer d;
         d.split(0, SplitDirection::Column);
         // The new half is selected.
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  700h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
         d.clickCell(0);
-        QCOMPARE(d.model().SelectedCell(), 0);
+        QCOMPARE(d.model().selectedCell(), 0);
         QVERIFY(d.cell(0)->isHighlighted());
         QVERIFY(!d.cell(1)->isHighlighted());
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  700h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
         d.split(0, SplitDirection::Row);
         d.clickCell(0);
-        QCOMPARE(d.window.surface()->pixelbox()->text(), QStringLiteral("396w  350h (pixels)"));
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  350h (pixels)"));
         QVERIFY(!d.cell(2)->isHighlighted());
         // A click changes nothing else.
-        QCOMPARE(d.model().LastCellIndex(), 2);
+        QCOMPARE(d.model().lastCellIndex(), 2);
         QCOMPARE(d.prompter.beeps(), 0);
     }
 
@@ -316,8 +316,8 @@ private slots:
             d.action("mnuOpenSpec")->trigger();
             break;
         }
-        QCOMPARE(d.model().SelectedCell(), selected);
-        QCOMPARE(d.window.surface()->pixelbox()->text(), shown);
+        QCOMPARE(d.model().selectedCell(), selected);
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), shown);
         QCOMPARE(d.cell(selected)->isHighlighted(), !shown.isEmpty());
         QVERIFY(d.prompter.shown().isEmpty());
     }
@@ -328,9 +328,9 @@ private slots:
         d.clickCell(0);
         QTest::mouseClick(d.cell(0), Qt::RightButton, {}, QPoint(50, 50));
         QVERIFY(!d.cell(0)->isHighlighted());
-        QVERIFY(d.window.surface()->pixelbox()->text().isEmpty());
-        QVERIFY(!d.window.propform());
-        QVERIFY(!d.model().ModifiedFlag());
+        QVERIFY(d.window.surface()->sizeDisplay()->text().isEmpty());
+        QVERIFY(!d.window.propertiesDialog());
+        QVERIFY(!d.model().isModified());
     }
 
     void confirmations_data()
@@ -354,7 +354,7 @@ private slots:
         Designer d;
         d.split(0, SplitDirection::Column);
         d.split(1, SplitDirection::Row);
-        const QString layout = d.model().LayoutText();
+        const QString layout = d.model().layoutText();
         d.prompter.answer(answer);
         if (command == QLatin1String("Shift+Del")) {
             QVERIFY(d.activate());
@@ -373,18 +373,18 @@ private slots:
         QCOMPARE(asked.icon, platform::MessageIcon::Question);
         QCOMPARE(asked.buttons, platform::MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Yes) {
-            QCOMPARE(d.model().LastCellIndex(), 0);
+            QCOMPARE(d.model().lastCellIndex(), 0);
             QCOMPARE(d.window.surface()->cellCount(), 1);
-            QVERIFY(d.model().LayoutText().isEmpty());
-            QVERIFY(!d.model().ModifiedFlag());
+            QVERIFY(d.model().layoutText().isEmpty());
+            QVERIFY(!d.model().isModified());
             QCOMPARE(twipsRect(d.cellView(0)), QRect(0, 450, 11925, 10425));
             QVERIFY(!d.cell(0)->isHighlighted());
             QVERIFY(d.cell(0)->text().isEmpty());
             QVERIFY(!d.window.surface()->scrollView(0)->isVisible());
         } else {
-            QCOMPARE(d.model().LastCellIndex(), 2);
-            QCOMPARE(d.model().LayoutText(), layout);
-            QVERIFY(d.model().ModifiedFlag());
+            QCOMPARE(d.model().lastCellIndex(), 2);
+            QCOMPARE(d.model().layoutText(), layout);
+            QVERIFY(d.model().isModified());
         }
     }
 
@@ -399,14 +399,14 @@ private slots:
     {
         QFETCH(QString, command);
         Designer d;
-        d.window.surface()->borderbox()->setChecked(false);
+        d.window.surface()->bordersBox()->setChecked(false);
         if (command == QLatin1String("Clear All"))
             d.clickButton(2);
         else
             d.action(qPrintable(command))->trigger();
         QVERIFY(d.prompter.shown().isEmpty());
         QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft "));
-        QVERIFY(d.window.surface()->borderbox()->isChecked());
+        QVERIFY(d.window.surface()->bordersBox()->isChecked());
         QVERIFY(d.model().design().bordersOn());
         QVERIFY(d.cell(0)->text().isEmpty());
     }
@@ -416,21 +416,21 @@ private slots:
         Designer d;
         d.split(0, SplitDirection::Column);
         d.clickCell(0);
-        QVERIFY(!d.window.surface()->pixelbox()->text().isEmpty());
+        QVERIFY(!d.window.surface()->sizeDisplay()->text().isEmpty());
         d.prompter.answer(MessageAnswer::Yes);
         d.action("mnuNew")->trigger();
-        QVERIFY(d.window.surface()->pixelbox()->text().isEmpty());
+        QVERIFY(d.window.surface()->sizeDisplay()->text().isEmpty());
     }
 
     void bordersBox()
     {
         Designer d;
-        QVERIFY(!d.model().ModifiedFlag());
-        QTest::mouseClick(d.window.surface()->borderbox(), Qt::LeftButton);
+        QVERIFY(!d.model().isModified());
+        QTest::mouseClick(d.window.surface()->bordersBox(), Qt::LeftButton);
         QVERIFY(!d.model().design().bordersOn());
         // The setting is saved with the design: leaving now must not lose it unasked.
-        QVERIFY(d.model().ModifiedFlag());
-        QTest::mouseClick(d.window.surface()->borderbox(), Qt::LeftButton);
+        QVERIFY(d.model().isModified());
+        QTest::mouseClick(d.window.surface()->bordersBox(), Qt::LeftButton);
         QVERIFY(d.model().design().bordersOn());
     }
 
@@ -472,7 +472,7 @@ private slots:
             QCOMPARE(asked.title, QStringLiteral("Clear"));
             QCOMPARE(asked.icon, platform::MessageIcon::Question);
             QCOMPARE(asked.buttons, platform::MessageButtons::YesNoCancel);
-            QCOMPARE(d.model().LastCellIndex(), 1);
+            QCOMPARE(d.model().lastCellIndex(), 1);
         }
     }
 
@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(d.prompter.shown().first().icon, icon);
         QCOMPARE(d.prompter.shown().first().buttons, platform::MessageButtons::Ok);
         QVERIFY(d.prompter.shown().first().title.isEmpty());
-        QVERIFY(!d.window.propform());
+        QVERIFY(!d.window.propertiesDialog());
     }
 
     void propertiesShortcutOnlyTells()
@@ -515,7 +515,7 @@ private slots:
         d.prompter.answer(MessageAnswer::Ok);
         QTest::keyClick(&d.window, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(d.prompter.shown().size(), 1);
-        QVERIFY(!d.window.propform());
+        QVERIFY(!d.window.propertiesDialog());
     }
 
     void removeCell()
@@ -528,15 +528,15 @@ private slots:
         d.action("mnuRemove")->trigger();
         QCOMPARE(d.prompter.lastText(), QStringLiteral("The first object cannot be removed."));
         QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Exclamation);
-        QCOMPARE(d.model().LastCellIndex(), 2);
+        QCOMPARE(d.model().lastCellIndex(), 2);
 
         d.clickCell(2);
         d.action("mnuRemove")->trigger();
-        QCOMPARE(d.model().LastCellIndex(), 1);
+        QCOMPARE(d.model().lastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
         QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
         QVERIFY(d.cell(1)->isHighlighted());
-        QCOMPARE(d.model().LayoutText(),
+        QCOMPARE(d.model().layoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         QVERIFY(!d.action("mnuUndo")->isEnabled());
     }
@@ -559,12 +559,12 @@ private slots:
         } else {
             d.action("mnuUndo")->trigger();
         }
-        QCOMPARE(d.model().LastCellIndex(), 1);
+        QCOMPARE(d.model().lastCellIndex(), 1);
         QCOMPARE(d.window.surface()->cellCount(), 2);
         QCOMPARE(d.cellRect(1), QRect(396, 30, 396, 700));
-        QCOMPARE(d.model().SelectedCell(), 1);
+        QCOMPARE(d.model().selectedCell(), 1);
         QVERIFY(d.cell(1)->isHighlighted());
-        QCOMPARE(d.model().LayoutText(),
+        QCOMPARE(d.model().layoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         QVERIFY(!d.action("mnuUndo")->isEnabled());
         // Disabled: a second undo changes nothing.
@@ -572,7 +572,7 @@ private slots:
             QTest::keyClick(&d.window, Qt::Key_Z, Qt::ControlModifier);
         else
             d.action("mnuUndo")->trigger();
-        QCOMPARE(d.model().LastCellIndex(), 1);
+        QCOMPARE(d.model().lastCellIndex(), 1);
     }
 
     void techInfo()

@@ -25,7 +25,7 @@ void buildTwoSplits(ModelFixture &f)
 
 QStringList documentLines(const frameset::Design &design)
 {
-    return frameset::BuildFramesetDocument(design).split(QStringLiteral("\r\n"));
+    return frameset::buildFramesetDocument(design).split(QStringLiteral("\r\n"));
 }
 
 } // namespace
@@ -38,7 +38,7 @@ private slots:
     {
         ModelFixture f;
         buildTwoSplits(f);
-        const QString document = frameset::BuildFramesetDocument(f.model.design());
+        const QString document = frameset::buildFramesetDocument(f.model.design());
         const QStringList expected
             = {"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<FRAMESET COLS= 50%,* BORDER=5>",
                 "<FRAME SRC=xxxxx.htm NAME=Frame1 SCROLLING=AUTO  FRAMEBORDER=YES>",
@@ -57,15 +57,15 @@ private slots:
         buildTwoSplits(f);
         auto &records = f.model.design().properties();
         // As the properties dialog stores them.
-        records.setField(0, frameset::SourceUrl, PropertyValue::fromText("menu.htm"));
-        records.setField(0, frameset::FrameName, PropertyValue::fromText("menu"));
-        records.setField(0, frameset::MarginWidth, PropertyValue::fromText("10"));
-        records.setField(0, frameset::MarginHeight, PropertyValue::fromText(""));
-        records.setField(0, frameset::FixedWidthPx, PropertyValue::fromNumber(120));
-        records.setField(0, frameset::FixedHeightPx, PropertyValue::fromNumber(0));
-        records.setField(0, frameset::NoResize, PropertyValue::fromNumber(1));
-        records.setField(0, frameset::Scrolling, PropertyValue::fromNumber(2));
-        records.setField(0, frameset::FrameBorder, PropertyValue::fromNumber(1));
+        records.record(0).sourceUrl = PropertyValue::fromText("menu.htm");
+        records.record(0).frameName = PropertyValue::fromText("menu");
+        records.record(0).marginWidth = PropertyValue::fromText("10");
+        records.record(0).marginHeight = PropertyValue::fromText("");
+        records.record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
+        records.record(0).fixedHeightPixels = PropertyValue::fromNumber(0);
+        records.record(0).noResize = PropertyValue::fromNumber(1);
+        records.record(0).scrolling = PropertyValue::fromNumber(2);
+        records.record(0).frameBorder = PropertyValue::fromNumber(1);
         const QStringList expected
             = {"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<FRAMESET COLS=120,*>",
                 "<FRAME SRC=menu.htm NAME=menu NORESIZE  SCROLLING=NO  MARGINWIDTH= 10 "
@@ -75,7 +75,7 @@ private slots:
                 "<FRAME SRC=xxxxx.htm NAME=Frame3 SCROLLING=AUTO  FRAMEBORDER=YES>", "</FRAMESET>",
                 "</FRAMESET>", "</HTML>"};
         QCOMPARE(frameset::framesetDocumentFileContent(
-                     frameset::BuildFramesetDocument(f.model.design())),
+                     frameset::buildFramesetDocument(f.model.design())),
             (crlf(expected) + QStringLiteral("\r\n")).toUtf8());
     }
 
@@ -83,74 +83,79 @@ private slots:
     {
         ModelFixture f;
         QCOMPARE(frameset::framesetDocumentFileContent(
-                     frameset::BuildFramesetDocument(f.model.design())),
+                     frameset::buildFramesetDocument(f.model.design())),
             QByteArray("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n"));
     }
 
     void frameTag_data()
     {
-        QTest::addColumn<int>("field");
+        QTest::addColumn<RecordField>("field");
         QTest::addColumn<PropertyValue>("value");
         QTest::addColumn<QString>("tag");
         const QString tail = QStringLiteral(" SCROLLING=AUTO  FRAMEBORDER=YES>");
         const QString head = QStringLiteral("<FRAME SRC=xxxxx.htm NAME=Frame3");
         const auto text = PropertyValue::fromText;
         const auto number = PropertyValue::fromNumber;
-        QTest::newRow("never set") << -1 << PropertyValue() << head + tail;
-        QTest::newRow("auto chosen")
-            << int(frameset::Scrolling) << number(0) << head + " SCROLLING=AUTO FRAMEBORDER=YES>";
-        QTest::newRow("yes") << int(frameset::Scrolling) << number(1)
+        QTest::newRow("never set") << RecordField() << PropertyValue() << head + tail;
+        QTest::newRow("auto chosen") << &frameset::FrameProperties::scrolling << number(0)
+                                     << head + " SCROLLING=AUTO FRAMEBORDER=YES>";
+        QTest::newRow("yes") << &frameset::FrameProperties::scrolling << number(1)
                              << head + " SCROLLING=YES  FRAMEBORDER=YES>";
-        QTest::newRow("no, read from a file")
-            << int(frameset::Scrolling) << text("2") << head + " SCROLLING=NO  FRAMEBORDER=YES>";
+        QTest::newRow("no, read from a file") << &frameset::FrameProperties::scrolling << text("2")
+                                              << head + " SCROLLING=NO  FRAMEBORDER=YES>";
         QTest::newRow("other scrolling")
-            << int(frameset::Scrolling) << number(3) << head + " FRAMEBORDER=YES>";
-        QTest::newRow("margin 0") << int(frameset::MarginWidth) << text("0") << head + tail;
-        QTest::newRow("margin 12") << int(frameset::MarginWidth) << text("12")
+            << &frameset::FrameProperties::scrolling << number(3) << head + " FRAMEBORDER=YES>";
+        QTest::newRow("margin 0") << &frameset::FrameProperties::marginWidth << text("0")
+                                  << head + tail;
+        QTest::newRow("margin 12") << &frameset::FrameProperties::marginWidth << text("12")
                                    << head + " SCROLLING=AUTO  MARGINWIDTH= 12 FRAMEBORDER=YES>";
-        QTest::newRow("margin 007") << int(frameset::MarginWidth) << text("007")
+        QTest::newRow("margin 007") << &frameset::FrameProperties::marginWidth << text("007")
                                     << head + " SCROLLING=AUTO  MARGINWIDTH= 7 FRAMEBORDER=YES>";
         QTest::newRow("margin height")
-            << int(frameset::MarginHeight) << text("4")
+            << &frameset::FrameProperties::marginHeight << text("4")
             << head + " SCROLLING=AUTO  MARGINHEIGHT= 4 FRAMEBORDER=YES>";
         QTest::newRow("no-resize")
-            << int(frameset::NoResize) << number(1) << head + " NORESIZE " + tail;
-        QTest::newRow("plain border")
-            << int(frameset::FrameBorder) << text("1") << head + " SCROLLING=AUTO  FRAMEBORDER=NO>";
-        QTest::newRow("url") << int(frameset::SourceUrl) << text("http://a.b/c.htm")
+            << &frameset::FrameProperties::noResize << number(1) << head + " NORESIZE " + tail;
+        QTest::newRow("plain border") << &frameset::FrameProperties::frameBorder << text("1")
+                                      << head + " SCROLLING=AUTO  FRAMEBORDER=NO>";
+        QTest::newRow("url") << &frameset::FrameProperties::sourceUrl << text("http://a.b/c.htm")
                              << "<FRAME SRC=http://a.b/c.htm NAME=Frame3" + tail;
-        QTest::newRow("empty url") << int(frameset::SourceUrl) << text("") << head + tail;
-        QTest::newRow("url with blank") << int(frameset::SourceUrl) << text("my page.htm")
-                                        << "<FRAME SRC=\"my page.htm\" NAME=Frame3" + tail;
-        QTest::newRow("url with query") << int(frameset::SourceUrl) << text("p.cgi?a=1&b=2")
-                                        << "<FRAME SRC=\"p.cgi?a=1&b=2\" NAME=Frame3" + tail;
-        QTest::newRow("name with quote") << int(frameset::FrameName) << text("a\"b")
+        QTest::newRow("empty url")
+            << &frameset::FrameProperties::sourceUrl << text("") << head + tail;
+        QTest::newRow("url with blank")
+            << &frameset::FrameProperties::sourceUrl << text("my page.htm")
+            << "<FRAME SRC=\"my page.htm\" NAME=Frame3" + tail;
+        QTest::newRow("url with query")
+            << &frameset::FrameProperties::sourceUrl << text("p.cgi?a=1&b=2")
+            << "<FRAME SRC=\"p.cgi?a=1&b=2\" NAME=Frame3" + tail;
+        QTest::newRow("name with quote") << &frameset::FrameProperties::frameName << text("a\"b")
                                          << "<FRAME SRC=xxxxx.htm NAME=\"a&quot;b\"" + tail;
-        QTest::newRow("name with apostrophe") << int(frameset::FrameName) << text("it's")
-                                              << "<FRAME SRC=xxxxx.htm NAME=\"it's\"" + tail;
-        QTest::newRow("name with backtick") << int(frameset::FrameName) << text("a`b")
+        QTest::newRow("name with apostrophe")
+            << &frameset::FrameProperties::frameName << text("it's")
+            << "<FRAME SRC=xxxxx.htm NAME=\"it's\"" + tail;
+        QTest::newRow("name with backtick") << &frameset::FrameProperties::frameName << text("a`b")
                                             << "<FRAME SRC=xxxxx.htm NAME=\"a`b\"" + tail;
-        QTest::newRow("name with angle") << int(frameset::FrameName) << text("x>y")
+        QTest::newRow("name with angle") << &frameset::FrameProperties::frameName << text("x>y")
                                          << "<FRAME SRC=xxxxx.htm NAME=\"x>y\"" + tail;
         QTest::newRow("accented url")
-            << int(frameset::SourceUrl) << text(QStringLiteral("caf\u00e9.htm"))
+            << &frameset::FrameProperties::sourceUrl << text(QStringLiteral("caf\u00e9.htm"))
             << "<FRAME SRC=caf&#233;.htm NAME=Frame3" + tail;
         QTest::newRow("name beyond the BMP, with blank")
-            << int(frameset::FrameName) << text(QStringLiteral("\u20ac \U0001F600"))
+            << &frameset::FrameProperties::frameName << text(QStringLiteral("\u20ac \U0001F600"))
             << "<FRAME SRC=xxxxx.htm NAME=\"&#8364; &#128512;\"" + tail;
-        QTest::newRow("markers as typed") << int(frameset::FrameName) << text("!!0##1")
+        QTest::newRow("markers as typed") << &frameset::FrameProperties::frameName << text("!!0##1")
                                           << "<FRAME SRC=xxxxx.htm NAME=!!0##1" + tail;
     }
     void frameTag()
     {
-        QFETCH(int, field);
+        QFETCH(RecordField, field);
         QFETCH(PropertyValue, value);
         QFETCH(QString, tag);
         ModelFixture f;
         buildTwoSplits(f);
-        if (field >= 0)
-            f.model.design().properties().setField(2, frameset::FrameField(field), value);
-        QCOMPARE(frameset::FrameTag(f.model.design(), 2), tag);
+        if (field)
+            f.model.design().properties().record(2).*field = value;
+        QCOMPARE(frameset::frameTag(f.model.design(), 2), tag);
         QCOMPARE(documentLines(f.model.design())[8], tag);
     }
 
@@ -159,9 +164,9 @@ private slots:
         ModelFixture f;
         buildTwoSplits(f);
         auto &records = f.model.design().properties();
-        records.setField(0, frameset::SourceUrl, PropertyValue::fromText("!!1"));
-        records.setField(1, frameset::FrameName, PropertyValue::fromText("##21"));
-        records.setField(2, frameset::SourceUrl, PropertyValue::fromText("a!!2##1.htm"));
+        records.record(0).sourceUrl = PropertyValue::fromText("!!1");
+        records.record(1).frameName = PropertyValue::fromText("##21");
+        records.record(2).sourceUrl = PropertyValue::fromText("a!!2##1.htm");
         const QStringList lines = documentLines(f.model.design());
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines[5],
@@ -178,8 +183,7 @@ private slots:
         ModelFixture f;
         buildTwoSplits(f);
         f.model.design().setBordersOn(false);
-        f.model.design().properties().setField(
-            2, frameset::FixedHeightPx, PropertyValue::fromNumber(80));
+        f.model.design().properties().record(2).fixedHeightPixels = PropertyValue::fromNumber(80);
         const QStringList lines = documentLines(f.model.design());
         QCOMPARE(lines[4], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=0>"));
         QCOMPARE(lines[6], QStringLiteral("<FRAMESET ROWS=*,80>"));
@@ -209,7 +213,7 @@ private slots:
         int cell = 0;
         for (int level = 1; level <= 8; ++level) {
             QVERIFY(f.split(cell, level % 2 ? Column : Row));
-            cell = f.model.LastCellIndex();
+            cell = f.model.lastCellIndex();
         }
         const QStringList lines = documentLines(f.model.design());
         const QRegularExpression frameset(

@@ -16,10 +16,10 @@ private slots:
     void startsAsOneCell()
     {
         ModelFixture f;
-        QCOMPARE(f.model.LastCellIndex(), 0);
+        QCOMPARE(f.model.lastCellIndex(), 0);
         QCOMPARE(f.model.design().cell(0).path, QStringLiteral("0"));
-        QVERIFY(f.model.LayoutText().isEmpty());
-        QVERIFY(!f.model.ModifiedFlag());
+        QVERIFY(f.model.layoutText().isEmpty());
+        QVERIFY(!f.model.isModified());
         QVERIFY(!f.model.undoEnabled());
     }
 
@@ -30,14 +30,14 @@ private slots:
         QVERIFY(f.split(0, Column));
         QCOMPARE(layoutLines(f.model),
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>"}));
-        QVERIFY(!f.model.LayoutText().endsWith(QStringLiteral("\r\n")));
+        QVERIFY(!f.model.layoutText().endsWith(QStringLiteral("\r\n")));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "2"}));
         const auto &records = f.model.design().properties();
-        QCOMPARE(records.field(0, frameset::ColumnSplitKey).text(), QStringLiteral("1A"));
-        QCOMPARE(records.field(1, frameset::ColumnSplitKey).text(), QStringLiteral("1B"));
+        QCOMPARE(records.record(0).columnSplitKey.text(), QStringLiteral("1A"));
+        QCOMPARE(records.record(1).columnSplitKey.text(), QStringLiteral("1B"));
         QVERIFY(f.model.cell0Caption().isEmpty());
-        QCOMPARE(f.model.SelectedCell(), 1);
-        QVERIFY(f.model.ModifiedFlag());
+        QCOMPARE(f.model.selectedCell(), 1);
+        QVERIFY(f.model.isModified());
         QVERIFY(f.model.undoEnabled());
 
         QVERIFY(f.split(1, Row));
@@ -45,12 +45,12 @@ private slots:
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET ROWS= ##21>", "!!1", "!!2",
                 "</FRAMESET>", "</FRAMESET>"}));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "21", "22"}));
-        QCOMPARE(records.field(1, frameset::RowSplitKey).text(), QStringLiteral("21A"));
-        QCOMPARE(records.field(2, frameset::RowSplitKey).text(), QStringLiteral("21B"));
+        QCOMPARE(records.record(1).rowSplitKey.text(), QStringLiteral("21A"));
+        QCOMPARE(records.record(2).rowSplitKey.text(), QStringLiteral("21B"));
         // A new cell only takes part in the split that made it.
-        QCOMPARE(records.field(1, frameset::ColumnSplitKey).text(), QStringLiteral("1B"));
-        QVERIFY(records.field(2, frameset::ColumnSplitKey).isEmpty());
-        QCOMPARE(f.model.UndoLayoutText(),
+        QCOMPARE(records.record(1).columnSplitKey.text(), QStringLiteral("1B"));
+        QVERIFY(records.record(2).columnSplitKey.isEmpty());
+        QCOMPARE(f.model.undoLayoutText(),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
         QCOMPARE(f.prompter.beeps(), 0);
     }
@@ -80,7 +80,7 @@ private slots:
         for (int step = 0; step < firstHalves.size(); ++step) {
             const frameset::CellView before = f.model.design().cell(cell);
             QVERIFY(f.split(cell, direction));
-            const int n = f.model.LastCellIndex();
+            const int n = f.model.lastCellIndex();
             const frameset::CellView &a = f.model.design().cell(cell);
             const frameset::CellView &b = f.model.design().cell(n);
             const bool columns = direction == Column;
@@ -93,10 +93,10 @@ private slots:
             QCOMPARE(b.scroll.left, b.left + b.width - 255);
             QCOMPARE(a.scroll.left, a.left + a.width - 255);
             QVERIFY(a.scroll.visible && b.scroll.visible);
-            QCOMPARE(f.model.SelectedCell(), n);
+            QCOMPARE(f.model.selectedCell(), n);
             cell = n;
         }
-        QCOMPARE(direction == Column ? f.model.ColumnSplitCount() : f.model.RowSplitCount(),
+        QCOMPARE(direction == Column ? f.model.columnSplitCount() : f.model.rowSplitCount(),
             int(firstHalves.size()));
     }
 
@@ -106,7 +106,7 @@ private slots:
         QVERIFY(f.split(0, Column));
         for (int i = 2; i < 20; ++i)
             QVERIFY(f.split(i == 2 ? 0 : i - 1, i % 2 ? Column : Row)); // never cell 1
-        QCOMPARE(f.model.LastCellIndex(), 19);
+        QCOMPARE(f.model.lastCellIndex(), 19);
         QStringList expected = layoutLines(f.model);
         QCOMPARE(expected.count(QStringLiteral("!!1")), 1);
         for (int cell = 10; cell <= 19; ++cell)
@@ -125,18 +125,18 @@ private slots:
     {
         ModelFixture f(900000, 900000);
         for (int i = 0; i < 99; ++i)
-            QVERIFY(f.split(i % 2 ? f.model.LastCellIndex() : i / 2, i % 3 ? Column : Row));
-        QCOMPARE(f.model.LastCellIndex(), 99);
+            QVERIFY(f.split(i % 2 ? f.model.lastCellIndex() : i / 2, i % 3 ? Column : Row));
+        QCOMPARE(f.model.lastCellIndex(), 99);
         const frameset::Design before = f.model.design();
-        const QString undoBefore = f.model.UndoLayoutText();
-        const int counts = f.model.ColumnSplitCount() + f.model.RowSplitCount();
+        const QString undoBefore = f.model.undoLayoutText();
+        const int counts = f.model.columnSplitCount() + f.model.rowSplitCount();
         f.model.selectCell(5);
-        QVERIFY(!f.model.SplitCell(Column));
+        QVERIFY(!f.model.splitCell(Column));
         QCOMPARE(f.prompter.beeps(), 1);
         QVERIFY(f.model.design() == before);
-        QCOMPARE(f.model.UndoLayoutText(), undoBefore);
-        QCOMPARE(f.model.ColumnSplitCount() + f.model.RowSplitCount(), counts);
-        QCOMPARE(f.model.SelectedCell(), 5);
+        QCOMPARE(f.model.undoLayoutText(), undoBefore);
+        QCOMPARE(f.model.columnSplitCount() + f.model.rowSplitCount(), counts);
+        QCOMPARE(f.model.selectedCell(), 5);
     }
 
     void refusesHalvesWithoutSize()
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(f.split(0, Column)); // 1 and 2 twips wide
         QVERIFY(!f.split(0, Column));
         QCOMPARE(f.prompter.beeps(), 1);
-        QCOMPARE(f.model.LastCellIndex(), 1);
+        QCOMPARE(f.model.lastCellIndex(), 1);
         QCOMPARE(f.model.design().cell(0).width, 1.0f);
     }
 
@@ -156,7 +156,7 @@ private slots:
         int cell = 0;
         for (int level = 1; level <= 20; ++level) {
             QVERIFY(f.split(cell, level % 2 ? Column : Row));
-            cell = f.model.LastCellIndex();
+            cell = f.model.lastCellIndex();
             path = (path == QStringLiteral("0") ? QString() : path) + u'2';
             QCOMPARE(f.model.design().cell(cell).path, path);
         }
@@ -165,30 +165,29 @@ private slots:
         QCOMPARE(f.model.design().cell(cell - 1).path, key);
         // Level 20 is a row split.
         QVERIFY(layoutLines(f.model).contains(QStringLiteral("<FRAMESET ROWS= ##") + key + u'>'));
-        QCOMPARE(
-            f.model.design().properties().field(cell, frameset::RowSplitKey).text(), key + u'B');
+        QCOMPARE(f.model.design().properties().record(cell).rowSplitKey.text(), key + u'B');
     }
 
     void undoRightAfterTheFirstSplit()
     {
         ModelFixture f;
         QVERIFY(f.split(0, Column));
-        f.model.setModifiedFlag(false);
-        QVERIFY(f.model.UndoLastSplit());
-        QCOMPARE(f.model.LastCellIndex(), 0);
+        f.model.setModified(false);
+        QVERIFY(f.model.undoLastSplit());
+        QCOMPARE(f.model.lastCellIndex(), 0);
         const frameset::CellView &cell = f.model.design().cell(0);
         QCOMPARE(cell.width, 9000.0f);
         QCOMPARE(cell.height, 6000.0f);
         QCOMPARE(cell.path, QStringLiteral("1"));
         QCOMPARE(cell.scroll.left, 9000.0f - 255);
-        QVERIFY(f.model.LayoutText().isEmpty());
-        QVERIFY(f.model.design().properties().field(0, frameset::ColumnSplitKey).isEmpty());
+        QVERIFY(f.model.layoutText().isEmpty());
+        QVERIFY(f.model.design().properties().record(0).columnSplitKey.isEmpty());
         QVERIFY(f.model.design().properties().record(1).isEmpty());
-        QCOMPARE(f.model.SelectedCell(), 0);
-        QVERIFY(f.model.ModifiedFlag());
+        QCOMPARE(f.model.selectedCell(), 0);
+        QVERIFY(f.model.isModified());
         QVERIFY(!f.model.undoEnabled());
-        QVERIFY(!f.model.UndoLastSplit());
-        QCOMPARE(f.model.LastCellIndex(), 0);
+        QVERIFY(!f.model.undoLastSplit());
+        QCOMPARE(f.model.lastCellIndex(), 0);
     }
 
     void undoRestoresTheOverwrittenKey_data()
@@ -204,20 +203,20 @@ private slots:
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(0, direction)); // cell 0 again: its key field may be overwritten
         auto &records = f.model.design().properties();
-        records.setField(2, frameset::FrameBorder, PropertyValue::fromNumber(1));
-        records.setField(0, frameset::SourceUrl, PropertyValue::fromText("menu.htm"));
+        records.record(2).frameBorder = PropertyValue::fromNumber(1);
+        records.record(0).sourceUrl = PropertyValue::fromText("menu.htm");
         const QStringList layoutBefore = {"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>"};
-        QVERIFY(f.model.UndoLastSplit());
+        QVERIFY(f.model.undoLastSplit());
         QCOMPARE(layoutLines(f.model), layoutBefore);
-        QCOMPARE(f.model.LastCellIndex(), 1);
+        QCOMPARE(f.model.lastCellIndex(), 1);
         QCOMPARE(f.model.design().cell(0).width, 4500.0f);
         QCOMPARE(f.model.design().cell(0).height, 6000.0f);
-        QCOMPARE(records.field(0, frameset::ColumnSplitKey).text(), QStringLiteral("1A"));
-        QVERIFY(records.field(0, frameset::RowSplitKey).isEmpty());
-        QCOMPARE(records.field(0, frameset::SourceUrl).text(), QStringLiteral("menu.htm"));
+        QCOMPARE(records.record(0).columnSplitKey.text(), QStringLiteral("1A"));
+        QVERIFY(records.record(0).rowSplitKey.isEmpty());
+        QCOMPARE(records.record(0).sourceUrl.text(), QStringLiteral("menu.htm"));
         QVERIFY(records.record(2).isEmpty()); // all eleven fields, FrameBorder included
         QCOMPARE(f.model.design().cell(0).path, QStringLiteral("11")); // the path stays
-        QCOMPARE(f.model.SelectedCell(), 1);
+        QCOMPARE(f.model.selectedCell(), 1);
     }
 
     void resetKeepsCountersAndUndoState()
@@ -225,12 +224,11 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(1, Row));
-        f.model.design().properties().setField(
-            0, frameset::FrameName, PropertyValue::fromText("x"));
+        f.model.design().properties().record(0).frameName = PropertyValue::fromText("x");
         f.model.design().setBordersOn(false);
-        f.model.ResetDesign(12000, 7000);
+        f.model.resetDesign(12000, 7000);
         const frameset::Design &d = f.model.design();
-        QCOMPARE(d.LastCellIndex(), 0);
+        QCOMPARE(d.lastCellIndex(), 0);
         QCOMPARE(d.cell(0).path, QStringLiteral("0"));
         QCOMPARE(d.cell(0).left, 0.0f);
         QCOMPARE(d.cell(0).top, 450.0f);
@@ -238,25 +236,25 @@ private slots:
         QCOMPARE(d.cell(0).height, 7000.0f);
         QVERIFY(!d.cell(0).scroll.visible);
         QVERIFY(d.properties().record(0).isEmpty());
-        QVERIFY(d.LayoutText().isEmpty());
-        QVERIFY(f.model.UndoLayoutText().isEmpty());
+        QVERIFY(d.layoutText().isEmpty());
+        QVERIFY(f.model.undoLayoutText().isEmpty());
         QVERIFY(d.bordersOn());
-        QVERIFY(!f.model.ModifiedFlag());
-        QCOMPARE(f.model.SelectedCell(), 0);
-        QCOMPARE(f.model.ColumnSplitCount(), 1);
-        QCOMPARE(f.model.RowSplitCount(), 1);
+        QVERIFY(!f.model.isModified());
+        QCOMPARE(f.model.selectedCell(), 0);
+        QCOMPARE(f.model.columnSplitCount(), 1);
+        QCOMPARE(f.model.rowSplitCount(), 1);
         QVERIFY(f.model.undoEnabled());
         // Nothing is left to undo: the single cell stays as it is.
-        QVERIFY(!f.model.UndoLastSplit());
+        QVERIFY(!f.model.undoLastSplit());
         QCOMPARE(f.model.design().cell(0).width, 12000.0f);
-        QVERIFY(!f.model.ModifiedFlag());
+        QVERIFY(!f.model.isModified());
     }
 
     void splitAfterResetIsUneven()
     {
         ModelFixture f;
         QVERIFY(f.split(0, Column));
-        f.model.ResetDesign(9000, 6000);
+        f.model.resetDesign(9000, 6000);
         QVERIFY(f.split(0, Column));
         QCOMPARE(f.model.design().cell(0).width, 4499.0f);
         QCOMPARE(f.model.design().cell(1).width, 4501.0f);
@@ -272,8 +270,8 @@ private slots:
         loaded.setBordersOn(false);
         f.model.openDesign(loaded);
         QVERIFY(!f.model.undoEnabled());
-        QVERIFY(!f.model.ModifiedFlag());
-        QCOMPARE(f.model.SelectedCell(), 0);
+        QVERIFY(!f.model.isModified());
+        QCOMPARE(f.model.selectedCell(), 0);
         QVERIFY(!f.model.design().bordersOn());
     }
 };

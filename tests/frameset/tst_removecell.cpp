@@ -14,18 +14,19 @@ namespace {
 // split: everything but geometry.
 void compareStructure(const frameset::Design &actual, const frameset::Design &expected)
 {
-    QCOMPARE(actual.LastCellIndex(), expected.LastCellIndex());
-    QCOMPARE(actual.LayoutText(), expected.LayoutText());
+    QCOMPARE(actual.lastCellIndex(), expected.lastCellIndex());
+    QCOMPARE(actual.layoutText(), expected.layoutText());
     QCOMPARE(cellPaths(actual), cellPaths(expected));
     for (int i = 0; i < frameset::FramePropertyTable::RecordCount; ++i) {
-        for (int field = 0; field < frameset::FrameProperties::FieldCount; ++field) {
-            const auto f = frameset::FrameField(field);
-            if (actual.properties().field(i, f) != expected.properties().field(i, f))
+        const frameset::FrameProperties &got = actual.properties().record(i);
+        const frameset::FrameProperties &want = expected.properties().record(i);
+        for (std::size_t column = 0; column < got.FileColumns.size(); ++column) {
+            const RecordField field = got.FileColumns[column];
+            if (got.*field != want.*field)
                 QFAIL(qPrintable(QStringLiteral("record %1 field %2: '%3' instead of '%4'")
                                      .arg(i)
-                                     .arg(field)
-                                     .arg(actual.properties().field(i, f).text(),
-                                         expected.properties().field(i, f).text())));
+                                     .arg(column)
+                                     .arg((got.*field).text(), (want.*field).text())));
         }
     }
 }
@@ -40,11 +41,11 @@ private slots:
     {
         ModelFixture f;
         QVERIFY(f.split(0, Column));
-        f.model.setModifiedFlag(false);
+        f.model.setModified(false);
         const frameset::Design before = f.model.design();
         f.model.selectCell(0);
         f.prompter.answer(platform::MessageAnswer::Ok);
-        QVERIFY(!f.model.RemoveCell());
+        QVERIFY(!f.model.removeCell());
         QCOMPARE(f.prompter.shown().size(), 1);
         const auto &box = f.prompter.shown().first();
         QCOMPARE(box.text, QStringLiteral("The first object cannot be removed."));
@@ -52,7 +53,7 @@ private slots:
         QCOMPARE(box.buttons, platform::MessageButtons::Ok);
         QVERIFY(box.title.isEmpty());
         QVERIFY(f.model.design() == before);
-        QVERIFY(!f.model.ModifiedFlag());
+        QVERIFY(!f.model.isModified());
     }
 
     void mergesThePair_data()
@@ -71,16 +72,16 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(1, direction));
-        f.model.setModifiedFlag(false);
+        f.model.setModified(false);
         auto &records = f.model.design().properties();
-        records.setField(1, frameset::FrameName, PropertyValue::fromText("upper"));
-        records.setField(2, frameset::FrameName, PropertyValue::fromText("lower"));
-        records.setField(2, frameset::FrameBorder, PropertyValue::fromNumber(1));
+        records.record(1).frameName = PropertyValue::fromText("upper");
+        records.record(2).frameName = PropertyValue::fromText("lower");
+        records.record(2).frameBorder = PropertyValue::fromNumber(1);
 
         f.model.selectCell(1 + selected);
-        QVERIFY(f.model.RemoveCell());
+        QVERIFY(f.model.removeCell());
         const frameset::Design &d = f.model.design();
-        QCOMPARE(d.LastCellIndex(), 1);
+        QCOMPARE(d.lastCellIndex(), 1);
         QCOMPARE(layoutLines(f.model),
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>"}));
         QCOMPARE(cellPaths(d), QStringList({"1", "2"}));
@@ -91,12 +92,12 @@ private slots:
         QCOMPARE(d.cell(1).height, 6000.0f);
         QCOMPARE(d.cell(1).scroll.left, 9000.0f - 255);
         QCOMPARE(d.cell(1).scroll.height, 6000.0f);
-        QCOMPARE(records.field(1, frameset::FrameName).text(), QStringLiteral("upper"));
-        QCOMPARE(records.field(1, frameset::ColumnSplitKey).text(), QStringLiteral("1B"));
-        QVERIFY(records.field(1, frameset::RowSplitKey).isEmpty());
+        QCOMPARE(records.record(1).frameName.text(), QStringLiteral("upper"));
+        QCOMPARE(records.record(1).columnSplitKey.text(), QStringLiteral("1B"));
+        QVERIFY(records.record(1).rowSplitKey.isEmpty());
         QVERIFY(records.record(2).isEmpty());
-        QCOMPARE(f.model.SelectedCell(), 1);
-        QVERIFY(f.model.ModifiedFlag());
+        QCOMPARE(f.model.selectedCell(), 1);
+        QVERIFY(f.model.isModified());
         QVERIFY(!f.model.undoEnabled());
     }
 
@@ -108,20 +109,20 @@ private slots:
         QVERIFY(f.split(1, Row)); // 1 over 3
         auto &records = f.model.design().properties();
         for (int i = 0; i <= 3; ++i)
-            records.setField(i, frameset::SourceUrl, PropertyValue::fromText(QString::number(i)));
+            records.record(i).sourceUrl = PropertyValue::fromText(QString::number(i));
         f.model.selectCell(2);
-        QVERIFY(f.model.RemoveCell());
+        QVERIFY(f.model.removeCell());
         QCOMPARE(layoutLines(f.model),
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET ROWS= ##21>", "!!1", "!!2",
                 "</FRAMESET>", "</FRAMESET>"}));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "21", "22"}));
-        QCOMPARE(records.field(2, frameset::SourceUrl).text(), QStringLiteral("3"));
-        QCOMPARE(records.field(2, frameset::RowSplitKey).text(), QStringLiteral("21B"));
+        QCOMPARE(records.record(2).sourceUrl.text(), QStringLiteral("3"));
+        QCOMPARE(records.record(2).rowSplitKey.text(), QStringLiteral("21B"));
         QVERIFY(records.record(3).isEmpty());
-        QCOMPARE(records.field(0, frameset::ColumnSplitKey).text(), QStringLiteral("1A"));
-        QVERIFY(records.field(0, frameset::RowSplitKey).isEmpty());
+        QCOMPARE(records.record(0).columnSplitKey.text(), QStringLiteral("1A"));
+        QVERIFY(records.record(0).rowSplitKey.isEmpty());
         QCOMPARE(f.model.design().cell(0).height, 6000.0f);
-        QCOMPARE(f.model.SelectedCell(), 0);
+        QCOMPARE(f.model.selectedCell(), 0);
     }
 
     void refusesWhenTheSiblingWasSplitFurther_data()
@@ -139,13 +140,13 @@ private slots:
         QVERIFY(f.split(2, Column)); // 2 = "221", 3 = "222"
         QVERIFY(f.split(0, Row)); // 0 = "11", 4 = "12"
         QVERIFY(f.split(0, Column)); // 0 = "111", 5 = "112"
-        f.model.setModifiedFlag(false);
+        f.model.setModified(false);
         f.model.selectCell(selected);
         const frameset::Design before = f.model.design();
-        QVERIFY(!f.model.RemoveCell());
+        QVERIFY(!f.model.removeCell());
         QCOMPARE(f.prompter.beeps(), 1);
         QVERIFY(f.model.design() == before);
-        QVERIFY(!f.model.ModifiedFlag());
+        QVERIFY(!f.model.isModified());
     }
 
     void refusesCellsNotBesideEachOther()
@@ -155,7 +156,7 @@ private slots:
         f.model.design().cell(1).top += 15;
         f.model.design().cell(1).left += 15;
         const frameset::Design before = f.model.design();
-        QVERIFY(!f.model.RemoveCell());
+        QVERIFY(!f.model.removeCell());
         QCOMPARE(f.prompter.beeps(), 1);
         QVERIFY(f.model.design() == before);
     }
@@ -164,12 +165,12 @@ private slots:
     {
         ModelFixture f;
         QVERIFY(f.split(0, Column));
-        QVERIFY(f.model.UndoLastSplit()); // cell 0 keeps path "1"
+        QVERIFY(f.model.undoLastSplit()); // cell 0 keeps path "1"
         QVERIFY(f.split(0, Row));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"11", "12"}));
-        QVERIFY(f.model.RemoveCell());
+        QVERIFY(f.model.removeCell());
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1"}));
-        QVERIFY(f.model.LayoutText().isEmpty());
+        QVERIFY(f.model.layoutText().isEmpty());
         QVERIFY(f.model.design().properties().record(0).isEmpty());
         QVERIFY(f.split(0, Column));
         QCOMPARE(layoutLines(f.model),
@@ -194,7 +195,7 @@ private slots:
         QList<QString> keys;
         ModelFixture full(1.0e7f, 1.0e7f);
         for (int i = 0; i < splits; ++i) {
-            const SplitStep step{int(random.bounded(full.model.LastCellIndex() + 1)),
+            const SplitStep step{int(random.bounded(full.model.lastCellIndex() + 1)),
                 random.bounded(2) ? Column : Row};
             QVERIFY(full.split(step.cell, step.direction));
             steps.append(step);
@@ -224,7 +225,7 @@ private slots:
                 ModelFixture removed(1.0e7f, 1.0e7f);
                 QCOMPARE(removed.play(steps), 0);
                 removed.model.selectCell(selected);
-                QVERIFY(removed.model.RemoveCell());
+                QVERIFY(removed.model.removeCell());
                 compareStructure(removed.model.design(), expected.model.design());
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(

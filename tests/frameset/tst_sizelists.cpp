@@ -85,17 +85,17 @@ private slots:
         QFETCH(QString, key);
         QFETCH(frameset::SplitDirection, kind);
         QFETCH(QString, sizes);
-        QCOMPARE(frameset::SplitSizeList(designOf(cells), key, kind), sizes);
+        QCOMPARE(frameset::splitSizeList(designOf(cells), key, kind), sizes);
     }
 
     void splitSizeListTakesTheFirstChildsFixedSize()
     {
         frameset::Design design
             = designOf({{"1", 0, 0, 1810, 6000}, {"2", 1810, 0, 7190, 6000}}, {});
-        design.properties().setField(0, frameset::FixedWidthPx, PropertyValue::fromNumber(120));
-        QCOMPARE(frameset::SplitSizeList(design, "1", Column), QStringLiteral("120,*"));
-        design.properties().setField(0, frameset::FixedHeightPx, PropertyValue::fromText("90"));
-        QCOMPARE(frameset::SplitSizeList(design, "1", Row), QStringLiteral("90,*"));
+        design.properties().record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
+        QCOMPARE(frameset::splitSizeList(design, "1", Column), QStringLiteral("120,*"));
+        design.properties().record(0).fixedHeightPixels = PropertyValue::fromText("90");
+        QCOMPARE(frameset::splitSizeList(design, "1", Row), QStringLiteral("90,*"));
     }
 
     void deepKeysStillGetSizeLists()
@@ -106,47 +106,47 @@ private slots:
             const QString second = QString(depth - 1, u'2') + u'2';
             const frameset::Design design
                 = designOf({{"1", 0, 0, 100, 100}, {key, 0, 0, 25, 10}, {second, 25, 0, 75, 10}});
-            QCOMPARE(frameset::SplitSizeList(design, key, Column), QStringLiteral("25%,*"));
+            QCOMPARE(frameset::splitSizeList(design, key, Column), QStringLiteral("25%,*"));
         }
     }
 
     void resolveFixedSizes_data()
     {
         QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<RecordField>("field");
         QTest::addColumn<PropertyValue>("value");
         QTest::addColumn<QStringList>("layout");
         QStringList first = twoSplits;
         first[0] = "<FRAMESET COLS=120,*>";
-        QTest::newRow("fixed width, side A")
-            << 0 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(120) << first;
-        QTest::newRow("width read from a file")
-            << 0 << int(frameset::FixedWidthPx) << PropertyValue::fromText("120") << first;
+        QTest::newRow("fixed width, side A") << 0 << &frameset::FrameProperties::fixedWidthPixels
+                                             << PropertyValue::fromNumber(120) << first;
+        QTest::newRow("width read from a file") << 0 << &frameset::FrameProperties::fixedWidthPixels
+                                                << PropertyValue::fromText("120") << first;
         QStringList second = twoSplits;
         second[2] = "<FRAMESET ROWS=*,80>";
-        QTest::newRow("fixed height, side B")
-            << 2 << int(frameset::FixedHeightPx) << PropertyValue::fromNumber(80) << second;
+        QTest::newRow("fixed height, side B") << 2 << &frameset::FrameProperties::fixedHeightPixels
+                                              << PropertyValue::fromNumber(80) << second;
         QStringList right = twoSplits;
         right[0] = "<FRAMESET COLS=*,200>";
-        QTest::newRow("fixed width, side B")
-            << 1 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(200) << right;
-        QTest::newRow("zero is proportional")
-            << 0 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(0) << twoSplits;
-        QTest::newRow("no split key")
-            << 2 << int(frameset::FixedWidthPx) << PropertyValue::fromNumber(50) << twoSplits;
+        QTest::newRow("fixed width, side B") << 1 << &frameset::FrameProperties::fixedWidthPixels
+                                             << PropertyValue::fromNumber(200) << right;
+        QTest::newRow("zero is proportional") << 0 << &frameset::FrameProperties::fixedWidthPixels
+                                              << PropertyValue::fromNumber(0) << twoSplits;
+        QTest::newRow("no split key") << 2 << &frameset::FrameProperties::fixedWidthPixels
+                                      << PropertyValue::fromNumber(50) << twoSplits;
     }
     void resolveFixedSizes()
     {
         QFETCH(int, cell);
-        QFETCH(int, field);
+        QFETCH(RecordField, field);
         QFETCH(PropertyValue, value);
         QFETCH(QStringList, layout);
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(1, Row));
-        f.model.design().properties().setField(cell, frameset::FrameField(field), value);
+        f.model.design().properties().record(cell).*field = value;
         QCOMPARE(
-            frameset::layouttext::lines(frameset::ResolveFixedSizes(f.model.design())), layout);
+            frameset::layouttext::lines(frameset::resolveFixedSizes(f.model.design())), layout);
         QCOMPARE(layoutLines(f.model), twoSplits);
     }
 
@@ -155,9 +155,9 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         auto &records = f.model.design().properties();
-        records.setField(0, frameset::FixedWidthPx, PropertyValue::fromNumber(120));
-        records.setField(1, frameset::FixedWidthPx, PropertyValue::fromNumber(300));
-        QCOMPARE(frameset::ResolveFixedSizes(f.model.design()),
+        records.record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
+        records.record(1).fixedWidthPixels = PropertyValue::fromNumber(300);
+        QCOMPARE(frameset::resolveFixedSizes(f.model.design()),
             QStringLiteral("<FRAMESET COLS=120,*>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
     }
 
@@ -168,8 +168,8 @@ private slots:
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(1, Column));
         auto &records = f.model.design().properties();
-        records.setField(2, frameset::FixedWidthPx, PropertyValue::fromNumber(40));
-        QCOMPARE(frameset::layouttext::lines(frameset::ResolveFixedSizes(f.model.design())),
+        records.record(2).fixedWidthPixels = PropertyValue::fromNumber(40);
+        QCOMPARE(frameset::layouttext::lines(frameset::resolveFixedSizes(f.model.design())),
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET COLS=*,40>", "!!1", "!!2",
                 "</FRAMESET>", "</FRAMESET>"}));
     }

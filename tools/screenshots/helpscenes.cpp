@@ -5,7 +5,7 @@
 #include "frameset/ui/designerwindow.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/filteredlineedit.h"
-#include "frameset/ui/propform.h"
+#include "frameset/ui/framepropertiesdialog.h"
 #include "frameset/ui/splitbutton.h"
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/detailpanel.h"
@@ -17,6 +17,7 @@
 #include "imagemap/ui/imagemapwindow.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "launcher/launcherwindow.h"
+#include "modaldialogdriver.h"
 #include "platform/imaging/colourreducer.h"
 #include "sceneanswers.h"
 
@@ -211,7 +212,7 @@ void designerScenes(PictureFolder &out)
     click(surface->cell(2), QPoint(60, 60));
     sendMouse(surface->button(1), QEvent::MouseMove, QPoint(8, 8), Qt::NoButton);
     settle();
-    if (window.model().LastCellIndex() != 2 || !answers.unexpected().isEmpty()) {
+    if (window.model().lastCellIndex() != 2 || !answers.unexpected().isEmpty()) {
         out.fail(QStringLiteral("designer"), answers.unexpected());
         return;
     }
@@ -219,16 +220,20 @@ void designerScenes(PictureFolder &out)
     out.store(QStringLiteral("designer-design.png"), window.grab(), 520);
     out.store(QStringLiteral("contents.png"), window.grab(), ThumbnailWidth);
 
-    whenModal<frameset::Propform>([&out](frameset::Propform *form) {
-        form->entrybox(0)->setText(QStringLiteral("menu.htm"));
-        form->entrybox(1)->setText(QStringLiteral("menu"));
-        form->entrybox(2)->setText(QStringLiteral("10"));
-        form->findChild<QCheckBox *>(QStringLiteral("FixedWidth"))->click();
-        form->findChild<QCheckBox *>(QStringLiteral("Noresizecheck"))->click();
-        form->findChild<QComboBox *>(QStringLiteral("Combo2"))->setCurrentIndex(1);
+    testsupport::ModalDialogDriver<frameset::FramePropertiesDialog> properties(
+        [&out](
+            const QString &failure) { out.fail(QStringLiteral("designer properties"), failure); });
+    properties.then([&out](frameset::FramePropertiesDialog &form) {
         settle();
-        out.store(QStringLiteral("properties.png"), form->grab());
-        form->findChild<QPushButton *>(QStringLiteral("OKbutton"))->click();
+        form.textBox(frameset::FrameTextBox::SourceUrl)->setText(QStringLiteral("menu.htm"));
+        form.textBox(frameset::FrameTextBox::FrameName)->setText(QStringLiteral("menu"));
+        form.textBox(frameset::FrameTextBox::MarginWidth)->setText(QStringLiteral("10"));
+        form.findChild<QCheckBox *>(QStringLiteral("FixedWidth"))->click();
+        form.findChild<QCheckBox *>(QStringLiteral("Noresizecheck"))->click();
+        form.findChild<QComboBox *>(QStringLiteral("Combo2"))->setCurrentIndex(1);
+        settle();
+        out.store(QStringLiteral("properties.png"), form.grab());
+        form.findChild<QPushButton *>(QStringLiteral("OKbutton"))->click();
     });
     window.openProperties(1);
 
@@ -236,8 +241,7 @@ void designerScenes(PictureFolder &out)
         QStringLiteral("menu-file.png"), withMenuOpen(&window, menuNamed(&window, "mnuFile")));
     out.store(
         QStringLiteral("menu-design.png"), withMenuOpen(&window, menuNamed(&window, "mnuDesign")));
-    const QString menuName
-        = window.model().design().properties().record(1).field(frameset::FrameName).text();
+    const QString menuName = window.model().design().properties().record(1).frameName.text();
     if (menuName != QLatin1String("menu") || !answers.unexpected().isEmpty())
         out.fail(QStringLiteral("designer properties"), answers.unexpected());
 }

@@ -145,7 +145,7 @@ bool saveDesignerScene(const QString &path, QTextStream &err)
     sendMouse(menu, QEvent::MouseButtonRelease, QPoint(220, 60), Qt::LeftButton);
     click(1);
 
-    if (window.model().LastCellIndex() != 4 || !answers.unexpected().isEmpty()) {
+    if (window.model().lastCellIndex() != 4 || !answers.unexpected().isEmpty()) {
         err << "the designer scene could not be drawn: " << answers.unexpected() << "\n";
         return false;
     }

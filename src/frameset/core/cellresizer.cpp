@@ -39,7 +39,7 @@ void CellResizer::restoreLimits()
 bool CellResizer::mouseDown(int cell, bool leftButton)
 {
     endPress();
-    if (m_model.LastCellIndex() == 0 || !m_model.design().hasCell(cell))
+    if (m_model.lastCellIndex() == 0 || !m_model.design().hasCell(cell))
         return false;
     m_model.selectCell(cell);
     if (leftButton) {
@@ -63,7 +63,7 @@ PointerShape CellResizer::mouseMove(int cell, float x, float y, bool leftButton,
 
     // Once a press has begun changing a width (height) it keeps doing so, wherever the mouse
     // wanders, until the button is released.
-    if (!(dragging && m_resizeMode != 0)) {
+    if (!(dragging && m_resizeMode != ResizeMode::None)) {
         if (x > c.width - EdgeZone) {
             if (c.right() < m_rightLimit)
                 m_pointer = PointerShape::SizeLeftRight;
@@ -88,19 +88,19 @@ PointerShape CellResizer::mouseMove(int cell, float x, float y, bool leftButton,
     }
     m_refusedNegative = false;
     (widths ? c.width : c.height) = size;
-    m_resizeMode = widths ? 1 : 2;
+    m_resizeMode = widths ? ResizeMode::Width : ResizeMode::Height;
     m_sizeChanged = true;
     return m_pointer;
 }
 
 bool CellResizer::mouseUp(int cell)
 {
-    const int mode = m_resizeMode;
+    const ResizeMode mode = m_resizeMode;
     const bool pressed = cell == m_pressedCell;
     endPress();
-    if (mode == 0 || !pressed || !m_model.design().hasCell(cell))
+    if (mode == ResizeMode::None || !pressed || !m_model.design().hasCell(cell))
         return false;
-    return moveBorder(cell, mode == 1);
+    return moveBorder(cell, mode == ResizeMode::Width);
 }
 
 bool CellResizer::moveBorder(int i, bool widths)
@@ -130,7 +130,7 @@ bool CellResizer::moveBorder(int i, bool widths)
         return false;
     }
 
-    for (int j = 0; j <= design.LastCellIndex(); ++j) {
+    for (int j = 0; j <= design.lastCellIndex(); ++j) {
         CellView &c = design.cell(j);
         const bool startsOnBorder = start(c) == oldEdge;
         const bool endsOnBorder = end(c) == oldEdge;
@@ -143,14 +143,14 @@ bool CellResizer::moveBorder(int i, bool widths)
         }
         m_model.placeScrollBar(j);
     }
-    m_model.setModifiedFlag(true);
+    m_model.setModified(true);
     return true;
 }
 
 void CellResizer::endPress()
 {
     m_pressedCell = -1;
-    m_resizeMode = 0;
+    m_resizeMode = ResizeMode::None;
     m_sizeChanged = false;
     m_refusedNegative = false;
 }

@@ -12,6 +12,10 @@ struct CellView;
 // The mouse pointer the design surface shows over a cell.
 enum class PointerShape { Arrow, SizeLeftRight, SizeUpDown };
 
+// What the current press drags: nothing yet, a cell's width (its right border) or its height
+// (its bottom border).
+enum class ResizeMode { None, Width, Height };
+
 // Selection and border dragging on the design surface, in twips relative to the pressed cell,
 // without widgets: the window forwards its cells' mouse events here and mirrors the result.
 class CellResizer
@@ -25,8 +29,8 @@ public:
     CellResizer(
         LayoutModel &model, platform::Prompter &prompter, float rightLimit, float bottomLimit);
 
-    float RightLimit() const { return m_rightLimit; }
-    float BottomLimit() const { return m_bottomLimit; }
+    float rightLimit() const { return m_rightLimit; }
+    float bottomLimit() const { return m_bottomLimit; }
 
     // Takes the outer edges of the design now in the model (its cells' furthest right and
     // bottom edges, less EdgeZone) as the limits. A design opened from a file may have been
@@ -55,14 +59,13 @@ public:
 
     // Mouse up on cell i. After a drag every cell whose edge lay exactly on the old border line
     // follows the border: cells starting on it grow towards it and move, cells ending on it
-    // shrink; every scroll-bar view is put back at its cell's right edge and ModifiedFlag is
-    // set. When any cell would be left with no width (height), the move is refused as a whole:
-    // beep, and the dragged cell gets back its size from the press. Returns whether the border
-    // moved. A press without a drag changes nothing.
+    // shrink; every scroll-bar view is put back at its cell's right edge and the design counts
+    // as modified. When any cell would be left with no width (height), the move is refused as a
+    // whole: beep, and the dragged cell gets back its size from the press. Returns whether the
+    // border moved. A press without a drag changes nothing.
     bool mouseUp(int cell);
 
-    // 0 = no drag in the current press, 1 = it changes a width, 2 = a height.
-    int ResizeMode() const { return m_resizeMode; }
+    ResizeMode resizeMode() const { return m_resizeMode; }
     PointerShape pointer() const { return m_pointer; }
 
 private:
@@ -77,7 +80,7 @@ private:
     float m_bottomLimit;
     PointerShape m_pointer = PointerShape::Arrow;
     int m_pressedCell = -1;
-    int m_resizeMode = 0;
+    ResizeMode m_resizeMode = ResizeMode::None;
     bool m_sizeChanged = false;
     bool m_refusedNegative = false;
     // The pressed cell's right and bottom edge, width and height at mouse down.

@@ -8,7 +8,7 @@
 
 namespace frameset {
 
-// What a spec file stores of a frameset design: the cells 0..LastCellIndex with geometry, split
+// What a design file stores of a frameset design: the cells 0..lastCellIndex() with geometry, split
 // paths and scroll-bar views, the layout text, the frame property records and the Borders
 // setting. A design always has at least cell 0 and at most MaxCells cells.
 class Design
@@ -19,7 +19,7 @@ public:
     // One root cell with path "0" and no size, an empty layout, empty records, Borders on.
     Design();
 
-    int LastCellIndex() const { return int(m_cells.size()) - 1; }
+    int lastCellIndex() const { return int(m_cells.size()) - 1; }
     const QList<CellView> &cells() const { return m_cells; }
     const CellView &cell(int i) const { return m_cells.at(i); }
     CellView &cell(int i) { return m_cells[i]; }
@@ -35,7 +35,7 @@ public:
     // The first cell in number order whose path is exactly `path`; -1 when none is.
     int findCell(const QString &path) const;
 
-    const QString &LayoutText() const { return m_layoutText; }
+    const QString &layoutText() const { return m_layoutText; }
     void setLayoutText(const QString &text) { m_layoutText = text; }
 
     const FramePropertyTable &properties() const { return m_properties; }

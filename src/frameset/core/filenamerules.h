@@ -12,7 +12,7 @@ namespace frameset {
 QString withDefaultExtension(const QString &path, const QString &extension);
 
 // True when the path contains ".htm" in any letter case (".html" too): such a file is not
-// opened as a spec file.
+// opened as a design file.
 bool isHtmlPath(const QString &path);
 
 } // namespace frameset

@@ -1,46 +1,64 @@
 #pragma once
 
 #include "frameset/core/propertyvalue.h"
+#include "frameset/core/splitdirection.h"
 
 #include <array>
 
 namespace frameset {
 
-// The fields of a frame property record, in their fixed order (also the column order of the
-// spec file).
-enum FrameField {
-    SourceUrl = 0,
-    FrameName,
-    MarginWidth,
-    MarginHeight,
-    FixedWidthPx,
-    FixedHeightPx,
-    ColumnSplitKey,
-    RowSplitKey,
-    NoResize,
-    Scrolling,
-    FrameBorder,
-};
-
 // The attributes of one cell's FRAME tag and the two split keys that tie the cell to the splits
-// it belongs to.
-class FrameProperties
+// it belongs to. Each field keeps apart never set, a text and a number (PropertyValue), as the
+// design file and the FRAME tag tell them apart.
+struct FrameProperties
 {
-public:
-    static constexpr int FieldCount = 11;
+    // The page the frame shows.
+    PropertyValue sourceUrl;
+    // The frame's NAME; the FRAME tag makes up "Frame" and the cell number + 1 when empty.
+    PropertyValue frameName;
+    PropertyValue marginWidth;
+    PropertyValue marginHeight;
+    // The fixed width (height) in pixels that the frameset's size list gives the cell; 0 for
+    // none.
+    PropertyValue fixedWidthPixels;
+    PropertyValue fixedHeightPixels;
+    // The key and side ("1A", "21B") of the innermost column (row) split the cell belongs to.
+    PropertyValue columnSplitKey;
+    PropertyValue rowSplitKey;
+    // Non-zero: the frame cannot be resized in the browser.
+    PropertyValue noResize;
+    // A ScrollingChoice as a number; other values write no SCROLLING attribute.
+    PropertyValue scrolling;
+    // A FrameBorderChoice as a number.
+    PropertyValue frameBorder;
 
-    const PropertyValue &field(FrameField field) const { return m_fields[field]; }
-    void setField(FrameField field, const PropertyValue &value) { m_fields[field] = value; }
+    // The fields in the order of the design file's columns.
+    static constexpr std::array<PropertyValue FrameProperties::*, 11> FileColumns
+        = {&FrameProperties::sourceUrl, &FrameProperties::frameName, &FrameProperties::marginWidth,
+            &FrameProperties::marginHeight, &FrameProperties::fixedWidthPixels,
+            &FrameProperties::fixedHeightPixels, &FrameProperties::columnSplitKey,
+            &FrameProperties::rowSplitKey, &FrameProperties::noResize, &FrameProperties::scrolling,
+            &FrameProperties::frameBorder};
+
+    // The split key of the given direction: columnSplitKey for Column, rowSplitKey for Row.
+    PropertyValue &splitKey(SplitDirection direction);
+    const PropertyValue &splitKey(SplitDirection direction) const;
+    // The fixed size across the given direction's split: fixedWidthPixels for Column,
+    // fixedHeightPixels for Row.
+    const PropertyValue &fixedSize(SplitDirection direction) const;
 
     // True when no field has been set.
     bool isEmpty() const;
     // Empties all fields.
-    void clear() { m_fields = {}; }
+    void clear() { *this = FrameProperties(); }
 
     bool operator==(const FrameProperties &other) const = default;
-
-private:
-    std::array<PropertyValue, FieldCount> m_fields;
 };
+
+// The Scroll Bar choices, numbered as the record stores them and as the dialog lists them.
+enum class ScrollingChoice { Auto = 0, Yes = 1, No = 2 };
+
+// The Frame Border choices, numbered as the record stores them and as the dialog lists them.
+enum class FrameBorderChoice { ThreeD = 0, Plain = 1 };
 
 } // namespace frameset

@@ -17,15 +17,6 @@ public:
     const FrameProperties &record(int cell) const;
     FrameProperties &record(int cell);
 
-    const PropertyValue &field(int cell, FrameField field) const
-    {
-        return record(cell).field(field);
-    }
-    void setField(int cell, FrameField field, const PropertyValue &value)
-    {
-        record(cell).setField(field, value);
-    }
-
     // Empties every field of every record.
     void clear();
     // Moves records from+1..last down by one place and empties record `last`, as when cell

@@ -48,11 +48,11 @@ QString scrollingPiece(const PropertyValue &scrolling)
     if (scrolling.isEmpty())
         return QStringLiteral(" SCROLLING=AUTO ");
     const double value = scrolling.numericValue();
-    if (value == 0)
+    if (value == int(ScrollingChoice::Auto))
         return QStringLiteral(" SCROLLING=AUTO");
-    if (value == 1)
+    if (value == int(ScrollingChoice::Yes))
         return QStringLiteral(" SCROLLING=YES ");
-    if (value == 2)
+    if (value == int(ScrollingChoice::No))
         return QStringLiteral(" SCROLLING=NO ");
     return QString();
 }
@@ -77,7 +77,7 @@ QString fillPlaceholders(const Design &design, QString text)
         qsizetype rest = text.indexOf(u'>', at);
         if (rest < 0 || rest > lineEnd)
             rest = at + 2 + key.size();
-        const QString sizes = SplitSizeList(design, key, kind) + border;
+        const QString sizes = splitSizeList(design, key, kind) + border;
         text = text.left(at) + sizes + text.mid(rest);
         from = at + sizes.size();
     }
@@ -86,36 +86,37 @@ QString fillPlaceholders(const Design &design, QString text)
 
 } // namespace
 
-QString FrameTag(const Design &design, int cell)
+QString frameTag(const Design &design, int cell)
 {
     const FrameProperties &p = design.properties().record(cell);
-    const QString source = p.field(SourceUrl).text();
-    const QString name = p.field(FrameName).text();
+    const QString source = p.sourceUrl.text();
+    const QString name = p.frameName.text();
     QString tag = QStringLiteral("<FRAME SRC=")
         + (source.isEmpty() ? QStringLiteral("xxxxx.htm") : attributeValue(source));
     tag += QStringLiteral(" NAME=")
         + (name.isEmpty() ? QStringLiteral("Frame") + platform::plainNumber(cell + 1LL)
                           : attributeValue(name));
-    if (p.field(NoResize).numericValue() != 0)
+    if (p.noResize.numericValue() != 0)
         tag += QStringLiteral(" NORESIZE ");
-    tag += scrollingPiece(p.field(Scrolling));
-    if (const qint64 margin = p.field(MarginWidth).wholeValue(); margin != 0)
+    tag += scrollingPiece(p.scrolling);
+    if (const qint64 margin = p.marginWidth.wholeValue(); margin != 0)
         tag += QStringLiteral(" MARGINWIDTH=") + platform::numberFormat(margin);
-    if (const qint64 margin = p.field(MarginHeight).wholeValue(); margin != 0)
+    if (const qint64 margin = p.marginHeight.wholeValue(); margin != 0)
         tag += QStringLiteral(" MARGINHEIGHT=") + platform::numberFormat(margin);
-    tag += p.field(FrameBorder).numericValue() == 0 ? QStringLiteral(" FRAMEBORDER=YES")
-                                                    : QStringLiteral(" FRAMEBORDER=NO");
+    tag += p.frameBorder.numericValue() == int(FrameBorderChoice::ThreeD)
+        ? QStringLiteral(" FRAMEBORDER=YES")
+        : QStringLiteral(" FRAMEBORDER=NO");
     return tag + u'>';
 }
 
-QString BuildFramesetDocument(const Design &design)
+QString buildFramesetDocument(const Design &design)
 {
-    QStringList lines = layouttext::lines(fillPlaceholders(design, ResolveFixedSizes(design)));
+    QStringList lines = layouttext::lines(fillPlaceholders(design, resolveFixedSizes(design)));
     // Only whole leaf lines become FRAME tags, so a "!!" in a URL or name is written as typed.
     for (QString &line : lines) {
         const int cell = layouttext::leafCell(line);
         if (cell >= 0)
-            line = FrameTag(design, cell);
+            line = frameTag(design, cell);
     }
     return QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n")
         + layouttext::join(lines) + QStringLiteral("\r\n</HTML>");

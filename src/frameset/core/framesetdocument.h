@@ -12,13 +12,13 @@ class Design;
 // "<FRAME SRC=xxxxx.htm NAME=Frame1 SCROLLING=AUTO  FRAMEBORDER=YES>" for a record never set.
 // Values that cannot stand unquoted in HTML are written in double quotes, and characters beyond
 // ASCII as numeric character references ("caf&#233;.htm"), so the document is pure ASCII.
-QString FrameTag(const Design &design, int cell);
+QString frameTag(const Design &design, int cell);
 
-// The whole document (DocumentText): the HTML head, then the layout with every split turned
+// The whole document: the HTML head, then the layout with every split turned
 // into a FRAMESET tag with its size list (and BORDER=5 or BORDER=0 unless the size is fixed)
 // and every leaf line into its FRAME tag, then "</HTML>". Lines end in CR LF, the last one
 // has none.
-QString BuildFramesetDocument(const Design &design);
+QString buildFramesetDocument(const Design &design);
 
 // The bytes of the saved file: the document in UTF-8 followed by CR LF.
 QByteArray framesetDocumentFileContent(const QString &documentText);

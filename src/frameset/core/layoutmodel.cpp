@@ -11,16 +11,11 @@ namespace frameset {
 
 namespace {
 
-FrameField keyField(SplitDirection direction)
-{
-    return direction == SplitDirection::Column ? ColumnSplitKey : RowSplitKey;
-}
-
-// The split key field of direction `direction` that a cell whose path is `path` holds: the key
+// The split key of direction `direction` that a cell whose path is `path` holds: the key
 // of the innermost split of that direction the cell took part in since it was created (at the
 // last 2 of its path), with its side. Levels whose split is not in the layout (undone splits
 // whose path the survivor kept) are passed over.
-PropertyValue keyFieldForPath(
+PropertyValue splitKeyForPath(
     const QString &path, SplitDirection direction, const QStringList &layoutLines)
 {
     const QString digits = path == splitpath::root() ? QString() : path;
@@ -58,20 +53,13 @@ void LayoutModel::placeScrollBar(int i)
     cell.scroll.height = cell.height;
 }
 
-bool LayoutModel::SplitCell(SplitDirection direction)
+bool LayoutModel::splitHalves(SplitDirection direction, CellView &first, CellView &second) const
 {
-    const int s = m_selectedCell;
-    if (m_design.LastCellIndex() >= Design::MaxCells - 1 || !m_design.hasCell(s)) {
-        m_prompter.beep();
-        return false;
-    }
-
-    const CellView &old = m_design.cell(s);
-    CellView first = old;
-    CellView second = old;
+    const CellView &old = m_design.cell(m_selectedCell);
+    first = old;
+    second = old;
     first.path = splitpath::firstChild(old.path);
     second.path = splitpath::secondChild(old.path);
-    const QString key = first.path;
     // The halves are uneven by the number of splits made so far, so that borders made by
     // different splits rarely fall on the same line and move together when dragged.
     if (direction == SplitDirection::Column) {
@@ -84,43 +72,57 @@ bool LayoutModel::SplitCell(SplitDirection direction)
         second.height = old.height - first.height;
         second.top = first.top + first.height;
     }
-    if (first.width <= 0 || first.height <= 0 || second.width <= 0 || second.height <= 0) {
+    return first.width > 0 && first.height > 0 && second.width > 0 && second.height > 0;
+}
+
+bool LayoutModel::layoutWithSplit(
+    SplitDirection direction, const QString &key, int newCell, QString &layout) const
+{
+    const QString block = layouttext::splitBlock(direction, key, m_selectedCell, newCell);
+    QStringList lines = layouttext::lines(m_design.layoutText());
+    // A single cell has an empty layout; a larger design without one cannot be split.
+    if (lines.isEmpty()) {
+        layout = block;
+        return m_design.lastCellIndex() == 0;
+    }
+    const qsizetype at = lines.indexOf(layouttext::leafLine(m_selectedCell));
+    if (at < 0)
+        return false;
+    lines[at] = block;
+    layout = layouttext::join(lines);
+    return true;
+}
+
+bool LayoutModel::splitCell(SplitDirection direction)
+{
+    const int s = m_selectedCell;
+    CellView first;
+    CellView second;
+    QString layout;
+    const int n = m_design.lastCellIndex() + 1;
+    if (n >= Design::MaxCells || !m_design.hasCell(s) || !splitHalves(direction, first, second)
+        || !layoutWithSplit(direction, first.path, n, layout)) {
         m_prompter.beep();
         return false;
     }
 
-    const int n = m_design.LastCellIndex() + 1;
-    const QString block = layouttext::splitBlock(direction, key, s, n);
-    QStringList lines = layouttext::lines(m_design.LayoutText());
-    if (lines.isEmpty() && m_design.LastCellIndex() > 0) {
-        m_prompter.beep();
-        return false;
-    }
-    if (!lines.isEmpty()) {
-        const qsizetype at = lines.indexOf(layouttext::leafLine(s));
-        if (at < 0) {
-            m_prompter.beep();
-            return false;
-        }
-        lines[at] = block;
-    }
-
-    m_modifiedFlag = true;
-    m_undoLayoutText = m_design.LayoutText();
+    m_modified = true;
+    m_undoLayoutText = m_design.layoutText();
     m_cell0Caption.clear();
 
+    // The first child's path is also the split's key.
+    const QString &key = first.path;
     FramePropertyTable &records = m_design.properties();
-    const FrameField field = keyField(direction);
     m_undoCell = s;
-    m_undoField = field;
-    m_undoValue = records.field(s, field);
+    m_undoDirection = direction;
+    m_undoKey = records.record(s).splitKey(direction);
 
     m_design.cell(s) = first;
     m_design.appendCell(second);
     records.record(n).clear();
-    records.setField(s, field, PropertyValue::fromText(key + u'A'));
-    records.setField(n, field, PropertyValue::fromText(key + u'B'));
-    m_design.setLayoutText(lines.isEmpty() ? block : layouttext::join(lines));
+    records.record(s).splitKey(direction) = PropertyValue::fromText(key + u'A');
+    records.record(n).splitKey(direction) = PropertyValue::fromText(key + u'B');
+    m_design.setLayoutText(layout);
 
     if (direction == SplitDirection::Column)
         ++m_columnSplitCount;
@@ -136,14 +138,14 @@ bool LayoutModel::SplitCell(SplitDirection direction)
     return true;
 }
 
-bool LayoutModel::UndoLastSplit()
+bool LayoutModel::undoLastSplit()
 {
     if (!m_undoEnabled)
         return false;
     m_undoEnabled = false;
 
     // The highest-numbered cell is the second child of the last split.
-    const int m = m_design.LastCellIndex();
+    const int m = m_design.lastCellIndex();
     const QString &path = m_design.cell(m).path;
     const int j = m > 0 && path.endsWith(u'2') ? m_design.findCell(splitpath::sibling(path)) : -1;
     if (j < 0)
@@ -159,17 +161,34 @@ bool LayoutModel::UndoLastSplit()
     FramePropertyTable &records = m_design.properties();
     records.record(m).clear();
     if (j == m_undoCell)
-        records.setField(j, m_undoField, m_undoValue);
+        records.record(j).splitKey(m_undoDirection) = m_undoKey;
     m_design.removeCell(m);
     placeScrollBar(j);
 
-    m_selectedCell = m_design.LastCellIndex();
+    m_selectedCell = m_design.lastCellIndex();
     m_design.setLayoutText(m_undoLayoutText);
-    m_modifiedFlag = true;
+    m_modified = true;
     return true;
 }
 
-bool LayoutModel::RemoveCell()
+bool LayoutModel::layoutWithoutSplit(
+    const QString &key, int first, int second, QStringList &lines, SplitDirection &direction) const
+{
+    lines = layouttext::lines(m_design.layoutText());
+    const int at = layouttext::findSplit(lines, key, &direction);
+    if (at < 0 || at + 3 >= lines.size() || lines[at + 1] != layouttext::leafLine(first)
+        || lines[at + 2] != layouttext::leafLine(second)
+        || lines[at + 3] != layouttext::FramesetEnd)
+        return false;
+    lines.remove(at + 1, 3);
+    lines[at] = layouttext::leafLine(first);
+    layouttext::closeLeafGap(lines, second);
+    if (lines.size() == 1)
+        lines.clear(); // a single cell has an empty layout
+    return true;
+}
+
+bool LayoutModel::removeCell()
 {
     const int s = m_selectedCell;
     if (s == 0) {
@@ -206,27 +225,20 @@ bool LayoutModel::RemoveCell()
     }
 
     // The pair's frameset block becomes the survivor's leaf.
-    QStringList lines = layouttext::lines(m_design.LayoutText());
+    QStringList lines;
     SplitDirection direction;
-    const int at = layouttext::findSplit(lines, merged.path, &direction);
-    if (at < 0 || at + 3 >= lines.size() || lines[at + 1] != layouttext::leafLine(a)
-        || lines[at + 2] != layouttext::leafLine(b) || lines[at + 3] != layouttext::FramesetEnd) {
+    if (!layoutWithoutSplit(merged.path, a, b, lines, direction)) {
         m_prompter.beep();
         return false;
     }
-    lines.remove(at + 1, 3);
-    lines[at] = layouttext::leafLine(a);
-    layouttext::closeLeafGap(lines, b);
-    if (lines.size() == 1)
-        lines.clear(); // a single cell has an empty layout
 
     merged.path = splitpath::parent(merged.path);
-    const PropertyValue keyBefore = keyFieldForPath(merged.path, direction, lines);
+    const PropertyValue keyBefore = splitKeyForPath(merged.path, direction, lines);
 
-    const int last = m_design.LastCellIndex();
+    const int last = m_design.lastCellIndex();
     m_design.cell(a) = merged;
     FramePropertyTable &records = m_design.properties();
-    records.setField(a, keyField(direction), keyBefore);
+    records.record(a).splitKey(direction) = keyBefore;
     records.closeGap(b, last);
     m_design.removeCell(b);
     m_design.setLayoutText(layouttext::join(lines));
@@ -235,11 +247,11 @@ bool LayoutModel::RemoveCell()
     placeScrollBar(survivor);
     m_selectedCell = survivor;
     m_undoEnabled = false;
-    m_modifiedFlag = true;
+    m_modified = true;
     return true;
 }
 
-void LayoutModel::ResetDesign(float width, float height)
+void LayoutModel::resetDesign(float width, float height)
 {
     m_design.truncateToRoot();
     m_design.properties().clear();
@@ -252,7 +264,7 @@ void LayoutModel::ResetDesign(float width, float height)
     m_selectedCell = 0;
     m_design.setLayoutText(QString());
     m_undoLayoutText.clear();
-    m_modifiedFlag = false;
+    m_modified = false;
     m_design.setBordersOn(true);
 }
 
@@ -262,7 +274,7 @@ void LayoutModel::openDesign(const Design &design)
     m_undoLayoutText.clear();
     m_cell0Caption.clear();
     m_selectedCell = 0;
-    m_modifiedFlag = false;
+    m_modified = false;
     m_undoEnabled = false;
 }
 

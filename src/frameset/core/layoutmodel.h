@@ -25,19 +25,20 @@ public:
     // and records but never the number of cells or the layout text.
     Design &design() { return m_design; }
 
-    int LastCellIndex() const { return m_design.LastCellIndex(); }
-    const QString &LayoutText() const { return m_design.LayoutText(); }
-    const QString &UndoLayoutText() const { return m_undoLayoutText; }
-    int ColumnSplitCount() const { return m_columnSplitCount; }
-    int RowSplitCount() const { return m_rowSplitCount; }
-    float ScrollBarWidth() const { return m_scrollBarWidth; }
+    int lastCellIndex() const { return m_design.lastCellIndex(); }
+    const QString &layoutText() const { return m_design.layoutText(); }
+    const QString &undoLayoutText() const { return m_undoLayoutText; }
+    int columnSplitCount() const { return m_columnSplitCount; }
+    int rowSplitCount() const { return m_rowSplitCount; }
+    float scrollBarWidth() const { return m_scrollBarWidth; }
 
-    int SelectedCell() const { return m_selectedCell; }
+    int selectedCell() const { return m_selectedCell; }
     // Makes cell i the selected cell; numbers outside the design are ignored.
     void selectCell(int i);
 
-    bool ModifiedFlag() const { return m_modifiedFlag; }
-    void setModifiedFlag(bool modified) { m_modifiedFlag = modified; }
+    // Whether the design has changes that no design file holds yet.
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
 
     // Whether "Undo Last Split" is available: after a split, until an undo, a removal or an
     // opened file.
@@ -49,34 +50,46 @@ public:
     void setCell0Caption(const QString &caption) { m_cell0Caption = caption; }
 
     // Divides the selected cell in two: it keeps its number and becomes the left (top) half,
-    // the new cell LastCellIndex + 1 becomes the right (bottom) half and the selected cell.
+    // the new cell lastCellIndex() + 1 becomes the right (bottom) half and the selected cell.
     // Rewrites paths, split keys and the layout text. With 100 cells already, or when the
     // halves would have no size, it beeps and changes nothing. Returns whether it split.
-    bool SplitCell(SplitDirection direction);
+    bool splitCell(SplitDirection direction);
 
     // Merges the cell of the last split back into its sibling, whose path stays as it is and
     // whose split key of that direction gets back its value from before the split; the layout
     // text returns to its state before the split. Does nothing when undo is not available.
-    bool UndoLastSplit();
+    bool undoLastSplit();
 
     // Merges the selected cell with its sibling as if their split had never been made (geometry
     // aside): the first child survives with its path and split key from before the split, the
     // cells above the removed one move down one number together with their records and leaf
     // lines. Cell 0 cannot be removed (message); a sibling that was split further or does not
     // lie beside or above/below the cell makes it beep. Returns whether a cell was removed.
-    bool RemoveCell();
+    bool removeCell();
 
     // Back to a single empty cell of the given size (the design area the window computes);
     // cell 0 keeps its position. The split counters and the undo availability stay.
-    void ResetDesign(float width, float height);
+    void resetDesign(float width, float height);
 
-    // Installs a design read from a spec file: nothing selected but cell 0, unmodified, no undo.
+    // Installs a design read from a design file: nothing selected but cell 0, unmodified, no undo.
     void openDesign(const Design &design);
 
     // Puts cell i's scroll-bar view along its right edge (visibility unchanged).
     void placeScrollBar(int i);
 
 private:
+    // The two halves of the selected cell for a split in `direction`; false when either would
+    // have no size.
+    bool splitHalves(SplitDirection direction, CellView &first, CellView &second) const;
+    // The layout text with the selected cell's leaf replaced by the block of its split into
+    // itself and cell `newCell`; false when the layout has no leaf for the selected cell.
+    bool layoutWithSplit(
+        SplitDirection direction, const QString &key, int newCell, QString &layout) const;
+    // The frameset block of the split of cells `first` and `second` (its key being their merged
+    // path) turned back into the leaf of `first`; false when the layout has no such block.
+    bool layoutWithoutSplit(const QString &key, int first, int second, QStringList &lines,
+        SplitDirection &direction) const;
+
     platform::Prompter &m_prompter;
     float m_scrollBarWidth;
     Design m_design;
@@ -84,13 +97,14 @@ private:
     int m_columnSplitCount = 0;
     int m_rowSplitCount = 0;
     int m_selectedCell = 0;
-    bool m_modifiedFlag = false;
+    bool m_modified = false;
     bool m_undoEnabled = false;
     QString m_cell0Caption;
-    // What the last split overwrote: its split key field in the record of the split cell.
+    // What the last split overwrote: the split key of its direction in the record of the split
+    // cell.
     int m_undoCell = -1;
-    FrameField m_undoField = ColumnSplitKey;
-    PropertyValue m_undoValue;
+    SplitDirection m_undoDirection = SplitDirection::Column;
+    PropertyValue m_undoKey;
 };
 
 } // namespace frameset

@@ -6,7 +6,7 @@
 namespace frameset {
 
 // One field of a frame property record. A field is empty (never set since the last reset), a
-// text (as read from a spec file or typed into a text box) or a number (set by the properties
+// text (as read from a design file or typed into a text box) or a number (set by the properties
 // dialog). The three are kept apart because the FRAME tag differs for a never-set field.
 class PropertyValue
 {

@@ -55,34 +55,34 @@ struct SideMember
 
 } // namespace
 
-QString ResolveFixedSizes(const Design &design)
+QString resolveFixedSizes(const Design &design)
 {
-    QString sized = design.LayoutText();
+    QString sized = design.layoutText();
     const FramePropertyTable &records = design.properties();
-    for (int i = 0; i <= design.LastCellIndex(); ++i) {
-        const qint64 width = records.field(i, FixedWidthPx).wholeValue();
-        const qint64 height = records.field(i, FixedHeightPx).wholeValue();
+    for (int i = 0; i <= design.lastCellIndex(); ++i) {
+        const FrameProperties &record = records.record(i);
+        const qint64 width = record.fixedWidthPixels.wholeValue();
+        const qint64 height = record.fixedHeightPixels.wholeValue();
         if (width != 0)
-            resolveOne(sized, records.field(i, ColumnSplitKey), width);
+            resolveOne(sized, record.columnSplitKey, width);
         if (height != 0)
-            resolveOne(sized, records.field(i, RowSplitKey), height);
+            resolveOne(sized, record.rowSplitKey, height);
     }
     return sized;
 }
 
-QString SplitSizeList(const Design &design, const QString &key, SplitDirection kind)
+QString splitSizeList(const Design &design, const QString &key, SplitDirection kind)
 {
     const QString even = QStringLiteral("50%,*");
     if (key.isEmpty())
         return even;
     const QString secondKey = splitpath::secondSideKey(key);
-    const FrameField fixedField = kind == SplitDirection::Column ? FixedWidthPx : FixedHeightPx;
     QList<SideMember> first;
     QList<SideMember> second;
-    for (int j = 0; j <= design.LastCellIndex(); ++j) {
+    for (int j = 0; j <= design.lastCellIndex(); ++j) {
         const QString &path = design.cell(j).path;
         if (path == key) {
-            const qint64 fixed = design.properties().field(j, fixedField).wholeValue();
+            const qint64 fixed = design.properties().record(j).fixedSize(kind).wholeValue();
             if (fixed != 0)
                 return platform::plainNumber(fixed) + QStringLiteral(",*");
         }

@@ -13,13 +13,13 @@ class Design;
 // "<FRAMESET COLS= ##1>" with a fixed width of 120 on side A becomes "<FRAMESET COLS=120,*>",
 // on side B "<FRAMESET COLS=*,120>". Cells are taken in number order and the first fixed size
 // found for a split wins. Without fixed sizes the layout text comes back unchanged.
-QString ResolveFixedSizes(const Design &design);
+QString resolveFixedSizes(const Design &design);
 
 // The size list of the split with `key` (digits) whose cells lie side by side (Column) or are
 // stacked (Row): the first child's fixed width (height) followed by ",*" when it has one, else
 // the first side's share of the split's extent in whole percent followed by "%,*" ("33%,*" for
 // halves of 3000 and 6000 twips). A key whose sides are not both found, or that spans no
 // extent, gives an even "50%,*".
-QString SplitSizeList(const Design &design, const QString &key, SplitDirection kind);
+QString splitSizeList(const Design &design, const QString &key, SplitDirection kind);
 
 } // namespace frameset

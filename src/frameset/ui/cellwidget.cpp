@@ -10,7 +10,6 @@ CellWidget::CellWidget(int index, QWidget *parent)
     : QLabel(parent)
     , m_index(-1)
 {
-    setObjectName(QStringLiteral("Thecell"));
     setIndex(index);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
@@ -34,7 +33,7 @@ void CellWidget::setHighlighted(bool highlighted)
 {
     m_highlighted = highlighted;
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, highlighted ? SelectionColor() : QColor(Qt::white));
+    colours.setColor(QPalette::Window, highlighted ? selectionColor() : QColor(Qt::white));
     setPalette(colours);
 }
 

@@ -4,14 +4,14 @@
 
 namespace frameset {
 
-// The view of one design cell (`Thecell(i)`): a framed label, white or in the selection colour,
+// The view of one design cell: a framed label, white or in the selection colour,
 // that reports the mouse events on it with its cell number.
 class CellWidget : public QLabel
 {
     Q_OBJECT
 public:
     // The background of the selected cell: red 255, green 255, blue 224.
-    static QColor SelectionColor() { return QColor(255, 255, 224); }
+    static QColor selectionColor() { return QColor(255, 255, 224); }
 
     explicit CellWidget(int index, QWidget *parent = nullptr);
 

@@ -1,10 +1,10 @@
 #include "frameset/ui/designerfiles.h"
 
+#include "frameset/core/designfilereader.h"
+#include "frameset/core/designfilewriter.h"
 #include "frameset/core/filenamerules.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/layoutmodel.h"
-#include "frameset/core/specfilereader.h"
-#include "frameset/core/specfilewriter.h"
 #include "frameset/ui/designerwindow.h"
 #include "platform/busycursor.h"
 #include "platform/filedialogs.h"
@@ -22,7 +22,7 @@ const QString HtmlFilter
 const QString SaveSpecFilter = QStringLiteral("Specs (*.spc)|*.spc|All Files (*.*)|*.*");
 const QString OpenSpecFilter = QStringLiteral("Spec Files (*.spc)|*.spc|All Files(*.*|*.*");
 
-// The caption of a window showing the design of a spec file.
+// The caption of a window showing the design of a design file.
 QString fileCaption(const QString &path)
 {
     return QStringLiteral("  ") + QFileInfo(path).absoluteFilePath();
@@ -62,7 +62,7 @@ bool DesignerFiles::mayOverwrite(const QString &path)
 
 void DesignerFiles::createHtmlDocument()
 {
-    const QString document = BuildFramesetDocument(m_model.design());
+    const QString document = buildFramesetDocument(m_model.design());
     const QString chosen = m_dialogs.saveFile(saveRequest(HtmlFilter, m_htmlFileName));
     if (chosen.isEmpty())
         return;
@@ -79,47 +79,47 @@ void DesignerFiles::createHtmlDocument()
         m_prompter.tell(error, platform::MessageIcon::Exclamation);
 }
 
-bool DesignerFiles::writeSpec(const QString &path)
+bool DesignerFiles::writeDesignFile(const QString &path)
 {
     platform::BusyCursor busy;
-    const QString error = saveSpecFile(path, m_model.design());
+    const QString error = DesignFileWriter::save(path, m_model.design());
     busy.release();
     if (!error.isEmpty()) {
         m_prompter.tell(error, platform::MessageIcon::Exclamation);
         return false;
     }
-    m_model.setModifiedFlag(false);
+    m_model.setModified(false);
     return true;
 }
 
 void DesignerFiles::saveAs()
 {
-    const QString chosen = m_dialogs.saveFile(saveRequest(SaveSpecFilter, m_specFileName));
+    const QString chosen = m_dialogs.saveFile(saveRequest(SaveSpecFilter, m_designFileName));
     if (chosen.isEmpty())
         return;
     const QString path = withDefaultExtension(chosen, QStringLiteral(".spc"));
     if (!mayOverwrite(path)) {
         // A later Save asks for a name again instead of writing to the refused file.
-        m_specFileName.clear();
+        m_designFileName.clear();
         return;
     }
-    if (!writeSpec(path))
+    if (!writeDesignFile(path))
         return;
-    m_specFileName = path;
+    m_designFileName = path;
     m_window.setWindowTitle(fileCaption(path));
 }
 
 void DesignerFiles::save()
 {
-    if (m_specFileName.isEmpty())
+    if (m_designFileName.isEmpty())
         saveAs();
     else
-        writeSpec(m_specFileName);
+        writeDesignFile(m_designFileName);
 }
 
-void DesignerFiles::openSpec()
+void DesignerFiles::openDesignFile()
 {
-    if (m_model.ModifiedFlag()
+    if (m_model.isModified()
         && m_prompter.ask(
                QStringLiteral("Are you sure you want to open a new file without saving the "
                               "current file?"),
@@ -130,29 +130,29 @@ void DesignerFiles::openSpec()
 
     platform::FileDialogRequest request;
     request.filter = OpenSpecFilter;
-    request.fileName = m_specFileName;
+    request.fileName = m_designFileName;
     const QString path = m_dialogs.openFile(request);
     if (path.isEmpty())
         return;
     if (isHtmlPath(path)) {
-        m_prompter.tell(htmlFileRefusedMessage());
+        m_prompter.tell(DesignFileReader::htmlFileRefusedMessage());
         return;
     }
 
     platform::BusyCursor busy;
-    const SpecFileReadResult read = loadSpecFile(path);
+    const DesignFileReadResult read = DesignFileReader::load(path);
     busy.release();
     // The design on screen is replaced only by a design that was read whole: a cancelled
     // dialog, a refused or an invalid file leaves it, its file name and caption as they were.
     switch (read.status) {
-    case SpecFileStatus::Valid:
+    case DesignFileStatus::Valid:
         m_window.showOpenedDesign(read.design, fileCaption(path));
-        m_specFileName = path;
+        m_designFileName = path;
         break;
-    case SpecFileStatus::Invalid:
-        m_prompter.tell(invalidFileMessage(path));
+    case DesignFileStatus::Invalid:
+        m_prompter.tell(DesignFileReader::invalidFileMessage(path));
         break;
-    case SpecFileStatus::TooLong:
+    case DesignFileStatus::TooLong:
         break;
     }
 }

@@ -1,11 +1,14 @@
 #include "frameset/ui/designerhelp.h"
 
+#include "frameset/ui/designercontrols.h"
+
 namespace frameset {
 
 help::HelpMenuSpec designerHelpMenu()
 {
-    return {"mnuHelp2", "mnuHelp", QStringLiteral("&Help"), QStringLiteral("panecr95.hlp"), true,
-        platform::MessageIcon::Information};
+    return {designerControlName(DesignerControl::HelpMenu),
+        designerControlName(DesignerControl::HelpCommand), QStringLiteral("&Help"),
+        QStringLiteral("panecr95.hlp"), true, platform::MessageIcon::Information};
 }
 
 } // namespace frameset

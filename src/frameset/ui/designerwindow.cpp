@@ -2,10 +2,11 @@
 
 #include "frameset/core/cellresizer.h"
 #include "frameset/core/layoutmodel.h"
+#include "frameset/ui/designercontrols.h"
 #include "frameset/ui/designerfiles.h"
 #include "frameset/ui/designerhelp.h"
 #include "frameset/ui/designsurface.h"
-#include "frameset/ui/propform.h"
+#include "frameset/ui/framepropertiesdialog.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/twipsgeometry.h"
@@ -13,6 +14,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStyle>
+#include <utility>
 
 namespace frameset {
 
@@ -32,6 +34,47 @@ const QString ExitQuestion
     = QStringLiteral("Are you sure you want exit without saving the changes?");
 
 } // namespace
+
+const char *designerControlName(DesignerControl control)
+{
+    using C = DesignerControl;
+    static constexpr std::pair<DesignerControl, const char *> names[] = {
+        {C::Window, "Designer"},
+        {C::Surface, "DesignSurface"},
+        {C::HintLine, "Label1"},
+        {C::SizeDisplay, "pixelbox"},
+        {C::BordersBox, "Borderbox"},
+        {C::ButtonRowLine, "Line1"},
+        {C::DesignArea, "DesignArea"},
+        {C::DesignCanvas, "DesignCanvas"},
+        {C::SplitButton, "splitbutton"},
+        {C::Cell, "Thecell"},
+        {C::ScrollBarView, "Thescroll"},
+        {C::FileMenu, "mnuFile"},
+        {C::NewCommand, "mnuNew"},
+        {C::OpenCommand, "mnuOpenSpec"},
+        {C::SaveCommand, "mnuSave"},
+        {C::SaveAsCommand, "mnuSaveSpec"},
+        {C::HtmlCommand, "mnuHTML"},
+        {C::ExitCommand, "mnuExit"},
+        {C::EditMenu, "mnuEdit"},
+        {C::UndoCommand, "mnuUndo"},
+        {C::DesignMenu, "mnuDesign"},
+        {C::RowSplitCommand, "mnuRow"},
+        {C::ColumnSplitCommand, "mnuVertical"},
+        {C::PropertiesCommand, "mnuProperties"},
+        {C::ResizeCommand, "mnuResize"},
+        {C::RemoveCommand, "mnuRemove"},
+        {C::ClearCommand, "mnuClear"},
+        {C::HelpMenu, "mnuHelp2"},
+        {C::HelpCommand, "mnuHelp"},
+    };
+    for (const auto &[named, name] : names) {
+        if (named == control)
+            return name;
+    }
+    return "";
+}
 
 QString DesignerWindow::tutorialText()
 {
@@ -58,7 +101,7 @@ DesignerWindow::DesignerWindow(
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
 {
-    setObjectName(QStringLiteral("Designer"));
+    setObjectName(QLatin1String(designerControlName(DesignerControl::Window)));
     setWindowTitle(toolCaption());
 
     const QSize screen = platform::screenSizeInTwips(m_scale, this);
@@ -80,8 +123,7 @@ DesignerWindow::DesignerWindow(
 
     m_surface = new DesignSurface(*m_model, *m_resizer, m_scale, scrollBarPixels, this);
     setCentralWidget(m_surface);
-    connect(m_surface, &DesignSurface::splitRequested, this,
-        [this](int direction) { splitCell(SplitDirection(direction)); });
+    connect(m_surface, &DesignSurface::splitRequested, this, &DesignerWindow::splitCell);
     connect(m_surface, &DesignSurface::clearRequested, this, &DesignerWindow::clearDesign);
     connect(m_surface, &DesignSurface::propertiesRequested, this, &DesignerWindow::openProperties);
 
@@ -92,54 +134,60 @@ DesignerWindow::DesignerWindow(
 
 DesignerWindow::~DesignerWindow() = default;
 
-Propform *DesignerWindow::propform() const
+FramePropertiesDialog *DesignerWindow::propertiesDialog() const
 {
-    return m_propform;
+    return m_propertiesDialog;
 }
 
-QAction *DesignerWindow::addCommand(QMenu *menu, const char *name, const QString &caption,
+QMenu *DesignerWindow::addMenu(DesignerControl name, const QString &caption)
+{
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(designerControlName(name)));
+    return menu;
+}
+
+QAction *DesignerWindow::addCommand(QMenu *menu, DesignerControl name, const QString &caption,
     const QKeySequence &shortcut, const std::function<void()> &command)
 {
     QAction *action = menu->addAction(caption, this, command);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(QLatin1String(designerControlName(name)));
     action->setShortcut(shortcut);
     return action;
 }
 
 void DesignerWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addCommand(file, "mnuNew", QStringLiteral("&New"), {}, [this] { clearDesign(); });
-    addCommand(file, "mnuOpenSpec", QStringLiteral("&Open File (Spec File)"),
-        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_files->openSpec(); });
-    addCommand(file, "mnuSave", QStringLiteral("&Save (Spec File)"),
+    using C = DesignerControl;
+    QMenu *file = addMenu(C::FileMenu, QStringLiteral("&File"));
+    addCommand(file, C::NewCommand, QStringLiteral("&New"), {}, [this] { clearDesign(); });
+    addCommand(file, C::OpenCommand, QStringLiteral("&Open File (Spec File)"),
+        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_files->openDesignFile(); });
+    addCommand(file, C::SaveCommand, QStringLiteral("&Save (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_files->save(); });
-    addCommand(file, "mnuSaveSpec", QStringLiteral("Save &As (Spec File)"),
+    addCommand(file, C::SaveAsCommand, QStringLiteral("Save &As (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_A), [this] { m_files->saveAs(); });
-    addCommand(file, "mnuHTML", QStringLiteral("Create &HTML Document"),
+    addCommand(file, C::HtmlCommand, QStringLiteral("Create &HTML Document"),
         QKeySequence(Qt::CTRL | Qt::Key_H), [this] { m_files->createHtmlDocument(); });
     file->addSeparator();
-    addCommand(file, "mnuExit", QStringLiteral("E&xit"), {}, [this] { close(); });
+    addCommand(file, C::ExitCommand, QStringLiteral("E&xit"), {}, [this] { close(); });
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    m_undo = addCommand(edit, "mnuUndo", QStringLiteral("&Undo Last Split"),
+    QMenu *edit = addMenu(C::EditMenu, QStringLiteral("&Edit"));
+    m_undoCommand = addCommand(edit, C::UndoCommand, QStringLiteral("&Undo Last Split"),
         QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { undoLastSplit(); });
 
-    QMenu *design = menuBar()->addMenu(QStringLiteral("&Design"));
-    design->setObjectName(QStringLiteral("mnuDesign"));
-    addCommand(design, "mnuRow", QStringLiteral("Horizontal Split (&Row)"),
+    QMenu *design = addMenu(C::DesignMenu, QStringLiteral("&Design"));
+    addCommand(design, C::RowSplitCommand, QStringLiteral("Horizontal Split (&Row)"),
         QKeySequence(Qt::CTRL | Qt::Key_R), [this] { splitCell(SplitDirection::Row); });
-    addCommand(design, "mnuVertical", QStringLiteral("Vertical Split (&Column)"),
+    addCommand(design, C::ColumnSplitCommand, QStringLiteral("Vertical Split (&Column)"),
         QKeySequence(Qt::CTRL | Qt::Key_C), [this] { splitCell(SplitDirection::Column); });
-    addCommand(design, "mnuProperties", QStringLiteral("&Properties"),
+    addCommand(design, C::PropertiesCommand, QStringLiteral("&Properties"),
         QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showPropertiesHint(); });
+    addCommand(design, C::ResizeCommand, QStringLiteral("Re&size Cells"), {},
+        [this] { showResizeHint(); });
     addCommand(
-        design, "mnuResize", QStringLiteral("Re&size Cells"), {}, [this] { showResizeHint(); });
-    addCommand(design, "mnuRemove", QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
+        design, C::RemoveCommand, QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
     design->addSeparator();
-    addCommand(design, "mnuClear", QStringLiteral("&Clear"),
+    addCommand(design, C::ClearCommand, QStringLiteral("&Clear"),
         QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { clearDesign(); });
 
     help::addHelpMenu(this, designerHelpMenu(), m_prompter);
@@ -148,12 +196,12 @@ void DesignerWindow::buildMenus()
 void DesignerWindow::showModel(bool selectionShown)
 {
     m_surface->showDesign(selectionShown);
-    m_undo->setEnabled(m_model->undoEnabled());
+    m_undoCommand->setEnabled(m_model->undoEnabled());
 }
 
 bool DesignerWindow::confirmClear()
 {
-    return !m_model->ModifiedFlag()
+    return !m_model->isModified()
         || m_prompter.ask(ClearQuestion, platform::MessageIcon::Question,
                platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
         == platform::MessageAnswer::Yes;
@@ -162,7 +210,7 @@ bool DesignerWindow::confirmClear()
 void DesignerWindow::resetDesign()
 {
     const QSize outer = size();
-    m_model->ResetDesign(float(m_scale.toTwips(outer.width())) - ResetWidthMargin,
+    m_model->resetDesign(float(m_scale.toTwips(outer.width())) - ResetWidthMargin,
         float(m_scale.toTwips(outer.height())) - ResetHeightMargin);
     m_resizer->restoreLimits();
     setWindowTitle(toolCaption());
@@ -187,36 +235,36 @@ void DesignerWindow::closeEvent(QCloseEvent *event)
 {
     // Every way of closing (Exit, the window's close button, the launcher's Exit) comes here,
     // so unsaved work is never dropped unasked.
-    if (m_model->ModifiedFlag()
+    if (m_model->isModified()
         && m_prompter.ask(ExitQuestion, platform::MessageIcon::Question,
                platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
             != platform::MessageAnswer::Yes) {
         event->ignore();
         return;
     }
-    if (m_propform)
-        m_propform->close();
+    if (m_propertiesDialog)
+        m_propertiesDialog->close();
     event->accept();
 }
 
 void DesignerWindow::splitCell(SplitDirection direction)
 {
-    if (m_model->SplitCell(direction))
+    if (m_model->splitCell(direction))
         showModel(true);
 }
 
 void DesignerWindow::undoLastSplit()
 {
-    if (m_model->UndoLastSplit())
+    if (m_model->undoLastSplit())
         showModel(true);
-    m_undo->setEnabled(m_model->undoEnabled());
+    m_undoCommand->setEnabled(m_model->undoEnabled());
 }
 
 void DesignerWindow::removeCell()
 {
-    if (m_model->RemoveCell())
+    if (m_model->removeCell())
         showModel(true);
-    m_undo->setEnabled(m_model->undoEnabled());
+    m_undoCommand->setEnabled(m_model->undoEnabled());
 }
 
 void DesignerWindow::showPropertiesHint()
@@ -238,15 +286,16 @@ void DesignerWindow::openProperties(int cell)
     if (!m_model->design().hasCell(cell))
         return;
     m_model->selectCell(cell);
-    if (!m_propform) {
-        m_propform = new Propform(*m_model, m_dialogs, m_scale, m_browseFolder, this);
-        connect(m_propform, &Propform::scrollBarChanged, this,
+    if (!m_propertiesDialog) {
+        m_propertiesDialog
+            = new FramePropertiesDialog(*m_model, m_dialogs, m_scale, m_browseFolder, this);
+        connect(m_propertiesDialog, &FramePropertiesDialog::scrollBarChanged, this,
             [this] { m_surface->showDesign(m_surface->selectionShown()); });
     }
-    m_propform->fill();
+    m_propertiesDialog->fill();
     // OK discards the dialog, so the next opening builds it afresh; Cancel only hides it.
-    if (m_propform->exec() == QDialog::Accepted)
-        delete m_propform;
+    if (m_propertiesDialog->exec() == QDialog::Accepted)
+        delete m_propertiesDialog;
 }
 
 } // namespace frameset

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frameset/core/splitdirection.h"
+#include "frameset/ui/designercontrols.h"
 #include "platform/units.h"
 
 #include <QMainWindow>
@@ -20,7 +21,7 @@ class Design;
 class DesignerFiles;
 class DesignSurface;
 class LayoutModel;
-class Propform;
+class FramePropertiesDialog;
 
 // The Panecraft designer window: the design surface under the File, Edit, Design and Help menus.
 // It wires the buttons, menus and mouse to the layout model, asks before unsaved changes are
@@ -44,7 +45,7 @@ public:
     const LayoutModel &model() const { return *m_model; }
     DesignSurface *surface() const { return m_surface; }
     // The properties dialog while it exists (from its first opening until OK discards it).
-    Propform *propform() const;
+    FramePropertiesDialog *propertiesDialog() const;
 
     // Splits the selected cell, as the row and column buttons do.
     void splitCell(SplitDirection direction);
@@ -63,7 +64,8 @@ protected:
 
 private:
     void buildMenus();
-    QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
+    QMenu *addMenu(DesignerControl name, const QString &caption);
+    QAction *addCommand(QMenu *menu, DesignerControl name, const QString &caption,
         const QKeySequence &shortcut, const std::function<void()> &command);
     void showModel(bool selectionShown);
 
@@ -85,8 +87,8 @@ private:
     std::unique_ptr<CellResizer> m_resizer;
     std::unique_ptr<DesignerFiles> m_files;
     DesignSurface *m_surface = nullptr;
-    QAction *m_undo = nullptr;
-    QPointer<Propform> m_propform;
+    QAction *m_undoCommand = nullptr;
+    QPointer<FramePropertiesDialog> m_propertiesDialog;
     // Where the properties dialog's Browse starts; kept for the life of the window.
     QString m_browseFolder;
 };

@@ -5,6 +5,7 @@
 #include "frameset/core/sizedisplay.h"
 #include "frameset/ui/cellwidget.h"
 #include "frameset/ui/designarea.h"
+#include "frameset/ui/designercontrols.h"
 #include "frameset/ui/splitbutton.h"
 #include "platform/ui/twipsgeometry.h"
 
@@ -27,10 +28,10 @@ constexpr int ButtonLeft = 120;
 constexpr int ButtonStep = 420;
 constexpr int HintLeft = 1500;
 constexpr int HintWidth = 3900;
-constexpr int PixelboxLeft = 5520;
-constexpr int PixelboxWidth = 2700;
-constexpr int BorderboxLeft = 8400;
-constexpr int BorderboxWidth = 1500;
+constexpr int SizeDisplayLeft = 5520;
+constexpr int SizeDisplayWidth = 2700;
+constexpr int BordersBoxLeft = 8400;
+constexpr int BordersBoxWidth = 1500;
 constexpr int TextTop = 90;
 constexpr int TextHeight = 270;
 constexpr int LineTop = 405;
@@ -48,6 +49,11 @@ Qt::CursorShape cursorOf(PointerShape pointer)
     return Qt::ArrowCursor;
 }
 
+void name(QObject *control, DesignerControl name)
+{
+    control->setObjectName(QLatin1String(designerControlName(name)));
+}
+
 } // namespace
 
 DesignSurface::DesignSurface(LayoutModel &model, CellResizer &resizer, platform::TwipsScale scale,
@@ -59,57 +65,67 @@ DesignSurface::DesignSurface(LayoutModel &model, CellResizer &resizer, platform:
     , m_scrollBarPixels(scrollBarPixels)
     , m_areaTop(scale.toPixels(DesignTop))
 {
-    setObjectName(QStringLiteral("DesignSurface"));
+    name(this, DesignerControl::Surface);
     setMouseTracking(true);
     buildControls();
     showDesign(false);
 }
 
-void DesignSurface::buildControls()
+void DesignSurface::buildButtonRow()
 {
     for (const ButtonPicture picture :
         {ButtonPicture::RowSplit, ButtonPicture::ColumnSplit, ButtonPicture::ClearAll}) {
         auto *button = new SplitButton(picture, this);
-        const int i = button->index();
+        name(button, DesignerControl::SplitButton);
+        const int i = int(picture);
         button->move(m_scale.toPixels(ButtonLeft + i * ButtonStep), m_scale.toPixels(ButtonTop));
         connect(button, &SplitButton::hovered, this, &DesignSurface::showHint);
         // The hint names the button under the mouse, so it goes when the mouse does.
-        connect(button, &SplitButton::left, this, [this] { m_hint->clear(); });
-        connect(button, &SplitButton::clicked, this, [this](int index) {
-            if (index == int(ButtonPicture::ClearAll))
+        connect(button, &SplitButton::left, this, [this] { m_hintLine->clear(); });
+        connect(button, &SplitButton::clicked, this, [this](ButtonPicture clicked) {
+            if (clicked == ButtonPicture::ClearAll)
                 emit clearRequested();
             else
-                emit splitRequested(index);
+                emit splitRequested(clicked == ButtonPicture::RowSplit ? SplitDirection::Row
+                                                                       : SplitDirection::Column);
         });
         m_buttons.append(button);
     }
+}
 
-    m_hint = new QLabel(this);
-    m_hint->setObjectName(QStringLiteral("Label1"));
-    platform::placeInTwips(m_hint, m_scale, HintLeft, TextTop, HintWidth, TextHeight);
+void DesignSurface::buildControls()
+{
+    buildButtonRow();
 
-    m_pixelbox = new QLabel(this);
-    m_pixelbox->setObjectName(QStringLiteral("pixelbox"));
-    platform::placeInTwips(m_pixelbox, m_scale, PixelboxLeft, TextTop, PixelboxWidth, TextHeight);
+    m_hintLine = new QLabel(this);
+    name(m_hintLine, DesignerControl::HintLine);
+    platform::placeInTwips(m_hintLine, m_scale, HintLeft, TextTop, HintWidth, TextHeight);
 
-    m_borderbox = new QCheckBox(QStringLiteral("Borders"), this);
-    m_borderbox->setObjectName(QStringLiteral("Borderbox"));
-    m_borderbox->setFocusPolicy(Qt::NoFocus);
+    m_sizeDisplay = new QLabel(this);
+    name(m_sizeDisplay, DesignerControl::SizeDisplay);
     platform::placeInTwips(
-        m_borderbox, m_scale, BorderboxLeft, TextTop - 30, BorderboxWidth, TextHeight + 60);
-    connect(m_borderbox, &QCheckBox::toggled, this,
+        m_sizeDisplay, m_scale, SizeDisplayLeft, TextTop, SizeDisplayWidth, TextHeight);
+
+    m_bordersBox = new QCheckBox(QStringLiteral("Borders"), this);
+    name(m_bordersBox, DesignerControl::BordersBox);
+    m_bordersBox->setFocusPolicy(Qt::NoFocus);
+    platform::placeInTwips(
+        m_bordersBox, m_scale, BordersBoxLeft, TextTop - 30, BordersBoxWidth, TextHeight + 60);
+    connect(m_bordersBox, &QCheckBox::toggled, this,
         [this](bool on) { m_model.design().setBordersOn(on); });
     // The Borders setting is saved with the design, so changing it is a change to keep.
-    connect(m_borderbox, &QCheckBox::clicked, this, [this] { m_model.setModifiedFlag(true); });
+    connect(m_bordersBox, &QCheckBox::clicked, this, [this] { m_model.setModified(true); });
 
-    m_line = new QFrame(this);
-    m_line->setObjectName(QStringLiteral("Line1"));
-    m_line->setFrameShape(QFrame::HLine);
-    m_line->setFrameShadow(QFrame::Sunken);
+    m_buttonRowLine = new QFrame(this);
+    name(m_buttonRowLine, DesignerControl::ButtonRowLine);
+    m_buttonRowLine->setFrameShape(QFrame::HLine);
+    m_buttonRowLine->setFrameShadow(QFrame::Sunken);
     const int screenWidth = platform::screenSizeInTwips(m_scale, this).width();
-    platform::placeInTwips(m_line, m_scale, 0, LineTop, screenWidth, 30);
+    platform::placeInTwips(m_buttonRowLine, m_scale, 0, LineTop, screenWidth, 30);
 
     m_area = new DesignArea(this);
+    name(m_area, DesignerControl::DesignArea);
+    name(m_area->canvas(), DesignerControl::DesignCanvas);
     m_area->move(0, m_areaTop);
 }
 
@@ -128,15 +144,14 @@ SplitButton *DesignSurface::button(int i) const
     return i >= 0 && i < m_buttons.size() ? m_buttons.at(i) : nullptr;
 }
 
-void DesignSurface::showHint(int button)
+void DesignSurface::showHint(ButtonPicture button)
 {
-    if (button >= 0 && button < int(ButtonHints.size()))
-        m_hint->setText(ButtonHints[std::size_t(button)]);
+    m_hintLine->setText(ButtonHints[std::size_t(button)]);
 }
 
 void DesignSurface::mouseMoveEvent(QMouseEvent *event)
 {
-    m_hint->clear();
+    m_hintLine->clear();
     setCursor(Qt::ArrowCursor);
     QWidget::mouseMoveEvent(event);
 }
@@ -156,6 +171,7 @@ void DesignSurface::syncViewCount(int count)
     while (m_cells.size() < count) {
         const int i = int(m_cells.size());
         auto *view = new CellWidget(i, m_area->canvas());
+        name(view, DesignerControl::Cell);
         connect(view, &CellWidget::pressed, this, &DesignSurface::onCellPressed);
         connect(view, &CellWidget::moved, this, &DesignSurface::onCellMoved);
         connect(view, &CellWidget::released, this, &DesignSurface::onCellReleased);
@@ -165,7 +181,7 @@ void DesignSurface::syncViewCount(int count)
         // The scroll-bar view only marks where the frame's scroll bar will be; the mouse goes
         // through it to the cell, whose border zone it covers.
         auto *scroll = new QScrollBar(Qt::Vertical, m_area->canvas());
-        scroll->setObjectName(QStringLiteral("Thescroll"));
+        name(scroll, DesignerControl::ScrollBarView);
         scroll->setProperty("index", i);
         scroll->setAttribute(Qt::WA_TransparentForMouseEvents);
         scroll->setFocusPolicy(Qt::NoFocus);
@@ -176,7 +192,7 @@ void DesignSurface::syncViewCount(int count)
 void DesignSurface::showDesign(bool selectionShown)
 {
     m_selectionShown = selectionShown;
-    const int count = m_model.LastCellIndex() + 1;
+    const int count = m_model.lastCellIndex() + 1;
     syncViewCount(count);
     for (int i = 0; i < count; ++i) {
         m_cells[i]->setCaption(i == 0 ? m_model.cell0Caption() : QString());
@@ -185,7 +201,7 @@ void DesignSurface::showDesign(bool selectionShown)
     placeAll();
     paintSelection();
     showSelectedSize();
-    m_borderbox->setChecked(m_model.design().bordersOn());
+    m_bordersBox->setChecked(m_model.design().bordersOn());
 }
 
 void DesignSurface::placeCell(int i)
@@ -224,21 +240,21 @@ void DesignSurface::placeAll()
 
 void DesignSurface::paintSelection()
 {
-    const int selected = m_model.SelectedCell();
+    const int selected = m_model.selectedCell();
     for (CellWidget *view : std::as_const(m_cells))
         view->setHighlighted(m_selectionShown && view->index() == selected);
 }
 
 void DesignSurface::showSize(float width, float height)
 {
-    m_pixelbox->setText(sizeDisplayText(width, height, m_scale, m_scale));
+    m_sizeDisplay->setText(sizeDisplayText(width, height, m_scale, m_scale));
 }
 
 void DesignSurface::showSelectedSize()
 {
-    const int selected = m_model.SelectedCell();
+    const int selected = m_model.selectedCell();
     if (!m_selectionShown || !m_model.design().hasCell(selected)) {
-        m_pixelbox->clear();
+        m_sizeDisplay->clear();
         return;
     }
     const CellView &c = m_model.design().cell(selected);
@@ -278,7 +294,7 @@ void DesignSurface::onCellReleased(int i, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
-    const bool dragged = m_resizer.ResizeMode() != 0;
+    const bool dragged = m_resizer.resizeMode() != ResizeMode::None;
     m_resizer.mouseUp(i);
     if (!dragged || !m_model.design().hasCell(i))
         return;
@@ -291,7 +307,7 @@ void DesignSurface::onCellDoubleClicked(int i)
     if (!m_model.design().hasCell(i))
         return;
     m_model.selectCell(i);
-    if (m_model.LastCellIndex() > 0) {
+    if (m_model.lastCellIndex() > 0) {
         m_selectionShown = true;
         paintSelection();
         showSelectedSize();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frameset/core/splitdirection.h"
+#include "frameset/ui/buttonpictures.h"
 #include "platform/units.h"
 
 #include <QList>
@@ -20,8 +22,8 @@ class SplitButton;
 struct CellView;
 
 // The designer's client area: the row of split buttons with the hint line, the cell-size display
-// and the Borders box above `Line1`, and below it the design area with one cell view and one
-// scroll-bar view per cell of the layout model. The design area scrolls under the button row,
+// and the Borders box above a horizontal line, and below it the design area with one cell view and
+// one scroll-bar view per cell of the layout model. The design area scrolls under the button row,
 // which stays in view. It shows the model (showDesign) and turns the mouse on the cells into
 // selection, the properties request and border drags through the CellResizer.
 class DesignSurface : public QWidget
@@ -44,15 +46,15 @@ public:
     int cellCount() const { return int(m_cells.size()); }
     QScrollBar *scrollView(int i) const;
     SplitButton *button(int i) const;
-    QLabel *hintLine() const { return m_hint; }
-    QLabel *pixelbox() const { return m_pixelbox; }
-    QCheckBox *borderbox() const { return m_borderbox; }
+    QLabel *hintLine() const { return m_hintLine; }
+    QLabel *sizeDisplay() const { return m_sizeDisplay; }
+    QCheckBox *bordersBox() const { return m_bordersBox; }
     DesignArea *designArea() const { return m_area; }
 
 signals:
-    // Button 0 (row) or 1 (column) was clicked.
-    void splitRequested(int direction);
-    // Button 2, "Clear All", was clicked.
+    // The row or the column split button was clicked.
+    void splitRequested(SplitDirection direction);
+    // The "Clear All" button was clicked.
     void clearRequested();
     // A double-click or a right-button press on a cell asks for its frame properties.
     void propertiesRequested(int cell);
@@ -63,7 +65,8 @@ protected:
 
 private:
     void buildControls();
-    void showHint(int button);
+    void buildButtonRow();
+    void showHint(ButtonPicture button);
     void placeCell(int i);
     void placeScrollView(int i);
     // Places every cell and scroll-bar view and sizes the design area's canvas to hold them.
@@ -86,10 +89,10 @@ private:
     int m_scrollBarPixels;
     bool m_selectionShown = false;
     QList<SplitButton *> m_buttons;
-    QLabel *m_hint = nullptr;
-    QLabel *m_pixelbox = nullptr;
-    QCheckBox *m_borderbox = nullptr;
-    QFrame *m_line = nullptr;
+    QLabel *m_hintLine = nullptr;
+    QLabel *m_sizeDisplay = nullptr;
+    QCheckBox *m_bordersBox = nullptr;
+    QFrame *m_buttonRowLine = nullptr;
     DesignArea *m_area = nullptr;
     // Where the design area begins, in pixels below the top of the surface.
     int m_areaTop;

@@ -9,16 +9,6 @@ FilteredLineEdit::FilteredLineEdit(Accepts accepts, QWidget *parent)
     connect(this, &QLineEdit::textEdited, this, &FilteredLineEdit::filterEdit);
 }
 
-bool FilteredLineEdit::isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-bool FilteredLineEdit::fitsSpecLine(QChar c)
-{
-    return c != u';' && c != u'\r' && c != u'\n';
-}
-
 void FilteredLineEdit::filterEdit(const QString &text)
 {
     QString kept;

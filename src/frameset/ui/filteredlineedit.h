@@ -16,11 +16,6 @@ public:
 
     explicit FilteredLineEdit(Accepts accepts, QWidget *parent = nullptr);
 
-    // Accepts the digits 0 to 9.
-    static bool isDigit(QChar c);
-    // Accepts everything but ";" and line breaks, which would break a spec file's lines.
-    static bool fitsSpecLine(QChar c);
-
 private:
     void filterEdit(const QString &text);
 

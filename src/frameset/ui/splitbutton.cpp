@@ -10,7 +10,6 @@ SplitButton::SplitButton(ButtonPicture picture, QWidget *parent)
     : QLabel(parent)
     , m_picture(picture)
 {
-    setObjectName(QStringLiteral("splitbutton"));
     setProperty("index", int(picture));
     setMouseTracking(true);
     showFace(false);
@@ -38,25 +37,25 @@ void SplitButton::mouseReleaseEvent(QMouseEvent *event)
     // The normal face returns before the command runs, so it is back while a question waits.
     showFace(false);
     if (rect().contains(platform::pixelUnder(event->position())))
-        emit clicked(index());
+        emit clicked(m_picture);
 }
 
 void SplitButton::mouseMoveEvent(QMouseEvent *event)
 {
-    emit hovered(index());
+    emit hovered(m_picture);
     // Taken here: passed on, the surface behind would clear the hint as for its background.
     event->accept();
 }
 
 void SplitButton::enterEvent(QEnterEvent *event)
 {
-    emit hovered(index());
+    emit hovered(m_picture);
     QLabel::enterEvent(event);
 }
 
 void SplitButton::leaveEvent(QEvent *event)
 {
-    emit left(index());
+    emit left(m_picture);
     QLabel::leaveEvent(event);
 }
 

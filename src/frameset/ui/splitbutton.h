@@ -6,24 +6,25 @@
 
 namespace frameset {
 
-// One of the designer's picture buttons (`splitbutton` 0, 1, 2): shows its pressed face while
-// the left button is held on it and its normal face again when the button is released.
+// One of the designer's three picture buttons (row split, column split, clear all): shows its
+// pressed face while the left button is held on it and its normal face again when the button is
+// released.
 class SplitButton : public QLabel
 {
     Q_OBJECT
 public:
     SplitButton(ButtonPicture picture, QWidget *parent = nullptr);
 
-    int index() const { return int(m_picture); }
+    ButtonPicture picture() const { return m_picture; }
     bool showsPressedFace() const { return m_pressed; }
 
 signals:
     // The left button was pressed and released over the button.
-    void clicked(int index);
+    void clicked(ButtonPicture button);
     // The mouse moved over the button.
-    void hovered(int index);
+    void hovered(ButtonPicture button);
     // The mouse left the button, perhaps for the menu bar or another window.
-    void left(int index);
+    void left(ButtonPicture button);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

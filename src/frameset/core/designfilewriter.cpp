@@ -1,4 +1,4 @@
-#include "frameset/core/specfilewriter.h"
+#include "frameset/core/designfilewriter.h"
 
 #include "frameset/core/design.h"
 #include "platform/filecontent.h"
@@ -29,8 +29,8 @@ QString fieldText(const PropertyValue &value)
 QString propertyLine(const FrameProperties &record)
 {
     QString line;
-    for (int field = 0; field < FrameProperties::FieldCount; ++field)
-        line += fieldText(record.field(FrameField(field))) + u';';
+    for (PropertyValue FrameProperties::*column : FrameProperties::FileColumns)
+        line += fieldText(record.*column) + u';';
     return line;
 }
 
@@ -38,17 +38,17 @@ QString cellLine(const CellView &cell)
 {
     QString line;
     for (const float value : {cell.left, cell.top, cell.width, cell.height})
-        line += specNumber(value) + u';';
+        line += DesignFileWriter::number(value) + u';';
     line += cell.path + u';';
     for (const float value : {cell.scroll.left, cell.scroll.top, cell.scroll.height})
-        line += specNumber(value) + u';';
+        line += DesignFileWriter::number(value) + u';';
     line += (cell.scroll.visible ? QStringLiteral("-1") : QStringLiteral("0")) + u';';
     return line;
 }
 
 } // namespace
 
-QString specNumber(float value)
+QString DesignFileWriter::number(float value)
 {
     if (value == 0)
         return QStringLiteral("0"); // never "-0"
@@ -58,9 +58,9 @@ QString specNumber(float value)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-QByteArray writeSpecFile(const Design &design)
+QByteArray DesignFileWriter::write(const Design &design)
 {
-    QString text = design.LayoutText() + CrLf + QStringLiteral("***") + CrLf;
+    QString text = design.layoutText() + CrLf + QStringLiteral("***") + CrLf;
     for (const CellView &cell : design.cells())
         text += cellLine(cell) + CrLf;
     text += CrLf + QStringLiteral("***") + CrLf;
@@ -68,16 +68,16 @@ QByteArray writeSpecFile(const Design &design)
     for (int i = 0; i < PropertyLinesBeforeBorders; ++i)
         text += propertyLine(records.record(i)) + CrLf;
     text += design.bordersOn() ? QStringLiteral("1") : QStringLiteral("0");
-    for (int i = PropertyLinesBeforeBorders; i <= design.LastCellIndex(); ++i)
+    for (int i = PropertyLinesBeforeBorders; i <= design.lastCellIndex(); ++i)
         text += CrLf + propertyLine(records.record(i));
     text += CrLf;
     return text.toUtf8();
 }
 
-QString saveSpecFile(const QString &path, const Design &design)
+QString DesignFileWriter::save(const QString &path, const Design &design)
 {
     QString error;
-    return platform::writeFileAtomically(path, writeSpecFile(design), &error) ? QString() : error;
+    return platform::writeFileAtomically(path, write(design), &error) ? QString() : error;
 }
 
 } // namespace frameset

@@ -1,4 +1,4 @@
-#include "frameset/core/specfilereader.h"
+#include "frameset/core/designfilereader.h"
 
 #include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
@@ -17,35 +17,6 @@ constexpr int PropertyLinesBeforeBorders = 51;
 // Far beyond any screen; keeps every later conversion of a size to whole numbers in range.
 constexpr float MaxTwips = 1.0e7f;
 constexpr QStringView Separator = u"***";
-
-// Lines ended by CR LF, LF or CR; a break at the very end does not start another line.
-class LineReader
-{
-public:
-    explicit LineReader(const QString &text)
-        : m_text(text)
-    { }
-
-    bool next(QString &line)
-    {
-        if (m_pos >= m_text.size())
-            return false;
-        qsizetype end = m_pos;
-        while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
-            ++end;
-        line = m_text.mid(m_pos, end - m_pos);
-        m_pos = end;
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
-            ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
-            ++m_pos;
-        return true;
-    }
-
-private:
-    const QString &m_text;
-    qsizetype m_pos = 0;
-};
 
 bool isBlank(const QString &line)
 {
@@ -121,112 +92,145 @@ bool readCell(const QString &line, CellView &cell)
 bool readRecord(const QString &line, FrameProperties &record)
 {
     QStringList v;
-    if (!takeFields(line, FrameProperties::FieldCount, true, v))
+    if (!takeFields(line, int(FrameProperties::FileColumns.size()), true, v))
         return false;
     // The file cannot tell an empty text from a field never set; both read as never set.
-    for (int field = 0; field < FrameProperties::FieldCount; ++field)
-        record.setField(FrameField(field),
-            v[field].isEmpty() ? PropertyValue() : PropertyValue::fromText(v[field]));
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        record.*FrameProperties::FileColumns[std::size_t(i)]
+            = v[i].isEmpty() ? PropertyValue() : PropertyValue::fromText(v[i]);
+    }
     return true;
 }
 
-SpecFileReadResult failed(SpecFileStatus status)
+DesignFileReadResult failed(DesignFileStatus status)
 {
     return {status, Design()};
 }
 
 } // namespace
 
-SpecFileReadResult readSpecFile(const QByteArray &bytes)
-{
-    const QString text = platform::decodeText(bytes);
-    LineReader lines(text);
-    QString line;
-    int counter = 0;
+DesignFileReader::DesignFileReader(const QByteArray &bytes)
+    : m_text(platform::decodeText(bytes))
+{ }
 
-    QStringList layout;
-    bool separator = false;
-    while (lines.next(line)) {
-        ++counter;
-        if (line == Separator) {
-            separator = true;
-            break;
-        }
-        if (counter > LineGuard)
-            return failed(SpecFileStatus::TooLong);
+bool DesignFileReader::nextLine(QString &line)
+{
+    if (m_pos >= m_text.size())
+        return false;
+    qsizetype end = m_pos;
+    while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
+        ++end;
+    line = m_text.mid(m_pos, end - m_pos);
+    m_pos = end;
+    if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
+        ++m_pos;
+    if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
+        ++m_pos;
+    return true;
+}
+
+DesignFileStatus DesignFileReader::readLayout(QStringList &layout)
+{
+    QString line;
+    while (nextLine(line)) {
+        ++m_counter;
+        if (line == Separator)
+            return DesignFileStatus::Valid;
+        if (m_counter > LineGuard)
+            return DesignFileStatus::TooLong;
         if (!isBlank(line))
             layout.append(line);
     }
-    if (!separator)
-        return failed(SpecFileStatus::Invalid);
+    return DesignFileStatus::Invalid;
+}
 
-    Design design;
-    QList<CellView> cells;
-    separator = false;
-    while (lines.next(line)) {
-        if (line == Separator) {
-            separator = true;
-            break;
-        }
-        if (counter > LineGuard)
-            return failed(SpecFileStatus::TooLong);
+DesignFileStatus DesignFileReader::readCells(QList<CellView> &cells)
+{
+    QString line;
+    while (nextLine(line)) {
+        if (line == Separator)
+            return cells.isEmpty() ? DesignFileStatus::Invalid : DesignFileStatus::Valid;
+        if (m_counter > LineGuard)
+            return DesignFileStatus::TooLong;
         if (isBlank(line))
             continue;
-        ++counter;
+        ++m_counter;
         CellView cell;
         if (cells.size() == Design::MaxCells || !readCell(line, cell))
-            return failed(SpecFileStatus::Invalid);
+            return DesignFileStatus::Invalid;
         cells.append(cell);
     }
-    if (!separator || cells.isEmpty())
-        return failed(SpecFileStatus::Invalid);
-    design.cell(0) = cells.front();
-    for (qsizetype i = 1; i < cells.size(); ++i)
-        design.appendCell(cells[i]);
-    design.setLayoutText(layouttext::join(layout));
+    return DesignFileStatus::Invalid;
+}
 
+DesignFileStatus DesignFileReader::readRecords(Design &design)
+{
     FramePropertyTable &records = design.properties();
+    QString line;
     int record = 0;
     for (int i = 0; i < PropertyLinesBeforeBorders; ++i) {
-        if (!lines.next(line))
-            return failed(SpecFileStatus::Invalid);
+        if (!nextLine(line))
+            return DesignFileStatus::Invalid;
         if (isBlank(line))
             continue;
         if (!readRecord(line, records.record(record++)))
-            return failed(SpecFileStatus::Invalid);
+            return DesignFileStatus::Invalid;
     }
 
     float borders = 0;
-    if (!lines.next(line) || !parseNumber(line, borders))
-        return failed(SpecFileStatus::Invalid);
+    if (!nextLine(line) || !parseNumber(line, borders))
+        return DesignFileStatus::Invalid;
     design.setBordersOn(borders == 1);
 
     record = PropertyLinesBeforeBorders;
-    while (lines.next(line)) {
+    while (nextLine(line)) {
         if (isBlank(line))
             continue;
         if (record == FramePropertyTable::RecordCount
             || !readRecord(line, records.record(record++)))
-            return failed(SpecFileStatus::Invalid);
+            return DesignFileStatus::Invalid;
     }
-    return {SpecFileStatus::Valid, design};
+    return DesignFileStatus::Valid;
 }
 
-SpecFileReadResult loadSpecFile(const QString &path)
+DesignFileReadResult DesignFileReader::read()
 {
-    const std::optional<QByteArray> bytes
-        = platform::readFileContent(path, nullptr, MaxSpecFileBytes);
-    if (!bytes)
-        return failed(SpecFileStatus::Invalid);
-    return readSpecFile(*bytes);
+    QStringList layout;
+    if (const DesignFileStatus status = readLayout(layout); status != DesignFileStatus::Valid)
+        return failed(status);
+    QList<CellView> cells;
+    if (const DesignFileStatus status = readCells(cells); status != DesignFileStatus::Valid)
+        return failed(status);
+
+    Design design;
+    design.cell(0) = cells.front();
+    for (qsizetype i = 1; i < cells.size(); ++i)
+        design.appendCell(cells[i]);
+    design.setLayoutText(layouttext::join(layout));
+    if (const DesignFileStatus status = readRecords(design); status != DesignFileStatus::Valid)
+        return failed(status);
+    return {DesignFileStatus::Valid, design};
 }
 
-QString invalidFileMessage(const QString &path)
+DesignFileReadResult DesignFileReader::read(const QByteArray &bytes)
+{
+    return DesignFileReader(bytes).read();
+}
+
+DesignFileReadResult DesignFileReader::load(const QString &path)
+{
+    const std::optional<QByteArray> bytes = platform::readFileContent(path, nullptr, MaxBytes);
+    if (!bytes)
+        return failed(DesignFileStatus::Invalid);
+    return read(*bytes);
+}
+
+QString DesignFileReader::invalidFileMessage(const QString &path)
 {
     return path + QStringLiteral(" file is not a valid Panecraft file.");
 }
 
-QString htmlFileRefusedMessage()
+QString DesignFileReader::htmlFileRefusedMessage()
 {
     return QStringLiteral(
         "Only files created with Panecraft and saved as spec files (*.spc) can be opened.");

@@ -1,4 +1,4 @@
-#include "frameset/ui/browsedpath.h"
+#include "frameset/core/browsedpath.h"
 
 namespace frameset {
 
