@@ -1,5 +1,7 @@
-// Trellis: without arguments the desktop program, with arguments the command line.
+// Trellis: without arguments the desktop program; with a tool's name (and a file) that tool's
+// window on its own; with other arguments the command line.
 
+#include "app/toolstart.h"
 #include "cli/commandline.h"
 #include "frameset/ui/designerwindow.h"
 #include "giftool/ui/giftoolwindow.h"
@@ -26,6 +28,22 @@ int runDesktop(int argc, char **argv)
     return app.exec();
 }
 
+// `trellis TOOL [FILE]`: the tool's window without the launcher; it ends with the window.
+int runTool(launcher::Tool tool, int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("trellis"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
+    const QStringList arguments = QCoreApplication::arguments().mid(2);
+    if (arguments.size() > 1) {
+        QTextStream(stderr) << "usage: trellis " << launcher::toolName(tool).toLower()
+                            << " [FILE]\n";
+        return cli::UsageError;
+    }
+    const auto window = app::startTool(tool, arguments.value(0));
+    return app.exec();
+}
+
 int runCli(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -40,5 +58,9 @@ int runCli(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    return argc > 1 ? runCli(argc, argv) : runDesktop(argc, argv);
+    if (argc < 2)
+        return runDesktop(argc, argv);
+    if (const std::optional<launcher::Tool> tool = app::toolNamed(QString::fromLocal8Bit(argv[1])))
+        return runTool(*tool, argc, argv);
+    return runCli(argc, argv);
 }

@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "filedrops.h"
 #include "frameset/core/designfilereader.h"
 #include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
@@ -435,6 +436,43 @@ private slots:
         // Saved again unchanged, the file keeps its bytes.
         d.action("mnuSave")->trigger();
         QCOMPARE(readAll(path), saved);
+    }
+
+    // A design dropped on the window opens as Open does: after the same question, and without
+    // the dialog. Anything else is refused and changes nothing.
+    void dropsOpenAsOpenDoes()
+    {
+        const QString path = m_dir->filePath("dropped.spc");
+        {
+            Designer d;
+            buildExample(d);
+            d.dialogs.answer(path);
+            d.action("mnuSaveSpec")->trigger();
+        }
+        const QString text = m_dir->filePath("notes.txt");
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a design");
+        file.close();
+
+        Designer d;
+        d.split(0, SplitDirection::Row);
+        for (const auto &[name, urls] : testsupport::refusedDrops(path, m_dir->path(), text)) {
+            QVERIFY2(!testsupport::dropFiles(&d.window, urls), name);
+            QCOMPARE(d.model().lastCellIndex(), 1);
+        }
+        QVERIFY(d.prompter.shown().isEmpty());
+
+        d.prompter.answer(MessageAnswer::Yes);
+        QVERIFY(testsupport::dropFiles(&d.window, {QUrl::fromLocalFile(path)}));
+        QCOMPARE(d.prompter.shown().first().text,
+            QStringLiteral("Are you sure you want to open a new file without saving the current "
+                           "file?"));
+        QVERIFY(d.dialogs.shown().isEmpty());
+        QCOMPARE(d.window.windowTitle(), QStringLiteral("  ") + path);
+        QCOMPARE(d.model().lastCellIndex(), 2);
+        QVERIFY(!d.model().isModified());
+        QCOMPARE(d.window.files().designFileName(), path);
     }
 
     void openAsksFirst_data()

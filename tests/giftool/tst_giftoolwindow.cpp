@@ -1,3 +1,4 @@
+#include "filedrops.h"
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/giftoolwindowlayout.h"
 #include "help/helpviewer.h"
@@ -220,6 +221,38 @@ private slots:
             w->pictureView()->viewport()->height());
         h->setValue(0);
         QCOMPARE(w->pictureView()->picture()->x(), 0);
+    }
+
+    // A picture dropped on the window opens as if Open Image's dialog had given it.
+    void aDroppedPictureOpensAsOpenDoes()
+    {
+        const QString gif = f->backgroundGif();
+        QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(gif)}));
+        QVERIFY(f->window->hasImage());
+        QVERIFY(f->dialogs.shown().isEmpty());
+        QCOMPARE(f->window->windowTitle(), platform::programTitle() + QStringLiteral("  ") + gif);
+        QCOMPARE(f->label("Instructions")->text(),
+            QStringLiteral("Click and select the background area of the image."));
+        QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
+    }
+
+    void refusedDropsChangeNothing()
+    {
+        const QString text = f->path(QStringLiteral("notes.txt"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture");
+        file.close();
+        const QString shown = f->backgroundGif(QStringLiteral("shown.gif"));
+        QVERIFY(f->open(shown));
+        for (const auto &[name, urls] :
+            testsupport::refusedDrops(f->backgroundGif(), f->dir.path(), text)) {
+            QVERIFY2(!testsupport::dropFiles(f->window.get(), urls), name);
+            QVERIFY2(f->window->hasImage(), name);
+            QCOMPARE(
+                f->window->windowTitle(), platform::programTitle() + QStringLiteral("  ") + shown);
+        }
+        QVERIFY(f->prompter.shown().isEmpty());
     }
 
     void aFileThatCannotBeReadSaysSo()

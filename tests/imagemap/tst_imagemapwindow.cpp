@@ -1,3 +1,4 @@
+#include "filedrops.h"
 #include "tst_imagemapwindowfixture.h"
 
 #include <QClipboard>
@@ -154,6 +155,32 @@ private slots:
             QCOMPARE(bar("HScroll1")->geometry().topLeft(), viewport.bottomLeft() + QPoint(0, 1));
         if (vMax >= 0)
             QCOMPARE(bar("VScroll1")->geometry().topLeft(), viewport.topRight() + QPoint(1, 0));
+    }
+
+    // A GIF or JPEG dropped on the window opens as if Open's dialog had given it, and clears
+    // the hotspots as Open does; anything else is refused and changes nothing.
+    void dropsOpenAsOpenDoes()
+    {
+        QVERIFY(f->open(image("first.gif", QSize(200, 150))));
+        storeRectangle(QPoint(10, 20), QPoint(110, 70), QStringLiteral("a.htm"));
+        const QString text = dir.filePath(QStringLiteral("notes.txt"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture");
+        file.close();
+        const QString second = image("second.jpg", QSize(120, 90));
+        for (const auto &[name, urls] : testsupport::refusedDrops(second, dir.path(), text)) {
+            QVERIFY2(!testsupport::dropFiles(f->window.get(), urls), name);
+            QCOMPARE(f->window->imagePath(), dir.filePath(QStringLiteral("first.gif")));
+            QCOMPARE(f->window->state().hotspots().usedCount(), 1);
+        }
+
+        QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(second)}));
+        QCOMPARE(f->window->imagePath(), second);
+        QCOMPARE(f->window->windowTitle(), second);
+        QCOMPARE(f->window->state().hotspots().usedCount(), 0);
+        QCOMPARE(f->canvas()->size(), QSize(120, 90));
+        QVERIFY(f->dialogs.shown().size() == 1);
     }
 
     void scrollingMovesThePicture()

@@ -119,6 +119,21 @@ void DesignerFiles::save()
 
 void DesignerFiles::openDesignFile()
 {
+    openDesignFrom([this] {
+        platform::FileDialogRequest request;
+        request.filter = OpenSpecFilter;
+        request.fileName = m_designFileName;
+        return m_dialogs.openFile(request);
+    });
+}
+
+void DesignerFiles::openDesignFile(const QString &path)
+{
+    openDesignFrom([path] { return path; });
+}
+
+void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
+{
     if (m_model.isModified()
         && m_prompter.ask(
                QStringLiteral("Are you sure you want to open a new file without saving the "
@@ -128,10 +143,7 @@ void DesignerFiles::openDesignFile()
             != platform::MessageAnswer::Yes)
         return;
 
-    platform::FileDialogRequest request;
-    request.filter = OpenSpecFilter;
-    request.fileName = m_designFileName;
-    const QString path = m_dialogs.openFile(request);
+    const QString path = choose();
     if (path.isEmpty())
         return;
     if (isHtmlPath(path)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace platform {
 class FileDialogs;
@@ -24,6 +25,9 @@ public:
     // cancelled dialog, or a file that is refused (an HTML page) or invalid, leaves the design,
     // the file that Save writes to and the caption as they were.
     void openDesignFile();
+    // The same with the file at path in place of the dialog's answer: a design dropped on the
+    // window, or named on the command line.
+    void openDesignFile(const QString &path);
     // Writes the design file to the last file opened or saved, or runs Save As when there is none.
     void save();
     // Asks for a file name (and before replacing a file) and writes the design file there.
@@ -38,6 +42,9 @@ public:
     const QString &htmlFileName() const { return m_htmlFileName; }
 
 private:
+    // Open with the file `choose` gives (empty: cancelled), after the unsaved-changes question.
+    void openDesignFrom(const std::function<QString()> &choose);
+
     // True when `path` does not exist yet or the user agreed to replace it.
     bool mayOverwrite(const QString &path);
     // Writes the design file; on success the design counts as saved.

@@ -7,6 +7,7 @@
 #include "frameset/ui/designerhelp.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/framepropertiesdialog.h"
+#include "platform/ui/filedroptarget.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/twipsgeometry.h"
@@ -128,11 +129,19 @@ DesignerWindow::DesignerWindow(
     connect(m_surface, &DesignSurface::propertiesRequested, this, &DesignerWindow::openProperties);
 
     m_files = std::make_unique<DesignerFiles>(*this, *m_model, m_prompter, m_dialogs);
+    // A dropped design opens as if Open's dialog had given it, after the same question.
+    new platform::FileDropTarget(
+        this, {QStringLiteral("spc")}, [this](const QString &path) { openDesignFile(path); });
     buildMenus();
     showModel(false);
 }
 
 DesignerWindow::~DesignerWindow() = default;
+
+void DesignerWindow::openDesignFile(const QString &path)
+{
+    m_files->openDesignFile(path);
+}
 
 FramePropertiesDialog *DesignerWindow::propertiesDialog() const
 {

@@ -58,6 +58,9 @@ public:
     void showOpenedDesign(const Design &design, const QString &caption);
 
     const DesignerFiles &files() const { return *m_files; }
+    // Opens the design file at path as Open does once its dialog has given that path, after
+    // the unsaved-changes question: a design dropped on the window or named on the command line.
+    void openDesignFile(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

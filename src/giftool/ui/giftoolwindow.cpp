@@ -13,6 +13,7 @@
 #include "giftool/ui/pictureview.h"
 #include "platform/pendingevents.h"
 #include "platform/programinfo.h"
+#include "platform/ui/filedroptarget.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/twipsgeometry.h"
@@ -81,6 +82,9 @@ GifToolWindow::GifToolWindow(platform::Prompter *prompter, platform::FileDialogs
     buildControls();
     buildMenus();
     nameWidgetsForTests();
+    // A dropped picture opens as if Open Image's dialog had given it.
+    new platform::FileDropTarget(
+        this, imageExtensions(), [this](const QString &path) { openImageFile(path); });
 
     const QRect geometry
         = GifToolWindowLayout::windowGeometry(platform::screenSizeInTwips(m_scale, this));
@@ -202,18 +206,30 @@ void GifToolWindow::showState()
 
 void GifToolWindow::openImage()
 {
+    openImageFrom([this] {
+        platform::FileDialogRequest request;
+        request.filter = openFilter();
+        request.fileName = openPattern();
+        if (!m_dialogName.isEmpty())
+            request.directory = QFileInfo(m_dialogName).absolutePath();
+        return m_fileDialogs.openFile(request);
+    });
+}
+
+void GifToolWindow::openImageFile(const QString &path)
+{
+    openImageFrom([path] { return path; });
+}
+
+void GifToolWindow::openImageFrom(const std::function<QString()> &choose)
+{
     m_document.selection().reset();
     // The emptied panel would show nothing true about the next image.
     m_detailPanel->hide();
     m_toolbar->hideTip();
     showState();
 
-    platform::FileDialogRequest request;
-    request.filter = openFilter();
-    request.fileName = openPattern();
-    if (!m_dialogName.isEmpty())
-        request.directory = QFileInfo(m_dialogName).absolutePath();
-    const QString chosen = m_fileDialogs.openFile(request);
+    const QString chosen = choose();
     if (chosen.isEmpty()) {
         setWindowTitle(gifToolCaption());
         return;

@@ -9,6 +9,7 @@
 #include "platform/units.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,14 @@ inline QString openFilter()
 {
     return QStringLiteral("GIF 87a and 89a Files(*.gif)|*.gif|Bitmap Files(*.bmp)|*.bmp|JPEG "
                           "Files(*.jpg)|*.jpg|TIFF Files(*.tif)|*.tif|PCX Files(*.pcx)|*.pcx");
+}
+
+// The extensions of the pictures the window opens, as a drop offers them.
+inline QStringList imageExtensions()
+{
+    return {QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("jpg"),
+        QStringLiteral("jpeg"), QStringLiteral("tif"), QStringLiteral("tiff"),
+        QStringLiteral("pcx"), QStringLiteral("png")};
 }
 
 // The open dialog's file name, so that all five types are listed.
@@ -62,6 +71,9 @@ public:
     // Open Image: asks for a GIF, BMP, JPEG, TIFF or PCX file, brings it to 256 colors and
     // shows it, ready for a click on the background. Any selection is forgotten first.
     void openImage();
+    // Opens the image at path as Open Image does once its dialog has given that path: a file
+    // dropped on the window, or named on the command line.
+    void openImageFile(const QString &path);
     // Save As: after the questions about the selection, asks for a name and saves the picture
     // there; a ".gif" name gives a GIF89a with the background transparent. A save ends the
     // work on the image. Does nothing while no image is shown.
@@ -109,6 +121,8 @@ private:
     void layOutViewport();
     void showState();
     bool openChosenImage(const QString &chosen);
+    // Open Image with the file `choose` gives (empty: cancelled).
+    void openImageFrom(const std::function<QString()> &choose);
     void openFailed(const QString &message, platform::MessageIcon icon);
     void toolbarClicked(ToolbarButton button);
     QSize windowTwips() const;

@@ -7,6 +7,7 @@
 #include "imagemap/ui/picturecanvas.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
+#include "platform/ui/filedroptarget.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
 #include "platform/ui/scrolledviewport.h"
@@ -59,6 +60,10 @@ ImageMapWindow::ImageMapWindow(
     buildControls();
     buildMenus();
     setObjectNames();
+    // A dropped GIF or JPEG opens as if Open's dialog had given it.
+    new platform::FileDropTarget(this,
+        {QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg")},
+        [this](const QString &path) { openImageFile(path); });
 
     const QSize screen = platform::screenSizeInTwips(m_scale, this);
     const QRect geometry = ImageMapLayout::windowGeometry(screen);
@@ -248,9 +253,12 @@ void ImageMapWindow::openImage()
     if (hasImage())
         request.directory = QFileInfo(m_imagePath).absolutePath();
     const QString chosen = m_fileDialogs.openFile(request);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openImageFile(chosen);
+}
 
+void ImageMapWindow::openImageFile(const QString &chosen)
+{
     platform::BusyCursor busy;
     // The component keeps its current image when the new one cannot be read, so a failed Open
     // leaves the picture and every hotspot as they were.

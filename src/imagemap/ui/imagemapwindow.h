@@ -58,6 +58,9 @@ public:
     // Open: asks for an image and shows it. The hotspots are cleared only once the new image
     // has loaded; a cancelled or failed Open keeps the picture and every hotspot.
     void openImage();
+    // Opens the image at path as Open does once its dialog has given that path: a file dropped
+    // on the window, or named on the command line.
+    void openImageFile(const QString &path);
     // Invert Image: inverts the picture's colours; hotspots and outlines stay as they are.
     void invertImage();
     // Create HTML Code: after the question, puts the image map on the clipboard, tells the
