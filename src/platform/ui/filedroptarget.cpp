@@ -32,7 +32,8 @@ bool FileDropTarget::eventFilter(QObject *watched, QEvent *event)
     drop->acceptProposedAction();
     // The drag source waits for the drop to end; the file opens once it has.
     if (type == QEvent::Drop)
-        QMetaObject::invokeMethod(this, [this, path] { m_open(path); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, path] { m_open(path); }, Qt::QueuedConnection);
     return true;
 }
 
