@@ -25,8 +25,12 @@ set(desktop "${PREFIX}/${DATADIR}/applications/trellis.desktop")
 set(metainfo "${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
 set(manpage "${PREFIX}/${MANDIR}/man1/trellis.1")
 set(svg "${PREFIX}/${DATADIR}/icons/hicolor/scalable/apps/trellis.svg")
+set(panecraft_desktop "${PREFIX}/${DATADIR}/applications/trellis-panecraft.desktop")
+set(design_type "${PREFIX}/${DATADIR}/mime/packages/trellis-design.xml")
 set(copies
     "${desktop}=data/trellis.desktop"
+    "${panecraft_desktop}=data/trellis-panecraft.desktop"
+    "${design_type}=data/trellis-design.xml"
     "${manpage}=data/trellis.1"
     "${svg}=data/icons/trellis.svg")
 foreach(pair IN LISTS copies)
@@ -90,19 +94,82 @@ endif()
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(NOT DESKTOP_FILE_VALIDATE)
     skip("desktop-file-validate (desktop-file-utils) is not installed")
-elseif(EXISTS "${desktop}")
-    execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${desktop}"
-        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT rc EQUAL 0 OR "${out}${err}" MATCHES "error:|warning:")
-        fail("desktop-file-validate ${desktop} (${rc}):\n${out}${err}")
+else()
+    foreach(entry "${desktop}" "${panecraft_desktop}")
+        if(NOT EXISTS "${entry}")
+            continue()
+        endif()
+        execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${entry}"
+            RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        if(NOT rc EQUAL 0 OR "${out}${err}" MATCHES "error:|warning:")
+            fail("desktop-file-validate ${entry} (${rc}):\n${out}${err}")
+        endif()
+    endforeach()
+endif()
+
+# One desktop action per tool, each starting that tool's window on its own; the Panecraft entry
+# opens the designs a file manager hands it.
+if(EXISTS "${desktop}")
+    file(READ "${desktop}" entry)
+    if(NOT entry MATCHES "\nActions=panecraft;clearcoat;zonemark;\n")
+        fail("the desktop entry does not offer the three tools as actions")
     endif()
+    foreach(tool panecraft clearcoat zonemark)
+        if(NOT entry MATCHES "\\[Desktop Action ${tool}\\]\nName=[^\n]+\nExec=trellis ${tool}\n")
+            fail("the desktop entry's ${tool} action does not start 'trellis ${tool}'")
+        endif()
+    endforeach()
+endif()
+if(EXISTS "${panecraft_desktop}")
+    file(READ "${panecraft_desktop}" entry)
+    if(NOT entry MATCHES "\nExec=trellis panecraft %f\n"
+       OR NOT entry MATCHES "\nMimeType=application/x-trellis-design;\n")
+        fail("the Panecraft entry does not open designs with 'trellis panecraft %f'")
+    endif()
+endif()
+
+# The design type, in a scratch MIME database made from the installed package and the system's:
+# a design is known by its name and, without one, by its content.
+find_program(UPDATE_MIME_DATABASE update-mime-database)
+find_program(XDG_MIME xdg-mime)
+find_program(MIMETYPE mimetype)
+if(NOT UPDATE_MIME_DATABASE OR NOT XDG_MIME OR NOT MIMETYPE)
+    skip("the design type was not checked: update-mime-database (shared-mime-info), xdg-mime "
+         "(xdg-utils) or mimetype (libfile-mimeinfo-perl) is not installed")
+elseif(EXISTS "${design_type}")
+    set(mime_root "${PREFIX}-mime")
+    file(REMOVE_RECURSE "${mime_root}")
+    file(MAKE_DIRECTORY "${mime_root}/share/mime/packages")
+    file(COPY "${design_type}" /usr/share/mime/packages/freedesktop.org.xml
+        DESTINATION "${mime_root}/share/mime/packages")
+    execute_process(COMMAND "${UPDATE_MIME_DATABASE}" "${mime_root}/share/mime"
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        fail("update-mime-database ${mime_root}/share/mime (${rc}):\n${out}${err}")
+    endif()
+    file(COPY "${SOURCE_DIR}/fuzz/corpus/specfile/worked-example.spc" DESTINATION "${mime_root}")
+    file(COPY_FILE "${mime_root}/worked-example.spc" "${mime_root}/design-without-extension")
+    set(ENV{XDG_DATA_HOME} "${mime_root}/share")
+    set(ENV{XDG_DATA_DIRS} "${mime_root}/share")
+    foreach(name worked-example.spc design-without-extension)
+        execute_process(COMMAND "${XDG_MIME}" query filetype "${mime_root}/${name}"
+            RESULT_VARIABLE rc OUTPUT_VARIABLE type ERROR_VARIABLE err
+            OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT type STREQUAL "application/x-trellis-design")
+            fail("xdg-mime query filetype ${name} gave '${type}' (${rc}) ${err}")
+        endif()
+    endforeach()
+    unset(ENV{XDG_DATA_HOME})
+    unset(ENV{XDG_DATA_DIRS})
 endif()
 check_metainfo("${PREFIX}" "${DATADIR}" "${APP_ID}" "${SUPPORT_URL}")
 
 # What a menu needs to start the program and draw its icon is installed under the names that the
 # desktop entry and the metainfo give.
 if(EXISTS "${desktop}" AND EXISTS "${metainfo}")
+    # The entry's own Exec comes first; its actions' follow.
     file(STRINGS "${desktop}" exec REGEX "^Exec=")
+    list(GET exec 0 exec)
     file(STRINGS "${desktop}" icon REGEX "^Icon=")
     string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" exec "${exec}")
     string(REGEX REPLACE "^Icon=" "" icon "${icon}")
