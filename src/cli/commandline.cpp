@@ -32,6 +32,8 @@ QString usageText()
         "Commands:\n"
         "  --help       show this text\n"
         "  --version    show the program title and version date\n"
+        "  panecraft [DESIGN.spc] | clearcoat [IMAGE] | zonemark [IMAGE]\n"
+        "               start that tool's window on its own, with the file open\n"
         "  frameset DESIGN.spc [-o OUT.htm]\n"
         "               write the HTML frameset document of a Panecraft design\n"
         "  transparent IMAGE -o OUT.gif (--at X,Y | --index N)\n"

@@ -103,6 +103,8 @@ private slots:
         outStream.flush();
         QVERIFY(outText.contains("--version"));
         QVERIFY(outText.contains("Exit codes"));
+        for (const char *tool : {"panecraft [DESIGN.spc]", "clearcoat [IMAGE]", "zonemark [IMAGE]"})
+            QVERIFY(outText.contains(QLatin1String(tool)));
     }
 };
 
