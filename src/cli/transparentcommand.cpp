@@ -13,11 +13,14 @@ namespace cli {
 namespace {
 
 const char *const Usage
-    = "Usage: trellis transparent IMAGE -o OUT.gif (--at X,Y | --index N)\n"
-      "                           [--recolor white|grey|black|neighbour]\n"
+    = "Usage: trellis transparent IMAGE -o OUT.gif|OUT.png (--at X,Y | --index N)\n"
+      "                           [--recolor white|grey|black|neighbour] [--full-colour]\n"
       "Saves IMAGE as a GIF89a file in which the background is transparent: the palette index\n"
       "of image pixel X,Y (0,0 is the top left) or palette index N. --recolor first turns the\n"
-      "background into one color, needed where it has two colors at X,Y.\n";
+      "background into one color, needed where it has two colors at X,Y.\n"
+      "An animated GIF keeps every frame; the background is picked on the first.\n"
+      "OUT.png is a palette PNG whose background is clear; with --full-colour it is a 32-bit\n"
+      "PNG of IMAGE's own colors, clear where the background is.\n";
 
 const char *const RecolorChoices = "white, grey, black or neighbour";
 
@@ -28,6 +31,7 @@ struct Options
     std::optional<QPoint> at;
     std::optional<int> index;
     std::optional<giftool::ConversionButton> recolorButton;
+    bool fullColour = false;
 };
 
 // The Background frame's answers without a window: the completion question is answered No
@@ -92,6 +96,8 @@ QString readOption(const CommandArgument &argument, Options &options)
         options.index = wholeNumber(value);
         if (!options.index || *options.index > 255)
             return QStringLiteral("--index takes a palette index from 0 to 255");
+    } else if (argument.option == QLatin1String("full-colour")) {
+        options.fullColour = true;
     } else {
         options.recolorButton = recolorButton(value);
         if (!options.recolorButton)
@@ -139,8 +145,10 @@ QString parse(const CommandArguments &arguments, Options &options)
         return QStringLiteral("no image given");
     if (options.output.isEmpty())
         return QStringLiteral("no output file given (-o OUT.gif)");
-    if (!giftool::isGifName(options.output))
-        return QStringLiteral("the output file must end in .gif");
+    if (!giftool::isGifName(options.output) && !giftool::isPngName(options.output))
+        return QStringLiteral("the output file must end in .gif or .png");
+    if (options.fullColour && !giftool::isPngName(options.output))
+        return QStringLiteral("--full-colour needs a .png output file");
     if (options.at.has_value() == options.index.has_value())
         return QStringLiteral("give either --at X,Y or --index N");
     if (options.index && options.recolorButton == giftool::ConversionButton::Neighbour)
@@ -206,6 +214,19 @@ QString selectBackground(giftool::GifDocument &document, const Options &options)
     return QString();
 }
 
+void reportSaved(const QString &output, int transparent, const giftool::SaveResult &saved,
+    int frameCount, QTextStream &out)
+{
+    out << output << ": palette index " << transparent << " is transparent";
+    if (saved.framesSaved > 1) {
+        out << "; its color is clear in " << saved.transparentFrames << " of "
+            << saved.framesSaved << " frames";
+    } else if (frameCount > 1) {
+        out << "; only the first of " << frameCount << " frames was saved";
+    }
+    out << ".\n";
+}
+
 int runTransparent(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     Options options;
@@ -235,12 +256,13 @@ int runTransparent(const CommandArguments &arguments, QTextStream &out, QTextStr
     }
 
     const int transparent = document.selection().transparentIndex();
+    document.setKeepFullColourInPng(options.fullColour);
     const giftool::SaveResult saved = document.saveTransparentGif(options.output);
     if (!saved.saved) {
         err << "trellis transparent: " << saved.error << '\n';
         return Failure;
     }
-    out << options.output << ": palette index " << transparent << " is transparent.\n";
+    reportSaved(options.output, transparent, saved, document.frameCount(), out);
     return Success;
 }
 
@@ -253,7 +275,7 @@ SubCommand transparentCommand()
     };
     return {QStringLiteral("transparent"), QLatin1String(Usage),
         {valued("o", "OUT.gif"), valued("at", "X,Y"), valued("index", "N"),
-            valued("recolor", "COLOR")},
+            valued("recolor", "COLOR"), QCommandLineOption(QStringLiteral("full-colour"))},
         runTransparent};
 }
 

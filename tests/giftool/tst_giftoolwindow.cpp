@@ -131,7 +131,13 @@ private slots:
         QStringList items;
         for (QAction *action : f->menu("mnuOptions")->actions())
             items << action->objectName();
-        QCOMPARE(items, (QStringList{"mnuDeleteTrans", "dash31", "mnuDetail"}));
+        // The PNG option sits below the original three, behind a separator of its own.
+        QCOMPARE(items.mid(0, 3), (QStringList{"mnuDeleteTrans", "dash31", "mnuDetail"}));
+        QCOMPARE(items.mid(4), QStringList{"mnuFullColourPng"});
+        QAction *fullColour = f->window->findChild<QAction *>("mnuFullColourPng");
+        QVERIFY(fullColour->isCheckable());
+        QVERIFY(!fullColour->isChecked());
+        QCOMPARE(fullColour->text(), QStringLiteral("Keep Full &Colour in PNG"));
     }
 
     void opensEveryType_data()

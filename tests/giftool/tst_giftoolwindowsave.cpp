@@ -85,7 +85,7 @@ private slots:
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
         QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(request.fileName, gif);
-        QCOMPARE(request.filter, giftool::openFilter());
+        QCOMPARE(request.filter, giftool::openFilter() + "|PNG Files(*.png)|*.png");
         QVERIFY(request.confirmOverwrite);
 
         const QByteArray bytes = readAll(out);

@@ -46,6 +46,7 @@ void BackgroundSelection::reset()
 bool BackgroundSelection::loadWorkBitmap(const QString &path, QString *error)
 {
     reset();
+    m_conversions.clear();
     m_workBitmap.setPath(path);
     if (!reloadFromWorkBitmap(error)) {
         m_picture = QImage();
@@ -202,9 +203,12 @@ bool BackgroundSelection::convertBackground(ConversionButton button, platform::P
     const PaletteRow target = conversionTarget(button);
     m_targetColor = target.value;
     PaletteTable table = m_palette;
-    QList<int> background;
+    PaletteConversion conversion;
+    conversion.target = target;
+    QList<int> &background = conversion.indexes;
     for (const SampleSlot &slot : m_slots) {
         if (slot.filled()) {
+            conversion.before << table.row(*slot.index);
             table.setRow(*slot.index, target);
             background << *slot.index;
         }
@@ -223,6 +227,8 @@ bool BackgroundSelection::convertBackground(ConversionButton button, platform::P
         prompter.tell(error);
         return false;
     }
+    conversion.movedTo = transparent;
+    m_conversions << conversion;
     showConversion(button, transparent);
     prompter.tell(ClickAgainText, MessageIcon::Exclamation);
     m_instructions = ClickAgainText;

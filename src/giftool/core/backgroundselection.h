@@ -28,6 +28,16 @@ struct SampleSlot
     bool filled() const { return index.has_value(); }
 };
 
+// What one conversion did to the palette: the entries it recoloured, the colours they had, the
+// colour they took and the index their pixels moved to.
+struct PaletteConversion
+{
+    QList<int> indexes;
+    QList<PaletteRow> before;
+    PaletteRow target;
+    int movedTo = 0;
+};
+
 // What the "Background" frame is doing, as the user sees it.
 enum class SelectionState { NothingSelected, UniformPick, MustConvert, Converted };
 
@@ -104,6 +114,8 @@ public:
     int clickY() const { return m_clickY; }
     // The combined color value the last conversion gave the background.
     int targetColor() const { return m_targetColor; }
+    // The conversions made since the working bitmap was loaded, oldest first.
+    const QList<PaletteConversion> &conversions() const { return m_conversions; }
 
     // A transparent background has been selected: a uniform pick or a converted background.
     bool backgroundSelected() const;
@@ -139,6 +151,7 @@ private:
     int m_clickX = 0;
     int m_clickY = 0;
     int m_targetColor = 0;
+    QList<PaletteConversion> m_conversions;
     bool m_sampled = false;
     bool m_neighbourFound = false;
     QString m_instructions;

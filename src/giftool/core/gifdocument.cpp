@@ -1,10 +1,16 @@
 #include "giftool/core/gifdocument.h"
 
+#include "giftool/core/animationtransparency.h"
 #include "giftool/core/gifpatch.h"
 #include "giftool/core/saverules.h"
 #include "platform/filecontent.h"
 
+#include <QBuffer>
+#include <QFileInfo>
+
 namespace giftool {
+
+using platform::GifAnimationCodec;
 
 GifDocument::GifDocument(WorkingFiles files, platform::TwipsScale scale)
     : m_files(std::move(files))
@@ -14,8 +20,22 @@ GifDocument::GifDocument(WorkingFiles files, platform::TwipsScale scale)
 OpenResult GifDocument::openImage(const QString &path)
 {
     m_selection.reset();
-    if (!m_component.load(path))
+    m_animation.reset();
+    m_sourceBytes.clear();
+    QString error;
+    std::optional<QByteArray> bytes = platform::ImageComponent::readImageFile(path, &error);
+    if (!bytes)
+        return {OpenOutcome::CannotOpen, error};
+    if (!m_component.decode(*bytes, path))
         return {OpenOutcome::CannotOpen, m_component.errorString()};
+    std::optional<platform::GifAnimation> animation;
+    if (GifAnimationCodec::hasSeveralFrames(*bytes)) {
+        GifAnimationCodec::ReadResult read = GifAnimationCodec::read(*bytes);
+        if (!read.animation)
+            return {OpenOutcome::CannotOpen,
+                QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), read.error)};
+        animation = std::move(read.animation);
+    }
     // A true-color image is reduced; a smaller palette is padded to 256 entries, keeping
     // every index, so the working bitmap always has the full palette at byte 54.
     if (m_component.colourCount() != 256) {
@@ -27,7 +47,6 @@ OpenResult GifDocument::openImage(const QString &path)
     m_imageHeight = m_component.height();
     if (!m_component.save(m_files.workBitmap))
         return {OpenOutcome::Failed, m_component.errorString()};
-    QString error;
     if (!m_selection.loadWorkBitmap(m_files.workBitmap, &error))
         return {OpenOutcome::Failed, error};
     if (isGifName(path)) {
@@ -39,7 +58,14 @@ OpenResult GifDocument::openImage(const QString &path)
             m_sourceAspect = aspect;
         }
     }
+    m_animation = std::move(animation);
+    m_sourceBytes = std::move(*bytes);
     return {OpenOutcome::Opened, QString()};
+}
+
+int GifDocument::frameCount() const
+{
+    return m_animation ? int(m_animation->frames.size()) : 1;
 }
 
 SaveResult GifDocument::saveTransparentGif(const QString &path)
@@ -52,15 +78,24 @@ SaveResult GifDocument::saveTransparentGif(const QString &path)
 
     // The picture is the working bitmap's 256-color image, so the encoder needs no reduction.
     m_component.setPicture(m_selection.picture());
-    QString error;
-    if (isGifName(path)) {
-        if (!saveGif(path, &error))
-            return {false, error};
-    } else if (!m_component.save(path)) {
-        return {false, m_component.errorString()};
+    SaveResult result;
+    result.saved = true;
+    result.transparentFrames = m_selection.backgroundSelected() ? 1 : 0;
+    QString resultText = saveResultText(path);
+    if (isGifName(path) && m_animation) {
+        result.saved = saveAnimation(path, result);
+    } else if (isGifName(path)) {
+        result.saved = saveGif(path, &result.error);
+    } else {
+        result.saved = isPngName(path) ? savePng(path, &result.error) : m_component.save(path);
+        if (!result.saved && result.error.isEmpty())
+            result.error = m_component.errorString();
+        if (m_animation)
+            resultText += firstFrameOnlyText(frameCount());
     }
-    m_selection.finishSave(saveResultText(path));
-    return {true, QString()};
+    if (result.saved)
+        m_selection.finishSave(resultText);
+    return result;
 }
 
 bool GifDocument::saveGif(const QString &path, QString *error)
@@ -86,6 +121,73 @@ bool GifDocument::saveGif(const QString &path, QString *error)
         return false;
     m_sourcePacked = packedForSave(m_sourcePacked);
     return true;
+}
+
+bool GifDocument::saveAnimation(const QString &path, SaveResult &result)
+{
+    const AnimationEdits edits{m_selection.conversions(), m_selection.backgroundSelected(),
+        m_selection.transparentIndex()};
+    const TransparentAnimation saved = transparentAnimation(*m_animation, edits);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!GifAnimationCodec::write(buffer, saved.animation, &error)) {
+        result.error = QStringLiteral("Cannot write \"%1\": %2").arg(path, error);
+        return false;
+    }
+    if (!platform::writeFileAtomically(path, bytes, &result.error))
+        return false;
+    result.framesSaved = int(saved.animation.frames.size());
+    result.transparentFrames = saved.transparentFrames;
+    return true;
+}
+
+bool GifDocument::savePng(const QString &path, QString *error)
+{
+    const QImage &indexed = m_selection.picture();
+    const int index = m_selection.transparentIndex();
+    const int clearIndex
+        = m_selection.backgroundSelected() && index >= 0 && index < indexed.colorCount() ? index
+                                                                                          : -1;
+    QImage png = m_keepFullColourInPng ? fullColourPicture(indexed, clearIndex, error) : indexed;
+    if (png.isNull())
+        return false;
+    if (!m_keepFullColourInPng && clearIndex >= 0) {
+        QList<QRgb> colours = png.colorTable();
+        colours[clearIndex] = qRgba(qRed(colours[clearIndex]), qGreen(colours[clearIndex]),
+            qBlue(colours[clearIndex]), 0);
+        png.setColorTable(colours);
+    }
+    m_component.setPicture(png);
+    if (!m_component.save(path)) {
+        *error = m_component.errorString();
+        return false;
+    }
+    return true;
+}
+
+QImage GifDocument::fullColourPicture(const QImage &indexed, int clearIndex, QString *error)
+{
+    // The opened file is decoded again: the picture on screen has lost its colors to the
+    // palette and to any conversion.
+    platform::ImageComponent original;
+    if (!original.decode(m_sourceBytes, QStringLiteral("the opened image"))) {
+        *error = original.errorString();
+        return QImage();
+    }
+    QImage full = original.image().convertToFormat(QImage::Format_ARGB32);
+    if (full.size() != indexed.size()) {
+        *error = QStringLiteral("The opened image no longer matches the picture.");
+        return QImage();
+    }
+    for (int y = 0; y < full.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(full.scanLine(y));
+        const uchar *indexes = indexed.constScanLine(y);
+        for (int x = 0; x < full.width(); ++x)
+            line[x] = indexes[x] == clearIndex ? line[x] & RGB_MASK : line[x] | ~RGB_MASK;
+    }
+    return full;
 }
 
 } // namespace giftool

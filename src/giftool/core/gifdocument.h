@@ -2,9 +2,12 @@
 
 #include "giftool/core/backgroundselection.h"
 #include "giftool/core/workingfiles.h"
+#include "platform/imaging/gifanimation.h"
 #include "platform/imaging/imagecomponent.h"
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace giftool {
 
@@ -24,6 +27,8 @@ struct SaveResult
 {
     bool saved = false;
     QString error; // why nothing was saved
+    int framesSaved = 1; // all frames of an animation saved as GIF, else 1
+    int transparentFrames = 0; // of those, the frames that have the transparent color
 };
 
 // The GIF tool's image without its window: the image component, the working files, the
@@ -38,7 +43,9 @@ public:
     // images), writes the working bitmap and loads picture and palette from it. The image's
     // width and height are kept; the source's packed and aspect bytes are taken from bytes 10 and
     // 12 of a GIF file named ".gif" and keep their values for any other file. The selection is
-    // reset.
+    // reset. A GIF of several frames keeps all of them: the first is the picture, and the
+    // rest follow what is done to it (see transparentAnimation). A damaged frame anywhere in
+    // such a file refuses it.
     OpenResult openImage(const QString &path);
 
     // Saves the picture, with its converted palette, under path in the type its extension
@@ -46,7 +53,17 @@ public:
     // file is replaced only when complete. On success the selection shows the result text
     // and the picture is dropped. Nothing is saved without a picture or under a name of no
     // known type.
+    //
+    // An animation saved as GIF keeps every frame; in any other type only the first, which the
+    // result text says. A ".png" is a palette PNG whose transparent index has alpha 0, or,
+    // with keepFullColourInPng, a 32-bit PNG of the opened picture's own colors, clear exactly
+    // where the palette picture has the transparent index.
     SaveResult saveTransparentGif(const QString &path);
+
+    // The frames of the image opened: more than 1 for an animation.
+    int frameCount() const;
+    bool keepFullColourInPng() const { return m_keepFullColourInPng; }
+    void setKeepFullColourInPng(bool keep) { m_keepFullColourInPng = keep; }
 
     BackgroundSelection &selection() { return m_selection; }
     const BackgroundSelection &selection() const { return m_selection; }
@@ -59,6 +76,9 @@ public:
 
 private:
     bool saveGif(const QString &path, QString *error);
+    bool saveAnimation(const QString &path, SaveResult &result);
+    bool savePng(const QString &path, QString *error);
+    QImage fullColourPicture(const QImage &indexed, int clearIndex, QString *error);
 
     WorkingFiles m_files;
     platform::ImageComponent m_component;
@@ -67,6 +87,9 @@ private:
     int m_imageHeight = 0;
     quint8 m_sourcePacked = 0;
     quint8 m_sourceAspect = 0;
+    std::optional<platform::GifAnimation> m_animation; // only for a GIF of several frames
+    QByteArray m_sourceBytes; // the file opened, for a full-color PNG
+    bool m_keepFullColourInPng = false;
 };
 
 } // namespace giftool

@@ -34,6 +34,18 @@ bool isGifName(const QString &path)
     return path.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive);
 }
 
+bool isPngName(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+}
+
+QString firstFrameOnlyText(int frameCount)
+{
+    return QStringLiteral("Only the first of its %1 frames was saved: this type holds one "
+                          "picture.")
+        .arg(frameCount);
+}
+
 QString saveNameProblem(const QString &path)
 {
     static const QStringList extensions = {QStringLiteral("gif"), QStringLiteral("bmp"),

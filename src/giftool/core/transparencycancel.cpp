@@ -1,8 +1,12 @@
 #include "giftool/core/transparencycancel.h"
 
+#include "giftool/core/animationtransparency.h"
 #include "giftool/core/gifpatch.h"
+#include "platform/imaging/gifanimation.h"
 #include "platform/filecontent.h"
 #include "platform/prompter.h"
+
+#include <QBuffer>
 
 namespace giftool {
 
@@ -27,6 +31,35 @@ CancelResult report(CancelResult result, MessageIcon icon, platform::Prompter *p
     return result;
 }
 
+bool confirmed(platform::Prompter *prompter)
+{
+    return !prompter
+        || prompter->ask(QStringLiteral("Are you sure you want to delete the transparency?"),
+               MessageIcon::Question, MessageButtons::OkCancel, QStringLiteral("Transparency"))
+        == MessageAnswer::Ok;
+}
+
+// An animation has a graphic control block for each frame: transparency goes off in all.
+CancelResult cancelAnimationTransparency(
+    const QString &path, const QByteArray &gif, platform::Prompter *prompter)
+{
+    platform::GifAnimationCodec::ReadResult read = platform::GifAnimationCodec::read(gif);
+    if (!read.animation)
+        return report({CancelOutcome::Failed, read.error}, MessageIcon::Exclamation, prompter);
+    if (!clearTransparency(*read.animation))
+        return {CancelOutcome::NotTransparent, QString()};
+    if (!confirmed(prompter))
+        return {CancelOutcome::Declined, QString()};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!platform::GifAnimationCodec::write(buffer, *read.animation, &error)
+        || !platform::writeFileAtomically(path, bytes, &error))
+        return report({CancelOutcome::Failed, error}, MessageIcon::None, prompter);
+    return {CancelOutcome::Cleared, QString()};
+}
+
 } // namespace
 
 CancelResult cancelTransparency(const QString &path, platform::Prompter *prompter)
@@ -35,6 +68,8 @@ CancelResult cancelTransparency(const QString &path, platform::Prompter *prompte
     std::optional<QByteArray> gif = platform::readFileContent(path, &error);
     if (!gif)
         return report({CancelOutcome::Failed, error}, MessageIcon::None, prompter);
+    if (platform::GifAnimationCodec::hasSeveralFrames(*gif))
+        return cancelAnimationTransparency(path, *gif, prompter);
     if (!hasGraphicControlBlock(*gif)) {
         return report({CancelOutcome::NotVersion89a,
                           QStringLiteral("The image is not a version 89a or it is corrupt.")},
@@ -42,10 +77,7 @@ CancelResult cancelTransparency(const QString &path, platform::Prompter *prompte
     }
     if ((*gif)[PackedOffset] != 1)
         return {CancelOutcome::NotTransparent, QString()};
-    if (prompter
-        && prompter->ask(QStringLiteral("Are you sure you want to delete the transparency?"),
-               MessageIcon::Question, MessageButtons::OkCancel, QStringLiteral("Transparency"))
-            != MessageAnswer::Ok)
+    if (!confirmed(prompter))
         return {CancelOutcome::Declined, QString()};
     (*gif)[PackedOffset] = 0;
     if (!platform::writeFileAtomically(path, *gif, &error))

@@ -23,6 +23,9 @@ GifToolMenus::GifToolMenus(QMainWindow *window)
     m_cancelTransparencyAction = m_optionsMenu->addAction(QStringLiteral("&Cancel Transparency"));
     m_optionsSeparator = m_optionsMenu->addSeparator();
     m_detailAction = m_optionsMenu->addAction(QStringLiteral("&Detail"));
+    m_optionsMenu->addSeparator();
+    m_fullColourPngAction = m_optionsMenu->addAction(QStringLiteral("Keep Full &Colour in PNG"));
+    m_fullColourPngAction->setCheckable(true);
 }
 
 } // namespace giftool

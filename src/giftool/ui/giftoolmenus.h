@@ -26,6 +26,7 @@ public:
     QAction *cancelTransparencyAction() const { return m_cancelTransparencyAction; }
     QAction *optionsSeparator() const { return m_optionsSeparator; }
     QAction *detailAction() const { return m_detailAction; }
+    QAction *fullColourPngAction() const { return m_fullColourPngAction; }
 
 private:
     QMenu *m_fileMenu = nullptr;
@@ -37,6 +38,7 @@ private:
     QAction *m_cancelTransparencyAction = nullptr;
     QAction *m_optionsSeparator = nullptr;
     QAction *m_detailAction = nullptr;
+    QAction *m_fullColourPngAction = nullptr;
 };
 
 } // namespace giftool

@@ -146,6 +146,8 @@ void GifToolWindow::buildMenus()
     connect(m_menus->cancelTransparencyAction(), &QAction::triggered, this,
         &GifToolWindow::cancelTransparency);
     connect(m_menus->detailAction(), &QAction::triggered, this, &GifToolWindow::showDetail);
+    connect(m_menus->fullColourPngAction(), &QAction::toggled, this,
+        [this](bool keep) { m_document.setKeepFullColourInPng(keep); });
     help::addHelpMenu(this, gifToolHelpMenu(), m_prompter);
 }
 
@@ -204,6 +206,16 @@ void GifToolWindow::showState()
         m_pictureView->clearImage();
 }
 
+QString openedCaption(const QString &path, int frameCount)
+{
+    QString caption
+        = platform::programTitle() + QStringLiteral("  ") + QDir::toNativeSeparators(path);
+    if (frameCount > 1)
+        caption += QStringLiteral("  (%1 frames; the background is picked on the first)")
+                       .arg(frameCount);
+    return caption;
+}
+
 void GifToolWindow::openImage()
 {
     openImageFrom([this] {
@@ -246,8 +258,7 @@ void GifToolWindow::openImageFrom(const std::function<QString()> &choose)
     m_imageShown = true;
     m_lastFile = chosen;
     m_menus->optionsMenu()->menuAction()->setEnabled(true);
-    setWindowTitle(
-        platform::programTitle() + QStringLiteral("  ") + QDir::toNativeSeparators(chosen));
+    setWindowTitle(openedCaption(chosen, m_document.frameCount()));
     m_pictureView->scrollToOrigin();
     showState();
     layOutViewport();
@@ -296,7 +307,7 @@ void GifToolWindow::saveTransparentGif()
         return;
 
     platform::FileDialogRequest request;
-    request.filter = openFilter();
+    request.filter = saveFilter();
     request.fileName = offeredSaveName(m_dialogName);
     // The offered name is normally the opened image's own as a GIF: the dialog asks before
     // replacing it.

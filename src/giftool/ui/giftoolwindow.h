@@ -31,6 +31,12 @@ inline QString openFilter()
                           "Files(*.jpg)|*.jpg|TIFF Files(*.tif)|*.tif|PCX Files(*.pcx)|*.pcx");
 }
 
+// The filter of the save dialog: the open dialog's types and transparent PNG.
+inline QString saveFilter()
+{
+    return openFilter() + QStringLiteral("|PNG Files(*.png)|*.png");
+}
+
 // The extensions of the pictures the window opens, as a drop offers them.
 inline QStringList imageExtensions()
 {
@@ -50,6 +56,9 @@ inline QString gifToolCaption()
 {
     return QStringLiteral("Clearcoat ");
 }
+
+// The caption while the image at path is open; an animation's also says how many frames it has.
+QString openedCaption(const QString &path, int frameCount);
 
 // Clearcoat, the GIF transparency tool: opens an image, brings it to a 256-entry palette and
 // shows it; a click on the picture selects the background, the "Background" frame recolors

@@ -62,6 +62,7 @@ void GifToolWindow::nameWidgetsForTests()
     name(m_menus->cancelTransparencyAction(), "mnuDeleteTrans");
     name(m_menus->optionsSeparator(), "dash31");
     name(m_menus->detailAction(), "mnuDetail");
+    name(m_menus->fullColourPngAction(), "mnuFullColourPng");
 }
 
 } // namespace giftool

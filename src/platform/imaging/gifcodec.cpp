@@ -1,79 +1,19 @@
 #include "platform/imaging/gifcodec.h"
 
+#include "platform/imaging/giflibio.h"
 #include "platform/imaging/imagefileformat.h"
 #include "platform/imaging/imagelimits.h"
 #include "platform/imaging/palettes.h"
 
 #include <QIODevice>
 #include <gif_lib.h>
-#include <memory>
 #include <vector>
 
 namespace platform {
 
 namespace {
 
-struct MemoryInput
-{
-    const QByteArray *bytes;
-    qsizetype pos = 0;
-};
-
-int readFromMemory(GifFileType *gif, GifByteType *buffer, int length)
-{
-    auto *input = static_cast<MemoryInput *>(gif->UserData);
-    const qsizetype available = input->bytes->size() - input->pos;
-    const int count = int(std::min<qsizetype>(std::max(length, 0), available));
-    memcpy(buffer, input->bytes->constData() + input->pos, size_t(count));
-    input->pos += count;
-    return count;
-}
-
-int writeToDevice(GifFileType *gif, const GifByteType *buffer, int length)
-{
-    auto *device = static_cast<QIODevice *>(gif->UserData);
-    return int(device->write(reinterpret_cast<const char *>(buffer), length));
-}
-
-struct DecoderCloser
-{
-    void operator()(GifFileType *gif) const
-    {
-        int error = 0;
-        DGifCloseFile(gif, &error);
-    }
-};
-using Decoder = std::unique_ptr<GifFileType, DecoderCloser>;
-
-struct MapFreer
-{
-    void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }
-};
-
-QString decodeError(int code)
-{
-    switch (code) {
-    case D_GIF_ERR_READ_FAILED:
-        return QStringLiteral("The GIF file ends early.");
-    case D_GIF_ERR_NOT_GIF_FILE:
-        return QStringLiteral("The file is not a GIF image.");
-    case D_GIF_ERR_NO_SCRN_DSCR:
-    case D_GIF_ERR_NO_IMAG_DSCR:
-    case D_GIF_ERR_WRONG_RECORD:
-        return QStringLiteral("The GIF file's structure is damaged.");
-    case D_GIF_ERR_NOT_ENOUGH_MEM:
-        return QStringLiteral("There is not enough memory to read the GIF image.");
-    case D_GIF_ERR_DATA_TOO_BIG:
-    case D_GIF_ERR_IMAGE_DEFECT:
-    case D_GIF_ERR_EOF_TOO_SOON:
-        return QStringLiteral("The GIF image data is damaged or incomplete.");
-    default: {
-        const char *text = GifErrorString(code);
-        return text ? QStringLiteral("The GIF image cannot be read: %1.").arg(QLatin1String(text))
-                    : QStringLiteral("The GIF image cannot be read.");
-    }
-    }
-}
+using namespace giflib;
 
 // Advances to the first image descriptor, skipping extensions. False at the trailer or on error.
 bool findFirstImage(GifFileType *gif, QString *error)
@@ -98,11 +38,9 @@ bool findFirstImage(GifFileType *gif, QString *error)
                 *error = decodeError(gif->Error);
                 return false;
             }
-            while (block) {
-                if (DGifGetExtensionNext(gif, &block) == GIF_ERROR) {
-                    *error = decodeError(gif->Error);
-                    return false;
-                }
+            if (!skipExtensionBlocks(gif, block)) {
+                *error = decodeError(gif->Error);
+                return false;
             }
             continue;
         }
@@ -111,24 +49,6 @@ bool findFirstImage(GifFileType *gif, QString *error)
             : QStringLiteral("The GIF file's structure is damaged.");
         return false;
     }
-}
-
-// The rows of an image in the order the file stores them.
-std::vector<int> rowOrder(int height, bool interlaced)
-{
-    std::vector<int> rows;
-    rows.reserve(size_t(height));
-    if (!interlaced) {
-        for (int y = 0; y < height; ++y)
-            rows.push_back(y);
-        return rows;
-    }
-    static constexpr int starts[] = {0, 4, 2, 1};
-    static constexpr int steps[] = {8, 8, 4, 2};
-    for (int pass = 0; pass < 4; ++pass)
-        for (int y = starts[pass]; y < height; y += steps[pass])
-            rows.push_back(y);
-    return rows;
 }
 
 } // namespace
@@ -206,8 +126,7 @@ bool GifCodec::write(QIODevice &device, const QImage &indexed, QString *error)
     for (int i = 0; i < FullPaletteSize; ++i)
         colours[size_t(i)] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
             GifByteType(qBlue(palette[i]))};
-    const std::unique_ptr<ColorMapObject, MapFreer> map(
-        GifMakeMapObject(FullPaletteSize, colours.data()));
+    const ColourMap map(GifMakeMapObject(FullPaletteSize, colours.data()));
 
     int code = 0;
     GifFileType *gif = EGifOpen(&device, writeToDevice, &code);
@@ -227,14 +146,8 @@ bool GifCodec::write(QIODevice &device, const QImage &indexed, QString *error)
         ok = false;
         code = closeCode;
     }
-    if (!ok) {
-        const QString deviceError = device.errorString();
-        const char *text = GifErrorString(code);
-        *error = !deviceError.isEmpty() && deviceError != QLatin1String("Unknown error")
-            ? deviceError
-            : QStringLiteral("The GIF image cannot be written: %1.")
-                  .arg(text ? QLatin1String(text) : QLatin1String("unknown error"));
-    }
+    if (!ok)
+        *error = encodeError(device, code);
     return ok;
 }
 

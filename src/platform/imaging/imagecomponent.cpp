@@ -37,23 +37,38 @@ bool ImageComponent::fail(const QString &reason)
 
 bool ImageComponent::load(const QString &path)
 {
+    QString error;
+    const std::optional<QByteArray> bytes = readImageFile(path, &error);
+    return bytes ? decode(*bytes, path) : fail(error);
+}
+
+std::optional<QByteArray> ImageComponent::readImageFile(const QString &path, QString *error)
+{
+    const auto refuse = [error](const QString &reason) {
+        *error = reason;
+        return std::nullopt;
+    };
     if (QFileInfo(path).isDir())
-        return fail(QStringLiteral("\"%1\" is a folder, not an image file.").arg(path));
+        return refuse(QStringLiteral("\"%1\" is a folder, not an image file.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
+        return refuse(QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString()));
     const qint64 size = file.size();
     if (size == 0)
-        return fail(QStringLiteral("\"%1\" is empty.").arg(displayName(path)));
+        return refuse(QStringLiteral("\"%1\" is empty.").arg(displayName(path)));
     if (size > MaxFileSize)
-        return fail(QStringLiteral("\"%1\" is too large (%2 MB) to be an image this program can "
-                                   "open.")
-                        .arg(displayName(path))
-                        .arg(size / (1024 * 1024)));
-    const QByteArray bytes = file.readAll();
+        return refuse(QStringLiteral("\"%1\" is too large (%2 MB) to be an image this program "
+                                     "can open.")
+                          .arg(displayName(path))
+                          .arg(size / (1024 * 1024)));
+    QByteArray bytes = file.readAll();
     if (bytes.size() != size)
-        return fail(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        return refuse(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+    return bytes;
+}
 
+bool ImageComponent::decode(const QByteArray &bytes, const QString &path)
+{
     const ImageFileFormat format = detectImageFormat(bytes.left(ImageSignatureLength));
     DecodedImage decoded;
     switch (format) {

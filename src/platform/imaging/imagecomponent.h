@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -17,6 +18,12 @@ public:
     // palette and indexes kept exactly), PCX, BMP, JPEG, TIFF or PNG. Images above the pixel
     // limit are refused before their pixels are allocated. False on any failure.
     bool load(const QString &path);
+
+    // The two steps of load(): the file's bytes (refused, with the reason in error, for a
+    // folder, an empty file or one too large to hold an image within the pixel limit), and the
+    // image decoded from them, path naming the file in messages.
+    static std::optional<QByteArray> readImageFile(const QString &path, QString *error);
+    bool decode(const QByteArray &bytes, const QString &path);
 
     // Why the last load, save or colour reduction failed; empty after a success.
     QString errorString() const;

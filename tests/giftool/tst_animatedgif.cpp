@@ -1,0 +1,305 @@
+#include "animationfiles.h"
+#include "animationfixtures.h"
+#include "giftool/core/gifdocument.h"
+#include "giftool/core/transparencycancel.h"
+#include "scriptedprompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace giftool;
+using namespace giftesting;
+using platform::GifAnimation;
+using platform::GifFrame;
+
+namespace {
+
+QRgb colourAt(const GifAnimation &animation, const GifFrame &frame, int i)
+{
+    return animation.coloursOf(frame).at(uchar(frame.pixels.at(i)));
+}
+
+// Checks a saved animation against the one opened, pixel by pixel: a pixel is clear when it was
+// clear before or had one of the background colors in a frame whose table holds the transparent
+// color; every other pixel keeps its color. Frame places, delays, disposal and the loop count
+// stay, and every frame has a control block.
+void verifySaved(const GifAnimation &in, const GifAnimation &out, const QList<QRgb> &background,
+    QRgb transparent, const QList<bool> &frameHasColour)
+{
+    QCOMPARE(out.frames.size(), in.frames.size());
+    QCOMPARE(out.loopCount, in.loopCount);
+    for (qsizetype f = 0; f < in.frames.size(); ++f) {
+        const GifFrame &before = in.frames[f];
+        const GifFrame &after = out.frames[f];
+        QCOMPARE(after.rect, before.rect);
+        QCOMPARE(after.delay, before.delay);
+        QCOMPARE(after.disposal, before.disposal);
+        QVERIFY(after.hasControl);
+        if (frameHasColour[f]) {
+            QVERIFY(after.transparentIndex >= 0);
+            if (before.transparentIndex < 0)
+                QCOMPARE(out.coloursOf(after).at(after.transparentIndex), transparent);
+        } else {
+            QCOMPARE(after.transparentIndex, before.transparentIndex);
+        }
+        for (qsizetype i = 0; i < before.pixels.size(); ++i) {
+            const bool wasClear = uchar(before.pixels[i]) == before.transparentIndex;
+            const bool isBackground
+                = frameHasColour[f] && background.contains(colourAt(in, before, int(i)));
+            const bool isClear = uchar(after.pixels[i]) == after.transparentIndex;
+            QVERIFY2(isClear == (wasClear || isBackground),
+                qPrintable(QStringLiteral("frame %1 pixel %2").arg(f + 1).arg(i)));
+            if (!isClear)
+                QCOMPARE(colourAt(out, after, int(i)), colourAt(in, before, int(i)));
+        }
+    }
+}
+
+} // namespace
+
+// Animated GIFs keep every frame through the tool: opened, made transparent by the color picked
+// on the first frame, recolored, saved, switched back to opaque.
+class TestAnimatedGif : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    testsupport::ScriptedPrompter m_prompter;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QString animationFile(const QString &name, const GifAnimation &animation)
+    {
+        const QString file = path(name);
+        return writeAnimationWithGiflib(file, animation) ? file : QString();
+    }
+
+    std::unique_ptr<GifDocument> openDocument(const QString &file)
+    {
+        auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
+        const OpenResult opened = document->openImage(file);
+        if (opened.outcome != OpenOutcome::Opened)
+            qWarning() << opened.error;
+        return opened.outcome == OpenOutcome::Opened ? std::move(document) : nullptr;
+    }
+
+private slots:
+    void aPickedColourIsClearInEveryFrameThatHasIt()
+    {
+        const GifAnimation in = fourFrames();
+        const QString file = animationFile(QStringLiteral("anim.gif"), in);
+        auto document = openDocument(file);
+        QVERIFY(document);
+        QCOMPARE(document->frameCount(), 4);
+        // The window shows the first frame, on the whole screen.
+        QCOMPARE(document->selection().picture().size(), QSize(40, 30));
+        QVERIFY(document->selection().selectIndex(0));
+
+        const QString out = path(QStringLiteral("out.gif"));
+        const SaveResult saved = document->saveTransparentGif(out);
+        QVERIFY2(saved.saved, qPrintable(saved.error));
+        QCOMPARE(saved.framesSaved, 4);
+        QCOMPARE(saved.transparentFrames, 3);
+        const GifAnimation result = readAnimationWithGiflib(out);
+        verifySaved(in, result, {Cream}, Cream, {true, true, true, false});
+        QCOMPARE(result.frames[0].transparentIndex, 0);
+        QCOMPARE(result.frames[1].transparentIndex, 1); // cream's place in the frame's own table
+        QCOMPARE(result.frames[2].transparentIndex, 3); // the frame's own clear index stays
+        QCOMPARE(result.frames[3].localColours, in.frames[3].localColours);
+        // A GIF's result line is the same as for a single picture.
+        QVERIFY(document->selection().instructions().startsWith(
+            QStringLiteral("The image has been saved as ") + out + QStringLiteral(".  View")));
+    }
+
+    void qtSeesTheSameFramesDelaysAndLoop()
+    {
+        const GifAnimation in = fourFrames();
+        const QString file = animationFile(QStringLiteral("qt-in.gif"), in);
+        auto document = openDocument(file);
+        QVERIFY(document);
+        document->selection().selectIndex(0);
+        const QString out = path(QStringLiteral("qt-out.gif"));
+        QVERIFY(document->saveTransparentGif(out).saved);
+
+        const QtFrames before = readFramesWithQt(file);
+        const QtFrames after = readFramesWithQt(out);
+        QCOMPARE(after.images.size(), 4);
+        QCOMPARE(after.delays, before.delays);
+        QCOMPARE(after.loopCount, before.loopCount);
+        // The first frame as a browser would draw it: clear where it was cream.
+        const QImage shown = after.images.first();
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const QRgb was = before.images.first().pixel(x, y);
+                const QRgb now = shown.pixel(x, y);
+                if ((was & RGB_MASK) == (Cream & RGB_MASK))
+                    QCOMPARE(qAlpha(now), 0);
+                else
+                    QCOMPARE(now, was);
+            }
+        }
+    }
+
+    void conversionsRecolourTheBackgroundOfEveryFrame_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QRgb>("target");
+        QTest::newRow("white") << int(ConversionButton::White) << White;
+        QTest::newRow("grey") << int(ConversionButton::Grey) << qRgb(192, 192, 192);
+        QTest::newRow("black") << int(ConversionButton::Black) << Black;
+    }
+
+    void conversionsRecolourTheBackgroundOfEveryFrame()
+    {
+        QFETCH(int, button);
+        QFETCH(QRgb, target);
+        const GifAnimation in = fourFrames(true);
+        auto document = openDocument(animationFile(QStringLiteral("twotone.gif"), in));
+        QVERIFY(document);
+        BackgroundSelection &selection = document->selection();
+        // Column 19 of row 1 is the stripe's last near-cream pixel, with cream to its right.
+        const platform::TwipsScale scale;
+        const int x = scale.toTwips(19), y = scale.toTwips(1);
+        m_prompter.answer(platform::MessageAnswer::Ok);
+        QCOMPARE(selection.selectBackground(x, y, m_prompter), SelectOutcome::MustConvert);
+        m_prompter.answer(platform::MessageAnswer::Ok);
+        QVERIFY(selection.convertBackground(ConversionButton(button), m_prompter));
+        m_prompter.answer(platform::MessageAnswer::No);
+        QCOMPARE(selection.selectBackground(x, y, m_prompter), SelectOutcome::Selected);
+
+        // The animation's first frame is what the window shows.
+        const QImage shown = selection.picture();
+        const QString out = path(QStringLiteral("converted.gif"));
+        const SaveResult saved = document->saveTransparentGif(out);
+        QVERIFY2(saved.saved, qPrintable(saved.error));
+        const GifAnimation result = readAnimationWithGiflib(out);
+        verifySaved(in, result, {Cream, NearCream}, target, {true, true, true, false});
+        const GifFrame &first = result.frames.first();
+        for (int py = 0; py < 30; ++py)
+            for (int px = 0; px < 40; ++px)
+                QCOMPARE(first.index(px, py), uchar(shown.pixelIndex(px, py)));
+    }
+
+    void aDamagedFrameRefusesTheFile_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::newRow("in the second frame's data") << 40;
+        QTest::newRow("in the last frame's data") << 12;
+    }
+
+    void aDamagedFrameRefusesTheFile()
+    {
+        QFETCH(int, cut);
+        const QString whole = animationFile(QStringLiteral("whole.gif"), fourFrames());
+        QFile file(whole);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        // Find the last image separator, so the cut lands inside an image's data.
+        const qsizetype second = bytes.indexOf(QByteArray("\x2C\x05\x00\x05\x00", 5));
+        QVERIFY(second > 0);
+        const qsizetype end = cut == 40 ? second + cut : bytes.size() - cut;
+        bytes.truncate(end);
+        const QString damaged = path(QStringLiteral("damaged-%1.gif").arg(cut));
+        QFile out(damaged);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        const OpenResult opened = document.openImage(damaged);
+        QCOMPARE(opened.outcome, OpenOutcome::CannotOpen);
+        QVERIFY2(opened.error.contains(QStringLiteral("Frame ")), qPrintable(opened.error));
+        QVERIFY(!document.selection().hasPicture());
+    }
+
+    void aFileWithoutTrailerKeepsItsFrames()
+    {
+        const QString whole = animationFile(QStringLiteral("trailer.gif"), fourFrames());
+        QFile file(whole);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.back(), char(0x3B));
+        bytes.chop(1);
+        QVERIFY(file.resize(0));
+        file.write(bytes);
+        file.close();
+        auto document = openDocument(whole);
+        QVERIFY(document);
+        QCOMPARE(document->frameCount(), 4);
+    }
+
+    void otherTypesKeepTheFirstFrameAndSaySo_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bmp") << QStringLiteral("first.bmp");
+        QTest::newRow("png") << QStringLiteral("first.png");
+        QTest::newRow("pcx") << QStringLiteral("first.pcx");
+    }
+
+    void otherTypesKeepTheFirstFrameAndSaySo()
+    {
+        QFETCH(QString, name);
+        auto document = openDocument(animationFile(QStringLiteral("types.gif"), fourFrames()));
+        QVERIFY(document);
+        document->selection().selectIndex(1);
+        const QString out = path(name);
+        const SaveResult saved = document->saveTransparentGif(out);
+        QVERIFY2(saved.saved, qPrintable(saved.error));
+        QCOMPARE(saved.framesSaved, 1);
+        QCOMPARE(document->selection().instructions(),
+            QStringLiteral("The image has been saved as %1. Only the first of its 4 frames was "
+                           "saved: this type holds one picture.")
+                .arg(out));
+        platform::ImageComponent saved1;
+        QVERIFY(saved1.load(out));
+        QCOMPARE(saved1.image().size(), QSize(40, 30));
+        QCOMPARE(saved1.picture().pixel(15, 12) & RGB_MASK, Red & RGB_MASK);
+    }
+
+    void cancelTransparencyClearsEveryFrame()
+    {
+        auto document = openDocument(animationFile(QStringLiteral("cancel.gif"), fourFrames()));
+        QVERIFY(document);
+        document->selection().selectIndex(0);
+        const QString out = path(QStringLiteral("cancel-out.gif"));
+        QVERIFY(document->saveTransparentGif(out).saved);
+
+        m_prompter.answer(platform::MessageAnswer::Cancel);
+        QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::Declined);
+        QCOMPARE(readAnimationWithGiflib(out).frames[0].transparentIndex, 0);
+
+        m_prompter.answer(platform::MessageAnswer::Ok);
+        QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::Cleared);
+        const GifAnimation opaque = readAnimationWithGiflib(out);
+        QCOMPARE(opaque.frames.size(), 4);
+        for (const GifFrame &frame : opaque.frames)
+            QCOMPARE(frame.transparentIndex, -1);
+        // Nothing is left to switch off: nothing is asked or said.
+        const qsizetype asked = m_prompter.shown().size();
+        QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::NotTransparent);
+        QCOMPARE(m_prompter.shown().size(), asked);
+    }
+
+    void aSingleFrameGifIsNoAnimation()
+    {
+        GifAnimation one = fourFrames();
+        one.frames.resize(1);
+        auto document = openDocument(animationFile(QStringLiteral("one.gif"), one));
+        QVERIFY(document);
+        QCOMPARE(document->frameCount(), 1);
+        document->selection().selectIndex(0);
+        const QString out = path(QStringLiteral("one-out.gif"));
+        QVERIFY(document->saveTransparentGif(out).saved);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // The single-picture layout: a 256-entry table and the control block at 781.
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
+        QCOMPARE(bytes.mid(781, 3), QByteArray("\x21\xF9\x04", 3));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnimatedGif)
+#include "tst_animatedgif.moc"
