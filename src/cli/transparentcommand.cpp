@@ -219,8 +219,8 @@ void reportSaved(const QString &output, int transparent, const giftool::SaveResu
 {
     out << output << ": palette index " << transparent << " is transparent";
     if (saved.framesSaved > 1) {
-        out << "; its color is clear in " << saved.transparentFrames << " of "
-            << saved.framesSaved << " frames";
+        out << "; its color is clear in " << saved.transparentFrames << " of " << saved.framesSaved
+            << " frames";
     } else if (frameCount > 1) {
         out << "; only the first of " << frameCount << " frames was saved";
     }

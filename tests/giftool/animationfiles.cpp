@@ -35,8 +35,8 @@ void addLoopBlock(SavedImage *image, int loops)
     GifAddExtensionBlock(&image->ExtensionBlockCount, &image->ExtensionBlocks,
         APPLICATION_EXT_FUNC_CODE, 11,
         reinterpret_cast<unsigned char *>(const_cast<char *>("NETSCAPE2.0")));
-    unsigned char count[3] = {1, static_cast<unsigned char>(loops & 0xFF),
-        static_cast<unsigned char>(loops >> 8)};
+    unsigned char count[3]
+        = {1, static_cast<unsigned char>(loops & 0xFF), static_cast<unsigned char>(loops >> 8)};
     GifAddExtensionBlock(
         &image->ExtensionBlockCount, &image->ExtensionBlocks, CONTINUE_EXT_FUNC_CODE, 3, count);
 }
@@ -120,8 +120,8 @@ platform::GifAnimation readAnimationWithGiflib(const QString &path)
         platform::GifFrame frame;
         const GifImageDesc &desc = image.ImageDesc;
         frame.rect = QRect(desc.Left, desc.Top, desc.Width, desc.Height);
-        frame.pixels = QByteArray(reinterpret_cast<const char *>(image.RasterBits),
-            qsizetype(desc.Width) * desc.Height);
+        frame.pixels = QByteArray(
+            reinterpret_cast<const char *>(image.RasterBits), qsizetype(desc.Width) * desc.Height);
         frame.localColours = coloursOf(desc.ColorMap);
         GraphicsControlBlock control{};
         frame.hasControl = DGifSavedExtensionToGCB(gif, i, &control) == GIF_OK;

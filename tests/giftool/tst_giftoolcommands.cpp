@@ -1,3 +1,5 @@
+#include "animationfiles.h"
+#include "animationfixtures.h"
 #include "cli/commandline.h"
 #include "gifdecoders.h"
 #include "giftestdata.h"
@@ -229,6 +231,8 @@ private slots:
         QTest::newRow("unknown option") << QStringList{img, o, out, "--index", "2", "--fast"};
         QTest::newRow("two images") << QStringList{img, img, o, out, "--index", "2"};
         QTest::newRow("value missing") << QStringList{img, o, out, "--index"};
+        QTest::newRow("full colour to a gif")
+            << QStringList{img, o, out, "--index", "2", "--full-colour"};
     }
     void usageErrors()
     {
@@ -238,6 +242,67 @@ private slots:
         QVERIFY(result.err.startsWith(QStringLiteral("trellis transparent: ")));
         QVERIFY(result.err.contains(QStringLiteral("Usage: trellis transparent")));
         QCOMPARE(result.out, QString());
+    }
+
+    void animationsKeepEveryFrame()
+    {
+        const QString anim = path(QStringLiteral("anim.gif"));
+        QVERIFY(giftesting::writeAnimationWithGiflib(anim, giftesting::fourFrames()));
+        const QString out = path(QStringLiteral("anim-out.gif"));
+        const Run result = run("transparent",
+            {anim, QStringLiteral("-o"), out, QStringLiteral("--at"), QStringLiteral("1,1")});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out,
+            out
+                + QStringLiteral(": palette index 0 is transparent; its color is clear in 3 of 4 "
+                                 "frames.\n"));
+        QCOMPARE(giftesting::readAnimationWithGiflib(out).frames.size(), 4);
+
+        // Opaque switches every frame off again.
+        QCOMPARE(run("opaque", {out}).code, 0);
+        for (const platform::GifFrame &frame : giftesting::readAnimationWithGiflib(out).frames)
+            QCOMPARE(frame.transparentIndex, -1);
+    }
+
+    void pngOutput_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("colourType");
+        QTest::newRow("palette") << QStringList() << 3;
+        QTest::newRow("full colour") << QStringList{"--full-colour"} << 6;
+    }
+
+    void pngOutput()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(int, colourType);
+        const QString out = path(QStringLiteral("plain.png"));
+        const Run result = run("transparent",
+            QStringList{
+                m_plain, QStringLiteral("-o"), out, QStringLiteral("--at"), QStringLiteral("0,0")}
+                + extra);
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out, out + QStringLiteral(": palette index 0 is transparent.\n"));
+        const QByteArray png = readAll(out);
+        QCOMPARE(int(uchar(png.at(25))), colourType);
+        const QImage read(out);
+        QCOMPARE(qAlpha(read.pixel(0, 0)), 0);
+        QCOMPARE(read.pixel(4, 2), qRgb(250, 250, 0));
+    }
+
+    void anAnimationSavedAsPngSaysItKeptOneFrame()
+    {
+        const QString anim = path(QStringLiteral("anim2.gif"));
+        QVERIFY(giftesting::writeAnimationWithGiflib(anim, giftesting::fourFrames()));
+        const QString out = path(QStringLiteral("anim2.png"));
+        const Run result = run("transparent",
+            {anim, QStringLiteral("-o"), out, QStringLiteral("--index"), QStringLiteral("0")});
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.out,
+            out
+                + QStringLiteral(": palette index 0 is transparent; only the first of 4 frames "
+                                 "was saved.\n"));
     }
 
     void opaque_data()

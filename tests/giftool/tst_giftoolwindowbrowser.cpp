@@ -1,3 +1,5 @@
+#include "animationfiles.h"
+#include "animationfixtures.h"
 #include "headlesschromium.h"
 #include "tst_giftoolwindowfixture.h"
 
@@ -34,16 +36,70 @@ QImage scene()
     return image;
 }
 
+// The saved file, shown by a real browser on a page of PageColor at the top left, as a
+// screenshot; a null image, with the failure recorded, when the browser cannot show it.
+QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
+{
+    const QString page = f.path(QStringLiteral("page.html"));
+    QFile html(page);
+    if (!html.open(QIODevice::WriteOnly))
+        return QImage();
+    html.write(QStringLiteral("<!DOCTYPE html>\r\n<html><body style=\"margin:0;background:%1\">"
+                              "<img src=\"%2\" style=\"display:block\"></body></html>\r\n")
+                   .arg(PageColor.name(), fileName)
+                   .toUtf8());
+    html.close();
+    const QString shot = f.path(QStringLiteral("shot.png"));
+    QFile::remove(shot);
+    const testsupport::ChromiumRun run = testsupport::runHeadlessChromium(
+        {QStringLiteral("--window-size=%1,%2").arg(ShotSize.width()).arg(ShotSize.height()),
+            QStringLiteral("--screenshot=") + shot, QUrl::fromLocalFile(page).toString()});
+    if (!run.failure.isEmpty()) {
+        qWarning("%s", qPrintable(run.failure));
+        return QImage();
+    }
+    const QImage screenshot(shot);
+    if (screenshot.isNull())
+        qWarning("no screenshot; chromium said: %s", qPrintable(run.errors));
+    return screenshot;
+}
+
+// Compares the screenshot's top left with what each pixel should show.
+void verifyShown(const QImage &screenshot, const QImage &expected)
+{
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb want = expected.pixel(x, y);
+            QVERIFY2(near(screenshot.pixel(x, y), want),
+                qPrintable(QStringLiteral("pixel %1,%2 is %3, not %4")
+                               .arg(x)
+                               .arg(y)
+                               .arg(QColor(screenshot.pixel(x, y)).name(), QColor(want).name())));
+        }
+    }
+}
+
 } // namespace
 
-// A GIF saved by the window, shown by a real browser over a colored page: the page shows
+// Files saved by the window, shown by a real browser over a colored page: the page shows
 // through exactly where the background was.
 class TestGifToolWindowBrowser : public QObject
 {
     Q_OBJECT
 private slots:
+    void theBackgroundShowsThePage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fullColour");
+        QTest::newRow("gif") << QStringLiteral("scene.gif") << false;
+        QTest::newRow("palette png") << QStringLiteral("scene.png") << false;
+        QTest::newRow("full-colour png") << QStringLiteral("scene.png") << true;
+    }
+
     void theBackgroundShowsThePage()
     {
+        QFETCH(QString, name);
+        QFETCH(bool, fullColour);
         if (!testsupport::chromiumInstalled())
             QSKIP(testsupport::ChromiumMissing);
 
@@ -51,54 +107,74 @@ private slots:
         const QString source = f.path(QStringLiteral("scene.bmp"));
         QVERIFY(scene().save(source));
         QVERIFY(f.open(source));
+        if (fullColour)
+            f.action("mnuFullColourPng")->trigger();
         const QImage picture = f.window->document().selection().picture();
-        const QString gif = f.path(QStringLiteral("scene.gif"));
+        const QString saved = f.path(name);
         f.prompter.answer(MessageAnswer::Yes);
-        f.dialogs.answer(gif);
+        f.dialogs.answer(saved);
         f.clickPicture(QPoint(4, 4));
-        QVERIFY(QFile::exists(gif));
+        QVERIFY(QFile::exists(saved));
         const int transparent = f.window->document().selection().transparentIndex();
         QCOMPARE(transparent, picture.pixelIndex(4, 4));
 
-        const QString page = f.path(QStringLiteral("page.html"));
-        QFile html(page);
-        QVERIFY(html.open(QIODevice::WriteOnly));
-        html.write(
-            QStringLiteral("<!DOCTYPE html>\r\n<html><body style=\"margin:0;background:%1\">"
-                           "<img src=\"scene.gif\" style=\"display:block\"></body></html>\r\n")
-                .arg(PageColor.name())
-                .toUtf8());
-        html.close();
-
-        const QString shot = f.path(QStringLiteral("shot.png"));
-        const testsupport::ChromiumRun run = testsupport::runHeadlessChromium(
-            {QStringLiteral("--window-size=%1,%2").arg(ShotSize.width()).arg(ShotSize.height()),
-                QStringLiteral("--screenshot=") + shot, QUrl::fromLocalFile(page).toString()});
-        QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
-        const QImage screenshot(shot);
-        QVERIFY2(!screenshot.isNull(),
-            qPrintable(QStringLiteral("no screenshot; chromium said: ") + run.errors));
+        const QImage screenshot = screenshotOf(f, name);
+        QVERIFY(!screenshot.isNull());
         QCOMPARE(screenshot.size(), ShotSize);
 
-        // Every pixel of the background index shows the page; every other one its own color.
+        // Every pixel of the background index shows the page; every other one its own color:
+        // the palette's, or the opened picture's own in a full-color PNG.
+        const QImage original = scene();
+        QImage expected(picture.size(), QImage::Format_RGB32);
         int background = 0;
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
                 const int index = picture.pixelIndex(x, y);
-                const QRgb expected = index == transparent ? PageColor.rgb() : picture.color(index);
                 background += index == transparent;
-                QVERIFY2(near(screenshot.pixel(x, y), expected),
-                    qPrintable(
-                        QStringLiteral("pixel %1,%2 is %3, not %4")
-                            .arg(x)
-                            .arg(y)
-                            .arg(QColor(screenshot.pixel(x, y)).name(), QColor(expected).name())));
+                expected.setPixel(x, y,
+                    index == transparent ? PageColor.rgb()
+                        : fullColour     ? original.pixel(x, y)
+                                         : picture.color(index));
             }
         }
+        verifyShown(screenshot, expected);
         // The flat background is most of the picture, and the disc is not part of it.
         QVERIFY(background > picture.width() * picture.height() / 2);
         QVERIFY(near(screenshot.pixel(50, 50), qRgb(200, 30, 30)));
         QVERIFY(near(screenshot.pixel(200, 150), PageColor.rgb()));
+    }
+
+    void anAnimationShowsThePageThroughItsBackground()
+    {
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
+        GifToolWindowFixture f;
+        platform::GifAnimation animation = giftesting::fourFrames();
+        // Long enough that the browser's screenshot is still of the first frame.
+        animation.frames.first().delay = 3000;
+        const QString source = f.path(QStringLiteral("anim.gif"));
+        QVERIFY(giftesting::writeAnimationWithGiflib(source, animation));
+        QVERIFY(f.open(source));
+        QVERIFY(f.window->windowTitle().endsWith(
+            QStringLiteral("anim.gif  (4 frames; the background is picked on the first)")));
+
+        const QImage picture = f.window->document().selection().picture();
+        const QString saved = f.path(QStringLiteral("anim-clear.gif"));
+        f.prompter.answer(MessageAnswer::Yes);
+        f.dialogs.answer(saved);
+        f.clickPicture(QPoint(1, 1));
+        QCOMPARE(giftesting::readAnimationWithGiflib(saved).frames.size(), 4);
+
+        const QImage screenshot = screenshotOf(f, QStringLiteral("anim-clear.gif"));
+        QVERIFY(!screenshot.isNull());
+        QImage expected(picture.size(), QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                expected.setPixel(x, y,
+                    picture.pixel(x, y) == giftesting::Cream ? PageColor.rgb()
+                                                             : picture.pixel(x, y));
+        verifyShown(screenshot, expected);
+        QVERIFY(near(screenshot.pixel(15, 12), giftesting::Red));
     }
 };
 

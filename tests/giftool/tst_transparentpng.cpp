@@ -100,7 +100,8 @@ class TestTransparentPng : public QObject
                 const auto same = [want](QRgb got) {
                     return qAlpha(want) == 0 ? qAlpha(got) == 0 : got == want;
                 };
-                QVERIFY2(same(withQt.pixel(x, y)), qPrintable(QStringLiteral("Qt %1,%2").arg(x).arg(y)));
+                QVERIFY2(
+                    same(withQt.pixel(x, y)), qPrintable(QStringLiteral("Qt %1,%2").arg(x).arg(y)));
                 if (!withMagick.isNull())
                     QVERIFY2(same(withMagick.pixel(x, y)),
                         qPrintable(QStringLiteral("ImageMagick %1,%2").arg(x).arg(y)));

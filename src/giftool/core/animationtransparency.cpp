@@ -126,8 +126,8 @@ TransparentAnimation transparentAnimation(GifAnimation animation, const Animatio
     const QList<QRgb> &firstColours = *tables.first().colours;
     const int picked = edits.transparentIndex;
     const bool selected = edits.backgroundSelected && picked >= 0 && picked < firstColours.size();
-    const bool converted = std::any_of(edits.conversions.cbegin(), edits.conversions.cend(),
-        [picked](const PaletteConversion &c) {
+    const bool converted = std::any_of(
+        edits.conversions.cbegin(), edits.conversions.cend(), [picked](const PaletteConversion &c) {
             return c.movedTo == picked || c.indexes.contains(picked);
         });
     for (qsizetype t = 0; selected && t < tables.size(); ++t) {

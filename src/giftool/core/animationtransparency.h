@@ -33,8 +33,8 @@ struct TransparentAnimation
 // index keeps it, and its pixels of the transparent color move onto it, so what was clear stays
 // clear. Every frame gets a graphic control block; delays and disposal stay. Without a selected
 // background only the conversions are done.
-TransparentAnimation transparentAnimation(platform::GifAnimation animation,
-    const AnimationEdits &edits);
+TransparentAnimation transparentAnimation(
+    platform::GifAnimation animation, const AnimationEdits &edits);
 
 // The animation with transparency switched off in every frame; false when no frame had any.
 bool clearTransparency(platform::GifAnimation &animation);

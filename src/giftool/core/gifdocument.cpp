@@ -149,14 +149,14 @@ bool GifDocument::savePng(const QString &path, QString *error)
     const int index = m_selection.transparentIndex();
     const int clearIndex
         = m_selection.backgroundSelected() && index >= 0 && index < indexed.colorCount() ? index
-                                                                                          : -1;
+                                                                                         : -1;
     QImage png = m_keepFullColourInPng ? fullColourPicture(indexed, clearIndex, error) : indexed;
     if (png.isNull())
         return false;
     if (!m_keepFullColourInPng && clearIndex >= 0) {
         QList<QRgb> colours = png.colorTable();
-        colours[clearIndex] = qRgba(qRed(colours[clearIndex]), qGreen(colours[clearIndex]),
-            qBlue(colours[clearIndex]), 0);
+        colours[clearIndex] = qRgba(
+            qRed(colours[clearIndex]), qGreen(colours[clearIndex]), qBlue(colours[clearIndex]), 0);
         png.setColorTable(colours);
     }
     m_component.setPicture(png);

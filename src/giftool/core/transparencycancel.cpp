@@ -2,8 +2,8 @@
 
 #include "giftool/core/animationtransparency.h"
 #include "giftool/core/gifpatch.h"
-#include "platform/imaging/gifanimation.h"
 #include "platform/filecontent.h"
+#include "platform/imaging/gifanimation.h"
 #include "platform/prompter.h"
 
 #include <QBuffer>

@@ -336,8 +336,8 @@ public:
         EGifSetGifVersion(m_gif, true);
         const QSize screen = screenHolding(m_animation);
         const ColourMap global = colourMap(m_animation.globalColours);
-        if (EGifPutScreenDesc(m_gif, screen.width(), screen.height(),
-                m_animation.colourResolution, m_animation.backgroundIndex, global.get())
+        if (EGifPutScreenDesc(m_gif, screen.width(), screen.height(), m_animation.colourResolution,
+                m_animation.backgroundIndex, global.get())
             == GIF_ERROR)
             return false;
         if (m_animation.loopCount && !writeLoopCount(*m_animation.loopCount))
@@ -355,8 +355,8 @@ private:
         const GifByteType count[LoopBlockLength]
             = {1, GifByteType(loops & 0xFF), GifByteType((loops >> 8) & 0xFF)};
         return EGifPutExtensionLeader(m_gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK
-            && EGifPutExtensionBlock(m_gif, int(LoopApplication.size()),
-                   LoopApplication.constData())
+            && EGifPutExtensionBlock(
+                   m_gif, int(LoopApplication.size()), LoopApplication.constData())
             == GIF_OK
             && EGifPutExtensionBlock(m_gif, LoopBlockLength, count) == GIF_OK
             && EGifPutExtensionTrailer(m_gif) == GIF_OK;
@@ -378,15 +378,15 @@ private:
     {
         const ColourMap local = colourMap(frame.localColours);
         const QRect &rect = frame.rect;
-        if (EGifPutImageDesc(m_gif, rect.x(), rect.y(), rect.width(), rect.height(), false,
-                local.get())
+        if (EGifPutImageDesc(
+                m_gif, rect.x(), rect.y(), rect.width(), rect.height(), false, local.get())
             == GIF_ERROR)
             return false;
         // giflib masks the line in place, so it gets a copy rather than the frame's own bytes.
         std::vector<GifPixelType> line(size_t(rect.width()));
         for (int y = 0; y < rect.height(); ++y) {
-            memcpy(line.data(), frame.pixels.constData() + qsizetype(y) * rect.width(),
-                line.size());
+            memcpy(
+                line.data(), frame.pixels.constData() + qsizetype(y) * rect.width(), line.size());
             if (EGifPutLine(m_gif, line.data(), rect.width()) == GIF_ERROR)
                 return false;
         }
@@ -406,8 +406,8 @@ QString writeProblem(const GifAnimation &animation)
         return QStringLiteral("The global colour table cannot be written.");
     for (const GifFrame &frame : animation.frames) {
         const QSize end(frame.rect.right() + 1, frame.rect.bottom() + 1);
-        if (frame.rect.isEmpty() || frame.rect.x() < 0 || frame.rect.y() < 0
-            || end.width() > 65535 || end.height() > 65535)
+        if (frame.rect.isEmpty() || frame.rect.x() < 0 || frame.rect.y() < 0 || end.width() > 65535
+            || end.height() > 65535)
             return QStringLiteral("A GIF image holds at most 65535 x 65535 pixels.");
         if (frame.pixels.size() != qsizetype(frame.rect.width()) * frame.rect.height())
             return QStringLiteral("A frame's pixels do not fill its area.");
