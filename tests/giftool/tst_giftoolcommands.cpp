@@ -265,6 +265,22 @@ private slots:
             QCOMPARE(frame.transparentIndex, -1);
     }
 
+    void aDamagedAnimationWritesNothing()
+    {
+        const QString anim = path(QStringLiteral("cut.gif"));
+        QVERIFY(giftesting::writeAnimationWithGiflib(anim, giftesting::fourFrames()));
+        QFile file(anim);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(file.size() - 20)); // into the last frame's pixels
+        file.close();
+        const QString out = path(QStringLiteral("cut-out.gif"));
+        const Run result = run("transparent",
+            {anim, QStringLiteral("-o"), out, QStringLiteral("--index"), QStringLiteral("0")});
+        QCOMPARE(result.code, 1);
+        QVERIFY2(result.err.contains(QStringLiteral("cut.gif: Frame 4: ")), qPrintable(result.err));
+        QVERIFY(!QFile::exists(out));
+    }
+
     void pngOutput_data()
     {
         QTest::addColumn<QStringList>("extra");

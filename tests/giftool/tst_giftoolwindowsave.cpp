@@ -1,3 +1,5 @@
+#include "animationfiles.h"
+#include "animationfixtures.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "tst_giftoolwindowfixture.h"
@@ -371,6 +373,58 @@ private slots:
         QCOMPARE(f->prompter.shown().size(), 1);
         QVERIFY(!f->prompter.lastText().isEmpty());
         QVERIFY(!QFile::exists(bmp));
+    }
+
+    void anAnimationIsSavedWithEveryFrame()
+    {
+        platform::GifAnimation animation = giftesting::fourFrames();
+        const QString source = f->path(QStringLiteral("walk.gif"));
+        QVERIFY(giftesting::writeAnimationWithGiflib(source, animation));
+        QVERIFY(f->open(source));
+        QCOMPARE(f->window->windowTitle(),
+            platform::programTitle() + QStringLiteral("  ") + source
+                + QStringLiteral("  (4 frames; the background is picked on the first)"));
+        const QString gif = f->path(QStringLiteral("walk-clear.gif"));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->dialogs.answer(gif);
+        f->clickPicture(QPoint(1, 1));
+        const platform::GifAnimation saved = giftesting::readAnimationWithGiflib(gif);
+        QCOMPARE(saved.frames.size(), 4);
+        QCOMPARE(saved.frames[0].transparentIndex, 0);
+        QCOMPARE(saved.frames[1].delay, 20);
+        QCOMPARE(saved.loopCount, std::optional<int>(0));
+
+        // A single picture opened next has the plain caption again.
+        QVERIFY(f->open(f->backgroundGif()));
+        QVERIFY(!f->window->windowTitle().contains(QStringLiteral("frames")));
+    }
+
+    void keepFullColourInPngWritesThirtyTwoBits_data()
+    {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("colourType");
+        QTest::newRow("off at start") << false << 3;
+        QTest::newRow("ticked") << true << 6;
+    }
+
+    void keepFullColourInPngWritesThirtyTwoBits()
+    {
+        QFETCH(bool, ticked);
+        QFETCH(int, colourType);
+        QVERIFY(f->open(f->backgroundGif()));
+        QAction *option = f->action("mnuFullColourPng");
+        QVERIFY(!option->isChecked());
+        if (ticked)
+            option->trigger();
+        const QString png = f->path(QStringLiteral("picture.png"));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->dialogs.answer(png);
+        f->clickPicture(QPoint(1, 1));
+        const QByteArray bytes = readAll(png);
+        QCOMPARE(int(uchar(bytes.at(25))), colourType);
+        QCOMPARE(qAlpha(QImage(png).pixel(1, 1)), 0);
+        if (ticked)
+            option->trigger();
     }
 };
 
