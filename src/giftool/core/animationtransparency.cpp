@@ -1,5 +1,6 @@
 #include "giftool/core/animationtransparency.h"
 
+#include <algorithm>
 #include <array>
 
 namespace giftool {
@@ -97,6 +98,51 @@ void convertByColour(ColourTable &table, const PaletteConversion &conversion)
         movePixels(*frame, marked, uchar(first));
 }
 
+// Pads a table with black to the next size a GIF can hold that covers `needed` entries.
+void coverEntries(QList<QRgb> &colours, int needed)
+{
+    int size = 2;
+    while (size < needed)
+        size *= 2;
+    while (colours.size() < size)
+        colours.append(qRgb(0, 0, 0));
+}
+
+// Repeats on the first frame what an isolation did to the picture the window shows, which is
+// that frame on the whole screen.
+void isolateFirstFrame(ColourTable &table, GifFrame &first, const BackgroundIsolation &isolation)
+{
+    int needed = 0;
+    for (const int spare : isolation.spares)
+        needed = std::max(needed, spare + 1);
+    for (const PaletteMerge &merge : isolation.merges)
+        needed = std::max({needed, merge.from + 1, merge.into + 1});
+    coverEntries(*table.colours, needed);
+    std::array<int, 256> moveTo{};
+    for (int i = 0; i < 256; ++i)
+        moveTo[size_t(i)] = i;
+    for (const PaletteMerge &merge : isolation.merges)
+        moveTo[size_t(merge.from)] = merge.into;
+    std::array<int, 256> spareOf{};
+    spareOf.fill(-1);
+    for (qsizetype i = 0; i < isolation.indexes.size(); ++i) {
+        spareOf[size_t(isolation.indexes[i])] = isolation.spares[i];
+        (*table.colours)[isolation.spares[i]] = isolation.colours[i];
+    }
+    const QRect &rect = first.rect;
+    const qsizetype screenPixels = isolation.enclosed.size();
+    for (int y = 0; y < rect.height(); ++y) {
+        uchar *line = first.line(y);
+        for (int x = 0; x < rect.width(); ++x) {
+            const qsizetype bit = qsizetype(rect.y() + y) * isolation.width + rect.x() + x;
+            const int spare = spareOf[line[x]];
+            const bool enclosed = rect.x() + x < isolation.width && bit < screenPixels
+                && isolation.enclosed.testBit(bit);
+            line[x] = uchar(spare >= 0 && enclosed ? spare : moveTo[line[x]]);
+        }
+    }
+}
+
 // Marks the index transparent in the frame, or moves its pixels onto the frame's own
 // transparent index.
 void makeTransparent(GifFrame &frame, int index)
@@ -118,7 +164,12 @@ TransparentAnimation transparentAnimation(GifAnimation animation, const Animatio
     if (animation.frames.isEmpty())
         return result;
     QList<ColourTable> tables = colourTables(animation);
-    for (const PaletteConversion &conversion : edits.conversions) {
+    for (const PaletteEdit &edit : edits.edits) {
+        if (const auto *isolation = std::get_if<BackgroundIsolation>(&edit)) {
+            isolateFirstFrame(tables.first(), animation.frames.first(), *isolation);
+            continue;
+        }
+        const PaletteConversion &conversion = std::get<PaletteConversion>(edit);
         convertByIndex(tables.first(), conversion);
         for (qsizetype t = 1; t < tables.size(); ++t)
             convertByColour(tables[t], conversion);
@@ -126,10 +177,11 @@ TransparentAnimation transparentAnimation(GifAnimation animation, const Animatio
     const QList<QRgb> &firstColours = *tables.first().colours;
     const int picked = edits.transparentIndex;
     const bool selected = edits.backgroundSelected && picked >= 0 && picked < firstColours.size();
-    const bool converted = std::any_of(
-        edits.conversions.cbegin(), edits.conversions.cend(), [picked](const PaletteConversion &c) {
-            return c.movedTo == picked || c.indexes.contains(picked);
-        });
+    const bool converted
+        = std::any_of(edits.edits.cbegin(), edits.edits.cend(), [picked](const PaletteEdit &e) {
+              const auto *c = std::get_if<PaletteConversion>(&e);
+              return c && (c->movedTo == picked || c->indexes.contains(picked));
+          });
     for (qsizetype t = 0; selected && t < tables.size(); ++t) {
         const int index = t == 0 ? picked : tables[t].entryOf(firstColours.at(picked), converted);
         if (index < 0)

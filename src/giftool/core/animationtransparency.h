@@ -11,7 +11,7 @@ namespace giftool {
 // What the tool did to the first frame of an animation, to be done to every frame.
 struct AnimationEdits
 {
-    QList<PaletteConversion> conversions; // in the first frame's color table, oldest first
+    QList<PaletteEdit> edits; // in the first frame's color table, oldest first
     bool backgroundSelected = false;
     int transparentIndex = BackgroundSelection::NoIndex; // in the first frame's color table
 };
@@ -31,7 +31,8 @@ struct TransparentAnimation
 //   conversion, only the entry that took the frame's background.
 // A frame whose table lacks the color stays as it is. A frame that already had a transparent
 // index keeps it, and its pixels of the transparent color move onto it, so what was clear stays
-// clear. Every frame gets a graphic control block; delays and disposal stay. Without a selected
+// clear. An isolation of the connected background is done on the first frame only. Every frame
+// gets a graphic control block; delays and disposal stay. Without a selected
 // background only the conversions are done.
 TransparentAnimation transparentAnimation(
     platform::GifAnimation animation, const AnimationEdits &edits);

@@ -39,14 +39,42 @@ void BackgroundSelection::reset()
     m_transparentIndex = NoIndex;
     m_multiColorFlag = false;
     m_neighbourFound = false;
+    m_clicked = false;
     m_instructions.clear();
     m_state = SelectionState::NothingSelected;
+}
+
+std::optional<QPoint> BackgroundSelection::clickedPixel() const
+{
+    if (!m_clicked)
+        return std::nullopt;
+    return QPoint(m_clickX / m_scale.factor(), m_clickY / m_scale.factor());
+}
+
+bool BackgroundSelection::isolateBackground(const QList<int> &background, QString *error)
+{
+    const std::optional<QPoint> seed = clickedPixel();
+    if (!m_onlyConnected || !seed)
+        return true;
+    const std::optional<BackgroundIsolation> plan
+        = planIsolation(m_picture, *seed, background, m_reserved);
+    if (!plan)
+        return true;
+    QImage isolated = m_picture;
+    applyIsolation(isolated, *plan);
+    if (!m_workBitmap.store(isolated, error) || !reloadFromWorkBitmap(error))
+        return false;
+    m_edits << *plan;
+    m_merges << plan->merges;
+    return true;
 }
 
 bool BackgroundSelection::loadWorkBitmap(const QString &path, QString *error)
 {
     reset();
-    m_conversions.clear();
+    m_edits.clear();
+    m_merges.clear();
+    m_reserved.reset();
     m_workBitmap.setPath(path);
     if (!reloadFromWorkBitmap(error)) {
         m_picture = QImage();
@@ -109,6 +137,7 @@ bool BackgroundSelection::selectIndex(int index)
     if (m_picture.isNull() || index < 0 || index >= PaletteTable::Size)
         return false;
     m_sampled = true;
+    m_clicked = false;
     emptySlots();
     fillSlot(0, index);
     m_transparentIndex = index;
@@ -126,6 +155,7 @@ SelectOutcome BackgroundSelection::selectBackground(int x, int y, platform::Prom
     emptySlots();
     m_clickX = x;
     m_clickY = y;
+    m_clicked = true;
 
     const std::optional<int> clicked = indexAtTwips(x, y);
     if (!clicked) {
@@ -200,6 +230,17 @@ bool BackgroundSelection::convertBackground(ConversionButton button, platform::P
     if (button == ConversionButton::Neighbour && !m_slots[1].filled())
         return false;
 
+    QList<int> sampled;
+    for (const SampleSlot &slot : m_slots) {
+        if (slot.filled())
+            sampled << *slot.index;
+    }
+    QString error;
+    if (!isolateBackground(sampled, &error)) {
+        prompter.tell(error);
+        return false;
+    }
+
     const PaletteRow target = conversionTarget(button);
     m_targetColor = target.value;
     PaletteTable table = m_palette;
@@ -221,14 +262,13 @@ bool BackgroundSelection::convertBackground(ConversionButton button, platform::P
     if (button == ConversionButton::Neighbour)
         transparent = *m_slots[1].index;
 
-    QString error;
     if (!m_workBitmap.rewrite(table, background, transparent, &error)
         || !reloadFromWorkBitmap(&error)) {
         prompter.tell(error);
         return false;
     }
     conversion.movedTo = transparent;
-    m_conversions << conversion;
+    m_edits << conversion;
     showConversion(button, transparent);
     prompter.tell(ClickAgainText, MessageIcon::Exclamation);
     m_instructions = ClickAgainText;

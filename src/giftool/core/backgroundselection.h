@@ -1,5 +1,6 @@
 #pragma once
 
+#include "giftool/core/connectedbackground.h"
 #include "giftool/core/palettetable.h"
 #include "giftool/core/workingbitmap.h"
 #include "platform/units.h"
@@ -7,7 +8,9 @@
 #include <QImage>
 #include <QString>
 #include <array>
+#include <bitset>
 #include <optional>
+#include <variant>
 
 namespace platform {
 class Prompter;
@@ -37,6 +40,9 @@ struct PaletteConversion
     PaletteRow target;
     int movedTo = 0;
 };
+
+// What was done to the working bitmap's palette and pixels since it was loaded, in order.
+using PaletteEdit = std::variant<PaletteConversion, BackgroundIsolation>;
 
 // What the "Background" frame is doing, as the user sees it.
 enum class SelectionState { NothingSelected, UniformPick, MustConvert, Converted };
@@ -114,8 +120,22 @@ public:
     int clickY() const { return m_clickY; }
     // The combined color value the last conversion gave the background.
     int targetColor() const { return m_targetColor; }
-    // The conversions made since the working bitmap was loaded, oldest first.
-    const QList<PaletteConversion> &conversions() const { return m_conversions; }
+    // The conversions and isolations made since the working bitmap was loaded, oldest first.
+    const QList<PaletteEdit> &edits() const { return m_edits; }
+
+    // Only the background connected to the clicked pixel is recolored (and, on saving, made
+    // transparent): see BackgroundIsolation. Off, every pixel of the background's entries is.
+    bool onlyConnected() const { return m_onlyConnected; }
+    void setOnlyConnected(bool only) { m_onlyConnected = only; }
+    // Entries an isolation must not take as spares: those other pictures share (the frames of
+    // an animation that use the first frame's table). Kept until the next load.
+    void setReservedEntries(const std::bitset<256> &reserved) { m_reserved = reserved; }
+    const std::bitset<256> &reservedEntries() const { return m_reserved; }
+    // The pixel of the last click on the picture; nothing before one since the load.
+    std::optional<QPoint> clickedPixel() const;
+    // The entries merged to keep enclosed parts apart, by conversions and by the last save.
+    const QList<PaletteMerge> &merges() const { return m_merges; }
+    void addMerges(const QList<PaletteMerge> &merges) { m_merges << merges; }
 
     // A transparent background has been selected: a uniform pick or a converted background.
     bool backgroundSelected() const;
@@ -139,6 +159,7 @@ private:
     PaletteRow conversionTarget(ConversionButton button) const;
     void showConversion(ConversionButton button, int transparent);
     bool reloadFromWorkBitmap(QString *error);
+    bool isolateBackground(const QList<int> &background, QString *error);
 
     platform::TwipsScale m_scale;
     WorkingBitmap m_workBitmap;
@@ -151,7 +172,11 @@ private:
     int m_clickX = 0;
     int m_clickY = 0;
     int m_targetColor = 0;
-    QList<PaletteConversion> m_conversions;
+    QList<PaletteEdit> m_edits;
+    QList<PaletteMerge> m_merges;
+    bool m_onlyConnected = false;
+    std::bitset<256> m_reserved;
+    bool m_clicked = false;
     bool m_sampled = false;
     bool m_neighbourFound = false;
     QString m_instructions;

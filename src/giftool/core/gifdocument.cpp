@@ -12,6 +12,27 @@ namespace giftool {
 
 using platform::GifAnimationCodec;
 
+namespace {
+
+// The entries of the first frame's table that other frames use: the first frame's pixels must
+// not move onto them.
+std::bitset<256> entriesSharedWithFirstFrame(const platform::GifAnimation &animation)
+{
+    std::bitset<256> shared;
+    if (!animation.frames.first().localColours.isEmpty())
+        return shared;
+    for (qsizetype f = 1; f < animation.frames.size(); ++f) {
+        const platform::GifFrame &frame = animation.frames[f];
+        if (!frame.localColours.isEmpty())
+            continue;
+        for (const char pixel : frame.pixels)
+            shared.set(uchar(pixel));
+    }
+    return shared;
+}
+
+} // namespace
+
 GifDocument::GifDocument(WorkingFiles files, platform::TwipsScale scale)
     : m_files(std::move(files))
     , m_selection(scale)
@@ -49,6 +70,8 @@ OpenResult GifDocument::openImage(const QString &path)
         return {OpenOutcome::Failed, m_component.errorString()};
     if (!m_selection.loadWorkBitmap(m_files.workBitmap, &error))
         return {OpenOutcome::Failed, error};
+    if (animation)
+        m_selection.setReservedEntries(entriesSharedWithFirstFrame(*animation));
     if (isGifName(path)) {
         quint8 packed = 0;
         quint8 aspect = 0;
@@ -77,25 +100,44 @@ SaveResult GifDocument::saveTransparentGif(const QString &path)
         return {false, problem};
 
     // The picture is the working bitmap's 256-color image, so the encoder needs no reduction.
-    m_component.setPicture(m_selection.picture());
+    QImage picture = m_selection.picture();
+    const std::optional<BackgroundIsolation> isolation = isolationForSave();
+    if (isolation)
+        applyIsolation(picture, *isolation);
+    m_component.setPicture(picture);
     SaveResult result;
     result.saved = true;
     result.transparentFrames = m_selection.backgroundSelected() ? 1 : 0;
     QString resultText = saveResultText(path);
     if (isGifName(path) && m_animation) {
-        result.saved = saveAnimation(path, result);
+        result.saved = saveAnimation(path, isolation, result);
     } else if (isGifName(path)) {
         result.saved = saveGif(path, &result.error);
     } else {
-        result.saved = isPngName(path) ? savePng(path, &result.error) : m_component.save(path);
+        result.saved
+            = isPngName(path) ? savePng(path, picture, &result.error) : m_component.save(path);
         if (!result.saved && result.error.isEmpty())
             result.error = m_component.errorString();
         if (m_animation)
             resultText += firstFrameOnlyText(frameCount());
     }
-    if (result.saved)
-        m_selection.finishSave(resultText);
+    if (!result.saved)
+        return result;
+    if (isolation) {
+        result.merges = isolation->merges;
+        m_selection.addMerges(isolation->merges);
+    }
+    m_selection.finishSave(resultText);
     return result;
+}
+
+std::optional<BackgroundIsolation> GifDocument::isolationForSave() const
+{
+    const std::optional<QPoint> seed = m_selection.clickedPixel();
+    if (!m_selection.onlyConnected() || !m_selection.backgroundSelected() || !seed)
+        return std::nullopt;
+    return planIsolation(m_selection.picture(), *seed, {m_selection.transparentIndex()},
+        m_selection.reservedEntries());
 }
 
 bool GifDocument::saveGif(const QString &path, QString *error)
@@ -123,10 +165,13 @@ bool GifDocument::saveGif(const QString &path, QString *error)
     return true;
 }
 
-bool GifDocument::saveAnimation(const QString &path, SaveResult &result)
+bool GifDocument::saveAnimation(
+    const QString &path, const std::optional<BackgroundIsolation> &isolation, SaveResult &result)
 {
-    const AnimationEdits edits{m_selection.conversions(), m_selection.backgroundSelected(),
-        m_selection.transparentIndex()};
+    AnimationEdits edits{
+        m_selection.edits(), m_selection.backgroundSelected(), m_selection.transparentIndex()};
+    if (isolation)
+        edits.edits << *isolation;
     const TransparentAnimation saved = transparentAnimation(*m_animation, edits);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -143,9 +188,8 @@ bool GifDocument::saveAnimation(const QString &path, SaveResult &result)
     return true;
 }
 
-bool GifDocument::savePng(const QString &path, QString *error)
+bool GifDocument::savePng(const QString &path, const QImage &indexed, QString *error)
 {
-    const QImage &indexed = m_selection.picture();
     const int index = m_selection.transparentIndex();
     const int clearIndex
         = m_selection.backgroundSelected() && index >= 0 && index < indexed.colorCount() ? index

@@ -29,6 +29,7 @@ struct SaveResult
     QString error; // why nothing was saved
     int framesSaved = 1; // all frames of an animation saved as GIF, else 1
     int transparentFrames = 0; // of those, the frames that have the transparent color
+    QList<PaletteMerge> merges = {}; // made to keep the enclosed parts apart (only connected)
 };
 
 // The GIF tool's image without its window: the image component, the working files, the
@@ -76,8 +77,10 @@ public:
 
 private:
     bool saveGif(const QString &path, QString *error);
-    bool saveAnimation(const QString &path, SaveResult &result);
-    bool savePng(const QString &path, QString *error);
+    bool saveAnimation(const QString &path, const std::optional<BackgroundIsolation> &isolation,
+        SaveResult &result);
+    bool savePng(const QString &path, const QImage &indexed, QString *error);
+    std::optional<BackgroundIsolation> isolationForSave() const;
     QImage fullColourPicture(const QImage &indexed, int clearIndex, QString *error);
 
     WorkingFiles m_files;

@@ -1,7 +1,9 @@
 #include "giftool/core/workingbitmap.h"
 
 #include "platform/filecontent.h"
+#include "platform/imaging/bmpwriter.h"
 
+#include <QBuffer>
 #include <QtEndian>
 #include <array>
 #include <cstdlib>
@@ -46,6 +48,20 @@ bool WorkingBitmap::rewrite(
     if (!table.writePaletteTable(*bytes, error) || !remapPixels(*bytes, from, to, error))
         return false;
     return platform::writeFileAtomically(m_path, *bytes, error);
+}
+
+bool WorkingBitmap::store(const QImage &picture, QString *error) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason;
+    if (!platform::BmpWriter::write(buffer, picture, &reason)) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    return platform::writeFileAtomically(m_path, bytes, error);
 }
 
 bool WorkingBitmap::remapPixels(QByteArray &bitmap, const QList<int> &from, int to, QString *error)

@@ -31,6 +31,9 @@ public:
     // index to, in one atomic replacement of the file. On failure the file is unchanged.
     bool rewrite(const PaletteTable &table, const QList<int> &from, int to, QString *error) const;
 
+    // Replaces the file with an 8-bit picture of 256 colors, in one atomic replacement.
+    bool store(const QImage &picture, QString *error) const;
+
     // Gives every pixel of an uncompressed 8-bit bitmap file (given as its bytes) whose index
     // is one of from the index to; row padding is left alone. Refused, with the bytes
     // unchanged, when they are not such a file.

@@ -63,6 +63,12 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
         }
     }
 
+    // What keeping the enclosed parts apart cost, when the palette had no entry to spare.
+    m_merges = new QLabel(this);
+    m_merges->setWordWrap(true);
+    platform::placeInTwips(m_merges, scale, ColumnLeft, CloseTop - 60,
+        Width - CloseWidth - 3 * ColumnLeft, CloseHeight + 120);
+
     m_close = new QPushButton(QStringLiteral("Close"), this);
     platform::placeInTwips(
         m_close, scale, Width - CloseWidth - ColumnLeft, CloseTop, CloseWidth, CloseHeight);
@@ -84,6 +90,22 @@ void DetailPanel::showSelection(const BackgroundSelection &selection)
         for (std::size_t part = 0; part < 3; ++part)
             m_rgb[k][part]->setText(number(parts[part]));
     }
+    m_merges->setText(mergeText(selection.merges()));
+}
+
+QString mergeText(const QList<PaletteMerge> &merges)
+{
+    if (merges.isEmpty())
+        return QString();
+    QStringList pairs;
+    double largest = 0;
+    for (const PaletteMerge &merge : merges) {
+        pairs << QStringLiteral("%1 into %2").arg(merge.from).arg(merge.into);
+        largest = std::max(largest, merge.change);
+    }
+    return QStringLiteral("Merged entries %1; largest color change %2.")
+        .arg(pairs.join(QStringLiteral(", ")))
+        .arg(largest, 0, 'f', 1);
 }
 
 } // namespace giftool

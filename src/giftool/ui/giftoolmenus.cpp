@@ -26,6 +26,8 @@ GifToolMenus::GifToolMenus(QMainWindow *window)
     m_optionsMenu->addSeparator();
     m_fullColourPngAction = m_optionsMenu->addAction(QStringLiteral("Keep Full &Colour in PNG"));
     m_fullColourPngAction->setCheckable(true);
+    m_onlyConnectedAction = m_optionsMenu->addAction(QStringLiteral("Only &Connected Background"));
+    m_onlyConnectedAction->setCheckable(true);
 }
 
 } // namespace giftool

@@ -27,6 +27,7 @@ public:
     QAction *optionsSeparator() const { return m_optionsSeparator; }
     QAction *detailAction() const { return m_detailAction; }
     QAction *fullColourPngAction() const { return m_fullColourPngAction; }
+    QAction *onlyConnectedAction() const { return m_onlyConnectedAction; }
 
 private:
     QMenu *m_fileMenu = nullptr;
@@ -39,6 +40,7 @@ private:
     QAction *m_optionsSeparator = nullptr;
     QAction *m_detailAction = nullptr;
     QAction *m_fullColourPngAction = nullptr;
+    QAction *m_onlyConnectedAction = nullptr;
 };
 
 } // namespace giftool

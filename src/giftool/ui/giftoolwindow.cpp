@@ -148,6 +148,8 @@ void GifToolWindow::buildMenus()
     connect(m_menus->detailAction(), &QAction::triggered, this, &GifToolWindow::showDetail);
     connect(m_menus->fullColourPngAction(), &QAction::toggled, this,
         [this](bool keep) { m_document.setKeepFullColourInPng(keep); });
+    connect(m_menus->onlyConnectedAction(), &QAction::toggled, this,
+        [this](bool only) { m_document.selection().setOnlyConnected(only); });
     help::addHelpMenu(this, gifToolHelpMenu(), m_prompter);
 }
 

@@ -63,6 +63,7 @@ void GifToolWindow::nameWidgetsForTests()
     name(m_menus->optionsSeparator(), "dash31");
     name(m_menus->detailAction(), "mnuDetail");
     name(m_menus->fullColourPngAction(), "mnuFullColourPng");
+    name(m_menus->onlyConnectedAction(), "mnuOnlyConnected");
 }
 
 } // namespace giftool

@@ -1,0 +1,241 @@
+#include "animationfiles.h"
+#include "enclosedscene.h"
+#include "gifdecoders.h"
+#include "giftool/core/connectedbackground.h"
+#include "giftool/core/gifdocument.h"
+#include "scriptedprompter.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using namespace giftool;
+using namespace giftesting;
+
+namespace {
+
+double rgbDistance(QRgb a, QRgb b)
+{
+    return std::hypot(
+        double(qRed(a) - qRed(b)), double(qGreen(a) - qGreen(b)), double(qBlue(a) - qBlue(b)));
+}
+
+} // namespace
+
+// "Only the connected background": the background's color stays on what the subject encloses.
+class TestConnectedBackground : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    testsupport::ScriptedPrompter m_prompter;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Opens the scene (saved as a BMP, so its palette stays as drawn) with only the connected
+    // background, and clicks its top left corner.
+    std::unique_ptr<GifDocument> openAndClickCorner(const QImage &scene)
+    {
+        const QString source = path(QStringLiteral("scene.bmp"));
+        if (!scene.save(source))
+            return nullptr;
+        auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
+        document->selection().setOnlyConnected(true);
+        if (document->openImage(source).outcome != OpenOutcome::Opened)
+            return nullptr;
+        m_prompter.answer(platform::MessageAnswer::No);
+        if (document->selection().selectBackground(0, 0, m_prompter) != SelectOutcome::Selected)
+            return nullptr;
+        return document;
+    }
+
+    // Reads the saved picture with Qt and checks the clear pixels are exactly the connected
+    // background's, and every other pixel keeps the scene's color.
+    void verifyOnlyOutsideIsClear(const QString &file, const QImage &scene)
+    {
+        const QImage read = QImage(file).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(read.size(), scene.size());
+        int clear = 0;
+        for (int y = 0; y < scene.height(); ++y) {
+            for (int x = 0; x < scene.width(); ++x) {
+                const bool outside = scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y);
+                const QRgb got = read.pixel(x, y);
+                clear += outside;
+                const QString where = QStringLiteral("%1,%2").arg(x).arg(y);
+                if (outside)
+                    QVERIFY2(qAlpha(got) == 0, qPrintable(where));
+                else
+                    QVERIFY2(got == (scene.pixel(x, y) | ~RGB_MASK), qPrintable(where));
+            }
+        }
+        QVERIFY(clear > scene.width() * scene.height() / 2);
+    }
+
+private slots:
+    void enclosedPixelsMoveToAnEntryOfTheSameColour()
+    {
+        const QImage scene = enclosedScene();
+        const std::optional<BackgroundIsolation> plan = planIsolation(scene, QPoint(0, 0), {0});
+        QVERIFY(plan);
+        QCOMPARE(plan->indexes, QList<int>{0});
+        QCOMPARE(plan->colours, QList<QRgb>{SceneCream});
+        QVERIFY(plan->merges.isEmpty());
+        const int spare = plan->spares.first();
+        QVERIFY(spare > 2); // an entry no pixel used
+        QImage isolated = scene;
+        applyIsolation(isolated, *plan);
+        int enclosed = 0;
+        for (int y = 0; y < scene.height(); ++y) {
+            for (int x = 0; x < scene.width(); ++x) {
+                const int expected = isEnclosedCream(x, y) ? spare : scene.pixelIndex(x, y);
+                enclosed += isEnclosedCream(x, y);
+                QCOMPARE(isolated.pixelIndex(x, y), expected);
+                QCOMPARE(isolated.pixel(x, y), scene.pixel(x, y));
+            }
+        }
+        QVERIFY(enclosed > 100);
+    }
+
+    void nothingEnclosedNeedsNoPlan()
+    {
+        QImage plain = enclosedScene();
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (isEnclosedCream(x, y))
+                    plain.setPixel(x, y, 2);
+        QVERIFY(!planIsolation(plain, QPoint(0, 0), {0}));
+    }
+
+    void aFullPaletteMergesTheClosestPair()
+    {
+        const QImage scene = enclosedScene(true);
+        // The closest pair among the entries that are not the background, found by brute force.
+        double closest = 1e9;
+        QPair<int, int> pair;
+        for (int a = 1; a < 256; ++a)
+            for (int b = a + 1; b < 256; ++b)
+                if (rgbDistance(scene.color(a), scene.color(b)) < closest) {
+                    closest = rgbDistance(scene.color(a), scene.color(b));
+                    pair = {a, b};
+                }
+        QCOMPARE(pair, qMakePair(200, 201));
+
+        const std::optional<BackgroundIsolation> plan = planIsolation(scene, QPoint(0, 0), {0});
+        QVERIFY(plan);
+        QCOMPARE(plan->merges.size(), 1);
+        const PaletteMerge merge = plan->merges.first();
+        QCOMPARE(
+            qMakePair(std::min(merge.from, merge.into), std::max(merge.from, merge.into)), pair);
+        QCOMPARE(merge.change, closest);
+        QCOMPARE(plan->largestChange(), closest);
+        QCOMPARE(plan->spares, QList<int>{merge.from});
+    }
+
+    void gifAndPngKeepTheEnclosedPartsOpaque_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fullPalette");
+        QTest::newRow("gif") << QStringLiteral("eye.gif") << false;
+        QTest::newRow("png") << QStringLiteral("eye.png") << false;
+        QTest::newRow("gif, full palette") << QStringLiteral("full.gif") << true;
+        QTest::newRow("png, full palette") << QStringLiteral("full.png") << true;
+    }
+
+    void gifAndPngKeepTheEnclosedPartsOpaque()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, fullPalette);
+        const QImage scene = enclosedScene(fullPalette);
+        auto document = openAndClickCorner(scene);
+        QVERIFY(document);
+        const QString out = path(name);
+        const SaveResult saved = document->saveTransparentGif(out);
+        QVERIFY2(saved.saved, qPrintable(saved.error));
+        QCOMPARE(saved.merges.size(), fullPalette ? 1 : 0);
+        QCOMPARE(document->selection().merges().size(), fullPalette ? 1 : 0);
+        if (!fullPalette) {
+            verifyOnlyOutsideIsClear(out, scene);
+            return;
+        }
+        // With a full palette, the merged entry's pixels show its partner's color.
+        const PaletteMerge merge = saved.merges.first();
+        QImage expected = scene;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                if (expected.pixelIndex(x, y) == merge.from)
+                    expected.setPixel(x, y, uint(merge.into));
+        verifyOnlyOutsideIsClear(out, expected);
+    }
+
+    void theGifDecodesTheSameWithGiflib()
+    {
+        const QImage scene = enclosedScene();
+        auto document = openAndClickCorner(scene);
+        QVERIFY(document);
+        const QString out = path(QStringLiteral("giflib.gif"));
+        QVERIFY(document->saveTransparentGif(out).saved);
+        const platform::GifAnimation read = readAnimationWithGiflib(out);
+        QCOMPARE(read.frames.size(), 1);
+        const platform::GifFrame &frame = read.frames.first();
+        QCOMPARE(frame.transparentIndex, 0);
+        for (int y = 0; y < scene.height(); ++y) {
+            for (int x = 0; x < scene.width(); ++x) {
+                const bool clear = frame.index(x, y) == 0;
+                QCOMPARE(clear, scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y));
+                QCOMPARE(read.coloursOf(frame).at(frame.index(x, y)), scene.pixel(x, y));
+            }
+        }
+    }
+
+    void recolouringReachesOnlyTheConnectedPart()
+    {
+        // A two-tone background: the cream entry and its twin (entry 3, one step darker) in a
+        // checkerboard outside the subject, so a click needs a conversion.
+        QImage scene = enclosedScene();
+        scene.setColor(3, SceneCream - 0x010101);
+        for (int y = 0; y < scene.height(); ++y)
+            for (int x = 0; x < scene.width(); ++x)
+                if (scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y) && (x + y) % 2)
+                    scene.setPixel(x, y, 3);
+        const QString source = path(QStringLiteral("twotone.bmp"));
+        QVERIFY(scene.save(source));
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        document.selection().setOnlyConnected(true);
+        QCOMPARE(document.openImage(source).outcome, OpenOutcome::Opened);
+        BackgroundSelection &selection = document.selection();
+        m_prompter.answer(platform::MessageAnswer::Ok);
+        QCOMPARE(selection.selectBackground(0, 0, m_prompter), SelectOutcome::MustConvert);
+        m_prompter.answer(platform::MessageAnswer::Ok);
+        QVERIFY(selection.convertBackground(ConversionButton::Black, m_prompter));
+
+        const QImage picture = selection.picture();
+        for (int y = 0; y < scene.height(); ++y) {
+            for (int x = 0; x < scene.width(); ++x) {
+                const bool outside = scene.pixelIndex(x, y) != 1 && scene.pixelIndex(x, y) != 2
+                    && !isEnclosedCream(x, y);
+                const QRgb expected = outside ? qRgb(0, 0, 0) : scene.pixel(x, y);
+                QVERIFY2(picture.pixel(x, y) == expected,
+                    qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void offLeavesEveryPixelOfTheColourTransparent()
+    {
+        const QImage scene = enclosedScene();
+        const QString source = path(QStringLiteral("off.bmp"));
+        QVERIFY(scene.save(source));
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        QCOMPARE(document.openImage(source).outcome, OpenOutcome::Opened);
+        m_prompter.answer(platform::MessageAnswer::No);
+        document.selection().selectBackground(0, 0, m_prompter);
+        const QString out = path(QStringLiteral("off.gif"));
+        QVERIFY(document.saveTransparentGif(out).saved);
+        const QImage read = QImage(out).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(qAlpha(read.pixel(12, 19)), 0); // the highlight in the pupil
+        QCOMPARE(qAlpha(read.pixel(33, 20)), 0); // the hole of the O
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConnectedBackground)
+#include "tst_connectedbackground.moc"
