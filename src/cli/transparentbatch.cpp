@@ -16,7 +16,7 @@ namespace cli {
 
 namespace {
 
-// The progress line on a terminal: pictures done, the one being finished and the time left.
+// The progress line on a terminal: pictures done, the one started last and the time left.
 class ProgressLine
 {
 public:
@@ -88,26 +88,28 @@ int runTransparentBatch(const TransparentOptions &options, QTextStream &out, QTe
     const QSet<qsizetype> clashes = clashingNames(images, options.outputFolder, options.png);
     QList<PictureOutcome> outcomes(images.size());
     std::atomic<qsizetype> done = 0;
-    QMutex lastNameLock;
-    QString lastName;
+    QMutex currentLock;
+    QString current; // the picture started last
 
     QThreadPool pool;
     for (qsizetype i = 0; i < images.size(); ++i) {
         pool.start([&, i] {
+            {
+                const QMutexLocker locker(&currentLock);
+                current = QFileInfo(images[i]).fileName();
+            }
             const QString output = batchOutputName(images[i], options.outputFolder, options.png);
             if (clashes.contains(i))
                 outcomes[i].error = QStringLiteral("an earlier picture is also saved as ") + output;
             else
                 outcomes[i] = makeTransparent(images[i], output, options);
-            const QMutexLocker locker(&lastNameLock);
-            lastName = QFileInfo(images[i]).fileName();
             ++done;
         });
     }
     ProgressLine progress(err, images.size(), !options.quiet && isatty(STDERR_FILENO));
     while (!pool.waitForDone(250)) {
-        const QMutexLocker locker(&lastNameLock);
-        progress.show(done, lastName);
+        const QMutexLocker locker(&currentLock);
+        progress.show(done, current);
     }
     progress.finish();
 

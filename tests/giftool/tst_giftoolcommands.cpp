@@ -1,12 +1,15 @@
 #include "animationfiles.h"
 #include "animationfixtures.h"
 #include "cli/commandline.h"
+#include "enclosedscene.h"
 #include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -233,6 +236,14 @@ private slots:
         QTest::newRow("value missing") << QStringList{img, o, out, "--index"};
         QTest::newRow("full colour to a gif")
             << QStringList{img, o, out, "--index", "2", "--full-colour"};
+        QTest::newRow("connected by index")
+            << QStringList{img, o, out, "--index", "2", "--connected"};
+        QTest::newRow("corner and point") << QStringList{img, o, out, "--corner", "--at", "1,1"};
+        QTest::newRow("png with -o") << QStringList{img, o, out, "--corner", "--png"};
+        QTest::newRow("-o and -d") << QStringList{img, o, out, "-d", "dir", "--corner"};
+        QTest::newRow("batch full colour without png")
+            << QStringList{img, img, "-d", "dir", "--corner", "--full-colour"};
+        QTest::newRow("batch without images") << QStringList{"-d", "dir", "--corner"};
     }
     void usageErrors()
     {
@@ -279,6 +290,122 @@ private slots:
         QCOMPARE(result.code, 1);
         QVERIFY2(result.err.contains(QStringLiteral("cut.gif: Frame 4: ")), qPrintable(result.err));
         QVERIFY(!QFile::exists(out));
+    }
+
+    void connectedKeepsTheEnclosedPartsOpaque()
+    {
+        const QString scene = path(QStringLiteral("eye.bmp"));
+        QVERIFY(giftesting::enclosedScene().save(scene));
+        const QString out = path(QStringLiteral("eye.gif"));
+        const Run result = run("transparent",
+            {scene, QStringLiteral("-o"), out, QStringLiteral("--corner"),
+                QStringLiteral("--connected")});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.code, 0);
+        const QImage read = QImage(out).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(qAlpha(read.pixel(0, 0)), 0);
+        QCOMPARE(read.pixel(12, 19), giftesting::SceneCream); // the highlight in the pupil
+        QCOMPARE(read.pixel(33, 20), giftesting::SceneCream); // the hole of the O
+    }
+
+    void aFullPaletteReportsTheMerge()
+    {
+        const QString scene = path(QStringLiteral("full.bmp"));
+        QVERIFY(giftesting::enclosedScene(true).save(scene));
+        const QString out = path(QStringLiteral("full.gif"));
+        const Run result = run("transparent",
+            {scene, QStringLiteral("-o"), out, QStringLiteral("--corner"),
+                QStringLiteral("--connected")});
+        QCOMPARE(result.code, 0);
+        const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[1],
+            out
+                + QStringLiteral(": the palette was full: merged entries 200 into 201 to keep the "
+                                 "enclosed parts apart; largest color change 1.0"));
+    }
+
+    // Fifty pictures, every tenth one unreadable: the good ones come out exactly as single runs
+    // make them, each bad one is named, and the run fails.
+    void aBatchWritesWhatSingleRunsWrite_data()
+    {
+        QTest::addColumn<bool>("png");
+        QTest::newRow("gif") << false;
+        QTest::newRow("png") << true;
+    }
+
+    void aBatchWritesWhatSingleRunsWrite()
+    {
+        QFETCH(bool, png);
+        const QString in = path(QStringLiteral("batch-in"));
+        const QString outFolder
+            = path(png ? QStringLiteral("batch-png") : QStringLiteral("batch-gif"));
+        const QString single = path(QStringLiteral("single"));
+        QVERIFY(QDir().mkpath(in) && QDir().mkpath(single));
+        QStringList images;
+        QStringList bad;
+        for (int i = 0; i < 50; ++i) {
+            const QString name = QStringLiteral("%1/picture%2.%3")
+                                     .arg(in)
+                                     .arg(i, 2, 10, QLatin1Char('0'))
+                                     .arg(i % 3 == 0 ? "gif" : "bmp");
+            if (i % 10 == 7) {
+                QFile broken(name);
+                QVERIFY(broken.open(QIODevice::WriteOnly));
+                broken.write("not a picture at all");
+                bad << name;
+            } else {
+                QImage picture = fourColors(i % 2 == 1);
+                picture.setColor(3, qRgb(250, 250 - i, i * 5));
+                QVERIFY(
+                    i % 3 == 0 ? giftesting::writeGif(name, picture, 8, 0) : picture.save(name));
+            }
+            images << name;
+        }
+        QStringList args = images;
+        args << QStringLiteral("-d") << outFolder << QStringLiteral("--corner")
+             << QStringLiteral("--recolor") << QStringLiteral("white");
+        if (png)
+            args << QStringLiteral("--png");
+        const Run result = run("transparent", args);
+        QCOMPARE(result.code, 1);
+        QVERIFY(!result.err.contains(u'\r')); // no progress line where no terminal is
+        for (const QString &name : bad)
+            QVERIFY2(result.err.contains(QStringLiteral("trellis transparent: ") + name + ": "),
+                qPrintable(result.err));
+        QVERIFY(result.err.contains(QStringLiteral("5 of 50 pictures failed")));
+
+        for (const QString &image : images) {
+            const QString base = QFileInfo(image).completeBaseName();
+            const QString written = outFolder + u'/' + base + (png ? ".png" : ".gif");
+            if (bad.contains(image)) {
+                QVERIFY(!QFile::exists(written));
+                continue;
+            }
+            const QString alone = single + u'/' + base + (png ? ".png" : ".gif");
+            QCOMPARE(run("transparent",
+                         {image, QStringLiteral("-o"), alone, QStringLiteral("--corner"),
+                             QStringLiteral("--recolor"), QStringLiteral("white")})
+                         .code,
+                0);
+            QVERIFY2(readAll(written) == readAll(alone), qPrintable(written));
+            QVERIFY(result.out.contains(written + QStringLiteral(": palette index")));
+        }
+    }
+
+    void aBatchRefusesTwoPicturesOfOneName()
+    {
+        const QString bmp = path(QStringLiteral("twin.bmp"));
+        const QString gif = path(QStringLiteral("twin.gif"));
+        QVERIFY(fourColors(false).save(bmp));
+        QVERIFY(giftesting::writeGif(gif, fourColors(false), 8, 0));
+        const QString outFolder = path(QStringLiteral("twins"));
+        const Run result = run("transparent",
+            {bmp, gif, QStringLiteral("-d"), outFolder, QStringLiteral("--index"), "0"});
+        QCOMPARE(result.code, 1);
+        QVERIFY(
+            result.err.contains(gif + QStringLiteral(": an earlier picture is also saved as ")));
+        QVERIFY(QFile::exists(outFolder + QStringLiteral("/twin.gif")));
     }
 
     void pngOutput_data()

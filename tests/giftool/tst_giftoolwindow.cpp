@@ -133,11 +133,15 @@ private slots:
             items << action->objectName();
         // The PNG option sits below the original three, behind a separator of its own.
         QCOMPARE(items.mid(0, 3), (QStringList{"mnuDeleteTrans", "dash31", "mnuDetail"}));
-        QCOMPARE(items.mid(4), QStringList{"mnuFullColourPng"});
+        QCOMPARE(items.mid(4), (QStringList{"mnuFullColourPng", "mnuOnlyConnected"}));
         QAction *fullColour = f->window->findChild<QAction *>("mnuFullColourPng");
         QVERIFY(fullColour->isCheckable());
         QVERIFY(!fullColour->isChecked());
         QCOMPARE(fullColour->text(), QStringLiteral("Keep Full &Colour in PNG"));
+        QAction *connected = f->action("mnuOnlyConnected");
+        QVERIFY(connected->isCheckable());
+        QVERIFY(!connected->isChecked());
+        QCOMPARE(connected->text(), QStringLiteral("Only &Connected Background"));
     }
 
     void opensEveryType_data()

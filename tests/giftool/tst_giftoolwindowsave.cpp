@@ -1,5 +1,7 @@
 #include "animationfiles.h"
 #include "animationfixtures.h"
+#include "enclosedscene.h"
+#include "giftool/ui/detailpanel.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "tst_giftoolwindowfixture.h"
@@ -425,6 +427,47 @@ private slots:
         QCOMPARE(qAlpha(QImage(png).pixel(1, 1)), 0);
         if (ticked)
             option->trigger();
+    }
+
+    void onlyConnectedBackgroundKeepsEnclosedPartsOpaque()
+    {
+        const QString source = f->path(QStringLiteral("eye.bmp"));
+        QVERIFY(giftesting::enclosedScene().save(source));
+        QVERIFY(f->open(source));
+        f->action("mnuOnlyConnected")->trigger();
+        QVERIFY(f->window->document().selection().onlyConnected());
+        const QString gif = f->path(QStringLiteral("eye.gif"));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->dialogs.answer(gif);
+        // (A click at 0,0 would land in the middle: QTest takes a null point for the centre.)
+        f->clickPicture(QPoint(1, 1));
+        const QImage read = QImage(gif).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(qAlpha(read.pixel(1, 1)), 0);
+        QCOMPARE(read.pixel(12, 19), giftesting::SceneCream);
+
+        // Off again: the option is the window's, so the next picture is done the old way.
+        f->action("mnuOnlyConnected")->trigger();
+        QVERIFY(!f->window->document().selection().onlyConnected());
+    }
+
+    void theDetailPanelReportsAMerge()
+    {
+        const QString source = f->path(QStringLiteral("full.bmp"));
+        QVERIFY(giftesting::enclosedScene(true).save(source));
+        QVERIFY(f->open(source));
+        f->action("mnuOnlyConnected")->trigger();
+        f->action("mnuDetail")->trigger();
+        QWidget *panel = f->child("Frame2");
+        QLabel *merges = f->window->detailPanel()->merges();
+        QCOMPARE(merges->text(), QString());
+        f->prompter.answer(MessageAnswer::Yes);
+        f->dialogs.answer(f->path(QStringLiteral("full.gif")));
+        f->clickPicture(QPoint(1, 1));
+        QCOMPARE(merges->text(),
+            QStringLiteral("Merged entries 200 into 201; largest color change 1.0."));
+        QVERIFY(merges->isVisible());
+        QVERIFY(panel->rect().contains(merges->geometry()));
+        QVERIFY(!merges->geometry().intersects(f->child<QPushButton>("Command1")->geometry()));
     }
 };
 
