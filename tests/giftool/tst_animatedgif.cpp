@@ -313,6 +313,51 @@ private slots:
         QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
         QCOMPARE(bytes.mid(781, 3), QByteArray("\x21\xF9\x04", 3));
     }
+
+    // Only the connected background: the region is taken on the first frame; the other frames
+    // keep every pixel of the color clear.
+    void onlyTheConnectedBackgroundOfTheFirstFrame()
+    {
+        GifAnimation in = fourFrames();
+        GifFrame &first = in.frames.first();
+        for (int y = 11; y < 15; ++y)
+            for (int x = 14; x < 18; ++x)
+                first.line(y)[x] = 0; // a cream hole in the red box
+        auto document = openDocument(animationFile(QStringLiteral("hole.gif"), in));
+        QVERIFY(document);
+        document->selection().setOnlyConnected(true);
+        m_prompter.answer(platform::MessageAnswer::No);
+        const platform::TwipsScale scale;
+        QCOMPARE(
+            document->selection().selectBackground(scale.toTwips(1), scale.toTwips(1), m_prompter),
+            SelectOutcome::Selected);
+        const QString out = path(QStringLiteral("hole-out.gif"));
+        const SaveResult saved = document->saveTransparentGif(out);
+        QVERIFY2(saved.saved, qPrintable(saved.error));
+
+        const GifAnimation result = readAnimationWithGiflib(out);
+        const GifFrame &shown = result.frames.first();
+        QCOMPARE(shown.transparentIndex, 0);
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                const bool hole = x >= 14 && x < 18 && y >= 11 && y < 15;
+                const bool cream = first.index(x, y) == 0;
+                QCOMPARE(shown.index(x, y) == 0, cream && !hole);
+                QCOMPARE(result.coloursOf(shown).at(shown.index(x, y)),
+                    in.coloursOf(first).at(first.index(x, y)));
+            }
+        }
+        // The spare entry is one no other frame of the global table used.
+        const uchar spare = shown.index(15, 12);
+        for (qsizetype f = 1; f < in.frames.size(); ++f)
+            if (in.frames[f].localColours.isEmpty())
+                QVERIFY(!in.frames[f].pixels.contains(char(spare)));
+        // The other frames are done by color, as without the option.
+        GifAnimation otherIn = in, otherOut = result;
+        otherIn.frames.removeFirst();
+        otherOut.frames.removeFirst();
+        verifySaved(otherIn, otherOut, {Cream}, Cream, {true, true, false});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAnimatedGif)
