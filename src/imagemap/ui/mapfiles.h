@@ -1,0 +1,54 @@
+#pragma once
+
+#include "imagemap/core/hotspottable.h"
+#include "imagemap/core/mapimport.h"
+#include "platform/filedialogs.h"
+#include "platform/prompter.h"
+
+#include <optional>
+
+namespace imagemap {
+
+inline QString mapPageFilter()
+{
+    return QStringLiteral("Web Pages (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+}
+
+// A page's map that can be shown: the picture to load and the areas to store.
+struct OpenedMap
+{
+    QString pagePath;
+    QString picturePath;
+    QList<MapArea> areas;
+};
+
+// The dialogs and messages of Open Map and Save Map As, on the core's map reader and page
+// writer. Nothing here touches the window: it says what to show, and the window shows it only
+// when everything has gone well.
+class MapFiles
+{
+public:
+    MapFiles(platform::Prompter &prompter, platform::FileDialogs &dialogs);
+
+    // Asks for a page, starting in `folder`; empty when the dialog is cancelled.
+    QString choosePage(const QString &folder);
+    // Reads the map of the page at pagePath. A refusal is told with the reader's message. A
+    // picture that is missing, remote or not named at all is asked for through the image Open
+    // dialog; cancelling it gives nothing.
+    std::optional<OpenedMap> readMap(const QString &pagePath);
+
+    // Save Map As: asks for the page's name (".htm" added to a name without extension), asks
+    // before replacing a file, and writes the map page atomically. Returns whether it was
+    // saved; every failure is told.
+    bool saveMapAs(const QString &imagePath, const HotspotTable &table);
+
+private:
+    QString askForPicture(const QString &pagePath, const QString &source);
+    bool mayReplace(const QString &path);
+
+    platform::Prompter &m_prompter;
+    platform::FileDialogs &m_dialogs;
+    QString m_pageName; // the page last opened or saved, offered by the next Save Map As
+};
+
+} // namespace imagemap
