@@ -124,10 +124,10 @@ void ImageMapWindow::buildMenus()
     m_openAction = m_fileMenu->addAction(QStringLiteral("&Open"), this, &ImageMapWindow::openImage);
     m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_openMapAction
-        = m_fileMenu->addAction(QStringLiteral("Open &Map..."), this, &ImageMapWindow::openMap);
+        = m_fileMenu->addAction(QStringLiteral("Open &Map"), this, &ImageMapWindow::openMap);
     m_openMapAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    m_saveMapAction = m_fileMenu->addAction(
-        QStringLiteral("Save Map &As..."), this, &ImageMapWindow::saveMapAs);
+    m_saveMapAction
+        = m_fileMenu->addAction(QStringLiteral("Save Map &As"), this, &ImageMapWindow::saveMapAs);
     m_saveMapAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_saveMapAction->setEnabled(false);
     m_htmlAction = m_fileMenu->addAction(
