@@ -1,3 +1,4 @@
+#include "filedrops.h"
 #include "imagemap/core/imagemaphtml.h"
 #include "imagemap/core/svgmap.h"
 #include "tst_imagemapwindowfixture.h"
@@ -181,6 +182,19 @@ private slots:
         // The hotspots just opened are kept in the page: closing asks nothing.
         f->window->close();
         QVERIFY(!f->window->isVisible());
+    }
+
+    void aDroppedPageOpensAsOpenMapDoes()
+    {
+        const QString path = dir.filePath("dropped.HTML");
+        QVERIFY(writeText(path,
+            "<img src=pic.gif usemap=#m><map name=m><area shape=circle coords=40,50,12 "
+            "href=c.htm></map>"));
+        picture("pic.gif");
+        QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(path)}));
+        QCOMPARE(f->window->imagePath(), picture("pic.gif"));
+        compareRows({{ShapeKind::Circle, {{40, 50}, {52, 50}}, "c.htm", "", "", {2, 3, 4}}});
+        QVERIFY(f->dialogs.shown().isEmpty());
     }
 
     void aMissingPictureIsAskedFor_data()
@@ -387,6 +401,9 @@ private slots:
         drawSample();
         f->prompter.answer(MessageAnswer::Ok);
         f->action("mnuSvgMap")->trigger();
+        QCOMPARE(f->prompter.lastText(),
+            QStringLiteral("Done.  Now paste the SVG map into your HTML document; it takes the "
+                           "width the page gives it."));
         const QString svg = QGuiApplication::clipboard()->text();
         QCOMPARE(svg,
             imagemap::buildSvgMap(f->window->imagePath(), QSize(240, 180), state().hotspots())

@@ -2,7 +2,6 @@
 
 #include "imagemap/core/imagemaphtml.h"
 #include "imagemap/core/importedhotspots.h"
-#include "imagemap/core/svgmap.h"
 #include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemaphelp.h"
 #include "imagemap/ui/imagemaplayout.h"
@@ -63,10 +62,18 @@ ImageMapWindow::ImageMapWindow(
     buildControls();
     buildMenus();
     setObjectNames();
-    // A dropped GIF or JPEG opens as if Open's dialog had given it.
+    // A dropped GIF or JPEG opens as if Open's dialog had given it, a dropped page as if Open
+    // Map's had.
     new platform::FileDropTarget(this,
-        {QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg")},
-        [this](const QString &path) { openImageFile(path); });
+        {QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+            QStringLiteral("htm"), QStringLiteral("html")},
+        [this](const QString &path) {
+            const QString suffix = QFileInfo(path).suffix().toLower();
+            if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+                openMapFile(path);
+            else
+                openImageFile(path);
+        });
 
     const QSize screen = platform::screenSizeInTwips(m_scale, this);
     const QRect geometry = ImageMapLayout::windowGeometry(screen);
@@ -358,22 +365,8 @@ QString ImageMapWindow::mapText() const
 
 void ImageMapWindow::copySvgMap()
 {
-    const ImageMapHtml svg
-        = buildSvgMap(m_imagePath, QSize(m_image.width(), m_image.height()), m_state.hotspots());
-    if (!svg.succeeded()) {
-        m_prompter.tell(svg.error);
-        return;
-    }
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->setText(svg.text);
-    if (clipboard->text() != svg.text) {
-        m_prompter.tell(QStringLiteral("The SVG map could not be placed on the clipboard."),
-            platform::MessageIcon::Exclamation);
-        return;
-    }
-    m_prompter.tell(QStringLiteral("Done.  Now paste the SVG map into your HTML document; it "
-                                   "takes the width the page gives it."),
-        platform::MessageIcon::Information);
+    m_mapFiles.copySvgMap(
+        m_imagePath, QSize(m_image.width(), m_image.height()), m_state.hotspots());
 }
 
 void ImageMapWindow::invertImage()

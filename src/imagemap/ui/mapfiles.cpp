@@ -1,11 +1,14 @@
 #include "imagemap/ui/mapfiles.h"
 
 #include "imagemap/core/mappage.h"
+#include "imagemap/core/svgmap.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "platform/busycursor.h"
 #include "platform/filecontent.h"
 
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QUrl>
 
 namespace imagemap {
@@ -102,6 +105,26 @@ bool MapFiles::saveMapAs(const QString &imagePath, const HotspotTable &table)
     }
     m_pageName = path;
     return true;
+}
+
+void MapFiles::copySvgMap(const QString &imagePath, QSize pictureSize, const HotspotTable &table)
+{
+    const ImageMapHtml svg = buildSvgMap(imagePath, pictureSize, table);
+    if (!svg.succeeded()) {
+        m_prompter.tell(svg.error);
+        return;
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(svg.text);
+    // Some platforms refuse the clipboard silently; "Done" would then be untrue.
+    if (clipboard->text() != svg.text) {
+        m_prompter.tell(QStringLiteral("The SVG map could not be placed on the clipboard."),
+            platform::MessageIcon::Exclamation);
+        return;
+    }
+    m_prompter.tell(QStringLiteral("Done.  Now paste the SVG map into your HTML document; it "
+                                   "takes the width the page gives it."),
+        platform::MessageIcon::Information);
 }
 
 } // namespace imagemap

@@ -5,6 +5,7 @@
 #include "platform/filedialogs.h"
 #include "platform/prompter.h"
 
+#include <QSize>
 #include <optional>
 
 namespace imagemap {
@@ -22,9 +23,9 @@ struct OpenedMap
     QList<MapArea> areas;
 };
 
-// The dialogs and messages of Open Map and Save Map As, on the core's map reader and page
-// writer. Nothing here touches the window: it says what to show, and the window shows it only
-// when everything has gone well.
+// The dialogs and messages of Open Map, Save Map As and Copy SVG Map, on the core's map
+// reader, page writer and SVG map. Nothing here touches the window: it says what to show, and the
+// window shows it only when everything has gone well.
 class MapFiles
 {
 public:
@@ -41,6 +42,10 @@ public:
     // before replacing a file, and writes the map page atomically. Returns whether it was
     // saved; every failure is told.
     bool saveMapAs(const QString &imagePath, const HotspotTable &table);
+
+    // Copy SVG Map: puts the SVG form of the map of the picture (of that size) on the
+    // clipboard and tells the user; a failure is told instead.
+    void copySvgMap(const QString &imagePath, QSize pictureSize, const HotspotTable &table);
 
 private:
     QString askForPicture(const QString &pagePath, const QString &source);
