@@ -337,6 +337,17 @@ private slots:
             {ShapeKind::Circle, {{60, 130}, {110, 130}}, "c.htm", "Round & \"quoted\"", "",
                 {11, 12, 13}}});
         QCOMPARE(htmlCode(), html);
+        // Save Map As offers the page the map came from; after Open of a picture, its own name.
+        f->dialogs.cancel();
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->dialogs.shown().last().request.fileName, page + ".htm");
+        QVERIFY(f->open(picture("pic.gif")));
+        f->dialogs.cancel();
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("pic.htm"));
+        f = std::make_unique<ImageMapWindowFixture>();
+        f->dialogs.answer(page + ".htm");
+        f->action("mnuOpenMap")->trigger();
         // The outlines are those the drawing made.
         QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
         QVERIFY(state().segments().at(11).round);

@@ -291,8 +291,10 @@ void ImageMapWindow::openImage()
 
 void ImageMapWindow::openImageFile(const QString &chosen)
 {
-    if (showImage(chosen))
+    if (showImage(chosen)) {
         m_keptMap.clear();
+        m_mapFiles.setPageName(QString());
+    }
 }
 
 bool ImageMapWindow::showImage(const QString &chosen)
@@ -349,6 +351,7 @@ void ImageMapWindow::openMapFile(const QString &path)
     if (!storeImportedHotspots(m_state, map->areas, m_scale.factor()))
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
     m_keptMap = mapText();
+    m_mapFiles.setPageName(map->pagePath);
     m_canvas->update();
 }
 

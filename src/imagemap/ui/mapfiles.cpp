@@ -43,7 +43,6 @@ std::optional<OpenedMap> MapFiles::readMap(const QString &pagePath)
         if (map.picturePath.isEmpty())
             return std::nullopt;
     }
-    m_pageName = map.pagePath;
     return map;
 }
 

@@ -42,6 +42,8 @@ public:
     // before replacing a file, and writes the map page atomically. Returns whether it was
     // saved; every failure is told.
     bool saveMapAs(const QString &imagePath, const HotspotTable &table);
+    // The page the window's map now belongs to (empty for none), which Save Map As offers.
+    void setPageName(const QString &path) { m_pageName = path; }
 
     // Copy SVG Map: puts the SVG form of the map of the picture (of that size) on the
     // clipboard and tells the user; a failure is told instead.
@@ -53,7 +55,7 @@ private:
 
     platform::Prompter &m_prompter;
     platform::FileDialogs &m_dialogs;
-    QString m_pageName; // the page last opened or saved, offered by the next Save Map As
+    QString m_pageName;
 };
 
 } // namespace imagemap
