@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/framesetcommand.h"
+#include "cli/imagemapcommand.h"
 #include "cli/opaquecommand.h"
 #include "cli/subcommand.h"
 #include "cli/transparentcommand.h"
@@ -16,7 +17,7 @@ namespace {
 const QList<SubCommand> &subCommands()
 {
     static const QList<SubCommand> commands{
-        framesetCommand(), transparentCommand(), opaqueCommand()};
+        framesetCommand(), transparentCommand(), opaqueCommand(), imagemapCommand()};
     return commands;
 }
 
@@ -42,6 +43,9 @@ QString usageText()
         "               X,Y, or palette index N) is transparent\n"
         "  opaque FILE.gif\n"
         "               switch the transparency of such a GIF off again\n"
+        "  imagemap PAGE.htm [--svg] [-o OUT]\n"
+        "               write the image map of an HTML page as IMG, MAP and AREA lines,\n"
+        "               or with --svg as an SVG that scales with its page\n"
         "\n"
         "Exit codes: 0 success, 1 failure, 2 usage error.\n");
 }

@@ -55,6 +55,18 @@ struct DrawingFixture
         return store(url);
     }
 
+    // Drags a circle from its centre to a rim point with circle drawing on, and stores it;
+    // returns its row (0 when not stored). Circle drawing is off again afterwards.
+    int storeCircle(QPoint centre, QPoint rim, const QString &url = QStringLiteral("c.htm"))
+    {
+        drawing.setDrawCircles(true);
+        const imagemap::DrawingAction action = drag(centre, rim);
+        drawing.setDrawCircles(false);
+        if (action != imagemap::DrawingAction::ShowDialog)
+            return 0;
+        return store(url);
+    }
+
     int storePolygon(const QList<QPoint> &points, const QString &url = QStringLiteral("p.htm"))
     {
         if (polygon(points) != imagemap::DrawingAction::ShowDialog)

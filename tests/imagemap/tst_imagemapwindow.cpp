@@ -91,10 +91,25 @@ private slots:
             items << a->objectName() + u'=' + a->text() + u'=' + a->shortcut().toString()
                     + (a->isEnabled() ? "" : "=off");
         QCOMPARE(items,
-            QStringList({"mnuOpen=&Open=Ctrl+O", "mnuHTML=Create &HTML Code=Ctrl+H=off",
+            QStringList({"mnuOpen=&Open=Ctrl+O", "mnuOpenMap=Open &Map=Ctrl+M",
+                "mnuSaveMap=Save Map &As=Ctrl+Shift+S=off", "mnuHTML=Create &HTML Code=Ctrl+H=off",
                 "dash1==", "mnuExit=E&xit="}));
-        QCOMPARE(f->action("mnuInvert")->text(), QStringLiteral("&Invert Image"));
-        QVERIFY(!f->action("mnuInvert")->isEnabled());
+        items.clear();
+        for (QAction *a : w->findChild<QMenu *>("mnuOptions")->actions())
+            items << a->objectName() + u'=' + a->text() + u'=' + a->shortcut().toString()
+                    + (a->isEnabled() ? "" : "=off") + (a->isChecked() ? "=checked" : "");
+        QCOMPARE(items,
+            QStringList({"mnuInvert=&Invert Image==off", "mnuCircles=Draw &Circles=Ctrl+L",
+                "mnuSvgMap=Copy &SVG Map=Ctrl+Shift+C=off"}));
+        QVERIFY(f->action("mnuCircles")->isCheckable());
+        // No two commands of the window share a key.
+        QList<QKeySequence> keys;
+        for (QAction *a : w->findChildren<QAction *>()) {
+            if (a->shortcut().isEmpty())
+                continue;
+            QVERIFY2(!keys.contains(a->shortcut()), qPrintable(a->shortcut().toString()));
+            keys << a->shortcut();
+        }
         QVERIFY(f->action("mnuOnlineHelp"));
         QVERIFY(f->action("mnuTechInfo"));
         QVERIFY(f->action("mnuSupport"));

@@ -15,6 +15,7 @@
 #include "launcher/launcherwindow.h"
 #include "sceneanswers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -81,7 +82,8 @@ QString sceneImage(const QTemporaryDir &scratch)
     return image.save(path) ? path : QString();
 }
 
-// Zonemark with a photograph, a stored rectangle and a stored polygon, drawn by mouse events.
+// Zonemark with a photograph, a stored rectangle, a stored polygon and a stored circle, drawn by
+// mouse events.
 bool saveImageMapScene(const QString &path, QTextStream &err)
 {
     QTemporaryDir scratch;
@@ -106,9 +108,17 @@ bool saveImageMapScene(const QString &path, QTextStream &err)
     answerNextDialog(QStringLiteral("spoon.htm"));
     QKeyEvent ctrlUp(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
     QApplication::sendEvent(picture, &ctrlUp);
+
+    // A circle round the cup's handle, dragged from its centre with Draw Circles on.
+    window.findChild<QAction *>(QStringLiteral("mnuCircles"))->setChecked(true);
+    answerNextDialog(QStringLiteral("handle.htm"));
+    sendMouse(picture, QEvent::MouseButtonPress, QPoint(228, 266), Qt::LeftButton);
+    sendMouse(picture, QEvent::MouseMove, QPoint(250, 266), Qt::LeftButton);
+    sendMouse(picture, QEvent::MouseMove, QPoint(264, 266), Qt::LeftButton);
+    sendMouse(picture, QEvent::MouseButtonRelease, QPoint(264, 266), Qt::LeftButton);
     sendMouse(picture, QEvent::MouseMove, QPoint(300, 150), Qt::NoButton);
 
-    if (window.state().hotspots().usedCount() != 2 || !answers.unexpected().isEmpty()) {
+    if (window.state().hotspots().usedCount() != 3 || !answers.unexpected().isEmpty()) {
         err << "the image-map scene could not be drawn: " << answers.unexpected() << "\n";
         return false;
     }

@@ -38,8 +38,10 @@ DrawingAction HotspotDrawing::press(
         return addVertex(twips);
     // A plain press while a polygon is open would start a second shape over the points of the
     // first; the polygon is finished by releasing Ctrl or dropped with the window's Cancel.
-    if (!m_state.polygonOpen())
+    if (!m_state.polygonOpen()) {
         m_dragArmed = true;
+        m_dragCircle = m_drawCircles;
+    }
     return DrawingAction::None;
 }
 
@@ -64,6 +66,8 @@ DrawingAction HotspotDrawing::release(QPoint twips, Qt::MouseButton button)
         return DrawingAction::None;
     const bool hadBand = m_bandShown;
     m_bandShown = false;
+    if (m_dragCircle)
+        return finishCircle(m_pressPoint, twips);
     const int minimum = MinimumDragPixels * m_scale.factor();
     if (twips.x() - m_pressPoint.x() < minimum && twips.y() - m_pressPoint.y() < minimum) {
         m_dragArmed = false;
@@ -74,6 +78,29 @@ DrawingAction HotspotDrawing::release(QPoint twips, Qt::MouseButton button)
     if (!hadBand)
         m_bandRect = {m_pressPoint.x(), m_pressPoint.y(), twips.x(), twips.y()};
     return finishDrag();
+}
+
+DrawingAction HotspotDrawing::finishCircle(QPoint centreTwips, QPoint rimTwips)
+{
+    m_dragArmed = false;
+    const QPoint centre = toPixels(centreTwips);
+    const QPoint rim = toPixels(rimTwips);
+    if (circleRadius(centre, rim) < MinimumDragPixels)
+        return DrawingAction::None;
+    if (!m_state.hasRoomFor(2)) {
+        refuseShape();
+        return DrawingAction::None;
+    }
+    m_state.beginShape();
+    const int index = m_state.appendPoint(centre);
+    m_state.appendPoint(rim);
+    // The outline hangs on the centre's index, so Cancel and Delete remove it with the shape.
+    m_state.segments().placeRound(index, centreTwips, rimTwips);
+    m_state.segments().show(index);
+    m_state.setPendingShape(ShapeKind::Circle);
+    m_state.setCurrentHotspot(0);
+    m_state.setDialogOpen(true);
+    return DrawingAction::ShowDialog;
 }
 
 DrawingAction HotspotDrawing::finishDrag()
@@ -150,9 +177,18 @@ DrawingAction HotspotDrawing::selectionNotified(int left, int top, int right, in
     return DrawingAction::ShowDialogModeless;
 }
 
+std::optional<CircleBand> HotspotDrawing::circleBand() const
+{
+    if (!m_bandShown || !m_dragCircle)
+        return std::nullopt;
+    const QPoint centre(toPixels(m_bandRect.left), toPixels(m_bandRect.top));
+    const QPoint rim(toPixels(m_bandRect.right), toPixels(m_bandRect.bottom));
+    return CircleBand{centre, circleRadius(centre, rim)};
+}
+
 QRect HotspotDrawing::bandPixels() const
 {
-    if (!m_bandShown)
+    if (!m_bandShown || m_dragCircle)
         return QRect();
     const BandRect &b = m_bandRect;
     const int x1 = toPixels(b.left);

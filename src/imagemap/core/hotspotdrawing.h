@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <Qt>
+#include <optional>
 
 namespace imagemap {
 
@@ -31,10 +32,23 @@ struct BandRect
     bool operator==(const BandRect &) const = default;
 };
 
+// The circle being dragged, in pixels: its centre and its radius.
+struct CircleBand
+{
+    QPoint centre;
+    int radius = 0;
+
+    bool operator==(const CircleBand &) const = default;
+};
+
 // The drawing of hotspots on the picture: dragging rectangles, Ctrl-clicking polygons,
 // re-opening hotspots with the right button, and the pointer display. Positions arrive in
 // twips from the picture's top-left corner; points are stored in image pixels (twips divided
 // by twipsPerPixel(), rounded).
+//
+// With circle drawing on, a plain left drag outlines a circle instead of a rectangle: its centre
+// is at the press and its rim follows the pointer. A circle takes three vertex slots (centre,
+// rim point and closing point) and results when its radius is at least four pixels.
 //
 // A shape's points are checked against the vertex store as soon as they are added: a
 // rectangle needs room for its four corners and its closing point, every polygon vertex room
@@ -50,6 +64,11 @@ public:
     HotspotDrawing(ImageMapState &state, platform::Prompter &prompter, int twipsPerPixel);
 
     int twipsPerPixel() const { return m_scale.factor(); }
+
+    // Whether a plain left drag outlines a circle (off at start). A drag under way keeps the
+    // shape it started with.
+    void setDrawCircles(bool on) { m_drawCircles = on; }
+    bool drawsCircles() const { return m_drawCircles; }
 
     // A button went down over the picture. The left button arms a drag, or with Shift, Ctrl or
     // Alt held adds a polygon vertex; the right button re-opens the hotspot under the pointer
@@ -93,13 +112,17 @@ public:
     bool bandShown() const { return m_bandShown; }
     BandRect bandRect() const { return m_bandRect; }
     // The rubber band to paint, in pixels (each BandRect value divided by twipsPerPixel(),
-    // rounded), normalised; an empty rectangle while no band is shown.
+    // rounded), normalised; an empty rectangle while no band is shown or a circle is dragged.
     QRect bandPixels() const;
+    // The circle to paint while one is dragged; nothing otherwise.
+    std::optional<CircleBand> circleBand() const;
 
 private:
     DrawingAction hitTest(QPoint twips);
     DrawingAction addVertex(QPoint twips);
     DrawingAction finishDrag();
+    DrawingAction finishCircle(QPoint centreTwips, QPoint rimTwips);
+    QPoint toPixels(QPoint twips) const { return {toPixels(twips.x()), toPixels(twips.y())}; }
     // Adds the four corners of a rectangle as a new shape: segment ends in twips, stored points
     // in pixels, both given as left, top, right, bottom.
     void addCorners(const BandRect &twips, const BandRect &pixels);
@@ -110,7 +133,9 @@ private:
     ImageMapState &m_state;
     platform::Prompter &m_prompter;
     platform::TwipsScale m_scale;
+    bool m_drawCircles = false;
     bool m_dragArmed = false;
+    bool m_dragCircle = false; // the armed drag outlines a circle
     QPoint m_pressPoint;
     QPoint m_bandAnchor;
     bool m_bandShown = false;

@@ -1,7 +1,5 @@
 #include "imagemap/core/hotspotproperties.h"
 
-#include <QPolygon>
-
 namespace imagemap {
 
 HotspotProperties::HotspotProperties(ImageMapState &state, platform::Prompter &prompter)
@@ -49,7 +47,9 @@ bool HotspotProperties::storeShape(const HotspotLink &typed)
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
         return true;
     }
-    const int newRegion = createRegion(start, closing);
+    // A shape without a kind (OK while a polygon is still open) is stored as a polygon.
+    const int newRegion = m_state.createShapeRegion(
+        m_state.pendingShape().value_or(ShapeKind::Polygon), start, closing);
     if (newRegion == 0) {
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
         // Taking the closing point back lets a second OK store the same points again instead
@@ -82,14 +82,6 @@ bool HotspotProperties::storeShape(const HotspotLink &typed)
     return true;
 }
 
-int HotspotProperties::createRegion(int first, int last)
-{
-    QPolygon polygon;
-    for (int i = first; i <= last; ++i)
-        polygon << m_state.vertices().at(i);
-    return m_state.regions().create(polygon);
-}
-
 QList<QPoint> HotspotProperties::shapePoints(
     std::optional<ShapeKind> kind, int first, int last) const
 {
@@ -101,6 +93,8 @@ QList<QPoint> HotspotProperties::shapePoints(
     } else if (kind == ShapeKind::Rectangle) {
         // Corners are stored top-left, top-right, bottom-right, bottom-left.
         points << vertices.at(first) << vertices.at(first + 2);
+    } else if (kind == ShapeKind::Circle) {
+        points << vertices.at(first) << vertices.at(first + 1);
     }
     return points;
 }

@@ -65,8 +65,6 @@ public:
 private:
     // Stores the pending shape; returns whether the dialog closes.
     bool storeShape(const HotspotLink &typed);
-    // Makes the hit-test region of the points first to last; 0 when it cannot be made.
-    int createRegion(int first, int last);
     // The points a row keeps of the shape whose points are first to last.
     QList<QPoint> shapePoints(std::optional<ShapeKind> kind, int first, int last) const;
     void close();

@@ -6,7 +6,7 @@
 
 namespace imagemap {
 
-// The shape of a hotspot. Circles are not drawn yet; the HTML already knows how to write one.
+// The shape of a hotspot.
 enum class ShapeKind { Rectangle, Polygon, Circle };
 
 // One row of the hotspot table. A row whose region is 0 is free.
@@ -15,14 +15,21 @@ struct HotspotRecord
     int region = 0; // handle in the RegionTable of the shape's hit-test region
     ShapeKind shape = ShapeKind::Rectangle;
     // In image pixels. A rectangle: its first and its opposite corner as drawn. A polygon: every
-    // vertex, the first repeated last. A circle: its centre, then a point on its edge.
+    // vertex, the first repeated last. A circle: its centre, then a point on its rim.
     QList<QPoint> points;
     QString url;
     QString altText;
     QString targetFrame;
-    QList<int> pointIndexes; // VertexStore indexes of the shape, the closing point last
+    // VertexStore indexes of the shape, the closing point last. A rectangle takes five slots
+    // (four corners and the closing point), a polygon one per vertex plus one, and a circle
+    // three: its centre, the rim point it was dragged to, and the closing point.
+    QList<int> pointIndexes;
 
     bool isFree() const { return region == 0; }
 };
+
+// The radius of the circle round `centre` whose rim passes through `rim`, in whole pixels (the
+// distance rounded), as COORDS writes it and the hit test measures it.
+int circleRadius(QPoint centre, QPoint rim);
 
 } // namespace imagemap

@@ -4,7 +4,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <cmath>
 
 namespace imagemap {
 
@@ -51,8 +50,7 @@ QString coordsText(const HotspotRecord &row)
         if (row.points.size() == 2) {
             const QPoint centre = row.points[0];
             const QPoint edge = row.points[1];
-            numbers << centre.x() << centre.y()
-                    << std::llround(std::hypot(edge.x() - centre.x(), edge.y() - centre.y()));
+            numbers << centre.x() << centre.y() << circleRadius(centre, edge);
         }
     } else {
         for (const QPoint &point : row.points)
@@ -64,6 +62,8 @@ QString coordsText(const HotspotRecord &row)
     return texts.join(u',');
 }
 
+} // namespace
+
 QString areaLine(const HotspotRecord &row)
 {
     return QStringLiteral("<AREA SHAPE=") + quoted(shapeName(row.shape)) + QStringLiteral(" ALT=")
@@ -72,9 +72,13 @@ QString areaLine(const HotspotRecord &row)
         + quoted(attribute(row.targetFrame)) + u'>';
 }
 
-} // namespace
-
 ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table)
+{
+    return buildImageMap(imagePath, table, QString());
+}
+
+ImageMapHtml buildImageMap(
+    const QString &imagePath, const HotspotTable &table, const QString &source)
 {
     ImageMapHtml result;
     if (imagePath.isEmpty()) {
@@ -98,11 +102,10 @@ ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table)
         return result;
     }
     const QString mapName = escaped(imageFile.chopped(ExtensionLength));
-    const QString source = escaped(imageFile);
 
     QStringList lines;
-    lines << QStringLiteral("<IMG SRC=") + quoted(source) + QStringLiteral(" BORDER=1 USEMAP=")
-            + quoted(u'#' + mapName) + u'>';
+    lines << QStringLiteral("<IMG SRC=") + quoted(escaped(source.isEmpty() ? imageFile : source))
+            + QStringLiteral(" BORDER=1 USEMAP=") + quoted(u'#' + mapName) + u'>';
     lines << QStringLiteral("<MAP NAME=") + quoted(mapName) + u'>';
     for (int i = HotspotTable::FirstRow; i <= HotspotTable::LastRow; ++i) {
         if (table.inUse(i))

@@ -48,4 +48,12 @@ struct ImageMapHtml
 // attribute value a double quote is written as &quot; so that it cannot end the attribute.
 ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table);
 
+// The same lines, but with `source` as the IMG's SRC (a path relative to the page that holds
+// the map, or a URL); the map name still comes from the file name of imagePath.
+ImageMapHtml buildImageMap(
+    const QString &imagePath, const HotspotTable &table, const QString &source);
+
+// The AREA line Create HTML Code writes for the row.
+QString areaLine(const HotspotRecord &row);
+
 } // namespace imagemap

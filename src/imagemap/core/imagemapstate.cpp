@@ -1,5 +1,7 @@
 #include "imagemap/core/imagemapstate.h"
 
+#include <QPolygon>
+
 namespace imagemap {
 
 ImageMapState::ImageMapState(int regionCapacity)
@@ -29,6 +31,18 @@ void ImageMapState::dropLastPoint()
 {
     if (m_vertexCount > 1)
         --m_vertexCount;
+}
+
+int ImageMapState::createShapeRegion(ShapeKind kind, int first, int last)
+{
+    if (kind == ShapeKind::Circle) {
+        const QPoint centre = m_vertices.at(first);
+        return m_regions.createCircle(centre, circleRadius(centre, m_vertices.at(first + 1)));
+    }
+    QPolygon polygon;
+    for (int i = first; i <= last; ++i)
+        polygon << m_vertices.at(i);
+    return m_regions.create(polygon);
 }
 
 void ImageMapState::openPolygon(QPoint twips)

@@ -69,6 +69,11 @@ public:
     // Gives the last used point back.
     void dropLastPoint();
 
+    // Makes the hit-test region of the shape whose points are stored at first to last (the
+    // closing point included): a circle's by its centre and rim point, any other shape's from
+    // its outline. Returns the region's handle, or 0 when it cannot be made.
+    int createShapeRegion(ShapeKind kind, int first, int last);
+
     // Opens a polygon whose first vertex is at the position (twips).
     void openPolygon(QPoint twips);
     void setLastVertex(QPoint twips) { m_lastVertex = twips; }

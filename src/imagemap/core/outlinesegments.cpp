@@ -7,6 +7,13 @@ void OutlineSegments::place(int index, QPoint from, QPoint to)
     OutlineSegment &segment = m_segments[index];
     segment.from = from;
     segment.to = to;
+    segment.round = false;
+}
+
+void OutlineSegments::placeRound(int index, QPoint centre, QPoint rim)
+{
+    place(index, centre, rim);
+    m_segments[index].round = true;
 }
 
 void OutlineSegments::show(int index)

@@ -5,12 +5,14 @@
 
 namespace imagemap {
 
-// One outline line over the picture, in twips of the picture's coordinate space.
+// One outline line over the picture, in twips of the picture's coordinate space. A round
+// segment is a circle's outline instead: the circle round `from` whose rim passes through `to`.
 struct OutlineSegment
 {
     QPoint from;
     QPoint to;
     bool visible = false;
+    bool round = false;
 
     bool operator==(const OutlineSegment &) const = default;
 };
@@ -22,6 +24,9 @@ class OutlineSegments
 public:
     // Creates the segment (hidden) if it does not exist yet, then sets its ends.
     void place(int index, QPoint from, QPoint to);
+    // Creates the segment (hidden) if it does not exist yet and makes it the round outline of
+    // the circle round `centre` through `rim`.
+    void placeRound(int index, QPoint centre, QPoint rim);
 
     void show(int index);
 

@@ -21,6 +21,9 @@ public:
     // Creates the region of the polygon and returns its handle (> 0), or 0 when the polygon
     // has no points or the table already holds its capacity of regions.
     int create(const QPolygon &polygon);
+    // Creates the region of a circle: the points no farther than `radius` from the centre.
+    // Returns its handle (> 0), or 0 for a negative radius or a full table.
+    int createCircle(QPoint centre, int radius);
 
     // Whether the point lies in the region; no value when the handle names no region.
     std::optional<bool> contains(int handle, QPoint point) const;
@@ -31,7 +34,15 @@ public:
     int count() const { return int(m_regions.size()); }
 
 private:
-    QHash<int, QRegion> m_regions;
+    struct Shape
+    {
+        QRegion area; // a polygon's pixels
+        QPoint centre;
+        qint64 radius = -1; // a circle when not negative
+    };
+    int add(const Shape &shape);
+
+    QHash<int, Shape> m_regions;
     int m_capacity;
     int m_nextHandle = 1;
 };

@@ -1,6 +1,7 @@
 #include "imagemap/ui/imagemapwindow.h"
 
 #include "imagemap/core/imagemaphtml.h"
+#include "imagemap/core/importedhotspots.h"
 #include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemaphelp.h"
 #include "imagemap/ui/imagemaplayout.h"
@@ -55,15 +56,24 @@ ImageMapWindow::ImageMapWindow(
     , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
     , m_drawing(m_state, m_prompter, m_scale.factor())
+    , m_mapFiles(m_prompter, m_fileDialogs)
 {
     setWindowTitle(imageMapCaption());
     buildControls();
     buildMenus();
     setObjectNames();
-    // A dropped GIF or JPEG opens as if Open's dialog had given it.
+    // A dropped GIF or JPEG opens as if Open's dialog had given it, a dropped page as if Open
+    // Map's had.
     new platform::FileDropTarget(this,
-        {QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg")},
-        [this](const QString &path) { openImageFile(path); });
+        {QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+            QStringLiteral("htm"), QStringLiteral("html")},
+        [this](const QString &path) {
+            const QString suffix = QFileInfo(path).suffix().toLower();
+            if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+                openMapFile(path);
+            else
+                openImageFile(path);
+        });
 
     const QSize screen = platform::screenSizeInTwips(m_scale, this);
     const QRect geometry = ImageMapLayout::windowGeometry(screen);
@@ -120,6 +130,13 @@ void ImageMapWindow::buildMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_openAction = m_fileMenu->addAction(QStringLiteral("&Open"), this, &ImageMapWindow::openImage);
     m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_openMapAction
+        = m_fileMenu->addAction(QStringLiteral("Open &Map"), this, &ImageMapWindow::openMap);
+    m_openMapAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_saveMapAction
+        = m_fileMenu->addAction(QStringLiteral("Save Map &As"), this, &ImageMapWindow::saveMapAs);
+    m_saveMapAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_saveMapAction->setEnabled(false);
     m_htmlAction = m_fileMenu->addAction(
         QStringLiteral("Create &HTML Code"), this, &ImageMapWindow::createHtml);
     m_htmlAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -131,6 +148,16 @@ void ImageMapWindow::buildMenus()
     m_invertAction = m_optionsMenu->addAction(
         QStringLiteral("&Invert Image"), this, &ImageMapWindow::invertImage);
     m_invertAction->setEnabled(false);
+    // Off at start, so a plain drag outlines a rectangle as it always has.
+    m_circlesAction = m_optionsMenu->addAction(QStringLiteral("Draw &Circles"));
+    m_circlesAction->setCheckable(true);
+    m_circlesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_circlesAction, &QAction::toggled, this,
+        [this](bool on) { m_drawing.setDrawCircles(on); });
+    m_svgAction = m_optionsMenu->addAction(
+        QStringLiteral("Copy &SVG Map"), this, &ImageMapWindow::copySvgMap);
+    m_svgAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_svgAction->setEnabled(false);
 
     help::addHelpMenu(this, imageMapHelpMenu(), m_prompter);
 }
@@ -152,11 +179,15 @@ void ImageMapWindow::setObjectNames()
     }
     m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
     m_openAction->setObjectName(QStringLiteral("mnuOpen"));
+    m_openMapAction->setObjectName(QStringLiteral("mnuOpenMap"));
+    m_saveMapAction->setObjectName(QStringLiteral("mnuSaveMap"));
+    m_svgAction->setObjectName(QStringLiteral("mnuSvgMap"));
     m_htmlAction->setObjectName(QStringLiteral("mnuHTML"));
     m_exitSeparator->setObjectName(QStringLiteral("dash1"));
     m_exitAction->setObjectName(QStringLiteral("mnuExit"));
     m_optionsMenu->setObjectName(QStringLiteral("mnuOptions"));
     m_invertAction->setObjectName(QStringLiteral("mnuInvert"));
+    m_circlesAction->setObjectName(QStringLiteral("mnuCircles"));
 }
 
 QSize ImageMapWindow::windowTwips() const
@@ -218,7 +249,8 @@ void ImageMapWindow::closeEvent(QCloseEvent *event)
     // Every way of closing (Exit, the window's close button, the launcher's Exit) comes here,
     // so hotspots are never dropped unasked; once their HTML is on the clipboard they are kept.
     const bool delivered = std::exchange(m_htmlDelivered, false);
-    if (!delivered && m_state.hotspots().usedCount() > 0
+    const bool kept = !m_keptMap.isEmpty() && m_keptMap == mapText();
+    if (!delivered && !kept && m_state.hotspots().usedCount() > 0
         && m_prompter.ask(discardHotspotsQuestion(), platform::MessageIcon::Question,
                platform::MessageButtons::YesNo)
             != platform::MessageAnswer::Yes) {
@@ -259,13 +291,21 @@ void ImageMapWindow::openImage()
 
 void ImageMapWindow::openImageFile(const QString &chosen)
 {
+    if (showImage(chosen)) {
+        m_keptMap.clear();
+        m_mapFiles.setPageName(QString());
+    }
+}
+
+bool ImageMapWindow::showImage(const QString &chosen)
+{
     platform::BusyCursor busy;
     // The component keeps its current image when the new one cannot be read, so a failed Open
     // leaves the picture and every hotspot as they were.
     if (!m_image.load(chosen)) {
         busy.release();
         m_prompter.tell(m_image.errorString(), platform::MessageIcon::Exclamation);
-        return;
+        return false;
     }
     closeHotspotDialog();
     m_drawing.clearHotspots();
@@ -277,12 +317,59 @@ void ImageMapWindow::openImageFile(const QString &chosen)
     m_canvas->setFocus(Qt::OtherFocusReason);
     platform::letPendingEventsRun();
     m_drawing.windowActivated();
-    m_htmlButton->setEnabled(true);
-    m_invertAction->setEnabled(true);
-    m_htmlAction->setEnabled(true);
+    enableImageCommands();
     m_horizontalBar->setValue(0);
     m_verticalBar->setValue(0);
     layOutViewport();
+    return true;
+}
+
+void ImageMapWindow::enableImageCommands()
+{
+    m_htmlButton->setEnabled(true);
+    m_invertAction->setEnabled(true);
+    m_htmlAction->setEnabled(true);
+    m_saveMapAction->setEnabled(true);
+    m_svgAction->setEnabled(true);
+}
+
+void ImageMapWindow::openMap()
+{
+    const QString folder = hasImage() ? QFileInfo(m_imagePath).absolutePath() : QString();
+    const QString chosen = m_mapFiles.choosePage(folder);
+    if (!chosen.isEmpty())
+        openMapFile(chosen);
+}
+
+void ImageMapWindow::openMapFile(const QString &path)
+{
+    const std::optional<OpenedMap> map = m_mapFiles.readMap(path);
+    if (!map || !showImage(map->picturePath))
+        return;
+    // The reader has checked the areas against the table and the store, which showImage() has
+    // just emptied, so they fit.
+    if (!storeImportedHotspots(m_state, map->areas, m_scale.factor()))
+        m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
+    m_keptMap = mapText();
+    m_mapFiles.setPageName(map->pagePath);
+    m_canvas->update();
+}
+
+void ImageMapWindow::saveMapAs()
+{
+    if (hasImage() && m_mapFiles.saveMapAs(m_imagePath, m_state.hotspots()))
+        m_keptMap = mapText();
+}
+
+QString ImageMapWindow::mapText() const
+{
+    return buildImageMap(m_imagePath, m_state.hotspots()).text;
+}
+
+void ImageMapWindow::copySvgMap()
+{
+    m_mapFiles.copySvgMap(
+        m_imagePath, QSize(m_image.width(), m_image.height()), m_state.hotspots());
 }
 
 void ImageMapWindow::invertImage()

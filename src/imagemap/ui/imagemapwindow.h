@@ -2,6 +2,7 @@
 
 #include "imagemap/core/hotspotdrawing.h"
 #include "imagemap/core/imagemapstate.h"
+#include "imagemap/ui/mapfiles.h"
 #include "platform/filedialogs.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/prompter.h"
@@ -41,8 +42,9 @@ inline QString imageMapCaption()
 }
 
 // The image-map window of Zonemark: opens a GIF or JPEG image, lets the user outline
-// rectangles and polygons on it and give each a link in the properties dialog, and puts the
-// image-map HTML on the clipboard. The picture scrolls inside a viewport that follows the
+// rectangles, polygons and circles on it and give each a link in the properties dialog, and
+// puts the image-map HTML on the clipboard. Maps are also opened from and saved to HTML pages,
+// and copied as a scaling SVG. The picture scrolls inside a viewport that follows the
 // window's size; the picture itself is never smaller than the image.
 class ImageMapWindow : public QMainWindow
 {
@@ -61,6 +63,17 @@ public:
     // Opens the image at path as Open does once its dialog has given that path: a file dropped
     // on the window, or named on the command line.
     void openImageFile(const QString &path);
+    // Open Map: asks for an HTML page and shows its map: the picture (asked for when the page's
+    // is missing) and one hotspot per AREA, row 1 the first. A refused page, or a cancelled
+    // dialog, leaves the picture and the hotspots as they were.
+    void openMap();
+    // Opens the map of the page at path as Open Map does once its dialog has given that path.
+    void openMapFile(const QString &path);
+    // Save Map As: writes the picture and its map as a standalone HTML page. The window stays
+    // open with its hotspots.
+    void saveMapAs();
+    // Copy SVG Map: puts the map on the clipboard as an inline SVG that scales with its page.
+    void copySvgMap();
     // Invert Image: inverts the picture's colours; hotspots and outlines stay as they are.
     void invertImage();
     // Create HTML Code: after the question, puts the image map on the clipboard, tells the
@@ -100,6 +113,11 @@ private:
     void layOut();
     void layOutViewport();
     void showPicture();
+    // Loads the image and shows it with no hotspots; on failure tells why and changes nothing.
+    bool showImage(const QString &path);
+    // The map as Create HTML Code would write it now, to tell whether it has been kept.
+    QString mapText() const;
+    void enableImageCommands();
     void handle(DrawingAction action);
     void showHotspotDialog(bool modal);
     void closeHotspotDialog();
@@ -118,6 +136,9 @@ private:
     QString m_imagePath;
     // Set once the HTML is on the clipboard, so the close that follows asks nothing.
     bool m_htmlDelivered = false;
+    MapFiles m_mapFiles;
+    // The map as last saved or opened; closing asks nothing while the hotspots still match it.
+    QString m_keptMap;
 
     QLabel *m_instructions = nullptr;
     QWidget *m_viewport = nullptr;
@@ -130,10 +151,14 @@ private:
     QMenu *m_fileMenu = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_htmlAction = nullptr;
+    QAction *m_openMapAction = nullptr;
+    QAction *m_saveMapAction = nullptr;
+    QAction *m_svgAction = nullptr;
     QAction *m_exitSeparator = nullptr;
     QAction *m_exitAction = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QAction *m_invertAction = nullptr;
+    QAction *m_circlesAction = nullptr;
     QPointer<HotspotDialog> m_hotspotDialog;
 };
 

@@ -91,14 +91,28 @@ void PictureCanvas::paintEvent(QPaintEvent *)
     const auto &segments = m_state.segments().all();
     for (const QPen &pen : {QPen(Qt::white, 3), QPen(Qt::black, 1)}) {
         painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
         for (const OutlineSegment &segment : segments) {
-            if (segment.visible)
-                painter.drawLine(pixelsOf(segment.from), pixelsOf(segment.to));
+            if (!segment.visible)
+                continue;
+            const QPoint from = pixelsOf(segment.from);
+            const QPoint to = pixelsOf(segment.to);
+            if (segment.round) {
+                const int radius = circleRadius(from, to);
+                painter.drawEllipse(from, radius, radius);
+            } else {
+                painter.drawLine(from, to);
+            }
         }
     }
+    paintBand(painter);
+}
 
+void PictureCanvas::paintBand(QPainter &painter)
+{
     const QRect band = m_drawing.bandPixels();
-    if (band.isNull())
+    const std::optional<CircleBand> circle = m_drawing.circleBand();
+    if (band.isNull() && !circle)
         return;
     QPen bandPen(Qt::black, 0);
     // Inverting what lies under the band keeps it visible on any picture; a device that cannot
@@ -109,6 +123,10 @@ void PictureCanvas::paintEvent(QPaintEvent *)
         bandPen.setStyle(Qt::DashLine);
     painter.setPen(bandPen);
     painter.setBrush(Qt::NoBrush);
+    if (circle) {
+        painter.drawEllipse(circle->centre, circle->radius, circle->radius);
+        return;
+    }
     painter.drawRect(QRect(band.topLeft(), QSize(band.width() - 1, band.height() - 1)));
 }
 

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 namespace imagemap {
 
 // The picture of the image-map window: shows the image and, laid over it, the
@@ -37,6 +39,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    // The rubber band, a rectangle or a circle, painted so it shows on any picture.
+    void paintBand(QPainter &painter);
     QPoint twipsAt(const QMouseEvent *event) const;
     QPoint pixelsOf(QPoint twips) const;
     void request(DrawingAction action);

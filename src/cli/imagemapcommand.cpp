@@ -1,0 +1,140 @@
+#include "cli/imagemapcommand.h"
+
+#include "cli/commandline.h"
+#include "imagemap/core/imagemapstate.h"
+#include "imagemap/core/importedhotspots.h"
+#include "imagemap/core/mapimport.h"
+#include "imagemap/core/svgmap.h"
+#include "platform/filecontent.h"
+#include "platform/imaging/imagecomponent.h"
+#include "platform/units.h"
+
+namespace cli {
+
+namespace {
+
+const char *const Usage
+    = "usage: trellis imagemap PAGE.htm [--svg] [-o OUT]\n"
+      "Reads the image map of an HTML page and writes it as IMG, MAP and AREA lines, or with\n"
+      "--svg as an inline SVG that scales with its page.\n";
+
+struct ImageMapRequest
+{
+    QString page;
+    QString output; // empty: standard output
+    bool svg = false;
+};
+
+// Takes the arguments in the order typed; returns the first problem, or an empty text.
+QString readRequest(const CommandArguments &arguments, ImageMapRequest &request)
+{
+    for (const CommandArgument &argument : arguments) {
+        switch (argument.kind) {
+        case CommandArgument::Kind::Option:
+            if (argument.option == QLatin1String("svg")) {
+                request.svg = true;
+            } else {
+                if (!request.output.isEmpty())
+                    return QStringLiteral("-o needs one output file");
+                request.output = argument.value;
+            }
+            break;
+        case CommandArgument::Kind::MissingValue:
+            return QStringLiteral("-o needs one output file");
+        case CommandArgument::Kind::Unknown:
+            return QStringLiteral("unknown option '") + argument.text + u'\'';
+        case CommandArgument::Kind::Positional:
+            if (!request.page.isEmpty())
+                return QStringLiteral("only one page can be given");
+            request.page = argument.text;
+            break;
+        }
+    }
+    return QString();
+}
+
+// The map's text, or an error message in `error`.
+QString mapText(const ImageMapRequest &request, QString &error)
+{
+    const imagemap::MapImport read = imagemap::readImageMapFile(request.page);
+    if (!read.succeeded()) {
+        error = read.error;
+        return QString();
+    }
+    if (read.pictureSource.isEmpty()) {
+        error = QStringLiteral("Cannot open the map: no IMG on the page uses it, so its picture "
+                               "is unknown.");
+        return QString();
+    }
+    imagemap::ImageMapState state;
+    imagemap::storeImportedHotspots(state, read.areas, platform::TwipsScale().factor());
+    const QString local = imagemap::localPicturePath(request.page, read.pictureSource);
+    const QString imagePath = local.isEmpty() ? read.pictureSource : local;
+    imagemap::ImageMapHtml text;
+    if (request.svg) {
+        platform::ImageComponent picture;
+        if (local.isEmpty() || !picture.load(local)) {
+            error = QStringLiteral("the picture \"%1\" cannot be read (%2); the SVG map needs "
+                                   "its size.")
+                        .arg(read.pictureSource,
+                            local.isEmpty() ? QStringLiteral("it is not on this computer")
+                                            : picture.errorString());
+            return QString();
+        }
+        text = imagemap::buildSvgMap(imagePath, QSize(picture.width(), picture.height()),
+            state.hotspots(), read.pictureSource);
+    } else {
+        text = imagemap::buildImageMap(imagePath, state.hotspots(), read.pictureSource);
+    }
+    error = text.error;
+    return text.text;
+}
+
+int writeMap(const ImageMapRequest &request, QTextStream &out, QTextStream &err)
+{
+    QString error;
+    const QString text = mapText(request, error);
+    if (!error.isEmpty()) {
+        err << "trellis imagemap: " << request.page << ": " << error << '\n';
+        return Failure;
+    }
+    if (request.output.isEmpty()) {
+        // The stream writes UTF-8, so these are the bytes -o would write.
+        out << text << "\r\n";
+        out.flush();
+        return Success;
+    }
+    if (!platform::writeFileAtomically(
+            request.output, (text + QStringLiteral("\r\n")).toUtf8(), &error)) {
+        err << "trellis imagemap: " << request.output << ": " << error << '\n';
+        return Failure;
+    }
+    return Success;
+}
+
+int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
+{
+    ImageMapRequest request;
+    const QString problem = readRequest(arguments, request);
+    if (!problem.isEmpty()) {
+        err << "trellis imagemap: " << problem << '\n';
+        return UsageError;
+    }
+    if (request.page.isEmpty()) {
+        err << Usage;
+        return UsageError;
+    }
+    return writeMap(request, out, err);
+}
+
+} // namespace
+
+SubCommand imagemapCommand()
+{
+    return {QStringLiteral("imagemap"), QLatin1String(Usage),
+        {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT")),
+            QCommandLineOption(QStringLiteral("svg"))},
+        runImageMap};
+}
+
+} // namespace cli

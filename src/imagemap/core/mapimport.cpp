@@ -1,0 +1,299 @@
+#include "imagemap/core/mapimport.h"
+
+#include "imagemap/core/hotspottable.h"
+#include "imagemap/core/vertexstore.h"
+#include "platform/filecontent.h"
+#include "platform/textdecoding.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QUrl>
+#include <libxml/HTMLparser.h>
+#include <libxml/tree.h>
+#include <memory>
+#include <optional>
+
+namespace imagemap {
+
+namespace {
+
+using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
+
+// Indexes 0 and 1 of the vertex store are never used; a window just cleared has the rest.
+constexpr int FreeVertexSlots = VertexStore::LastIndex - 1;
+constexpr int HotspotRows = HotspotTable::LastRow;
+
+QString failure(const QString &reason)
+{
+    return QStringLiteral("Cannot open the map: ") + reason;
+}
+
+bool isElement(const xmlNode *node, const char *name)
+{
+    return node->type == XML_ELEMENT_NODE
+        && xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar *>(name)) == 0;
+}
+
+// The attribute's value with its entities decoded, matched by name in any case; no value when
+// the element does not have it.
+std::optional<QString> attribute(const xmlNode *element, const char *name)
+{
+    for (const xmlAttr *a = element->properties; a; a = a->next) {
+        if (xmlStrcasecmp(a->name, reinterpret_cast<const xmlChar *>(name)) != 0)
+            continue;
+        xmlChar *value = xmlNodeGetContent(reinterpret_cast<const xmlNode *>(a));
+        const QString text = QString::fromUtf8(reinterpret_cast<const char *>(value));
+        xmlFree(value);
+        return text;
+    }
+    return std::nullopt;
+}
+
+// The node after `node` in document order within `root`'s subtree, or nullptr. Walks without
+// recursion, so a deeply nested page cannot exhaust the stack.
+const xmlNode *nextInOrder(const xmlNode *node, const xmlNode *root)
+{
+    if (node->children)
+        return node->children;
+    while (node && node != root) {
+        if (node->next)
+            return node->next;
+        node = node->parent;
+    }
+    return nullptr;
+}
+
+// The elements of that name inside `root`, in document order.
+QList<const xmlNode *> elements(const xmlNode *root, const char *name)
+{
+    QList<const xmlNode *> found;
+    for (const xmlNode *node = root; node; node = nextInOrder(node, root)) {
+        if (isElement(node, name))
+            found << node;
+    }
+    return found;
+}
+
+// The map the first IMG with a USEMAP names (by NAME, then by ID), else the first MAP.
+const xmlNode *findMap(const xmlNode *root, QString &pictureSource, QString &error)
+{
+    const QList<const xmlNode *> maps = elements(root, "map");
+    for (const xmlNode *img : elements(root, "img")) {
+        const std::optional<QString> usemap = attribute(img, "usemap");
+        if (!usemap)
+            continue;
+        QString name = usemap->trimmed();
+        if (name.startsWith(u'#'))
+            name.remove(0, 1);
+        pictureSource = attribute(img, "src").value_or(QString()).trimmed();
+        for (const char *key : {"name", "id"}) {
+            for (const xmlNode *map : maps) {
+                if (attribute(map, key) == name)
+                    return map;
+            }
+        }
+        error = failure(QStringLiteral("the picture's USEMAP names the map \"%1\", but the page "
+                                       "holds no MAP of that name.")
+                            .arg(name));
+        return nullptr;
+    }
+    if (maps.isEmpty()) {
+        error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
+        return nullptr;
+    }
+    return maps.first();
+}
+
+// The numbers of a COORDS text, or a problem text naming the coordinate at fault.
+std::optional<QList<int>> coordinates(const QString &text, QString &problem)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    static const QRegularExpression number(QStringLiteral("^(\\d+(\\.\\d*)?|\\.\\d+)$"));
+    QList<int> numbers;
+    for (const QString &token : text.split(separators, Qt::SkipEmptyParts)) {
+        if (token.contains(u'%')) {
+            problem = QStringLiteral("the percent coordinate \"%1\"; only pixels can be taken")
+                          .arg(token);
+        } else if (token.startsWith(u'-')) {
+            problem = QStringLiteral("the negative coordinate \"%1\"").arg(token);
+        } else if (!number.match(token).hasMatch()) {
+            problem = QStringLiteral("the coordinate \"%1\", which is not a number").arg(token);
+        } else if (token.toDouble() > MaximumCoordinate) {
+            problem = QStringLiteral("the coordinate \"%1\", larger than %2")
+                          .arg(token)
+                          .arg(MaximumCoordinate);
+        }
+        if (!problem.isEmpty())
+            return std::nullopt;
+        numbers << qRound(token.toDouble());
+    }
+    return numbers;
+}
+
+// The points of a shape from its numbers; a problem text when their count does not fit.
+QString shapePoints(ShapeKind shape, const QList<int> &n, QList<QPoint> &points)
+{
+    const qsizetype count = n.size();
+    if (shape == ShapeKind::Rectangle) {
+        if (count != 4)
+            return QStringLiteral("%1 coordinates; a rectangle takes 4").arg(count);
+        points = {QPoint(n[0], n[1]), QPoint(n[2], n[3])};
+    } else if (shape == ShapeKind::Circle) {
+        if (count != 3)
+            return QStringLiteral("%1 coordinates; a circle takes 3 (x, y, radius)").arg(count);
+        points = {QPoint(n[0], n[1]), QPoint(n[0] + n[2], n[1])};
+    } else {
+        if (count % 2 != 0)
+            return QStringLiteral("%1 coordinates; a polygon takes pairs of x and y").arg(count);
+        for (qsizetype i = 0; i + 1 < count; i += 2)
+            points << QPoint(n[i], n[i + 1]);
+        // The closing point is added where the list does not repeat the first vertex.
+        if (points.size() < 2 || points.first() != points.last())
+            points << (points.isEmpty() ? QPoint() : points.first());
+        const QList<QPoint> corners(points.begin(), points.end() - 1);
+        if (QSet<QPoint>(corners.begin(), corners.end()).size() < 3)
+            return QStringLiteral("a polygon of fewer than three corners");
+    }
+    return QString();
+}
+
+std::optional<ShapeKind> shapeNamed(const QString &name)
+{
+    const QString n = name.trimmed().toLower();
+    if (n.isEmpty() || n == QLatin1String("rect") || n == QLatin1String("rectangle"))
+        return ShapeKind::Rectangle;
+    if (n == QLatin1String("poly") || n == QLatin1String("polygon"))
+        return ShapeKind::Polygon;
+    if (n == QLatin1String("circle") || n == QLatin1String("circ"))
+        return ShapeKind::Circle;
+    return std::nullopt;
+}
+
+// Reads one AREA into `area`. Returns a problem text, or an empty one; `skipped` is set for a
+// DEFAULT area, which becomes no hotspot.
+QString readArea(const xmlNode *element, MapArea &area, bool &skipped)
+{
+    const QString shapeText = attribute(element, "shape").value_or(QString());
+    skipped = shapeText.trimmed().compare(QLatin1String("default"), Qt::CaseInsensitive) == 0;
+    if (skipped)
+        return QString();
+    const std::optional<ShapeKind> shape = shapeNamed(shapeText);
+    if (!shape)
+        return QStringLiteral("the unknown shape \"%1\"").arg(shapeText.trimmed());
+    QString problem;
+    const std::optional<QList<int>> numbers
+        = coordinates(attribute(element, "coords").value_or(QString()), problem);
+    if (!numbers)
+        return problem;
+    area.shape = *shape;
+    problem = shapePoints(*shape, *numbers, area.points);
+    area.url = attribute(element, "href").value_or(QString());
+    area.altText = attribute(element, "alt").value_or(QString());
+    area.targetFrame = attribute(element, "target").value_or(QString());
+    return problem;
+}
+
+QString areaName(const xmlNode *element, int number)
+{
+    const std::optional<QString> href = attribute(element, "href");
+    return QStringLiteral("area %1").arg(number)
+        + (href ? QStringLiteral(" (HREF \"%1\")").arg(*href) : QString());
+}
+
+// Reads the AREAs of the map into `import`, checking them against the table and the store.
+void readAreas(const xmlNode *map, MapImport &import)
+{
+    int number = 0;
+    int usedSlots = 0;
+    for (const xmlNode *element : elements(map, "area")) {
+        ++number;
+        MapArea area;
+        bool skipped = false;
+        QString problem = readArea(element, area, skipped);
+        if (skipped)
+            continue;
+        // With three slots for the smallest shape the store runs out first (at the 33rd
+        // hotspot); the table's limit is checked all the same, so that neither is overrun.
+        if (problem.isEmpty() && import.areas.size() == HotspotRows)
+            problem = QStringLiteral("more hotspots than the %1 the table holds").arg(HotspotRows);
+        usedSlots += problem.isEmpty() ? vertexSlots(area) : 0;
+        if (problem.isEmpty() && usedSlots > FreeVertexSlots) {
+            problem = QStringLiteral("more points than the %1 the vertex store holds (a "
+                                     "rectangle takes 5, a circle 3, a polygon one per corner "
+                                     "and 1 more)")
+                          .arg(FreeVertexSlots);
+        }
+        if (!problem.isEmpty()) {
+            import.areas.clear();
+            import.error
+                = failure(areaName(element, number) + QStringLiteral(": ") + problem + u'.');
+            return;
+        }
+        import.areas << area;
+    }
+}
+
+} // namespace
+
+int vertexSlots(const MapArea &area)
+{
+    switch (area.shape) {
+    case ShapeKind::Rectangle:
+        return 5;
+    case ShapeKind::Circle:
+        return 3;
+    case ShapeKind::Polygon:
+        break;
+    }
+    return int(area.points.size());
+}
+
+MapImport readImageMap(const QByteArray &page)
+{
+    MapImport import;
+    const QByteArray utf8 = platform::decodeText(page).toUtf8();
+    // The bytes were decoded above, so a charset the page declares must not decode them again.
+    const Document document(
+        htmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8",
+            HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING),
+        &xmlFreeDoc);
+    const xmlNode *root = document ? xmlDocGetRootElement(document.get()) : nullptr;
+    if (!root) {
+        import.error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
+        return import;
+    }
+    const xmlNode *map = findMap(root, import.pictureSource, import.error);
+    if (map)
+        readAreas(map, import);
+    return import;
+}
+
+MapImport readImageMapFile(const QString &path)
+{
+    QString error;
+    const std::optional<QByteArray> bytes
+        = platform::readFileContent(path, &error, MaximumPageBytes);
+    if (!bytes) {
+        MapImport import;
+        import.error = failure(QStringLiteral("\"%1\" cannot be read: %2").arg(path, error));
+        return import;
+    }
+    return readImageMap(*bytes);
+}
+
+QString localPicturePath(const QString &pagePath, const QString &source)
+{
+    QString text = source.trimmed();
+    if (text.isEmpty())
+        return QString();
+    text.replace(u'\\', u'/');
+    const QUrl base = QUrl::fromLocalFile(QFileInfo(pagePath).absolutePath() + u'/');
+    const QUrl resolved = base.resolved(QUrl(text));
+    // "//host/p.gif" keeps the file: scheme of the page but names another computer.
+    const bool remoteHost
+        = !resolved.host().isEmpty() && resolved.host() != QLatin1String("localhost");
+    return resolved.isLocalFile() && !remoteHost ? resolved.toLocalFile() : QString();
+}
+
+} // namespace imagemap

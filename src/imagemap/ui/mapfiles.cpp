@@ -1,0 +1,129 @@
+#include "imagemap/ui/mapfiles.h"
+
+#include "imagemap/core/mappage.h"
+#include "imagemap/core/svgmap.h"
+#include "imagemap/ui/imagemapwindow.h"
+#include "platform/busycursor.h"
+#include "platform/filecontent.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QUrl>
+
+namespace imagemap {
+
+MapFiles::MapFiles(platform::Prompter &prompter, platform::FileDialogs &dialogs)
+    : m_prompter(prompter)
+    , m_dialogs(dialogs)
+{ }
+
+QString MapFiles::choosePage(const QString &folder)
+{
+    platform::FileDialogRequest request;
+    request.filter = mapPageFilter();
+    request.directory = folder;
+    request.title = QStringLiteral("Open Map");
+    return m_dialogs.openFile(request);
+}
+
+std::optional<OpenedMap> MapFiles::readMap(const QString &pagePath)
+{
+    platform::BusyCursor busy;
+    const MapImport import = readImageMapFile(pagePath);
+    busy.release();
+    if (!import.succeeded()) {
+        m_prompter.tell(import.error, platform::MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    OpenedMap map{QFileInfo(pagePath).absoluteFilePath(),
+        localPicturePath(pagePath, import.pictureSource), import.areas};
+    if (map.picturePath.isEmpty() || !QFileInfo(map.picturePath).isFile()) {
+        map.picturePath = askForPicture(pagePath, import.pictureSource);
+        if (map.picturePath.isEmpty())
+            return std::nullopt;
+    }
+    return map;
+}
+
+QString MapFiles::askForPicture(const QString &pagePath, const QString &source)
+{
+    platform::FileDialogRequest request;
+    request.filter = openFilter();
+    request.directory = QFileInfo(pagePath).absolutePath();
+    // The name the page gives, so that the dialog finds the picture where it was moved to.
+    const QString name = QFileInfo(QUrl(source).path()).fileName();
+    request.fileName = name.isEmpty() ? QStringLiteral("*.gif;*.jpg") : name;
+    request.title = name.isEmpty()
+        ? QStringLiteral("Open the picture of the map")
+        : QStringLiteral("Open the picture of the map (%1 was not found)").arg(name);
+    return m_dialogs.openFile(request);
+}
+
+bool MapFiles::mayReplace(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return m_prompter.ask(QStringLiteral("File already exists.  OK to over-write existing file?"),
+               platform::MessageIcon::Exclamation, platform::MessageButtons::OkCancel,
+               QStringLiteral("Please Note"))
+        == platform::MessageAnswer::Ok;
+}
+
+bool MapFiles::saveMapAs(const QString &imagePath, const HotspotTable &table)
+{
+    platform::FileDialogRequest request;
+    request.filter = mapPageFilter();
+    // The map name is the picture's name without its extension; so is the page's, at first.
+    const QFileInfo picture(imagePath);
+    request.fileName = m_pageName.isEmpty()
+        ? picture.absolutePath() + u'/' + picture.fileName().chopped(4) + QStringLiteral(".htm")
+        : m_pageName;
+    request.confirmOverwrite = false; // asked below, once
+    request.title = QStringLiteral("Save Map As");
+    QString path = m_dialogs.saveFile(request);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".htm");
+    if (!mayReplace(path))
+        return false;
+    const ImageMapHtml page = buildMapPage(imagePath, path, table);
+    if (!page.succeeded()) {
+        m_prompter.tell(page.error);
+        return false;
+    }
+    platform::BusyCursor busy;
+    QString error;
+    const bool written = platform::writeFileAtomically(path, page.text.toUtf8(), &error);
+    busy.release();
+    if (!written) {
+        m_prompter.tell(QStringLiteral("The map could not be saved to \"%1\": %2").arg(path, error),
+            platform::MessageIcon::Exclamation);
+        return false;
+    }
+    m_pageName = path;
+    return true;
+}
+
+void MapFiles::copySvgMap(const QString &imagePath, QSize pictureSize, const HotspotTable &table)
+{
+    const ImageMapHtml svg = buildSvgMap(imagePath, pictureSize, table);
+    if (!svg.succeeded()) {
+        m_prompter.tell(svg.error);
+        return;
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(svg.text);
+    // Some platforms refuse the clipboard silently; "Done" would then be untrue.
+    if (clipboard->text() != svg.text) {
+        m_prompter.tell(QStringLiteral("The SVG map could not be placed on the clipboard."),
+            platform::MessageIcon::Exclamation);
+        return;
+    }
+    m_prompter.tell(QStringLiteral("Done.  Now paste the SVG map into your HTML document; it "
+                                   "takes the width the page gives it."),
+        platform::MessageIcon::Information);
+}
+
+} // namespace imagemap

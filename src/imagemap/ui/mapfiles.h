@@ -1,0 +1,61 @@
+#pragma once
+
+#include "imagemap/core/hotspottable.h"
+#include "imagemap/core/mapimport.h"
+#include "platform/filedialogs.h"
+#include "platform/prompter.h"
+
+#include <QSize>
+#include <optional>
+
+namespace imagemap {
+
+inline QString mapPageFilter()
+{
+    return QStringLiteral("Web Pages (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+}
+
+// A page's map that can be shown: the picture to load and the areas to store.
+struct OpenedMap
+{
+    QString pagePath;
+    QString picturePath;
+    QList<MapArea> areas;
+};
+
+// The dialogs and messages of Open Map, Save Map As and Copy SVG Map, on the core's map
+// reader, page writer and SVG map. Nothing here touches the window: it says what to show, and the
+// window shows it only when everything has gone well.
+class MapFiles
+{
+public:
+    MapFiles(platform::Prompter &prompter, platform::FileDialogs &dialogs);
+
+    // Asks for a page, starting in `folder`; empty when the dialog is cancelled.
+    QString choosePage(const QString &folder);
+    // Reads the map of the page at pagePath. A refusal is told with the reader's message. A
+    // picture that is missing, remote or not named at all is asked for through the image Open
+    // dialog; cancelling it gives nothing.
+    std::optional<OpenedMap> readMap(const QString &pagePath);
+
+    // Save Map As: asks for the page's name (".htm" added to a name without extension), asks
+    // before replacing a file, and writes the map page atomically. Returns whether it was
+    // saved; every failure is told.
+    bool saveMapAs(const QString &imagePath, const HotspotTable &table);
+    // The page the window's map now belongs to (empty for none), which Save Map As offers.
+    void setPageName(const QString &path) { m_pageName = path; }
+
+    // Copy SVG Map: puts the SVG form of the map of the picture (of that size) on the
+    // clipboard and tells the user; a failure is told instead.
+    void copySvgMap(const QString &imagePath, QSize pictureSize, const HotspotTable &table);
+
+private:
+    QString askForPicture(const QString &pagePath, const QString &source);
+    bool mayReplace(const QString &path);
+
+    platform::Prompter &m_prompter;
+    platform::FileDialogs &m_dialogs;
+    QString m_pageName;
+};
+
+} // namespace imagemap

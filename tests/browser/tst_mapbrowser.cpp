@@ -1,0 +1,206 @@
+#include "drawingfixture.h"
+#include "headlesschromium.h"
+#include "imagemap/core/mappage.h"
+#include "imagemap/core/svgmap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using testsupport::DrawingFixture;
+
+namespace {
+
+// Hit-tests the probe points of every entry of TESTS once the page has loaded and writes
+// "name x,y=result" entries into #out. An entry names the element whose box the points are
+// measured from and the scale of the picture in it.
+const char ProbeScript[] = R"(
+<pre id="out">pending</pre>
+<script>
+function describe(e) {
+  if (!e) return 'none';
+  if (e.tagName === 'AREA')
+    return e.hasAttribute('href') ? 'href:' + e.getAttribute('href') : 'nohref';
+  var link = e.closest('a');
+  if (link) return 'href:' + link.getAttribute('href');
+  return 'none';
+}
+function probe() {
+  var out = [];
+  for (var t of TESTS) {
+    var el = document.querySelector(t.box);
+    var box = el.getBoundingClientRect();
+    var inset = el.tagName === 'IMG' ? el.clientLeft : 0;
+    out.push(t.box + ' height=' + Math.round(box.height - 2 * inset));
+    for (var p of PROBES) {
+      var e = document.elementFromPoint(box.left + inset + p[0] * t.scale,
+                                        box.top + inset + p[1] * t.scale);
+      out.push(t.box + ' ' + p[0] + ',' + p[1] + '=' + describe(e));
+    }
+  }
+  document.getElementById('out').textContent = out.join(';');
+}
+window.addEventListener('load', probe);
+</script>
+)";
+
+struct Probe
+{
+    QPoint at;
+    QString expected;
+};
+
+// The three hotspots every check uses, drawn as a user would, and where to probe them:
+// row 1 a rectangle, row 2 a triangle over its right part, row 3 a circle over both.
+QList<Probe> drawHotspots(DrawingFixture &f)
+{
+    if (f.storeRectangle(QPoint(20, 20), QPoint(180, 120), QStringLiteral("rect.htm")) != 1
+        || f.storePolygon(
+               {QPoint(150, 40), QPoint(380, 40), QPoint(265, 260)}, QStringLiteral("tri.htm"))
+            != 2
+        || f.storeCircle(QPoint(120, 180), QPoint(120, 250), QStringLiteral("circle.htm")) != 3)
+        return {};
+    return {
+        {{100, 70}, QStringLiteral("href:rect.htm")}, // the rectangle's centre
+        {{265, 113}, QStringLiteral("href:tri.htm")}, // the triangle's centroid
+        {{120, 180}, QStringLiteral("href:circle.htm")}, // the circle's centre
+        {{170, 60}, QStringLiteral("href:rect.htm")}, // rectangle over triangle: row 1 wins
+        {{120, 140}, QStringLiteral("href:circle.htm")}, // just inside the circle's top
+        {{120, 116}, QStringLiteral("href:rect.htm")}, // rectangle over circle: row 1 wins
+        {{185, 245}, QStringLiteral("none")}, // the circle's bounding box, outside the circle
+        {{370, 280}, QStringLiteral("none")}, // outside all hotspots
+    };
+}
+
+QString probeList(const QList<Probe> &probes)
+{
+    QStringList points;
+    for (const Probe &probe : probes)
+        points << QStringLiteral("[%1,%2]").arg(probe.at.x()).arg(probe.at.y());
+    return QStringLiteral("var PROBES = [") + points.join(u',') + QStringLiteral("];");
+}
+
+// Opens the page in chromium and returns the entries the probe script wrote.
+QStringList probeInChromium(const QString &pagePath)
+{
+    const testsupport::ChromiumRun chromium = testsupport::runHeadlessChromium(
+        {QStringLiteral("--window-size=1200,1400"), QStringLiteral("--virtual-time-budget=5000"),
+            QStringLiteral("--dump-dom"), QUrl::fromLocalFile(pagePath).toString()});
+    if (!chromium.failure.isEmpty())
+        return {QStringLiteral("chromium failed: ") + chromium.failure};
+    const QRegularExpressionMatch match
+        = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>"))
+              .match(QString::fromUtf8(chromium.output));
+    if (!match.hasMatch())
+        return {QStringLiteral("no result; chromium said: ") + chromium.errors};
+    return match.captured(1).split(u';');
+}
+
+bool writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
+}
+
+} // namespace
+
+// The map page Save Map As writes and the SVG form of Copy SVG Map, judged by chromium.
+class TestMapBrowser : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString picturePath;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pages")));
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(QColor(200, 220, 240));
+        picturePath = dir.filePath(QStringLiteral("Shot.png"));
+        QVERIFY(image.save(picturePath));
+    }
+
+    void savedPageAreasHit()
+    {
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
+        DrawingFixture f;
+        const QList<Probe> probes = drawHotspots(f);
+        QCOMPARE(probes.size(), 8);
+        // The editor's own right-click hit test agrees with what the browser should find.
+        for (const Probe &probe : probes) {
+            f.press(probe.at, Qt::RightButton);
+            const int row = f.state.currentHotspot();
+            QCOMPARE(row ? QStringLiteral("href:") + f.row(row).url : QStringLiteral("none"),
+                probe.expected);
+            if (row)
+                QVERIFY(f.properties.cancel());
+        }
+
+        const QString pagePath = dir.filePath(QStringLiteral("pages/map.htm"));
+        const imagemap::ImageMapHtml page
+            = imagemap::buildMapPage(picturePath, pagePath, f.state.hotspots());
+        QVERIFY2(page.succeeded(), qPrintable(page.error));
+        QVERIFY(page.text.contains(QStringLiteral("<IMG SRC=\"../Shot.png\"")));
+        QString probed = page.text;
+        probed.replace(QStringLiteral("</body>"),
+            QStringLiteral("<script>var TESTS = [{box: 'img', scale: 1}]; ") + probeList(probes)
+                + QStringLiteral("</script>") + QString::fromLatin1(ProbeScript)
+                + QStringLiteral("</body>"));
+        QVERIFY(writeFile(pagePath, probed));
+
+        QStringList expected{QStringLiteral("img height=300")};
+        for (const Probe &probe : probes) {
+            // Outside every hotspot the page's DEFAULT area answers.
+            expected << QStringLiteral("img %1,%2=").arg(probe.at.x()).arg(probe.at.y())
+                    + (probe.expected == QLatin1String("none") ? QStringLiteral("nohref")
+                                                               : probe.expected);
+        }
+        QCOMPARE(probeInChromium(pagePath), expected);
+    }
+
+    void svgMapScalesWithItsPage()
+    {
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
+        DrawingFixture f;
+        const QList<Probe> probes = drawHotspots(f);
+        QCOMPARE(probes.size(), 8);
+        const imagemap::ImageMapHtml svg = imagemap::buildSvgMap(
+            picturePath, QSize(400, 300), f.state.hotspots(), QStringLiteral("../Shot.png"));
+        QVERIFY2(svg.succeeded(), qPrintable(svg.error));
+
+        // The same SVG in a box half and one and a half times the picture's width.
+        const QString page
+            = QStringLiteral("<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\">"
+                             "</head><body style=\"margin:0\">\r\n"
+                             "<div id=\"half\" style=\"width:200px\">")
+            + svg.text + QStringLiteral("</div>\r\n<div id=\"wide\" style=\"width:600px\">")
+            + svg.text + QStringLiteral("</div>\r\n<script>var TESTS = [{box: '#half svg', ")
+            + QStringLiteral("scale: 0.5}, {box: '#wide svg', scale: 1.5}]; ") + probeList(probes)
+            + QStringLiteral("</script>") + QString::fromLatin1(ProbeScript)
+            + QStringLiteral("</body></html>\r\n");
+        const QString pagePath = dir.filePath(QStringLiteral("pages/svg.htm"));
+        QVERIFY(writeFile(pagePath, page));
+
+        QStringList expected;
+        for (const auto &[box, height] : {std::pair(QStringLiteral("#half svg"), 150),
+                 std::pair(QStringLiteral("#wide svg"), 450)}) {
+            expected << box + QStringLiteral(" height=%1").arg(height);
+            for (const Probe &probe : probes)
+                expected << box + QStringLiteral(" %1,%2=").arg(probe.at.x()).arg(probe.at.y())
+                        + probe.expected;
+        }
+        QCOMPARE(probeInChromium(pagePath), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMapBrowser)
+#include "tst_mapbrowser.moc"

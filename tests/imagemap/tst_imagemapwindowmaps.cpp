@@ -1,0 +1,433 @@
+#include "filedrops.h"
+#include "imagemap/core/imagemaphtml.h"
+#include "imagemap/core/svgmap.h"
+#include "tst_imagemapwindowfixture.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+using imagemap::HotspotDialog;
+using imagemap::ShapeKind;
+using platform::MessageAnswer;
+using testsupport::ImageMapWindowFixture;
+using Points = QList<QPoint>;
+
+namespace {
+
+// A hotspot row as the tests compare it: every field but the region handle.
+struct Row
+{
+    ShapeKind shape;
+    Points points;
+    QString url;
+    QString alt;
+    QString target;
+    QList<int> indexes;
+};
+using Rows = QList<Row>;
+
+bool writeText(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Row)
+
+// Circles, Open Map, Save Map As and Copy SVG Map on the real window.
+class TestImageMapWindowMaps : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<ImageMapWindowFixture> f;
+    QTemporaryDir dir;
+
+    const imagemap::ImageMapState &state() const { return f->window->state(); }
+    QString picture(const QString &name, QSize size = QSize(240, 180))
+    {
+        const QString path = dir.filePath(name);
+        if (!QFile::exists(path))
+            testsupport::writeImage(path, testsupport::patternImage(size));
+        return path;
+    }
+    void compareRows(const Rows &rows)
+    {
+        QCOMPARE(state().hotspots().usedCount(), rows.size());
+        for (int i = 0; i < rows.size(); ++i) {
+            const imagemap::HotspotRecord &r = f->row(i + 1);
+            QVERIFY(r.region > 0);
+            QCOMPARE(r.shape, rows[i].shape);
+            QCOMPARE(r.points, rows[i].points);
+            QCOMPARE(r.url, rows[i].url);
+            QCOMPARE(r.altText, rows[i].alt);
+            QCOMPARE(r.targetFrame, rows[i].target);
+            QCOMPARE(r.pointIndexes, rows[i].indexes);
+        }
+    }
+    void drawCircle(QPoint centre, QPoint rim, const QString &url, const QString &alt = {})
+    {
+        f->action("mnuCircles")->setChecked(true);
+        f->script.then(testsupport::fillAndOk(url, alt));
+        f->drag(centre, rim);
+        QCOMPARE(f->script.pending(), 0);
+        f->action("mnuCircles")->setChecked(false);
+    }
+    void drawSample()
+    {
+        f->script.then(testsupport::fillAndOk("a.htm", "Alpha", "main"));
+        f->drag(QPoint(10, 20), QPoint(110, 70));
+        f->script.then(testsupport::fillAndOk("b.htm", "", "_top"));
+        f->polygon({QPoint(150, 10), QPoint(200, 60), QPoint(120, 60)});
+        drawCircle(QPoint(60, 130), QPoint(90, 170), "c.htm", "Round & \"quoted\"");
+        QCOMPARE(f->script.pending(), 0);
+    }
+    // The map text as Create HTML Code would put it on the clipboard.
+    QString htmlCode() const
+    {
+        return imagemap::buildImageMap(f->window->imagePath(), state().hotspots()).text;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+    void init() { f = std::make_unique<ImageMapWindowFixture>(); }
+    void cleanup()
+    {
+        QCOMPARE(f->script.pending(), 0);
+        QCOMPARE(f->prompter.pendingAnswers(), 0);
+        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f->window->hide(); // no close question
+        f.reset();
+    }
+
+    void circlesAreDrawnDeletedAndWritten()
+    {
+        QVERIFY(f->open(picture("circles.gif")));
+        QVERIFY(!f->action("mnuCircles")->isChecked());
+        drawCircle(QPoint(100, 90), QPoint(130, 130), "c.htm", "Round");
+        compareRows(
+            {{ShapeKind::Circle, {{100, 90}, {130, 130}}, "c.htm", "Round", "", {2, 3, 4}}});
+        // Its outline is a circle of radius 50: a point on the rim is painted over, the centre
+        // and a corner of its bounding box are not.
+        const QImage shot = f->canvas()->grab().toImage();
+        const QImage image = f->canvas()->picture();
+        QVERIFY(shot.pixel(150, 90) != image.pixel(150, 90));
+        QCOMPARE(shot.pixel(100, 90), image.pixel(100, 90));
+        QCOMPARE(shot.pixel(60, 50), image.pixel(60, 50));
+        QVERIFY(htmlCode().contains("<AREA SHAPE=\"CIRCLE\" ALT=\"Round\" COORDS=\"100,90,50\" "
+                                    "HREF=\"c.htm\" TARGET=\"\">"));
+
+        // A right-click inside the circle opens it, one in the bounding box's corner does not.
+        f->rightClick(QPoint(60, 50));
+        QVERIFY(!f->window->hotspotDialog());
+        f->script.then(testsupport::clickButton(HotspotDialog::Button::Delete));
+        f->prompter.answer(MessageAnswer::Yes);
+        f->rightClick(QPoint(140, 95));
+        QCOMPARE(f->prompter.lastText(), imagemap::deleteQuestion());
+        QCOMPARE(state().hotspots().usedCount(), 0);
+        QVERIFY(state().segments().indexes().isEmpty());
+        QCOMPARE(f->canvas()->grab().toImage().pixel(150, 90), image.pixel(150, 90));
+    }
+
+    void openMapReadsHandWrittenPages_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<Rows>("rows");
+        QTest::newRow("upper case, quoted")
+            << QByteArray("<HTML><BODY><IMG SRC=\"pic.gif\" USEMAP=\"#pic\"><MAP NAME=\"pic\">"
+                          "<AREA SHAPE=\"RECT\" COORDS=\"10,20,110,70\" HREF=\"a.htm\" ALT=\"A\" "
+                          "TARGET=\"main\"><AREA SHAPE=\"DEFAULT\" NOHREF></MAP></BODY></HTML>")
+            << Rows{{ShapeKind::Rectangle, {{10, 20}, {110, 70}}, "a.htm", "A", "main",
+                   {2, 3, 4, 5, 6}}};
+        QTest::newRow("lower case, unquoted, entities, comments, blanks")
+            << QByteArray("<!-- <map name=m><area coords=1,1,2,2 href=x></map> -->"
+                          "<img src=pic.gif usemap=#m><map name=m>"
+                          "<area shape=poly coords=\"50 10, 90 60, 10 60\" href=\"q?a=1&amp;b=2\" "
+                          "alt=\"&quot;Tri&quot;\"><area shape=circle coords=100,80,20 href=c.htm>"
+                          "</map>")
+            << Rows{{ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}}, "q?a=1&b=2",
+                        "\"Tri\"", "", {2, 3, 4, 5}},
+                   {ShapeKind::Circle, {{100, 80}, {120, 80}}, "c.htm", "", "", {6, 7, 8}}};
+        QTest::newRow("picture in a sub-folder, first point repeated")
+            << QByteArray("<img src=\"sub/pic%20two.gif\" usemap=\"#m\"><map name=m>"
+                          "<area shape=polygon coords=50,10,90,60,10,60,50,10 href=b.htm></map>")
+            << Rows{{ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}}, "b.htm", "", "",
+                   {2, 3, 4, 5}}};
+    }
+    void openMapReadsHandWrittenPages()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(Rows, rows);
+        picture("pic.gif");
+        QVERIFY(QDir(dir.path()).mkpath("sub"));
+        picture("sub/pic two.gif");
+        const QString path = dir.filePath("page.htm");
+        QVERIFY(writeText(path, page));
+        f->dialogs.answer(path);
+        f->action("mnuOpenMap")->trigger();
+        QVERIFY2(f->prompter.shown().isEmpty(), qPrintable(f->prompter.lastText()));
+        QVERIFY(f->window->imagePath().endsWith(
+            page.contains("sub/") ? "sub/pic two.gif" : "/pic.gif"));
+        QCOMPARE(f->dialogs.shown().size(), 1);
+        QCOMPARE(f->dialogs.shown()[0].request.filter, imagemap::mapPageFilter());
+        compareRows(rows);
+        // Every stored shape has its outline on screen and its commands enabled.
+        QCOMPARE(state().segments().indexes().isEmpty(), rows.isEmpty());
+        QVERIFY(f->action("mnuSaveMap")->isEnabled());
+        QVERIFY(f->action("mnuHTML")->isEnabled());
+        // The hotspots just opened are kept in the page: closing asks nothing.
+        f->window->close();
+        QVERIFY(!f->window->isVisible());
+    }
+
+    void aDroppedPageOpensAsOpenMapDoes()
+    {
+        const QString path = dir.filePath("dropped.HTML");
+        QVERIFY(writeText(path,
+            "<img src=pic.gif usemap=#m><map name=m><area shape=circle coords=40,50,12 "
+            "href=c.htm></map>"));
+        picture("pic.gif");
+        QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(path)}));
+        QCOMPARE(f->window->imagePath(), picture("pic.gif"));
+        compareRows({{ShapeKind::Circle, {{40, 50}, {52, 50}}, "c.htm", "", "", {2, 3, 4}}});
+        QVERIFY(f->dialogs.shown().isEmpty());
+    }
+
+    void aMissingPictureIsAskedFor_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("moved picture") << QByteArray("<img src=old/pic.gif usemap=#m><map name=m>"
+                                                     "<area coords=1,2,30,40 href=a.htm></map>")
+                                       << "pic.gif";
+        QTest::newRow("remote picture")
+            << QByteArray("<img src=http://example.com/x/pic.gif usemap=#m><map name=m>"
+                          "<area coords=1,2,30,40 href=a.htm></map>")
+            << "pic.gif";
+        QTest::newRow("no picture uses the map")
+            << QByteArray("<map name=m><area coords=1,2,30,40 href=a.htm></map>") << "*.gif;*.jpg";
+    }
+    void aMissingPictureIsAskedFor()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, offered);
+        const QString path = dir.filePath("missing.htm");
+        QVERIFY(writeText(path, page));
+        f->dialogs.answer(path);
+        f->dialogs.answer(picture("found.gif"));
+        f->action("mnuOpenMap")->trigger();
+        QCOMPARE(f->dialogs.shown().size(), 2);
+        const platform::FileDialogRequest &asked = f->dialogs.shown()[1].request;
+        QCOMPARE(f->dialogs.shown()[1].kind, testsupport::ScriptedFileDialogs::Kind::Open);
+        QCOMPARE(asked.filter, imagemap::openFilter());
+        QCOMPARE(asked.fileName, offered);
+        QCOMPARE(QDir(asked.directory), QDir(dir.path()));
+        QCOMPARE(f->window->imagePath(), picture("found.gif"));
+        compareRows({{ShapeKind::Rectangle, {{1, 2}, {30, 40}}, "a.htm", "", "", {2, 3, 4, 5, 6}}});
+    }
+
+    void refusalsLeaveTheWindowUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("message"); // empty: the picture dialog is cancelled
+        const QByteArray img = "<img src=pic.gif usemap=#m>";
+        QTest::newRow("no map") << QByteArray("<p>No map here</p>")
+                                << "Cannot open the map: the page holds no image map (no MAP "
+                                   "element).";
+        QTest::newRow("unknown shape")
+            << img
+                + "<map name=m><area coords=1,2,3,4 href=a.htm>"
+                  "<area shape=oval coords=1,2,3 href=b.htm></map>"
+            << "Cannot open the map: area 2 (HREF \"b.htm\"): the unknown shape \"oval\".";
+        QTest::newRow("wrong count")
+            << img + "<map name=m><area shape=circle coords=1,2 href=c.htm></map>"
+            << "Cannot open the map: area 1 (HREF \"c.htm\"): 2 coordinates; a circle takes 3 "
+               "(x, y, radius).";
+        QTest::newRow("negative") << img + "<map name=m><area coords=-1,2,3,4 href=a.htm></map>"
+                                  << "Cannot open the map: area 1 (HREF \"a.htm\"): the negative "
+                                     "coordinate \"-1\".";
+        QTest::newRow("percent") << img + "<map name=m><area coords=1,2,50%,4 href=a.htm></map>"
+                                 << "Cannot open the map: area 1 (HREF \"a.htm\"): the percent "
+                                    "coordinate \"50%\"; only pixels can be taken.";
+        QByteArray many = img + "<map name=m>";
+        for (int i = 0; i < 20; ++i)
+            many += "<area coords=1,1,9,9 href=r" + QByteArray::number(i + 1) + ".htm>";
+        QTest::newRow("past the vertex store")
+            << many + "</map>"
+            << "Cannot open the map: area 20 (HREF \"r20.htm\"): more points than the 98 the "
+               "vertex store holds (a rectangle takes 5, a circle 3, a polygon one per corner "
+               "and 1 more).";
+        QTest::newRow("picture dialog cancelled")
+            << QByteArray("<map name=m><area coords=1,2,3,4 href=a.htm></map>") << "";
+        QTest::newRow("picture unreadable") << QByteArray("<img src=page.htm usemap=#m><map name=m>"
+                                                          "<area coords=1,2,3,4 href=a.htm></map>")
+                                            << "*";
+    }
+    void refusalsLeaveTheWindowUnchanged()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, message);
+        QVERIFY(f->open(picture("before.gif")));
+        f->script.then(testsupport::fillAndOk("keep.htm", "Kept"));
+        f->drag(QPoint(20, 20), QPoint(80, 60));
+        const QString before = htmlCode();
+        const QList<int> segments = state().segments().indexes();
+        const int vertexCount = state().vertexCount();
+
+        const QString path = dir.filePath("page.htm");
+        QVERIFY(writeText(path, page));
+        f->dialogs.answer(path);
+        if (message.isEmpty())
+            f->dialogs.cancel();
+        else
+            f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuOpenMap")->trigger();
+        if (message == QLatin1String("*"))
+            QVERIFY(!f->prompter.lastText().isEmpty()); // the image component's reason
+        else if (!message.isEmpty())
+            QCOMPARE(f->prompter.lastText(), message);
+        else
+            QVERIFY(f->prompter.shown().isEmpty());
+        QCOMPARE(f->window->imagePath(), picture("before.gif"));
+        QCOMPARE(htmlCode(), before);
+        QCOMPARE(state().segments().indexes(), segments);
+        QCOMPARE(state().vertexCount(), vertexCount);
+        QCOMPARE(f->row(1).url, QStringLiteral("keep.htm"));
+    }
+
+    void saveAndOpenGiveTheSameMap()
+    {
+        QVERIFY(QDir(dir.path()).mkpath("pages"));
+        QVERIFY(f->open(picture("round trip.gif")));
+        drawSample();
+        const QString html = htmlCode();
+        QCOMPARE(html.count("<AREA"), 4);
+        const QString page = dir.filePath("pages/map");
+        f->dialogs.answer(page);
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
+        QVERIFY(!f->dialogs.shown().last().request.confirmOverwrite);
+        QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("round trip.htm"));
+        QFile saved(page + ".htm");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QVERIFY(
+            bytes.startsWith("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">"));
+        // The lines of Create HTML Code, with the picture one folder up.
+        QString expected = html;
+        expected.replace("SRC=\"round trip.gif\"", "SRC=\"../round trip.gif\"");
+        QVERIFY(QString::fromUtf8(bytes).contains(expected));
+        // The window stays open with its hotspots, and closing it asks nothing now.
+        QVERIFY(f->window->isVisible());
+        QCOMPARE(state().hotspots().usedCount(), 3);
+        QVERIFY(f->window->close());
+
+        f = std::make_unique<ImageMapWindowFixture>();
+        f->dialogs.answer(page + ".htm");
+        f->action("mnuOpenMap")->trigger();
+        QCOMPARE(f->window->imagePath(), picture("round trip.gif"));
+        compareRows({{ShapeKind::Rectangle, {{10, 20}, {110, 70}}, "a.htm", "Alpha", "main",
+                         {2, 3, 4, 5, 6}},
+            {ShapeKind::Polygon, {{150, 10}, {200, 60}, {120, 60}, {150, 10}}, "b.htm", "", "_top",
+                {7, 8, 9, 10}},
+            {ShapeKind::Circle, {{60, 130}, {110, 130}}, "c.htm", "Round & \"quoted\"", "",
+                {11, 12, 13}}});
+        QCOMPARE(htmlCode(), html);
+        // Save Map As offers the page the map came from; after Open of a picture, its own name.
+        f->dialogs.cancel();
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->dialogs.shown().last().request.fileName, page + ".htm");
+        QVERIFY(f->open(picture("pic.gif")));
+        f->dialogs.cancel();
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("pic.htm"));
+        f = std::make_unique<ImageMapWindowFixture>();
+        f->dialogs.answer(page + ".htm");
+        f->action("mnuOpenMap")->trigger();
+        // The outlines are those the drawing made.
+        QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
+        QVERIFY(state().segments().at(11).round);
+        QCOMPARE(state().segments().at(7).to, QPoint(120, 60) * 15);
+    }
+
+    void saveAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("OK replaces") << MessageAnswer::Ok;
+        QTest::newRow("Cancel keeps") << MessageAnswer::Cancel;
+    }
+    void saveAsksBeforeReplacing()
+    {
+        QFETCH(MessageAnswer, answer);
+        QVERIFY(f->open(picture("pic.gif")));
+        drawSample();
+        const QString page = dir.filePath("existing.htm");
+        QVERIFY(writeText(page, "old"));
+        f->dialogs.answer(page);
+        f->prompter.answer(answer);
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->prompter.lastText(),
+            QStringLiteral("File already exists.  OK to over-write existing file?"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll() == "old", answer == MessageAnswer::Cancel);
+        QCOMPARE(state().hotspots().usedCount(), 3);
+    }
+
+    void aFailedSaveIsToldAndChangesNothing()
+    {
+        QVERIFY(f->open(picture("pic.gif")));
+        drawSample();
+        f->dialogs.answer(dir.filePath("no such folder/map.htm"));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuSaveMap")->trigger();
+        QVERIFY(f->prompter.lastText().startsWith("The map could not be saved to"));
+        QVERIFY(!QFile::exists(dir.filePath("no such folder/map.htm")));
+        // Not saved: closing still asks.
+        f->prompter.answer(MessageAnswer::No);
+        QVERIFY(!f->window->close());
+        QCOMPARE(f->prompter.lastText(), imagemap::discardHotspotsQuestion());
+    }
+
+    void changesAfterSavingAreAskedAbout()
+    {
+        QVERIFY(f->open(picture("pic.gif")));
+        drawSample();
+        f->dialogs.answer(dir.filePath("changed.htm"));
+        f->action("mnuSaveMap")->trigger();
+        drawCircle(QPoint(200, 140), QPoint(210, 140), "d.htm");
+        f->prompter.answer(MessageAnswer::No);
+        QVERIFY(!f->window->close());
+        QCOMPARE(f->prompter.lastText(), imagemap::discardHotspotsQuestion());
+    }
+
+    void copySvgMapPutsTheSvgOnTheClipboard()
+    {
+        QVERIFY(!f->action("mnuSvgMap")->isEnabled());
+        QVERIFY(f->open(picture("svg.gif", QSize(240, 180))));
+        drawSample();
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuSvgMap")->trigger();
+        QCOMPARE(f->prompter.lastText(),
+            QStringLiteral("Done.  Now paste the SVG map into your HTML document; it takes the "
+                           "width the page gives it."));
+        const QString svg = QGuiApplication::clipboard()->text();
+        QCOMPARE(svg,
+            imagemap::buildSvgMap(f->window->imagePath(), QSize(240, 180), state().hotspots())
+                .text);
+        QVERIFY(svg.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 240 "
+                               "180\" width=\"100%\">\r\n<image href=\"svg.gif\" width=\"240\" "
+                               "height=\"180\"/>\r\n"));
+        QVERIFY(svg.contains("<circle cx=\"60\" cy=\"130\" r=\"50\""));
+        QVERIFY(svg.contains("<title>Round &amp; &quot;quoted&quot;</title>"));
+        QVERIFY(f->window->isVisible());
+        QCOMPARE(state().hotspots().usedCount(), 3);
+    }
+};
+
+QTEST_MAIN(TestImageMapWindowMaps)
+#include "tst_imagemapwindowmaps.moc"
