@@ -73,8 +73,11 @@ private slots:
             << transparent + "--at takes X,Y, two whole numbers from 0";
         QTest::newRow("transparent: unknown before bad point") << QStringList{"transparent",
             "a.gif", "--fast", "--at", "a,b"} << transparent + "unknown option --fast";
+        // Several images are a batch for -d, so only the unknown option is a problem here.
         QTest::newRow("transparent: two images before unknown") << QStringList{
-            "transparent", "a.gif", "b.gif", "--fast"} << transparent + "more than one image given";
+            "transparent", "a.gif", "b.gif", "--fast"} << transparent + "unknown option --fast";
+        QTest::newRow("transparent: two images to one file") << QStringList{"transparent", "a.gif",
+            "b.gif", "-o", "c.gif", "--corner"} << transparent + "more than one image given";
         QTest::newRow("transparent: value missing")
             << QStringList{"transparent", "a.gif", "-o"} << transparent + "-o needs a value";
         QTest::newRow("opaque: end of options") << QStringList{"opaque", "--", "a.gif"}
