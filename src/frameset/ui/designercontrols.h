@@ -21,6 +21,8 @@ enum class DesignerControl {
     SaveCommand,
     SaveAsCommand,
     HtmlCommand,
+    ImportCommand,
+    Html5Command,
     ExitCommand,
     EditMenu,
     UndoCommand,

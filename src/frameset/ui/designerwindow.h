@@ -18,6 +18,7 @@ namespace frameset {
 
 class CellResizer;
 class Design;
+struct ImportArea;
 class DesignerFiles;
 class DesignSurface;
 class LayoutModel;
@@ -56,11 +57,20 @@ public:
     void resetDesign();
     // Shows `design` as read from a file, unmodified and without undo, under `caption`.
     void showOpenedDesign(const Design &design, const QString &caption);
+    // Shows `design` as imported from an HTML document: changed (no design file holds it yet)
+    // and without undo, under `caption`.
+    void showImportedDesign(const Design &design, const QString &caption);
+    // Where an imported frameset is laid out: the design area a new design gets in the window
+    // at its present size.
+    ImportArea importArea() const;
 
     const DesignerFiles &files() const { return *m_files; }
     // Opens the design file at path as Open does once its dialog has given that path, after
     // the unsaved-changes question: a design dropped on the window or named on the command line.
     void openDesignFile(const QString &path);
+    // Imports the frameset of the HTML document at `path` as Import Frameset does once its dialog
+    // has given that path, after the unsaved-changes question.
+    void importFrameset(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
