@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(order,
             QStringList({"mnuNew", "mnuOpenSpec", "mnuImportFrameset", "mnuSave", "mnuSaveSpec",
                 "mnuHTML", "mnuHTML5", "-", "mnuExit"}));
-        QCOMPARE(d.action("mnuImportFrameset")->text(), QStringLiteral("&Import Frameset..."));
+        QCOMPARE(d.action("mnuImportFrameset")->text(), QStringLiteral("&Import Frameset"));
         QCOMPARE(d.action("mnuHTML5")->text(), QStringLiteral("Create HTML&5 Page"));
         // Its shortcut is its own: no other command of the window answers to it.
         const QKeySequence importKey = d.action("mnuImportFrameset")->shortcut();

@@ -179,7 +179,7 @@ void DesignerWindow::buildMenus()
     addCommand(file, C::NewCommand, QStringLiteral("&New"), {}, [this] { clearDesign(); });
     addCommand(file, C::OpenCommand, QStringLiteral("&Open File (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_files->openDesignFile(); });
-    addCommand(file, C::ImportCommand, QStringLiteral("&Import Frameset..."),
+    addCommand(file, C::ImportCommand, QStringLiteral("&Import Frameset"),
         QKeySequence(Qt::CTRL | Qt::Key_I), [this] { m_files->importFrameset(); });
     addCommand(file, C::SaveCommand, QStringLiteral("&Save (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_files->save(); });
