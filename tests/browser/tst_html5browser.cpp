@@ -2,6 +2,7 @@
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/framesetimporter.h"
 #include "frameset/core/html5page.h"
+#include "frameset/core/previewsite.h"
 #include "headlesschromium.h"
 
 #include <QColor>
@@ -317,6 +318,42 @@ private slots:
         QVERIFY2(closeTo(linked, QRect(482, 322, 478, 318)), qPrintable(describe(linked)));
         QVERIFY(colorBox(shot, PageColors[2].rgb()).isEmpty());
         QVERIFY(!colorBox(shot, PageColors[1].rgb()).isEmpty());
+    }
+
+    // The preview's stand-in pages fill every frame of the frameset document, and each shows the
+    // name and size of the frame it is in.
+    void previewStandInsShowTheirFrame()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column) && f.split(1, Row));
+        frameset::Design design = f.model.design();
+        design.properties().record(0).frameName = PropertyValue::fromText("menu");
+        Site site;
+        QVERIFY(site.isValid());
+        const frameset::PreviewSite preview
+            = frameset::writePreviewSite(site.path(QString()), design);
+        QVERIFY2(preview.error.isEmpty(), qPrintable(preview.error));
+        const QImage shot = site.shot(QStringLiteral("panecraft-preview.htm"), WindowSizes.first());
+        QVERIFY(!shot.isNull());
+        const QRgb standIn = qRgb(0xff, 0xff, 0xf0);
+        for (const QPoint &corner : {QPoint(10, 10), QPoint(492, 10), QPoint(492, 332)})
+            QVERIFY2(
+                near(shot.pixel(corner), standIn), qPrintable(QColor(shot.pixel(corner)).name()));
+
+        // A page of ours reads the stand-in's text in a frame named "menu" of 300 x 200 pixels.
+        QVERIFY(site.write(QStringLiteral("probe.htm"),
+            "<html><body><iframe name=\"menu\" src=\"xxxxx.htm\" style=\"width:300px;"
+            "height:200px;border:0\"></iframe><p id=\"out\"></p><script>onload = function() {"
+            "var d = frames[0].document; document.getElementById('out').textContent = "
+            "d.getElementById('name').textContent + '|' + "
+            "d.getElementById('size').textContent; }</script></body></html>"));
+        const testsupport::ChromiumRun run
+            = testsupport::runHeadlessChromium({QStringLiteral("--allow-file-access-from-files"),
+                QStringLiteral("--virtual-time-budget=3000"), QStringLiteral("--dump-dom"),
+                QUrl::fromLocalFile(site.path(QStringLiteral("probe.htm"))).toString()});
+        QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
+        QVERIFY2(
+            run.output.contains("<p id=\"out\">menu|300 x 200 pixels</p>"), run.output.constData());
     }
 };
 

@@ -32,6 +32,7 @@ enum class DesignerControl {
     PropertiesCommand,
     ResizeCommand,
     RemoveCommand,
+    PreviewCommand,
     ClearCommand,
     HelpMenu,
     HelpCommand,

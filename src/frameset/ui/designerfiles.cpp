@@ -7,13 +7,18 @@
 #include "frameset/core/framesetimporter.h"
 #include "frameset/core/html5page.h"
 #include "frameset/core/layoutmodel.h"
+#include "frameset/core/previewsite.h"
 #include "frameset/ui/designerwindow.h"
 #include "platform/busycursor.h"
 #include "platform/filedialogs.h"
 #include "platform/prompter.h"
+#include "platform/webbrowser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace frameset {
 
@@ -55,6 +60,8 @@ DesignerFiles::DesignerFiles(DesignerWindow &window, LayoutModel &model,
     , m_prompter(prompter)
     , m_dialogs(dialogs)
 { }
+
+DesignerFiles::~DesignerFiles() = default;
 
 bool DesignerFiles::mayOverwrite(const QString &path)
 {
@@ -236,6 +243,37 @@ void DesignerFiles::createHtml5Page()
     busy.release();
     if (!error.isEmpty())
         m_prompter.tell(error, platform::MessageIcon::Exclamation);
+}
+
+void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
+{
+    platform::BusyCursor busy;
+    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/panecraft-preview-XXXXXX");
+    if (!folder->isValid()) {
+        busy.release();
+        m_prompter.tell(folder->errorString(), platform::MessageIcon::Exclamation);
+        return;
+    }
+    const PreviewSite site = writePreviewSite(folder->path(), m_model.design());
+    busy.release();
+    if (!site.error.isEmpty()) {
+        m_prompter.tell(site.error, platform::MessageIcon::Exclamation);
+        return;
+    }
+    m_previewFolders.push_back(std::move(folder));
+    if (!browser.open(QUrl::fromLocalFile(site.document))) {
+        m_prompter.tell(QStringLiteral("No web browser could be started to show %1.")
+                            .arg(QDir::toNativeSeparators(site.document)),
+            platform::MessageIcon::Exclamation);
+    }
+}
+
+QStringList DesignerFiles::previewFolders() const
+{
+    QStringList folders;
+    for (const auto &folder : m_previewFolders)
+        folders.append(folder->path());
+    return folders;
 }
 
 } // namespace frameset

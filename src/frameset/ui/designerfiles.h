@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QTemporaryDir;
 
 namespace platform {
 class FileDialogs;
 class Prompter;
+class WebBrowser;
 } // namespace platform
 
 namespace frameset {
@@ -21,6 +27,7 @@ class DesignerFiles
 public:
     DesignerFiles(DesignerWindow &window, LayoutModel &model, platform::Prompter &prompter,
         platform::FileDialogs &dialogs);
+    ~DesignerFiles();
 
     // Asks before dropping unsaved changes and opens a design file in place of the design. A
     // cancelled dialog, or a file that is refused (an HTML page) or invalid, leaves the design,
@@ -46,6 +53,12 @@ public:
     // Asks for a file name (the extension rule and overwrite question of the HTML document) and
     // writes the design's HTML5 page there.
     void createHtml5Page();
+    // Writes the frameset document into a new temporary folder, with a stand-in page for every
+    // frame whose page is missing there, and opens it in `browser`. The folders last as long as
+    // the window, so the browser can still reload them.
+    void previewInBrowser(platform::WebBrowser &browser);
+    // The folders of the previews made so far.
+    QStringList previewFolders() const;
 
     // The file that Save writes to; empty when Save has to ask.
     const QString &designFileName() const { return m_designFileName; }
@@ -76,6 +89,7 @@ private:
     QString m_htmlFileName;
     QString m_importFileName;
     QString m_html5FileName;
+    std::vector<std::unique_ptr<QTemporaryDir>> m_previewFolders;
 };
 
 } // namespace frameset

@@ -8,6 +8,7 @@
 #include "frameset/ui/designerhelp.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/framepropertiesdialog.h"
+#include "platform/ui/desktopwebbrowser.h"
 #include "platform/ui/filedroptarget.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
@@ -69,6 +70,7 @@ const char *designerControlName(DesignerControl control)
         {C::PropertiesCommand, "mnuProperties"},
         {C::ResizeCommand, "mnuResize"},
         {C::RemoveCommand, "mnuRemove"},
+        {C::PreviewCommand, "mnuPreview"},
         {C::ClearCommand, "mnuClear"},
         {C::HelpMenu, "mnuHelp2"},
         {C::HelpCommand, "mnuHelp"},
@@ -103,6 +105,8 @@ DesignerWindow::DesignerWindow(
     , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtFileDialogs>(this))
     , m_prompter(prompter ? *prompter : *m_ownPrompter)
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_desktopBrowser(std::make_unique<platform::DesktopWebBrowser>())
+    , m_browser(m_desktopBrowser.get())
     , m_scale(platform::scaleOf(this))
 {
     setObjectName(QLatin1String(designerControlName(DesignerControl::Window)));
@@ -144,6 +148,11 @@ DesignerWindow::~DesignerWindow() = default;
 void DesignerWindow::openDesignFile(const QString &path)
 {
     m_files->openDesignFile(path);
+}
+
+void DesignerWindow::setWebBrowser(platform::WebBrowser *browser)
+{
+    m_browser = browser ? browser : m_desktopBrowser.get();
 }
 
 void DesignerWindow::importFrameset(const QString &path)
@@ -207,6 +216,8 @@ void DesignerWindow::buildMenus()
         [this] { showResizeHint(); });
     addCommand(
         design, C::RemoveCommand, QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
+    addCommand(design, C::PreviewCommand, QStringLiteral("Preview in &Browser"), {},
+        [this] { m_files->previewInBrowser(*m_browser); });
     design->addSeparator();
     addCommand(design, C::ClearCommand, QStringLiteral("&Clear"),
         QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { clearDesign(); });

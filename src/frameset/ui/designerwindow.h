@@ -12,6 +12,7 @@
 namespace platform {
 class FileDialogs;
 class Prompter;
+class WebBrowser;
 } // namespace platform
 
 namespace frameset {
@@ -65,6 +66,9 @@ public:
     ImportArea importArea() const;
 
     const DesignerFiles &files() const { return *m_files; }
+    // Design > Preview in Browser opens its pages in `browser` (which must outlive the window)
+    // instead of the desktop's browser.
+    void setWebBrowser(platform::WebBrowser *browser);
     // Opens the design file at path as Open does once its dialog has given that path, after
     // the unsaved-changes question: a design dropped on the window or named on the command line.
     void openDesignFile(const QString &path);
@@ -95,6 +99,8 @@ private:
     std::unique_ptr<platform::FileDialogs> m_ownDialogs;
     platform::Prompter &m_prompter;
     platform::FileDialogs &m_dialogs;
+    std::unique_ptr<platform::WebBrowser> m_desktopBrowser;
+    platform::WebBrowser *m_browser = nullptr;
     platform::TwipsScale m_scale;
     std::unique_ptr<LayoutModel> m_model;
     std::unique_ptr<CellResizer> m_resizer;
