@@ -133,6 +133,9 @@ public:
 private:
     bool readSizes(xmlNode *element, const char *name, QList<FrameSize> &sizes);
     bool readSlot(xmlNode *element, FramesetNode &node, int depth);
+    // Makes `node` a frameset of `sizes` in `direction` whose places hold placed[from] onwards.
+    bool readPlaces(FramesetNode &node, SplitDirection direction, const QList<FrameSize> &sizes,
+        const QList<xmlNode *> &placed, qsizetype from, int depth);
     bool refuse(const QString &refusal)
     {
         m_markup.refusal = refusal;
@@ -176,6 +179,19 @@ bool MarkupReader::readSlot(xmlNode *element, FramesetNode &node, int depth)
     return true;
 }
 
+bool MarkupReader::readPlaces(FramesetNode &node, SplitDirection direction,
+    const QList<FrameSize> &sizes, const QList<xmlNode *> &placed, qsizetype from, int depth)
+{
+    node.isFrame = false;
+    node.direction = direction;
+    node.sizes = sizes;
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        if (!readSlot(placed[from + i], node.children.emplace_back(), depth))
+            return false;
+    }
+    return true;
+}
+
 bool MarkupReader::readFrameset(xmlNode *element, FramesetNode &node, int depth)
 {
     if (depth > m_maxDepth)
@@ -196,25 +212,20 @@ bool MarkupReader::readFrameset(xmlNode *element, FramesetNode &node, int depth)
         return refuse(QStringLiteral("It holds more than %1 frames.").arg(m_maxFrames));
     placed.resize(places, nullptr);
 
-    node.isFrame = false;
-    const bool grid = rows.size() > 1 && cols.size() > 1;
-    node.direction = rows.size() > 1 ? SplitDirection::Row : SplitDirection::Column;
-    node.sizes = rows.size() > 1 ? rows : cols;
-    for (qsizetype r = 0; r < (grid ? rows.size() : 0); ++r) {
-        FramesetNode &row = node.children.emplace_back();
-        row.isFrame = false;
-        row.direction = SplitDirection::Column;
-        row.sizes = cols;
-        for (qsizetype c = 0; c < cols.size(); ++c) {
-            if (!readSlot(placed[r * cols.size() + c], row.children.emplace_back(), depth))
+    if (rows.size() > 1 && cols.size() > 1) {
+        // Rows and columns at once: each row is a frameset of the columns.
+        node.isFrame = false;
+        node.direction = SplitDirection::Row;
+        node.sizes = rows;
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            if (!readPlaces(node.children.emplace_back(), SplitDirection::Column, cols, placed,
+                    r * cols.size(), depth))
                 return false;
         }
+        return true;
     }
-    for (qsizetype i = 0; i < (grid ? 0 : places); ++i) {
-        if (!readSlot(placed[i], node.children.emplace_back(), depth))
-            return false;
-    }
-    return true;
+    return rows.size() > 1 ? readPlaces(node, SplitDirection::Row, rows, placed, 0, depth)
+                           : readPlaces(node, SplitDirection::Column, cols, placed, 0, depth);
 }
 
 } // namespace
