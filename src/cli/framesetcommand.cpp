@@ -2,19 +2,47 @@
 
 #include "cli/commandline.h"
 #include "frameset/core/designfilereader.h"
+#include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
+#include "frameset/core/framesetimporter.h"
+#include "frameset/core/html5page.h"
+
+#include <QFileInfo>
 
 namespace cli {
 
 namespace {
 
-const char *const Usage = "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n";
+const char *const Usage = "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n"
+                          "       trellis frameset DESIGN.spc --html5 [-o OUT.html]\n"
+                          "       trellis frameset --import PAGE.htm -o DESIGN.spc\n";
 
 struct FramesetRequest
 {
     QString design;
     QString output; // empty: standard output
+    QString page; // the document to import; empty: none
+    bool html5 = false;
 };
+
+// One option as typed; returns the problem with it, or an empty text.
+QString readOption(const CommandArgument &argument, FramesetRequest &request)
+{
+    if (argument.option == QLatin1String("html5")) {
+        request.html5 = true;
+        return QString();
+    }
+    if (argument.option == QLatin1String("import")) {
+        if (!request.page.isEmpty())
+            return QStringLiteral("--import needs one page");
+        request.page = argument.value;
+        return QString();
+    }
+    if (!request.output.isEmpty())
+        return QStringLiteral("-o needs one output file");
+    request.output = argument.value;
+    return QString();
+}
 
 // Takes the arguments in the order typed; returns the first problem, or an empty text.
 QString readRequest(const CommandArguments &arguments, FramesetRequest &request)
@@ -22,12 +50,13 @@ QString readRequest(const CommandArguments &arguments, FramesetRequest &request)
     for (const CommandArgument &argument : arguments) {
         switch (argument.kind) {
         case CommandArgument::Kind::Option:
-            if (!request.output.isEmpty())
-                return QStringLiteral("-o needs one output file");
-            request.output = argument.value;
+            if (const QString problem = readOption(argument, request); !problem.isEmpty())
+                return problem;
             break;
         case CommandArgument::Kind::MissingValue:
-            return QStringLiteral("-o needs one output file");
+            return argument.option == QLatin1String("import")
+                ? QStringLiteral("--import needs one page")
+                : QStringLiteral("-o needs one output file");
         case CommandArgument::Kind::Unknown:
             return QStringLiteral("unknown option '") + argument.text + u'\'';
         case CommandArgument::Kind::Positional:
@@ -40,6 +69,35 @@ QString readRequest(const CommandArguments &arguments, FramesetRequest &request)
     return QString();
 }
 
+// The problem with a combination of arguments that each were fine, or an empty text.
+QString checkRequest(const FramesetRequest &request)
+{
+    if (request.page.isEmpty())
+        return QString();
+    if (!request.design.isEmpty() || request.html5)
+        return QStringLiteral("--import takes no design file and no --html5");
+    if (request.output.isEmpty())
+        return QStringLiteral("--import needs -o DESIGN.spc");
+    return QString();
+}
+
+// Writes `text` (UTF-8) to standard output, or through `write` to the output file.
+int deliver(const FramesetRequest &request, const QString &text,
+    const std::function<QString()> &write, QTextStream &out, QTextStream &err)
+{
+    if (request.output.isEmpty()) {
+        // The stream writes UTF-8, so these are the bytes the saved file holds.
+        out << text;
+        out.flush();
+        return Success;
+    }
+    if (const QString error = write(); !error.isEmpty()) {
+        err << "trellis frameset: " << request.output << ": " << error << '\n';
+        return Failure;
+    }
+    return Success;
+}
+
 int writeDocument(const FramesetRequest &request, QTextStream &out, QTextStream &err)
 {
     const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(request.design);
@@ -47,15 +105,29 @@ int writeDocument(const FramesetRequest &request, QTextStream &out, QTextStream 
         err << frameset::DesignFileReader::invalidFileMessage(request.design) << '\n';
         return Failure;
     }
-    const QString document = frameset::buildFramesetDocument(read.design);
-    if (request.output.isEmpty()) {
-        // The stream writes UTF-8, so these are the bytes the saved file holds.
-        out << document << "\r\n";
-        out.flush();
-        return Success;
+    if (request.html5) {
+        const QFileInfo named(request.output.isEmpty() ? request.design : request.output);
+        const QString page = frameset::buildHtml5Page(read.design, named.completeBaseName());
+        return deliver(
+            request, page, [&] { return frameset::writeHtml5Page(request.output, page); }, out,
+            err);
     }
-    const QString error = frameset::writeFramesetDocument(request.output, document);
-    if (!error.isEmpty()) {
+    const QString document = frameset::buildFramesetDocument(read.design);
+    return deliver(
+        request, document + QStringLiteral("\r\n"),
+        [&] { return frameset::writeFramesetDocument(request.output, document); }, out, err);
+}
+
+int importPage(const FramesetRequest &request, QTextStream &err)
+{
+    const frameset::FramesetImport imported
+        = frameset::FramesetImporter::load(request.page, frameset::ImportArea());
+    if (!imported.imported()) {
+        err << frameset::FramesetImporter::refusedMessage(request.page, imported.refusal) << '\n';
+        return Failure;
+    }
+    if (const QString error = frameset::DesignFileWriter::save(request.output, imported.design);
+        !error.isEmpty()) {
         err << "trellis frameset: " << request.output << ": " << error << '\n';
         return Failure;
     }
@@ -65,11 +137,15 @@ int writeDocument(const FramesetRequest &request, QTextStream &out, QTextStream 
 int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     FramesetRequest request;
-    const QString problem = readRequest(arguments, request);
+    QString problem = readRequest(arguments, request);
+    if (problem.isEmpty())
+        problem = checkRequest(request);
     if (!problem.isEmpty()) {
         err << "trellis frameset: " << problem << '\n';
         return UsageError;
     }
+    if (!request.page.isEmpty())
+        return importPage(request, err);
     if (request.design.isEmpty()) {
         err << Usage;
         return UsageError;
@@ -82,7 +158,9 @@ int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream
 SubCommand framesetCommand()
 {
     return {QStringLiteral("frameset"), QLatin1String(Usage),
-        {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT.htm"))},
+        {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT.htm")),
+            QCommandLineOption(QStringLiteral("html5")),
+            QCommandLineOption(QStringLiteral("import"), QString(), QStringLiteral("PAGE.htm"))},
         runFrameset};
 }
 

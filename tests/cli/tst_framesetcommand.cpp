@@ -1,6 +1,9 @@
 #include "cli/commandline.h"
+#include "frameset/core/designfilereader.h"
 #include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
+#include "frameset/core/framesetimporter.h"
+#include "frameset/core/html5page.h"
 #include "frameset/core/layoutmodel.h"
 #include "scriptedprompter.h"
 
@@ -130,6 +133,75 @@ private slots:
         QVERIFY(r.err.startsWith("trellis frameset: "));
     }
 
+    void writesTheHtml5Page_data()
+    {
+        QTest::addColumn<bool>("toFile");
+        QTest::newRow("standard output") << false;
+        QTest::newRow("-o") << true;
+    }
+    void writesTheHtml5Page()
+    {
+        QFETCH(bool, toFile);
+        QTemporaryDir dir;
+        const QString design = dir.filePath("example.spc");
+        QVERIFY(writeFile(design, workedExampleSpecFile()));
+        const QString output = dir.filePath("twin.html");
+        const Run r = toFile ? run({"frameset", design, "--html5", "-o", output})
+                             : run({"frameset", "--html5", design});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.err.isEmpty());
+        const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(design);
+        const QString page = frameset::buildHtml5Page(read.design, toFile ? "twin" : "example");
+        QVERIFY(page.startsWith("<!DOCTYPE html>"));
+        QCOMPARE(toFile ? QString::fromUtf8(readFile(output)) : r.out, page);
+        QCOMPARE(r.out.isEmpty(), toFile);
+    }
+
+    void importsAFrameset()
+    {
+        QTemporaryDir dir;
+        const QString page = dir.filePath("site.html");
+        const QByteArray html = "<html><frameset cols=\"180,*\"><frame src=menu.htm name=menu>"
+                                "<frameset rows=\"25%,*,2*\"><frame src=a.htm><frame src=b.htm>"
+                                "<frame src=c.htm></frameset></frameset></html>";
+        QVERIFY(writeFile(page, html));
+        const QString design = dir.filePath("site.spc");
+        const Run r = run({"frameset", "--import", page, "-o", design});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(readFile(page), html);
+        const frameset::DesignFileReadResult read = frameset::DesignFileReader::load(design);
+        QCOMPARE(read.status, frameset::DesignFileStatus::Valid);
+        QCOMPARE(read.design.lastCellIndex(), 3);
+        // The design writes a document that divides the window as the page does.
+        const Run again = run({"frameset", design});
+        QCOMPARE(again.exitCode, 0);
+        const QStringList lines = again.out.split("\r\n");
+        QCOMPARE(lines.mid(4, 3),
+            QStringList({"<FRAMESET COLS=180,*>",
+                "<FRAME SRC=menu.htm NAME=menu SCROLLING=AUTO  FRAMEBORDER=YES>",
+                "<FRAMESET ROWS= 25%,* BORDER=5>"}));
+        QCOMPARE(lines.at(8), QStringLiteral("<FRAMESET ROWS= 33%,* BORDER=5>"));
+    }
+
+    void refusedImportWritesNothing()
+    {
+        QTemporaryDir dir;
+        const QString page = dir.filePath("plain.htm");
+        QVERIFY(writeFile(page, "<html><body>No frames here</body></html>"));
+        const QString design = dir.filePath("plain.spc");
+        const Run r = run({"frameset", "--import", page, "-o", design});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err,
+            page
+                + " cannot be imported as a Panecraft design.  It holds no FRAMESET, so there "
+                  "is nothing to import.\n");
+        QVERIFY(!QFile::exists(design));
+        const Run missing = run({"frameset", "--import", dir.filePath("gone.htm"), "-o", design});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(!QFile::exists(design));
+    }
+
     void help()
     {
         const Run r = run({"frameset", "--help"});
@@ -144,6 +216,15 @@ private slots:
         QTest::newRow("-o without file") << QStringList{"frameset", "a.spc", "-o"};
         QTest::newRow("two designs") << QStringList{"frameset", "a.spc", "b.spc"};
         QTest::newRow("unknown option") << QStringList{"frameset", "--fast", "a.spc"};
+        QTest::newRow("import without output") << QStringList{"frameset", "--import", "a.htm"};
+        QTest::newRow("import without page") << QStringList{"frameset", "-o", "a.spc", "--import"};
+        QTest::newRow("import and a design")
+            << QStringList{"frameset", "--import", "a.htm", "b.spc", "-o", "c.spc"};
+        QTest::newRow("import and html5")
+            << QStringList{"frameset", "--import", "a.htm", "--html5", "-o", "c.spc"};
+        QTest::newRow("two pages")
+            << QStringList{"frameset", "--import", "a.htm", "--import", "b.htm", "-o", "c.spc"};
+        QTest::newRow("html5 without design") << QStringList{"frameset", "--html5"};
     }
     void usageErrors()
     {

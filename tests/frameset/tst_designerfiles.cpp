@@ -73,8 +73,8 @@ private slots:
         for (const QAction *a : d.window.findChild<QMenu *>("mnuFile")->actions())
             order << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
         QCOMPARE(order,
-            QStringList(
-                {"mnuNew", "mnuOpenSpec", "mnuSave", "mnuSaveSpec", "mnuHTML", "-", "mnuExit"}));
+            QStringList({"mnuNew", "mnuOpenSpec", "mnuImportFrameset", "mnuSave", "mnuSaveSpec",
+                "mnuHTML", "mnuHTML5", "-", "mnuExit"}));
         for (int i = 0; i < items.size(); ++i) {
             QCOMPARE(d.action(items[i].first)->text(), captions[i]);
             QCOMPARE(d.action(items[i].first)->shortcut(), items[i].second);

@@ -4,14 +4,21 @@
 #include "frameset/core/designfilewriter.h"
 #include "frameset/core/filenamerules.h"
 #include "frameset/core/framesetdocument.h"
+#include "frameset/core/framesetimporter.h"
+#include "frameset/core/html5page.h"
 #include "frameset/core/layoutmodel.h"
+#include "frameset/core/previewsite.h"
 #include "frameset/ui/designerwindow.h"
 #include "platform/busycursor.h"
 #include "platform/filedialogs.h"
 #include "platform/prompter.h"
+#include "platform/webbrowser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace frameset {
 
@@ -26,6 +33,12 @@ const QString OpenSpecFilter = QStringLiteral("Spec Files (*.spc)|*.spc|All File
 QString fileCaption(const QString &path)
 {
     return QStringLiteral("  ") + QFileInfo(path).absoluteFilePath();
+}
+
+// The caption of a window showing a design imported from an HTML document.
+QString importCaption(const QString &path)
+{
+    return QStringLiteral("Panecraft - imported from ") + QFileInfo(path).absoluteFilePath();
 }
 
 platform::FileDialogRequest saveRequest(const QString &filter, const QString &fileName)
@@ -47,6 +60,8 @@ DesignerFiles::DesignerFiles(DesignerWindow &window, LayoutModel &model,
     , m_prompter(prompter)
     , m_dialogs(dialogs)
 { }
+
+DesignerFiles::~DesignerFiles() = default;
 
 bool DesignerFiles::mayOverwrite(const QString &path)
 {
@@ -132,15 +147,20 @@ void DesignerFiles::openDesignFile(const QString &path)
     openDesignFrom([path] { return path; });
 }
 
-void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
+bool DesignerFiles::mayReplaceDesign()
 {
-    if (m_model.isModified()
-        && m_prompter.ask(
+    return !m_model.isModified()
+        || m_prompter.ask(
                QStringLiteral("Are you sure you want to open a new file without saving the "
                               "current file?"),
                platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel,
                QStringLiteral("Clear"))
-            != platform::MessageAnswer::Yes)
+        == platform::MessageAnswer::Yes;
+}
+
+void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
+{
+    if (!mayReplaceDesign())
         return;
 
     const QString path = choose();
@@ -167,6 +187,93 @@ void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
     case DesignFileStatus::TooLong:
         break;
     }
+}
+
+void DesignerFiles::importFrameset()
+{
+    importFrom([this] {
+        platform::FileDialogRequest request;
+        request.filter = HtmlFilter;
+        request.fileName = m_importFileName;
+        return m_dialogs.openFile(request);
+    });
+}
+
+void DesignerFiles::importFrameset(const QString &path)
+{
+    importFrom([path] { return path; });
+}
+
+void DesignerFiles::importFrom(const std::function<QString()> &choose)
+{
+    if (!mayReplaceDesign())
+        return;
+    const QString path = choose();
+    if (path.isEmpty())
+        return;
+    m_importFileName = path;
+    platform::BusyCursor busy;
+    const FramesetImport imported = FramesetImporter::load(path, m_window.importArea());
+    busy.release();
+    if (!imported.imported()) {
+        m_prompter.tell(FramesetImporter::refusedMessage(path, imported.refusal),
+            platform::MessageIcon::Exclamation);
+        return;
+    }
+    // The HTML document is where the design came from, never where it is saved: Save asks for
+    // a design file.
+    m_designFileName.clear();
+    m_window.showImportedDesign(imported.design, importCaption(path));
+}
+
+void DesignerFiles::createHtml5Page()
+{
+    const QString chosen = m_dialogs.saveFile(saveRequest(HtmlFilter, m_html5FileName));
+    if (chosen.isEmpty())
+        return;
+    const QString path = withDefaultExtension(chosen, QStringLiteral(".htm"));
+    m_html5FileName = path;
+    if (!mayOverwrite(path)) {
+        m_html5FileName.clear();
+        return;
+    }
+    platform::BusyCursor busy;
+    const QString page = buildHtml5Page(m_model.design(), QFileInfo(path).completeBaseName());
+    const QString error = writeHtml5Page(path, page);
+    busy.release();
+    if (!error.isEmpty())
+        m_prompter.tell(error, platform::MessageIcon::Exclamation);
+}
+
+void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
+{
+    platform::BusyCursor busy;
+    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/panecraft-preview-XXXXXX");
+    if (!folder->isValid()) {
+        busy.release();
+        m_prompter.tell(folder->errorString(), platform::MessageIcon::Exclamation);
+        return;
+    }
+    const PreviewSite site = writePreviewSite(folder->path(), m_model.design());
+    busy.release();
+    if (!site.error.isEmpty()) {
+        m_prompter.tell(site.error, platform::MessageIcon::Exclamation);
+        return;
+    }
+    m_previewFolders.push_back(std::move(folder));
+    if (!browser.open(QUrl::fromLocalFile(site.document))) {
+        m_prompter.tell(QStringLiteral("No web browser could be started to show %1.")
+                            .arg(QDir::toNativeSeparators(site.document)),
+            platform::MessageIcon::Exclamation);
+    }
+}
+
+QStringList DesignerFiles::previewFolders() const
+{
+    QStringList folders;
+    for (const auto &folder : m_previewFolders)
+        folders.append(folder->path());
+    return folders;
 }
 
 } // namespace frameset

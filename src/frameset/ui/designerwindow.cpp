@@ -1,12 +1,14 @@
 #include "frameset/ui/designerwindow.h"
 
 #include "frameset/core/cellresizer.h"
+#include "frameset/core/framesetimporter.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/ui/designercontrols.h"
 #include "frameset/ui/designerfiles.h"
 #include "frameset/ui/designerhelp.h"
 #include "frameset/ui/designsurface.h"
 #include "frameset/ui/framepropertiesdialog.h"
+#include "platform/ui/desktopwebbrowser.h"
 #include "platform/ui/filedroptarget.h"
 #include "platform/ui/messageboxprompter.h"
 #include "platform/ui/qtfiledialogs.h"
@@ -57,6 +59,8 @@ const char *designerControlName(DesignerControl control)
         {C::SaveCommand, "mnuSave"},
         {C::SaveAsCommand, "mnuSaveSpec"},
         {C::HtmlCommand, "mnuHTML"},
+        {C::ImportCommand, "mnuImportFrameset"},
+        {C::Html5Command, "mnuHTML5"},
         {C::ExitCommand, "mnuExit"},
         {C::EditMenu, "mnuEdit"},
         {C::UndoCommand, "mnuUndo"},
@@ -66,6 +70,7 @@ const char *designerControlName(DesignerControl control)
         {C::PropertiesCommand, "mnuProperties"},
         {C::ResizeCommand, "mnuResize"},
         {C::RemoveCommand, "mnuRemove"},
+        {C::PreviewCommand, "mnuPreview"},
         {C::ClearCommand, "mnuClear"},
         {C::HelpMenu, "mnuHelp2"},
         {C::HelpCommand, "mnuHelp"},
@@ -100,6 +105,8 @@ DesignerWindow::DesignerWindow(
     , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtFileDialogs>(this))
     , m_prompter(prompter ? *prompter : *m_ownPrompter)
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_desktopBrowser(std::make_unique<platform::DesktopWebBrowser>())
+    , m_browser(m_desktopBrowser.get())
     , m_scale(platform::scaleOf(this))
 {
     setObjectName(QLatin1String(designerControlName(DesignerControl::Window)));
@@ -143,6 +150,16 @@ void DesignerWindow::openDesignFile(const QString &path)
     m_files->openDesignFile(path);
 }
 
+void DesignerWindow::setWebBrowser(platform::WebBrowser *browser)
+{
+    m_browser = browser ? browser : m_desktopBrowser.get();
+}
+
+void DesignerWindow::importFrameset(const QString &path)
+{
+    m_files->importFrameset(path);
+}
+
 FramePropertiesDialog *DesignerWindow::propertiesDialog() const
 {
     return m_propertiesDialog;
@@ -171,12 +188,16 @@ void DesignerWindow::buildMenus()
     addCommand(file, C::NewCommand, QStringLiteral("&New"), {}, [this] { clearDesign(); });
     addCommand(file, C::OpenCommand, QStringLiteral("&Open File (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_files->openDesignFile(); });
+    addCommand(file, C::ImportCommand, QStringLiteral("&Import Frameset"),
+        QKeySequence(Qt::CTRL | Qt::Key_I), [this] { m_files->importFrameset(); });
     addCommand(file, C::SaveCommand, QStringLiteral("&Save (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_files->save(); });
     addCommand(file, C::SaveAsCommand, QStringLiteral("Save &As (Spec File)"),
         QKeySequence(Qt::CTRL | Qt::Key_A), [this] { m_files->saveAs(); });
     addCommand(file, C::HtmlCommand, QStringLiteral("Create &HTML Document"),
         QKeySequence(Qt::CTRL | Qt::Key_H), [this] { m_files->createHtmlDocument(); });
+    addCommand(file, C::Html5Command, QStringLiteral("Create HTML&5 Page"), {},
+        [this] { m_files->createHtml5Page(); });
     file->addSeparator();
     addCommand(file, C::ExitCommand, QStringLiteral("E&xit"), {}, [this] { close(); });
 
@@ -195,6 +216,8 @@ void DesignerWindow::buildMenus()
         [this] { showResizeHint(); });
     addCommand(
         design, C::RemoveCommand, QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
+    addCommand(design, C::PreviewCommand, QStringLiteral("Preview in &Browser"), {},
+        [this] { m_files->previewInBrowser(*m_browser); });
     design->addSeparator();
     addCommand(design, C::ClearCommand, QStringLiteral("&Clear"),
         QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { clearDesign(); });
@@ -232,6 +255,26 @@ void DesignerWindow::showOpenedDesign(const Design &design, const QString &capti
     m_resizer->limitToDesign();
     setWindowTitle(caption);
     showModel(false);
+}
+
+void DesignerWindow::showImportedDesign(const Design &design, const QString &caption)
+{
+    showOpenedDesign(design, caption);
+    m_model->setModified(true);
+}
+
+ImportArea DesignerWindow::importArea() const
+{
+    const QSize outer = size();
+    const CellView &root = m_model->design().cell(0);
+    ImportArea area;
+    area.left = root.left;
+    area.top = root.top;
+    area.width = float(m_scale.toTwips(outer.width())) - ResetWidthMargin;
+    area.height = float(m_scale.toTwips(outer.height())) - ResetHeightMargin;
+    area.twipsPerPixel = m_scale.factor();
+    area.scrollBarWidth = m_model->scrollBarWidth();
+    return area;
 }
 
 void DesignerWindow::clearDesign()

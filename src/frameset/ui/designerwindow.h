@@ -12,12 +12,14 @@
 namespace platform {
 class FileDialogs;
 class Prompter;
+class WebBrowser;
 } // namespace platform
 
 namespace frameset {
 
 class CellResizer;
 class Design;
+struct ImportArea;
 class DesignerFiles;
 class DesignSurface;
 class LayoutModel;
@@ -56,11 +58,23 @@ public:
     void resetDesign();
     // Shows `design` as read from a file, unmodified and without undo, under `caption`.
     void showOpenedDesign(const Design &design, const QString &caption);
+    // Shows `design` as imported from an HTML document: changed (no design file holds it yet)
+    // and without undo, under `caption`.
+    void showImportedDesign(const Design &design, const QString &caption);
+    // Where an imported frameset is laid out: the design area a new design gets in the window
+    // at its present size.
+    ImportArea importArea() const;
 
     const DesignerFiles &files() const { return *m_files; }
+    // Design > Preview in Browser opens its pages in `browser` (which must outlive the window)
+    // instead of the desktop's browser.
+    void setWebBrowser(platform::WebBrowser *browser);
     // Opens the design file at path as Open does once its dialog has given that path, after
     // the unsaved-changes question: a design dropped on the window or named on the command line.
     void openDesignFile(const QString &path);
+    // Imports the frameset of the HTML document at `path` as Import Frameset does once its dialog
+    // has given that path, after the unsaved-changes question.
+    void importFrameset(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,6 +99,8 @@ private:
     std::unique_ptr<platform::FileDialogs> m_ownDialogs;
     platform::Prompter &m_prompter;
     platform::FileDialogs &m_dialogs;
+    std::unique_ptr<platform::WebBrowser> m_desktopBrowser;
+    platform::WebBrowser *m_browser = nullptr;
     platform::TwipsScale m_scale;
     std::unique_ptr<LayoutModel> m_model;
     std::unique_ptr<CellResizer> m_resizer;

@@ -1,0 +1,214 @@
+#include "frameset/core/framesetimporter.h"
+
+#include "frameset/core/framesetmarkup.h"
+#include "frameset/core/layouttext.h"
+#include "frameset/core/splitpath.h"
+#include "platform/filecontent.h"
+
+#include <QFileInfo>
+#include <QRectF>
+#include <cmath>
+
+namespace frameset {
+
+namespace {
+
+// The split keys ("1A", "21B") of the innermost column and row splits above a block.
+struct SplitKeys
+{
+    QString column;
+    QString row;
+
+    SplitKeys with(SplitDirection direction, const QString &key, QChar side) const
+    {
+        SplitKeys keys = *this;
+        (direction == SplitDirection::Column ? keys.column : keys.row) = key + side;
+        return keys;
+    }
+};
+
+// Turns the read framesets into cells, layout lines and records, cells numbered in document
+// order.
+class DesignBuilder
+{
+public:
+    explicit DesignBuilder(const ImportArea &area)
+        : m_area(area)
+    { }
+
+    // Adds `node` filling `rect` (twips) with split path `path`.
+    void addBlock(
+        const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys);
+
+    QList<CellView> cells;
+    QList<FrameProperties> records;
+    QStringList layout;
+
+private:
+    void addLeaf(
+        const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys);
+    // Entries `from` onwards of `node`: the first against the rest, the rest split the same way.
+    void addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
+        const QString &path, const SplitKeys &keys);
+    // The rectangles into which a frameset divides `rect`, edges on whole twips.
+    QList<QRectF> divide(const FramesetNode &node, const QRectF &rect) const;
+    // Gives the fixed size to the first cell from `firstCell` on that belongs to side `side` of
+    // split `key`, if there is one.
+    void holdFixedSize(
+        SplitDirection direction, const QString &key, QChar side, int firstCell, double pixels);
+
+    const ImportArea &m_area;
+};
+
+void DesignBuilder::addBlock(
+    const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys)
+{
+    if (node.isFrame)
+        addLeaf(node, rect, path, keys);
+    else
+        addEntries(node, divide(node, rect), 0, path, keys);
+}
+
+void DesignBuilder::addLeaf(
+    const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys)
+{
+    CellView cell;
+    cell.left = float(rect.left());
+    cell.top = float(rect.top());
+    cell.width = float(rect.width());
+    cell.height = float(rect.height());
+    cell.path = path;
+    cell.scroll.left = cell.right() - m_area.scrollBarWidth;
+    cell.scroll.top = cell.top;
+    cell.scroll.height = cell.height;
+    cell.scroll.visible = node.properties.scrolling.wholeValue() != int(ScrollingChoice::No);
+    FrameProperties record = node.properties;
+    if (!keys.column.isEmpty())
+        record.columnSplitKey = PropertyValue::fromText(keys.column);
+    if (!keys.row.isEmpty())
+        record.rowSplitKey = PropertyValue::fromText(keys.row);
+    layout.append(layouttext::leafLine(int(cells.size())));
+    cells.append(cell);
+    records.append(record);
+}
+
+void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
+    const QString &path, const SplitKeys &keys)
+{
+    const qsizetype last = node.children.size() - 1;
+    if (from == last) {
+        addBlock(node.children[from], parts[from], path, keys);
+        return;
+    }
+    const QString key = splitpath::firstChild(path);
+    const SplitDirection direction = node.direction;
+    const FrameSize &size = node.sizes[from];
+    layout.append(layouttext::splitLine(direction, key));
+    const int firstSideCell = int(cells.size());
+    addBlock(node.children[from], parts[from], key, keys.with(direction, key, u'A'));
+    const int secondSideCell = int(cells.size());
+    addEntries(
+        node, parts, from + 1, splitpath::secondChild(path), keys.with(direction, key, u'B'));
+    layout.append(layouttext::FramesetEnd.toString());
+    // A pixel entry keeps its size in the browser when a cell on its side of the split can
+    // carry it: the first entry of any pair, and the last entry of the list.
+    const FrameSize &lastSize = node.sizes[last];
+    if (size.kind == FrameSize::Kind::Pixels)
+        holdFixedSize(direction, key, u'A', firstSideCell, size.value);
+    else if (from + 1 == last && lastSize.kind == FrameSize::Kind::Pixels)
+        holdFixedSize(direction, key, u'B', secondSideCell, lastSize.value);
+}
+
+void DesignBuilder::holdFixedSize(
+    SplitDirection direction, const QString &key, QChar side, int firstCell, double pixels)
+{
+    const qint64 whole = std::llround(pixels);
+    if (whole <= 0)
+        return;
+    const QString sideKey = key + side;
+    for (qsizetype i = firstCell; i < records.size(); ++i) {
+        FrameProperties &record = records[i];
+        if (record.splitKey(direction).text() != sideKey)
+            continue;
+        (direction == SplitDirection::Column ? record.fixedWidthPixels : record.fixedHeightPixels)
+            = PropertyValue::fromNumber(whole);
+        return;
+    }
+}
+
+QList<QRectF> DesignBuilder::divide(const FramesetNode &node, const QRectF &rect) const
+{
+    const bool columns = node.direction == SplitDirection::Column;
+    const double start = columns ? rect.left() : rect.top();
+    const double extent = columns ? rect.width() : rect.height();
+    const double factor = m_area.twipsPerPixel;
+    const QList<double> lengths = distributeSizes(node.sizes, extent / factor);
+    QList<QRectF> parts;
+    double edge = start;
+    double sum = 0;
+    for (qsizetype i = 0; i < lengths.size(); ++i) {
+        sum += lengths[i];
+        const bool lastPart = i + 1 == lengths.size();
+        const double next = lastPart ? start + extent : std::round(start + sum * factor);
+        parts.append(columns ? QRectF(edge, rect.top(), next - edge, rect.height())
+                             : QRectF(rect.left(), edge, rect.width(), next - edge));
+        edge = next;
+    }
+    return parts;
+}
+
+} // namespace
+
+FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &area)
+{
+    FramesetImport result;
+    const FramesetMarkup markup = FramesetMarkup::read(html, Design::MaxCells, MaxDepth);
+    if (!markup.refusal.isEmpty()) {
+        result.refusal = markup.refusal;
+        return result;
+    }
+    if (markup.frames < 2) {
+        result.refusal = QStringLiteral(
+            "Its frameset holds a single frame, and a design is made of at least two.");
+        return result;
+    }
+    DesignBuilder builder(area);
+    builder.addBlock(
+        markup.root, QRectF(area.left, area.top, area.width, area.height), splitpath::root(), {});
+    for (const CellView &cell : builder.cells) {
+        if (!(cell.width >= 1 && cell.height >= 1)) {
+            result.refusal = QStringLiteral("A frame would have no width or height in the design "
+                                            "area.");
+            return result;
+        }
+    }
+    Design &design = result.design;
+    design.cell(0) = builder.cells.front();
+    for (qsizetype i = 1; i < builder.cells.size(); ++i)
+        design.appendCell(builder.cells[i]);
+    for (qsizetype i = 0; i < builder.records.size(); ++i)
+        design.properties().record(int(i)) = builder.records[i];
+    design.setLayoutText(layouttext::join(builder.layout));
+    design.setBordersOn(markup.bordersOn);
+    return result;
+}
+
+FramesetImport FramesetImporter::load(const QString &path, const ImportArea &area)
+{
+    QString error;
+    const std::optional<QByteArray> bytes = platform::readFileContent(path, &error, MaxBytes);
+    if (!bytes) {
+        FramesetImport refused;
+        refused.refusal = error;
+        return refused;
+    }
+    return read(*bytes, area);
+}
+
+QString FramesetImporter::refusedMessage(const QString &path, const QString &refusal)
+{
+    return QStringLiteral("%1 cannot be imported as a Panecraft design.  %2")
+        .arg(QFileInfo(path).absoluteFilePath(), refusal);
+}
+
+} // namespace frameset

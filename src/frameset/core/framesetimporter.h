@@ -1,0 +1,65 @@
+#pragma once
+
+#include "frameset/core/design.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace frameset {
+
+// The design area an imported frameset fills: the rectangle of the design's root cell in twips,
+// the screen's twips per pixel (pixel sizes of the frameset become twips with it) and the width
+// of the scroll-bar views in twips. The window passes its own; the defaults, 960 x 640 pixels
+// below the button row at 96 dpi, serve where there is no window.
+struct ImportArea
+{
+    float left = 0;
+    float top = 450;
+    float width = 14400;
+    float height = 9600;
+    int twipsPerPixel = 15;
+    float scrollBarWidth = 255;
+};
+
+// What importing gave: the design, or why there is none.
+struct FramesetImport
+{
+    Design design;
+    // Empty when the design was made; else one or two sentences for the user.
+    QString refusal;
+
+    bool imported() const { return refusal.isEmpty(); }
+};
+
+// Makes a design from an HTML document that holds a FRAMESET: one written by Panecraft, by hand
+// or by another tool. The first FRAMESET of the document is taken, with the framesets nested in
+// it. A ROWS or COLS list of more than two entries becomes nested two-way splits (the first entry
+// against the rest, and so on); a FRAMESET with both ROWS and COLS becomes rows of columns.
+// Each FRAME's sizes are worked out as a browser lays the frameset out in the design area; a pixel
+// entry also becomes the fixed width or height of a cell where one can carry it (a cell whose
+// innermost split of that direction is the entry's own). SRC, NAME, MARGINWIDTH, MARGINHEIGHT,
+// SCROLLING, NORESIZE and FRAMEBORDER go into the frame properties; BORDER=0 (or FRAMEBORDER=NO)
+// on the first FRAMESET that sets either unticks Borders. Missing frames become empty pages
+// ("about:blank"), surplus ones are left out as a browser leaves them out. Cells are numbered in
+// document order.
+//
+// Refused, with a message: no FRAMESET, fewer than two or more than 100 frames, a size list that
+// cannot be read, framesets nested more than MaxDepth deep and frames that would get no width or
+// height in the area.
+class FramesetImporter
+{
+public:
+    // Larger files are no frameset documents.
+    static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+    static constexpr int MaxDepth = 64;
+
+    // Reads `html`: UTF-8 where the bytes are UTF-8, other bytes as Windows-1252.
+    static FramesetImport read(const QByteArray &html, const ImportArea &area);
+    // Reads the file at `path`; an unreadable file is refused with the system's reason.
+    static FramesetImport load(const QString &path, const ImportArea &area);
+
+    // The message the user sees for a refused file: the path, then the refusal.
+    static QString refusedMessage(const QString &path, const QString &refusal);
+};
+
+} // namespace frameset

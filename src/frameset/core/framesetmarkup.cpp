@@ -1,0 +1,249 @@
+#include "frameset/core/framesetmarkup.h"
+
+#include "platform/textdecoding.h"
+#include "platform/textnumber.h"
+
+#include <libxml/HTMLparser.h>
+#include <libxml/tree.h>
+#include <memory>
+
+namespace frameset {
+
+namespace {
+
+struct DocumentFree
+{
+    void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
+};
+using Document = std::unique_ptr<xmlDoc, DocumentFree>;
+
+bool isElement(const xmlNode *node, const char *name)
+{
+    return node && node->type == XML_ELEMENT_NODE
+        && xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar *>(name)) == 0;
+}
+
+bool hasAttribute(xmlNode *node, const char *name)
+{
+    return xmlHasProp(node, reinterpret_cast<const xmlChar *>(name)) != nullptr;
+}
+
+QString attribute(xmlNode *node, const char *name)
+{
+    xmlChar *value = xmlGetProp(node, reinterpret_cast<const xmlChar *>(name));
+    if (!value)
+        return QString();
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(value));
+    xmlFree(value);
+    return text;
+}
+
+// The next node in document order below `top`, without recursion: documents nest deeply.
+xmlNode *nextInTree(xmlNode *node, const xmlNode *top)
+{
+    if (node->children)
+        return node->children;
+    while (node && node != top) {
+        if (node->next)
+            return node->next;
+        node = node->parent;
+    }
+    return nullptr;
+}
+
+xmlNode *firstFrameset(xmlNode *root)
+{
+    for (xmlNode *node = root; node; node = nextInTree(node, root)) {
+        if (isElement(node, "frameset"))
+            return node;
+    }
+    return nullptr;
+}
+
+// BORDER=0, or FRAMEBORDER=NO or 0, on the first FRAMESET that gives either turns borders off.
+bool framesetBordersOn(xmlNode *frameset)
+{
+    for (xmlNode *node = frameset; node; node = nextInTree(node, frameset)) {
+        if (!isElement(node, "frameset"))
+            continue;
+        if (hasAttribute(node, "border"))
+            return platform::numericValue(attribute(node, "border")) != 0;
+        if (hasAttribute(node, "frameborder")) {
+            const QString value = attribute(node, "frameborder").trimmed().toLower();
+            return value != QLatin1String("no") && platform::numericValue(value) != 0;
+        }
+    }
+    return true;
+}
+
+PropertyValue positiveNumber(const QString &text)
+{
+    const long long value = platform::wholeValue(text);
+    return value > 0 ? PropertyValue::fromNumber(value) : PropertyValue();
+}
+
+// SCROLLING=AUTO is what a frame does without the attribute, so it stays unset as well.
+PropertyValue scrollingChoice(const QString &text)
+{
+    const QString value = text.trimmed().toLower();
+    if (value == QLatin1String("yes"))
+        return PropertyValue::fromNumber(int(ScrollingChoice::Yes));
+    if (value == QLatin1String("no"))
+        return PropertyValue::fromNumber(int(ScrollingChoice::No));
+    return PropertyValue();
+}
+
+PropertyValue frameBorderChoice(xmlNode *frame)
+{
+    if (!hasAttribute(frame, "frameborder"))
+        return PropertyValue();
+    const QString value = attribute(frame, "frameborder").trimmed().toLower();
+    const bool plain = value == QLatin1String("no") || value == QLatin1String("0");
+    return PropertyValue::fromNumber(
+        int(plain ? FrameBorderChoice::Plain : FrameBorderChoice::ThreeD));
+}
+
+FrameProperties frameProperties(xmlNode *frame)
+{
+    FrameProperties p;
+    if (hasAttribute(frame, "src"))
+        p.sourceUrl = PropertyValue::fromText(attribute(frame, "src").trimmed());
+    if (const QString name = attribute(frame, "name").trimmed(); !name.isEmpty())
+        p.frameName = PropertyValue::fromText(name);
+    p.marginWidth = positiveNumber(attribute(frame, "marginwidth"));
+    p.marginHeight = positiveNumber(attribute(frame, "marginheight"));
+    p.scrolling = scrollingChoice(attribute(frame, "scrolling"));
+    if (hasAttribute(frame, "noresize"))
+        p.noResize = PropertyValue::fromNumber(1);
+    p.frameBorder = frameBorderChoice(frame);
+    return p;
+}
+
+class MarkupReader
+{
+public:
+    MarkupReader(FramesetMarkup &markup, int maxFrames, int maxDepth)
+        : m_markup(markup)
+        , m_maxFrames(maxFrames)
+        , m_maxDepth(maxDepth)
+    { }
+
+    bool readFrameset(xmlNode *element, FramesetNode &node, int depth);
+
+private:
+    bool readSizes(xmlNode *element, const char *name, QList<FrameSize> &sizes);
+    bool readSlot(xmlNode *element, FramesetNode &node, int depth);
+    // Makes `node` a frameset of `sizes` in `direction` whose places hold placed[from] onwards.
+    bool readPlaces(FramesetNode &node, SplitDirection direction, const QList<FrameSize> &sizes,
+        const QList<xmlNode *> &placed, qsizetype from, int depth);
+    bool refuse(const QString &refusal)
+    {
+        m_markup.refusal = refusal;
+        return false;
+    }
+
+    FramesetMarkup &m_markup;
+    int m_maxFrames;
+    int m_maxDepth;
+};
+
+bool MarkupReader::readSizes(xmlNode *element, const char *name, QList<FrameSize> &sizes)
+{
+    const QString text = attribute(element, name);
+    QString bad;
+    const std::optional<QList<FrameSize>> read = parseSizeList(text, &bad);
+    if (!read) {
+        return refuse(QStringLiteral("The size \"%1\" in %2=\"%3\" is neither a pixel count, a "
+                                     "percentage nor a share (* or 2*).")
+                          .arg(bad, QString::fromLatin1(name).toUpper(), text));
+    }
+    if (read->size() > m_maxFrames)
+        return refuse(QStringLiteral("It holds more than %1 frames.").arg(m_maxFrames));
+    sizes = *read;
+    return true;
+}
+
+// A frame, a nested frameset, or (for a missing child) an empty page.
+bool MarkupReader::readSlot(xmlNode *element, FramesetNode &node, int depth)
+{
+    if (element && isElement(element, "frameset"))
+        return readFrameset(element, node, depth + 1);
+    if (++m_markup.frames > m_maxFrames)
+        return refuse(QStringLiteral("It holds more than %1 frames.").arg(m_maxFrames));
+    node.isFrame = true;
+    if (element) {
+        node.properties = frameProperties(element);
+    } else {
+        node.properties.sourceUrl = PropertyValue::fromText(QStringLiteral("about:blank"));
+    }
+    return true;
+}
+
+bool MarkupReader::readPlaces(FramesetNode &node, SplitDirection direction,
+    const QList<FrameSize> &sizes, const QList<xmlNode *> &placed, qsizetype from, int depth)
+{
+    node.isFrame = false;
+    node.direction = direction;
+    node.sizes = sizes;
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        if (!readSlot(placed[from + i], node.children.emplace_back(), depth))
+            return false;
+    }
+    return true;
+}
+
+bool MarkupReader::readFrameset(xmlNode *element, FramesetNode &node, int depth)
+{
+    if (depth > m_maxDepth)
+        return refuse(
+            QStringLiteral("Its framesets are nested more than %1 deep.").arg(m_maxDepth));
+    QList<FrameSize> rows;
+    QList<FrameSize> cols;
+    if (!readSizes(element, "rows", rows) || !readSizes(element, "cols", cols))
+        return false;
+    QList<xmlNode *> placed;
+    for (xmlNode *child = element->children; child; child = child->next) {
+        if (isElement(child, "frame") || isElement(child, "frameset"))
+            placed.append(child);
+    }
+    // A browser shows one child per place and leaves places without a child empty.
+    const qsizetype places = rows.size() * cols.size();
+    if (places > m_maxFrames)
+        return refuse(QStringLiteral("It holds more than %1 frames.").arg(m_maxFrames));
+    placed.resize(places, nullptr);
+
+    if (rows.size() > 1 && cols.size() > 1) {
+        // Rows and columns at once: each row is a frameset of the columns.
+        node.isFrame = false;
+        node.direction = SplitDirection::Row;
+        node.sizes = rows;
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            if (!readPlaces(node.children.emplace_back(), SplitDirection::Column, cols, placed,
+                    r * cols.size(), depth))
+                return false;
+        }
+        return true;
+    }
+    return rows.size() > 1 ? readPlaces(node, SplitDirection::Row, rows, placed, 0, depth)
+                           : readPlaces(node, SplitDirection::Column, cols, placed, 0, depth);
+}
+
+} // namespace
+
+FramesetMarkup FramesetMarkup::read(const QByteArray &html, int maxFrames, int maxDepth)
+{
+    FramesetMarkup markup;
+    const QByteArray utf8 = platform::decodeText(html).toUtf8();
+    const Document doc(htmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8",
+        HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING));
+    xmlNode *frameset = doc ? firstFrameset(xmlDocGetRootElement(doc.get())) : nullptr;
+    if (!frameset) {
+        markup.refusal = QStringLiteral("It holds no FRAMESET, so there is nothing to import.");
+        return markup;
+    }
+    markup.bordersOn = framesetBordersOn(frameset);
+    MarkupReader(markup, maxFrames, maxDepth).readFrameset(frameset, markup.root, 1);
+    return markup;
+}
+
+} // namespace frameset

@@ -1,0 +1,93 @@
+#include "frameset/core/previewsite.h"
+
+#include "frameset/core/design.h"
+#include "frameset/core/framesetdocument.h"
+#include "frameset/core/layouttext.h"
+#include "platform/filecontent.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace frameset {
+
+namespace {
+
+const QString DocumentName = QStringLiteral("panecraft-preview.htm");
+
+// The page, relative to the preview's folder, that a frame's source names; empty for an address,
+// an absolute path or a path that leads out of the folder.
+QString pageInFolder(const QString &source)
+{
+    const QUrl url(source);
+    if (!url.isValid() || !url.isRelative() || source.startsWith(u'/') || source.startsWith(u'\\'))
+        return QString();
+    const QString path = url.path();
+    const QString clean = QDir::cleanPath(path);
+    if (path.isEmpty() || clean.startsWith(QLatin1String("..")) || clean.startsWith(u'/')
+        || clean == QLatin1String("."))
+        return QString();
+    return clean;
+}
+
+// The source each leaf of the layout shows, as its FRAME tag writes it.
+QStringList frameSources(const Design &design)
+{
+    QStringList sources;
+    for (const QString &line : layouttext::lines(design.layoutText())) {
+        const int cell = layouttext::leafCell(line);
+        if (cell < 0)
+            continue;
+        const QString source = design.properties().record(cell).sourceUrl.text();
+        sources.append(source.isEmpty() ? QStringLiteral("xxxxx.htm") : source);
+    }
+    return sources;
+}
+
+} // namespace
+
+QString standInPage(const QString &source)
+{
+    const QString name = source.toHtmlEscaped();
+    return QStringLiteral(
+        "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+        "<title>%1</title>\r\n<style>html,body{height:100%;margin:0}"
+        "body{display:flex;align-items:center;justify-content:center;text-align:center;"
+        "background:#fffff0;color:#333;font:14px sans-serif}</style>\r\n</head>\r\n"
+        "<body>\r\n<div><b id=\"name\">%1</b><br><span id=\"size\"></span><br>"
+        "<small>stands in for %1</small></div>\r\n<script>\r\n"
+        "function show() {\r\n"
+        "  document.getElementById('name').textContent = window.name || '(no name)';\r\n"
+        "  document.getElementById('size').textContent = innerWidth + ' x ' + "
+        "innerHeight + ' pixels';\r\n"
+        "}\r\nshow();\r\naddEventListener('resize', show);\r\n</script>\r\n"
+        "</body>\r\n</html>\r\n")
+        .arg(name);
+}
+
+PreviewSite writePreviewSite(const QString &folder, const Design &design)
+{
+    PreviewSite site;
+    const QDir dir(folder);
+    const QString document = dir.filePath(DocumentName);
+    if (!platform::writeFileAtomically(
+            document, framesetDocumentFileContent(buildFramesetDocument(design)), &site.error))
+        return site;
+    for (const QString &source : frameSources(design)) {
+        const QString page = pageInFolder(source);
+        if (page.isEmpty() || site.standIns.contains(page) || QFileInfo::exists(dir.filePath(page)))
+            continue;
+        const QString path = dir.filePath(page);
+        if (!dir.mkpath(QFileInfo(path).path())) {
+            site.error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
+            return site;
+        }
+        if (!platform::writeFileAtomically(path, standInPage(source).toUtf8(), &site.error))
+            return site;
+        site.standIns.append(page);
+    }
+    site.document = document;
+    return site;
+}
+
+} // namespace frameset

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace frameset {
+
+class Design;
+
+// What writing a preview gave: the frameset document to open, the stand-in pages written beside
+// it (paths relative to the folder), or the system's reason why it could not be written.
+struct PreviewSite
+{
+    QString document;
+    QStringList standIns;
+    QString error;
+};
+
+// Writes a design's frameset document into `folder` (as "panecraft-preview.htm", the bytes of
+// Create HTML Document) and, for every frame whose source is a page inside that folder that does
+// not exist there, a stand-in page that shows the name and the size of the frame it is shown in.
+// Sources that are addresses ("http://...", "about:blank"), absolute paths or lead out of the
+// folder ("../") are left alone.
+PreviewSite writePreviewSite(const QString &folder, const Design &design);
+
+// The stand-in page for the missing page `source`: the frame's name (or "(no name)") and its size
+// in pixels, put in by a script as the page is shown and whenever the frame changes size; the
+// source's name where scripts do not run.
+QString standInPage(const QString &source);
+
+} // namespace frameset

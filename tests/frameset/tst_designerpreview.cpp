@@ -1,0 +1,94 @@
+#include "frameset/core/framesetdocument.h"
+#include "frameset/ui/designerfiles.h"
+#include "recordingwebbrowser.h"
+#include "tst_designerhelpers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+using namespace designertest;
+using frameset::SplitDirection;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+// Design > Preview in Browser on the real window, with a browser that only records.
+class TestDesignerPreview : public QObject
+{
+    Q_OBJECT
+private slots:
+    void previewOpensTheDocumentInTheBrowser()
+    {
+        Designer d;
+        testsupport::RecordingWebBrowser browser;
+        d.window.setWebBrowser(&browser);
+        d.split(0, SplitDirection::Column);
+        d.split(1, SplitDirection::Row);
+        const frameset::Design before = d.model().design();
+        QCOMPARE(d.action("mnuPreview")->text(), QStringLiteral("Preview in &Browser"));
+        QVERIFY(
+            d.window.findChild<QMenu *>("mnuDesign")->actions().contains(d.action("mnuPreview")));
+        d.action("mnuPreview")->trigger();
+
+        QVERIFY(d.prompter.shown().isEmpty());
+        QCOMPARE(browser.opened().size(), 1);
+        const QUrl url = browser.opened().first();
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(QFileInfo(url.toLocalFile()).path(), d.window.files().previewFolders().first());
+        QCOMPARE(readAll(url.toLocalFile()),
+            frameset::framesetDocumentFileContent(frameset::buildFramesetDocument(before)));
+        QVERIFY(QFileInfo::exists(QFileInfo(url.toLocalFile()).dir().filePath("xxxxx.htm")));
+        // Previewing is neither a change nor a save.
+        QCOMPARE(d.model().design(), before);
+        QVERIFY(d.model().isModified());
+
+        // A second preview gets a folder of its own; the first stays for the browser.
+        d.action("mnuPreview")->trigger();
+        QCOMPARE(browser.opened().size(), 2);
+        QCOMPARE(d.window.files().previewFolders().size(), 2);
+        QVERIFY(QFileInfo::exists(url.toLocalFile()));
+        QVERIFY(browser.opened().at(1) != url);
+    }
+
+    void browserThatDoesNotStartIsReported()
+    {
+        Designer d;
+        testsupport::RecordingWebBrowser browser;
+        browser.setStarts(false);
+        d.window.setWebBrowser(&browser);
+        d.split(0, SplitDirection::Column);
+        d.prompter.answer(MessageAnswer::Ok);
+        d.action("mnuPreview")->trigger();
+        QCOMPARE(browser.opened().size(), 1);
+        QCOMPARE(d.prompter.shown().size(), 1);
+        QCOMPARE(d.prompter.lastText(),
+            QStringLiteral("No web browser could be started to show ")
+                + browser.opened().first().toLocalFile() + u'.');
+        QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Exclamation);
+    }
+
+    void foldersGoWithTheWindow()
+    {
+        QString folder;
+        {
+            Designer d;
+            testsupport::RecordingWebBrowser browser;
+            d.window.setWebBrowser(&browser);
+            d.action("mnuPreview")->trigger();
+            folder = d.window.files().previewFolders().value(0);
+            QVERIFY(QFileInfo::exists(folder));
+        }
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+};
+
+QTEST_MAIN(TestDesignerPreview)
+#include "tst_designerpreview.moc"

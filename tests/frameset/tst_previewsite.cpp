@@ -1,0 +1,103 @@
+#include "designbuilder.h"
+#include "frameset/core/framesetdocument.h"
+#include "frameset/core/previewsite.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace framesettest;
+using frameset::PropertyValue;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+// The folder that Preview in Browser opens: the frameset document and stand-ins for its pages.
+class TestPreviewSite : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesTheDocumentAndStandIns_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QStringList>("standIns");
+        QTest::newRow("pages never set share one stand-in")
+            << QStringList{"", "", "", ""} << QStringList{"xxxxx.htm"};
+        // Stand-ins come in the order of the frames: cells 0, 3, 1, 2.
+        QTest::newRow("pages in folders, with queries, escapes and accents")
+            << QStringList{"pages/menu.htm?x=1#top", "my%20page.htm", "caf\u00e9.htm", "a.htm"}
+            << QStringList{"pages/menu.htm", "a.htm", "my page.htm", "caf\u00e9.htm"};
+        QTest::newRow("addresses and paths outside the folder are left alone")
+            << QStringList{"http://example.com/a.htm", "about:blank", "/etc/b.htm", "../up.htm"}
+            << QStringList();
+    }
+    void writesTheDocumentAndStandIns()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(QStringList, standIns);
+        ModelFixture f;
+        QCOMPARE(f.play({{0, Column}, {1, Row}, {0, Row}}), 0);
+        frameset::Design &design = f.model.design();
+        for (int cell = 0; cell < sources.size(); ++cell) {
+            if (!sources[cell].isEmpty())
+                design.properties().record(cell).sourceUrl = PropertyValue::fromText(sources[cell]);
+        }
+        QTemporaryDir dir;
+        const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
+        QVERIFY2(site.error.isEmpty(), qPrintable(site.error));
+        QCOMPARE(site.document, dir.filePath("panecraft-preview.htm"));
+        QCOMPARE(readAll(site.document),
+            frameset::framesetDocumentFileContent(frameset::buildFramesetDocument(design)));
+        QCOMPARE(site.standIns, standIns);
+        for (int i = 0; i < standIns.size(); ++i)
+            QVERIFY(readAll(dir.filePath(standIns[i])).contains("<span id=\"size\">"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("up.htm")));
+    }
+
+    void keepsPagesThatExist()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        frameset::Design &design = f.model.design();
+        design.properties().record(0).sourceUrl = PropertyValue::fromText("menu.htm");
+        design.properties().record(1).sourceUrl = PropertyValue::fromText("main.htm");
+        QTemporaryDir dir;
+        QFile menu(dir.filePath("menu.htm"));
+        QVERIFY(menu.open(QIODevice::WriteOnly));
+        menu.write("<p>my menu</p>");
+        menu.close();
+        const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
+        QCOMPARE(site.standIns, QStringList{"main.htm"});
+        QCOMPARE(readAll(dir.filePath("menu.htm")), QByteArray("<p>my menu</p>"));
+    }
+
+    void standInShowsTheNameOfItsPage()
+    {
+        const QString page = frameset::standInPage(QStringLiteral("a<b>.htm"));
+        QVERIFY(page.startsWith("<!DOCTYPE html>"));
+        QVERIFY(page.contains("<title>a&lt;b&gt;.htm</title>"));
+        QVERIFY(page.contains("window.name || '(no name)'"));
+    }
+
+    void reportsAFolderThatCannotBeWritten()
+    {
+        ModelFixture f;
+        QVERIFY(f.split(0, Column));
+        QTemporaryDir dir;
+        const frameset::PreviewSite site
+            = frameset::writePreviewSite(dir.filePath("missing"), f.model.design());
+        QVERIFY(!site.error.isEmpty());
+        QVERIFY(site.document.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreviewSite)
+#include "tst_previewsite.moc"
