@@ -1,5 +1,6 @@
 #include "animationfiles.h"
 #include "animationfixtures.h"
+#include "enclosedscene.h"
 #include "headlesschromium.h"
 #include "tst_giftoolwindowfixture.h"
 
@@ -175,6 +176,42 @@ private slots:
                                                              : picture.pixel(x, y));
         verifyShown(screenshot, expected);
         QVERIFY(near(screenshot.pixel(15, 12), giftesting::Red));
+    }
+
+    // Only the connected background: the page shows around the subject, and not through the
+    // white of the eye, the hole of the O or the inside of the frame.
+    void onlyTheConnectedBackgroundShowsThePage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("gif") << QStringLiteral("eye.gif");
+        QTest::newRow("png") << QStringLiteral("eye.png");
+    }
+
+    void onlyTheConnectedBackgroundShowsThePage()
+    {
+        QFETCH(QString, name);
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
+        GifToolWindowFixture f;
+        const QImage scene = giftesting::enclosedScene();
+        const QString source = f.path(QStringLiteral("eye.bmp"));
+        QVERIFY(scene.save(source));
+        QVERIFY(f.open(source));
+        f.action("mnuOnlyConnected")->trigger();
+        f.prompter.answer(MessageAnswer::Yes);
+        f.dialogs.answer(f.path(name));
+        f.clickPicture(QPoint(1, 1));
+
+        const QImage screenshot = screenshotOf(f, name);
+        QVERIFY(!screenshot.isNull());
+        QImage expected(scene.size(), QImage::Format_RGB32);
+        for (int y = 0; y < scene.height(); ++y)
+            for (int x = 0; x < scene.width(); ++x)
+                expected.setPixel(x, y,
+                    scene.pixelIndex(x, y) == 0 && !giftesting::isEnclosedCream(x, y)
+                        ? PageColor.rgb()
+                        : scene.pixel(x, y));
+        verifyShown(screenshot, expected);
     }
 };
 
