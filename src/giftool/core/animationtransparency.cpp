@@ -118,17 +118,10 @@ void isolateFirstFrame(ColourTable &table, GifFrame &first, const BackgroundIsol
     for (const PaletteMerge &merge : isolation.merges)
         needed = std::max({needed, merge.from + 1, merge.into + 1});
     coverEntries(*table.colours, needed);
-    std::array<int, 256> moveTo{};
-    for (int i = 0; i < 256; ++i)
-        moveTo[size_t(i)] = i;
-    for (const PaletteMerge &merge : isolation.merges)
-        moveTo[size_t(merge.from)] = merge.into;
-    std::array<int, 256> spareOf{};
-    spareOf.fill(-1);
-    for (qsizetype i = 0; i < isolation.indexes.size(); ++i) {
-        spareOf[size_t(isolation.indexes[i])] = isolation.spares[i];
+    const std::array<int, 256> moveTo = isolation.mergedEntries();
+    const std::array<int, 256> spareOf = isolation.spareEntries();
+    for (qsizetype i = 0; i < isolation.spares.size(); ++i)
         (*table.colours)[isolation.spares[i]] = isolation.colours[i];
-    }
     const QRect &rect = first.rect;
     const qsizetype screenPixels = isolation.enclosed.size();
     for (int y = 0; y < rect.height(); ++y) {

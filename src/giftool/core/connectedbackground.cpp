@@ -96,6 +96,25 @@ std::optional<PaletteMerge> closestPair(const QList<QRgb> &colours, const Marks 
 
 } // namespace
 
+std::array<int, 256> BackgroundIsolation::mergedEntries() const
+{
+    std::array<int, 256> entries{};
+    for (int i = 0; i < 256; ++i)
+        entries[size_t(i)] = i;
+    for (const PaletteMerge &merge : merges)
+        entries[size_t(merge.from)] = merge.into;
+    return entries;
+}
+
+std::array<int, 256> BackgroundIsolation::spareEntries() const
+{
+    std::array<int, 256> entries{};
+    entries.fill(-1);
+    for (qsizetype i = 0; i < indexes.size(); ++i)
+        entries[size_t(indexes[i])] = spares[i];
+    return entries;
+}
+
 double BackgroundIsolation::largestChange() const
 {
     double largest = 0;
@@ -149,15 +168,8 @@ std::optional<BackgroundIsolation> planIsolation(
 
 void applyIsolation(QImage &picture, const BackgroundIsolation &isolation)
 {
-    std::array<int, 256> moveTo{};
-    for (int i = 0; i < 256; ++i)
-        moveTo[size_t(i)] = i;
-    for (const PaletteMerge &merge : isolation.merges)
-        moveTo[size_t(merge.from)] = merge.into;
-    std::array<int, 256> spareOf{};
-    spareOf.fill(-1);
-    for (qsizetype i = 0; i < isolation.indexes.size(); ++i)
-        spareOf[size_t(isolation.indexes[i])] = isolation.spares[i];
+    const std::array<int, 256> moveTo = isolation.mergedEntries();
+    const std::array<int, 256> spareOf = isolation.spareEntries();
     for (int y = 0; y < picture.height(); ++y) {
         uchar *line = picture.scanLine(y);
         for (int x = 0; x < picture.width(); ++x) {

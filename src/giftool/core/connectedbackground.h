@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRgb>
+#include <array>
 #include <bitset>
 #include <optional>
 
@@ -32,6 +33,10 @@ struct BackgroundIsolation
     int width = 0;
 
     bool isEnclosed(int x, int y) const { return enclosed.testBit(y * width + x); }
+    // The entry each entry's pixels have after the merges (itself where it was not merged).
+    std::array<int, 256> mergedEntries() const;
+    // The spare of each background entry that had enclosed pixels; -1 for every other entry.
+    std::array<int, 256> spareEntries() const;
     // The largest color change the merges caused; 0 without merges.
     double largestChange() const;
 };
