@@ -83,6 +83,55 @@ double psnr(const QImage &reference, const QImage &image)
     return 10.0 * std::log10(255.0 * 255.0 / mse);
 }
 
+namespace {
+
+std::vector<float> lumaOf(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    std::vector<float> luma(size_t(rgb.width()) * size_t(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            luma[size_t(y) * size_t(rgb.width()) + size_t(x)] = 0.299f * float(qRed(line[x]))
+                + 0.587f * float(qGreen(line[x])) + 0.114f * float(qBlue(line[x]));
+    }
+    return luma;
+}
+
+} // namespace
+
+double ssim(const QImage &reference, const QImage &image)
+{
+    if (reference.size() != image.size() || reference.width() < 8 || reference.height() < 8)
+        return std::numeric_limits<double>::quiet_NaN();
+    const std::vector<float> a = lumaOf(reference);
+    const std::vector<float> b = lumaOf(image);
+    const size_t width = size_t(reference.width());
+    constexpr double C1 = (0.01 * 255) * (0.01 * 255), C2 = (0.03 * 255) * (0.03 * 255);
+    constexpr int Window = 8, Step = 4;
+    double total = 0;
+    qint64 windows = 0;
+    for (int y = 0; y + Window <= reference.height(); y += Step) {
+        for (int x = 0; x + Window <= reference.width(); x += Step) {
+            double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+            for (int j = 0; j < Window; ++j) {
+                const size_t row = size_t(y + j) * width + size_t(x);
+                for (int i = 0; i < Window; ++i) {
+                    const double p = a[row + size_t(i)], q = b[row + size_t(i)];
+                    sa += p, sb += q, saa += p * p, sbb += q * q, sab += p * q;
+                }
+            }
+            const double n = Window * Window;
+            const double ma = sa / n, mb = sb / n;
+            const double va = saa / n - ma * ma, vb = sbb / n - mb * mb, cov = sab / n - ma * mb;
+            total += ((2 * ma * mb + C1) * (2 * cov + C2))
+                / ((ma * ma + mb * mb + C1) * (va + vb + C2));
+            ++windows;
+        }
+    }
+    return total / double(windows);
+}
+
 qint64 ownPeakKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));

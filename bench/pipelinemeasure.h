@@ -24,6 +24,11 @@ ChildRun runChild(const QString &program, const QStringList &arguments);
 // channels (both the same size); infinity for identical images, NaN for a size mismatch.
 double psnr(const QImage &reference, const QImage &image);
 
+// Structural similarity of `image` to `reference` on their luma (0.299 R + 0.587 G + 0.114 B):
+// the mean SSIM of 8 x 8 windows every 4 pixels, with the usual constants for 8-bit values.
+// 1 for identical images, NaN for a size mismatch.
+double ssim(const QImage &reference, const QImage &image);
+
 // This process's own peak resident memory so far, in kilobytes (VmHWM).
 qint64 ownPeakKilobytes();
 
