@@ -145,7 +145,8 @@ void report(const char *input, const QList<Pipeline> &all, const QList<Result> &
         bestPeerSsim = std::max(bestPeerSsim, results[p].ssim);
     }
     printf("\n### %s (%d x %d)\n\n", input, PictureSize.width(), PictureSize.height());
-    printf("| pipeline | time (s) | ratio to the fastest peer | PSNR (dB) | SSIM | peak memory (MB) |\n");
+    printf("| pipeline | time (s) | ratio to the fastest peer | PSNR (dB) | SSIM | peak memory "
+           "(MB) |\n");
     printf("|---|---|---|---|---|---|\n");
     for (qsizetype p = 0; p < all.size(); ++p) {
         const double time = median(results[p].times);

@@ -340,6 +340,42 @@ private slots:
         QVERIFY(platform::Remapper::remap(fixtures::indexedPattern(4, 4, 2), {qRgb(0, 0, 0)}, 1.0f)
                     .isNull());
     }
+
+    // A picture above the sample size has its palette chosen from every step-th pixel.
+    void paletteSampleTakesAGrid()
+    {
+        QImage picture(3000, 1001, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+        const QImage sample = ColourReducer::paletteSample(picture);
+        QCOMPARE(sample.format(), QImage::Format_RGBX8888);
+        // 3003000 pixels: every second pixel of every second row leaves 750750.
+        QCOMPARE(sample.size(), QSize(1500, 501));
+        for (int y = 0; y < sample.height(); y += 37)
+            for (int x = 0; x < sample.width(); x += 41)
+                QCOMPARE(sample.pixel(x, y), picture.pixel(2 * x, 2 * y));
+        const QImage small = ColourReducer::paletteSample(picture.copy(0, 0, 1200, 1000));
+        QCOMPARE(small.size(), QSize(1200, 1000));
+    }
+
+    // Sampled or not, a flat background stays on one index.
+    void aLargePictureKeepsItsFlatBackground()
+    {
+        QImage picture(2400, 1000, QImage::Format_RGB32);
+        picture.fill(qRgb(214, 222, 230));
+        for (int y = 200; y < 800; ++y)
+            for (int x = 600; x < 1800; ++x)
+                picture.setPixel(x, y, qRgb((x * 7) % 256, (y * 3) % 256, (x + y) % 256));
+        QImage reduced = picture;
+        QString error;
+        QVERIFY(ColourReducer::toPalette256(reduced, &error));
+        const int background = reduced.pixelIndex(0, 0);
+        for (int y = 0; y < 1000; y += 3)
+            for (int x = 0; x < 2400; x += 3)
+                if (x < 600 || x >= 1800 || y < 200 || y >= 800)
+                    QCOMPARE(reduced.pixelIndex(x, y), background);
+    }
 };
 
 QTEST_MAIN(TestColourReducer)

@@ -156,49 +156,80 @@ bool ColourReducer::toPalette256(QImage &image, const Settings &settings, QStrin
     return quantize(image, settings, error);
 }
 
-bool ColourReducer::quantize(QImage &image, const Settings &settings, QString *error)
+bool ColourReducer::choosePalette(
+    const QImage &image, const Settings &settings, QList<QRgb> &colours, QString *error)
 {
-    // libimagequant reads bytes in R, G, B, A order; the conversion reuses the pixel memory.
-    image.convertTo(QImage::Format_RGBX8888);
-    const int width = image.width(), height = image.height();
-    const auto restore = [&image, error](liq_error code) {
-        image.convertTo(QImage::Format_RGB32);
-        *error = quantizerError(code);
-        return false;
-    };
-    std::vector<void *> rows(static_cast<size_t>(height));
-    for (int y = 0; y < height; ++y)
-        rows[size_t(y)] = image.scanLine(y);
-
+    // libimagequant chooses the palette from a sample of the picture, in its R, G, B, A byte
+    // order; the picture itself stays as it is for the remapping. The sample and the
+    // quantizer's own copy of it are gone again before the remapping needs its memory.
+    QImage sample = paletteSample(image);
+    std::vector<void *> rows(static_cast<size_t>(sample.height()));
+    for (int y = 0; y < sample.height(); ++y)
+        rows[size_t(y)] = sample.scanLine(y);
     const std::unique_ptr<liq_attr, LiqDeleter> attr(liq_attr_create());
-    if (!attr)
-        return restore(LIQ_OUT_OF_MEMORY);
+    if (sample.isNull() || !attr) {
+        *error = quantizerError(LIQ_OUT_OF_MEMORY);
+        return false;
+    }
     liq_set_max_colors(attr.get(), FullPaletteSize);
     liq_set_speed(attr.get(), std::clamp(settings.speed, 1, 10));
     const std::unique_ptr<liq_image, LiqDeleter> input(
-        liq_image_create_rgba_rows(attr.get(), rows.data(), width, height, 0));
-    if (!input)
-        return restore(LIQ_OUT_OF_MEMORY);
+        liq_image_create_rgba_rows(attr.get(), rows.data(), sample.width(), sample.height(), 0));
     liq_result *rawResult = nullptr;
-    if (const liq_error code = liq_image_quantize(input.get(), attr.get(), &rawResult);
-        code != LIQ_OK)
-        return restore(code);
+    const liq_error code
+        = input ? liq_image_quantize(input.get(), attr.get(), &rawResult) : LIQ_OUT_OF_MEMORY;
+    if (code != LIQ_OK) {
+        *error = quantizerError(code);
+        return false;
+    }
     const std::unique_ptr<liq_result, LiqDeleter> result(rawResult);
     const liq_palette *palette = liq_get_palette(result.get());
-    QList<QRgb> colours;
     for (unsigned i = 0; i < palette->count; ++i)
         colours.append(qRgb(palette->entries[i].r, palette->entries[i].g, palette->entries[i].b));
+    return true;
+}
 
-    // libimagequant chooses the palette; our own remapping is several times faster on large
-    // photographs and keeps flat areas on one index.
+bool ColourReducer::quantize(QImage &image, const Settings &settings, QString *error)
+{
+    QList<QRgb> colours;
+    if (!choosePalette(image, settings, colours, error))
+        return false;
+    // Our own remapping is several times faster on large photographs and keeps flat areas on
+    // one index.
     QImage indexed = Remapper::remap(image, colours, std::clamp(settings.dithering, 0.0f, 1.0f));
-    if (indexed.isNull())
-        return restore(LIQ_OUT_OF_MEMORY);
+    if (indexed.isNull()) {
+        *error = quantizerError(LIQ_OUT_OF_MEMORY);
+        return false;
+    }
     indexed.setColorTable(paddedPalette(colours));
     indexed.setDotsPerMeterX(image.dotsPerMeterX());
     indexed.setDotsPerMeterY(image.dotsPerMeterY());
     image = indexed;
     return true;
+}
+
+QImage ColourReducer::paletteSample(const QImage &image)
+{
+    // Every step-th pixel of every step-th row, so that at most SamplePixels are left.
+    int step = 1;
+    while (qint64(image.width()) * image.height() / (qint64(step) * step) > SamplePixels)
+        ++step;
+    QImage sample((image.width() + step - 1) / step, (image.height() + step - 1) / step,
+        QImage::Format_RGBX8888);
+    if (sample.isNull())
+        return sample;
+    for (int y = 0; y < sample.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y * step));
+        uchar *out = sample.scanLine(y);
+        for (int x = 0; x < sample.width(); ++x, out += 4) {
+            const QRgb pixel = line[x * step];
+            out[0] = uchar(qRed(pixel));
+            out[1] = uchar(qGreen(pixel));
+            out[2] = uchar(qBlue(pixel));
+            out[3] = 0xFF;
+        }
+    }
+    return sample;
 }
 
 } // namespace platform
