@@ -11,7 +11,7 @@ FlatAreaMask::FlatAreaMask(const QImage &source, int firstRow)
     , m_blocksDone(firstRow - 2)
 {
     const auto width = static_cast<size_t>(m_width);
-    for (Row *row : {&m_none, &m_columnUniform, &m_centres, &m_near, &m_flat})
+    for (Row *row : {&m_none, &m_columnUniform, &m_centres, &m_near, &m_nearby, &m_flat})
         row->assign(width, 0);
     for (auto &row : m_widened)
         row.assign(width, 0);
@@ -22,6 +22,43 @@ FlatAreaMask::FlatAreaMask(const QImage &source, int firstRow)
 const quint32 *FlatAreaMask::pixels(int y) const
 {
     return reinterpret_cast<const quint32 *>(m_source.constScanLine(y));
+}
+
+// The loops below are written without branches, so the compiler can run them on whole vectors
+// of pixels; a row's first and last pixel, which have one neighbour only, are done apart.
+void FlatAreaMask::markCentres(const quint32 *above, const quint32 *row, const quint32 *below)
+{
+    const auto width = size_t(m_width);
+    if (width == 0)
+        return;
+    uchar *uniform = m_columnUniform.data();
+    uchar *centres = m_centres.data();
+    for (size_t x = 0; x < width; ++x)
+        uniform[x] = uchar((above[x] == row[x]) & (below[x] == row[x]));
+    if (width == 1) {
+        centres[0] = uniform[0];
+        return;
+    }
+    centres[0] = uchar(uniform[0] & uniform[1] & (row[1] == row[0]));
+    for (size_t x = 1; x + 1 < width; ++x)
+        centres[x] = uchar(uniform[x] & uniform[x - 1] & uniform[x + 1] & (row[x - 1] == row[x])
+            & (row[x + 1] == row[x]));
+    const size_t last = width - 1;
+    centres[last] = uchar(uniform[last] & uniform[last - 1] & (row[last - 1] == row[last]));
+}
+
+void FlatAreaMask::widen(const Row &centres, Row &widened)
+{
+    const size_t width = centres.size();
+    if (width <= 1) {
+        if (width == 1)
+            widened[0] = centres[0];
+        return;
+    }
+    widened[0] = centres[0] | centres[1];
+    for (size_t x = 1; x + 1 < width; ++x)
+        widened[x] = centres[x - 1] | centres[x] | centres[x + 1];
+    widened[width - 1] = centres[width - 2] | centres[width - 1];
 }
 
 const FlatAreaMask::Row &FlatAreaMask::widenedCentres(int r)
@@ -35,21 +72,8 @@ const FlatAreaMask::Row &FlatAreaMask::widenedCentres(int r)
         const quint32 *row = pixels(y);
         const quint32 *above = y > 0 ? pixels(y - 1) : row;
         const quint32 *below = y + 1 < m_height ? pixels(y + 1) : row;
-        for (int x = 0; x < m_width; ++x)
-            m_columnUniform[size_t(x)] = above[x] == row[x] && below[x] == row[x];
-        for (int x = 0; x < m_width; ++x) {
-            bool centre = m_columnUniform[size_t(x)];
-            if (centre && x > 0)
-                centre = m_columnUniform[size_t(x - 1)] && row[x - 1] == row[x];
-            if (centre && x + 1 < m_width)
-                centre = m_columnUniform[size_t(x + 1)] && row[x + 1] == row[x];
-            m_centres[size_t(x)] = centre;
-        }
-        Row &widened = m_widened[size_t(y) % m_widened.size()];
-        const auto last = size_t(m_width);
-        for (size_t x = 0; x < last; ++x)
-            widened[x] = m_centres[x] | (x > 0 ? m_centres[x - 1] : 0)
-                | (x + 1 < last ? m_centres[x + 1] : 0);
+        markCentres(above, row, below);
+        widen(m_centres, m_widened[size_t(y) % m_widened.size()]);
     }
     return m_widened[size_t(r) % m_widened.size()];
 }
@@ -83,17 +107,16 @@ const uchar *FlatAreaMask::row(int y)
     const quint32 *rows[3]
         = {y > 0 ? pixels(y - 1) : nullptr, row, y + 1 < m_height ? pixels(y + 1) : nullptr};
     const Row *blocks[3] = {&above, &here, &below};
-    for (int x = 0; x < m_width; ++x) {
-        const auto at = size_t(x);
-        m_near[at] = above[at] | here[at] | below[at];
-    }
+    for (size_t x = 0; x < m_near.size(); ++x)
+        m_near[x] = above[x] | here[x] | below[x];
+    widen(m_near, m_nearby);
     for (int x = 0; x < m_width; ++x) {
         const auto at = size_t(x);
         uchar flat = here[at];
         // Otherwise flat when a neighbouring block pixel has this pixel's colour; most pixels of
         // a photograph have no block pixel near them at all.
-        const int left = std::max(x - 1, 0), right = std::min(x + 1, m_width - 1);
-        if (!flat && (m_near[size_t(left)] | m_near[at] | m_near[size_t(right)])) {
+        if (!flat && m_nearby[at]) {
+            const int left = std::max(x - 1, 0), right = std::min(x + 1, m_width - 1);
             for (int dy = 0; dy < 3 && !flat; ++dy) {
                 if (!rows[dy])
                     continue;

@@ -30,6 +30,10 @@ public:
 private:
     using Row = std::vector<uchar>;
     const quint32 *pixels(int y) const;
+    // Marks in m_centres the pixels of row that are the centre of a uniform 3 x 3 block.
+    void markCentres(const quint32 *above, const quint32 *row, const quint32 *below);
+    // Each pixel that is a centre or next to one.
+    static void widen(const Row &centres, Row &widened);
     // Block centres of row r, widened by one pixel sideways (all zero outside the image).
     const Row &widenedCentres(int r);
     // Pixels of row r that lie in a uniform block (all zero outside the image).
@@ -43,6 +47,7 @@ private:
     Row m_columnUniform;
     Row m_centres;
     Row m_near; // block pixels in the column above, at or below
+    Row m_nearby; // m_near widened by one pixel sideways
     Row m_flat;
     std::array<Row, 4> m_widened;
     int m_widenedDone; // the last row computed
