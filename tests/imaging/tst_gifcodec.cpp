@@ -2,11 +2,58 @@
 #include "platform/imaging/gifcodec.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QTest>
+#include <gif_lib.h>
+#include <vector>
 
 using platform::GifCodec;
 
 namespace {
+
+// The file giflib itself writes for the picture (its own encoder, the calls the writer used to
+// make): the reference our encoder must equal byte for byte.
+QByteArray writtenByGiflib(const QImage &indexed)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const auto output = [](GifFileType *gif, const GifByteType *data, int length) {
+        return int(static_cast<QBuffer *>(gif->UserData)
+                       ->write(reinterpret_cast<const char *>(data), length));
+    };
+    int error = 0;
+    GifFileType *gif = EGifOpen(&buffer, output, &error);
+    std::vector<GifColorType> colours(256, GifColorType{0, 0, 0});
+    for (int i = 0; i < indexed.colorCount() && i < 256; ++i)
+        colours[size_t(i)] = {GifByteType(qRed(indexed.color(i))),
+            GifByteType(qGreen(indexed.color(i))), GifByteType(qBlue(indexed.color(i)))};
+    ColorMapObject *map = GifMakeMapObject(256, colours.data());
+    EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map);
+    EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr);
+    std::vector<GifPixelType> line(size_t(indexed.width()));
+    for (int y = 0; y < indexed.height(); ++y) {
+        memcpy(line.data(), indexed.constScanLine(y), line.size());
+        EGifPutLine(gif, line.data(), indexed.width());
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return bytes;
+}
+
+// A picture of the given size whose indexes come from `pick`.
+template <typename Pick> QImage pictureOf(QSize size, int colours, Pick pick)
+{
+    QImage image(size, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < colours; ++i)
+        table << qRgb(i, 255 - i, (i * 7) % 256);
+    image.setColorTable(table);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, uint(pick(x, y)));
+    return image;
+}
 
 QByteArray written(const QImage &image, QString *error = nullptr)
 {
@@ -245,6 +292,47 @@ private slots:
         QCOMPARE(GifCodec::screenBytes(head, &packedFields, &aspectRatio), ok);
         QCOMPARE(int(packedFields), packed);
         QCOMPARE(int(aspectRatio), aspect);
+    }
+
+    // Our LZW encoder makes exactly giflib's bytes: the same codes, widths and clear codes.
+    void writesGiflibsBytes_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QRandomGenerator random(17);
+        QTest::newRow("one pixel") << pictureOf(QSize(1, 1), 2, [](int, int) { return 1; });
+        QTest::newRow("two by three")
+            << pictureOf(QSize(2, 3), 4, [](int x, int y) { return x + y; });
+        QTest::newRow("noise of 256 colours") << pictureOf(
+            QSize(300, 200), 256, [&random](int, int) { return int(random.bounded(256)); });
+        QTest::newRow("noise of 3 colours, many clear codes") << pictureOf(
+            QSize(1500, 900), 3, [&random](int, int) { return int(random.bounded(3)); });
+        QTest::newRow("checkerboard")
+            << pictureOf(QSize(640, 480), 2, [](int x, int y) { return (x / 3 + y / 5) % 2; });
+        QTest::newRow("gradient") << pictureOf(
+            QSize(1000, 700), 256, [](int x, int y) { return (x + 2 * y) / 11 % 256; });
+        QTest::newRow("flat") << pictureOf(QSize(2000, 1000), 1, [](int, int) { return 0; });
+        QTest::newRow("a long thin line")
+            << pictureOf(QSize(65535, 1), 256, [](int x, int) { return x * 31 % 256; });
+    }
+
+    void writesGiflibsBytes()
+    {
+        QFETCH(QImage, picture);
+        QByteArray ours;
+        QBuffer buffer(&ours);
+        buffer.open(QIODevice::WriteOnly);
+        QString error;
+        QVERIFY(platform::GifCodec::write(buffer, picture, &error));
+        const QByteArray theirs = writtenByGiflib(picture);
+        QCOMPARE(ours.size(), theirs.size());
+        QVERIFY(ours == theirs);
+        // And giflib's decoder reads our file back to the same indexes.
+        const platform::DecodedImage read = platform::GifCodec::read(ours);
+        QVERIFY(read.ok());
+        for (int y = 0; y < picture.height(); ++y)
+            QVERIFY(memcmp(read.image.constScanLine(y), picture.constScanLine(y),
+                        size_t(picture.width()))
+                == 0);
     }
 };
 

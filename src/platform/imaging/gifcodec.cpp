@@ -3,6 +3,7 @@
 #include "platform/imaging/giflibio.h"
 #include "platform/imaging/imagefileformat.h"
 #include "platform/imaging/imagelimits.h"
+#include "platform/imaging/lzwencoder.h"
 #include "platform/imaging/palettes.h"
 
 #include <QIODevice>
@@ -121,34 +122,43 @@ bool GifCodec::write(QIODevice &device, const QImage &indexed, QString *error)
                      .arg(height);
         return false;
     }
-    const QList<QRgb> palette = paddedPalette(indexed.colorTable());
-    std::vector<GifColorType> colours(FullPaletteSize);
-    for (int i = 0; i < FullPaletteSize; ++i)
-        colours[size_t(i)] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
-            GifByteType(qBlue(palette[i]))};
-    const ColourMap map(GifMakeMapObject(FullPaletteSize, colours.data()));
-
-    int code = 0;
-    GifFileType *gif = EGifOpen(&device, writeToDevice, &code);
-    bool ok = gif && map;
-    ok = ok && EGifPutScreenDesc(gif, width, height, 8, 0, map.get()) == GIF_OK;
-    ok = ok && EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
-    // giflib masks the line in place, so it gets a copy rather than the image's own memory.
-    std::vector<GifPixelType> line(static_cast<size_t>(width));
-    for (int y = 0; ok && y < height; ++y) {
-        memcpy(line.data(), indexed.constScanLine(y), size_t(width));
-        ok = EGifPutLine(gif, line.data(), width) == GIF_OK;
+    // The layout giflib writes for a screen of one image: "GIF87a", the screen descriptor with
+    // a 256-entry global table (packed byte 0xF7: the table, 8 bits of colour resolution, 256
+    // entries), background 0, aspect 0, the table, the image descriptor at byte 781, the LZW
+    // data and the trailer.
+    QByteArray file;
+    file.reserve(ImageDescriptorOffset + 32 + qsizetype(width) * height / 2);
+    const auto word = [&file](int value) {
+        file.append(char(value & 0xFF));
+        file.append(char((value >> 8) & 0xFF));
+    };
+    file.append("GIF87a");
+    word(width);
+    word(height);
+    file.append(char(0xF7));
+    file.append(2, '\0');
+    for (const QRgb colour : paddedPalette(indexed.colorTable())) {
+        file.append(char(qRed(colour)));
+        file.append(char(qGreen(colour)));
+        file.append(char(qBlue(colour)));
     }
-    if (gif && !ok)
-        code = gif->Error;
-    int closeCode = 0;
-    if (gif && EGifCloseFile(gif, &closeCode) == GIF_ERROR && ok) {
-        ok = false;
-        code = closeCode;
+    file.append(char(0x2C));
+    word(0);
+    word(0);
+    word(width);
+    word(height);
+    file.append('\0');
+    LzwEncoder encoder(8);
+    encoder.begin(file);
+    for (int y = 0; y < height; ++y)
+        encoder.add(indexed.constScanLine(y), width);
+    encoder.finish();
+    file.append(';');
+    if (device.write(file) != file.size()) {
+        *error = device.errorString();
+        return false;
     }
-    if (!ok)
-        *error = encodeError(device, code);
-    return ok;
+    return true;
 }
 
 bool GifCodec::screenBytes(const QByteArray &head, quint8 *packedFields, quint8 *aspectRatio)
