@@ -59,7 +59,7 @@ Usage usageOf(const QImage &picture, const QBitArray &region, const Marks &backg
     usage.enclosed = QBitArray(region.size());
     for (int y = 0; y < picture.height(); ++y) {
         const uchar *line = picture.constScanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0, width = picture.width(); x < width; ++x) {
             usage.used[line[x]] = true;
             const qsizetype bit = qsizetype(y) * picture.width() + x;
             if (background[line[x]] && !region.testBit(bit)) {
@@ -172,7 +172,7 @@ void applyIsolation(QImage &picture, const BackgroundIsolation &isolation)
     const std::array<int, 256> spareOf = isolation.spareEntries();
     for (int y = 0; y < picture.height(); ++y) {
         uchar *line = picture.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0, width = picture.width(); x < width; ++x) {
             const int spare = spareOf[line[x]];
             if (spare >= 0 && isolation.isEnclosed(x, y))
                 line[x] = uchar(spare);

@@ -228,7 +228,7 @@ QImage GifDocument::fullColourPicture(const QImage &indexed, int clearIndex, QSt
     for (int y = 0; y < full.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(full.scanLine(y));
         const uchar *indexes = indexed.constScanLine(y);
-        for (int x = 0; x < full.width(); ++x)
+        for (int x = 0, width = full.width(); x < width; ++x)
             line[x] = indexes[x] == clearIndex ? line[x] & RGB_MASK : line[x] | ~RGB_MASK;
     }
     return full;

@@ -49,7 +49,7 @@ void flattenOnWhite(QImage &image)
     image.convertTo(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0, width = image.width(); x < width; ++x) {
             const int alpha = qAlpha(line[x]);
             const auto over
                 = [alpha](int c) { return (c * alpha + 255 * (255 - alpha) + 127) / 255; };
@@ -70,7 +70,7 @@ QImage mapExactly(const QImage &image, int colourCount)
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
         uchar *out = indexed.scanLine(y);
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0, width = image.width(); x < width; ++x)
             out[x] = uchar(table.indexOf(line[x] | 0xFF000000u, colours));
     }
     indexed.setColorTable(paddedPalette(colours));
@@ -114,7 +114,7 @@ QList<QRgb> ColourReducer::distinctColours(const QImage &image, int limit)
     ColourTable table(capacity);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *line = reinterpret_cast<const quint32 *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0, width = rgb.width(); x < width; ++x) {
             table.indexOf(line[x] | 0xFF000000u, colours);
             if (colours.size() > limit)
                 return colours;
@@ -221,7 +221,7 @@ QImage ColourReducer::paletteSample(const QImage &image)
     for (int y = 0; y < sample.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y * step));
         uchar *out = sample.scanLine(y);
-        for (int x = 0; x < sample.width(); ++x, out += 4) {
+        for (int x = 0, width = sample.width(); x < width; ++x, out += 4) {
             const QRgb pixel = line[x * step];
             out[0] = uchar(qRed(pixel));
             out[1] = uchar(qGreen(pixel));

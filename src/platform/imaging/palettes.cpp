@@ -27,7 +27,7 @@ void coverUsedIndexes(QImage &indexed)
     int highest = -1;
     for (int y = 0; y < indexed.height() && highest < 255; ++y) {
         const uchar *line = indexed.constScanLine(y);
-        for (int x = 0; x < indexed.width(); ++x)
+        for (int x = 0, width = indexed.width(); x < width; ++x)
             highest = std::max(highest, int(line[x]));
     }
     if (highest >= indexed.colorCount())

@@ -52,7 +52,7 @@ void mapNearest(const QImage &source, PixelReader read, PaletteMapper &mapper, c
     for (int y = out.first; y < out.last; ++y) {
         const uchar *line = source.constScanLine(y);
         uchar *target = out.line(y);
-        for (int x = 0; x < source.width(); ++x) {
+        for (int x = 0, width = source.width(); x < width; ++x) {
             read(line, x, red, green, blue);
             target[x] = mapper.nearest(red, green, blue);
         }
