@@ -11,6 +11,7 @@
 #include <QThreadPool>
 #include <atomic>
 #include <unistd.h>
+#include <vector>
 
 namespace cli {
 
@@ -86,7 +87,8 @@ int runTransparentBatch(const TransparentOptions &options, QTextStream &out, QTe
     }
     const QStringList &images = options.images;
     const QSet<qsizetype> clashes = clashingNames(images, options.outputFolder, options.png);
-    QList<PictureOutcome> outcomes(images.size());
+    // One slot per picture, each written by the one thread that does that picture.
+    std::vector<PictureOutcome> outcomes(size_t(images.size()));
     std::atomic<qsizetype> done = 0;
     QMutex currentLock;
     QString current; // the picture started last
@@ -100,9 +102,10 @@ int runTransparentBatch(const TransparentOptions &options, QTextStream &out, QTe
             }
             const QString output = batchOutputName(images[i], options.outputFolder, options.png);
             if (clashes.contains(i))
-                outcomes[i].error = QStringLiteral("an earlier picture is also saved as ") + output;
+                outcomes[size_t(i)].error
+                    = QStringLiteral("an earlier picture is also saved as ") + output;
             else
-                outcomes[i] = makeTransparent(images[i], output, options);
+                outcomes[size_t(i)] = makeTransparent(images[i], output, options);
             ++done;
         });
     }
@@ -115,11 +118,12 @@ int runTransparentBatch(const TransparentOptions &options, QTextStream &out, QTe
 
     int failed = 0;
     for (qsizetype i = 0; i < images.size(); ++i) {
-        if (outcomes[i].saved) {
-            out << outcomes[i].report;
+        if (outcomes[size_t(i)].saved) {
+            out << outcomes[size_t(i)].report;
         } else {
             ++failed;
-            err << "trellis transparent: " << images[i] << ": " << outcomes[i].error << '\n';
+            err << "trellis transparent: " << images[i] << ": " << outcomes[size_t(i)].error
+                << '\n';
         }
     }
     if (failed > 0)

@@ -112,16 +112,10 @@ void reportSaved(const QString &output, int transparent, const giftool::SaveResu
 
 QString mergeReport(const QList<giftool::PaletteMerge> &merges)
 {
-    QStringList pairs;
-    double largest = 0;
-    for (const giftool::PaletteMerge &merge : merges) {
-        pairs << QStringLiteral("%1 into %2").arg(merge.from).arg(merge.into);
-        largest = std::max(largest, merge.change);
-    }
     return QStringLiteral("the palette was full: merged entries %1 to keep the enclosed parts "
                           "apart; largest color change %2")
-        .arg(pairs.join(QStringLiteral(", ")))
-        .arg(largest, 0, 'f', 1);
+        .arg(giftool::mergedEntriesText(merges))
+        .arg(giftool::largestChange(merges), 0, 'f', 1);
 }
 
 PictureOutcome makeTransparent(

@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "filecontents.h"
 #include "filedrops.h"
 #include "frameset/core/designfilereader.h"
 #include "frameset/core/designfilewriter.h"
@@ -14,24 +15,15 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+using testsupport::readAll;
+using testsupport::writeAll;
+
 using namespace designertest;
 using frameset::SplitDirection;
 
 Q_DECLARE_METATYPE(MessageAnswer)
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The design of the worked example: a column split, then the right cell split into rows.
 void buildExample(Designer &d)

@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "frameset/core/designfilereader.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/html5page.h"
@@ -10,24 +11,15 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
+using testsupport::readAll;
+using testsupport::writeAll;
+
 using namespace designertest;
 using frameset::SplitDirection;
 
 Q_DECLARE_METATYPE(MessageAnswer)
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const QString HtmlFilter
     = QStringLiteral("Web Pages (*.htm)|*.htm|Web Pages (*.html)|*.html|All Files (*.*)|*.*");

@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/ui/designerfiles.h"
 #include "recordingwebbrowser.h"
@@ -7,18 +8,10 @@
 #include <QFileInfo>
 #include <QMenu>
 
+using testsupport::readAll;
+
 using namespace designertest;
 using frameset::SplitDirection;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 // Design > Preview in Browser on the real window, with a browser that only records.
 class TestDesignerPreview : public QObject

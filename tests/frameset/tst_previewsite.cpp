@@ -1,4 +1,5 @@
 #include "designbuilder.h"
+#include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/previewsite.h"
 
@@ -7,18 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using testsupport::readAll;
+
 using namespace framesettest;
 using frameset::PropertyValue;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 // The folder that Preview in Browser opens: the frameset document and stand-ins for its pages.
 class TestPreviewSite : public QObject

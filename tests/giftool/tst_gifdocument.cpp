@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
@@ -6,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using testsupport::readAll;
 
 using namespace giftool;
 using platform::MessageAnswer;
@@ -30,12 +33,6 @@ QImage sixteenColors(bool dithered)
         }
     }
     return picture;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

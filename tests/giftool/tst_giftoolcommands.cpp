@@ -2,6 +2,7 @@
 #include "animationfixtures.h"
 #include "cli/commandline.h"
 #include "enclosedscene.h"
+#include "filecontents.h"
 #include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
@@ -12,6 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+using testsupport::readAll;
 
 using platform::MessageAnswer;
 
@@ -31,12 +34,6 @@ QImage fourColors(bool dithered)
         }
     }
     return picture;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct Run

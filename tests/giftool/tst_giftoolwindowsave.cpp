@@ -1,12 +1,15 @@
 #include "animationfiles.h"
 #include "animationfixtures.h"
 #include "enclosedscene.h"
+#include "filecontents.h"
 #include "giftool/ui/detailpanel.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
+
+using testsupport::readAll;
 
 using giftesting::GifToolWindowFixture;
 using platform::MessageAnswer;
@@ -21,12 +24,6 @@ const QString MoreColorsQuestion = QStringLiteral(
     "The background has more than one color and it may not appear transparent.  OK to proceed?");
 const QString CancelQuestion = QStringLiteral("Are you sure you want to delete the transparency?");
 const QString NotVersion89a = QStringLiteral("The image is not a version 89a or it is corrupt.");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

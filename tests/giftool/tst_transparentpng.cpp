@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "giftool/core/gifdocument.h"
 
 #include <QFile>
@@ -6,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using testsupport::readAll;
 
 using namespace giftool;
 
@@ -24,12 +27,6 @@ QImage scene()
     for (int x = 60; x < 120; ++x)
         painter.fillRect(x, 30, 1, 40, QColor(20, 40 + x, 100 + x));
     return image;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The PNG's pixels as ImageMagick decodes them, as ARGB32; null when it is not installed.

@@ -98,16 +98,6 @@ void convertByColour(ColourTable &table, const PaletteConversion &conversion)
         movePixels(*frame, marked, uchar(first));
 }
 
-// Pads a table with black to the next size a GIF can hold that covers `needed` entries.
-void coverEntries(QList<QRgb> &colours, int needed)
-{
-    int size = 2;
-    while (size < needed)
-        size *= 2;
-    while (colours.size() < size)
-        colours.append(qRgb(0, 0, 0));
-}
-
 // Repeats on the first frame what an isolation did to the picture the window shows, which is
 // that frame on the whole screen.
 void isolateFirstFrame(ColourTable &table, GifFrame &first, const BackgroundIsolation &isolation)
@@ -117,7 +107,7 @@ void isolateFirstFrame(ColourTable &table, GifFrame &first, const BackgroundIsol
         needed = std::max(needed, spare + 1);
     for (const PaletteMerge &merge : isolation.merges)
         needed = std::max({needed, merge.from + 1, merge.into + 1});
-    coverEntries(*table.colours, needed);
+    platform::coverTableEntries(*table.colours, needed);
     const std::array<int, 256> moveTo = isolation.mergedEntries();
     const std::array<int, 256> spareOf = isolation.spareEntries();
     for (qsizetype i = 0; i < isolation.spares.size(); ++i)

@@ -1,5 +1,6 @@
 #include "giftool/core/connectedbackground.h"
 
+#include <QStringList>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -115,12 +116,25 @@ std::array<int, 256> BackgroundIsolation::spareEntries() const
     return entries;
 }
 
-double BackgroundIsolation::largestChange() const
+QString mergedEntriesText(const QList<PaletteMerge> &merges)
+{
+    QStringList pairs;
+    for (const PaletteMerge &merge : merges)
+        pairs << QStringLiteral("%1 into %2").arg(merge.from).arg(merge.into);
+    return pairs.join(QStringLiteral(", "));
+}
+
+double largestChange(const QList<PaletteMerge> &merges)
 {
     double largest = 0;
     for (const PaletteMerge &merge : merges)
         largest = std::max(largest, merge.change);
     return largest;
+}
+
+double BackgroundIsolation::largestChange() const
+{
+    return giftool::largestChange(merges);
 }
 
 std::optional<BackgroundIsolation> planIsolation(

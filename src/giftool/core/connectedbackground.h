@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRgb>
+#include <QString>
 #include <array>
 #include <bitset>
 #include <optional>
@@ -18,6 +19,12 @@ struct PaletteMerge
     int into = 0;
     double change = 0; // the distance between the two colors in RGB, 0 to 441.7
 };
+
+// The merges as the user reads them: "200 into 201, 12 into 40".
+QString mergedEntriesText(const QList<PaletteMerge> &merges);
+
+// The largest color change of the merges; 0 without any.
+double largestChange(const QList<PaletteMerge> &merges);
 
 // Keeps the background's own colour off the parts of a picture it encloses: the pixels of the
 // background's entries that are not connected to the clicked pixel, through their four

@@ -97,15 +97,9 @@ QString mergeText(const QList<PaletteMerge> &merges)
 {
     if (merges.isEmpty())
         return QString();
-    QStringList pairs;
-    double largest = 0;
-    for (const PaletteMerge &merge : merges) {
-        pairs << QStringLiteral("%1 into %2").arg(merge.from).arg(merge.into);
-        largest = std::max(largest, merge.change);
-    }
     return QStringLiteral("Merged entries %1; largest color change %2.")
-        .arg(pairs.join(QStringLiteral(", ")))
-        .arg(largest, 0, 'f', 1);
+        .arg(mergedEntriesText(merges))
+        .arg(largestChange(merges), 0, 'f', 1);
 }
 
 } // namespace giftool

@@ -39,16 +39,6 @@ QList<QRgb> coloursOf(const ColorMapObject *map)
     return colours;
 }
 
-// Pads a table with black to the next size a GIF can hold that covers `needed` entries.
-void padToCover(QList<QRgb> &colours, int needed)
-{
-    int size = 2;
-    while (size < needed)
-        size *= 2;
-    while (colours.size() < size)
-        colours.append(qRgb(0, 0, 0));
-}
-
 // Reads the image whose descriptor giflib has just read into a frame.
 class FrameReader
 {
@@ -136,10 +126,9 @@ public:
         error = readRecords();
         if (error.isEmpty() && m_animation.frames.isEmpty())
             error = QStringLiteral("The GIF file contains no image.");
-        if (error.isEmpty())
-            error = coverIndexes();
         if (!error.isEmpty())
             return {std::nullopt, error};
+        coverIndexes();
         return {std::move(m_animation), QString()};
     }
 
@@ -219,7 +208,7 @@ private:
     }
 
     // Every index a frame uses gets an entry in its table.
-    QString coverIndexes()
+    void coverIndexes()
     {
         int globalNeeded = 0;
         for (GifFrame &frame : m_animation.frames) {
@@ -228,11 +217,10 @@ private:
             if (frame.localColours.isEmpty())
                 globalNeeded = std::max(globalNeeded, needed);
             else if (needed > frame.localColours.size())
-                padToCover(frame.localColours, needed);
+                coverTableEntries(frame.localColours, needed);
         }
         if (globalNeeded > m_animation.globalColours.size())
-            padToCover(m_animation.globalColours, globalNeeded);
-        return QString();
+            coverTableEntries(m_animation.globalColours, globalNeeded);
     }
 
     MemoryInput m_input;
@@ -257,6 +245,15 @@ bool skipImageData(GifFileType *gif)
 }
 
 } // namespace
+
+void coverTableEntries(QList<QRgb> &colours, int needed)
+{
+    int size = 2;
+    while (size < needed)
+        size *= 2;
+    while (colours.size() < size)
+        colours.append(qRgb(0, 0, 0));
+}
 
 bool GifAnimationCodec::hasSeveralFrames(const QByteArray &file)
 {

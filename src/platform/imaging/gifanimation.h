@@ -47,6 +47,10 @@ struct GifAnimation
     }
 };
 
+// Pads a colour table with black to the smallest size a GIF table can have (2, 4, ..., 256)
+// that holds `needed` entries; a table already that long stays as it is.
+void coverTableEntries(QList<QRgb> &colours, int needed);
+
 // Reading and writing whole GIF animations through giflib.
 class GifAnimationCodec
 {
