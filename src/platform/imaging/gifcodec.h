@@ -9,7 +9,8 @@ class QIODevice;
 
 namespace platform {
 
-// GIF reading and writing through giflib, keeping palettes and indexes exactly.
+// GIF reading through giflib and writing with our own LZW encoder (which makes giflib's bytes),
+// keeping palettes and indexes exactly.
 class GifCodec
 {
 public:
