@@ -228,6 +228,10 @@ private slots:
         empty[786] = 0;
         empty[787] = 0;
         QTest::newRow("frame without pixels") << empty << "no pixels";
+        QByteArray farOut = good;
+        farOut[782] = char(0xFB); // the frame starts at column 65531 and is 40 wide
+        farOut[783] = char(0xFF);
+        QTest::newRow("frame past column 65535") << farOut << "beyond the 65535";
         QByteArray damagedCode = good;
         damagedCode[791] = 12; // LZW code size beyond what GIF allows
         QTest::newRow("bad code size") << damagedCode << "";

@@ -79,6 +79,11 @@ DecodedImage GifCodec::read(const QByteArray &file)
     const qint64 canvasHeight = std::max<qint64>(gif->SHeight, qint64(frame.Top) + frame.Height);
     if (!fitsPixelLimit(canvasWidth, canvasHeight))
         return DecodedImage::failure(pixelLimitMessage(canvasWidth, canvasHeight));
+    // No GIF screen is wider or taller than 65535: a frame placed past it is damaged, and such
+    // a picture could not be saved as GIF again.
+    if (canvasWidth > 65535 || canvasHeight > 65535)
+        return DecodedImage::failure(QStringLiteral("The GIF image's frame lies beyond the 65535 "
+                                                    "pixels a GIF screen can have."));
     const ColorMapObject *map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount < 1 || !map->Colors)
         return DecodedImage::failure(QStringLiteral("The GIF image has no colour table."));
