@@ -3,7 +3,6 @@
 #include "giftool/core/gifdocument.h"
 #include "platform/prompter.h"
 
-#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace cli {
@@ -122,14 +121,9 @@ PictureOutcome makeTransparent(
     const QString &image, const QString &output, const TransparentOptions &options)
 {
     PictureOutcome outcome;
-    // Private working files, so a running window's "TEMP.BMP" is never touched.
-    QTemporaryDir workFolder;
-    if (!workFolder.isValid()) {
-        outcome.error
-            = QStringLiteral("no folder for the working files: ") + workFolder.errorString();
-        return outcome;
-    }
-    giftool::GifDocument document(giftool::WorkingFiles::in(workFolder.path()));
+    // The working files stay in memory, so a running window's "TEMP.BMP" is never touched and
+    // the picture makes no round trips through the disk.
+    giftool::GifDocument document(giftool::WorkingFiles::heldInMemory());
     document.selection().setOnlyConnected(options.connected);
     const giftool::OpenResult opened = document.openImage(image);
     if (opened.outcome != giftool::OpenOutcome::Opened) {

@@ -4,6 +4,8 @@
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
 
+#include <QColorSpace>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +32,36 @@ QImage sixteenColors(bool dithered)
             if (x >= 3 && x <= 6 && y >= 2 && y <= 4)
                 index = 5;
             picture.setPixel(x, y, uint(index));
+        }
+    }
+    return picture;
+}
+
+// Answers every box as the command line does: No to the save question, OK to the rest.
+class QuietPrompter : public platform::Prompter
+{
+public:
+    MessageAnswer ask(const QString &, platform::MessageIcon, platform::MessageButtons buttons,
+        const QString &) override
+    {
+        return buttons == platform::MessageButtons::YesNoCancel ? MessageAnswer::No
+                                                                : MessageAnswer::Ok;
+    }
+    void beep() override { }
+};
+
+// A 40 x 30 picture of smooth colors (more than 256 of them) on a dithered two-color background,
+// with a dithered hole in the middle that only touches the rest through the subject.
+QImage shadedPicture()
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const bool subject = x >= 10 && x < 30 && y >= 8 && y < 22;
+            const bool hole = x >= 17 && x < 23 && y >= 13 && y < 17;
+            const QRgb background = (x + y) % 2 ? qRgb(250, 250, 240) : qRgb(240, 240, 250);
+            picture.setPixel(
+                x, y, subject && !hole ? qRgb(x * 6, y * 8, (x * y) % 256) : background);
         }
     }
     return picture;
@@ -206,6 +238,83 @@ private slots:
         const QByteArray bmp = readAll(out);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
         QCOMPARE(int(document.sourcePacked()), 0xB3);
+    }
+
+    // The command line holds the working files in memory; every picture, palette and saved file
+    // must be what the working files on disk give.
+    void workingFilesHeldInMemoryGiveTheSameResults_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("convert");
+        QTest::addColumn<bool>("onlyConnected");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("palette PNG with text, color space and 300 dpi, as PNG")
+            << "tagged.png" << false << false << "out.png";
+        QTest::newRow("GIF with a transparent entry, as GIF")
+            << "clear.gif" << false << false << "out.gif";
+        QTest::newRow("true-color JPEG at 72 dpi, as BMP")
+            << "shaded.jpg" << false << false << "out.bmp";
+        QTest::newRow("dithered background made white, as GIF")
+            << "dithered.bmp" << true << false << "out.gif";
+        QTest::newRow("only the connected background made white, as PCX")
+            << "shaded.jpg" << true << true << "out.pcx";
+        QTest::newRow("only the connected background made white, as GIF")
+            << "shaded.jpg" << true << true << "out.gif";
+    }
+    void workingFilesHeldInMemoryGiveTheSameResults()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, convert);
+        QFETCH(bool, onlyConnected);
+        QFETCH(QString, output);
+
+        QImage tagged = sixteenColors(false);
+        tagged.setText(QStringLiteral("Comment"), QStringLiteral("kept by PNG, not by BMP"));
+        tagged.setColorSpace(QColorSpace::SRgb);
+        tagged.setDotsPerMeterX(11811);
+        tagged.setDotsPerMeterY(11811);
+        QVERIFY(tagged.save(path("tagged.png")));
+        QImage clear = sixteenColors(false);
+        clear.setColor(4, qRgba(64, 191, 160, 0));
+        QVERIFY(giftesting::writeGif(path("clear.gif"), clear, 4, 49));
+        QImage shaded = shadedPicture();
+        shaded.setDotsPerMeterX(2835);
+        shaded.setDotsPerMeterY(2835);
+        QVERIFY(shaded.save(path("shaded.jpg"), "JPEG", 95));
+        QVERIFY(sixteenColors(true).save(path("dithered.bmp")));
+
+        QList<QByteArray> saved;
+        QList<QImage> pictures;
+        for (const bool inMemory : {false, true}) {
+            QTemporaryDir work;
+            GifDocument document(
+                inMemory ? WorkingFiles::heldInMemory() : WorkingFiles::in(work.path()));
+            document.selection().setOnlyConnected(onlyConnected);
+            QCOMPARE(document.openImage(path(qPrintable(input))).outcome, OpenOutcome::Opened);
+            QuietPrompter prompter;
+            BackgroundSelection &selection = document.selection();
+            selection.selectBackground(0, 0, prompter);
+            if (convert) {
+                QVERIFY(selection.convertBackground(ConversionButton::White, prompter));
+                QCOMPARE(selection.selectBackground(0, 0, prompter), SelectOutcome::Selected);
+            }
+            pictures << selection.picture();
+            for (int i = 0; i < PaletteTable::Size; ++i) {
+                const QRgb colour = pictures.last().color(i);
+                QCOMPARE(selection.palette().row(i),
+                    PaletteRow::fromRgb(qRed(colour), qGreen(colour), qBlue(colour)));
+            }
+            const QString out = work.filePath(output);
+            const SaveResult result = document.saveTransparentGif(out);
+            QVERIFY2(result.saved, qPrintable(result.error));
+            saved << readAll(out);
+            if (inMemory)
+                QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList{output});
+        }
+        QCOMPARE(pictures[1], pictures[0]);
+        QCOMPARE(pictures[1].dotsPerMeterX(), pictures[0].dotsPerMeterX());
+        QVERIFY(saved[0].size() > 100);
+        QVERIFY(saved[1] == saved[0]);
     }
 
     void refusedSavesWriteNothing_data()

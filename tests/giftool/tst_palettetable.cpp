@@ -186,7 +186,7 @@ private slots:
         file.write(giftesting::bitmapBytes(picture));
         file.close();
 
-        const WorkingBitmap bitmap(path);
+        WorkingBitmap bitmap(path);
         PaletteTable table;
         QVERIFY(bitmap.readPalette(table, nullptr));
         table.setRow(3, PaletteRow::fromRgb(255, 255, 255));
@@ -207,7 +207,7 @@ private slots:
     void missingOrForeignFileIsAnError()
     {
         QTemporaryDir dir;
-        const WorkingBitmap missing(dir.filePath(QStringLiteral("none.bmp")));
+        WorkingBitmap missing(dir.filePath(QStringLiteral("none.bmp")));
         PaletteTable table;
         QString error;
         QVERIFY(!missing.readPalette(table, &error));

@@ -71,11 +71,16 @@ bool BackgroundSelection::isolateBackground(const QList<int> &background, QStrin
 
 bool BackgroundSelection::loadWorkBitmap(const QString &path, QString *error)
 {
+    return loadWorkBitmap(WorkingBitmap(path), error);
+}
+
+bool BackgroundSelection::loadWorkBitmap(WorkingBitmap bitmap, QString *error)
+{
     reset();
     m_edits.clear();
     m_merges.clear();
     m_reserved.reset();
-    m_workBitmap.setPath(path);
+    m_workBitmap = std::move(bitmap);
     if (!reloadFromWorkBitmap(error)) {
         m_picture = QImage();
         m_saveAsEnabled = false;
@@ -88,9 +93,9 @@ bool BackgroundSelection::loadWorkBitmap(const QString &path, QString *error)
 
 bool BackgroundSelection::reloadFromWorkBitmap(QString *error)
 {
-    QImage picture = m_workBitmap.loadPicture(error);
+    QImage picture;
     PaletteTable table;
-    if (picture.isNull() || !m_workBitmap.readPalette(table, error))
+    if (!m_workBitmap.load(picture, table, error))
         return false;
     m_picture = std::move(picture);
     m_palette = table;

@@ -81,6 +81,7 @@ public:
     // selection; the instruction line then asks for a click and Save As is enabled. On failure
     // the picture is dropped and error says why.
     bool loadWorkBitmap(const QString &path, QString *error);
+    bool loadWorkBitmap(WorkingBitmap bitmap, QString *error);
 
     // A mouse press on the picture at (x, y) twips. Samples the pixel and its right-hand
     // neighbour, fills the slots and either selects a uniform background (asking whether to

@@ -66,9 +66,7 @@ OpenResult GifDocument::openImage(const QString &path)
     }
     m_imageWidth = m_component.width();
     m_imageHeight = m_component.height();
-    if (!m_component.save(m_files.workBitmap))
-        return {OpenOutcome::Failed, m_component.errorString()};
-    if (!m_selection.loadWorkBitmap(m_files.workBitmap, &error))
+    if (!loadWorkBitmap(&error))
         return {OpenOutcome::Failed, error};
     if (animation)
         m_selection.setReservedEntries(entriesSharedWithFirstFrame(*animation));
@@ -84,6 +82,32 @@ OpenResult GifDocument::openImage(const QString &path)
     m_animation = std::move(animation);
     m_sourceBytes = std::move(*bytes);
     return {OpenOutcome::Opened, QString()};
+}
+
+bool GifDocument::loadWorkBitmap(QString *error)
+{
+    if (m_files.inMemory)
+        return m_selection.loadWorkBitmap(WorkingBitmap::heldInMemory(m_component.image()), error);
+    if (!m_component.save(m_files.workBitmap)) {
+        *error = m_component.errorString();
+        return false;
+    }
+    return m_selection.loadWorkBitmap(m_files.workBitmap, error);
+}
+
+std::optional<QByteArray> GifDocument::encodeWorkGif(QString *error)
+{
+    if (m_files.inMemory) {
+        std::optional<QByteArray> bytes = m_component.saveToMemory(QStringLiteral("TEMP.GIF"));
+        if (!bytes)
+            *error = m_component.errorString();
+        return bytes;
+    }
+    if (!m_component.save(m_files.workGif)) {
+        *error = m_component.errorString();
+        return std::nullopt;
+    }
+    return platform::readFileContent(m_files.workGif, error);
 }
 
 int GifDocument::frameCount() const
@@ -144,11 +168,7 @@ bool GifDocument::saveGif(const QString &path, QString *error)
 {
     // The encoder writes the working GIF; the patched bytes then replace the named file in
     // one step, so a failure leaves whatever was there before.
-    if (!m_component.save(m_files.workGif)) {
-        *error = m_component.errorString();
-        return false;
-    }
-    std::optional<QByteArray> gif = platform::readFileContent(m_files.workGif, error);
+    std::optional<QByteArray> gif = encodeWorkGif(error);
     if (!gif)
         return false;
     GifPatchValues values;

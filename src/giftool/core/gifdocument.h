@@ -76,6 +76,8 @@ public:
     quint8 sourceAspect() const { return m_sourceAspect; }
 
 private:
+    bool loadWorkBitmap(QString *error);
+    std::optional<QByteArray> encodeWorkGif(QString *error);
     bool saveGif(const QString &path, QString *error);
     bool saveAnimation(const QString &path, const std::optional<BackgroundIsolation> &isolation,
         SaveResult &result);

@@ -2,11 +2,14 @@
 
 #include "platform/filecontent.h"
 #include "platform/imaging/bmpwriter.h"
+#include "platform/imaging/palettes.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QtEndian>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace giftool {
 
@@ -17,20 +20,11 @@ template <typename T> T littleEndianAt(const QByteArray &bytes, int offset)
     return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
-} // namespace
-
-bool WorkingBitmap::readPalette(PaletteTable &table, QString *error) const
+// The picture a working bitmap file's bytes hold; a null image, with the reason in error, when
+// they hold no 8-bit palette image.
+QImage pictureIn(const QByteArray &bytes, QString *error)
 {
-    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    return bytes && table.readPaletteTable(*bytes, error);
-}
-
-QImage WorkingBitmap::loadPicture(QString *error) const
-{
-    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    if (!bytes)
-        return QImage();
-    const QImage picture = QImage::fromData(*bytes, "BMP");
+    const QImage picture = QImage::fromData(bytes, "BMP");
     if (picture.format() != QImage::Format_Indexed8) {
         if (error)
             *error = QStringLiteral("The working bitmap is not a 256-color bitmap.");
@@ -39,9 +33,119 @@ QImage WorkingBitmap::loadPicture(QString *error) const
     return picture;
 }
 
-bool WorkingBitmap::rewrite(
-    const PaletteTable &table, const QList<int> &from, int to, QString *error) const
+// The picture as a working bitmap file gives it back once stored: 256 opaque colors, the
+// resolution the file holds, and none of the picture's other metadata. The picture itself,
+// unshared, when it is already so.
+QImage asReadBack(const QImage &picture)
 {
+    QList<QRgb> colours = platform::paddedPalette(picture.colorTable());
+    for (QRgb &colour : colours)
+        colour = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    // The file holds no resolution below 1, and then the image's default is read back.
+    QImage readBack(picture.size(), QImage::Format_Indexed8);
+    readBack.setDotsPerMeterX(std::max(picture.dotsPerMeterX(), 0));
+    readBack.setDotsPerMeterY(std::max(picture.dotsPerMeterY(), 0));
+    if (picture.colorTable() == colours && picture.textKeys().isEmpty()
+        && !picture.colorSpace().isValid() && picture.offset().isNull()
+        && picture.devicePixelRatio() == 1.0 && picture.dotsPerMeterX() == readBack.dotsPerMeterX()
+        && picture.dotsPerMeterY() == readBack.dotsPerMeterY())
+        return picture;
+    if (readBack.isNull())
+        return readBack;
+    for (int y = 0; y < picture.height(); ++y)
+        std::memcpy(readBack.scanLine(y), picture.constScanLine(y), size_t(picture.width()));
+    readBack.setColorTable(colours);
+    return readBack;
+}
+
+// The index each of the 256 indexes is given when the indexes from are given to.
+std::array<uchar, 256> indexMap(const QList<int> &from, int to)
+{
+    std::array<uchar, 256> map{};
+    for (int i = 0; i < 256; ++i)
+        map[std::size_t(i)] = uchar(i);
+    for (int index : from) {
+        if (index >= 0 && index < 256)
+            map[std::size_t(index)] = uchar(to);
+    }
+    return map;
+}
+
+bool refuseIndex(int to, QString *error)
+{
+    if (to >= 0 && to <= 255)
+        return false;
+    if (error)
+        *error = QStringLiteral("Palette index %1 does not exist.").arg(to);
+    return true;
+}
+
+} // namespace
+
+WorkingBitmap WorkingBitmap::heldInMemory(const QImage &picture)
+{
+    WorkingBitmap bitmap;
+    bitmap.m_held = asReadBack(picture);
+    return bitmap;
+}
+
+bool WorkingBitmap::readPalette(PaletteTable &table, QString *error) const
+{
+    if (m_held) {
+        for (int i = 0; i < PaletteTable::Size; ++i) {
+            const QRgb colour = m_held->color(i);
+            table.setRow(i, PaletteRow::fromRgb(qRed(colour), qGreen(colour), qBlue(colour)));
+        }
+        return true;
+    }
+    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
+    return bytes && table.readPaletteTable(*bytes, error);
+}
+
+QImage WorkingBitmap::loadPicture(QString *error) const
+{
+    if (m_held)
+        return *m_held;
+    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
+    return bytes ? pictureIn(*bytes, error) : QImage();
+}
+
+bool WorkingBitmap::load(QImage &picture, PaletteTable &table, QString *error) const
+{
+    if (m_held) {
+        picture = *m_held;
+        return readPalette(table, error);
+    }
+    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
+    if (!bytes)
+        return false;
+    QImage read = pictureIn(*bytes, error);
+    if (read.isNull() || !table.readPaletteTable(*bytes, error))
+        return false;
+    picture = std::move(read);
+    return true;
+}
+
+bool WorkingBitmap::rewrite(
+    const PaletteTable &table, const QList<int> &from, int to, QString *error)
+{
+    if (m_held) {
+        if (refuseIndex(to, error))
+            return false;
+        QImage picture = *m_held;
+        QList<QRgb> colours;
+        for (int i = 0; i < PaletteTable::Size; ++i)
+            colours << qRgb(table.row(i).red, table.row(i).green, table.row(i).blue);
+        picture.setColorTable(colours);
+        const std::array<uchar, 256> map = indexMap(from, to);
+        for (int y = 0; y < picture.height(); ++y) {
+            uchar *row = picture.scanLine(y);
+            for (int x = 0, width = picture.width(); x < width; ++x)
+                row[x] = map[row[x]];
+        }
+        m_held = picture;
+        return true;
+    }
     std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
     if (!bytes)
         return false;
@@ -50,8 +154,17 @@ bool WorkingBitmap::rewrite(
     return platform::writeFileAtomically(m_path, *bytes, error);
 }
 
-bool WorkingBitmap::store(const QImage &picture, QString *error) const
+bool WorkingBitmap::store(const QImage &picture, QString *error)
 {
+    if (m_held) {
+        if (picture.format() != QImage::Format_Indexed8 || picture.isNull()) {
+            if (error)
+                *error = QStringLiteral("Only palette images can be written as 8-bit BMP.");
+            return false;
+        }
+        m_held = asReadBack(picture);
+        return true;
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -87,19 +200,9 @@ bool WorkingBitmap::remapPixels(QByteArray &bitmap, const QList<int> &from, int 
     const qint64 rows = std::llabs(qint64(height));
     if (qint64(pixelOffset) + stride * rows > bitmap.size())
         return refuse();
-    if (to < 0 || to > 255) {
-        if (error)
-            *error = QStringLiteral("Palette index %1 does not exist.").arg(to);
+    if (refuseIndex(to, error))
         return false;
-    }
-
-    std::array<uchar, 256> map{};
-    for (int i = 0; i < 256; ++i)
-        map[std::size_t(i)] = uchar(i);
-    for (int index : from) {
-        if (index >= 0 && index < 256)
-            map[std::size_t(index)] = uchar(to);
-    }
+    const std::array<uchar, 256> map = indexMap(from, to);
     auto *pixels = reinterpret_cast<uchar *>(bitmap.data()) + pixelOffset;
     for (qint64 y = 0; y < rows; ++y) {
         uchar *row = pixels + y * stride;

@@ -9,6 +9,7 @@
 #include "platform/imaging/pcxcodec.h"
 #include "platform/imaging/qtimagecodec.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -181,6 +182,24 @@ bool ImageComponent::save(const QString &path)
         return fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
     m_error.clear();
     return true;
+}
+
+std::optional<QByteArray> ImageComponent::saveToMemory(const QString &path)
+{
+    if (m_image.isNull()) {
+        fail(QStringLiteral("There is no image to save."));
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!encode(buffer, path, &error)) {
+        fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, error));
+        return std::nullopt;
+    }
+    m_error.clear();
+    return bytes;
 }
 
 int ImageComponent::width() const

@@ -63,6 +63,10 @@ public:
     // Replaces the held image (converted to one of the held forms; a null image clears it).
     void setPicture(const QImage &image);
 
+    // The bytes save(path) would write, without writing a file; nothing, with the reason in
+    // errorString(), when the held image cannot be written as the type path names.
+    std::optional<QByteArray> saveToMemory(const QString &path);
+
     // Bytes 10 (packed fields) and 12 (pixel aspect ratio) of a GIF file's logical screen
     // descriptor. False, with the reason in *error, when the file cannot be read or is no GIF.
     static bool readGifScreenBytes(
