@@ -1,6 +1,7 @@
 #include "imagefixtures.h"
 #include "platform/imaging/colourreducer.h"
 #include "platform/imaging/flatareamask.h"
+#include "platform/imaging/lzwencoder.h"
 #include "platform/imaging/palettemapper.h"
 #include "platform/imaging/remapper.h"
 
@@ -334,6 +335,85 @@ private slots:
         QCOMPARE(platform::Remapper::remap(image, palette, 1.0f), first);
     }
 
+    // The bands are cut by the image's height alone: any number of threads, handing used-up
+    // source memory back, and passing rows on as they are done all give the same result.
+    void bandsGiveTheSameResultOnAnyNumberOfThreads()
+    {
+        // Noise with small flat blocks everywhere, so that band edges run through them.
+        QImage image(300, 1700, QImage::Format_RGB32);
+        QRandomGenerator random(5);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, random.generate() | 0xFF000000u);
+        for (int top = 0; top + 3 <= image.height(); top += 4) {
+            for (int left = top % 5; left + 3 <= image.width(); left += 7) {
+                const QRgb colour = image.pixel(left, top);
+                for (int y = top; y < top + 3; ++y)
+                    for (int x = left; x < left + 3; ++x)
+                        image.setPixel(x, y, colour);
+            }
+        }
+        QList<QRgb> palette;
+        for (int i = 0; i < 256; ++i)
+            palette.append(random.generate() | 0xFF000000u);
+        platform::RemapOptions one;
+        one.threads = 1;
+        const QImage expected = platform::Remapper::remap(image, palette, 0.75f, one);
+        for (const int threads : {2, 3, 7}) {
+            platform::RemapOptions options;
+            options.threads = threads;
+            QImage consumed = image.copy();
+            options.consumeSource = true;
+            QList<int> passedOn;
+            options.finishedRows = [&](const QImage &result, int first, int end) {
+                for (int y = first; y < end; ++y) {
+                    passedOn.append(y);
+                    QVERIFY(memcmp(result.constScanLine(y), expected.constScanLine(y),
+                                size_t(result.width()))
+                        == 0);
+                }
+            };
+            QCOMPARE(platform::Remapper::remap(consumed, palette, 0.75f, options), expected);
+            QCOMPARE(passedOn.size(), image.height());
+            for (int y = 0; y < image.height(); ++y)
+                QCOMPARE(passedOn[y], y);
+        }
+    }
+
+    // A reduction for the image component encodes the result's GIF data while it remaps, and
+    // leaves an image that others still share as it was.
+    void reductionEncodesTheGifAlongside()
+    {
+        QImage image = fixtures::gradient(400, 1100);
+        for (int y = 0; y < image.height(); y += 3)
+            image.setPixel(y % 400, y, qRgb(y % 256, 255 - y % 256, 7));
+        const QImage shared = image;
+        const QImage original = image.copy();
+        platform::GifImageData gif;
+        platform::ColourReducer::Extras extras;
+        extras.consumeImage = true;
+        extras.gifImageData = &gif;
+        QString error;
+        QVERIFY(platform::ColourReducer::toPalette256(
+            image, platform::ColourReducer::defaultSettings(), &error, extras));
+        QCOMPARE(image.format(), QImage::Format_Indexed8);
+        QCOMPARE(shared, original);
+        QVERIFY(gif.matches(image));
+        platform::LzwEncoder encoder(platform::GifImageData::BitsPerPixel);
+        QByteArray fresh;
+        encoder.begin(fresh);
+        for (int y = 0; y < image.height(); ++y)
+            encoder.add(image.constScanLine(y), image.width());
+        encoder.finish();
+        QVERIFY(gif.bytes() == fresh);
+
+        // A palette image needs no remapping, and has no data made for it.
+        QImage indexed = fixtures::indexedPattern(20, 10, 3);
+        QVERIFY(platform::ColourReducer::toPalette256(
+            indexed, platform::ColourReducer::defaultSettings(), &error, extras));
+        QVERIFY(!gif.matches(indexed));
+    }
+
     void remapRefusesOtherInput()
     {
         QVERIFY(platform::Remapper::remap(fixtures::gradient(4, 4), {}, 1.0f).isNull());
@@ -344,19 +424,20 @@ private slots:
     // A picture above the sample size has its palette chosen from every step-th pixel.
     void paletteSampleTakesAGrid()
     {
-        QImage picture(3000, 1001, QImage::Format_RGB32);
+        QImage picture(1800, 1001, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 picture.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
         const QImage sample = ColourReducer::paletteSample(picture);
         QCOMPARE(sample.format(), QImage::Format_RGBX8888);
-        // 3003000 pixels: every second pixel of every second row leaves 750750.
-        QCOMPARE(sample.size(), QSize(1500, 501));
+        // 1801800 pixels: every second pixel of every second row leaves 450450.
+        QCOMPARE(sample.size(), QSize(900, 501));
         for (int y = 0; y < sample.height(); y += 37)
             for (int x = 0; x < sample.width(); x += 41)
                 QCOMPARE(sample.pixel(x, y), picture.pixel(2 * x, 2 * y));
-        const QImage small = ColourReducer::paletteSample(picture.copy(0, 0, 1200, 1000));
-        QCOMPARE(small.size(), QSize(1200, 1000));
+        // At the limit itself, every pixel.
+        const QImage small = ColourReducer::paletteSample(picture.copy(0, 0, 1000, 750));
+        QCOMPARE(small.size(), QSize(1000, 750));
     }
 
     // Sampled or not, a flat background stays on one index.

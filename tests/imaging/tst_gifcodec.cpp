@@ -330,6 +330,18 @@ private slots:
         const QByteArray theirs = writtenByGiflib(picture);
         QCOMPARE(ours.size(), theirs.size());
         QVERIFY(ours == theirs);
+        // Image data made ahead in uneven pieces of rows is taken as it is, to the same bytes.
+        platform::GifImageData ready;
+        ready.begin();
+        for (int first = 0, piece = 1; first < picture.height(); first += piece, piece += 2)
+            ready.addRows(picture, first, std::min(first + piece, picture.height()));
+        ready.finish(picture);
+        QVERIFY(ready.matches(picture));
+        QByteArray fromReady;
+        QBuffer readyBuffer(&fromReady);
+        readyBuffer.open(QIODevice::WriteOnly);
+        QVERIFY(platform::GifCodec::write(readyBuffer, picture, &error, &ready));
+        QVERIFY(fromReady == theirs);
         // And giflib's decoder reads our file back to the same indexes.
         const platform::DecodedImage read = platform::GifCodec::read(ours);
         QVERIFY(read.ok());
@@ -337,6 +349,28 @@ private slots:
             QVERIFY(memcmp(read.image.constScanLine(y), picture.constScanLine(y),
                         size_t(picture.width()))
                 == 0);
+    }
+
+    // Image data made for a picture is not taken for the picture once it has changed.
+    void readyImageDataStandsForTheUnchangedPictureOnly()
+    {
+        QImage picture = pictureOf(QSize(40, 30), 4, [](int x, int y) { return (x + y) % 4; });
+        platform::GifImageData ready;
+        ready.begin();
+        ready.addRows(picture, 0, picture.height());
+        ready.finish(picture);
+        const QImage copy = picture;
+        QVERIFY(ready.matches(copy));
+        picture.setPixel(5, 5, 3);
+        QVERIFY(!ready.matches(picture));
+        QByteArray written;
+        QBuffer buffer(&written);
+        buffer.open(QIODevice::WriteOnly);
+        QString error;
+        QVERIFY(platform::GifCodec::write(buffer, picture, &error, &ready));
+        QVERIFY(written == writtenByGiflib(picture));
+        ready.clear();
+        QVERIFY(!ready.matches(copy));
     }
 };
 

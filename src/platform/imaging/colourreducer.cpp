@@ -130,6 +130,14 @@ bool ColourReducer::toPalette256(QImage &image, QString *error)
 
 bool ColourReducer::toPalette256(QImage &image, const Settings &settings, QString *error)
 {
+    return toPalette256(image, settings, error, Extras());
+}
+
+bool ColourReducer::toPalette256(
+    QImage &image, const Settings &settings, QString *error, const Extras &extras)
+{
+    if (extras.gifImageData)
+        extras.gifImageData->clear();
     image = normalisedImage(image);
     if (image.isNull()) {
         *error = QStringLiteral("There is no image to reduce.");
@@ -153,7 +161,7 @@ bool ColourReducer::toPalette256(QImage &image, const Settings &settings, QStrin
         image = indexed;
         return true;
     }
-    return quantize(image, settings, error);
+    return quantize(image, settings, error, extras);
 }
 
 bool ColourReducer::choosePalette(
@@ -189,15 +197,26 @@ bool ColourReducer::choosePalette(
     return true;
 }
 
-bool ColourReducer::quantize(QImage &image, const Settings &settings, QString *error)
+bool ColourReducer::quantize(
+    QImage &image, const Settings &settings, QString *error, const Extras &extras)
 {
     QList<QRgb> colours;
     if (!choosePalette(image, settings, colours, error))
         return false;
     // Our own remapping is several times faster on large photographs and keeps flat areas on
     // one index.
-    QImage indexed = Remapper::remap(image, colours, std::clamp(settings.dithering, 0.0f, 1.0f));
+    RemapOptions options;
+    options.consumeSource = extras.consumeImage && image.isDetached();
+    if (extras.gifImageData) {
+        extras.gifImageData->begin();
+        options.finishedRows = [gif = extras.gifImageData](const QImage &result, int first,
+                                   int end) { gif->addRows(result, first, end); };
+    }
+    QImage indexed
+        = Remapper::remap(image, colours, std::clamp(settings.dithering, 0.0f, 1.0f), options);
     if (indexed.isNull()) {
+        if (extras.gifImageData)
+            extras.gifImageData->clear();
         *error = quantizerError(LIQ_OUT_OF_MEMORY);
         return false;
     }
@@ -205,6 +224,8 @@ bool ColourReducer::quantize(QImage &image, const Settings &settings, QString *e
     indexed.setDotsPerMeterX(image.dotsPerMeterX());
     indexed.setDotsPerMeterY(image.dotsPerMeterY());
     image = indexed;
+    if (extras.gifImageData)
+        extras.gifImageData->finish(image);
     return true;
 }
 

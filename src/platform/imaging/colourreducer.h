@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/imaging/gifimagedata.h"
+
 #include <QImage>
 #include <QList>
 #include <QRgb>
@@ -33,13 +35,26 @@ public:
     static bool toPalette256(QImage &image, QString *error);
     static bool toPalette256(QImage &image, const Settings &settings, QString *error);
 
+    // What a reduction may do beyond making the palette image.
+    struct Extras
+    {
+        // `image` is the caller's only copy, replaced by the result: its pixel memory may be
+        // given back to the system as the remapping uses it up.
+        bool consumeImage = false;
+        // Receives the GIF image data of the result, encoded alongside a remapping (and
+        // cleared when the image is converted otherwise).
+        GifImageData *gifImageData = nullptr;
+    };
+    static bool toPalette256(
+        QImage &image, const Settings &settings, QString *error, const Extras &extras);
+
     // The distinct colours of a true-colour image in order of first appearance (scanning rows
     // top to bottom), alpha ignored, stopping as soon as there are more than `limit`.
     static QList<QRgb> distinctColours(const QImage &image, int limit);
 
     // The most pixels libimagequant sees when it chooses a palette; a larger picture is
     // sampled on a regular grid, which chooses nearly the same palette in a fraction of the time.
-    static constexpr qint64 SamplePixels = 1'500'000;
+    static constexpr qint64 SamplePixels = 750'000;
 
     // The grid sample of an opaque RGB32 picture that the palette is chosen from, in R, G, B, X
     // byte order: the picture itself up to SamplePixels.
@@ -48,7 +63,8 @@ public:
 private:
     static bool choosePalette(
         const QImage &image, const Settings &settings, QList<QRgb> &colours, QString *error);
-    static bool quantize(QImage &image, const Settings &settings, QString *error);
+    static bool quantize(
+        QImage &image, const Settings &settings, QString *error, const Extras &extras);
 };
 
 } // namespace platform

@@ -113,7 +113,8 @@ DecodedImage GifCodec::read(const QByteArray &file)
     return {image, QString()};
 }
 
-bool GifCodec::write(QIODevice &device, const QImage &indexed, QString *error)
+bool GifCodec::write(
+    QIODevice &device, const QImage &indexed, QString *error, const GifImageData *ready)
 {
     if (indexed.format() != QImage::Format_Indexed8) {
         *error = QStringLiteral("Only palette images can be written as GIF.");
@@ -153,11 +154,15 @@ bool GifCodec::write(QIODevice &device, const QImage &indexed, QString *error)
     word(width);
     word(height);
     file.append('\0');
-    LzwEncoder encoder(8);
-    encoder.begin(file);
-    for (int y = 0; y < height; ++y)
-        encoder.add(indexed.constScanLine(y), width);
-    encoder.finish();
+    if (ready && ready->matches(indexed)) {
+        file.append(ready->bytes());
+    } else {
+        LzwEncoder encoder(GifImageData::BitsPerPixel);
+        encoder.begin(file);
+        for (int y = 0; y < height; ++y)
+            encoder.add(indexed.constScanLine(y), width);
+        encoder.finish();
+    }
     file.append(';');
     if (device.write(file) != file.size()) {
         *error = device.errorString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/imaging/decodedimage.h"
+#include "platform/imaging/gifimagedata.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -30,7 +31,9 @@ public:
     // Writes a Format_Indexed8 image as "GIF87a" with a 256-entry global colour table (the
     // image's colours padded with black), no extensions and one non-interlaced image, so the
     // image descriptor starts at byte 781. Fails for other formats and sides above 65535.
-    static bool write(QIODevice &device, const QImage &indexed, QString *error);
+    // The pixels are taken as `ready` holds them when it stands for this very image.
+    static bool write(QIODevice &device, const QImage &indexed, QString *error,
+        const GifImageData *ready = nullptr);
 
     // The packed-fields byte (offset 10) and pixel aspect byte (offset 12) of a GIF file's
     // logical screen descriptor, from the file's first 13 bytes or more. False, leaving both

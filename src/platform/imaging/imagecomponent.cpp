@@ -96,6 +96,7 @@ bool ImageComponent::decode(const QByteArray &bytes, const QString &path)
         return fail(
             QStringLiteral("%1: there is not enough memory for the image.").arg(displayName(path)));
     m_image = image;
+    m_gifImageData.clear();
     m_error.clear();
     return true;
 }
@@ -128,7 +129,11 @@ void ImageComponent::setColours256()
     QImage image = m_image;
     m_image = QImage(); // the reducer may then work in the pixel memory itself
     QString error;
-    const bool reduced = ColourReducer::toPalette256(image, &error);
+    ColourReducer::Extras extras;
+    extras.consumeImage = true;
+    extras.gifImageData = &m_gifImageData;
+    const bool reduced
+        = ColourReducer::toPalette256(image, ColourReducer::defaultSettings(), &error, extras);
     m_image = normalisedImage(image);
     if (reduced)
         m_error.clear();
@@ -147,7 +152,7 @@ bool ImageComponent::encode(QIODevice &device, const QString &path, QString *err
         return false;
     switch (format) {
     case ImageFileFormat::Gif:
-        return GifCodec::write(device, image, error);
+        return GifCodec::write(device, image, error, &m_gifImageData);
     case ImageFileFormat::Bmp:
         return BmpWriter::write(device, image, error);
     case ImageFileFormat::Pcx:
@@ -241,6 +246,8 @@ const QImage &ImageComponent::image() const
 void ImageComponent::setPicture(const QImage &image)
 {
     m_image = normalisedImage(image);
+    if (!m_gifImageData.matches(m_image))
+        m_gifImageData.clear();
     m_error.clear();
 }
 

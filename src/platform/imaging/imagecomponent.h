@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/imaging/gifimagedata.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -77,6 +79,8 @@ private:
     bool encode(QIODevice &device, const QString &path, QString *error) const;
 
     QImage m_image;
+    // The GIF image data of m_image, made while the reduction produced it.
+    GifImageData m_gifImageData;
     QString m_error;
 };
 

@@ -22,7 +22,7 @@ QList<QRgb> greyPalette()
 
 void coverUsedIndexes(QImage &indexed)
 {
-    if (indexed.format() != QImage::Format_Indexed8)
+    if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() >= 256)
         return;
     int highest = -1;
     for (int y = 0; y < indexed.height() && highest < 255; ++y) {

@@ -3,16 +3,119 @@
 #include "platform/imaging/flatareamask.h"
 #include "platform/imaging/palettemapper.h"
 
+#include <QtGlobal>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
 #include <thread>
+#include <tuple>
 #include <vector>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace platform {
 
 namespace {
 
-constexpr int RowsPerBand = 1024;
-constexpr int MaxBands = 4;
+constexpr int RowsPerBand = 256;
+constexpr int MaxBands = 64;
+// The flat-area mask of a row looks at the source rows up to three above and below it; one
+// more row keeps a safe distance.
+constexpr int RowsLookedAt = 4;
+
+// The bands of rows an image of the given height is cut into, by the height alone.
+class BandPlan
+{
+public:
+    explicit BandPlan(int height)
+        : m_height(height)
+        , m_count(std::clamp(height / RowsPerBand, 1, MaxBands))
+    { }
+
+    int count() const { return m_count; }
+    std::pair<int, int> rows(int band) const
+    {
+        return {
+            int(qint64(m_height) * band / m_count), int(qint64(m_height) * (band + 1) / m_count)};
+    }
+
+private:
+    int m_height;
+    int m_count;
+};
+
+// Which bands are finished, for a thread that waits for them in order.
+class BandProgress
+{
+public:
+    explicit BandProgress(int bands)
+        : m_finished(size_t(bands), false)
+    { }
+
+    void finish(int band)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_finished[size_t(band)] = true;
+        }
+        m_changed.notify_all();
+    }
+
+    void waitFor(int band)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return bool(m_finished[size_t(band)]); });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<bool> m_finished;
+};
+
+// Hands the whole memory pages of used-up source rows back to the system, so that the source
+// and the result need not both be held in full.
+class SourceRelease
+{
+public:
+    SourceRelease(const QImage &source, bool enabled)
+        : m_bits(reinterpret_cast<quintptr>(source.constBits()))
+        , m_bytesPerLine(source.bytesPerLine())
+        , m_enabled(enabled)
+    { }
+
+    // Row y of the band [first, last) is mapped: the band's own rows that no later row of it
+    // looks at any more may go. Rows near the band's edges are looked at by the next bands too.
+    void rowDone(int first, int last, int y) const
+    {
+        if (!m_enabled || ((y - first) % 32 != 31 && y != last - 1))
+            return;
+        release(first + RowsLookedAt, std::min(y + 1 - RowsLookedAt, last - RowsLookedAt));
+    }
+
+private:
+    void release(int first, int end) const
+    {
+#ifdef Q_OS_LINUX
+        static const auto page = quintptr(sysconf(_SC_PAGESIZE));
+        const quintptr begin = (m_bits + quintptr(first) * m_bytesPerLine + page - 1) & ~(page - 1);
+        const quintptr stop = (m_bits + quintptr(end) * m_bytesPerLine) & ~(page - 1);
+        if (end > first && stop > begin)
+            madvise(reinterpret_cast<void *>(begin), stop - begin, MADV_DONTNEED);
+#else
+        Q_UNUSED(first);
+        Q_UNUSED(end);
+#endif
+    }
+
+    quintptr m_bits;
+    quintptr m_bytesPerLine;
+    bool m_enabled;
+};
 
 struct PixelReader
 {
@@ -46,7 +149,9 @@ struct Band
     uchar *line(int y) const { return bits + y * bytesPerLine; }
 };
 
-void mapNearest(const QImage &source, PixelReader read, PaletteMapper &mapper, const Band &out)
+template <typename RowDone>
+void mapNearest(
+    const QImage &source, PixelReader read, PaletteMapper &mapper, const Band &out, RowDone rowDone)
 {
     int red = 0, green = 0, blue = 0;
     for (int y = out.first; y < out.last; ++y) {
@@ -56,11 +161,13 @@ void mapNearest(const QImage &source, PixelReader read, PaletteMapper &mapper, c
             read(line, x, red, green, blue);
             target[x] = mapper.nearest(red, green, blue);
         }
+        rowDone(y);
     }
 }
 
-void diffuseErrors(
-    const QImage &source, PixelReader read, PaletteMapper &mapper, float level, const Band &out)
+template <typename RowDone>
+void diffuseErrors(const QImage &source, PixelReader read, PaletteMapper &mapper, float level,
+    const Band &out, RowDone rowDone)
 {
     const int width = source.width();
     const QList<QRgb> &palette = mapper.palette();
@@ -107,12 +214,14 @@ void diffuseErrors(
             }
         }
         std::swap(current, next);
+        rowDone(y);
     }
 }
 
 } // namespace
 
-QImage Remapper::remap(const QImage &source, const QList<QRgb> &palette, float dithering)
+QImage Remapper::remap(
+    const QImage &source, const QList<QRgb> &palette, float dithering, const RemapOptions &options)
 {
     const bool rgbxOrder = source.format() == QImage::Format_RGBX8888;
     if (source.isNull() || palette.isEmpty() || palette.size() > 256
@@ -122,39 +231,52 @@ QImage Remapper::remap(const QImage &source, const QList<QRgb> &palette, float d
     if (out.isNull())
         return out;
     out.setColorTable(palette);
-    // Bands of rows are mapped side by side, each with its own mapper; errors are not passed
-    // across a band's edge. The number of bands depends on the image alone, so the result is
-    // the same on every machine.
-    const int bands = std::clamp(source.height() / RowsPerBand, 1, MaxBands);
+    const BandPlan plan(source.height());
     const PixelReader read{rgbxOrder};
     const float level = std::min(dithering, 1.0f);
-    uchar *bits = out.bits();
-    const auto mapBand = [&](int band) {
-        const Band rows{source.height() * band / bands, source.height() * (band + 1) / bands, bits,
-            out.bytesPerLine()};
+    const Band whole{0, 0, out.bits(), out.bytesPerLine()};
+    SourceRelease release(source, options.consumeSource);
+    BandProgress progress(plan.count());
+    std::atomic<int> nextBand = 0;
+    const auto work = [&] {
         PaletteMapper mapper(palette);
-        if (level > 0.0f)
-            diffuseErrors(source, read, mapper, level, rows);
-        else
-            mapNearest(source, read, mapper, rows);
-    };
-    std::vector<std::thread> workers;
-    const int threads = std::max(1, int(std::thread::hardware_concurrency()));
-    for (int band = 0; band < bands;) {
-        const int batch = std::min(threads, bands - band);
-        for (int i = 1; i < batch; ++i) {
-            try {
-                workers.emplace_back(mapBand, band + i);
-            } catch (const std::system_error &) {
-                mapBand(band + i); // no thread to be had: map the band here
-            }
+        for (int band = nextBand++; band < plan.count(); band = nextBand++) {
+            Band rows = whole;
+            std::tie(rows.first, rows.last) = plan.rows(band);
+            const auto rowDone = [&](int y) { release.rowDone(rows.first, rows.last, y); };
+            if (level > 0.0f)
+                diffuseErrors(source, read, mapper, level, rows, rowDone);
+            else
+                mapNearest(source, read, mapper, rows, rowDone);
+            progress.finish(band);
         }
-        mapBand(band);
-        for (std::thread &worker : workers)
-            worker.join();
-        workers.clear();
-        band += batch;
-    }
+    };
+    const auto passOn = [&] {
+        for (int band = 0; band < plan.count(); ++band) {
+            progress.waitFor(band);
+            const auto [first, last] = plan.rows(band);
+            options.finishedRows(out, first, last);
+        }
+    };
+
+    const int cores = std::max(1, int(std::thread::hardware_concurrency()));
+    const int threads = std::min(options.threads > 0 ? options.threads : cores, plan.count());
+    std::vector<std::thread> helpers;
+    const auto start = [&helpers](const auto &job) {
+        try {
+            helpers.emplace_back(job);
+            return true;
+        } catch (const std::system_error &) {
+            return false; // no thread to be had: the work is done by the others
+        }
+    };
+    const bool passingOn = options.finishedRows && start(passOn);
+    for (int i = 1; i < threads && start(work); ++i) { }
+    work();
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (options.finishedRows && !passingOn)
+        passOn();
     return out;
 }
 
