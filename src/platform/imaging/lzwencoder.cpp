@@ -23,6 +23,7 @@ LzwEncoder::LzwEncoder(int bitsPerPixel)
     , m_clearCode(1 << m_minimumSize)
     , m_endCode(m_clearCode + 1)
     , m_table(TableSize, Empty)
+    , m_lastChild(LargestCode + 1, 0)
 { }
 
 void LzwEncoder::startTable()
@@ -31,6 +32,7 @@ void LzwEncoder::startTable()
     m_width = m_minimumSize + 1;
     m_widthLimit = 1 << m_width;
     std::fill(m_table.begin(), m_table.end(), Empty);
+    std::fill(m_lastChild.begin(), m_lastChild.end(), 0u);
 }
 
 void LzwEncoder::emitByte(uchar byte)
@@ -91,8 +93,14 @@ void LzwEncoder::add(const uchar *indexes, qsizetype count)
         m_current = indexes[i++] & m_pixelMask;
     int current = m_current;
     quint32 *table = m_table.data();
+    quint32 *lastChild = m_lastChild.data();
     for (; i < count; ++i) {
         const int index = indexes[i] & m_pixelMask;
+        const quint32 remembered = lastChild[current];
+        if (remembered >> CodeBits == quint32(index) + 1) {
+            current = int(remembered & LargestCode);
+            continue;
+        }
         const quint32 key = (quint32(current) << 8) | quint32(index);
         quint32 slot = slotOf(key, TableSize);
         quint32 held = table[slot];
@@ -101,17 +109,19 @@ void LzwEncoder::add(const uchar *indexes, qsizetype count)
             held = table[slot];
         }
         if (held != Empty) {
+            lastChild[current] = (quint32(index) + 1) << CodeBits | (held & LargestCode);
             current = int(held & LargestCode);
             continue;
         }
         put(current);
-        current = index;
         if (m_nextCode >= LargestCode) {
             put(m_clearCode);
             startTable();
         } else {
+            lastChild[current] = (quint32(index) + 1) << CodeBits | quint32(m_nextCode);
             table[slot] = (key << CodeBits) | quint32(m_nextCode++);
         }
+        current = index;
     }
     m_current = current;
 }

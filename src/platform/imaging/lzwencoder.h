@@ -49,6 +49,10 @@ private:
     // An open-addressing table of (prefix code << 8 | index) << 12 | code: 32 KB, emptied at
     // each clear code.
     std::vector<quint32> m_table;
+    // For each code, the string last found or made from it and one more index, as
+    // (index + 1) << 12 | code, 0 for none: runs of one index, as in flat areas, find their
+    // strings here without the hash table.
+    std::vector<quint32> m_lastChild;
 };
 
 } // namespace platform
