@@ -24,15 +24,29 @@ const quint32 *FlatAreaMask::pixels(int y) const
     return reinterpret_cast<const quint32 *>(m_source.constScanLine(y));
 }
 
-// The loops below are written without branches, so the compiler can run them on whole vectors
-// of pixels; a row's first and last pixel, which have one neighbour only, are done apart.
-void FlatAreaMask::markCentres(const quint32 *above, const quint32 *row, const quint32 *below)
+namespace {
+
+// Each byte the OR of the same bytes of three rows.
+void orOfThree(const uchar *__restrict a, const uchar *__restrict b, const uchar *__restrict c,
+    uchar *__restrict out, size_t width)
+{
+    for (size_t x = 0; x < width; ++x)
+        out[x] = a[x] | b[x] | c[x];
+}
+
+} // namespace
+
+// The loops below are written without branches, and with pointers that are known not to overlap,
+// so the compiler can run them on whole vectors of pixels; a row's first and last pixel, which
+// have one neighbour only, are done apart.
+void FlatAreaMask::markCentres(
+    const quint32 *__restrict above, const quint32 *__restrict row, const quint32 *__restrict below)
 {
     const auto width = size_t(m_width);
     if (width == 0)
         return;
-    uchar *uniform = m_columnUniform.data();
-    uchar *centres = m_centres.data();
+    uchar *__restrict uniform = m_columnUniform.data();
+    uchar *__restrict centres = m_centres.data();
     for (size_t x = 0; x < width; ++x)
         uniform[x] = uchar((above[x] == row[x]) & (below[x] == row[x]));
     if (width == 1) {
@@ -55,10 +69,11 @@ void FlatAreaMask::widen(const Row &centres, Row &widened)
             widened[0] = centres[0];
         return;
     }
-    widened[0] = centres[0] | centres[1];
-    for (size_t x = 1; x + 1 < width; ++x)
-        widened[x] = centres[x - 1] | centres[x] | centres[x + 1];
-    widened[width - 1] = centres[width - 2] | centres[width - 1];
+    const uchar *in = centres.data();
+    uchar *out = widened.data();
+    out[0] = in[0] | in[1];
+    orOfThree(in, in + 1, in + 2, out + 1, width - 2);
+    out[width - 1] = in[width - 2] | in[width - 1];
 }
 
 const FlatAreaMask::Row &FlatAreaMask::widenedCentres(int r)
@@ -90,8 +105,7 @@ const FlatAreaMask::Row &FlatAreaMask::blockPixels(int r)
         const Row &here = widenedCentres(y);
         const Row &above = widenedCentres(y - 1);
         Row &block = m_blocks[size_t(y) % m_blocks.size()];
-        for (size_t x = 0; x < block.size(); ++x)
-            block[x] = above[x] | here[x] | below[x];
+        orOfThree(above.data(), here.data(), below.data(), block.data(), block.size());
     }
     return m_blocks[size_t(r) % m_blocks.size()];
 }
@@ -107,8 +121,7 @@ const uchar *FlatAreaMask::row(int y)
     const quint32 *rows[3]
         = {y > 0 ? pixels(y - 1) : nullptr, row, y + 1 < m_height ? pixels(y + 1) : nullptr};
     const Row *blocks[3] = {&above, &here, &below};
-    for (size_t x = 0; x < m_near.size(); ++x)
-        m_near[x] = above[x] | here[x] | below[x];
+    orOfThree(above.data(), here.data(), below.data(), m_near.data(), m_near.size());
     widen(m_near, m_nearby);
     for (int x = 0; x < m_width; ++x) {
         const auto at = size_t(x);

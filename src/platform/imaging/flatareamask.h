@@ -31,7 +31,8 @@ private:
     using Row = std::vector<uchar>;
     const quint32 *pixels(int y) const;
     // Marks in m_centres the pixels of row that are the centre of a uniform 3 x 3 block.
-    void markCentres(const quint32 *above, const quint32 *row, const quint32 *below);
+    void markCentres(const quint32 *__restrict above, const quint32 *__restrict row,
+        const quint32 *__restrict below);
     // Each pixel that is a centre or next to one.
     static void widen(const Row &centres, Row &widened);
     // Block centres of row r, widened by one pixel sideways (all zero outside the image).
