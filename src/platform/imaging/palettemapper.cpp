@@ -30,7 +30,6 @@ PaletteMapper::PaletteMapper(const QList<QRgb> &palette)
     , m_cache(new uchar[ColourCount])
     , m_known(ColourCount / 64, 0)
     , m_blockCache(BlockCount, 0)
-    , m_blockKnown(BlockCount / 64, 0)
     , m_cells(CellsPerAxis * CellsPerAxis * CellsPerAxis)
     , m_cellReady(CellsPerAxis * CellsPerAxis * CellsPerAxis, false)
 { }
@@ -93,8 +92,7 @@ uchar PaletteMapper::searchBlock(quint32 key)
 {
     const auto centre = [](quint32 level) { return int(level << 2) | 2; };
     const uchar best = nearestTo(centre(key >> 12), centre(key >> 6 & 63), centre(key & 63));
-    m_blockCache[key] = best;
-    m_blockKnown[key >> 6] |= quint64(1) << (key & 63);
+    m_blockCache[key] = quint16(best + 1);
     return best;
 }
 

@@ -35,9 +35,8 @@ public:
     uchar nearestInBlock(int red, int green, int blue)
     {
         const quint32 key = quint32((red >> 2) << 12 | (green >> 2) << 6 | (blue >> 2));
-        if (m_blockKnown[key >> 6] & (quint64(1) << (key & 63)))
-            return m_blockCache[key];
-        return searchBlock(key);
+        const quint16 known = m_blockCache[key];
+        return known ? uchar(known - 1) : searchBlock(key);
     }
 
     const QList<QRgb> &palette() const { return m_palette; }
@@ -51,8 +50,7 @@ private:
     QList<QRgb> m_palette;
     std::unique_ptr<uchar[]> m_cache;
     std::vector<quint64> m_known;
-    std::vector<uchar> m_blockCache;
-    std::vector<quint64> m_blockKnown;
+    std::vector<quint16> m_blockCache; // the block's entry plus 1; 0 until it is known
     std::vector<std::vector<uchar>> m_cells;
     std::vector<bool> m_cellReady;
 };
