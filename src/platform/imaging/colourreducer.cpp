@@ -96,7 +96,7 @@ QString quantizerError(liq_error code)
 
 ColourReducer::Settings ColourReducer::defaultSettings()
 {
-    return {6, 0.75f};
+    return {8, 0.75f};
 }
 
 QList<QRgb> ColourReducer::distinctColours(const QImage &image, int limit)
