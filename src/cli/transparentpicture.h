@@ -15,8 +15,8 @@ struct PictureOutcome
 };
 
 // Opens image, picks and recolors its background as the options say and saves it as output,
-// with working files of its own: the same file the window would write. Safe to run for
-// several pictures at once.
+// with working files of its own, held in memory: the same file the window would write. Safe to
+// run for several pictures at once.
 PictureOutcome makeTransparent(
     const QString &image, const QString &output, const TransparentOptions &options);
 
