@@ -58,9 +58,10 @@ OpenResult GifDocument::openImage(const QString &path)
         animation = std::move(read.animation);
     }
     // A true-color image is reduced; a smaller palette is padded to 256 entries, keeping
-    // every index, so the working bitmap always has the full palette at byte 54.
+    // every index, so the working bitmap always has the full palette at byte 54. Working files
+    // held in memory keep the very picture, so the GIF data made alongside is taken at a save.
     if (m_component.colourCount() != 256) {
-        m_component.setColours256();
+        m_component.setColours256(m_files.inMemory);
         if (m_component.colourCount() != 256)
             return {OpenOutcome::Failed, m_component.errorString()};
     }

@@ -11,7 +11,7 @@ namespace giftool {
 
 // The working bitmap: the 256-color, 8-bit bitmap file that holds the image being edited. The
 // picture on screen is loaded from it and background conversions rewrite it. Without a window
-// the same file's bytes may be held in memory instead, where nothing else looks at them.
+// the picture may be held in memory instead, where nothing else looks at the file.
 class WorkingBitmap
 {
 public:
@@ -24,7 +24,6 @@ public:
     static WorkingBitmap heldInMemory(const QImage &picture);
 
     const QString &path() const { return m_path; }
-    bool inMemory() const { return m_held.has_value(); }
 
     // Fills table from the file's palette.
     bool readPalette(PaletteTable &table, QString *error) const;

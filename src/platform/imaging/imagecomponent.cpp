@@ -120,7 +120,7 @@ int ImageComponent::colourCount() const
     return TrueColourCount;
 }
 
-void ImageComponent::setColours256()
+void ImageComponent::setColours256(bool gifAlongside)
 {
     if (m_image.isNull()) {
         fail(QStringLiteral("There is no image to convert."));
@@ -131,7 +131,8 @@ void ImageComponent::setColours256()
     QString error;
     ColourReducer::Extras extras;
     extras.consumeImage = true;
-    extras.gifImageData = &m_gifImageData;
+    extras.gifImageData = gifAlongside ? &m_gifImageData : nullptr;
+    m_gifImageData.clear();
     const bool reduced
         = ColourReducer::toPalette256(image, ColourReducer::defaultSettings(), &error, extras);
     m_image = normalisedImage(image);

@@ -39,8 +39,10 @@ public:
 
     // Brings the image to a 256-entry palette: a palette image keeps its colours and indexes and
     // has its palette padded to 256 entries; a true-colour image with 256 colours or fewer is
-    // converted exactly; any other is reduced (a flat background stays on one index).
-    void setColours256();
+    // converted exactly; any other is reduced (a flat background stays on one index). With
+    // gifAlongside, a reduction also encodes the result's GIF data on a thread of its own, which a
+    // GIF save of the unchanged picture then takes: for a caller that saves it as it is.
+    void setColours256(bool gifAlongside = false);
 
     // Writes the image in the format the name's extension asks for, case-insensitively: .gif
     // (GIF87a, 768-byte colour table, image descriptor at byte 781), .bmp (8 bits, palette at
@@ -79,7 +81,7 @@ private:
     bool encode(QIODevice &device, const QString &path, QString *error) const;
 
     QImage m_image;
-    // The GIF image data of m_image, made while the reduction produced it.
+    // The GIF image data of m_image, when a reduction made it alongside.
     GifImageData m_gifImageData;
     QString m_error;
 };
