@@ -1,6 +1,7 @@
 #include "launcher/followupclicks.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QWidget>
@@ -10,7 +11,13 @@ namespace launcher {
 
 FollowUpClicks::FollowUpClicks(QObject *parent)
     : QObject(parent)
+    , m_clock([] { return QDeadlineTimer::current().deadline(); })
 { }
+
+void FollowUpClicks::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
 
 void FollowUpClicks::guard(QWidget *window, QPoint at)
 {
@@ -19,7 +26,7 @@ void FollowUpClicks::guard(QWidget *window, QPoint at)
     m_window = window;
     m_at = at;
     m_pressDropped = false;
-    m_since.start();
+    m_since = m_clock();
     qApp->removeEventFilter(this);
     qApp->installEventFilter(this);
 }
@@ -38,7 +45,7 @@ bool FollowUpClicks::eventFilter(QObject *watched, QEvent *event)
     if (!press && type != QEvent::MouseButtonRelease)
         return false;
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    const bool inTime = m_since.elapsed() <= interval;
+    const bool inTime = m_clock() - m_since <= interval;
     if (!m_window || (!inTime && !m_pressDropped)) {
         stop();
         return false;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -24,6 +24,10 @@ public:
     // `at`: where the opening click was, in global coordinates.
     void guard(QWidget *window, QPoint at);
 
+    // Milliseconds on a steady clock; tests put their own clock here instead of waiting.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -31,7 +35,8 @@ private:
     void stop();
 
     QPointer<QWidget> m_window;
-    QElapsedTimer m_since;
+    Clock m_clock;
+    qint64 m_since = 0;
     QPoint m_at;
     // A dropped press drops its release too, even when it comes after the interval.
     bool m_pressDropped = false;

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <algorithm>
 
 using frameset::SplitDirection;
@@ -274,15 +273,10 @@ private slots:
         pages.sort();
         QCOMPARE(sources, pages);
 
-        const QString shotFile = dir.filePath(QStringLiteral("shot.png"));
-        const testsupport::ChromiumRun chromium = testsupport::runHeadlessChromium(
-            {QStringLiteral("--window-size=%1,%2").arg(WindowSize.width()).arg(WindowSize.height()),
-                QStringLiteral("--hide-scrollbars"), QStringLiteral("--screenshot=") + shotFile,
-                QUrl::fromLocalFile(document).toString()});
-        QVERIFY2(chromium.failure.isEmpty(), qPrintable(chromium.failure));
-        const QImage shot(shotFile);
-        QVERIFY2(!shot.isNull(),
-            qPrintable(QStringLiteral("no screenshot; chromium said: ") + chromium.errors));
+        const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
+            document, WindowSize, testsupport::HeadlessChromium::Capture::Screenshot);
+        QVERIFY2(shown.failure.isEmpty(), qPrintable(shown.failure + u' ' + shown.errors));
+        const QImage &shot = shown.screenshot;
         QCOMPARE(shot.size(), WindowSize);
 
         for (const ExpectedFrameLayout::Frame &frame : expected.frames()) {

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 using frameset::PropertyValue;
 using framesettest::Column;
@@ -97,16 +96,11 @@ public:
     // A screenshot of page `name` in a window of `size`, after its scripts had time to run.
     QImage shot(const QString &name, QSize size) const
     {
-        const QString file = path(name + QStringLiteral(".png"));
-        QFile::remove(file);
-        const testsupport::ChromiumRun run = testsupport::runHeadlessChromium(
-            {QStringLiteral("--window-size=%1,%2").arg(size.width()).arg(size.height()),
-                QStringLiteral("--hide-scrollbars"), QStringLiteral("--virtual-time-budget=3000"),
-                QStringLiteral("--screenshot=") + file,
-                QUrl::fromLocalFile(path(name)).toString()});
-        if (!run.failure.isEmpty())
-            qWarning("%s", qPrintable(run.failure + QStringLiteral(": ") + run.errors));
-        return QImage(file);
+        const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
+            path(name), size, testsupport::HeadlessChromium::Capture::Screenshot);
+        if (!shown.failure.isEmpty())
+            qWarning("%s", qPrintable(shown.failure + QStringLiteral(": ") + shown.errors));
+        return shown.screenshot;
     }
 
 private:
@@ -347,13 +341,12 @@ private slots:
             "var d = frames[0].document; document.getElementById('out').textContent = "
             "d.getElementById('name').textContent + '|' + "
             "d.getElementById('size').textContent; }</script></body></html>"));
-        const testsupport::ChromiumRun run
-            = testsupport::runHeadlessChromium({QStringLiteral("--allow-file-access-from-files"),
-                QStringLiteral("--virtual-time-budget=3000"), QStringLiteral("--dump-dom"),
-                QUrl::fromLocalFile(site.path(QStringLiteral("probe.htm"))).toString()});
-        QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
-        QVERIFY2(
-            run.output.contains("<p id=\"out\">menu|300 x 200 pixels</p>"), run.output.constData());
+        const testsupport::ChromiumPage shown
+            = testsupport::HeadlessChromium::shared().open(site.path(QStringLiteral("probe.htm")),
+                QSize(800, 600), testsupport::HeadlessChromium::Capture::Dom);
+        QVERIFY2(shown.failure.isEmpty(), qPrintable(shown.failure));
+        QVERIFY2(shown.dom.contains(QStringLiteral("<p id=\"out\">menu|300 x 200 pixels</p>")),
+            qPrintable(shown.dom));
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 using imagemap::DrawingAction;
 using testsupport::DrawingFixture;
@@ -123,21 +122,19 @@ private slots:
         file.write(page.toUtf8());
         file.close();
 
-        const testsupport::ChromiumRun chromium
-            = testsupport::runHeadlessChromium({QStringLiteral("--virtual-time-budget=5000"),
-                QStringLiteral("--dump-dom"), QUrl::fromLocalFile(file.fileName()).toString()});
-        QVERIFY2(chromium.failure.isEmpty(), qPrintable(chromium.failure));
-        const QString dom = QString::fromUtf8(chromium.output);
+        const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
+            file.fileName(), QSize(800, 600), testsupport::HeadlessChromium::Capture::Dom);
+        QVERIFY2(shown.failure.isEmpty(), qPrintable(shown.failure + u' ' + shown.errors));
         const QRegularExpressionMatch match
-            = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>")).match(dom);
+            = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>")).match(shown.dom);
         QVERIFY2(match.hasMatch(),
-            qPrintable(QStringLiteral("no result in the page; chromium said: ") + chromium.errors));
+            qPrintable(QStringLiteral("no result in the page; chromium said: ") + shown.errors));
 
         QStringList expected;
         for (const Probe &probe : probes)
             expected << QStringLiteral("%1,%2=").arg(probe.at.x()).arg(probe.at.y())
                     + probe.expected;
-        // --dump-dom escapes these three in text.
+        // The markup escapes these three in text.
         QString found = match.captured(1);
         found.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
             .replace(QStringLiteral("&gt;"), QStringLiteral(">"))

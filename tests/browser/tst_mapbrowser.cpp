@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 using testsupport::DrawingFixture;
 
@@ -87,16 +86,14 @@ QString probeList(const QList<Probe> &probes)
 // Opens the page in chromium and returns the entries the probe script wrote.
 QStringList probeInChromium(const QString &pagePath)
 {
-    const testsupport::ChromiumRun chromium = testsupport::runHeadlessChromium(
-        {QStringLiteral("--window-size=1200,1400"), QStringLiteral("--virtual-time-budget=5000"),
-            QStringLiteral("--dump-dom"), QUrl::fromLocalFile(pagePath).toString()});
-    if (!chromium.failure.isEmpty())
-        return {QStringLiteral("chromium failed: ") + chromium.failure};
+    const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
+        pagePath, QSize(1200, 1400), testsupport::HeadlessChromium::Capture::Dom);
+    if (!shown.failure.isEmpty())
+        return {QStringLiteral("chromium failed: ") + shown.failure};
     const QRegularExpressionMatch match
-        = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>"))
-              .match(QString::fromUtf8(chromium.output));
+        = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>")).match(shown.dom);
     if (!match.hasMatch())
-        return {QStringLiteral("no result; chromium said: ") + chromium.errors};
+        return {QStringLiteral("no result; chromium said: ") + shown.errors};
     return match.captured(1).split(u';');
 }
 

@@ -64,6 +64,25 @@ void addFrame(GifFileType *gif, const platform::GifFrame &frame, std::optional<i
     EGifGCBToSavedExtension(&control, gif, gif->ImageCount - 1);
 }
 
+// The blocks in front of an image, as EGifSpew writes them: a continuation block goes on in the
+// extension before it.
+bool writeExtensions(GifFileType *gif, const SavedImage &image)
+{
+    for (int j = 0; j < image.ExtensionBlockCount; ++j) {
+        const ExtensionBlock &block = image.ExtensionBlocks[j];
+        if (block.Function != CONTINUE_EXT_FUNC_CODE
+            && EGifPutExtensionLeader(gif, block.Function) == GIF_ERROR)
+            return false;
+        if (EGifPutExtensionBlock(gif, block.ByteCount, block.Bytes) == GIF_ERROR)
+            return false;
+        const bool last = j + 1 == image.ExtensionBlockCount
+            || image.ExtensionBlocks[j + 1].Function != CONTINUE_EXT_FUNC_CODE;
+        if (last && EGifPutExtensionTrailer(gif) == GIF_ERROR)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool writeAnimationWithGiflib(const QString &path, const platform::GifAnimation &animation)
@@ -80,8 +99,38 @@ bool writeAnimationWithGiflib(const QString &path, const platform::GifAnimation 
     gif->SColorMap = mapOf(animation.globalColours);
     for (const platform::GifFrame &frame : animation.frames)
         addFrame(gif, frame, gif->ImageCount == 0 ? animation.loopCount : std::nullopt);
-    // EGifSpew writes everything and closes (and frees) the file.
-    return EGifSpew(gif) == GIF_OK;
+    // What EGifSpew does, without its leaks: it frees neither the images nor the global table it
+    // was given (the screen descriptor takes a copy and forgets the original), and it loses the
+    // copy of a frame's local table when the next frame has none.
+    GifFileType saved{};
+    saved.SavedImages = gif->SavedImages;
+    saved.ImageCount = gif->ImageCount;
+    ColorMapObject *global = gif->SColorMap;
+    bool ok = EGifPutScreenDesc(gif, gif->SWidth, gif->SHeight, gif->SColorResolution,
+                  gif->SBackGroundColor, global)
+        == GIF_OK;
+    for (int i = 0; ok && i < saved.ImageCount; ++i) {
+        const SavedImage &image = saved.SavedImages[i];
+        ok = writeExtensions(gif, image);
+        if (!image.ImageDesc.ColorMap && gif->Image.ColorMap) {
+            GifFreeMapObject(gif->Image.ColorMap);
+            gif->Image.ColorMap = nullptr;
+        }
+        const GifImageDesc &desc = image.ImageDesc;
+        ok = ok
+            && EGifPutImageDesc(
+                   gif, desc.Left, desc.Top, desc.Width, desc.Height, false, desc.ColorMap)
+                == GIF_OK;
+        for (int y = 0; ok && y < desc.Height; ++y)
+            ok = EGifPutLine(gif, image.RasterBits + qsizetype(y) * desc.Width, desc.Width)
+                == GIF_OK;
+    }
+    gif->SavedImages = nullptr;
+    gif->ImageCount = 0;
+    ok = EGifCloseFile(gif, &error) == GIF_OK && ok;
+    GifFreeSavedImages(&saved);
+    GifFreeMapObject(global);
+    return ok;
 }
 
 platform::GifAnimation readAnimationWithGiflib(const QString &path)

@@ -5,7 +5,6 @@
 #include "tst_giftoolwindowfixture.h"
 
 #include <QPainter>
-#include <QUrl>
 
 using giftesting::GifToolWindowFixture;
 using platform::MessageAnswer;
@@ -50,19 +49,11 @@ QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
                    .arg(PageColor.name(), fileName)
                    .toUtf8());
     html.close();
-    const QString shot = f.path(QStringLiteral("shot.png"));
-    QFile::remove(shot);
-    const testsupport::ChromiumRun run = testsupport::runHeadlessChromium(
-        {QStringLiteral("--window-size=%1,%2").arg(ShotSize.width()).arg(ShotSize.height()),
-            QStringLiteral("--screenshot=") + shot, QUrl::fromLocalFile(page).toString()});
-    if (!run.failure.isEmpty()) {
-        qWarning("%s", qPrintable(run.failure));
-        return QImage();
-    }
-    const QImage screenshot(shot);
-    if (screenshot.isNull())
-        qWarning("no screenshot; chromium said: %s", qPrintable(run.errors));
-    return screenshot;
+    const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
+        page, ShotSize, testsupport::HeadlessChromium::Capture::Screenshot);
+    if (!shown.failure.isEmpty())
+        qWarning("%s; chromium said: %s", qPrintable(shown.failure), qPrintable(shown.errors));
+    return shown.screenshot;
 }
 
 // Compares the screenshot's top left with what each pixel should show.

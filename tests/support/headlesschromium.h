@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
+#include <QJsonObject>
+#include <QSize>
 #include <QString>
-#include <QStringList>
+#include <sys/types.h>
 
-// Running Debian's chromium headless for the browser checks.
+// Debian's chromium, headless, for the browser checks. One browser is started per test process,
+// on first use, and speaks the DevTools protocol over a pipe; every page is opened in a fresh
+// browser context, so no earlier page's cache, storage or state can answer for it.
 namespace testsupport {
 
 // What a test skips with when chromium is missing; CI installs it.
@@ -13,17 +18,54 @@ inline constexpr char ChromiumMissing[]
 
 bool chromiumInstalled();
 
-struct ChromiumRun
+struct ChromiumPage
 {
-    // Empty when chromium started and exited within the time limit, else what went wrong.
+    // Empty when the page loaded and was captured, else what went wrong.
     QString failure;
-    QByteArray output;
+    // The document's markup after its load handlers ran.
+    QString dom;
+    // The viewport as the page shows it; null unless asked for.
+    QImage screenshot;
     // The end of chromium's standard error, for the message of a failing check.
     QString errors;
 };
 
-// Runs chromium headless with a fresh profile and without network chatter, followed by
-// `arguments` (the page URL last); waits at most a minute, then kills it.
-ChromiumRun runHeadlessChromium(const QStringList &arguments);
+class HeadlessChromium
+{
+public:
+    enum class Capture { Dom, Screenshot };
+
+    // The browser of this test process, started on first use.
+    static HeadlessChromium &shared();
+
+    ~HeadlessChromium();
+    HeadlessChromium(const HeadlessChromium &) = delete;
+    HeadlessChromium &operator=(const HeadlessChromium &) = delete;
+
+    // Opens the local file in a viewport of `window` CSS pixels, waits until it and its frames
+    // have loaded and their load handlers have run, and captures what is asked for.
+    ChromiumPage open(const QString &localFile, QSize window, Capture capture);
+
+private:
+    HeadlessChromium() = default;
+
+    bool start(QString *failure);
+    void stop();
+    bool send(const QString &method, const QJsonObject &params, const QString &session, int *id);
+    // The reply to command `id`, or the event `method` of `session` when `id` is 0; events and
+    // replies that come before it are passed over. False on a timeout or a closed pipe.
+    bool receive(int id, const QString &method, const QString &session, QJsonObject *message);
+    bool call(const QString &method, const QJsonObject &params, const QString &session,
+        QJsonObject *result, QString *failure);
+    QString errorTail() const;
+
+    pid_t m_pid = -1;
+    int m_toBrowser = -1;
+    int m_fromBrowser = -1;
+    int m_nextId = 0;
+    QByteArray m_pending;
+    QString m_profile;
+    QString m_errorLog;
+};
 
 } // namespace testsupport

@@ -374,6 +374,13 @@ private:
     bool writeImage(const GifFrame &frame)
     {
         const ColourMap local = colourMap(frame.localColours);
+        // giflib keeps its own copy of a frame's local table in Image.ColorMap and frees it when
+        // the next frame brings a table of its own, but a frame without one only overwrites the
+        // pointer, and the copy leaks. It is freed here before giflib forgets it.
+        if (!local && m_gif->Image.ColorMap) {
+            GifFreeMapObject(m_gif->Image.ColorMap);
+            m_gif->Image.ColorMap = nullptr;
+        }
         const QRect &rect = frame.rect;
         if (EGifPutImageDesc(
                 m_gif, rect.x(), rect.y(), rect.width(), rect.height(), false, local.get())
