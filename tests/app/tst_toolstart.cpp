@@ -7,6 +7,7 @@
 #include "imagemap/ui/imagemapwindow.h"
 #include "modaldialogdriver.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -105,5 +106,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestToolStart)
+TRELLIS_TEST(TestToolStart)
 #include "tst_toolstart.moc"

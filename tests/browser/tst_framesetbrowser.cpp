@@ -4,6 +4,7 @@
 #include "frameset/core/layoutmodel.h"
 #include "headlesschromium.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QColor>
 #include <QFile>
@@ -24,7 +25,6 @@ constexpr float AreaWidth = 9000;
 constexpr float AreaHeight = 6000;
 constexpr float ScrollBarWidth = 255;
 // Colors may move a little through the browser's color management.
-constexpr int ColorTolerance = 3;
 
 // Saturated page colors, far from the white, grey and black of frame borders.
 const QList<QColor> CellColors{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b),
@@ -32,13 +32,6 @@ const QList<QColor> CellColors{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b
     QColor(0x42, 0xd4, 0xf4)};
 
 enum class Layout { Third, WorkedExample, FixedLeft, FixedBottom, ThreeLevels };
-
-bool near(QRgb a, QRgb b)
-{
-    return qAbs(qRed(a) - qRed(b)) <= ColorTolerance
-        && qAbs(qGreen(a) - qGreen(b)) <= ColorTolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= ColorTolerance;
-}
 
 // Page names with accents show that the browser finds files whose names go beyond ASCII.
 QString pageName(int cell, bool accented = false)
@@ -129,7 +122,7 @@ QString firstStrayPixel(const QImage &shot, const QRect &rect, QRgb color)
 {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (!near(shot.pixel(x, y), color))
+            if (!testsupport::nearColour(shot.pixel(x, y), color))
                 return QStringLiteral("%1,%2 is %3")
                     .arg(x)
                     .arg(y)
@@ -176,10 +169,10 @@ int measuredBorder(const QImage &shot, const ExpectedFrameLayout::Division &divi
     const QRgb second = colorOf(after->source);
     const int end = division.at + after->tolerance;
     int along = division.at - before->tolerance;
-    while (along <= end && near(pixel(along), first))
+    while (along <= end && testsupport::nearColour(pixel(along), first))
         ++along;
     const int gapStart = along;
-    while (along <= end && !near(pixel(along), second))
+    while (along <= end && !testsupport::nearColour(pixel(along), second))
         ++along;
     return along <= end ? along - gapStart : -1;
 }
@@ -298,5 +291,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFramesetBrowser)
+TRELLIS_TEST(TestFramesetBrowser)
 #include "tst_framesetbrowser.moc"

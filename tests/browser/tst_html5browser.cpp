@@ -4,6 +4,7 @@
 #include "frameset/core/html5page.h"
 #include "frameset/core/previewsite.h"
 #include "headlesschromium.h"
+#include "testmain.h"
 
 #include <QColor>
 #include <QFile>
@@ -23,7 +24,6 @@ namespace {
 // from the same size lists and borders and so differ only by the browser's rounding.
 constexpr int Tolerance = 3;
 constexpr int Html5Tolerance = 1;
-constexpr int ColorTolerance = 3;
 const QList<QSize> WindowSizes{QSize(960, 640), QSize(700, 500)};
 
 // Saturated page colors, far from the white and grey of borders.
@@ -34,16 +34,9 @@ const QList<QColor> PageColors{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b
 // The page that a link loads into another frame.
 constexpr int LinkedPage = 6;
 
-QString pageName(int page)
+QString colourPage(int page)
 {
     return QStringLiteral("c%1.htm").arg(page);
-}
-
-bool near(QRgb a, QRgb b)
-{
-    return qAbs(qRed(a) - qRed(b)) <= ColorTolerance
-        && qAbs(qGreen(a) - qGreen(b)) <= ColorTolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= ColorTolerance;
 }
 
 // The smallest rectangle that holds every pixel of `color`; empty when there is none.
@@ -52,7 +45,7 @@ QRect colorBox(const QImage &shot, QRgb color)
     QRect box;
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
-            if (near(shot.pixel(x, y), color))
+            if (testsupport::nearColour(shot.pixel(x, y), color))
                 box |= QRect(x, y, 1, 1);
         }
     }
@@ -78,7 +71,7 @@ public:
     Site()
     {
         for (int page = 0; page < PageColors.size(); ++page)
-            write(pageName(page),
+            write(colourPage(page),
                 QStringLiteral("<html><body style=\"margin:0;background:%1\"></body></html>")
                     .arg(PageColors[page].name())
                     .toUtf8());
@@ -120,7 +113,7 @@ void compareFrames(
             const QRect b = colorBox(got, PageColors[page].rgb());
             QVERIFY2(closeTo(a, b, tolerance),
                 qPrintable(QStringLiteral("%1 at %2x%3: %4 in %5, %6 in %7")
-                               .arg(pageName(page))
+                               .arg(colourPage(page))
                                .arg(size.width())
                                .arg(size.height())
                                .arg(describe(a), expected, describe(b), actual)));
@@ -140,7 +133,7 @@ frameset::ImportArea area()
 void colorCells(frameset::Design &design)
 {
     for (int cell = 0; cell <= design.lastCellIndex(); ++cell)
-        design.properties().record(cell).sourceUrl = PropertyValue::fromText(pageName(cell));
+        design.properties().record(cell).sourceUrl = PropertyValue::fromText(colourPage(cell));
 }
 
 enum class Made { WorkedExample, FixedLeft, FixedBottom, Imported };
@@ -331,8 +324,8 @@ private slots:
         QVERIFY(!shot.isNull());
         const QRgb standIn = qRgb(0xff, 0xff, 0xf0);
         for (const QPoint &corner : {QPoint(10, 10), QPoint(492, 10), QPoint(492, 332)})
-            QVERIFY2(
-                near(shot.pixel(corner), standIn), qPrintable(QColor(shot.pixel(corner)).name()));
+            QVERIFY2(testsupport::nearColour(shot.pixel(corner), standIn),
+                qPrintable(QColor(shot.pixel(corner)).name()));
 
         // A page of ours reads the stand-in's text in a frame named "menu" of 300 x 200 pixels.
         QVERIFY(site.write(QStringLiteral("probe.htm"),
@@ -350,5 +343,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHtml5Browser)
+TRELLIS_TEST(TestHtml5Browser)
 #include "tst_html5browser.moc"

@@ -1,6 +1,7 @@
 #include "drawingfixture.h"
 #include "headlesschromium.h"
 #include "imagemap/core/imagemaphtml.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QImage>
@@ -15,7 +16,7 @@ namespace {
 
 // Hit-tests every probe point through the image map once the image has loaded and writes one
 // "x,y=result" entry per point into #out, where --dump-dom finds it.
-const char ProbeScript[] = R"(
+const char HitProbeScript[] = R"(
 <pre id="out">pending</pre>
 <script>
 function describe(e) {
@@ -115,7 +116,7 @@ private slots:
         const QString page
             = QStringLiteral("<!DOCTYPE html>\r\n<html><body style=\"margin:0\">\r\n") + html.text
             + QStringLiteral("\r\n<script>var PROBES = [") + points.join(u',')
-            + QStringLiteral("];</script>") + QString::fromLatin1(ProbeScript)
+            + QStringLiteral("];</script>") + QString::fromLatin1(HitProbeScript)
             + QStringLiteral("</body></html>\r\n");
         QFile file(dir.filePath(QStringLiteral("map.html")));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -143,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImageMapBrowser)
+TRELLIS_TEST(TestImageMapBrowser)
 #include "tst_imagemapbrowser.moc"

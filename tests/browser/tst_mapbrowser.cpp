@@ -2,6 +2,7 @@
 #include "headlesschromium.h"
 #include "imagemap/core/mappage.h"
 #include "imagemap/core/svgmap.h"
+#include "testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -199,5 +200,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMapBrowser)
+TRELLIS_TEST(TestMapBrowser)
 #include "tst_mapbrowser.moc"

@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -111,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCommandLine)
+TRELLIS_TEST(TestCommandLine)
 #include "tst_commandline.moc"

@@ -6,6 +6,7 @@
 #include "frameset/core/html5page.h"
 #include "frameset/core/layoutmodel.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -235,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFramesetCommand)
+TRELLIS_TEST(TestFramesetCommand)
 #include "tst_framesetcommand.moc"

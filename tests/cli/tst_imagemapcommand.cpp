@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QImage>
@@ -138,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImageMapCommand)
+TRELLIS_TEST(TestImageMapCommand)
 #include "tst_imagemapcommand.moc"

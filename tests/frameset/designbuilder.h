@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frameset/core/framepropertieseditor.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/core/layouttext.h"
 #include "scriptedprompter.h"
@@ -72,3 +73,5 @@ constexpr auto Row = frameset::SplitDirection::Row;
 } // namespace framesettest
 
 Q_DECLARE_METATYPE(framesettest::RecordField)
+Q_DECLARE_METATYPE(frameset::SplitDirection)
+Q_DECLARE_METATYPE(frameset::FrameTextBox)

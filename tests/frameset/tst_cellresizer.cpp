@@ -2,6 +2,7 @@
 #include "frameset/core/cellresizer.h"
 #include "frameset/core/sizedisplay.h"
 #include "platform/units.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -317,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCellResizer)
+TRELLIS_TEST(TestCellResizer)
 #include "tst_cellresizer.moc"

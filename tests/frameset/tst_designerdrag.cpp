@@ -1,3 +1,4 @@
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QFile>
@@ -264,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesignerDrag)
+TRELLIS_TEST(TestDesignerDrag)
 #include "tst_designerdrag.moc"

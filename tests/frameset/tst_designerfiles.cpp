@@ -5,6 +5,7 @@
 #include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/ui/designerfiles.h"
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QCheckBox>
@@ -20,8 +21,6 @@ using testsupport::writeAll;
 
 using namespace designertest;
 using frameset::SplitDirection;
-
-Q_DECLARE_METATYPE(MessageAnswer)
 
 namespace {
 
@@ -697,5 +696,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-QTEST_MAIN(TestDesignerFiles)
+TRELLIS_TEST(TestDesignerFiles)
 #include "tst_designerfiles.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designbuilder.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/ui/cellwidget.h"
 #include "frameset/ui/designerwindow.h"

@@ -3,6 +3,7 @@
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/html5page.h"
 #include "frameset/ui/designerfiles.h"
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QCheckBox>
@@ -16,8 +17,6 @@ using testsupport::writeAll;
 
 using namespace designertest;
 using frameset::SplitDirection;
-
-Q_DECLARE_METATYPE(MessageAnswer)
 
 namespace {
 
@@ -302,5 +301,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-QTEST_MAIN(TestDesignerImport)
+TRELLIS_TEST(TestDesignerImport)
 #include "tst_designerimport.moc"

@@ -1,4 +1,5 @@
 #include "launcher/launcherwindow.h"
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QCheckBox>
@@ -110,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesignerLauncher)
+TRELLIS_TEST(TestDesignerLauncher)
 #include "tst_designerlauncher.moc"

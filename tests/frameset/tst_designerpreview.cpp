@@ -2,6 +2,7 @@
 #include "frameset/core/framesetdocument.h"
 #include "frameset/ui/designerfiles.h"
 #include "recordingwebbrowser.h"
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QFile>
@@ -83,5 +84,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesignerPreview)
+TRELLIS_TEST(TestDesignerPreview)
 #include "tst_designerpreview.moc"

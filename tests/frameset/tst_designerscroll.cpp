@@ -1,5 +1,6 @@
 #include "designbuilder.h"
 #include "frameset/core/designfilewriter.h"
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QScrollArea>
@@ -187,5 +188,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesignerScroll)
+TRELLIS_TEST(TestDesignerScroll)
 #include "tst_designerscroll.moc"

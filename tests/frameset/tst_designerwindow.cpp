@@ -1,3 +1,4 @@
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QCheckBox>
@@ -8,9 +9,6 @@
 
 using namespace designertest;
 using frameset::SplitDirection;
-
-Q_DECLARE_METATYPE(SplitDirection)
-Q_DECLARE_METATYPE(MessageAnswer)
 
 namespace {
 
@@ -586,5 +584,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDesignerWindow)
+TRELLIS_TEST(TestDesignerWindow)
 #include "tst_designerwindow.moc"

@@ -1,6 +1,7 @@
 #include "designbuilder.h"
 #include "frameset/core/designfilereader.h"
 #include "frameset/core/designfilewriter.h"
+#include "testmain.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -315,5 +316,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestDesignFile)
+TRELLIS_TEST(TestDesignFile)
 #include "tst_designfile.moc"

@@ -1,5 +1,6 @@
 #include "designbuilder.h"
 #include "frameset/ui/filteredlineedit.h"
+#include "testmain.h"
 #include "tst_designerhelpers.h"
 
 #include <QCheckBox>
@@ -14,8 +15,6 @@ using namespace designertest;
 using frameset::FrameTextBox;
 using frameset::PropertyValue;
 using frameset::SplitDirection;
-
-Q_DECLARE_METATYPE(frameset::FrameTextBox)
 
 namespace {
 
@@ -421,5 +420,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFramePropertiesDialog)
+TRELLIS_TEST(TestFramePropertiesDialog)
 #include "tst_framepropertiesdialog.moc"

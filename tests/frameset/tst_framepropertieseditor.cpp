@@ -1,6 +1,7 @@
 #include "designbuilder.h"
 #include "frameset/core/framepropertieseditor.h"
 #include "scriptedfiledialogs.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -11,7 +12,6 @@ using frameset::FrameTextBox;
 using frameset::PropertyValue;
 using frameset::ScrollingChoice;
 
-Q_DECLARE_METATYPE(frameset::FrameTextBox)
 Q_DECLARE_METATYPE(frameset::ScrollingChoice)
 Q_DECLARE_METATYPE(frameset::FrameBorderChoice)
 
@@ -321,5 +321,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFramePropertiesEditor)
+TRELLIS_TEST(TestFramePropertiesEditor)
 #include "tst_framepropertieseditor.moc"

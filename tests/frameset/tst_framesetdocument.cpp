@@ -1,6 +1,7 @@
 #include "designbuilder.h"
 #include "frameset/core/filenamerules.h"
 #include "frameset/core/framesetdocument.h"
+#include "testmain.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -11,7 +12,7 @@ using frameset::PropertyValue;
 
 namespace {
 
-QString crlf(const QStringList &lines)
+QString crlfText(const QStringList &lines)
 {
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -46,9 +47,9 @@ private slots:
                 "<FRAME SRC=xxxxx.htm NAME=Frame2 SCROLLING=AUTO  FRAMEBORDER=YES>",
                 "<FRAME SRC=xxxxx.htm NAME=Frame3 SCROLLING=AUTO  FRAMEBORDER=YES>", "</FRAMESET>",
                 "</FRAMESET>", "</HTML>"};
-        QCOMPARE(document, crlf(expected));
+        QCOMPARE(document, crlfText(expected));
         QCOMPARE(frameset::framesetDocumentFileContent(document),
-            (crlf(expected) + QStringLiteral("\r\n")).toUtf8());
+            (crlfText(expected) + QStringLiteral("\r\n")).toUtf8());
     }
 
     void workedExampleWithProperties()
@@ -76,7 +77,7 @@ private slots:
                 "</FRAMESET>", "</HTML>"};
         QCOMPARE(frameset::framesetDocumentFileContent(
                      frameset::buildFramesetDocument(f.model.design())),
-            (crlf(expected) + QStringLiteral("\r\n")).toUtf8());
+            (crlfText(expected) + QStringLiteral("\r\n")).toUtf8());
     }
 
     void emptyDesign()
@@ -305,5 +306,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFramesetDocument)
+TRELLIS_TEST(TestFramesetDocument)
 #include "tst_framesetdocument.moc"

@@ -4,6 +4,7 @@
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/framesetimporter.h"
 #include "frameset/core/framesizes.h"
+#include "testmain.h"
 
 #include <QRandomGenerator>
 #include <QRect>
@@ -353,5 +354,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFramesetImporter)
+TRELLIS_TEST(TestFramesetImporter)
 #include "tst_framesetimporter.moc"

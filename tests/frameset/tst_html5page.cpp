@@ -1,5 +1,6 @@
 #include "designbuilder.h"
 #include "frameset/core/html5page.h"
+#include "testmain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,7 +10,7 @@ using frameset::PropertyValue;
 
 namespace {
 
-QString crlf(const QStringList &lines)
+QString crlfLines(const QStringList &lines)
 {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
@@ -49,7 +50,7 @@ private slots:
         QVERIFY(f.split(0, Column) && f.split(1, Row));
         const QString page = frameset::buildHtml5Page(f.model.design(), QStringLiteral("site"));
         QCOMPARE(page,
-            crlf(head("site")
+            crlfLines(head("site")
                 + QStringList{"<div class=\"split\" style=\"grid-template-columns:minmax(0,50fr) "
                               "minmax(0,50fr);column-gap:5px\">",
                     "<iframe src=\"xxxxx.htm\" name=\"Frame1\" title=\"Frame1\"></iframe>",
@@ -65,7 +66,7 @@ private slots:
     {
         ModelFixture f;
         QCOMPARE(frameset::buildHtml5Page(f.model.design(), QStringLiteral("empty")),
-            crlf(head("empty") + Tail));
+            crlfLines(head("empty") + Tail));
     }
 
     void sizesBordersAndFrames_data()
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHtml5Page)
+TRELLIS_TEST(TestHtml5Page)
 #include "tst_html5page.moc"

@@ -1,13 +1,12 @@
 #include "designbuilder.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/core/layouttext.h"
+#include "testmain.h"
 
 #include <QTest>
 
 using namespace framesettest;
 using frameset::PropertyValue;
-
-Q_DECLARE_METATYPE(frameset::SplitDirection)
 
 class TestLayoutModel : public QObject
 {
@@ -276,5 +275,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestLayoutModel)
+TRELLIS_TEST(TestLayoutModel)
 #include "tst_layoutmodel.moc"

@@ -2,6 +2,7 @@
 #include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/previewsite.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -92,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPreviewSite)
+TRELLIS_TEST(TestPreviewSite)
 #include "tst_previewsite.moc"

@@ -1,6 +1,7 @@
 #include "designbuilder.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/core/splitpath.h"
+#include "testmain.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -237,5 +238,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRemoveCell)
+TRELLIS_TEST(TestRemoveCell)
 #include "tst_removecell.moc"

@@ -1,13 +1,12 @@
 #include "designbuilder.h"
 #include "frameset/core/design.h"
 #include "frameset/core/sizelists.h"
+#include "testmain.h"
 
 #include <QTest>
 
 using namespace framesettest;
 using frameset::PropertyValue;
-
-Q_DECLARE_METATYPE(frameset::SplitDirection)
 
 namespace {
 
@@ -175,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSizeLists)
+TRELLIS_TEST(TestSizeLists)
 #include "tst_sizelists.moc"

@@ -3,6 +3,7 @@
 #include "giftool/core/gifdocument.h"
 #include "giftool/core/transparencycancel.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -360,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAnimatedGif)
+TRELLIS_TEST(TestAnimatedGif)
 #include "tst_animatedgif.moc"

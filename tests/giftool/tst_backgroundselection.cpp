@@ -2,6 +2,7 @@
 #include "giftool/core/backgroundframeview.h"
 #include "giftool/core/backgroundselection.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -504,5 +505,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBackgroundSelection)
+TRELLIS_TEST(TestBackgroundSelection)
 #include "tst_backgroundselection.moc"

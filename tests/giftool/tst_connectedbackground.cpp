@@ -4,6 +4,7 @@
 #include "giftool/core/connectedbackground.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -237,5 +238,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestConnectedBackground)
+TRELLIS_TEST(TestConnectedBackground)
 #include "tst_connectedbackground.moc"

@@ -3,6 +3,7 @@
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QColorSpace>
 #include <QDir>
@@ -342,5 +343,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifDocument)
+TRELLIS_TEST(TestGifDocument)
 #include "tst_gifdocument.moc"

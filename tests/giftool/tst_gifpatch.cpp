@@ -1,5 +1,6 @@
 #include "giftestdata.h"
 #include "giftool/core/gifpatch.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -223,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGifPatch)
+TRELLIS_TEST(TestGifPatch)
 #include "tst_gifpatch.moc"

@@ -7,6 +7,7 @@
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -500,5 +501,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGifToolCommands)
+TRELLIS_TEST(TestGifToolCommands)
 #include "tst_giftoolcommands.moc"

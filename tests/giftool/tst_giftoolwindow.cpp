@@ -4,6 +4,7 @@
 #include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
+#include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
@@ -562,5 +563,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifToolWindow)
+TRELLIS_TEST(TestGifToolWindow)
 #include "tst_giftoolwindow.moc"

@@ -2,6 +2,7 @@
 #include "animationfixtures.h"
 #include "enclosedscene.h"
 #include "headlesschromium.h"
+#include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
 
 #include <QPainter>
@@ -13,15 +14,6 @@ namespace {
 
 const QColor PageColor(0, 192, 96);
 constexpr QSize ShotSize(240, 180);
-// Colors may move a little through the browser's color management.
-constexpr int Tolerance = 3;
-
-bool near(QRgb a, QRgb b)
-{
-    return qAbs(qRed(a) - qRed(b)) <= Tolerance && qAbs(qGreen(a) - qGreen(b)) <= Tolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= Tolerance;
-}
-
 // A true-color picture: a flat cream background with a red disc and a shaded blue bar.
 QImage scene()
 {
@@ -62,7 +54,7 @@ void verifyShown(const QImage &screenshot, const QImage &expected)
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
             const QRgb want = expected.pixel(x, y);
-            QVERIFY2(near(screenshot.pixel(x, y), want),
+            QVERIFY2(testsupport::nearColour(screenshot.pixel(x, y), want),
                 qPrintable(QStringLiteral("pixel %1,%2 is %3, not %4")
                                .arg(x)
                                .arg(y)
@@ -132,8 +124,8 @@ private slots:
         verifyShown(screenshot, expected);
         // The flat background is most of the picture, and the disc is not part of it.
         QVERIFY(background > picture.width() * picture.height() / 2);
-        QVERIFY(near(screenshot.pixel(50, 50), qRgb(200, 30, 30)));
-        QVERIFY(near(screenshot.pixel(200, 150), PageColor.rgb()));
+        QVERIFY(testsupport::nearColour(screenshot.pixel(50, 50), qRgb(200, 30, 30)));
+        QVERIFY(testsupport::nearColour(screenshot.pixel(200, 150), PageColor.rgb()));
     }
 
     void anAnimationShowsThePageThroughItsBackground()
@@ -166,7 +158,7 @@ private slots:
                     picture.pixel(x, y) == giftesting::Cream ? PageColor.rgb()
                                                              : picture.pixel(x, y));
         verifyShown(screenshot, expected);
-        QVERIFY(near(screenshot.pixel(15, 12), giftesting::Red));
+        QVERIFY(testsupport::nearColour(screenshot.pixel(15, 12), giftesting::Red));
     }
 
     // Only the connected background: the page shows around the subject, and not through the
@@ -206,5 +198,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifToolWindowBrowser)
+TRELLIS_TEST(TestGifToolWindowBrowser)
 #include "tst_giftoolwindowbrowser.moc"

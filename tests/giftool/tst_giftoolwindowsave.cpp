@@ -5,6 +5,7 @@
 #include "giftool/ui/detailpanel.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
+#include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
 
 #include <QFile>
@@ -468,5 +469,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifToolWindowSave)
+TRELLIS_TEST(TestGifToolWindowSave)
 #include "tst_giftoolwindowsave.moc"

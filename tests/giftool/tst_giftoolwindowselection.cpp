@@ -1,3 +1,4 @@
+#include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
 
 #include <QMouseEvent>
@@ -330,5 +331,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGifToolWindowSelection)
+TRELLIS_TEST(TestGifToolWindowSelection)
 #include "tst_giftoolwindowselection.moc"

@@ -1,6 +1,7 @@
 #include "giftestdata.h"
 #include "giftool/core/palettetable.h"
 #include "giftool/core/workingbitmap.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -230,5 +231,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPaletteTable)
+TRELLIS_TEST(TestPaletteTable)
 #include "tst_palettetable.moc"

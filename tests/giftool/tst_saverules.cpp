@@ -1,5 +1,6 @@
 #include "giftool/core/saverules.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -152,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSaveRules)
+TRELLIS_TEST(TestSaveRules)
 #include "tst_saverules.moc"

@@ -1,6 +1,7 @@
 #include "giftestdata.h"
 #include "giftool/core/transparencycancel.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -163,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTransparencyCancel)
+TRELLIS_TEST(TestTransparencyCancel)
 #include "tst_transparencycancel.moc"

@@ -1,5 +1,6 @@
 #include "filecontents.h"
 #include "giftool/core/gifdocument.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QPainter>
@@ -16,7 +17,7 @@ namespace {
 
 // A photograph-like picture: a flat cream background, a red disc and a bar in 60 shades of
 // blue, more colours than the palette would keep if the picture were larger.
-QImage scene()
+QImage discAndBar()
 {
     QImage image(120, 90, QImage::Format_RGB32);
     image.fill(QColor(236, 228, 200));
@@ -77,7 +78,7 @@ class TestTransparentPng : public QObject
     std::unique_ptr<GifDocument> openScene(QImage *picture)
     {
         const QString source = path(QStringLiteral("scene.bmp"));
-        if (!scene().save(source))
+        if (!discAndBar().save(source))
             return nullptr;
         auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
         if (document->openImage(source).outcome != OpenOutcome::Opened)
@@ -144,7 +145,7 @@ private slots:
         QVERIFY2(saved.saved, qPrintable(saved.error));
         QCOMPARE(colourType(readAll(png)), 6);
 
-        const QImage original = scene();
+        const QImage original = discAndBar();
         QImage expected(original.size(), QImage::Format_ARGB32);
         int clear = 0;
         for (int y = 0; y < original.height(); ++y) {
@@ -182,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTransparentPng)
+TRELLIS_TEST(TestTransparentPng)
 #include "tst_transparentpng.moc"

@@ -9,6 +9,7 @@
 #include "launcher/launcherwindow.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -392,5 +393,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHelpFiles)
+TRELLIS_TEST(TestHelpFiles)
 #include "tst_helpfiles.moc"

@@ -5,6 +5,7 @@
 #include "help/supportdialog.h"
 #include "imagemap/ui/imagemaphelp.h"
 #include "scriptedprompter.h"
+#include "testmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -163,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHelpMenu)
+TRELLIS_TEST(TestHelpMenu)
 #include "tst_helpmenu.moc"

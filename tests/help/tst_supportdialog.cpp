@@ -1,5 +1,6 @@
 #include "help/supportdialog.h"
 #include "platform/supportcontacts.h"
+#include "testmain.h"
 
 #include <QLabel>
 #include <QTest>
@@ -114,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSupportDialog)
+TRELLIS_TEST(TestSupportDialog)
 #include "tst_supportdialog.moc"

@@ -1,5 +1,6 @@
 #include "drawingfixture.h"
 #include "imagemap/core/imagemaphtml.h"
+#include "testmain.h"
 
 #include <QTest>
 #include <memory>
@@ -154,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestHotspotCircles)
+TRELLIS_TEST(TestHotspotCircles)
 #include "tst_hotspotcircles.moc"

@@ -1,5 +1,6 @@
 #include "drawingfixture.h"
 #include "imagemap/ui/hotspotdialog.h"
+#include "testmain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -312,5 +313,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHotspotDialog)
+TRELLIS_TEST(TestHotspotDialog)
 #include "tst_hotspotdialog.moc"

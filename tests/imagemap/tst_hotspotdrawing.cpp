@@ -1,4 +1,5 @@
 #include "drawingfixture.h"
+#include "testmain.h"
 
 #include <QTest>
 #include <memory>
@@ -454,5 +455,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestHotspotDrawing)
+TRELLIS_TEST(TestHotspotDrawing)
 #include "tst_hotspotdrawing.moc"

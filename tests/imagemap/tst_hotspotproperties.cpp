@@ -1,4 +1,5 @@
 #include "drawingfixture.h"
+#include "testmain.h"
 
 #include <QTest>
 #include <memory>
@@ -7,8 +8,6 @@ using imagemap::DrawingAction;
 using imagemap::HotspotLink;
 using platform::MessageAnswer;
 using testsupport::DrawingFixture;
-
-Q_DECLARE_METATYPE(platform::MessageAnswer)
 
 class TestHotspotProperties : public QObject
 {
@@ -253,5 +252,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestHotspotProperties)
+TRELLIS_TEST(TestHotspotProperties)
 #include "tst_hotspotproperties.moc"

@@ -1,4 +1,5 @@
 #include "imagemap/core/imagemaphtml.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -225,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestImageMapHtml)
+TRELLIS_TEST(TestImageMapHtml)
 #include "tst_imagemaphtml.moc"

@@ -1,4 +1,5 @@
 #include "filedrops.h"
+#include "testmain.h"
 #include "tst_imagemapwindowfixture.h"
 
 #include <QClipboard>
@@ -13,8 +14,6 @@
 
 using platform::MessageAnswer;
 using testsupport::ImageMapWindowFixture;
-
-Q_DECLARE_METATYPE(platform::MessageAnswer)
 
 // The image-map window as a whole: its layout, opening and showing images, scrolling and
 // resizing, Invert Image, the window's Cancel and Create HTML Code.
@@ -519,5 +518,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImageMapWindow)
+TRELLIS_TEST(TestImageMapWindow)
 #include "tst_imagemapwindow.moc"

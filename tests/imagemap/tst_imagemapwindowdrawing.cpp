@@ -1,3 +1,4 @@
+#include "testmain.h"
 #include "tst_imagemapwindowfixture.h"
 
 #include <QTemporaryDir>
@@ -336,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImageMapWindowDrawing)
+TRELLIS_TEST(TestImageMapWindowDrawing)
 #include "tst_imagemapwindowdrawing.moc"

@@ -1,6 +1,7 @@
 #include "filedrops.h"
 #include "imagemap/core/imagemaphtml.h"
 #include "imagemap/core/svgmap.h"
+#include "testmain.h"
 #include "tst_imagemapwindowfixture.h"
 
 #include <QClipboard>
@@ -429,5 +430,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImageMapWindowMaps)
+TRELLIS_TEST(TestImageMapWindowMaps)
 #include "tst_imagemapwindowmaps.moc"

@@ -1,4 +1,5 @@
 #include "imagemap/core/mapimport.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -267,5 +268,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestMapImport)
+TRELLIS_TEST(TestMapImport)
 #include "tst_mapimport.moc"

@@ -1,4 +1,5 @@
 #include "imagemap/core/regiontable.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -64,5 +65,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRegionTable)
+TRELLIS_TEST(TestRegionTable)
 #include "tst_regiontable.moc"

@@ -2,6 +2,7 @@
 #include "platform/imaging/bmppalette.h"
 #include "platform/imaging/bmpwriter.h"
 #include "platform/imaging/qtimagecodec.h"
+#include "testmain.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -11,7 +12,7 @@ using platform::BmpWriter;
 
 namespace {
 
-QByteArray written(const QImage &image)
+QByteArray writtenBmp(const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -48,7 +49,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, colours);
         const QImage image = fixtures::indexedPattern(width, 3, colours);
-        const QByteArray bytes = written(image);
+        const QByteArray bytes = writtenBmp(image);
         const int stride = (width + 3) / 4 * 4;
         QCOMPARE(bytes.left(2), QByteArray("BM"));
         QCOMPARE(number(bytes, 2, 4), quint32(bytes.size()));
@@ -86,7 +87,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("complete");
-        const QByteArray good = written(fixtures::indexedPattern(7, 5, 4));
+        const QByteArray good = writtenBmp(fixtures::indexedPattern(7, 5, 4));
         QTest::newRow("whole file") << good << true;
         QTest::newRow("last row cut") << good.left(good.size() - 1) << false;
         QTest::newRow("header only") << good.left(54) << false;
@@ -122,7 +123,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        const QByteArray good = written(fixtures::indexedPattern(4, 4, 4));
+        const QByteArray good = writtenBmp(fixtures::indexedPattern(4, 4, 4));
         QTest::newRow("empty") << QByteArray() << "too short";
         QTest::newRow("cut in the palette") << good.left(1000) << "too short";
         QByteArray signature = good;
@@ -151,7 +152,7 @@ private slots:
     void writePaletteChangesOnlyThePalette()
     {
         const QImage image = fixtures::indexedPattern(6, 5, 8);
-        const QByteArray original = written(image);
+        const QByteArray original = writtenBmp(image);
         QByteArray bytes = original;
         QList<QRgb> palette = image.colorTable();
         palette[2] = qRgb(255, 255, 255);
@@ -169,5 +170,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestBmpFiles)
+TRELLIS_TEST(TestBmpFiles)
 #include "tst_bmpfiles.moc"

@@ -4,6 +4,7 @@
 #include "platform/imaging/lzwencoder.h"
 #include "platform/imaging/palettemapper.h"
 #include "platform/imaging/remapper.h"
+#include "testmain.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -459,5 +460,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestColourReducer)
+TRELLIS_TEST(TestColourReducer)
 #include "tst_colourreducer.moc"

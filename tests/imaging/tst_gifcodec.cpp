@@ -1,5 +1,6 @@
 #include "imagefixtures.h"
 #include "platform/imaging/gifcodec.h"
+#include "testmain.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
@@ -55,7 +56,7 @@ template <typename Pick> QImage pictureOf(QSize size, int colours, Pick pick)
     return image;
 }
 
-QByteArray written(const QImage &image, QString *error = nullptr)
+QByteArray writtenGif(const QImage &image, QString *error = nullptr)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -81,7 +82,7 @@ private slots:
     void writesTheLayoutThePatchExpects()
     {
         const QImage image = fixtures::indexedPattern(300, 20, 5);
-        const QByteArray bytes = written(image);
+        const QByteArray bytes = writtenGif(image);
         QCOMPARE(bytes.left(6), QByteArray("GIF87a"));
         QCOMPARE(word(bytes, 6), quint16(300));
         QCOMPARE(word(bytes, 8), quint16(20));
@@ -121,13 +122,13 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, colours);
         const QImage source = fixtures::indexedPattern(width, height, colours);
-        const QByteArray bytes = written(source);
+        const QByteArray bytes = writtenGif(source);
         const platform::DecodedImage decoded = GifCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QVERIFY(fixtures::sameIndexes(decoded.image, source));
         QCOMPARE(decoded.image.colorCount(), 256);
         QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
-        QCOMPARE(written(decoded.image), bytes);
+        QCOMPARE(writtenGif(decoded.image), bytes);
     }
 
     void readsGif89Variants_data()
@@ -202,7 +203,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("reason");
-        const QByteArray good = written(fixtures::indexedPattern(40, 30, 16));
+        const QByteArray good = writtenGif(fixtures::indexedPattern(40, 30, 16));
         QTest::newRow("empty") << QByteArray() << "not a GIF";
         QTest::newRow("other signature") << QByteArray("GIF90a") + good.mid(6) << "not a GIF";
         QTest::newRow("cut in the screen descriptor") << good.left(9) << "ends early";
@@ -269,7 +270,7 @@ private slots:
     {
         QFETCH(QImage, image);
         QString error;
-        QVERIFY(written(image, &error).isEmpty());
+        QVERIFY(writtenGif(image, &error).isEmpty());
         QVERIFY(!error.isEmpty());
     }
 
@@ -374,5 +375,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestGifCodec)
+TRELLIS_TEST(TestGifCodec)
 #include "tst_gifcodec.moc"

@@ -1,5 +1,6 @@
 #include "imagefixtures.h"
 #include "platform/imaging/imagecomponent.h"
+#include "testmain.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -414,5 +415,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestImageComponent)
+TRELLIS_TEST(TestImageComponent)
 #include "tst_imagecomponent.moc"

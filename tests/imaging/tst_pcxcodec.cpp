@@ -1,5 +1,6 @@
 #include "imagefixtures.h"
 #include "platform/imaging/pcxcodec.h"
+#include "testmain.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -21,7 +22,7 @@ QImage fourColourImage()
     return image;
 }
 
-QByteArray written(const QImage &image)
+QByteArray writtenPcx(const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -190,7 +191,7 @@ private slots:
 
     void writesVersion5Header()
     {
-        const QByteArray bytes = written(fourColourImage());
+        const QByteArray bytes = writtenPcx(fourColourImage());
         QCOMPARE(quint8(bytes[0]), quint8(0x0A));
         QCOMPARE(int(bytes[1]), 5); // version
         QCOMPARE(int(bytes[2]), 1); // RLE
@@ -212,7 +213,7 @@ private slots:
         image.setColorCount(256);
         const uchar row[] = {5, 5, 5, 200, 200, 9, 0xC1};
         memcpy(image.scanLine(0), row, 7);
-        const QByteArray bytes = written(image);
+        const QByteArray bytes = writtenPcx(image);
         // 3 x 5, 2 x 200, 9 as a literal, 0xC1 escaped as a run of one, the padding byte 0.
         QCOMPARE(bytes.mid(128, bytes.size() - 128 - 769), QByteArray::fromHex("c305c2c809c1c100"));
     }
@@ -222,7 +223,7 @@ private slots:
         QImage image(130, 1, QImage::Format_Indexed8);
         image.setColorCount(256);
         image.fill(7);
-        const QByteArray bytes = written(image);
+        const QByteArray bytes = writtenPcx(image);
         QCOMPARE(bytes.mid(128, bytes.size() - 128 - 769), QByteArray::fromHex("ff07ff07c407"));
     }
 
@@ -241,13 +242,13 @@ private slots:
         QFETCH(int, height);
         QFETCH(int, colours);
         const QImage source = fixtures::indexedPattern(width, height, colours);
-        const QByteArray bytes = written(source);
+        const QByteArray bytes = writtenPcx(source);
         const platform::DecodedImage decoded = PcxCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QVERIFY(fixtures::sameIndexes(decoded.image, source));
         QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
         QCOMPARE(decoded.image.colorCount(), 256);
-        QCOMPARE(written(decoded.image), bytes);
+        QCOMPARE(writtenPcx(decoded.image), bytes);
     }
 
     void writeRefuses_data()
@@ -293,7 +294,7 @@ private slots:
         QImage image(width, height, QImage::Format_Indexed8);
         image.setColorCount(2);
         image.fill(1);
-        const QByteArray bytes = written(image);
+        const QByteArray bytes = writtenPcx(image);
         QVERIFY(!bytes.isEmpty());
         const platform::DecodedImage decoded = PcxCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
@@ -302,5 +303,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPcxCodec)
+TRELLIS_TEST(TestPcxCodec)
 #include "tst_pcxcodec.moc"

@@ -3,6 +3,7 @@
 
 #include "imagefixtures.h"
 #include "platform/imaging/imagecomponent.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QProcess>
@@ -145,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPcxCrossCheck)
+TRELLIS_TEST(TestPcxCrossCheck)
 #include "tst_pcxcrosscheck.moc"

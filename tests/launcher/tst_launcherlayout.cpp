@@ -1,4 +1,5 @@
 #include "launcher/launcherlayout.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -53,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestLauncherLayout)
+TRELLIS_TEST(TestLauncherLayout)
 #include "tst_launcherlayout.moc"

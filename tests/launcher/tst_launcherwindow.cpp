@@ -3,6 +3,7 @@
 #include "launcher/followupclicks.h"
 #include "launcher/launcherwindow.h"
 #include "platform/programinfo.h"
+#include "testmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -271,5 +272,5 @@ private:
     std::array<int, 3> m_created{};
 };
 
-QTEST_MAIN(TestLauncherWindow)
+TRELLIS_TEST(TestLauncherWindow)
 #include "tst_launcherwindow.moc"

@@ -1,5 +1,6 @@
 #include "platform/filecontent.h"
 #include "platform/textdecoding.h"
+#include "testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,5 +64,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFileContent)
+TRELLIS_TEST(TestFileContent)
 #include "tst_filecontent.moc"

@@ -1,4 +1,5 @@
 #include "platform/filedialogs.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -116,5 +117,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFileDialogs)
+TRELLIS_TEST(TestFileDialogs)
 #include "tst_filedialogs.moc"

@@ -1,4 +1,5 @@
 #include "platform/ui/qtfiledialogs.h"
+#include "testmain.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQtFileDialogs)
+TRELLIS_TEST(TestQtFileDialogs)
 #include "tst_qtfiledialogs.moc"

@@ -1,4 +1,5 @@
 #include "platform/textnumber.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -61,5 +62,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTextNumber)
+TRELLIS_TEST(TestTextNumber)
 #include "tst_textnumber.moc"

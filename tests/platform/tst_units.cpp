@@ -1,6 +1,7 @@
 #include "platform/appdirectory.h"
 #include "platform/ui/twipsgeometry.h"
 #include "platform/units.h"
+#include "testmain.h"
 
 #include <QApplication>
 #include <QTest>
@@ -79,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUnits)
+TRELLIS_TEST(TestUnits)
 #include "tst_units.moc"

@@ -1,4 +1,5 @@
 #include "platform/viewportlayout.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -55,5 +56,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestViewportLayout)
+TRELLIS_TEST(TestViewportLayout)
 #include "tst_viewportlayout.moc"

@@ -1,4 +1,5 @@
 #include "platform/wheelsteps.h"
+#include "testmain.h"
 
 #include <QTest>
 
@@ -36,5 +37,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestWheelSteps)
+TRELLIS_TEST(TestWheelSteps)
 #include "tst_wheelsteps.moc"

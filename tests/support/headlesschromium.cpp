@@ -41,6 +41,12 @@ bool chromiumInstalled()
     return QFile::exists(QString::fromLatin1(Chromium));
 }
 
+bool nearColour(QRgb a, QRgb b, int tolerance)
+{
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
+        && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
 HeadlessChromium &HeadlessChromium::shared()
 {
     static HeadlessChromium browser;

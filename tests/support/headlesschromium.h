@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QJsonObject>
+#include <QRgb>
 #include <QSize>
 #include <QString>
 #include <sys/types.h>
@@ -17,6 +18,9 @@ inline constexpr char ChromiumMissing[]
     = "/usr/bin/chromium is not installed; the browser check needs Debian's chromium";
 
 bool chromiumInstalled();
+
+// Whether two colours agree within what the browser's colour management may move them.
+bool nearColour(QRgb a, QRgb b, int tolerance = 3);
 
 struct ChromiumPage
 {

@@ -3,6 +3,7 @@
 #include "platform/prompter.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QQueue>
 
 namespace testsupport {
@@ -45,3 +46,6 @@ private:
 };
 
 } // namespace testsupport
+
+// Answers are data rows of many window tests.
+Q_DECLARE_METATYPE(platform::MessageAnswer)

@@ -1,4 +1,5 @@
 #include "modaldialogdriver.h"
+#include "testmain.h"
 
 #include <QDialog>
 #include <QTest>
@@ -67,5 +68,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestModalDialogDriver)
+TRELLIS_TEST(TestModalDialogDriver)
 #include "tst_modaldialogdriver.moc"
