@@ -13,9 +13,9 @@ namespace cli {
 
 namespace {
 
-const char *const Usage = "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n"
-                          "       trellis frameset DESIGN.spc --html5 [-o OUT.html]\n"
-                          "       trellis frameset --import PAGE.htm -o DESIGN.spc\n";
+const char *const FramesetUsage = "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n"
+                                  "       trellis frameset DESIGN.spc --html5 [-o OUT.html]\n"
+                                  "       trellis frameset --import PAGE.htm -o DESIGN.spc\n";
 
 struct FramesetRequest
 {
@@ -147,7 +147,7 @@ int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream
     if (!request.page.isEmpty())
         return importPage(request, err);
     if (request.design.isEmpty()) {
-        err << Usage;
+        err << FramesetUsage;
         return UsageError;
     }
     return writeDocument(request, out, err);
@@ -157,7 +157,7 @@ int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream
 
 SubCommand framesetCommand()
 {
-    return {QStringLiteral("frameset"), QLatin1String(Usage),
+    return {QStringLiteral("frameset"), QLatin1String(FramesetUsage),
         {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT.htm")),
             QCommandLineOption(QStringLiteral("html5")),
             QCommandLineOption(QStringLiteral("import"), QString(), QStringLiteral("PAGE.htm"))},

@@ -13,7 +13,7 @@ namespace cli {
 
 namespace {
 
-const char *const Usage
+const char *const ImagemapUsage
     = "usage: trellis imagemap PAGE.htm [--svg] [-o OUT]\n"
       "Reads the image map of an HTML page and writes it as IMG, MAP and AREA lines, or with\n"
       "--svg as an inline SVG that scales with its page.\n";
@@ -121,7 +121,7 @@ int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream
         return UsageError;
     }
     if (request.page.isEmpty()) {
-        err << Usage;
+        err << ImagemapUsage;
         return UsageError;
     }
     return writeMap(request, out, err);
@@ -131,7 +131,7 @@ int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream
 
 SubCommand imagemapCommand()
 {
-    return {QStringLiteral("imagemap"), QLatin1String(Usage),
+    return {QStringLiteral("imagemap"), QLatin1String(ImagemapUsage),
         {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT")),
             QCommandLineOption(QStringLiteral("svg"))},
         runImageMap};

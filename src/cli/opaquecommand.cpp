@@ -7,15 +7,16 @@ namespace cli {
 
 namespace {
 
-const char *const Usage = "Usage: trellis opaque FILE.gif\n"
-                          "Switches off the transparent color of a GIF89a file saved by the GIF "
-                          "tool.\n";
+const char *const OpaqueUsage
+    = "Usage: trellis opaque FILE.gif\n"
+      "Switches off the transparent color of a GIF89a file saved by the GIF "
+      "tool.\n";
 
 int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     if (arguments.size() != 1 || arguments[0].kind != CommandArgument::Kind::Positional
         || arguments[0].text.startsWith(u'-')) {
-        err << "trellis opaque: expected exactly one file name\n" << Usage;
+        err << "trellis opaque: expected exactly one file name\n" << OpaqueUsage;
         return UsageError;
     }
     const QString &path = arguments[0].text;
@@ -44,7 +45,7 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
 
 SubCommand opaqueCommand()
 {
-    return {QStringLiteral("opaque"), QLatin1String(Usage), {}, runOpaque};
+    return {QStringLiteral("opaque"), QLatin1String(OpaqueUsage), {}, runOpaque};
 }
 
 } // namespace cli

@@ -8,6 +8,10 @@
 
 namespace frameset {
 
+// A design file lists this many frame property records, then the borders flag, then the records
+// of any further cells.
+inline constexpr int PropertyLinesBeforeBorders = 51;
+
 // What a design file stores of a frameset design: the cells 0..lastCellIndex() with geometry, split
 // paths and scroll-bar views, the layout text, the frame property records and the Borders
 // setting. A design always has at least cell 0 and at most MaxCells cells.

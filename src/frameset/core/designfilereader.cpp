@@ -13,7 +13,6 @@ namespace frameset {
 namespace {
 
 constexpr int LineGuard = 1000;
-constexpr int PropertyLinesBeforeBorders = 51;
 // Far beyond any screen; keeps every later conversion of a size to whole numbers in range.
 constexpr float MaxTwips = 1.0e7f;
 constexpr QStringView Separator = u"***";

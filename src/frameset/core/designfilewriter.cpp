@@ -9,7 +9,6 @@ namespace frameset {
 
 namespace {
 
-constexpr int PropertyLinesBeforeBorders = 51;
 const QString CrLf = QStringLiteral("\r\n");
 
 QString fieldText(const PropertyValue &value)

@@ -1,6 +1,7 @@
 #include "platform/imaging/bmppalette.h"
 
 #include "platform/imaging/bmpwriter.h"
+#include "platform/imaging/imagefileformat.h"
 #include "platform/imaging/palettes.h"
 
 namespace platform {
@@ -8,14 +9,6 @@ namespace platform {
 namespace {
 
 constexpr char Filler = 0x20;
-
-quint32 littleEndian(const QByteArray &bytes, int offset, int count)
-{
-    quint32 value = 0;
-    for (int i = count - 1; i >= 0; --i)
-        value = (value << 8) | quint8(bytes.at(offset + i));
-    return value;
-}
 
 bool checkLayout(const QByteArray &bmp, QString *error)
 {

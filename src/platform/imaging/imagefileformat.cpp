@@ -71,4 +71,12 @@ QString formatName(ImageFileFormat format)
     return QString();
 }
 
+quint32 littleEndian(const QByteArray &bytes, qsizetype offset, int count)
+{
+    quint32 value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(offset + i));
+    return value;
+}
+
 } // namespace platform

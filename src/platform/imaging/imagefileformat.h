@@ -17,6 +17,10 @@ ImageFileFormat detectImageFormat(const QByteArray &head);
 // .tif or .tiff, .pcx, .png. Unknown for any other name.
 ImageFileFormat formatForFileName(const QString &path);
 
+// The unsigned number of `count` bytes (at most 4) stored least significant first at `offset`,
+// as the BMP headers keep their fields; the bytes must be there.
+quint32 littleEndian(const QByteArray &bytes, qsizetype offset, int count);
+
 // "GIF", "PCX", "BMP", "JPEG", "TIFF", "PNG" (empty for Unknown), for messages.
 QString formatName(ImageFileFormat format);
 

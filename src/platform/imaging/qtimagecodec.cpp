@@ -1,5 +1,6 @@
 #include "platform/imaging/qtimagecodec.h"
 
+#include "platform/imaging/imagefileformat.h"
 #include "platform/imaging/imagelimits.h"
 
 #include <QBuffer>
@@ -29,14 +30,6 @@ QByteArray qtFormat(ImageFileFormat format)
     default:
         return QByteArray();
     }
-}
-
-quint32 littleEndian(const QByteArray &bytes, qsizetype offset, int count)
-{
-    quint32 value = 0;
-    for (int i = count - 1; i >= 0; --i)
-        value = (value << 8) | quint8(bytes.at(offset + i));
-    return value;
 }
 
 } // namespace
