@@ -54,15 +54,23 @@ struct Probe
     QString expected;
 };
 
-// The three hotspots every check uses, drawn as a user would, and where to probe them:
-// row 1 a rectangle, row 2 a triangle over its right part, row 3 a circle over both.
+// The hotspots every check uses, drawn as a user would: row 1 a rectangle drawn last into the
+// row a deleted one left, row 2 a triangle under its right part, row 3 a circle under both, row 4
+// a rectangle dragged down and to the left with quotes in its link. And where to probe them.
 QList<Probe> drawHotspots(DrawingFixture &f)
 {
-    if (f.storeRectangle(QPoint(20, 20), QPoint(180, 120), QStringLiteral("rect.htm")) != 1
+    if (f.storeRectangle(QPoint(20, 230), QPoint(80, 290), QStringLiteral("old.htm")) != 1
         || f.storePolygon(
                {QPoint(150, 40), QPoint(380, 40), QPoint(265, 260)}, QStringLiteral("tri.htm"))
             != 2
-        || f.storeCircle(QPoint(120, 180), QPoint(120, 250), QStringLiteral("circle.htm")) != 3)
+        || f.storeCircle(QPoint(120, 180), QPoint(120, 250), QStringLiteral("circle.htm")) != 3
+        || f.storeRectangle(QPoint(390, 220), QPoint(300, 290), QStringLiteral("q.htm?x=\"1\""))
+            != 4)
+        return {};
+    f.press(QPoint(30, 280), Qt::RightButton);
+    f.prompter.answer(platform::MessageAnswer::Yes);
+    if (!f.properties.remove()
+        || f.storeRectangle(QPoint(20, 20), QPoint(180, 120), QStringLiteral("rect.htm")) != 1)
         return {};
     return {
         {{100, 70}, QStringLiteral("href:rect.htm")}, // the rectangle's centre
@@ -71,24 +79,29 @@ QList<Probe> drawHotspots(DrawingFixture &f)
         {{170, 60}, QStringLiteral("href:rect.htm")}, // rectangle over triangle: row 1 wins
         {{120, 140}, QStringLiteral("href:circle.htm")}, // just inside the circle's top
         {{120, 116}, QStringLiteral("href:rect.htm")}, // rectangle over circle: row 1 wins
+        {{340, 260}, QStringLiteral("href:q.htm?x=\"1\"")},
         {{185, 245}, QStringLiteral("none")}, // the circle's bounding box, outside the circle
-        {{370, 280}, QStringLiteral("none")}, // outside all hotspots
+        {{30, 280}, QStringLiteral("none")}, // the deleted hotspot
     };
 }
 
-QString probeList(const QList<Probe> &probes)
+// Writes the page with the probe script for TESTS and returns the entries chromium gave.
+QStringList probeInChromium(
+    QString page, const QString &path, const QString &tests, const QList<Probe> &probes)
 {
     QStringList points;
     for (const Probe &probe : probes)
         points << QStringLiteral("[%1,%2]").arg(probe.at.x()).arg(probe.at.y());
-    return QStringLiteral("var PROBES = [") + points.join(u',') + QStringLiteral("];");
-}
-
-// Opens the page in chromium and returns the entries the probe script wrote.
-QStringList probeInChromium(const QString &pagePath)
-{
+    page.replace(QStringLiteral("</body>"),
+        QStringLiteral("<script>var TESTS = [%1]; var PROBES = [%2];</script>")
+                .arg(tests, points.join(u','))
+            + QString::fromLatin1(ProbeScript) + QStringLiteral("</body>"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(page.toUtf8()) <= 0)
+        return {QStringLiteral("cannot write ") + path};
+    file.close();
     const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
-        pagePath, QSize(1200, 1400), testsupport::HeadlessChromium::Capture::Dom);
+        path, QSize(1200, 1400), testsupport::HeadlessChromium::Capture::Dom);
     if (!shown.failure.isEmpty())
         return {QStringLiteral("chromium failed: ") + shown.failure};
     const QRegularExpressionMatch match
@@ -98,105 +111,75 @@ QStringList probeInChromium(const QString &pagePath)
     return match.captured(1).split(u';');
 }
 
-bool writeFile(const QString &path, const QString &text)
+QStringList expectedEntries(const QString &box, int height, const QList<Probe> &probes,
+    const QString &outside = QStringLiteral("none"))
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
+    QStringList expected{box + QStringLiteral(" height=%1").arg(height)};
+    for (const Probe &probe : probes)
+        expected << box + QStringLiteral(" %1,%2=").arg(probe.at.x()).arg(probe.at.y())
+                + (probe.expected == QLatin1String("none") ? outside : probe.expected);
+    return expected;
 }
 
 } // namespace
 
-// The map page Save Map As writes and the SVG form of Copy SVG Map, judged by chromium.
+// The map page Save Map As writes (the lines of Create HTML Code) and the SVG form of Copy SVG
+// Map, judged by chromium.
 class TestMapBrowser : public QObject
 {
     Q_OBJECT
 private:
     QTemporaryDir dir;
     QString picturePath;
+    DrawingFixture f;
+    QList<Probe> probes;
 
 private slots:
     void initTestCase()
     {
+        if (!testsupport::chromiumInstalled())
+            QSKIP(testsupport::ChromiumMissing);
         QVERIFY(dir.isValid());
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pages")));
         QImage image(400, 300, QImage::Format_RGB32);
         image.fill(QColor(200, 220, 240));
         picturePath = dir.filePath(QStringLiteral("Shot.png"));
         QVERIFY(image.save(picturePath));
+        probes = drawHotspots(f);
+        QCOMPARE(probes.size(), 9);
     }
 
     void savedPageAreasHit()
     {
-        if (!testsupport::chromiumInstalled())
-            QSKIP(testsupport::ChromiumMissing);
-        DrawingFixture f;
-        const QList<Probe> probes = drawHotspots(f);
-        QCOMPARE(probes.size(), 8);
-        // The editor's own right-click hit test agrees with what the browser should find.
-        for (const Probe &probe : probes) {
-            f.press(probe.at, Qt::RightButton);
-            const int row = f.state.currentHotspot();
-            QCOMPARE(row ? QStringLiteral("href:") + f.row(row).url : QStringLiteral("none"),
-                probe.expected);
-            if (row)
-                QVERIFY(f.properties.cancel());
-        }
-
         const QString pagePath = dir.filePath(QStringLiteral("pages/map.htm"));
         const imagemap::ImageMapHtml page
             = imagemap::buildMapPage(picturePath, pagePath, f.state.hotspots());
         QVERIFY2(page.succeeded(), qPrintable(page.error));
         QVERIFY(page.text.contains(QStringLiteral("<IMG SRC=\"../Shot.png\"")));
-        QString probed = page.text;
-        probed.replace(QStringLiteral("</body>"),
-            QStringLiteral("<script>var TESTS = [{box: 'img', scale: 1}]; ") + probeList(probes)
-                + QStringLiteral("</script>") + QString::fromLatin1(ProbeScript)
-                + QStringLiteral("</body>"));
-        QVERIFY(writeFile(pagePath, probed));
-
-        QStringList expected{QStringLiteral("img height=300")};
-        for (const Probe &probe : probes) {
-            // Outside every hotspot the page's DEFAULT area answers.
-            expected << QStringLiteral("img %1,%2=").arg(probe.at.x()).arg(probe.at.y())
-                    + (probe.expected == QLatin1String("none") ? QStringLiteral("nohref")
-                                                               : probe.expected);
-        }
-        QCOMPARE(probeInChromium(pagePath), expected);
+        // Outside every hotspot the page's DEFAULT area answers.
+        QCOMPARE(
+            probeInChromium(page.text, pagePath, QStringLiteral("{box: 'img', scale: 1}"), probes),
+            expectedEntries(QStringLiteral("img"), 300, probes, QStringLiteral("nohref")));
     }
 
     void svgMapScalesWithItsPage()
     {
-        if (!testsupport::chromiumInstalled())
-            QSKIP(testsupport::ChromiumMissing);
-        DrawingFixture f;
-        const QList<Probe> probes = drawHotspots(f);
-        QCOMPARE(probes.size(), 8);
         const imagemap::ImageMapHtml svg = imagemap::buildSvgMap(
             picturePath, QSize(400, 300), f.state.hotspots(), QStringLiteral("../Shot.png"));
         QVERIFY2(svg.succeeded(), qPrintable(svg.error));
-
         // The same SVG in a box half and one and a half times the picture's width.
         const QString page
             = QStringLiteral("<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\">"
                              "</head><body style=\"margin:0\">\r\n"
                              "<div id=\"half\" style=\"width:200px\">")
             + svg.text + QStringLiteral("</div>\r\n<div id=\"wide\" style=\"width:600px\">")
-            + svg.text + QStringLiteral("</div>\r\n<script>var TESTS = [{box: '#half svg', ")
-            + QStringLiteral("scale: 0.5}, {box: '#wide svg', scale: 1.5}]; ") + probeList(probes)
-            + QStringLiteral("</script>") + QString::fromLatin1(ProbeScript)
-            + QStringLiteral("</body></html>\r\n");
-        const QString pagePath = dir.filePath(QStringLiteral("pages/svg.htm"));
-        QVERIFY(writeFile(pagePath, page));
-
-        QStringList expected;
-        for (const auto &[box, height] : {std::pair(QStringLiteral("#half svg"), 150),
-                 std::pair(QStringLiteral("#wide svg"), 450)}) {
-            expected << box + QStringLiteral(" height=%1").arg(height);
-            for (const Probe &probe : probes)
-                expected << box + QStringLiteral(" %1,%2=").arg(probe.at.x()).arg(probe.at.y())
-                        + probe.expected;
-        }
-        QCOMPARE(probeInChromium(pagePath), expected);
+            + svg.text + QStringLiteral("</div>\r\n</body></html>\r\n");
+        QCOMPARE(probeInChromium(page, dir.filePath(QStringLiteral("pages/svg.htm")),
+                     QStringLiteral("{box: '#half svg', scale: 0.5}, {box: '#wide svg', scale: "
+                                    "1.5}"),
+                     probes),
+            expectedEntries(QStringLiteral("#half svg"), 150, probes)
+                + expectedEntries(QStringLiteral("#wide svg"), 450, probes));
     }
 };
 

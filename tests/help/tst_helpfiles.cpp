@@ -290,21 +290,6 @@ private slots:
         QCOMPARE(browser->documentTitle(), title);
     }
 
-    void linksAndPictures_data() { addToolRows(); }
-    void linksAndPictures()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, folder);
-        QStringList problems;
-        const QSet<QString> reached = crawl(appDir() + file, &problems);
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        // All of the tool's own pages and pictures hang off its contents page.
-        const QStringList own = filesUnder(appDir() + folder, {"*.html", "*.png"});
-        QVERIFY(!own.isEmpty());
-        for (const QString &path : own)
-            QVERIFY2(reached.contains(path), qPrintable(path + " cannot be reached"));
-    }
-
     // The limits the Zonemark page gives are the drawing engine's: 98 shared points, five per
     // rectangle and one more than its corners per polygon; no separate count of hotspots.
     void zonemarkLimits()
@@ -318,22 +303,24 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("%1 triangles").arg(98 / 4)));
     }
 
-    // Every page and picture of the help folders is reached from some contents page.
-    void nothingOrphaned()
+    // Every link and picture leads somewhere, and every page and picture of the help folders is
+    // reached from a contents page: a tool's own from its own, the shared ones from any.
+    void linksAndPictures()
     {
+        const QStringList types{"*.html", "*.png", "*.css"};
         QSet<QString> reached;
         QStringList problems;
-        for (const char *file : {"panecr95.hlp", "clrcot95.hlp", "zonemk95.hlp"})
-            reached |= crawl(appDir() + QLatin1String(file), &problems);
-        QStringList files;
-        for (const char *folder : {"panecr95", "clrcot95", "zonemk95", "common"})
-            files << filesUnder(appDir() + QLatin1String(folder), {"*.html", "*.png", "*.css"});
-        QStringList orphans;
-        for (const QString &path : std::as_const(files)) {
-            if (!reached.contains(path))
-                orphans << path;
+        for (const QString tool : {"panecr95", "clrcot95", "zonemk95"}) {
+            const QSet<QString> own = crawl(appDir() + tool + ".hlp", &problems);
+            for (const QString &path : filesUnder(appDir() + tool, types))
+                if (!own.contains(path))
+                    problems << path + QStringLiteral(" cannot be reached");
+            reached |= own;
         }
-        QVERIFY2(orphans.isEmpty(), qPrintable(orphans.join(u'\n')));
+        for (const QString &path : filesUnder(appDir() + QStringLiteral("common"), types))
+            if (!reached.contains(path))
+                problems << path + QStringLiteral(" cannot be reached");
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
     // The menu commands and keys the pages quote are the windows' own, and the menu reference

@@ -66,11 +66,6 @@ private slots:
                    name, answered,
                    "For news and upgrade announcements, read the newsletter on the web: "
                    "https://support.example.org/trellis?lang=en&topic=1"});
-        QTest::newRow("e-mail only")
-            << QString() << email << QString()
-            << paragraphs({"For technical support.....",
-                   "Report a problem or ask a question by e-mail: trellis-help@example.org", name,
-                   answered});
         QTest::newRow("telephone only")
             << QString() << QString() << phone
             << paragraphs({"For technical support.....",
@@ -81,14 +76,6 @@ private slots:
             << paragraphs({"For technical support.....",
                    "Report a problem or ask a question by e-mail: trellis-help@example.org",
                    "Or by telephone: +44 20 7946 0018", name, answered});
-        QTest::newRow("web only")
-            << url << QString() << QString()
-            << paragraphs({"For technical support.....",
-                   "Report a problem or ask a question on the web: "
-                   "https://support.example.org/trellis?lang=en&topic=1",
-                   name, answered,
-                   "For news and upgrade announcements, read the newsletter on the web: "
-                   "https://support.example.org/trellis?lang=en&topic=1"});
     }
     void notice()
     {

@@ -243,27 +243,6 @@ private slots:
         QVERIFY(f->properties.cancel());
     }
 
-    void overlapLowestRowWins_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("row");
-        QTest::newRow("overlap") << QPoint(60, 60) << 1;
-        QTest::newRow("first only") << QPoint(20, 20) << 1;
-        QTest::newRow("second only") << QPoint(120, 120) << 2;
-        QTest::newRow("outside") << QPoint(200, 10) << 0;
-    }
-    void overlapLowestRowWins()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(int, row);
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
-        QCOMPARE(f->storeRectangle(QPoint(50, 50), QPoint(150, 150)), 2);
-        const DrawingAction action = f->press(at, Qt::RightButton);
-        QCOMPARE(action, row ? DrawingAction::ShowDialog : DrawingAction::None);
-        QCOMPARE(f->state.currentHotspot(), row);
-        QCOMPARE(f->state.dialogOpen(), row != 0);
-    }
-
     void overlapFollowsRowsNotDrawing()
     {
         QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
@@ -276,22 +255,6 @@ private slots:
         QCOMPARE(f->press(QPoint(280, 250), Qt::RightButton), DrawingAction::ShowDialog);
         QCOMPARE(f->state.currentHotspot(), 1);
         QVERIFY(f->properties.cancel());
-    }
-
-    void degenerateShapesNeverHit_data()
-    {
-        QTest::addColumn<QList<QPoint>>("points");
-        QTest::addColumn<QPoint>("at");
-        QTest::newRow("in a line")
-            << QList<QPoint>({QPoint(10, 10), QPoint(50, 50), QPoint(90, 90)}) << QPoint(50, 50);
-    }
-    void degenerateShapesNeverHit()
-    {
-        QFETCH(QList<QPoint>, points);
-        QFETCH(QPoint, at);
-        QCOMPARE(f->storePolygon(points), 1);
-        QCOMPARE(f->press(at, Qt::RightButton), DrawingAction::None);
-        QCOMPARE(f->prompter.beeps(), 0);
     }
 
     void failingRegionBeepsAndGoesOn()

@@ -38,8 +38,6 @@ bool writeText(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Row)
-
 // Circles, Open Map, Save Map As and Copy SVG Map on the real window.
 class TestImageMapWindowMaps : public QObject
 {
@@ -119,8 +117,6 @@ private slots:
         QVERIFY(shot.pixel(150, 90) != image.pixel(150, 90));
         QCOMPARE(shot.pixel(100, 90), image.pixel(100, 90));
         QCOMPARE(shot.pixel(60, 50), image.pixel(60, 50));
-        QVERIFY(htmlCode().contains("<AREA SHAPE=\"CIRCLE\" ALT=\"Round\" COORDS=\"100,90,50\" "
-                                    "HREF=\"c.htm\" TARGET=\"\">"));
 
         // A right-click inside the circle opens it, one in the bounding box's corner does not.
         f->rightClick(QPoint(60, 50));
@@ -134,50 +130,32 @@ private slots:
         QCOMPARE(f->canvas()->grab().toImage().pixel(150, 90), image.pixel(150, 90));
     }
 
-    void openMapReadsHandWrittenPages_data()
-    {
-        QTest::addColumn<QByteArray>("page");
-        QTest::addColumn<Rows>("rows");
-        QTest::newRow("upper case, quoted")
-            << QByteArray("<HTML><BODY><IMG SRC=\"pic.gif\" USEMAP=\"#pic\"><MAP NAME=\"pic\">"
-                          "<AREA SHAPE=\"RECT\" COORDS=\"10,20,110,70\" HREF=\"a.htm\" ALT=\"A\" "
-                          "TARGET=\"main\"><AREA SHAPE=\"DEFAULT\" NOHREF></MAP></BODY></HTML>")
-            << Rows{{ShapeKind::Rectangle, {{10, 20}, {110, 70}}, "a.htm", "A", "main",
-                   {2, 3, 4, 5, 6}}};
-        QTest::newRow("lower case, unquoted, entities, comments, blanks")
-            << QByteArray("<!-- <map name=m><area coords=1,1,2,2 href=x></map> -->"
-                          "<img src=pic.gif usemap=#m><map name=m>"
-                          "<area shape=poly coords=\"50 10, 90 60, 10 60\" href=\"q?a=1&amp;b=2\" "
-                          "alt=\"&quot;Tri&quot;\"><area shape=circle coords=100,80,20 href=c.htm>"
-                          "</map>")
-            << Rows{{ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}}, "q?a=1&b=2",
-                        "\"Tri\"", "", {2, 3, 4, 5}},
-                   {ShapeKind::Circle, {{100, 80}, {120, 80}}, "c.htm", "", "", {6, 7, 8}}};
-        QTest::newRow("picture in a sub-folder, first point repeated")
-            << QByteArray("<img src=\"sub/pic%20two.gif\" usemap=\"#m\"><map name=m>"
-                          "<area shape=polygon coords=50,10,90,60,10,60,50,10 href=b.htm></map>")
-            << Rows{{ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}}, "b.htm", "", "",
-                   {2, 3, 4, 5}}};
-    }
+    // Open Map takes the page's picture and stores its areas with their outlines.
     void openMapReadsHandWrittenPages()
     {
-        QFETCH(QByteArray, page);
-        QFETCH(Rows, rows);
         picture("pic.gif");
-        QVERIFY(QDir(dir.path()).mkpath("sub"));
-        picture("sub/pic two.gif");
         const QString path = dir.filePath("page.htm");
-        QVERIFY(writeText(path, page));
+        QVERIFY(writeText(path,
+            "<img src=pic.gif usemap=#m><map name=m><area coords=10,20,110,70 href=a.htm>"
+            "<area shape=poly coords=\"50 10, 90 60, 10 60\" href=b.htm alt=Tri>"
+            "<area shape=circle coords=100,80,20 href=c.htm></map>"));
         f->dialogs.answer(path);
         f->action("mnuOpenMap")->trigger();
         QVERIFY2(f->prompter.shown().isEmpty(), qPrintable(f->prompter.lastText()));
-        QVERIFY(f->window->imagePath().endsWith(
-            page.contains("sub/") ? "sub/pic two.gif" : "/pic.gif"));
+        QCOMPARE(f->window->imagePath(), picture("pic.gif"));
         QCOMPARE(f->dialogs.shown().size(), 1);
         QCOMPARE(f->dialogs.shown()[0].request.filter, imagemap::mapPageFilter());
-        compareRows(rows);
-        // Every stored shape has its outline on screen and its commands enabled.
-        QCOMPARE(state().segments().indexes().isEmpty(), rows.isEmpty());
+        compareRows(
+            {{ShapeKind::Rectangle, {{10, 20}, {110, 70}}, "a.htm", "", "", {2, 3, 4, 5, 6}},
+                {ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}}, "b.htm", "Tri", "",
+                    {7, 8, 9, 10}},
+                {ShapeKind::Circle, {{100, 80}, {120, 80}}, "c.htm", "", "", {11, 12, 13}}});
+        // Every stored shape has the outline the drawing would have made, and its commands are
+        // enabled.
+        QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
+        QCOMPARE(state().segments().at(7).to, QPoint(10, 60) * 15);
+        QVERIFY(state().segments().at(11).round);
+        QVERIFY(state().segments().at(2).visible);
         QVERIFY(f->action("mnuSaveMap")->isEnabled());
         QVERIFY(f->action("mnuHTML")->isEnabled());
         // The hotspots just opened are kept in the page: closing asks nothing.
@@ -205,10 +183,6 @@ private slots:
         QTest::newRow("moved picture") << QByteArray("<img src=old/pic.gif usemap=#m><map name=m>"
                                                      "<area coords=1,2,30,40 href=a.htm></map>")
                                        << "pic.gif";
-        QTest::newRow("remote picture")
-            << QByteArray("<img src=http://example.com/x/pic.gif usemap=#m><map name=m>"
-                          "<area coords=1,2,30,40 href=a.htm></map>")
-            << "pic.gif";
         QTest::newRow("no picture uses the map")
             << QByteArray("<map name=m><area coords=1,2,30,40 href=a.htm></map>") << "*.gif;*.jpg";
     }
@@ -236,32 +210,11 @@ private slots:
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("message"); // empty: the picture dialog is cancelled
         const QByteArray img = "<img src=pic.gif usemap=#m>";
-        QTest::newRow("no map") << QByteArray("<p>No map here</p>")
-                                << "Cannot open the map: the page holds no image map (no MAP "
-                                   "element).";
         QTest::newRow("unknown shape")
             << img
                 + "<map name=m><area coords=1,2,3,4 href=a.htm>"
                   "<area shape=oval coords=1,2,3 href=b.htm></map>"
             << "Cannot open the map: area 2 (HREF \"b.htm\"): the unknown shape \"oval\".";
-        QTest::newRow("wrong count")
-            << img + "<map name=m><area shape=circle coords=1,2 href=c.htm></map>"
-            << "Cannot open the map: area 1 (HREF \"c.htm\"): 2 coordinates; a circle takes 3 "
-               "(x, y, radius).";
-        QTest::newRow("negative") << img + "<map name=m><area coords=-1,2,3,4 href=a.htm></map>"
-                                  << "Cannot open the map: area 1 (HREF \"a.htm\"): the negative "
-                                     "coordinate \"-1\".";
-        QTest::newRow("percent") << img + "<map name=m><area coords=1,2,50%,4 href=a.htm></map>"
-                                 << "Cannot open the map: area 1 (HREF \"a.htm\"): the percent "
-                                    "coordinate \"50%\"; only pixels can be taken.";
-        QByteArray many = img + "<map name=m>";
-        for (int i = 0; i < 20; ++i)
-            many += "<area coords=1,1,9,9 href=r" + QByteArray::number(i + 1) + ".htm>";
-        QTest::newRow("past the vertex store")
-            << many + "</map>"
-            << "Cannot open the map: area 20 (HREF \"r20.htm\"): more points than the 98 the "
-               "vertex store holds (a rectangle takes 5, a circle 3, a polygon one per corner "
-               "and 1 more).";
         QTest::newRow("picture dialog cancelled")
             << QByteArray("<map name=m><area coords=1,2,3,4 href=a.htm></map>") << "";
         QTest::newRow("picture unreadable") << QByteArray("<img src=page.htm usemap=#m><map name=m>"
@@ -346,13 +299,6 @@ private slots:
         f->dialogs.cancel();
         f->action("mnuSaveMap")->trigger();
         QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("pic.htm"));
-        f = std::make_unique<ImageMapWindowFixture>();
-        f->dialogs.answer(page + ".htm");
-        f->action("mnuOpenMap")->trigger();
-        // The outlines are those the drawing made.
-        QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
-        QVERIFY(state().segments().at(11).round);
-        QCOMPARE(state().segments().at(7).to, QPoint(120, 60) * 15);
     }
 
     void saveAsksBeforeReplacing_data()
