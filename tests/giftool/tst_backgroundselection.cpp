@@ -317,6 +317,11 @@ private slots:
         QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
         QCOMPARE(selection.transparentIndex(), 7);
         QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 7"));
+        // White recolours the clicked index only: the other entry of the color keeps it.
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.clickSwatch(0, m_prompter));
+        QCOMPARE(selection.palette().row(7), PaletteRow::fromRgb(255, 255, 255));
+        QCOMPARE(selection.palette().row(2), PaletteRow::fromRgb(10, 20, 30));
 
         // The same color under two indexes is two indexes to the transparency.
         open(selection, scene(true, colors, 2, 7));
