@@ -1,5 +1,4 @@
 #include "filedrops.h"
-#include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/giftoolwindowlayout.h"
 #include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
@@ -12,7 +11,6 @@
 #include <QWheelEvent>
 
 using giftesting::GifToolWindowFixture;
-using giftool::GifToolWindowLayout;
 using platform::MessageAnswer;
 using platform::MessageIcon;
 

@@ -207,26 +207,6 @@ private slots:
         QCOMPARE(component.colourCount(), 0);
     }
 
-    void paletteSurvivesTheGifRoundTrip()
-    {
-        // load -> 256 colours -> save GIF -> load keeps every index and colour.
-        const QString pcx = path(QStringLiteral("source.pcx"));
-        const QImage source = sixteenColours();
-        QVERIFY(fixtures::writeAll(pcx, fixtures::pcxFromIndexes(source, 1, 4).bytes()));
-        ImageComponent component;
-        QVERIFY(component.load(pcx));
-        QCOMPARE(component.colourCount(), 16);
-        component.setColours256();
-        QCOMPARE(component.colourCount(), 256);
-        const QString gif = path(QStringLiteral("round.gif"));
-        QVERIFY(component.save(gif));
-        ImageComponent reloaded;
-        QVERIFY(reloaded.load(gif));
-        QVERIFY(fixtures::sameIndexes(reloaded.image(), source));
-        QCOMPARE(reloaded.image().colorTable().mid(0, 16), source.colorTable());
-        QCOMPARE(reloaded.colourCount(), 256);
-    }
-
     void savesByExtension_data()
     {
         QTest::addColumn<QString>("name");
