@@ -38,6 +38,13 @@ class TestGifToolWindow : public QObject
 
     QRect viewportTwips() const { return f->twips(f->window->pictureView()->viewport()); }
 
+    // Opens a pattern picture of the given size.
+    bool openPattern(QSize size)
+    {
+        const QString file = f->path(QStringLiteral("wide.bmp"));
+        return patternImage(size).save(file) && f->open(file);
+    }
+
 private slots:
     void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
@@ -67,24 +74,6 @@ private slots:
         QCOMPARE(f->window->document().selection().transparentIndex(), 999);
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isHidden());
-    }
-
-    void toolbarButtonsSitSideBySide()
-    {
-        for (int b = 1; b <= 3; ++b) {
-            QLabel *button = f->label("Thebutton", b);
-            QCOMPARE(f->twips(button), QRect((b - 1) * 360, 15, 360, 330));
-            QVERIFY(button->isVisible());
-            QLabel *raised = f->label("Thebutton", b + 20);
-            QLabel *pressed = f->label("Thebutton", b + 40);
-            QVERIFY(raised->isHidden());
-            QVERIFY(pressed->isHidden());
-            QCOMPARE(button->pixmap().toImage(), raised->pixmap().toImage());
-            QVERIFY(raised->pixmap().toImage() != pressed->pixmap().toImage());
-        }
-        // Each button has a picture of its own.
-        QVERIFY(f->label("Thebutton", 21)->pixmap().toImage()
-            != f->label("Thebutton", 22)->pixmap().toImage());
     }
 
     void menusStartAsTheToolAllows_data()
@@ -194,9 +183,7 @@ private slots:
     void scrollsEveryPartOfALargePicture()
     {
         // 2500 pixels are 37500 twips, beyond what a 16-bit number holds.
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(2500, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(2500, 900)));
         giftool::GifToolWindow *w = f->window.get();
         const QSize view = w->maxView();
         QCOMPARE(viewportTwips(), QRect(QPoint(1740, 1140), view));
@@ -377,19 +364,30 @@ private slots:
             f->label("Comments")->text(), QStringLiteral("Convert the background to this color."));
     }
 
+    // The three buttons side by side, each showing its raised face; the tip follows the pointer
+    // over them and goes over the instruction line, the window, or when the pointer leaves.
     void theToolbarTipFollowsTheButtons()
     {
         QLabel *tip = f->label("Yellowbox");
         const QStringList texts{"Open Image File", "Save File", "Help"};
         for (int b = 1; b <= 3; ++b) {
-            QTest::mouseMove(f->label("Thebutton", b), QPoint(5, 5));
+            QLabel *button = f->label("Thebutton", b);
+            QCOMPARE(f->twips(button), QRect((b - 1) * 360, 15, 360, 330));
+            QLabel *raised = f->label("Thebutton", b + 20);
+            QLabel *pressed = f->label("Thebutton", b + 40);
+            QVERIFY(raised->isHidden() && pressed->isHidden());
+            QCOMPARE(button->pixmap().toImage(), raised->pixmap().toImage());
+            QVERIFY(raised->pixmap().toImage() != pressed->pixmap().toImage());
+            QTest::mouseMove(button, QPoint(5, 5));
             QVERIFY(tip->isVisible());
             QCOMPARE(tip->text(), texts[b - 1]);
             QCOMPARE(tip->x(), (b - 1) * 24);
             QCOMPARE(tip->width(), f->window->fontMetrics().horizontalAdvance(texts[b - 1]) + 5);
             QCOMPARE(tip->palette().color(QPalette::Window), QColor(255, 255, 128));
         }
-        // Over the instruction line the tip goes; over the window itself the hint goes too.
+        // Each button has a picture of its own.
+        QVERIFY(f->label("Thebutton", 21)->pixmap().toImage()
+            != f->label("Thebutton", 22)->pixmap().toImage());
         QTest::mouseMove(f->label("Instructions"), QPoint(5, 5));
         QVERIFY(tip->isHidden());
         QTest::mouseMove(f->label("Thebutton", 3), QPoint(5, 5));
@@ -398,13 +396,8 @@ private slots:
         QTest::mouseMove(f->window->centralWidget(), QPoint(600, 700));
         QVERIFY(tip->isHidden());
         QCOMPARE(f->label("Comments")->text(), QString());
-    }
-
-    // Leaving a button for the menu bar or another window, where no move of the window's own
-    // clears it, takes the tip away too.
-    void theToolbarTipGoesWhenThePointerLeaves()
-    {
-        QLabel *tip = f->label("Yellowbox");
+        // Leaving a button for the menu bar or another window, where no move of the window's
+        // own clears it, takes the tip away too.
         QTest::mouseMove(f->label("Thebutton", 2), QPoint(5, 5));
         QVERIFY(tip->isVisible());
         QEvent leave(QEvent::Leave);
@@ -412,21 +405,16 @@ private slots:
         QVERIFY(tip->isHidden());
     }
 
-    void toolbarButtonsShowTheirPressedFace()
-    {
-        QLabel *button = f->label("Thebutton", 2);
-        const QImage raised = f->label("Thebutton", 22)->pixmap().toImage();
-        const QImage pressed = f->label("Thebutton", 42)->pixmap().toImage();
-        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(button->pixmap().toImage(), pressed);
-        // Released outside the button: no click, the raised face again.
-        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
-        QCOMPARE(button->pixmap().toImage(), raised);
-        QVERIFY(f->dialogs.shown().isEmpty());
-    }
-
+    // A press shows the pressed face; released outside it clicks nothing. Open and Help act.
     void toolbarOpenAndHelpAct()
     {
+        QLabel *save = f->label("Thebutton", 2);
+        QTest::mousePress(save, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(save->pixmap().toImage(), f->label("Thebutton", 42)->pixmap().toImage());
+        QTest::mouseRelease(save, Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
+        QCOMPARE(save->pixmap().toImage(), f->label("Thebutton", 22)->pixmap().toImage());
+        QVERIFY(f->dialogs.shown().isEmpty());
+
         f->dialogs.answer(f->backgroundGif());
         QTest::mouseMove(f->label("Thebutton", 1), QPoint(5, 5));
         QTest::mouseClick(f->label("Thebutton", 1), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -468,9 +456,7 @@ private slots:
     // reach while the panel is shown, and the room comes back when it is closed.
     void detailPanelLeavesThePictureVisible()
     {
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(900, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(900, 900)));
         const QSize without = viewportTwips().size();
         f->action("mnuDetail")->trigger();
         QWidget *panel = f->child("Frame2");
@@ -518,9 +504,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, across);
         QFETCH(int, down);
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(900, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(900, 900)));
         QWidget *picture = f->window->pictureView()->picture();
         const QPointF at(10, 10);
         QWheelEvent wheel(at, picture->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
@@ -533,9 +517,7 @@ private slots:
 
     void followsTheWindowSize()
     {
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(900, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(900, 900)));
         f->window->resize(560, 600);
         QCOMPARE(f->twips(f->child("Line1")).width(), 560 * 15);
         QCOMPARE(f->label("Instructions")->width(), qRound((560 * 15 - 120 - 200) / 15.0));
