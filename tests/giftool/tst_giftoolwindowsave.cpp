@@ -22,7 +22,6 @@ const QString NoBackgroundQuestion = QStringLiteral(
 const QString MoreColorsQuestion = QStringLiteral(
     "The background has more than one color and it may not appear transparent.  OK to proceed?");
 const QString CancelQuestion = QStringLiteral("Are you sure you want to delete the transparency?");
-const QString NotVersion89a = QStringLiteral("The image is not a version 89a or it is corrupt.");
 
 } // namespace
 
@@ -219,17 +218,6 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         f->action("mnuDeleteTrans")->trigger();
         QCOMPARE(int(readAll(out)[784]), 0);
-    }
-
-    void cancelTransparencyRefusesOtherFiles()
-    {
-        QVERIFY(!selectFlatBackground().isEmpty());
-        const QString bmp = saveAs(QStringLiteral("saved.bmp"));
-        const QByteArray before = readAll(bmp);
-        f->prompter.answer(MessageAnswer::Ok);
-        f->action("mnuDeleteTrans")->trigger();
-        QCOMPARE(f->takeShown(), QStringList{NotVersion89a});
-        QCOMPARE(readAll(bmp), before);
     }
 
     void anAnimationIsSavedWithEveryFrame()
