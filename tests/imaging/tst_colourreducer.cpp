@@ -97,6 +97,7 @@ private slots:
         QTest::addColumn<bool>("exact");
         QTest::newRow("256 colours: exact") << 256 << true;
         QTest::newRow("257 colours: quantized") << 257 << false;
+        QTest::newRow("5000 colours: quantized") << 5000 << false;
     }
     void exactOrQuantized()
     {
