@@ -402,6 +402,13 @@ private slots:
         QVERIFY(!selection.saveAsEnabled());
         QCOMPARE(selection.transparentIndex(), 999);
         QVERIFY(!selection.slot(0).filled());
+        // The frame shows, empty.
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(view.frameShown);
+        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
+        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
+        QCOMPARE(view.indexText, QString());
 
         // The object's index 9 is declared: that click works.
         QCOMPARE(click(selection, 3, 2, MessageAnswer::No), SelectOutcome::Selected);
@@ -439,19 +446,6 @@ private slots:
         QCOMPARE(after.changeToText, before.changeToText);
         QCOMPARE(after.changeToPlace, before.changeToPlace);
         QVERIFY(!selection.saveAsEnabled());
-    }
-
-    void aFirstClickOutsideThePaletteShowsAnEmptyFrame()
-    {
-        BackgroundSelection selection;
-        open(selection, scene(false, giftesting::colorTable(), 3, 4, 200), 16);
-        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
-        const BackgroundFrameView view = deriveFrameView(selection);
-        QVERIFY(view.frameShown);
-        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
-        QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
-        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
-        QCOMPARE(view.indexText, QString());
     }
 
     void failedConversionKeepsTheSelection()
