@@ -297,24 +297,6 @@ private slots:
         QCOMPARE(m_prompter.shown().size(), asked);
     }
 
-    void aSingleFrameGifIsNoAnimation()
-    {
-        GifAnimation one = fourFrames();
-        one.frames.resize(1);
-        auto document = openDocument(animationFile(QStringLiteral("one.gif"), one));
-        QVERIFY(document);
-        QCOMPARE(document->frameCount(), 1);
-        document->selection().selectIndex(0);
-        const QString out = path(QStringLiteral("one-out.gif"));
-        QVERIFY(document->saveTransparentGif(out).saved);
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        // The single-picture layout: a 256-entry table and the control block at 781.
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
-        QCOMPARE(bytes.mid(781, 3), QByteArray("\x21\xF9\x04", 3));
-    }
-
     // Only the connected background: the region is taken on the first frame; the other frames
     // keep every pixel of the color clear.
     void onlyTheConnectedBackgroundOfTheFirstFrame()

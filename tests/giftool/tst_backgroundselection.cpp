@@ -143,6 +143,7 @@ private slots:
         QCOMPARE(click(selection, 1, 4, answer), outcome);
         checkShown(DoneText, MessageIcon::Question, MessageButtons::YesNoCancel);
 
+        const BackgroundFrameView view = deriveFrameView(selection);
         QCOMPARE(selection.state(), SelectionState::UniformPick);
         QCOMPARE(selection.clickX(), 1 * Twips + 7);
         QCOMPARE(selection.clickY(), 4 * Twips + 7);
@@ -151,20 +152,17 @@ private slots:
         QCOMPARE(slot0.index.value_or(-1), 5);
         QCOMPARE(slot0.color, PaletteRow::fromRgb(5, 250, 2));
         QCOMPARE(slot0.color.value, 195077);
-        QCOMPARE(deriveFrameView(selection).swatchColor[0], QColor(5, 250, 2));
-        QVERIFY(deriveFrameView(selection).swatchShown[0]);
+        QCOMPARE(view.swatchColor[0], QColor(5, 250, 2));
+        QVERIFY(view.swatchShown[0]);
         QVERIFY(!selection.slot(1).filled());
-        QVERIFY(!deriveFrameView(selection).swatchShown[1]);
-        QVERIFY(deriveFrameView(selection).frameShown
-            && deriveFrameView(selection).selectedCaptionShown
-            && deriveFrameView(selection).changeToShown);
-        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to optional:"));
-        QCOMPARE(deriveFrameView(selection).changeToPlace, ChangeToPlace::AboveWhiteButton);
-        QVERIFY(deriveFrameView(selection).shows(ConversionButton::White)
-            && deriveFrameView(selection).shows(ConversionButton::Grey)
-            && deriveFrameView(selection).shows(ConversionButton::Black));
-        QVERIFY(!deriveFrameView(selection).shows(ConversionButton::Neighbour));
-        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
+        QVERIFY(!view.swatchShown[1]);
+        QVERIFY(view.frameShown && view.selectedCaptionShown && view.changeToShown);
+        QCOMPARE(view.changeToText, QStringLiteral("Change to optional:"));
+        QCOMPARE(view.changeToPlace, ChangeToPlace::AboveWhiteButton);
+        QVERIFY(view.shows(ConversionButton::White) && view.shows(ConversionButton::Grey)
+            && view.shows(ConversionButton::Black));
+        QVERIFY(!view.shows(ConversionButton::Neighbour));
+        QCOMPARE(view.indexText, QStringLiteral("Index = 5"));
         QVERIFY(selection.backgroundSelected());
         QCOMPARE(selection.transparentIndex(), 5);
         QCOMPARE(selection.multiColorFlag(), false);
@@ -180,17 +178,17 @@ private slots:
         QCOMPARE(selection.selectBackground(2 * Twips, 0, m_prompter), SelectOutcome::MustConvert);
         checkShown(MustConvertText, MessageIcon::Exclamation, MessageButtons::Ok);
 
+        const BackgroundFrameView view = deriveFrameView(selection);
         QCOMPARE(selection.state(), SelectionState::MustConvert);
         QCOMPARE(selection.slot(0).index.value_or(-1), 3);
         QCOMPARE(selection.slot(1).index.value_or(-1), 4);
         QCOMPARE(selection.slot(1).color.value, PaletteRow::fromRgb(4, 251, 2).value);
         QCOMPARE(selection.slot(1).color.red, 4);
-        QVERIFY(
-            deriveFrameView(selection).swatchShown[0] && deriveFrameView(selection).swatchShown[1]);
-        QVERIFY(deriveFrameView(selection).shows(ConversionButton::Neighbour));
-        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to:"));
-        QCOMPARE(deriveFrameView(selection).changeToPlace, ChangeToPlace::AboveNeighbourButton);
-        QCOMPARE(deriveFrameView(selection).indexText, QString());
+        QVERIFY(view.swatchShown[0] && view.swatchShown[1]);
+        QVERIFY(view.shows(ConversionButton::Neighbour));
+        QCOMPARE(view.changeToText, QStringLiteral("Change to:"));
+        QCOMPARE(view.changeToPlace, ChangeToPlace::AboveNeighbourButton);
+        QCOMPARE(view.indexText, QString());
         QVERIFY(!selection.backgroundSelected());
         QCOMPARE(selection.instructions(), MustConvertText);
         QVERIFY(!selection.saveAsEnabled());
@@ -317,6 +315,11 @@ private slots:
         QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
         QCOMPARE(selection.transparentIndex(), 7);
         QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 7"));
+        // White recolours the clicked index only: the other entry of the color keeps it.
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(selection.clickSwatch(0, m_prompter));
+        QCOMPARE(selection.palette().row(7), PaletteRow::fromRgb(255, 255, 255));
+        QCOMPARE(selection.palette().row(2), PaletteRow::fromRgb(10, 20, 30));
 
         // The same color under two indexes is two indexes to the transparency.
         open(selection, scene(true, colors, 2, 7));
@@ -399,6 +402,13 @@ private slots:
         QVERIFY(!selection.saveAsEnabled());
         QCOMPARE(selection.transparentIndex(), 999);
         QVERIFY(!selection.slot(0).filled());
+        // The frame shows, empty.
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(view.frameShown);
+        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
+        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
+        QCOMPARE(view.indexText, QString());
 
         // The object's index 9 is declared: that click works.
         QCOMPARE(click(selection, 3, 2, MessageAnswer::No), SelectOutcome::Selected);
@@ -436,19 +446,6 @@ private slots:
         QCOMPARE(after.changeToText, before.changeToText);
         QCOMPARE(after.changeToPlace, before.changeToPlace);
         QVERIFY(!selection.saveAsEnabled());
-    }
-
-    void aFirstClickOutsideThePaletteShowsAnEmptyFrame()
-    {
-        BackgroundSelection selection;
-        open(selection, scene(false, giftesting::colorTable(), 3, 4, 200), 16);
-        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
-        const BackgroundFrameView view = deriveFrameView(selection);
-        QVERIFY(view.frameShown);
-        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
-        QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
-        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
-        QCOMPARE(view.indexText, QString());
     }
 
     void failedConversionKeepsTheSelection()

@@ -255,8 +255,6 @@ private slots:
             << "clear.gif" << false << false << "out.gif";
         QTest::newRow("true-color JPEG at 72 dpi, as BMP")
             << "shaded.jpg" << false << false << "out.bmp";
-        QTest::newRow("dithered background made white, as GIF")
-            << "dithered.bmp" << true << false << "out.gif";
         QTest::newRow("only the connected background made white, as PCX")
             << "shaded.jpg" << true << true << "out.pcx";
         QTest::newRow("only the connected background made white, as GIF")
@@ -282,7 +280,6 @@ private slots:
         shaded.setDotsPerMeterX(2835);
         shaded.setDotsPerMeterY(2835);
         QVERIFY(shaded.save(path("shaded.jpg"), "JPEG", 95));
-        QVERIFY(sixteenColors(true).save(path("dithered.bmp")));
 
         QList<QByteArray> saved;
         QList<QImage> pictures;

@@ -1,5 +1,4 @@
 #include "filedrops.h"
-#include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/giftoolwindowlayout.h"
 #include "help/helpviewer.h"
 #include "platform/imaging/imagecomponent.h"
@@ -12,7 +11,6 @@
 #include <QWheelEvent>
 
 using giftesting::GifToolWindowFixture;
-using giftool::GifToolWindowLayout;
 using platform::MessageAnswer;
 using platform::MessageIcon;
 
@@ -39,6 +37,13 @@ class TestGifToolWindow : public QObject
     std::unique_ptr<GifToolWindowFixture> f;
 
     QRect viewportTwips() const { return f->twips(f->window->pictureView()->viewport()); }
+
+    // Opens a pattern picture of the given size.
+    bool openPattern(QSize size)
+    {
+        const QString file = f->path(QStringLiteral("wide.bmp"));
+        return patternImage(size).save(file) && f->open(file);
+    }
 
 private slots:
     void init() { f = std::make_unique<GifToolWindowFixture>(); }
@@ -69,24 +74,6 @@ private slots:
         QCOMPARE(f->window->document().selection().transparentIndex(), 999);
         for (int i = 0; i < 4; ++i)
             QVERIFY(f->button(i)->isHidden());
-    }
-
-    void toolbarButtonsSitSideBySide()
-    {
-        for (int b = 1; b <= 3; ++b) {
-            QLabel *button = f->label("Thebutton", b);
-            QCOMPARE(f->twips(button), QRect((b - 1) * 360, 15, 360, 330));
-            QVERIFY(button->isVisible());
-            QLabel *raised = f->label("Thebutton", b + 20);
-            QLabel *pressed = f->label("Thebutton", b + 40);
-            QVERIFY(raised->isHidden());
-            QVERIFY(pressed->isHidden());
-            QCOMPARE(button->pixmap().toImage(), raised->pixmap().toImage());
-            QVERIFY(raised->pixmap().toImage() != pressed->pixmap().toImage());
-        }
-        // Each button has a picture of its own.
-        QVERIFY(f->label("Thebutton", 21)->pixmap().toImage()
-            != f->label("Thebutton", 22)->pixmap().toImage());
     }
 
     void menusStartAsTheToolAllows_data()
@@ -145,22 +132,16 @@ private slots:
         QCOMPARE(connected->text(), QStringLiteral("Only &Connected Background"));
     }
 
-    void opensEveryType_data()
+    void opensPictures_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QImage>("image");
-        QImage sixteen(30, 12, QImage::Format_Indexed8);
-        sixteen.setColorTable(giftesting::sixteenColors().mid(0, 16));
-        for (int y = 0; y < 12; ++y)
-            for (int x = 0; x < 30; ++x)
-                sixteen.setPixel(x, y, uint((x / 2 + y) % 16));
+        // Each type's reading is checked with the image component; here both kinds of picture
+        // reach the window.
         QTest::newRow("gif") << "a.gif" << giftesting::backgroundPicture();
-        QTest::newRow("16-color bmp") << "b.bmp" << sixteen;
         QTest::newRow("true-color jpg") << "c.jpg" << patternImage(QSize(64, 48));
-        QTest::newRow("tif") << "d.tif" << patternImage(QSize(33, 21));
-        QTest::newRow("pcx") << "e.pcx" << sixteen;
     }
-    void opensEveryType()
+    void opensPictures()
     {
         QFETCH(QString, name);
         QFETCH(QImage, image);
@@ -202,9 +183,7 @@ private slots:
     void scrollsEveryPartOfALargePicture()
     {
         // 2500 pixels are 37500 twips, beyond what a 16-bit number holds.
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(2500, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(2500, 900)));
         giftool::GifToolWindow *w = f->window.get();
         const QSize view = w->maxView();
         QCOMPARE(viewportTwips(), QRect(QPoint(1740, 1140), view));
@@ -344,7 +323,6 @@ private slots:
         QTest::newRow("picture") << "Picture1" << -1
                                  << "Click on the background that you want to render transparent.";
         QTest::newRow("rgb1") << "RGB1" << 1 << "RGB codes (Red, Green, Blue)";
-        QTest::newRow("rgb2") << "RGB2" << 2 << "RGB codes (Red, Green, Blue)";
         QTest::newRow("index") << "Backgroundbox" << -1
                                << "Color index (palette) of selected background ";
         QTest::newRow("swatch 0") << "Colorsample" << 0 << "Selected background";
@@ -386,19 +364,30 @@ private slots:
             f->label("Comments")->text(), QStringLiteral("Convert the background to this color."));
     }
 
+    // The three buttons side by side, each showing its raised face; the tip follows the pointer
+    // over them and goes over the instruction line, the window, or when the pointer leaves.
     void theToolbarTipFollowsTheButtons()
     {
         QLabel *tip = f->label("Yellowbox");
         const QStringList texts{"Open Image File", "Save File", "Help"};
         for (int b = 1; b <= 3; ++b) {
-            QTest::mouseMove(f->label("Thebutton", b), QPoint(5, 5));
+            QLabel *button = f->label("Thebutton", b);
+            QCOMPARE(f->twips(button), QRect((b - 1) * 360, 15, 360, 330));
+            QLabel *raised = f->label("Thebutton", b + 20);
+            QLabel *pressed = f->label("Thebutton", b + 40);
+            QVERIFY(raised->isHidden() && pressed->isHidden());
+            QCOMPARE(button->pixmap().toImage(), raised->pixmap().toImage());
+            QVERIFY(raised->pixmap().toImage() != pressed->pixmap().toImage());
+            QTest::mouseMove(button, QPoint(5, 5));
             QVERIFY(tip->isVisible());
             QCOMPARE(tip->text(), texts[b - 1]);
             QCOMPARE(tip->x(), (b - 1) * 24);
             QCOMPARE(tip->width(), f->window->fontMetrics().horizontalAdvance(texts[b - 1]) + 5);
             QCOMPARE(tip->palette().color(QPalette::Window), QColor(255, 255, 128));
         }
-        // Over the instruction line the tip goes; over the window itself the hint goes too.
+        // Each button has a picture of its own.
+        QVERIFY(f->label("Thebutton", 21)->pixmap().toImage()
+            != f->label("Thebutton", 22)->pixmap().toImage());
         QTest::mouseMove(f->label("Instructions"), QPoint(5, 5));
         QVERIFY(tip->isHidden());
         QTest::mouseMove(f->label("Thebutton", 3), QPoint(5, 5));
@@ -407,13 +396,8 @@ private slots:
         QTest::mouseMove(f->window->centralWidget(), QPoint(600, 700));
         QVERIFY(tip->isHidden());
         QCOMPARE(f->label("Comments")->text(), QString());
-    }
-
-    // Leaving a button for the menu bar or another window, where no move of the window's own
-    // clears it, takes the tip away too.
-    void theToolbarTipGoesWhenThePointerLeaves()
-    {
-        QLabel *tip = f->label("Yellowbox");
+        // Leaving a button for the menu bar or another window, where no move of the window's
+        // own clears it, takes the tip away too.
         QTest::mouseMove(f->label("Thebutton", 2), QPoint(5, 5));
         QVERIFY(tip->isVisible());
         QEvent leave(QEvent::Leave);
@@ -421,21 +405,16 @@ private slots:
         QVERIFY(tip->isHidden());
     }
 
-    void toolbarButtonsShowTheirPressedFace()
-    {
-        QLabel *button = f->label("Thebutton", 2);
-        const QImage raised = f->label("Thebutton", 22)->pixmap().toImage();
-        const QImage pressed = f->label("Thebutton", 42)->pixmap().toImage();
-        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(button->pixmap().toImage(), pressed);
-        // Released outside the button: no click, the raised face again.
-        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
-        QCOMPARE(button->pixmap().toImage(), raised);
-        QVERIFY(f->dialogs.shown().isEmpty());
-    }
-
+    // A press shows the pressed face; released outside it clicks nothing. Open and Help act.
     void toolbarOpenAndHelpAct()
     {
+        QLabel *save = f->label("Thebutton", 2);
+        QTest::mousePress(save, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(save->pixmap().toImage(), f->label("Thebutton", 42)->pixmap().toImage());
+        QTest::mouseRelease(save, Qt::LeftButton, Qt::NoModifier, QPoint(200, 5));
+        QCOMPARE(save->pixmap().toImage(), f->label("Thebutton", 22)->pixmap().toImage());
+        QVERIFY(f->dialogs.shown().isEmpty());
+
         f->dialogs.answer(f->backgroundGif());
         QTest::mouseMove(f->label("Thebutton", 1), QPoint(5, 5));
         QTest::mouseClick(f->label("Thebutton", 1), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -458,14 +437,8 @@ private slots:
         QWidget *panel = f->child("Frame2");
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->parentWidget()->children().last(), panel);
-        QCOMPARE(f->label("Colorindex", 0)->text(), QStringLiteral("6"));
+        // The values themselves are checked with the selection's states.
         QCOMPARE(f->label("Colorindex", 1)->text(), QStringLiteral("7"));
-        const QRgb six = giftesting::sixteenColors()[6];
-        QCOMPARE(f->label("RGB1", 0)->text(), QString::number(qRed(six)));
-        QCOMPARE(f->label("RGB1", 1)->text(), QString::number(qGreen(six)));
-        QCOMPARE(f->label("RGB1", 2)->text(), QString::number(qBlue(six)));
-        QCOMPARE(f->label("Clrlong", 0)->text(),
-            QString::number(qRed(six) + 256 * qGreen(six) + 65536 * qBlue(six)));
         // Every value of a row is shown, on the row's line and inside the panel.
         for (int k = 0; k < 2; ++k) {
             QLabel *value = f->label("Clrlong", k);
@@ -475,8 +448,6 @@ private slots:
             QVERIFY(panel->rect().contains(value->geometry()));
             QVERIFY(value->sizeHint().width() <= value->width());
         }
-        const QRgb seven = giftesting::sixteenColors()[7];
-        QCOMPARE(f->label("RGB2", 2)->text(), QString::number(qBlue(seven)));
         QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
         QVERIFY(panel->isHidden());
     }
@@ -485,9 +456,7 @@ private slots:
     // reach while the panel is shown, and the room comes back when it is closed.
     void detailPanelLeavesThePictureVisible()
     {
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(900, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(900, 900)));
         const QSize without = viewportTwips().size();
         f->action("mnuDetail")->trigger();
         QWidget *panel = f->child("Frame2");
@@ -535,9 +504,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, across);
         QFETCH(int, down);
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(900, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(900, 900)));
         QWidget *picture = f->window->pictureView()->picture();
         const QPointF at(10, 10);
         QWheelEvent wheel(at, picture->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
@@ -550,9 +517,7 @@ private slots:
 
     void followsTheWindowSize()
     {
-        const QString file = f->path(QStringLiteral("wide.bmp"));
-        QVERIFY(patternImage(QSize(900, 900)).save(file));
-        QVERIFY(f->open(file));
+        QVERIFY(openPattern(QSize(900, 900)));
         f->window->resize(560, 600);
         QCOMPARE(f->twips(f->child("Line1")).width(), 560 * 15);
         QCOMPARE(f->label("Instructions")->width(), qRound((560 * 15 - 120 - 200) / 15.0));

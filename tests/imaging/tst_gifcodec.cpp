@@ -68,69 +68,12 @@ QByteArray writtenGif(const QImage &image, QString *error = nullptr)
     return ok ? bytes : QByteArray();
 }
 
-quint16 word(const QByteArray &bytes, int offset)
-{
-    return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
-}
-
 } // namespace
 
 class TestGifCodec : public QObject
 {
     Q_OBJECT
 private slots:
-    void writesTheLayoutThePatchExpects()
-    {
-        const QImage image = fixtures::indexedPattern(300, 20, 5);
-        const QByteArray bytes = writtenGif(image);
-        QCOMPARE(bytes.left(6), QByteArray("GIF87a"));
-        QCOMPARE(word(bytes, 6), quint16(300));
-        QCOMPARE(word(bytes, 8), quint16(20));
-        // Global table, 8 bits of colour resolution, unsorted, 256 entries.
-        QCOMPARE(quint8(bytes[GifCodec::PackedFieldsOffset]), quint8(0xF7));
-        QCOMPARE(int(bytes[11]), 0); // background index
-        QCOMPARE(int(bytes[GifCodec::AspectRatioOffset]), 0);
-        for (int i = 0; i < 5; ++i) {
-            const QRgb c = image.color(i);
-            const char rgb[] = {char(qRed(c)), char(qGreen(c)), char(qBlue(c))};
-            QCOMPARE(bytes.mid(13 + 3 * i, 3), QByteArray(rgb, 3));
-        }
-        QCOMPARE(bytes.mid(13 + 15, 768 - 15), QByteArray(768 - 15, '\0'));
-        // The image descriptor directly after the 768-byte table: no extension in between.
-        QCOMPARE(quint8(bytes[GifCodec::ImageDescriptorOffset]), quint8(0x2C));
-        QCOMPARE(word(bytes, 782), quint16(0)); // left
-        QCOMPARE(word(bytes, 784), quint16(0)); // top
-        QCOMPARE(word(bytes, 786), quint16(300));
-        QCOMPARE(word(bytes, 788), quint16(20));
-        QCOMPARE(int(bytes[790]), 0); // no local table, not interlaced
-        QCOMPARE(int(bytes[791]), 8); // LZW minimum code size
-        QCOMPARE(bytes.right(1), QByteArray(";"));
-    }
-
-    void roundTripKeepsIndexesAndColours_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("colours");
-        QTest::newRow("one pixel") << 1 << 1 << 1;
-        QTest::newRow("two colours") << 17 << 9 << 2;
-        QTest::newRow("full palette") << 256 << 40 << 256;
-    }
-    void roundTripKeepsIndexesAndColours()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(int, colours);
-        const QImage source = fixtures::indexedPattern(width, height, colours);
-        const QByteArray bytes = writtenGif(source);
-        const platform::DecodedImage decoded = GifCodec::read(bytes);
-        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        QVERIFY(fixtures::sameIndexes(decoded.image, source));
-        QCOMPARE(decoded.image.colorCount(), 256);
-        QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
-        QCOMPARE(writtenGif(decoded.image), bytes);
-    }
-
     void readsGif89Variants_data()
     {
         QTest::addColumn<bool>("interlaced");
