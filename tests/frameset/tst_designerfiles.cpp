@@ -110,6 +110,10 @@ private slots:
         const QString path = m_dir->filePath(html ? "index.htm" : "index.spc");
         const bool asked = m_dir->filePath(existing) == path;
         Designer d;
+        // Saved before, so a refused name must also make Save forget this one.
+        const QString first = m_dir->filePath("first.spc");
+        d.dialogs.answer(first);
+        d.action("mnuSaveSpec")->trigger();
         buildExample(d);
         QVERIFY(writeAll(m_dir->filePath(existing), "kept\n"));
         d.dialogs.answer(m_dir->filePath("index"));
@@ -135,12 +139,11 @@ private slots:
         QCOMPARE(known, written ? path : QString());
         if (!html) {
             QCOMPARE(d.model().isModified(), !written);
-            QCOMPARE(d.window.windowTitle(),
-                written ? QStringLiteral("  ") + path : QStringLiteral("Panecraft "));
-            // After a refusal Save asks for a name again instead of writing to the file.
+            QCOMPARE(d.window.windowTitle(), QStringLiteral("  ") + (written ? path : first));
+            // After a refusal Save asks for a name again instead of writing to either file.
             d.dialogs.cancel();
             d.action("mnuSave")->trigger();
-            QCOMPARE(d.dialogs.shown().size(), written ? 1 : 2);
+            QCOMPARE(d.dialogs.shown().size(), written ? 2 : 3);
         }
     }
 
