@@ -110,18 +110,6 @@ private slots:
                            "</FRAMESET>\r\n!!1\r\n</FRAMESET>"));
     }
 
-    void horizontalBorder()
-    {
-        ThreeCells d;
-        // Height 4500 twips = 300 px: the border moves 750 twips up.
-        drag(d.cell(0), QPoint(100, 347), QPoint(100, 300));
-        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 4500));
-        QCOMPARE(d.twips(2), QRectF(0, 4950, 5940, 6000));
-        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
-        QCOMPARE(d.pixels(2), QRect(0, 330, 396, 400));
-        QVERIFY(d.scrollViewsFollowCells());
-    }
-
     void onlyTheDraggedCellChangesUntilRelease()
     {
         ThreeCells d;
@@ -154,63 +142,6 @@ private slots:
         QCOMPARE(d.pixels(0), QRect(0, 30, 396, 350));
         QVERIFY(d.scrollViewsFollowCells());
         QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  350h (pixels)"));
-    }
-
-    void dragBeyondTheCellsOwnLeftEdge()
-    {
-        ThreeCells d;
-        drag(d.cell(0), QPoint(393, 100), QPoint(-30, 100));
-        QVERIFY(d.prompter.beeps() >= 1);
-        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 5250));
-        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
-    }
-
-    void outerEdgesNeverMove_data()
-    {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::newRow("right edge") << 1 << QPoint(393, 100) << QPoint(300, 100);
-        QTest::newRow("bottom edge") << 1 << QPoint(100, 697) << QPoint(100, 600);
-        QTest::newRow("bottom edge of a lower cell") << 2 << QPoint(100, 347) << QPoint(100, 200);
-    }
-    void outerEdgesNeverMove()
-    {
-        QFETCH(int, cell);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        ThreeCells d;
-        const QList<QRectF> before = {d.twips(0), d.twips(1), d.twips(2)};
-        drag(d.cell(cell), from, to);
-        QCOMPARE(QList<QRectF>({d.twips(0), d.twips(1), d.twips(2)}), before);
-        QCOMPARE(d.prompter.beeps(), 0);
-        QCOMPARE(d.model().selectedCell(), cell);
-    }
-
-    void dragKeepsItsDirection()
-    {
-        ThreeCells d;
-        // Grabbed near the corner, the first move lands in the bottom zone only: the drag
-        // changes the height, and coming back into the right zone does not switch it to the
-        // width (which would leave cell 2 under a taller cell 0).
-        hover(d.cell(0), QPoint(393, 347));
-        QTest::mousePress(d.cell(0), Qt::LeftButton, {}, QPoint(393, 347));
-        QTest::mouseMove(d.cell(0), QPoint(380, 349));
-        QTest::mouseMove(d.cell(0), QPoint(393, 340));
-        QTest::mouseRelease(d.cell(0), Qt::LeftButton, {}, QPoint(393, 340));
-        QCOMPARE(d.twips(0), QRectF(0, 450, 5940, 5100));
-        QCOMPARE(d.twips(2), QRectF(0, 5550, 5940, 5400));
-        QCOMPARE(d.twips(1), QRectF(5940, 450, 5940, 10500));
-    }
-
-    void selectionFollowsThePress()
-    {
-        ThreeCells d;
-        drag(d.cell(2), QPoint(393, 100), QPoint(376, 100));
-        QCOMPARE(d.model().selectedCell(), 2);
-        QVERIFY(d.cell(2)->isHighlighted());
-        QVERIFY(!d.cell(0)->isHighlighted());
-        QCOMPARE(d.twips(0).width(), 5640.0);
     }
 
     void fractionalBordersOfAnOpenedFileMoveTogether()

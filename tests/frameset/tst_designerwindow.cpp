@@ -21,7 +21,7 @@ QRect twipsRect(const frameset::CellView &c)
 enum class Via { Menu, Shortcut, Button };
 
 // Commands that change the cells or the selection, after which the size display is checked.
-enum class Change { RowSplit, ColumnSplit, Undo, Remove, Drag, Open };
+enum class Change { Click, RowSplit, ColumnSplit, Undo, Remove, Drag, Open, New };
 
 } // namespace
 
@@ -71,76 +71,38 @@ private slots:
         QCOMPARE(d.cell(0)->text(), QString(tutorial).replace(QStringLiteral("\r\n"), "\n"));
     }
 
-    void menus_data()
-    {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QKeySequence>("shortcut");
-        const QKeySequence none;
-        QTest::newRow("New") << "mnuFile"
-                             << "mnuNew"
-                             << "&New" << none;
-        QTest::newRow("Exit") << "mnuFile"
-                              << "mnuExit"
-                              << "E&xit" << none;
-        QTest::newRow("Undo") << "mnuEdit"
-                              << "mnuUndo"
-                              << "&Undo Last Split" << QKeySequence(Qt::CTRL | Qt::Key_Z);
-        QTest::newRow("Row") << "mnuDesign"
-                             << "mnuRow"
-                             << "Horizontal Split (&Row)" << QKeySequence(Qt::CTRL | Qt::Key_R);
-        QTest::newRow("Column") << "mnuDesign"
-                                << "mnuVertical"
-                                << "Vertical Split (&Column)" << QKeySequence(Qt::CTRL | Qt::Key_C);
-        QTest::newRow("Properties") << "mnuDesign"
-                                    << "mnuProperties"
-                                    << "&Properties" << QKeySequence(Qt::CTRL | Qt::Key_P);
-        QTest::newRow("Resize") << "mnuDesign"
-                                << "mnuResize"
-                                << "Re&size Cells" << none;
-        QTest::newRow("Remove") << "mnuDesign"
-                                << "mnuRemove"
-                                << "&Remove Cell" << none;
-        QTest::newRow("Clear") << "mnuDesign"
-                               << "mnuClear"
-                               << "&Clear" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
-        QTest::newRow("Help") << "mnuHelp2"
-                              << "mnuHelp"
-                              << "&Help" << none;
-        QTest::newRow("TechInfo") << "mnuHelp2"
-                                  << "mnuTechInfo"
-                                  << "&TechInfo" << none;
-        QTest::newRow("Support") << "mnuHelp2"
-                                 << "mnuSupport"
-                                 << "Technical &Support" << none;
-    }
+    // Every menu with its items in order: name, caption and shortcut. No two items share a
+    // shortcut.
     void menus()
     {
-        QFETCH(QString, menu);
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QKeySequence, shortcut);
         Designer d;
-        auto *owner = d.window.findChild<QMenu *>(menu);
-        QVERIFY(owner);
-        QAction *item = nullptr;
-        for (QAction *a : owner->actions()) {
-            if (a->objectName() == name)
-                item = a;
+        QStringList shown;
+        QList<QKeySequence> keys;
+        for (const char *name : {"mnuFile", "mnuEdit", "mnuDesign", "mnuHelp2"}) {
+            const auto *menu = d.window.findChild<QMenu *>(QLatin1String(name));
+            QVERIFY2(menu, name);
+            shown << menu->title();
+            for (const QAction *a : menu->actions()) {
+                shown << (a->isSeparator()
+                        ? QStringLiteral("-")
+                        : a->objectName() + u'|' + a->text() + u'|' + a->shortcut().toString());
+                if (!a->shortcut().isEmpty()) {
+                    QVERIFY2(!keys.contains(a->shortcut()), qPrintable(a->objectName()));
+                    keys << a->shortcut();
+                }
+            }
         }
-        QVERIFY2(item, qPrintable(name));
-        QCOMPARE(item->text(), caption);
-        QCOMPARE(item->shortcut(), shortcut);
-    }
-
-    void menuTitles()
-    {
-        Designer d;
-        QStringList titles;
-        for (const char *name : {"mnuFile", "mnuEdit", "mnuDesign", "mnuHelp2"})
-            titles << d.window.findChild<QMenu *>(QLatin1String(name))->title();
-        QCOMPARE(titles, QStringList({"&File", "&Edit", "&Design", "&Help"}));
+        QCOMPARE(shown,
+            QStringList({"&File", "mnuNew|&New|", "mnuOpenSpec|&Open File (Spec File)|Ctrl+O",
+                "mnuImportFrameset|&Import Frameset|Ctrl+I", "mnuSave|&Save (Spec File)|Ctrl+S",
+                "mnuSaveSpec|Save &As (Spec File)|Ctrl+A", "mnuHTML|Create &HTML Document|Ctrl+H",
+                "mnuHTML5|Create HTML&5 Page|", "-", "mnuExit|E&xit|", "&Edit",
+                "mnuUndo|&Undo Last Split|Ctrl+Z", "&Design",
+                "mnuRow|Horizontal Split (&Row)|Ctrl+R",
+                "mnuVertical|Vertical Split (&Column)|Ctrl+C", "mnuProperties|&Properties|Ctrl+P",
+                "mnuResize|Re&size Cells|", "mnuRemove|&Remove Cell|",
+                "mnuPreview|Preview in &Browser|", "-", "mnuClear|&Clear|Shift+Del", "&Help",
+                "mnuHelp|&Help|", "mnuTechInfo|&TechInfo|", "mnuSupport|Technical &Support|"}));
     }
 
     void split_data()
@@ -200,21 +162,6 @@ private slots:
         }
     }
 
-    void workedExampleByButtons()
-    {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        d.split(1, SplitDirection::Row);
-        QCOMPARE(d.model().layoutText(),
-            QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n<FRAMESET ROWS= ##21>\r\n!!1\r\n!!2\r\n"
-                           "</FRAMESET>\r\n</FRAMESET>"));
-        QCOMPARE(twipsRect(d.cellView(2)), QRect(5940, 5700, 5940, 5250));
-        QCOMPARE(d.cellRect(2), QRect(396, 380, 396, 350));
-        QCOMPARE(d.model().selectedCell(), 2);
-        QVERIFY(d.cell(2)->isHighlighted());
-        QVERIFY(!d.cell(1)->isHighlighted());
-    }
-
     void buttonFacesAndHints()
     {
         Designer d;
@@ -245,26 +192,6 @@ private slots:
         QCOMPARE(d.window.surface()->cursor().shape(), Qt::ArrowCursor);
     }
 
-    void selectionAndSizeDisplay()
-    {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        // The new half is selected.
-        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
-        d.clickCell(0);
-        QCOMPARE(d.model().selectedCell(), 0);
-        QVERIFY(d.cell(0)->isHighlighted());
-        QVERIFY(!d.cell(1)->isHighlighted());
-        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
-        d.split(0, SplitDirection::Row);
-        d.clickCell(0);
-        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  350h (pixels)"));
-        QVERIFY(!d.cell(2)->isHighlighted());
-        // A click changes nothing else.
-        QCOMPARE(d.model().lastCellIndex(), 2);
-        QCOMPARE(d.prompter.beeps(), 0);
-    }
-
     void sizeDisplayFollowsTheSelection_data()
     {
         QTest::addColumn<int>("clicked");
@@ -272,12 +199,14 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("shown");
         // Cells 0 (396 x 350, top left), 1 (396 x 700, right) and 2 (396 x 350, bottom left).
+        QTest::newRow("click") << 0 << Change::Click << 0 << "396w  350h (pixels)";
         QTest::newRow("row split") << 1 << Change::RowSplit << 3 << "396w  350h (pixels)";
         QTest::newRow("column split") << 1 << Change::ColumnSplit << 3 << "198w  700h (pixels)";
         QTest::newRow("undo") << 0 << Change::Undo << 1 << "396w  700h (pixels)";
         QTest::newRow("remove") << 2 << Change::Remove << 0 << "396w  700h (pixels)";
         QTest::newRow("drag") << 1 << Change::Drag << 0 << "376w  350h (pixels)";
         QTest::newRow("open") << 1 << Change::Open << 0 << "";
+        QTest::newRow("new") << 1 << Change::New << 0 << "";
     }
     void sizeDisplayFollowsTheSelection()
     {
@@ -296,6 +225,12 @@ private slots:
         }
         d.clickCell(clicked);
         switch (change) {
+        case Change::Click:
+            break;
+        case Change::New:
+            d.prompter.answer(MessageAnswer::Yes);
+            d.action("mnuNew")->trigger();
+            break;
         case Change::RowSplit:
         case Change::ColumnSplit:
             d.clickButton(change == Change::RowSplit ? 0 : 1);
@@ -317,7 +252,9 @@ private slots:
         QCOMPARE(d.model().selectedCell(), selected);
         QCOMPARE(d.window.surface()->sizeDisplay()->text(), shown);
         QCOMPARE(d.cell(selected)->isHighlighted(), !shown.isEmpty());
-        QVERIFY(d.prompter.shown().isEmpty());
+        if (change == Change::Click)
+            QVERIFY(!d.cell(1)->isHighlighted() && !d.cell(2)->isHighlighted());
+        QCOMPARE(d.prompter.shown().size(), change == Change::New ? 1 : 0);
     }
 
     void singleCellIgnoresPresses()
@@ -407,17 +344,6 @@ private slots:
         QVERIFY(d.window.surface()->bordersBox()->isChecked());
         QVERIFY(d.model().design().bordersOn());
         QVERIFY(d.cell(0)->text().isEmpty());
-    }
-
-    void resetClearsSizeDisplay()
-    {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        d.clickCell(0);
-        QVERIFY(!d.window.surface()->sizeDisplay()->text().isEmpty());
-        d.prompter.answer(MessageAnswer::Yes);
-        d.action("mnuNew")->trigger();
-        QVERIFY(d.window.surface()->sizeDisplay()->text().isEmpty());
     }
 
     void bordersBox()

@@ -1,0 +1,2 @@
+just some text
+without sections
