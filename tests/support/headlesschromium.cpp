@@ -222,78 +222,69 @@ QString HeadlessChromium::errorTail() const
 
 ChromiumPage HeadlessChromium::open(const QString &localFile, QSize window, Capture capture)
 {
+    using namespace Qt::Literals::StringLiterals;
     ChromiumPage page;
     if (m_pid < 0 && !start(&page.failure))
         return page;
     QJsonObject result;
-    QString &failure = page.failure;
+    QString session;
+    // One command of the page's session (or the browser's, before there is one); its result
+    // lands in `result`.
+    const auto ask = [&](const QString &method, const QJsonObject &params) {
+        return call(method, params, session, &result, &page.failure);
+    };
+    const auto value = [&](const QString &key) { return result.value(key).toString(); };
     // A browser that stopped answering is not asked again: the next page starts a new one.
     const auto failed = [&] {
         page.errors = errorTail();
         stop();
         return page;
     };
-    if (!call(QStringLiteral("Target.createBrowserContext"), {}, {}, &result, &failure))
+    if (!ask(u"Target.createBrowserContext"_s, {}))
         return failed();
-    const QString context = result.value(QStringLiteral("browserContextId")).toString();
-    if (!call(QStringLiteral("Target.createTarget"),
-            {{QStringLiteral("url"), QStringLiteral("about:blank")},
-                {QStringLiteral("browserContextId"), context}},
-            {}, &result, &failure))
+    const QString context = value(u"browserContextId"_s);
+    if (!ask(u"Target.createTarget"_s,
+            {{u"url"_s, u"about:blank"_s}, {u"browserContextId"_s, context}})
+        || !ask(u"Target.attachToTarget"_s,
+            {{u"targetId"_s, value(u"targetId"_s)}, {u"flatten"_s, true}}))
         return failed();
-    const QString target = result.value(QStringLiteral("targetId")).toString();
-    if (!call(QStringLiteral("Target.attachToTarget"),
-            {{QStringLiteral("targetId"), target}, {QStringLiteral("flatten"), true}}, {}, &result,
-            &failure))
+    session = value(u"sessionId"_s);
+    if (!ask(u"Page.enable"_s, {})
+        || !ask(u"Emulation.setDeviceMetricsOverride"_s,
+            {{u"width"_s, window.width()}, {u"height"_s, window.height()},
+                {u"deviceScaleFactor"_s, 1}, {u"mobile"_s, false}})
+        || !ask(u"Page.navigate"_s, {{u"url"_s, QUrl::fromLocalFile(localFile).toString()}}))
         return failed();
-    const QString session = result.value(QStringLiteral("sessionId")).toString();
-    if (!call(QStringLiteral("Page.enable"), {}, session, &result, &failure)
-        || !call(QStringLiteral("Emulation.setDeviceMetricsOverride"),
-            {{QStringLiteral("width"), window.width()}, {QStringLiteral("height"), window.height()},
-                {QStringLiteral("deviceScaleFactor"), 1}, {QStringLiteral("mobile"), false}},
-            session, &result, &failure)
-        || !call(QStringLiteral("Page.navigate"),
-            {{QStringLiteral("url"), QUrl::fromLocalFile(localFile).toString()}}, session, &result,
-            &failure))
-        return failed();
-    if (result.contains(QStringLiteral("errorText"))) {
-        failure = QStringLiteral("chromium could not open %1: %2")
-                      .arg(localFile, result.value(QStringLiteral("errorText")).toString());
+    if (result.contains(u"errorText"_s)) {
+        page.failure = u"chromium could not open %1: %2"_s.arg(localFile, value(u"errorText"_s));
         page.errors = errorTail();
         return page;
     }
     QJsonObject loaded;
-    if (!receive(0, QStringLiteral("Page.loadEventFired"), session, &loaded)) {
-        failure = QStringLiteral("%1 did not load within 60 seconds").arg(localFile);
+    if (!receive(0, u"Page.loadEventFired"_s, session, &loaded)) {
+        page.failure = u"%1 did not load within 60 seconds"_s.arg(localFile);
         return failed();
     }
-    if (!call(QStringLiteral("Runtime.evaluate"),
-            {{QStringLiteral("expression"), QString::fromLatin1(Settled)},
-                {QStringLiteral("awaitPromise"), true}},
-            session, &result, &failure)
-        || !call(QStringLiteral("Runtime.evaluate"),
-            {{QStringLiteral("expression"), QStringLiteral("document.documentElement.outerHTML")},
-                {QStringLiteral("returnByValue"), true}},
-            session, &result, &failure))
+    if (!ask(u"Runtime.evaluate"_s,
+            {{u"expression"_s, QString::fromLatin1(Settled)}, {u"awaitPromise"_s, true}})
+        || !ask(u"Runtime.evaluate"_s,
+            {{u"expression"_s, u"document.documentElement.outerHTML"_s},
+                {u"returnByValue"_s, true}}))
         return failed();
-    page.dom = result.value(QStringLiteral("result"))
-                   .toObject()
-                   .value(QStringLiteral("value"))
-                   .toString();
+    page.dom = result.value(u"result"_s).toObject().value(u"value"_s).toString();
     if (capture == Capture::Screenshot) {
-        if (!call(QStringLiteral("Page.captureScreenshot"),
-                {{QStringLiteral("format"), QStringLiteral("png")}}, session, &result, &failure))
+        if (!ask(u"Page.captureScreenshot"_s, {{u"format"_s, u"png"_s}}))
             return failed();
-        const QByteArray png
-            = QByteArray::fromBase64(result.value(QStringLiteral("data")).toString().toLatin1());
-        page.screenshot = QImage::fromData(png, "PNG");
+        page.screenshot
+            = QImage::fromData(QByteArray::fromBase64(value(u"data"_s).toLatin1()), "PNG");
         if (page.screenshot.isNull())
-            failure = QStringLiteral("chromium's screenshot of %1 is not a PNG").arg(localFile);
+            page.failure = u"chromium's screenshot of %1 is not a PNG"_s.arg(localFile);
     }
+    session.clear();
     QString closing;
-    call(QStringLiteral("Target.disposeBrowserContext"),
-        {{QStringLiteral("browserContextId"), context}}, {}, &result, &closing);
-    if (!failure.isEmpty())
+    call(u"Target.disposeBrowserContext"_s, {{u"browserContextId"_s, context}}, {}, &result,
+        &closing);
+    if (!page.failure.isEmpty())
         page.errors = errorTail();
     return page;
 }
