@@ -2,6 +2,7 @@
 // with a title, every link and picture leads somewhere, every page and picture can be reached
 // from a contents page, and the menu commands the pages quote are those of the real windows.
 
+#include "filecontents.h"
 #include "frameset/ui/designerwindow.h"
 #include "giftool/ui/giftoolwindow.h"
 #include "help/helpviewer.h"
@@ -38,8 +39,7 @@ QString appDir()
 
 QString readText(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(testsupport::readAll(path));
 }
 
 // A page as the help viewer shows it, and the references its source holds.
@@ -59,6 +59,7 @@ QStringList captures(const QString &text, const QString &pattern)
     QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text);
     while (it.hasNext())
         found << it.next().captured(1);
+    found.removeDuplicates();
     return found;
 }
 
@@ -84,9 +85,7 @@ HelpPage loadPage(const QString &path)
     page.sourceImages = captures(source, QStringLiteral("<img\\s[^>]*src=\"([^\"]+)\""));
     page.stylesheets = captures(source, QStringLiteral("<link\\s[^>]*href=\"([^\"]+)\""));
     page.anchors.removeDuplicates();
-    page.sourceAnchors.removeDuplicates();
     page.images.removeDuplicates();
-    page.sourceImages.removeDuplicates();
     return page;
 }
 
@@ -114,11 +113,13 @@ QSet<QString> crawl(const QString &start, QStringList *problems)
         const HelpPage page = loadPage(path);
         if (page.title.trimmed().isEmpty())
             *problems << name + QStringLiteral(": no title");
-        if (QSet<QString>(page.anchors.begin(), page.anchors.end())
-            != QSet<QString>(page.sourceAnchors.begin(), page.sourceAnchors.end()))
+        const auto differ = [](QStringList a, QStringList b) {
+            a.sort(), b.sort();
+            return a != b;
+        };
+        if (differ(page.anchors, page.sourceAnchors))
             *problems << name + QStringLiteral(": the viewer lost links of the source");
-        if (QSet<QString>(page.images.begin(), page.images.end())
-            != QSet<QString>(page.sourceImages.begin(), page.sourceImages.end()))
+        if (differ(page.images, page.sourceImages))
             *problems << name + QStringLiteral(": the viewer lost pictures of the source");
         const bool leadsToContents = std::any_of(page.anchors.begin(), page.anchors.end(),
             [](const QString &a) { return a.endsWith(QLatin1String(".hlp")); });
@@ -252,15 +253,10 @@ class TestHelpFiles : public QObject
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Panecraft") << "panecr95.hlp"
-                                   << "panecr95"
-                                   << "Panecraft Help";
-        QTest::newRow("Clearcoat") << "clrcot95.hlp"
-                                   << "clrcot95"
-                                   << "Clearcoat Help";
-        QTest::newRow("Zonemark") << "zonemk95.hlp"
-                                  << "zonemk95"
-                                  << "Zonemark Help";
+        for (const auto &[tool, folder] : {std::pair("Panecraft", "panecr95"),
+                 std::pair("Clearcoat", "clrcot95"), std::pair("Zonemark", "zonemk95")})
+            QTest::newRow(tool) << folder + QString(".hlp") << QString(folder)
+                                << tool + QString(" Help");
     }
 
 private slots:
@@ -294,9 +290,7 @@ private slots:
     // rectangle and one more than its corners per polygon; no separate count of hotspots.
     void zonemarkLimits()
     {
-        QFile page(appDir() + QStringLiteral("zonemk95/messages.html"));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const QString text = decoded(QString::fromUtf8(page.readAll()));
+        const QString text = decoded(readText(appDir() + QStringLiteral("zonemk95/messages.html")));
         QVERIFY2(!text.contains(QLatin1String("99 hotspots")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("share 98 points")));
         QVERIFY(text.contains(QStringLiteral("at most %1 rectangles").arg(98 / 5)));
@@ -328,10 +322,8 @@ private slots:
     void menuCommands_data()
     {
         QTest::addColumn<QString>("folder");
-        QTest::newRow("Panecraft") << "panecr95";
-        QTest::newRow("Clearcoat") << "clrcot95";
-        QTest::newRow("Zonemark") << "zonemk95";
-        QTest::newRow("shared pages") << "common";
+        for (const char *folder : {"panecr95", "clrcot95", "zonemk95", "common"})
+            QTest::newRow(folder) << QString(folder);
     }
     void menuCommands()
     {

@@ -26,31 +26,16 @@ private:
     static QRgb inverse(QRgb c) { return qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); }
     static QRgb rgb(QRgb c) { return c | 0xff000000u; }
 
-    void storeRectangle(QPoint from, QPoint to, const QString &url)
-    {
-        f->script.then(testsupport::fillAndOk(url));
-        f->drag(from, to);
-        QCOMPARE(f->script.pending(), 0);
-    }
-    void openImage(const QString &name)
-    {
-        const QString path = dir.filePath(name);
-        QVERIFY(testsupport::writeImage(path, testsupport::patternImage(QSize(240, 180))));
-        QVERIFY(f->open(path));
-    }
-
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
     void init()
     {
         f = std::make_unique<ImageMapWindowFixture>();
-        openImage(QStringLiteral("picture.gif"));
+        QVERIFY(f->open(testsupport::picture(dir, "picture.gif")));
     }
     void cleanup()
     {
-        QCOMPARE(f->script.pending(), 0);
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f->verifyDone();
         f.reset();
     }
 
@@ -76,7 +61,7 @@ private slots:
     {
         const QPoint onTop(70, 30);
         const QRgb before = rgb(imagePixel(onTop));
-        storeRectangle(QPoint(20, 30), QPoint(120, 80), QStringLiteral("a.htm"));
+        f->store(QPoint(20, 30), QPoint(120, 80), "a.htm");
         QImage image = shot();
         QCOMPARE(rgb(image.pixel(onTop)), qRgb(0, 0, 0));
         QCOMPARE(rgb(image.pixel(70, 29)), qRgb(255, 255, 255));
@@ -127,8 +112,8 @@ private slots:
 
     void rightClickReopensTheLowerRow()
     {
-        storeRectangle(QPoint(10, 10), QPoint(100, 100), QStringLiteral("1.htm"));
-        storeRectangle(QPoint(50, 50), QPoint(150, 150), QStringLiteral("2.htm"));
+        f->store(QPoint(10, 10), QPoint(100, 100), "1.htm");
+        f->store(QPoint(50, 50), QPoint(150, 150), "2.htm");
         QString shown;
         f->script.then([&](HotspotDialog &form) {
             shown = form.entry(Field::Url)->text();
@@ -194,11 +179,11 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
         QVERIFY(f->window->hotspotDialog());
-        openImage(QStringLiteral("second.jpg"));
+        QVERIFY(f->open(testsupport::picture(dir, "second.jpg")));
         QVERIFY(!f->window->hotspotDialog());
         QVERIFY(!state().dialogOpen());
         QVERIFY(state().segments().indexes().isEmpty());
-        storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
+        f->store(QPoint(10, 10), QPoint(60, 60), "a.htm");
         QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
     }
 };
