@@ -20,11 +20,7 @@ private:
 
 private slots:
     void init() { f = std::make_unique<DrawingFixture>(); }
-    void cleanup()
-    {
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        f.reset();
-    }
+    void cleanup() { QCOMPARE(f->prompter.pendingAnswers(), 0); }
 
     void radiusThreshold_data()
     {

@@ -34,14 +34,29 @@ private:
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void drawRectangle()
+    // Drags a new rectangle and shows the dialog for it.
+    void showForNewShape()
     {
         QCOMPARE(f->drag(QPoint(10, 20), QPoint(110, 70)), DrawingAction::ShowDialog);
+        showForm();
+    }
+    // Stores a rectangle as a.htm in row 1 and shows the dialog for it again.
+    void showForStoredShape()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
+        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
+        showForm();
     }
     void type(Field box, const QString &text)
     {
         form->entry(box)->clear();
         QTest::keyClicks(form->entry(box), text);
+    }
+    void typeAll(const QString &url, const QString &alt, const QString &target)
+    {
+        type(Field::Url, url);
+        type(Field::AltText, alt);
+        type(Field::Target, target);
     }
     QStringList boxTexts() const
     {
@@ -50,18 +65,16 @@ private:
     }
 
 private slots:
-    void init() { f = std::make_unique<DrawingFixture>(); }
-    void cleanup()
+    void init()
     {
         form.reset();
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        f.reset();
+        f = std::make_unique<DrawingFixture>();
     }
+    void cleanup() { QCOMPARE(f->prompter.pendingAnswers(), 0); }
 
     void layout()
     {
-        drawRectangle();
-        showForm();
+        showForNewShape();
         QCOMPARE(form->objectName(), QStringLiteral("Specform"));
         QCOMPARE(form->windowTitle(), QStringLiteral("Zonemark"));
         // 5700 x 1515 twips at 15 twips per pixel, centred on the 800-pixel screen, at the top
@@ -100,8 +113,7 @@ private slots:
 
     void tabOrder()
     {
-        drawRectangle();
-        showForm();
+        showForNewShape();
         const QList<QWidget *> order{form->entry(Field::AltText), form->entry(Field::Target),
             form->button(Button::Ok), form->button(Button::Cancel), form->button(Button::Delete),
             form->entry(Field::Url)};
@@ -122,11 +134,8 @@ private slots:
     void enterInABoxIsOk()
     {
         QFETCH(Field, box);
-        drawRectangle();
-        showForm();
-        type(Field::Url, QStringLiteral("a.htm"));
-        type(Field::AltText, QStringLiteral("Alpha"));
-        type(Field::Target, QStringLiteral("main"));
+        showForNewShape();
+        typeAll("a.htm", "Alpha", "main");
         // Tab away to a button and back, so the button once had the focus.
         form->button(Button::Cancel)->setFocus();
         form->entry(box)->setFocus();
@@ -134,9 +143,7 @@ private slots:
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Accepted));
         QCOMPARE(f->row(1).points, (QList<QPoint>{{10, 20}, {110, 70}}));
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
-        QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
-        QCOMPARE(f->row(1).targetFrame, QStringLiteral("main"));
+        QCOMPARE(f->link(1), QStringList({"a.htm", "Alpha", "main"}));
         QVERIFY(!f->state.dialogOpen());
     }
 
@@ -153,9 +160,7 @@ private slots:
     {
         QFETCH(Button, button);
         QFETCH(int, key);
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
-        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
-        showForm();
+        showForStoredShape();
         type(Field::Url, QStringLiteral("changed.htm"));
         form->button(button)->setFocus();
         if (button == Button::Delete)
@@ -188,8 +193,7 @@ private slots:
     void closingIsCancel()
     {
         QFETCH(QString, how);
-        drawRectangle();
-        showForm();
+        showForNewShape();
         type(Field::Url, QStringLiteral("a.htm"));
         QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5}));
         if (how == QLatin1String("button"))
@@ -205,11 +209,8 @@ private slots:
 
     void refusedOkKeepsTheTypedText()
     {
-        drawRectangle();
-        showForm();
-        type(Field::Url, QStringLiteral("   "));
-        type(Field::AltText, QStringLiteral("Alpha"));
-        type(Field::Target, QStringLiteral("main"));
+        showForNewShape();
+        typeAll("   ", "Alpha", "main");
         form->button(Button::Ok)->setFocus();
         f->prompter.answer(MessageAnswer::Ok);
         QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
@@ -230,15 +231,12 @@ private slots:
         type(Field::Url, QStringLiteral("a.htm"));
         QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
         QVERIFY(!form->isVisible());
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
-        QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
+        QCOMPARE(f->link(1), QStringList({"a.htm", "Alpha", "main"}));
     }
 
     void showingAgainStartsFresh()
     {
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
-        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
-        showForm();
+        showForStoredShape();
         QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
         type(Field::Url, QStringLiteral("changed.htm"));
         form->hide();
@@ -251,9 +249,7 @@ private slots:
 
     void deleteAsksForAStoredHotspot()
     {
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
-        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
-        showForm();
+        showForStoredShape();
         f->prompter.answer(MessageAnswer::No);
         QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QVERIFY(form->isVisible());
@@ -270,8 +266,7 @@ private slots:
 
     void deleteDropsANewShapeWithoutAsking()
     {
-        drawRectangle();
-        showForm();
+        showForNewShape();
         QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QVERIFY(f->prompter.shown().isEmpty());
@@ -283,8 +278,7 @@ private slots:
     {
         f = std::make_unique<DrawingFixture>(1);
         QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
-        drawRectangle();
-        showForm();
+        showForNewShape();
         type(Field::Url, QStringLiteral("b.htm"));
         f->prompter.answer(MessageAnswer::Ok);
         QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
