@@ -3,7 +3,6 @@
 #include "testmain.h"
 
 #include <QTest>
-#include <memory>
 
 using imagemap::CircleBand;
 using imagemap::DrawingAction;

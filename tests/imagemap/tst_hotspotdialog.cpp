@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
-#include <memory>
 #include <utility>
 
 using imagemap::DrawingAction;

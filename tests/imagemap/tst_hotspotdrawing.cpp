@@ -2,7 +2,6 @@
 #include "testmain.h"
 
 #include <QTest>
-#include <memory>
 
 using imagemap::DrawingAction;
 using imagemap::ShapeKind;

@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QWheelEvent>
 
 using platform::MessageAnswer;

@@ -1,8 +1,6 @@
 #include "testmain.h"
 #include "tst_imagemapwindowfixture.h"
 
-#include <QTemporaryDir>
-
 using imagemap::HotspotDialog;
 using imagemap::ShapeKind;
 using Button = imagemap::HotspotDialog::Button;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 using imagemap::HotspotDialog;
 using imagemap::ShapeKind;
