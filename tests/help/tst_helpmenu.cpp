@@ -67,7 +67,7 @@ private slots:
         QMainWindow window;
         testsupport::ScriptedPrompter prompter;
         QMenu *menu = help::addHelpMenu(&window, spec, prompter);
-        QCOMPARE(menu->title(), QStringLiteral("&Help"));
+        QCOMPARE(menu->title(), "&Help");
         QCOMPARE(menu->objectName(), menuName);
         QStringList captions;
         for (QAction *a : menu->actions())
@@ -94,13 +94,13 @@ private slots:
         window.findChild<QAction *>("mnuOnlineHelp")->trigger();
         auto *viewer = help::HelpViewer::instance();
         QVERIFY(viewer && viewer->isVisible());
-        QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), QStringLiteral("clrcot95.hlp"));
+        QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), "clrcot95.hlp");
         QCOMPARE(viewer->fileFound(), QFileInfo::exists(viewer->currentFile()));
 
         // Twice in a row reuses the one viewer on the same file.
         window.findChild<QAction *>("mnuOnlineHelp")->trigger();
         QCOMPARE(help::HelpViewer::instance(), viewer);
-        QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), QStringLiteral("clrcot95.hlp"));
+        QCOMPARE(QFileInfo(viewer->currentFile()).fileName(), "clrcot95.hlp");
 
         // F1 reaches the window and opens the help too.
         delete viewer;
@@ -150,9 +150,8 @@ private slots:
         QVERIFY(!support->isModal());
         imageMap.findChild<QAction *>("mnuSupport")->trigger();
         QCOMPARE(help::SupportDialog::instance(), support);
-        QCOMPARE(support->windowTitle(), QStringLiteral("Technical Support"));
-        QCOMPARE(
-            support->findChild<QPushButton *>("Closebutton")->text(), QStringLiteral("&Close"));
+        QCOMPARE(support->windowTitle(), "Technical Support");
+        QCOMPARE(support->findChild<QPushButton *>("Closebutton")->text(), "&Close");
         QTest::mouseClick(support->findChild<QPushButton *>("Closebutton"), Qt::LeftButton);
         QTRY_VERIFY(!help::SupportDialog::instance());
     }

@@ -74,8 +74,8 @@ private slots:
     void layout()
     {
         showForNewShape();
-        QCOMPARE(form->objectName(), QStringLiteral("Specform"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Zonemark"));
+        QCOMPARE(form->objectName(), "Specform");
+        QCOMPARE(form->windowTitle(), "Zonemark");
         // 5700 x 1515 twips at 15 twips per pixel, centred on the 800-pixel screen, at the top
         // the window gave.
         QCOMPARE(form->size(), QSize(380, 101));
@@ -90,9 +90,9 @@ private slots:
             auto *label = form->findChildren<QLabel *>(QStringLiteral("Thelabel")).at(i);
             QCOMPARE(label->property("index").toInt(), i);
             QCOMPARE(label->text(), labels[i]);
-            QCOMPARE(entry->objectName(), QStringLiteral("Entry"));
+            QCOMPARE(entry->objectName(), "Entry");
             QCOMPARE(entry->property("index").toInt(), i);
-            QCOMPARE(button->objectName(), QStringLiteral("OKbutton"));
+            QCOMPARE(button->objectName(), "OKbutton");
             QCOMPARE(button->property("index").toInt(), i);
             QCOMPARE(button->text(), captions[i]);
             // Label, box and button share their row, from left to right.
@@ -168,15 +168,14 @@ private slots:
         QVERIFY(!form->isVisible());
         switch (button) {
         case Button::Ok:
-            QCOMPARE(f->row(1).url, QStringLiteral("changed.htm"));
+            QCOMPARE(f->row(1).url, "changed.htm");
             break;
         case Button::Cancel:
-            QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+            QCOMPARE(f->row(1).url, "a.htm");
             QVERIFY(f->prompter.shown().isEmpty());
             break;
         case Button::Delete:
-            QCOMPARE(f->prompter.lastText(),
-                QStringLiteral("Are you sure you want to delete this hotspot?"));
+            QCOMPARE(f->prompter.lastText(), "Are you sure you want to delete this hotspot?");
             QVERIFY(!f->state.hotspots().inUse(1));
             break;
         }
@@ -243,7 +242,7 @@ private slots:
         // Shown again, it starts from the stored values, not from what was typed.
         QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
         form->reject();
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+        QCOMPARE(f->row(1).url, "a.htm");
     }
 
     void deleteAsksForAStoredHotspot()

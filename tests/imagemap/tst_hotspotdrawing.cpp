@@ -281,7 +281,7 @@ private slots:
     {
         imagemap::HotspotDrawing drawing(f->state, f->prompter, 12);
         drawing.move(QPoint(1440, 120), Qt::NoButton, Qt::NoModifier);
-        QCOMPARE(drawing.xyText(), QStringLiteral("120,10"));
+        QCOMPARE(drawing.xyText(), "120,10");
         // 3 pixels at 12 twips per pixel are 36 twips: too short.
         drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(drawing.release(QPoint(47, 47), Qt::LeftButton), DrawingAction::None);
@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(f->storePolygon({QPoint(5, 5), QPoint(40, 5), QPoint(5, 40)}), 1);
         f->prompter.answer(platform::MessageAnswer::Ok);
         QCOMPARE(f->drawing.selectionNotified(10, 20, 110, 70), DrawingAction::ShowDialogModeless);
-        QCOMPARE(f->prompter.lastText(), QStringLiteral("Select"));
+        QCOMPARE(f->prompter.lastText(), "Select");
         QCOMPARE(f->state.shapeStart(), 6);
         QCOMPARE(f->state.segments().at(6), f->line({10, 20}, {110, 20}));
         QCOMPARE(f->state.segments().at(7), f->line({110, 20}, {110, 70}));

@@ -52,7 +52,7 @@ private slots:
         }
         QCOMPARE(f->prompter.shown().size(), 1);
         const auto &box = f->prompter.shown().last();
-        QCOMPARE(box.text, QStringLiteral("Please enter the URL"));
+        QCOMPARE(box.text, "Please enter the URL");
         QCOMPARE(box.icon, platform::MessageIcon::Exclamation);
         QCOMPARE(box.buttons, platform::MessageButtons::Ok);
         QCOMPARE(f->state.vertexCount(), 5);
@@ -141,7 +141,7 @@ private slots:
         f->prompter.answer(answer);
         QCOMPARE(f->properties.remove(), deleted);
         const auto &box = f->prompter.shown().last();
-        QCOMPARE(box.text, QStringLiteral("Are you sure you want to delete this hotspot?"));
+        QCOMPARE(box.text, "Are you sure you want to delete this hotspot?");
         QCOMPARE(box.icon, platform::MessageIcon::Question);
         QCOMPARE(box.buttons, platform::MessageButtons::YesNoCancel);
         QCOMPARE(f->state.dialogOpen(), !deleted);
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(f->properties.remove());
         QCOMPARE(f->firstFree(), 2);
         QCOMPARE(f->storePolygon({QPoint(0, 100), QPoint(50, 100), QPoint(0, 150)}, "new.htm"), 2);
-        QCOMPARE(f->row(2).url, QStringLiteral("new.htm"));
+        QCOMPARE(f->row(2).url, "new.htm");
         QCOMPARE(f->row(2).pointIndexes, QList<int>({17, 18, 19, 20}));
         QCOMPARE(f->firstFree(), 4);
     }
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(f->properties.ok({"x.htm", {}, {}}));
         QCOMPARE(f->prompter.shown().size(), 0);
         QCOMPARE(table.usedCount(), 99);
-        QCOMPARE(table.row(1).url, QStringLiteral("full.htm"));
+        QCOMPARE(table.row(1).url, "full.htm");
         // The region made for the shape is freed again.
         QCOMPARE(f->state.regions().count(), 99);
         QCOMPARE(f->state.segments().all().size(), 4);
@@ -220,7 +220,7 @@ private slots:
         QCOMPARE(f->state.vertexCount(), 6);
         QCOMPARE(f->state.segments().all().size(), 4);
         QCOMPARE(f->state.hotspots().usedCount(), 1);
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+        QCOMPARE(f->row(1).url, "a.htm");
 
         // The edited row was emptied under the dialog (a new image was opened).
         f->press(QPoint(10, 10), Qt::RightButton);

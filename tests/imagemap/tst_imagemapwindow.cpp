@@ -67,7 +67,7 @@ private slots:
     void startsEmpty()
     {
         imagemap::ImageMapWindow *w = f->window.get();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Zonemark Imagemaps  "));
+        QCOMPARE(w->windowTitle(), "Zonemark Imagemaps  ");
         QCOMPARE(f->window->findChild<QLabel *>("Label1")->text(),
             QStringLiteral("Open a GIF or JPEG image from the File menu.  Drag the mouse and "
                            "outline a RECTANGLE.  Outline a POLYGON by clicking on all the "
@@ -83,8 +83,8 @@ private slots:
         QCOMPARE(child("XYBox")->x(), viewport().x());
         for (int i = 0; i < 2; ++i)
             QCOMPARE(f->button(i)->x(), 600 - 73 - 16);
-        QCOMPARE(f->button(0)->text(), QStringLiteral("&OK"));
-        QCOMPARE(f->button(1)->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(f->button(0)->text(), "&OK");
+        QCOMPARE(f->button(1)->text(), "&Cancel");
         QVERIFY(!f->button(0)->isEnabled());
         QVERIFY(f->button(1)->isEnabled());
         QCOMPARE(barState("HScroll1") + barState("VScroll1"), "hiddenhidden");
@@ -139,8 +139,8 @@ private slots:
         QVERIFY(f->open(path));
 
         const platform::FileDialogRequest &request = f->dialogs.shown().last().request;
-        QCOMPARE(request.filter, QStringLiteral("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg"));
-        QCOMPARE(request.fileName, QStringLiteral("*.gif;*.jpg"));
+        QCOMPARE(request.filter, "GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");
+        QCOMPARE(request.fileName, "*.gif;*.jpg");
         QCOMPARE(f->window->windowTitle(), path);
         QVERIFY(f->button(0)->isEnabled());
         QVERIFY(f->action("mnuHTML")->isEnabled());
@@ -185,12 +185,12 @@ private slots:
         // The pointer display counts image pixels whatever the scroll position.
         QTest::mouseMove(
             f->window->windowHandle(), f->canvas()->mapTo(f->window.get(), QPoint(100, 900 - 436)));
-        QCOMPARE(f->xyText(), QStringLiteral("100,464"));
+        QCOMPARE(f->xyText(), "100,464");
         // Leaving the picture empties it, so does a click on the instructions.
         QTest::mouseMove(f->window->windowHandle(), QPoint(300, 40));
         QCOMPARE(f->xyText(), QString());
         QTest::mouseMove(f->canvas(), QPoint(120, 545));
-        QCOMPARE(f->xyText(), QStringLiteral("120,545"));
+        QCOMPARE(f->xyText(), "120,545");
         QTest::mouseClick(child("Label1"), Qt::LeftButton);
         QCOMPARE(f->xyText(), QString());
     }
@@ -225,7 +225,7 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, at, f->canvas()->mapToGlobal(at), Qt::NoButton,
             Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(f->canvas(), &move);
-        QCOMPARE(f->xyText(), QStringLiteral("99,79"));
+        QCOMPARE(f->xyText(), "99,79");
     }
 
     void resizingKeepsEveryPartReachable()
@@ -409,8 +409,7 @@ private slots:
                            "border, set BORDER=0."));
         QCOMPARE(f->prompter.shown()[0].buttons, platform::MessageButtons::YesNoCancel);
         QCOMPARE(f->prompter.shown()[0].icon, platform::MessageIcon::Question);
-        QCOMPARE(f->prompter.shown()[1].text,
-            QStringLiteral("Done.  Now paste the code into your HTML document."));
+        QCOMPARE(f->prompter.shown()[1].text, "Done.  Now paste the code into your HTML document.");
         QCOMPARE(f->prompter.shown()[1].icon, platform::MessageIcon::Exclamation);
         QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(),
             QByteArray("<IMG SRC=\"Photo.GIF\" BORDER=1 USEMAP=\"#Photo\">\r\n"
@@ -462,7 +461,7 @@ private slots:
             QVERIFY2(f->prompter.lastText().contains(error), qPrintable(f->prompter.lastText()));
             QCOMPARE(f->prompter.shown().last().buttons, platform::MessageButtons::Ok);
         }
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), "kept");
         QVERIFY(f->window->isVisible());
     }
 };

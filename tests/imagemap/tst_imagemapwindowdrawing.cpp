@@ -51,8 +51,8 @@ private slots:
         const imagemap::HotspotRecord &row = f->row(1);
         QCOMPARE(row.points, QList<QPoint>({{120, 30}, {20, 80}}));
         QCOMPARE(row.shape, ShapeKind::Rectangle);
-        QCOMPARE(row.url, QStringLiteral("a.htm"));
-        QCOMPARE(row.altText, QStringLiteral("Alpha"));
+        QCOMPARE(row.url, "a.htm");
+        QCOMPARE(row.altText, "Alpha");
     }
 
     void outlinesArePaintedFromTheState()
@@ -105,7 +105,7 @@ private slots:
         f->script.then(testsupport::fillAndOk(QStringLiteral("b.htm"), QString(), "main"));
         QTest::keyRelease(f->canvas(), Qt::Key_Control);
         QCOMPARE(f->row(1).points, QList<QPoint>({{50, 10}, {90, 60}, {10, 60}, {50, 10}}));
-        QCOMPARE(f->row(1).targetFrame, QStringLiteral("main"));
+        QCOMPARE(f->row(1).targetFrame, "main");
     }
 
     void rightClickReopensTheLowerRow()
@@ -118,18 +118,18 @@ private slots:
             testsupport::fillAndOk(QStringLiteral("one.htm"), QStringLiteral("One"))(form);
         });
         f->rightClick(QPoint(75, 75));
-        QCOMPARE(shown, QStringLiteral("1.htm"));
-        QCOMPARE(f->row(1).url, QStringLiteral("one.htm"));
-        QCOMPARE(f->row(1).altText, QStringLiteral("One"));
+        QCOMPARE(shown, "1.htm");
+        QCOMPARE(f->row(1).url, "one.htm");
+        QCOMPARE(f->row(1).altText, "One");
         QCOMPARE(f->row(1).points, QList<QPoint>({{10, 10}, {100, 100}}));
-        QCOMPARE(f->row(2).url, QStringLiteral("2.htm"));
+        QCOMPARE(f->row(2).url, "2.htm");
 
         f->script.then([&](HotspotDialog &form) {
             shown = form.entry(Field::Url)->text();
             QTest::mouseClick(form.button(Button::Cancel), Qt::LeftButton);
         });
         f->rightClick(QPoint(120, 120));
-        QCOMPARE(shown, QStringLiteral("2.htm"));
+        QCOMPARE(shown, "2.htm");
         QCOMPARE(state().hotspots().usedCount(), 2);
         QCOMPARE(state().segments().indexes().size(), 8);
 
@@ -142,7 +142,7 @@ private slots:
     {
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
-        QCOMPARE(f->prompter.lastText(), QStringLiteral("Select"));
+        QCOMPARE(f->prompter.lastText(), "Select");
         HotspotDialog *form = f->window->hotspotDialog();
         QVERIFY(form);
         QVERIFY(form->isVisible());

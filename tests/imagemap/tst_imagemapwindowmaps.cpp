@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(htmlCode(), before);
         QCOMPARE(state().segments().indexes(), segments);
         QCOMPARE(state().vertexCount(), vertexCount);
-        QCOMPARE(f->row(1).url, QStringLiteral("keep.htm"));
+        QCOMPARE(f->row(1).url, "keep.htm");
     }
 
     void saveAndOpenGiveTheSameMap()
@@ -297,8 +297,7 @@ private slots:
         f->dialogs.answer(page);
         f->prompter.answer(answer);
         f->action("mnuSaveMap")->trigger();
-        QCOMPARE(f->prompter.lastText(),
-            QStringLiteral("File already exists.  OK to over-write existing file?"));
+        QCOMPARE(f->prompter.lastText(), "File already exists.  OK to over-write existing file?");
         QFile file(page);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll() == "old", answer == MessageAnswer::Cancel);

@@ -20,7 +20,7 @@ private slots:
         QCOMPARE(read.pictureSource, QString());
         QCOMPARE(read.areas.size(), 1);
         QCOMPARE(read.areas[0].points, QList<QPoint>({{1, 2}, {30, 40}}));
-        QCOMPARE(read.areas[0].url, QStringLiteral("a.htm"));
+        QCOMPARE(read.areas[0].url, "a.htm");
     }
 
     void picturePaths_data()

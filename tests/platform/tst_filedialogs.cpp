@@ -109,7 +109,7 @@ private slots:
     {
         const auto entries = platform::parseFileFilter("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");
         QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries[1].description, QStringLiteral("JPEG(*.jpg"));
+        QCOMPARE(entries[1].description, "JPEG(*.jpg");
         QCOMPARE(entries[1].globs, QStringList{"*.jpg"});
     }
 };

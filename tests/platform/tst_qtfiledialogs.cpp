@@ -77,7 +77,7 @@ private slots:
             QStringList({"*.gif *.jpg *.jpeg", "GIF Files(*.gif)", "JPEG Files(*.jpg *.jpeg)",
                 "All Files (*)"}));
         // The preset pattern is the list shown first.
-        QCOMPARE(seen.selected, QStringLiteral("*.gif *.jpg *.jpeg"));
+        QCOMPARE(seen.selected, "*.gif *.jpg *.jpeg");
     }
 
     // A name typed without an extension gets the chosen type's; other names stay as typed.
