@@ -54,36 +54,18 @@ struct Probe
     QString expected;
 };
 
-// The hotspots every check uses, drawn as a user would: row 1 a rectangle drawn last into the
-// row a deleted one left, row 2 a triangle under its right part, row 3 a circle under both, row 4
-// a rectangle dragged down and to the left with quotes in its link. And where to probe them.
-QList<Probe> drawHotspots(DrawingFixture &f)
-{
-    if (f.storeRectangle(QPoint(20, 230), QPoint(80, 290), QStringLiteral("old.htm")) != 1
-        || f.storePolygon(
-               {QPoint(150, 40), QPoint(380, 40), QPoint(265, 260)}, QStringLiteral("tri.htm"))
-            != 2
-        || f.storeCircle(QPoint(120, 180), QPoint(120, 250), QStringLiteral("circle.htm")) != 3
-        || f.storeRectangle(QPoint(390, 220), QPoint(300, 290), QStringLiteral("q.htm?x=\"1\""))
-            != 4)
-        return {};
-    f.press(QPoint(30, 280), Qt::RightButton);
-    f.prompter.answer(platform::MessageAnswer::Yes);
-    if (!f.properties.remove()
-        || f.storeRectangle(QPoint(20, 20), QPoint(180, 120), QStringLiteral("rect.htm")) != 1)
-        return {};
-    return {
-        {{100, 70}, QStringLiteral("href:rect.htm")}, // the rectangle's centre
-        {{265, 113}, QStringLiteral("href:tri.htm")}, // the triangle's centroid
-        {{120, 180}, QStringLiteral("href:circle.htm")}, // the circle's centre
-        {{170, 60}, QStringLiteral("href:rect.htm")}, // rectangle over triangle: row 1 wins
-        {{120, 140}, QStringLiteral("href:circle.htm")}, // just inside the circle's top
-        {{120, 116}, QStringLiteral("href:rect.htm")}, // rectangle over circle: row 1 wins
-        {{340, 260}, QStringLiteral("href:q.htm?x=\"1\"")},
-        {{185, 245}, QStringLiteral("none")}, // the circle's bounding box, outside the circle
-        {{30, 280}, QStringLiteral("none")}, // the deleted hotspot
-    };
-}
+// Where to probe the hotspots initTestCase draws.
+const QList<Probe> Probes{
+    {{100, 70}, QStringLiteral("href:rect.htm")}, // the rectangle's centre
+    {{265, 113}, QStringLiteral("href:tri.htm")}, // the triangle's centroid
+    {{120, 180}, QStringLiteral("href:circle.htm")}, // the circle's centre
+    {{170, 60}, QStringLiteral("href:rect.htm")}, // rectangle over triangle: row 1 wins
+    {{120, 140}, QStringLiteral("href:circle.htm")}, // just inside the circle's top
+    {{120, 116}, QStringLiteral("href:rect.htm")}, // rectangle over circle: row 1 wins
+    {{340, 260}, QStringLiteral("href:q.htm?x=\"1\"")},
+    {{185, 245}, QStringLiteral("none")}, // the circle's bounding box, outside the circle
+    {{30, 280}, QStringLiteral("none")}, // the deleted hotspot
+};
 
 // Writes the page with the probe script for TESTS and returns the entries chromium gave.
 QStringList probeInChromium(
@@ -132,7 +114,6 @@ private:
     QTemporaryDir dir;
     QString picturePath;
     DrawingFixture f;
-    QList<Probe> probes;
 
 private slots:
     void initTestCase()
@@ -145,8 +126,18 @@ private slots:
         image.fill(QColor(200, 220, 240));
         picturePath = dir.filePath(QStringLiteral("Shot.png"));
         QVERIFY(image.save(picturePath));
-        probes = drawHotspots(f);
-        QCOMPARE(probes.size(), 9);
+        // Drawn as a user would: row 1 a rectangle drawn last into the row a deleted one left,
+        // row 2 a triangle under its right part, row 3 a circle under both, row 4 a rectangle
+        // dragged down and to the left with quotes in its link.
+        QCOMPARE(f.storeRectangle(QPoint(20, 230), QPoint(80, 290), "old.htm"), 1);
+        QCOMPARE(
+            f.storePolygon({QPoint(150, 40), QPoint(380, 40), QPoint(265, 260)}, "tri.htm"), 2);
+        QCOMPARE(f.storeCircle(QPoint(120, 180), QPoint(120, 250), "circle.htm"), 3);
+        QCOMPARE(f.storeRectangle(QPoint(390, 220), QPoint(300, 290), "q.htm?x=\"1\""), 4);
+        f.press(QPoint(30, 280), Qt::RightButton);
+        f.prompter.answer(platform::MessageAnswer::Yes);
+        QVERIFY(f.properties.remove());
+        QCOMPARE(f.storeRectangle(QPoint(20, 20), QPoint(180, 120), "rect.htm"), 1);
     }
 
     void savedPageAreasHit()
@@ -158,8 +149,8 @@ private slots:
         QVERIFY(page.text.contains(QStringLiteral("<IMG SRC=\"../Shot.png\"")));
         // Outside every hotspot the page's DEFAULT area answers.
         QCOMPARE(
-            probeInChromium(page.text, pagePath, QStringLiteral("{box: 'img', scale: 1}"), probes),
-            expectedEntries(QStringLiteral("img"), 300, probes, QStringLiteral("nohref")));
+            probeInChromium(page.text, pagePath, QStringLiteral("{box: 'img', scale: 1}"), Probes),
+            expectedEntries(QStringLiteral("img"), 300, Probes, QStringLiteral("nohref")));
     }
 
     void svgMapScalesWithItsPage()
@@ -177,9 +168,9 @@ private slots:
         QCOMPARE(probeInChromium(page, dir.filePath(QStringLiteral("pages/svg.htm")),
                      QStringLiteral("{box: '#half svg', scale: 0.5}, {box: '#wide svg', scale: "
                                     "1.5}"),
-                     probes),
-            expectedEntries(QStringLiteral("#half svg"), 150, probes)
-                + expectedEntries(QStringLiteral("#wide svg"), 450, probes));
+                     Probes),
+            expectedEntries(QStringLiteral("#half svg"), 150, Probes)
+                + expectedEntries(QStringLiteral("#wide svg"), 450, Probes));
     }
 };
 

@@ -2,6 +2,7 @@
 // with a title, every link and picture leads somewhere, every page and picture can be reached
 // from a contents page, and the menu commands the pages quote are those of the real windows.
 
+#include "filecontents.h"
 #include "frameset/ui/designerwindow.h"
 #include "giftool/ui/giftoolwindow.h"
 #include "help/helpviewer.h"
@@ -23,7 +24,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
-#include <memory>
 
 namespace {
 
@@ -31,16 +31,24 @@ namespace {
 constexpr int MaxPictureWidth = 680;
 constexpr qint64 MaxPictureBytes = 150 * 1024;
 
-QString appDir()
+struct Files
 {
-    return QCoreApplication::applicationDirPath() + u'/';
-}
-
-QString readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+    static QString appDir() { return QCoreApplication::applicationDirPath() + u'/'; }
+    static QString readText(const QString &path)
+    {
+        return QString::fromUtf8(testsupport::readAll(path));
+    }
+    static bool isPage(const QString &path)
+    {
+        return path.endsWith(".html") || path.endsWith(".hlp");
+    }
+    static QString plain(QString caption) { return caption.remove(u'&'); }
+    static QString decoded(const QString &html)
+    {
+        return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+    }
+};
+using F = Files;
 
 // A page as the help viewer shows it, and the references its source holds.
 struct HelpPage
@@ -79,20 +87,12 @@ HelpPage loadPage(const QString &path)
                 page.anchors << format.anchorHref();
         }
     }
-    const QString source = readText(path);
+    const QString source = F::readText(path);
     page.sourceAnchors = captures(source, QStringLiteral("<a\\s[^>]*href=\"([^\"]+)\""));
     page.sourceImages = captures(source, QStringLiteral("<img\\s[^>]*src=\"([^\"]+)\""));
     page.stylesheets = captures(source, QStringLiteral("<link\\s[^>]*href=\"([^\"]+)\""));
-    page.anchors.removeDuplicates();
-    page.sourceAnchors.removeDuplicates();
-    page.images.removeDuplicates();
-    page.sourceImages.removeDuplicates();
+    page.anchors.removeDuplicates(); // the contents page's count below counts pages
     return page;
-}
-
-bool isPage(const QString &path)
-{
-    return path.endsWith(QLatin1String(".html")) || path.endsWith(QLatin1String(".hlp"));
 }
 
 // The local file a reference of `page` names, or an empty string for a web address.
@@ -110,15 +110,14 @@ QSet<QString> crawl(const QString &start, QStringList *problems)
     QStringList queue{QFileInfo(start).absoluteFilePath()};
     while (!queue.isEmpty()) {
         const QString path = queue.takeFirst();
-        const QString name = QDir(appDir()).relativeFilePath(path);
+        const QString name = QDir(F::appDir()).relativeFilePath(path);
         const HelpPage page = loadPage(path);
         if (page.title.trimmed().isEmpty())
             *problems << name + QStringLiteral(": no title");
-        if (QSet<QString>(page.anchors.begin(), page.anchors.end())
-            != QSet<QString>(page.sourceAnchors.begin(), page.sourceAnchors.end()))
+        const auto set = [](const QStringList &list) { return QSet(list.begin(), list.end()); };
+        if (set(page.anchors) != set(page.sourceAnchors))
             *problems << name + QStringLiteral(": the viewer lost links of the source");
-        if (QSet<QString>(page.images.begin(), page.images.end())
-            != QSet<QString>(page.sourceImages.begin(), page.sourceImages.end()))
+        if (set(page.images) != set(page.sourceImages))
             *problems << name + QStringLiteral(": the viewer lost pictures of the source");
         const bool leadsToContents = std::any_of(page.anchors.begin(), page.anchors.end(),
             [](const QString &a) { return a.endsWith(QLatin1String(".hlp")); });
@@ -134,11 +133,9 @@ QSet<QString> crawl(const QString &start, QStringList *problems)
                 *problems << name + QStringLiteral(": broken reference ") + reference;
                 continue;
             }
-            if (seen.contains(file))
-                continue;
-            seen.insert(file);
-            if (isPage(file))
+            if (F::isPage(file) && !seen.contains(file))
                 queue << file;
+            seen.insert(file);
         }
         for (const QString &image : page.images) {
             const QString file = target(path, image);
@@ -150,16 +147,6 @@ QSet<QString> crawl(const QString &start, QStringList *problems)
         }
     }
     return seen;
-}
-
-QString plain(QString caption)
-{
-    return caption.remove(u'&');
-}
-
-QString decoded(const QString &html)
-{
-    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
 }
 
 // "File > Open" (and a shortcut, when the page gives one) as quoted on the pages of a folder.
@@ -178,11 +165,11 @@ QList<QuotedCommand> quotedCommands(const QStringList &pages)
                        "(?:(?:\\s*\\(|</td>\\s*<td>)<span class=\"key\">([^<]+)</span>)?"));
     QList<QuotedCommand> found;
     for (const QString &page : pages) {
-        QRegularExpressionMatchIterator it = quote.globalMatch(readText(page));
+        QRegularExpressionMatchIterator it = quote.globalMatch(F::readText(page));
         while (it.hasNext()) {
             const QRegularExpressionMatch m = it.next();
-            const QStringList path = decoded(m.captured(1)).split(QStringLiteral(" > "));
-            found << QuotedCommand{QFileInfo(page).fileName(), path, decoded(m.captured(2))};
+            const QStringList path = F::decoded(m.captured(1)).split(QStringLiteral(" > "));
+            found << QuotedCommand{QFileInfo(page).fileName(), path, F::decoded(m.captured(2))};
         }
     }
     return found;
@@ -194,10 +181,10 @@ QAction *menuCommand(const QMainWindow &window, const QStringList &path)
     if (path.size() != 2)
         return nullptr;
     for (QAction *top : window.menuBar()->actions()) {
-        if (!top->menu() || plain(top->text()) != path[0])
+        if (!top->menu() || F::plain(top->text()) != path[0])
             continue;
         for (QAction *item : top->menu()->actions()) {
-            if (!item->isSeparator() && plain(item->text()) == path[1])
+            if (!item->isSeparator() && F::plain(item->text()) == path[1])
                 return item;
         }
     }
@@ -252,15 +239,10 @@ class TestHelpFiles : public QObject
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Panecraft") << "panecr95.hlp"
-                                   << "panecr95"
-                                   << "Panecraft Help";
-        QTest::newRow("Clearcoat") << "clrcot95.hlp"
-                                   << "clrcot95"
-                                   << "Clearcoat Help";
-        QTest::newRow("Zonemark") << "zonemk95.hlp"
-                                  << "zonemk95"
-                                  << "Zonemark Help";
+        for (const auto &[tool, folder] : {std::pair("Panecraft", "panecr95"),
+                 std::pair("Clearcoat", "clrcot95"), std::pair("Zonemark", "zonemk95")})
+            QTest::newRow(tool) << folder + QString(".hlp") << QString(folder)
+                                << tool + QString(" Help");
     }
 
 private slots:
@@ -274,7 +256,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, title);
         const QString path = help::helpFilePath(file);
-        QCOMPARE(path, appDir() + file);
+        QCOMPARE(path, F::appDir() + file);
         help::HelpViewer *viewer = help::HelpViewer::showHelpFile(path);
         QVERIFY(viewer->fileFound());
         QTextBrowser *browser = viewer->browser();
@@ -294,9 +276,8 @@ private slots:
     // rectangle and one more than its corners per polygon; no separate count of hotspots.
     void zonemarkLimits()
     {
-        QFile page(appDir() + QStringLiteral("zonemk95/messages.html"));
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const QString text = decoded(QString::fromUtf8(page.readAll()));
+        const QString text
+            = F::decoded(F::readText(F::appDir() + QStringLiteral("zonemk95/messages.html")));
         QVERIFY2(!text.contains(QLatin1String("99 hotspots")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("share 98 points")));
         QVERIFY(text.contains(QStringLiteral("at most %1 rectangles").arg(98 / 5)));
@@ -311,13 +292,13 @@ private slots:
         QSet<QString> reached;
         QStringList problems;
         for (const QString tool : {"panecr95", "clrcot95", "zonemk95"}) {
-            const QSet<QString> own = crawl(appDir() + tool + ".hlp", &problems);
-            for (const QString &path : filesUnder(appDir() + tool, types))
+            const QSet<QString> own = crawl(F::appDir() + tool + ".hlp", &problems);
+            for (const QString &path : filesUnder(F::appDir() + tool, types))
                 if (!own.contains(path))
                     problems << path + QStringLiteral(" cannot be reached");
             reached |= own;
         }
-        for (const QString &path : filesUnder(appDir() + QStringLiteral("common"), types))
+        for (const QString &path : filesUnder(F::appDir() + QStringLiteral("common"), types))
             if (!reached.contains(path))
                 problems << path + QStringLiteral(" cannot be reached");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
@@ -328,15 +309,13 @@ private slots:
     void menuCommands_data()
     {
         QTest::addColumn<QString>("folder");
-        QTest::newRow("Panecraft") << "panecr95";
-        QTest::newRow("Clearcoat") << "clrcot95";
-        QTest::newRow("Zonemark") << "zonemk95";
-        QTest::newRow("shared pages") << "common";
+        for (const char *folder : {"panecr95", "clrcot95", "zonemk95", "common"})
+            QTest::newRow(folder) << QString(folder);
     }
     void menuCommands()
     {
         QFETCH(QString, folder);
-        const QStringList pages = filesUnder(appDir() + folder, {"*.html"});
+        const QStringList pages = filesUnder(F::appDir() + folder, {"*.html"});
         const QList<QuotedCommand> quoted = quotedCommands(pages);
         QVERIFY(!quoted.isEmpty());
 
@@ -365,14 +344,14 @@ private slots:
         if (folder == QLatin1String("common"))
             return;
 
-        const QStringList reference = {appDir() + folder + QStringLiteral("/menus.html")};
+        const QStringList reference = {F::appDir() + folder + QStringLiteral("/menus.html")};
         QSet<QString> listed;
         for (const QuotedCommand &command : quotedCommands(reference))
             listed << command.path.join(QStringLiteral(" > "));
         for (QAction *top : windows.front()->menuBar()->actions()) {
             for (QAction *item : top->menu()->actions()) {
                 const QString path
-                    = plain(top->text()) + QStringLiteral(" > ") + plain(item->text());
+                    = F::plain(top->text()) + QStringLiteral(" > ") + F::plain(item->text());
                 QVERIFY2(item->isSeparator() || listed.contains(path),
                     qPrintable(path + QStringLiteral(" is missing from menus.html")));
             }

@@ -7,13 +7,12 @@
 
 namespace {
 
-// Joins paragraphs as the notice does: each ends with CR LF and one more CR LF.
+// Joins paragraphs as the notice does: each ends with CR LF and one more CR LF. Every notice
+// starts with the same heading.
 QString paragraphs(const QStringList &texts)
 {
-    QString joined;
-    for (const QString &text : texts)
-        joined += text + QStringLiteral("\r\n\r\n");
-    return joined;
+    return QStringLiteral("For technical support.....\r\n\r\n") + texts.join("\r\n\r\n")
+        + QStringLiteral("\r\n\r\n");
 }
 
 // The contacts the build was configured with, handed to the test by CMake apart from the program.
@@ -51,30 +50,26 @@ private slots:
 
         QTest::newRow("no contact")
             << QString() << QString() << QString()
-            << paragraphs({"For technical support.....",
-                   "Support for this copy of Trellis comes from whoever provided it: your "
-                   "distribution, your organisation or the person who installed it.",
+            << paragraphs({"Support for this copy of Trellis comes from whoever provided it: your "
+                           "distribution, your organisation or the person who installed it.",
                    "Answers to many questions are in the help (Help menu) and in the manual page "
                    "(man trellis).",
                    name, answered});
         QTest::newRow("all three")
             << url << email << phone
-            << paragraphs({"For technical support.....",
-                   "Report a problem or ask a question on the web: "
-                   "https://support.example.org/trellis?lang=en&topic=1",
+            << paragraphs({"Report a problem or ask a question on the web: "
+                           "https://support.example.org/trellis?lang=en&topic=1",
                    "Or by e-mail: trellis-help@example.org", "Or by telephone: +44 20 7946 0018",
                    name, answered,
                    "For news and upgrade announcements, read the newsletter on the web: "
                    "https://support.example.org/trellis?lang=en&topic=1"});
         QTest::newRow("telephone only")
             << QString() << QString() << phone
-            << paragraphs({"For technical support.....",
-                   "Report a problem or ask a question by telephone: +44 20 7946 0018", name,
-                   answered});
+            << paragraphs({"Report a problem or ask a question by telephone: +44 20 7946 0018",
+                   name, answered});
         QTest::newRow("e-mail and telephone")
             << QString() << email << phone
-            << paragraphs({"For technical support.....",
-                   "Report a problem or ask a question by e-mail: trellis-help@example.org",
+            << paragraphs({"Report a problem or ask a question by e-mail: trellis-help@example.org",
                    "Or by telephone: +44 20 7946 0018", name, answered});
     }
     void notice()

@@ -22,6 +22,11 @@ struct DrawingFixture
     { }
 
     static QPoint tw(QPoint pixels) { return pixels * Tpp; }
+    // A visible straight outline segment between two pixel positions.
+    static imagemap::OutlineSegment line(QPoint from, QPoint to)
+    {
+        return {tw(from), tw(to), true};
+    }
 
     imagemap::DrawingAction press(QPoint pixels, Qt::MouseButton button = Qt::LeftButton,
         Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -85,6 +90,8 @@ struct DrawingFixture
 
     int firstFree() const { return state.hotspots().firstFreeRow(); }
     const imagemap::HotspotRecord &row(int i) const { return state.hotspots().row(i); }
+    // A row's URL, alternate text and target.
+    QStringList link(int i) const { return {row(i).url, row(i).altText, row(i).targetFrame}; }
 
     ScriptedPrompter prompter;
     imagemap::ImageMapState state;

@@ -3,7 +3,6 @@
 #include "testmain.h"
 
 #include <QTest>
-#include <memory>
 
 using imagemap::CircleBand;
 using imagemap::DrawingAction;
@@ -20,11 +19,7 @@ private:
 
 private slots:
     void init() { f = std::make_unique<DrawingFixture>(); }
-    void cleanup()
-    {
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        f.reset();
-    }
+    void cleanup() { QCOMPARE(f->prompter.pendingAnswers(), 0); }
 
     void radiusThreshold_data()
     {

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
-#include <memory>
 #include <utility>
 
 using imagemap::DrawingAction;
@@ -34,14 +33,29 @@ private:
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    void drawRectangle()
+    // Drags a new rectangle and shows the dialog for it.
+    void showForNewShape()
     {
         QCOMPARE(f->drag(QPoint(10, 20), QPoint(110, 70)), DrawingAction::ShowDialog);
+        showForm();
+    }
+    // Stores a rectangle as a.htm in row 1 and shows the dialog for it again.
+    void showForStoredShape()
+    {
+        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
+        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
+        showForm();
     }
     void type(Field box, const QString &text)
     {
         form->entry(box)->clear();
         QTest::keyClicks(form->entry(box), text);
+    }
+    void typeAll(const QString &url, const QString &alt, const QString &target)
+    {
+        type(Field::Url, url);
+        type(Field::AltText, alt);
+        type(Field::Target, target);
     }
     QStringList boxTexts() const
     {
@@ -50,20 +64,18 @@ private:
     }
 
 private slots:
-    void init() { f = std::make_unique<DrawingFixture>(); }
-    void cleanup()
+    void init()
     {
         form.reset();
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        f.reset();
+        f = std::make_unique<DrawingFixture>();
     }
+    void cleanup() { QCOMPARE(f->prompter.pendingAnswers(), 0); }
 
     void layout()
     {
-        drawRectangle();
-        showForm();
-        QCOMPARE(form->objectName(), QStringLiteral("Specform"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Zonemark"));
+        showForNewShape();
+        QCOMPARE(form->objectName(), "Specform");
+        QCOMPARE(form->windowTitle(), "Zonemark");
         // 5700 x 1515 twips at 15 twips per pixel, centred on the 800-pixel screen, at the top
         // the window gave.
         QCOMPARE(form->size(), QSize(380, 101));
@@ -78,9 +90,9 @@ private slots:
             auto *label = form->findChildren<QLabel *>(QStringLiteral("Thelabel")).at(i);
             QCOMPARE(label->property("index").toInt(), i);
             QCOMPARE(label->text(), labels[i]);
-            QCOMPARE(entry->objectName(), QStringLiteral("Entry"));
+            QCOMPARE(entry->objectName(), "Entry");
             QCOMPARE(entry->property("index").toInt(), i);
-            QCOMPARE(button->objectName(), QStringLiteral("OKbutton"));
+            QCOMPARE(button->objectName(), "OKbutton");
             QCOMPARE(button->property("index").toInt(), i);
             QCOMPARE(button->text(), captions[i]);
             // Label, box and button share their row, from left to right.
@@ -100,8 +112,7 @@ private slots:
 
     void tabOrder()
     {
-        drawRectangle();
-        showForm();
+        showForNewShape();
         const QList<QWidget *> order{form->entry(Field::AltText), form->entry(Field::Target),
             form->button(Button::Ok), form->button(Button::Cancel), form->button(Button::Delete),
             form->entry(Field::Url)};
@@ -122,11 +133,8 @@ private slots:
     void enterInABoxIsOk()
     {
         QFETCH(Field, box);
-        drawRectangle();
-        showForm();
-        type(Field::Url, QStringLiteral("a.htm"));
-        type(Field::AltText, QStringLiteral("Alpha"));
-        type(Field::Target, QStringLiteral("main"));
+        showForNewShape();
+        typeAll("a.htm", "Alpha", "main");
         // Tab away to a button and back, so the button once had the focus.
         form->button(Button::Cancel)->setFocus();
         form->entry(box)->setFocus();
@@ -134,9 +142,7 @@ private slots:
         QVERIFY(!form->isVisible());
         QCOMPARE(form->result(), int(QDialog::Accepted));
         QCOMPARE(f->row(1).points, (QList<QPoint>{{10, 20}, {110, 70}}));
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
-        QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
-        QCOMPARE(f->row(1).targetFrame, QStringLiteral("main"));
+        QCOMPARE(f->link(1), QStringList({"a.htm", "Alpha", "main"}));
         QVERIFY(!f->state.dialogOpen());
     }
 
@@ -153,9 +159,7 @@ private slots:
     {
         QFETCH(Button, button);
         QFETCH(int, key);
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
-        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
-        showForm();
+        showForStoredShape();
         type(Field::Url, QStringLiteral("changed.htm"));
         form->button(button)->setFocus();
         if (button == Button::Delete)
@@ -164,15 +168,14 @@ private slots:
         QVERIFY(!form->isVisible());
         switch (button) {
         case Button::Ok:
-            QCOMPARE(f->row(1).url, QStringLiteral("changed.htm"));
+            QCOMPARE(f->row(1).url, "changed.htm");
             break;
         case Button::Cancel:
-            QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+            QCOMPARE(f->row(1).url, "a.htm");
             QVERIFY(f->prompter.shown().isEmpty());
             break;
         case Button::Delete:
-            QCOMPARE(f->prompter.lastText(),
-                QStringLiteral("Are you sure you want to delete this hotspot?"));
+            QCOMPARE(f->prompter.lastText(), "Are you sure you want to delete this hotspot?");
             QVERIFY(!f->state.hotspots().inUse(1));
             break;
         }
@@ -188,8 +191,7 @@ private slots:
     void closingIsCancel()
     {
         QFETCH(QString, how);
-        drawRectangle();
-        showForm();
+        showForNewShape();
         type(Field::Url, QStringLiteral("a.htm"));
         QCOMPARE(f->state.segments().indexes(), (QList<int>{2, 3, 4, 5}));
         if (how == QLatin1String("button"))
@@ -205,11 +207,8 @@ private slots:
 
     void refusedOkKeepsTheTypedText()
     {
-        drawRectangle();
-        showForm();
-        type(Field::Url, QStringLiteral("   "));
-        type(Field::AltText, QStringLiteral("Alpha"));
-        type(Field::Target, QStringLiteral("main"));
+        showForNewShape();
+        typeAll("   ", "Alpha", "main");
         form->button(Button::Ok)->setFocus();
         f->prompter.answer(MessageAnswer::Ok);
         QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
@@ -230,15 +229,12 @@ private slots:
         type(Field::Url, QStringLiteral("a.htm"));
         QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
         QVERIFY(!form->isVisible());
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
-        QCOMPARE(f->row(1).altText, QStringLiteral("Alpha"));
+        QCOMPARE(f->link(1), QStringList({"a.htm", "Alpha", "main"}));
     }
 
     void showingAgainStartsFresh()
     {
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
-        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
-        showForm();
+        showForStoredShape();
         QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
         type(Field::Url, QStringLiteral("changed.htm"));
         form->hide();
@@ -246,14 +242,12 @@ private slots:
         // Shown again, it starts from the stored values, not from what was typed.
         QCOMPARE(boxTexts(), QStringList({"a.htm", "", ""}));
         form->reject();
-        QCOMPARE(f->row(1).url, QStringLiteral("a.htm"));
+        QCOMPARE(f->row(1).url, "a.htm");
     }
 
     void deleteAsksForAStoredHotspot()
     {
-        QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(60, 60)), 1);
-        QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
-        showForm();
+        showForStoredShape();
         f->prompter.answer(MessageAnswer::No);
         QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QVERIFY(form->isVisible());
@@ -270,8 +264,7 @@ private slots:
 
     void deleteDropsANewShapeWithoutAsking()
     {
-        drawRectangle();
-        showForm();
+        showForNewShape();
         QTest::mouseClick(form->button(Button::Delete), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         QVERIFY(f->prompter.shown().isEmpty());
@@ -283,8 +276,7 @@ private slots:
     {
         f = std::make_unique<DrawingFixture>(1);
         QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
-        drawRectangle();
-        showForm();
+        showForNewShape();
         type(Field::Url, QStringLiteral("b.htm"));
         f->prompter.answer(MessageAnswer::Ok);
         QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);

@@ -33,12 +33,15 @@ HotspotTable exampleTable()
     return table;
 }
 
-QByteArray joined(const QList<QByteArray> &lines)
+void nameRow(const char *name, const QString &path, const QString &source, const QString &map)
 {
-    QByteArray text;
-    for (const QByteArray &line : lines)
-        text += (text.isEmpty() ? "" : "\r\n") + line;
-    return text;
+    QTest::newRow(name) << path << source << map;
+}
+
+void fieldRow(const char *name, ShapeKind kind, const Points &points, const QString &url,
+    const QString &alt, const QString &target, const QString &line)
+{
+    QTest::newRow(name) << kind << points << url << alt << target << line;
 }
 
 } // namespace
@@ -47,84 +50,43 @@ class TestImageMapHtml : public QObject
 {
     Q_OBJECT
 private slots:
+    // The worked example's hotspots under pictures of different names.
     void workedExample_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("img");
-        QTest::addColumn<QByteArray>("map");
-        QTest::newRow("mixed case") << "/web/Photo.GIF"
-                                    << QByteArray("<IMG SRC=\"Photo.GIF\" BORDER=1 "
-                                                  "USEMAP=\"#Photo\">")
-                                    << QByteArray("<MAP NAME=\"Photo\">");
-        QTest::newRow("lower case") << "/web/photo.gif"
-                                    << QByteArray("<IMG SRC=\"photo.gif\" BORDER=1 "
-                                                  "USEMAP=\"#photo\">")
-                                    << QByteArray("<MAP NAME=\"photo\">");
-        QTest::newRow("backslashes") << "C:\\WEB\\photo.gif"
-                                     << QByteArray("<IMG SRC=\"photo.gif\" BORDER=1 "
-                                                   "USEMAP=\"#photo\">")
-                                     << QByteArray("<MAP NAME=\"photo\">");
-    }
-    void workedExample()
-    {
-        QFETCH(QString, path);
-        QFETCH(QByteArray, img);
-        QFETCH(QByteArray, map);
-        const imagemap::ImageMapHtml html = buildImageMap(path, exampleTable());
-        QVERIFY(html.succeeded());
-        QCOMPARE(html.text.toLatin1(),
-            joined({img, map,
-                "<AREA SHAPE=\"RECT\" ALT=\"Alpha\" COORDS=\"10,20,110,70\" HREF=\"a.htm\" "
-                "TARGET=\"\">",
-                "<AREA SHAPE=\"POLYGON\" ALT=\"\" COORDS=\"50,10,90,60,10,60,50,10\" "
-                "HREF=\"b.htm\" TARGET=\"main\">",
-                "<AREA SHAPE=\"DEFAULT\" NOHREF>", "</MAP>"}));
-        QVERIFY(!html.text.endsWith(u'\n'));
-    }
-
-    void names_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("mapName");
-        QTest::newRow("jpg") << "/home/u/Photo.JPG"
-                             << "Photo.JPG"
-                             << "Photo";
-        QTest::newRow("jpeg") << "/x/pic.jpeg"
-                              << "pic.jpeg"
-                              << "pic.";
-        QTest::newRow("backslash after slash") << "/web/a\\b.gif"
-                                               << "b.gif"
-                                               << "b";
-        QTest::newRow("slash after backslash") << "C:\\web/b.gif"
-                                               << "b.gif"
-                                               << "b";
-        QTest::newRow("blank in name") << "/web/my photo.gif"
-                                       << "my photo.gif"
-                                       << "my photo";
-        QTest::newRow("quote in name") << "/web/a\"b.gif"
-                                       << "a&quot;b.gif"
-                                       << "a&quot;b";
-        QTest::newRow("five characters") << "/w/a.gif"
-                                         << "a.gif"
-                                         << "a";
+        nameRow("mixed case", "/web/Photo.GIF", "Photo.GIF", "Photo");
+        nameRow("lower case", "/web/photo.gif", "photo.gif", "photo");
+        nameRow("backslashes", "C:\\WEB\\photo.gif", "photo.gif", "photo");
+        nameRow("jpg", "/home/u/Photo.JPG", "Photo.JPG", "Photo");
+        nameRow("jpeg", "/x/pic.jpeg", "pic.jpeg", "pic.");
+        nameRow("backslash after slash", "/web/a\\b.gif", "b.gif", "b");
+        nameRow("slash after backslash", "C:\\web/b.gif", "b.gif", "b");
+        nameRow("blank in name", "/web/my photo.gif", "my photo.gif", "my photo");
+        nameRow("quote in name", "/web/a\"b.gif", "a&quot;b.gif", "a&quot;b");
+        nameRow("five characters", "/w/a.gif", "a.gif", "a");
         // Exactly four characters leave an empty map name, which is no error.
-        QTest::newRow("four characters") << "/w/abcd"
-                                         << "abcd"
-                                         << "";
-        QTest::newRow("extension only") << "/web/.gif"
-                                        << ".gif"
-                                        << "";
+        nameRow("four characters", "/w/abcd", "abcd", "");
+        nameRow("extension only", "/web/.gif", ".gif", "");
     }
-    void names()
+    void workedExample()
     {
         QFETCH(QString, path);
         QFETCH(QString, source);
         QFETCH(QString, mapName);
-        const imagemap::ImageMapHtml html = buildImageMap(path, HotspotTable());
+        const imagemap::ImageMapHtml html = buildImageMap(path, exampleTable());
         QVERIFY(html.succeeded());
-        // No hotspots: the IMG, MAP, DEFAULT and closing lines only.
         QCOMPARE(html.text,
+            QStringLiteral("<IMG SRC=\"%1\" BORDER=1 USEMAP=\"#%2\">\r\n<MAP NAME=\"%2\">\r\n"
+                           "<AREA SHAPE=\"RECT\" ALT=\"Alpha\" COORDS=\"10,20,110,70\" "
+                           "HREF=\"a.htm\" TARGET=\"\">\r\n"
+                           "<AREA SHAPE=\"POLYGON\" ALT=\"\" COORDS=\"50,10,90,60,10,60,50,10\" "
+                           "HREF=\"b.htm\" TARGET=\"main\">\r\n"
+                           "<AREA SHAPE=\"DEFAULT\" NOHREF>\r\n</MAP>")
+                .arg(source, mapName));
+        // No hotspots: the IMG, MAP, DEFAULT and closing lines only.
+        QCOMPARE(buildImageMap(path, HotspotTable()).text,
             QStringLiteral("<IMG SRC=\"%1\" BORDER=1 USEMAP=\"#%2\">\r\n<MAP NAME=\"%2\">\r\n"
                            "<AREA SHAPE=\"DEFAULT\" NOHREF>\r\n</MAP>")
                 .arg(source, mapName));
@@ -135,14 +97,10 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("mentions");
         QTest::newRow("nothing open") << QString() << "no image file";
-        QTest::newRow("dialog pattern") << "*.gif;*.jpg"
-                                        << "*.gif;*.jpg";
-        QTest::newRow("bare name") << "photo.gif"
-                                   << "photo.gif";
-        QTest::newRow("folder only") << "/web/"
-                                     << "too short";
-        QTest::newRow("three characters") << "C:\\a.g"
-                                          << "a.g";
+        for (const char *path : {"*.gif;*.jpg", "photo.gif"})
+            QTest::newRow(path) << path << path;
+        QTest::newRow("folder only") << "/web/" << QString("too short");
+        QTest::newRow("three characters") << "C:\\a.g" << QString("a.g");
     }
     void errors()
     {
@@ -163,38 +121,21 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("line");
         const Points corners{{1, 2}, {3, 4}};
-        QTest::newRow("trimmed") << ShapeKind::Rectangle << corners << "  a.htm "
-                                 << " Alpha  "
-                                 << " main "
-                                 << R"(<AREA SHAPE="RECT" ALT="Alpha" COORDS="1,2,3,4" )"
-                                    R"(HREF="a.htm" TARGET="main">)";
-        QTest::newRow("quote in url")
-            << ShapeKind::Rectangle << corners << R"(a.htm" onmouseover="x)"
-            << "say \"hi\""
-            << ""
-            << R"(<AREA SHAPE="RECT" ALT="say &quot;hi&quot;" COORDS="1,2,3,4" )"
-               R"(HREF="a.htm&quot; onmouseover=&quot;x" TARGET="">)";
-        QTest::newRow("brackets copied") << ShapeKind::Polygon << corners << "q.cgi?a=1&b=<2>"
-                                         << ""
-                                         << ""
-                                         << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="1,2,3,4" )"
-                                            R"(HREF="q.cgi?a=1&b=<2>" TARGET="">)";
-        QTest::newRow("negative corner")
-            << ShapeKind::Rectangle << Points{{-3, 2}, {3, -4}} << "n.htm"
-            << ""
-            << ""
-            << R"(<AREA SHAPE="RECT" ALT="" COORDS="-3,2,3,-4" HREF="n.htm" TARGET="">)";
+        fieldRow("trimmed", ShapeKind::Rectangle, corners, "  a.htm ", " Alpha  ", " main ",
+            R"(<AREA SHAPE="RECT" ALT="Alpha" COORDS="1,2,3,4" HREF="a.htm" TARGET="main">)");
+        fieldRow("quote in url", ShapeKind::Rectangle, corners, R"(a.htm" onmouseover="x)",
+            "say \"hi\"", "",
+            R"(<AREA SHAPE="RECT" ALT="say &quot;hi&quot;" COORDS="1,2,3,4" )"
+            R"(HREF="a.htm&quot; onmouseover=&quot;x" TARGET="">)");
+        fieldRow("brackets copied", ShapeKind::Polygon, corners, "q.cgi?a=1&b=<2>", "", "",
+            R"(<AREA SHAPE="POLYGON" ALT="" COORDS="1,2,3,4" HREF="q.cgi?a=1&b=<2>" TARGET="">)");
+        fieldRow("negative corner", ShapeKind::Rectangle, {{-3, 2}, {3, -4}}, "n.htm", "", "",
+            R"(<AREA SHAPE="RECT" ALT="" COORDS="-3,2,3,-4" HREF="n.htm" TARGET="">)");
         // Centre (1, 2), edge point 3 right and 4 down: radius 5.
-        QTest::newRow("circle") << ShapeKind::Circle << Points{{1, 2}, {4, 6}} << "c.htm"
-                                << ""
-                                << ""
-                                << R"(<AREA SHAPE="CIRCLE" ALT="" COORDS="1,2,5" )"
-                                   R"(HREF="c.htm" TARGET="">)";
-        QTest::newRow("polygon without points")
-            << ShapeKind::Polygon << Points() << "e.htm"
-            << ""
-            << ""
-            << R"(<AREA SHAPE="POLYGON" ALT="" COORDS="" HREF="e.htm" TARGET="">)";
+        fieldRow("circle", ShapeKind::Circle, {{1, 2}, {4, 6}}, "c.htm", "", "",
+            R"(<AREA SHAPE="CIRCLE" ALT="" COORDS="1,2,5" HREF="c.htm" TARGET="">)");
+        fieldRow("polygon without points", ShapeKind::Polygon, {}, "e.htm", "", "",
+            R"(<AREA SHAPE="POLYGON" ALT="" COORDS="" HREF="e.htm" TARGET="">)");
     }
     void fieldValues()
     {

@@ -1,8 +1,6 @@
 #include "testmain.h"
 #include "tst_imagemapwindowfixture.h"
 
-#include <QTemporaryDir>
-
 using imagemap::HotspotDialog;
 using imagemap::ShapeKind;
 using Button = imagemap::HotspotDialog::Button;
@@ -26,31 +24,16 @@ private:
     static QRgb inverse(QRgb c) { return qRgb(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c)); }
     static QRgb rgb(QRgb c) { return c | 0xff000000u; }
 
-    void storeRectangle(QPoint from, QPoint to, const QString &url)
-    {
-        f->script.then(testsupport::fillAndOk(url));
-        f->drag(from, to);
-        QCOMPARE(f->script.pending(), 0);
-    }
-    void openImage(const QString &name)
-    {
-        const QString path = dir.filePath(name);
-        QVERIFY(testsupport::writeImage(path, testsupport::patternImage(QSize(240, 180))));
-        QVERIFY(f->open(path));
-    }
-
 private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
     void init()
     {
         f = std::make_unique<ImageMapWindowFixture>();
-        openImage(QStringLiteral("picture.gif"));
+        QVERIFY(f->open(testsupport::picture(dir, "picture.gif")));
     }
     void cleanup()
     {
-        QCOMPARE(f->script.pending(), 0);
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f->verifyDone();
         f.reset();
     }
 
@@ -68,15 +51,15 @@ private slots:
         const imagemap::HotspotRecord &row = f->row(1);
         QCOMPARE(row.points, QList<QPoint>({{120, 30}, {20, 80}}));
         QCOMPARE(row.shape, ShapeKind::Rectangle);
-        QCOMPARE(row.url, QStringLiteral("a.htm"));
-        QCOMPARE(row.altText, QStringLiteral("Alpha"));
+        QCOMPARE(row.url, "a.htm");
+        QCOMPARE(row.altText, "Alpha");
     }
 
     void outlinesArePaintedFromTheState()
     {
         const QPoint onTop(70, 30);
         const QRgb before = rgb(imagePixel(onTop));
-        storeRectangle(QPoint(20, 30), QPoint(120, 80), QStringLiteral("a.htm"));
+        f->store(QPoint(20, 30), QPoint(120, 80), "a.htm");
         QImage image = shot();
         QCOMPARE(rgb(image.pixel(onTop)), qRgb(0, 0, 0));
         QCOMPARE(rgb(image.pixel(70, 29)), qRgb(255, 255, 255));
@@ -122,31 +105,31 @@ private slots:
         f->script.then(testsupport::fillAndOk(QStringLiteral("b.htm"), QString(), "main"));
         QTest::keyRelease(f->canvas(), Qt::Key_Control);
         QCOMPARE(f->row(1).points, QList<QPoint>({{50, 10}, {90, 60}, {10, 60}, {50, 10}}));
-        QCOMPARE(f->row(1).targetFrame, QStringLiteral("main"));
+        QCOMPARE(f->row(1).targetFrame, "main");
     }
 
     void rightClickReopensTheLowerRow()
     {
-        storeRectangle(QPoint(10, 10), QPoint(100, 100), QStringLiteral("1.htm"));
-        storeRectangle(QPoint(50, 50), QPoint(150, 150), QStringLiteral("2.htm"));
+        f->store(QPoint(10, 10), QPoint(100, 100), "1.htm");
+        f->store(QPoint(50, 50), QPoint(150, 150), "2.htm");
         QString shown;
         f->script.then([&](HotspotDialog &form) {
             shown = form.entry(Field::Url)->text();
             testsupport::fillAndOk(QStringLiteral("one.htm"), QStringLiteral("One"))(form);
         });
         f->rightClick(QPoint(75, 75));
-        QCOMPARE(shown, QStringLiteral("1.htm"));
-        QCOMPARE(f->row(1).url, QStringLiteral("one.htm"));
-        QCOMPARE(f->row(1).altText, QStringLiteral("One"));
+        QCOMPARE(shown, "1.htm");
+        QCOMPARE(f->row(1).url, "one.htm");
+        QCOMPARE(f->row(1).altText, "One");
         QCOMPARE(f->row(1).points, QList<QPoint>({{10, 10}, {100, 100}}));
-        QCOMPARE(f->row(2).url, QStringLiteral("2.htm"));
+        QCOMPARE(f->row(2).url, "2.htm");
 
         f->script.then([&](HotspotDialog &form) {
             shown = form.entry(Field::Url)->text();
             QTest::mouseClick(form.button(Button::Cancel), Qt::LeftButton);
         });
         f->rightClick(QPoint(120, 120));
-        QCOMPARE(shown, QStringLiteral("2.htm"));
+        QCOMPARE(shown, "2.htm");
         QCOMPARE(state().hotspots().usedCount(), 2);
         QCOMPARE(state().segments().indexes().size(), 8);
 
@@ -159,7 +142,7 @@ private slots:
     {
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
-        QCOMPARE(f->prompter.lastText(), QStringLiteral("Select"));
+        QCOMPARE(f->prompter.lastText(), "Select");
         HotspotDialog *form = f->window->hotspotDialog();
         QVERIFY(form);
         QVERIFY(form->isVisible());
@@ -194,11 +177,11 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
         QVERIFY(f->window->hotspotDialog());
-        openImage(QStringLiteral("second.jpg"));
+        QVERIFY(f->open(testsupport::picture(dir, "second.jpg")));
         QVERIFY(!f->window->hotspotDialog());
         QVERIFY(!state().dialogOpen());
         QVERIFY(state().segments().indexes().isEmpty());
-        storeRectangle(QPoint(10, 10), QPoint(60, 60), QStringLiteral("a.htm"));
+        f->store(QPoint(10, 10), QPoint(60, 60), "a.htm");
         QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
     }
 };

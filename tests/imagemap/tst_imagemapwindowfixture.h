@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -41,6 +42,14 @@ inline bool writeImage(const QString &path, const QImage &image)
         return component.save(path);
     }
     return image.save(path, "JPEG", 95);
+}
+
+// The pattern picture of `size` as `name` in `dir`, written unless it is there already; an empty
+// path when it cannot be written.
+inline QString picture(const QTemporaryDir &dir, const QString &name, QSize size = QSize(240, 180))
+{
+    const QString path = dir.filePath(name);
+    return QFile::exists(path) || writeImage(path, patternImage(size)) ? path : QString();
 }
 
 // Acts on the properties dialog once it is shown modally; a dialog that never comes or stays
@@ -125,6 +134,28 @@ struct ImageMapWindowFixture
         for (const QPoint &p : points)
             QTest::mouseClick(canvas(), Qt::LeftButton, Qt::ControlModifier, p);
         QTest::keyRelease(canvas(), Qt::Key_Control);
+    }
+
+    // Drags a rectangle (or, with circles on, a circle) and fills in the dialog it opens.
+    void store(QPoint from, QPoint to, const QString &url, const QString &alt = {},
+        const QString &target = {})
+    {
+        script.then(fillAndOk(url, alt, target));
+        drag(from, to);
+        QCOMPARE(script.pending(), 0);
+    }
+
+    // Every scripted answer was used.
+    void verifyDone() const
+    {
+        QCOMPARE(script.pending(), 0);
+        QCOMPARE(prompter.pendingAnswers(), 0);
+        QCOMPARE(dialogs.pendingAnswers(), 0);
+    }
+
+    QString xyText() const
+    {
+        return window->findChild<QWidget *>("XYBox")->property("text").toString();
     }
 
     void rightClick(QPoint at) { QTest::mouseClick(canvas(), Qt::RightButton, Qt::NoModifier, at); }

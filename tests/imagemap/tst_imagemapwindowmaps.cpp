@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "filedrops.h"
 #include "imagemap/core/imagemaphtml.h"
 #include "imagemap/core/svgmap.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 using imagemap::HotspotDialog;
 using imagemap::ShapeKind;
@@ -30,12 +30,6 @@ struct Row
 };
 using Rows = QList<Row>;
 
-bool writeText(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 // Circles, Open Map, Save Map As and Copy SVG Map on the real window.
@@ -47,13 +41,7 @@ private:
     QTemporaryDir dir;
 
     const imagemap::ImageMapState &state() const { return f->window->state(); }
-    QString picture(const QString &name, QSize size = QSize(240, 180))
-    {
-        const QString path = dir.filePath(name);
-        if (!QFile::exists(path))
-            testsupport::writeImage(path, testsupport::patternImage(size));
-        return path;
-    }
+    QString picture(const QString &name) { return testsupport::picture(dir, name); }
     void compareRows(const Rows &rows)
     {
         QCOMPARE(state().hotspots().usedCount(), rows.size());
@@ -71,15 +59,12 @@ private:
     void drawCircle(QPoint centre, QPoint rim, const QString &url, const QString &alt = {})
     {
         f->action("mnuCircles")->setChecked(true);
-        f->script.then(testsupport::fillAndOk(url, alt));
-        f->drag(centre, rim);
-        QCOMPARE(f->script.pending(), 0);
+        f->store(centre, rim, url, alt);
         f->action("mnuCircles")->setChecked(false);
     }
     void drawSample()
     {
-        f->script.then(testsupport::fillAndOk("a.htm", "Alpha", "main"));
-        f->drag(QPoint(10, 20), QPoint(110, 70));
+        f->store(QPoint(10, 20), QPoint(110, 70), "a.htm", "Alpha", "main");
         f->script.then(testsupport::fillAndOk("b.htm", "", "_top"));
         f->polygon({QPoint(150, 10), QPoint(200, 60), QPoint(120, 60)});
         drawCircle(QPoint(60, 130), QPoint(90, 170), "c.htm", "Round & \"quoted\"");
@@ -96,9 +81,7 @@ private slots:
     void init() { f = std::make_unique<ImageMapWindowFixture>(); }
     void cleanup()
     {
-        QCOMPARE(f->script.pending(), 0);
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        f->verifyDone();
         f->window->hide(); // no close question
         f.reset();
     }
@@ -135,7 +118,7 @@ private slots:
     {
         picture("pic.gif");
         const QString path = dir.filePath("page.htm");
-        QVERIFY(writeText(path,
+        QVERIFY(testsupport::writeAll(path,
             "<img src=pic.gif usemap=#m><map name=m><area coords=10,20,110,70 href=a.htm>"
             "<area shape=poly coords=\"50 10, 90 60, 10 60\" href=b.htm alt=Tri>"
             "<area shape=circle coords=100,80,20 href=c.htm></map>"));
@@ -166,7 +149,7 @@ private slots:
     void aDroppedPageOpensAsOpenMapDoes()
     {
         const QString path = dir.filePath("dropped.HTML");
-        QVERIFY(writeText(path,
+        QVERIFY(testsupport::writeAll(path,
             "<img src=pic.gif usemap=#m><map name=m><area shape=circle coords=40,50,12 "
             "href=c.htm></map>"));
         picture("pic.gif");
@@ -191,7 +174,7 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QString, offered);
         const QString path = dir.filePath("missing.htm");
-        QVERIFY(writeText(path, page));
+        QVERIFY(testsupport::writeAll(path, page));
         f->dialogs.answer(path);
         f->dialogs.answer(picture("found.gif"));
         f->action("mnuOpenMap")->trigger();
@@ -226,14 +209,13 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QString, message);
         QVERIFY(f->open(picture("before.gif")));
-        f->script.then(testsupport::fillAndOk("keep.htm", "Kept"));
-        f->drag(QPoint(20, 20), QPoint(80, 60));
+        f->store(QPoint(20, 20), QPoint(80, 60), "keep.htm", "Kept");
         const QString before = htmlCode();
         const QList<int> segments = state().segments().indexes();
         const int vertexCount = state().vertexCount();
 
         const QString path = dir.filePath("page.htm");
-        QVERIFY(writeText(path, page));
+        QVERIFY(testsupport::writeAll(path, page));
         f->dialogs.answer(path);
         if (message.isEmpty())
             f->dialogs.cancel();
@@ -250,7 +232,7 @@ private slots:
         QCOMPARE(htmlCode(), before);
         QCOMPARE(state().segments().indexes(), segments);
         QCOMPARE(state().vertexCount(), vertexCount);
-        QCOMPARE(f->row(1).url, QStringLiteral("keep.htm"));
+        QCOMPARE(f->row(1).url, "keep.htm");
     }
 
     void saveAndOpenGiveTheSameMap()
@@ -266,9 +248,7 @@ private slots:
         QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QVERIFY(!f->dialogs.shown().last().request.confirmOverwrite);
         QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("round trip.htm"));
-        QFile saved(page + ".htm");
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray bytes = saved.readAll();
+        const QByteArray bytes = testsupport::readAll(page + ".htm");
         QVERIFY(
             bytes.startsWith("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">"));
         // The lines of Create HTML Code, with the picture one folder up.
@@ -313,12 +293,11 @@ private slots:
         QVERIFY(f->open(picture("pic.gif")));
         drawSample();
         const QString page = dir.filePath("existing.htm");
-        QVERIFY(writeText(page, "old"));
+        QVERIFY(testsupport::writeAll(page, "old"));
         f->dialogs.answer(page);
         f->prompter.answer(answer);
         f->action("mnuSaveMap")->trigger();
-        QCOMPARE(f->prompter.lastText(),
-            QStringLiteral("File already exists.  OK to over-write existing file?"));
+        QCOMPARE(f->prompter.lastText(), "File already exists.  OK to over-write existing file?");
         QFile file(page);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll() == "old", answer == MessageAnswer::Cancel);
@@ -355,7 +334,7 @@ private slots:
     void copySvgMapPutsTheSvgOnTheClipboard()
     {
         QVERIFY(!f->action("mnuSvgMap")->isEnabled());
-        QVERIFY(f->open(picture("svg.gif", QSize(240, 180))));
+        QVERIFY(f->open(picture("svg.gif")));
         drawSample();
         f->prompter.answer(MessageAnswer::Ok);
         f->action("mnuSvgMap")->trigger();

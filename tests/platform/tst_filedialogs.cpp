@@ -11,14 +11,15 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("description holds the pattern") << "Specs (*.spc)|*.spc|All Files (*.*)|*.*"
-                                                       << "Specs (*.spc);;All Files (*.*)";
-        QTest::newRow("unbalanced description") << "Spec Files (*.spc)|*.spc|All Files(*.*|*.*"
-                                                << "Spec Files (*.spc);;All Files(*.* (*.*)";
-        QTest::newRow("several globs") << "Images|*.bmp;*.gif"
-                                       << "Images (*.bmp *.gif)";
-        QTest::newRow("dangling description") << "GIF(*.gif)|*.gif|Other"
-                                              << "GIF(*.gif)";
+        const auto row = [](const char *name, QString filter, QString qt) {
+            QTest::newRow(name) << filter << qt;
+        };
+        row("description holds the pattern", "Specs (*.spc)|*.spc|All Files (*.*)|*.*",
+            "Specs (*.spc);;All Files (*.*)");
+        row("unbalanced description", "Spec Files (*.spc)|*.spc|All Files(*.*|*.*",
+            "Spec Files (*.spc);;All Files(*.* (*.*)");
+        row("several globs", "Images|*.bmp;*.gif", "Images (*.bmp *.gif)");
+        row("dangling description", "GIF(*.gif)|*.gif|Other", "GIF(*.gif)");
     }
     void qtFilters()
     {
@@ -31,15 +32,13 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("five image types")
-            << "*.bmp;*.gif;*.jpg;*.tif;*.pcx"
-            << "*.bmp *.gif *.jpg *.tif *.pcx;;GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+        const QString types = "GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+        QTest::newRow("five image types") << "*.bmp;*.gif;*.jpg;*.tif;*.pcx"
+                                          << "*.bmp *.gif *.jpg *.tif *.pcx;;" + types;
         QTest::newRow("all files") << "*.*"
-                                   << "*.*;;GIF(*.gif);;JPEG(*.jpg (*.jpg)";
-        QTest::newRow("a real name") << "/web/photo.gif"
-                                     << "GIF(*.gif);;JPEG(*.jpg (*.jpg)";
-        QTest::newRow("no name") << ""
-                                 << "GIF(*.gif);;JPEG(*.jpg (*.jpg)";
+                                   << "*.*;;" + types;
+        QTest::newRow("a real name") << "/web/photo.gif" << types;
+        QTest::newRow("no name") << "" << types;
     }
     void patternAsFileNameComesFirst()
     {
@@ -66,18 +65,16 @@ private slots:
             << "*.gif *.jpg *.jpeg *.tif *.tiff;;GIF Files(*.gif);;JPEG Files(*.jpg *.jpeg);;"
                "TIFF Files(*.tif *.tiff);;All Files (*)"
             << "*.gif *.jpg *.tif;;GIF Files(*.gif);;JPEG Files(*.jpg);;TIFF Files(*.tif)";
-        QTest::newRow("a name, not a pattern") << "JPEG|*.JPG"
-                                               << "/pics/a.jpg"
-                                               << "JPEG (*.JPG *.jpeg);;All Files (*)"
-                                               << "JPEG (*.JPG)";
-        QTest::newRow("all files already there") << "Specs (*.spc)|*.spc|All Files (*.*)|*.*"
-                                                 << "*.spc"
-                                                 << "*.spc;;Specs (*.spc);;All Files (*.*)"
-                                                 << "*.spc;;Specs (*.spc);;All Files (*.*)";
-        QTest::newRow("long spelling already there") << "JPEG|*.jpg;*.jpeg"
-                                                     << ""
-                                                     << "JPEG (*.jpg *.jpeg);;All Files (*)"
-                                                     << "JPEG (*.jpg *.jpeg)";
+        const auto row
+            = [](const char *name, QString filter, QString fileName, QString open, QString save) {
+                  QTest::newRow(name) << filter << fileName << open << save;
+              };
+        row("a name, not a pattern", "JPEG|*.JPG", "/pics/a.jpg",
+            "JPEG (*.JPG *.jpeg);;All Files (*)", "JPEG (*.JPG)");
+        row("all files already there", "Specs (*.spc)|*.spc|All Files (*.*)|*.*", "*.spc",
+            "*.spc;;Specs (*.spc);;All Files (*.*)", "*.spc;;Specs (*.spc);;All Files (*.*)");
+        row("long spelling already there", "JPEG|*.jpg;*.jpeg", "",
+            "JPEG (*.jpg *.jpeg);;All Files (*)", "JPEG (*.jpg *.jpeg)");
     }
     void openListsLongSpellingsAndAllFiles()
     {
@@ -112,7 +109,7 @@ private slots:
     {
         const auto entries = platform::parseFileFilter("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");
         QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries[1].description, QStringLiteral("JPEG(*.jpg"));
+        QCOMPARE(entries[1].description, "JPEG(*.jpg");
         QCOMPARE(entries[1].globs, QStringList{"*.jpg"});
     }
 };

@@ -77,7 +77,7 @@ private slots:
             QStringList({"*.gif *.jpg *.jpeg", "GIF Files(*.gif)", "JPEG Files(*.jpg *.jpeg)",
                 "All Files (*)"}));
         // The preset pattern is the list shown first.
-        QCOMPARE(seen.selected, QStringLiteral("*.gif *.jpg *.jpeg"));
+        QCOMPARE(seen.selected, "*.gif *.jpg *.jpeg");
     }
 
     // A name typed without an extension gets the chosen type's; other names stay as typed.
@@ -86,24 +86,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("with extension") << "other.spc"
-                                        << ""
-                                        << "other.spc";
-        QTest::newRow("without extension") << "mydesign"
-                                           << ""
-                                           << "mydesign.spc";
-        QTest::newRow("the other type") << "index"
-                                        << "Pages (*.htm *.html)"
-                                        << "index.htm";
-        QTest::newRow("ending in a dot") << "index."
-                                         << ""
-                                         << "index.";
-        QTest::newRow("another extension") << "notes.txt"
-                                           << ""
-                                           << "notes.txt";
-        QTest::newRow("all files") << "README"
-                                   << "All Files (*.*)"
-                                   << "README";
+        const auto row = [](const char *name, QString typed, QString type, QString saved) {
+            QTest::newRow(name) << typed << type << saved;
+        };
+        row("with extension", "other.spc", "", "other.spc");
+        row("without extension", "mydesign", "", "mydesign.spc");
+        row("the other type", "index", "Pages (*.htm *.html)", "index.htm");
+        row("ending in a dot", "index.", "", "index.");
+        row("another extension", "notes.txt", "", "notes.txt");
+        row("all files", "README", "All Files (*.*)", "README");
     }
     void saveReturnsTheChosenPath()
     {

@@ -45,12 +45,9 @@ private slots:
         QTest::addColumn<qlonglong>("value");
         QTest::addColumn<QString>("spaced");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("ten") << 10LL << " 10"
-                             << "10";
-        QTest::newRow("zero") << 0LL << " 0"
-                              << "0";
-        QTest::newRow("negative") << -3LL << "-3"
-                                  << "-3";
+        QTest::newRow("ten") << 10LL << " 10" << QString("10");
+        QTest::newRow("zero") << 0LL << " 0" << QString("0");
+        QTest::newRow("negative") << -3LL << "-3" << QString("-3");
     }
     void numberFormat()
     {

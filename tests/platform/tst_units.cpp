@@ -56,14 +56,10 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "/usr/bin"
-                               << "/usr/bin/";
-        QTest::newRow("root") << "/"
-                              << "/";
-        QTest::newRow("already") << "/opt/trellis/"
-                                 << "/opt/trellis/";
-        QTest::newRow("drive root") << "C:\\"
-                                    << "C:\\";
+        QTest::newRow("plain") << "/usr/bin" << QString("/usr/bin/");
+        // Already ending in a separator: unchanged.
+        for (const char *folder : {"/", "/opt/trellis/", "C:\\"})
+            QTest::newRow(folder) << folder << QString(folder);
     }
     void trailingSeparator()
     {
