@@ -22,6 +22,16 @@ QImage indexedImage(int width, int height, int fill, const QList<QRgb> &colors)
     return image;
 }
 
+QImage boxPicture(
+    QSize size, const QList<QRgb> &colors, int a, int b, const QRect &box, int boxIndex)
+{
+    QImage picture = indexedImage(size.width(), size.height(), a, colors);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, box.contains(x, y) ? boxIndex : (x + y) % 2 ? b : a);
+    return picture;
+}
+
 QByteArray bitmapBytes(const QImage &picture, int declaredColors)
 {
     const int stride = (picture.width() + 3) / 4 * 4;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace giftesting {
@@ -62,6 +63,12 @@ struct GifToolWindowFixture
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
+    // Every scripted answer was taken (checked after each window test).
+    bool allAnswersTaken() const
+    {
+        return prompter.pendingAnswers() == 0 && dialogs.pendingAnswers() == 0;
+    }
+
     // The test picture as a GIF with a 16-entry color table (packed byte 0xB3, aspect 49).
     QString backgroundGif(const QString &name = QStringLiteral("picture.gif")) const
     {
@@ -81,6 +88,32 @@ struct GifToolWindowFixture
     void clickPicture(QPoint at)
     {
         QTest::mouseClick(window->pictureView()->picture(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    // Opens file (the test picture when empty) and clicks at, giving answer to what is asked.
+    bool openAndClick(QPoint at, platform::MessageAnswer answer, const QString &file = {})
+    {
+        if (!open(file.isEmpty() ? backgroundGif() : file))
+            return false;
+        prompter.answer(answer);
+        clickPicture(at);
+        return true;
+    }
+
+    // Answers Yes to the completion question of a click at 1,1 and saves as name; the path.
+    QString clickAndSave(const QString &name)
+    {
+        prompter.answer(platform::MessageAnswer::Yes);
+        dialogs.answer(path(name));
+        clickPicture(QPoint(1, 1));
+        return path(name);
+    }
+
+    // Whether every one of the widgets is hidden.
+    static bool allHidden(std::initializer_list<const QWidget *> widgets)
+    {
+        return std::all_of(
+            widgets.begin(), widgets.end(), [](const QWidget *w) { return w->isHidden(); });
     }
 
     template <typename T = QWidget> T *child(const char *name, int index = -1) const
