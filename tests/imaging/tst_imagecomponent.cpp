@@ -1,8 +1,8 @@
+#include "filecontents.h"
 #include "imagefixtures.h"
 #include "platform/imaging/imagecomponent.h"
 #include "testmain.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -16,18 +16,15 @@ namespace {
 
 QByteArray encodedByQt(const QImage &image, const char *format)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, format).write(image);
-    return bytes;
+    return fixtures::writtenBy(
+        [&](QIODevice &device) { return QImageWriter(&device, format).write(image); });
 }
 
 QByteArray savedByComponent(const QImage &image, const QString &path)
 {
     ImageComponent component;
     component.setPicture(image);
-    return component.save(path) ? fixtures::readAll(path) : QByteArray();
+    return component.save(path) ? testsupport::readAll(path) : QByteArray();
 }
 
 QImage sixteenColours()
@@ -62,8 +59,9 @@ private slots:
 
         QTest::newRow("GIF87a") << savedByComponent(pattern, path("a.gif")) << QSize(21, 11) << 256
                                 << QPoint(5, 3) << patternColour;
-        QTest::newRow("GIF89a") << fixtures::gif89(pattern, true, true, 2) << QSize(21, 11) << 16
-                                << QPoint(5, 3) << patternColour;
+        QTest::newRow("GIF89a") << fixtures::gifByGiflib(
+            pattern, {.interlaced = true, .localTable = true, .transparent = 2})
+                                << QSize(21, 11) << 16 << QPoint(5, 3) << patternColour;
         QImage mono(9, 5, QImage::Format_Indexed8);
         mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         mono.fill(1);
@@ -106,7 +104,7 @@ private slots:
         QFETCH(QRgb, colour);
         // The name says nothing: the content decides.
         const QString name = path(QStringLiteral("image.dat"));
-        QVERIFY(fixtures::writeAll(name, file));
+        QVERIFY(testsupport::writeAll(name, file));
         ImageComponent component;
         QVERIFY2(component.load(name), qPrintable(component.errorString()));
         QVERIFY(component.errorString().isEmpty());
@@ -166,7 +164,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, reason);
         const QString name = path(QStringLiteral("bad.jpg"));
-        QVERIFY(fixtures::writeAll(name, file));
+        QVERIFY(testsupport::writeAll(name, file));
         ImageComponent component;
         component.setPicture(sixteenColours());
         QVERIFY(!component.load(name));
@@ -207,7 +205,7 @@ private slots:
         ImageComponent component;
         component.setPicture(sixteenColours());
         QVERIFY2(component.save(path(name)), qPrintable(component.errorString()));
-        const QByteArray bytes = fixtures::readAll(path(name));
+        const QByteArray bytes = testsupport::readAll(path(name));
         QVERIFY(bytes.startsWith(signature));
         ImageComponent reloaded;
         QVERIFY2(reloaded.load(path(name)), qPrintable(reloaded.errorString()));
@@ -262,14 +260,14 @@ private slots:
     void failedSaveKeepsTheOldFile()
     {
         const QString name = path(QStringLiteral("keep.gif"));
-        QVERIFY(fixtures::writeAll(name, "the old file"));
+        QVERIFY(testsupport::writeAll(name, "the old file"));
         QImage wide(70000, 1, QImage::Format_Indexed8);
         wide.setColorTable({qRgb(1, 1, 1)});
         wide.fill(0);
         ImageComponent component;
         component.setPicture(wide);
         QVERIFY(!component.save(name));
-        QCOMPARE(fixtures::readAll(name), QByteArray("the old file"));
+        QCOMPARE(testsupport::readAll(name), QByteArray("the old file"));
         QVERIFY(!component.save(path(QStringLiteral("no/such/folder/out.gif"))));
         QVERIFY(component.errorString().contains(QStringLiteral("Cannot write")));
         ImageComponent empty;
