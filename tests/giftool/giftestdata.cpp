@@ -32,6 +32,25 @@ QImage boxPicture(
     return picture;
 }
 
+QList<QRgb> sixteenColors()
+{
+    QList<QRgb> colors;
+    for (int i = 0; i < 16; ++i)
+        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
+    colors[1] = colors[3];
+    return colors;
+}
+
+QImage backgroundPicture()
+{
+    const QRect box(8, 6, 5, 7);
+    QImage picture = boxPicture(QSize(40, 20), sixteenColors(), 6, 7, box, 5);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            picture.setPixel(x, y, box.contains(x, y) ? 5 : 3);
+    return picture;
+}
+
 QByteArray bitmapBytes(const QImage &picture, int declaredColors)
 {
     const int stride = (picture.width() + 3) / 4 * 4;
