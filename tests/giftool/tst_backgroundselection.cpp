@@ -328,29 +328,6 @@ private slots:
         QCOMPARE(selection.picture().pixelIndex(0, 0), 5);
     }
 
-    void swatchClicks_data()
-    {
-        QTest::addColumn<bool>("dithered");
-        QTest::addColumn<int>("swatch");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("swatch 0 is white") << false << 0 << QColor(255, 255, 255);
-        QTest::newRow("swatch 1 is the neighbour") << true << 1 << QColor(4, 251, 2);
-    }
-    void swatchClicks()
-    {
-        QFETCH(bool, dithered);
-        QFETCH(int, swatch);
-        QFETCH(QColor, color);
-        BackgroundSelection selection;
-        open(selection, scene(dithered));
-        click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
-        m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.clickSwatch(swatch, m_prompter));
-        const int index = selection.transparentIndex();
-        QCOMPARE(selection.palette().row(index).color(), color);
-        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
-    }
-
     void conversionWithoutSelection()
     {
         BackgroundSelection selection;
