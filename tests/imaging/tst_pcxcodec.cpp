@@ -243,50 +243,40 @@ private slots:
         QCOMPARE(writtenPcx(decoded.image), bytes);
     }
 
-    void writeRefuses_data()
+    void sizeLimits_data()
     {
         QTest::addColumn<QImage>("image");
-        QTest::newRow("true colour") << fixtures::gradient(4, 4);
+        QTest::addColumn<bool>("written");
+        QTest::newRow("true colour") << fixtures::gradient(4, 4) << false;
         const auto blank = [](int width, int height) {
             QImage image(width, height, QImage::Format_Indexed8);
             image.setColorCount(2);
-            image.fill(0);
+            image.fill(1);
             return image;
         };
         // 65535 and 65536 columns need 65536 bytes per line, one more than the header holds.
-        QTest::newRow("65535 wide") << blank(65535, 1);
-        QTest::newRow("65536 wide") << blank(65536, 1);
-        QTest::newRow("65537 wide") << blank(65537, 1);
-        QTest::newRow("65537 high") << blank(1, 65537);
+        QTest::newRow("65534 wide") << blank(65534, 1) << true;
+        QTest::newRow("65535 wide") << blank(65535, 1) << false;
+        QTest::newRow("65536 wide") << blank(65536, 1) << false;
+        QTest::newRow("65537 wide") << blank(65537, 1) << false;
+        QTest::newRow("65536 high") << blank(1, 65536) << true;
+        QTest::newRow("65537 high") << blank(1, 65537) << false;
     }
-    void writeRefuses()
+    void sizeLimits()
     {
         QFETCH(QImage, image);
+        QFETCH(bool, written);
         QString error;
-        QVERIFY(writtenPcx(image, &error).isEmpty());
-        QVERIFY(error.startsWith(QStringLiteral("A PCX image holds at most 65534 x 65536 pixels"))
-            || image.format() != QImage::Format_Indexed8);
-    }
-
-    void writesTheLargestSizes_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::newRow("65534 wide") << 65534 << 1;
-        QTest::newRow("65536 high") << 1 << 65536;
-    }
-    void writesTheLargestSizes()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QImage image(width, height, QImage::Format_Indexed8);
-        image.setColorCount(2);
-        image.fill(1);
-        const QByteArray bytes = writtenPcx(image);
-        QVERIFY(!bytes.isEmpty());
+        const QByteArray bytes = writtenPcx(image, &error);
+        QCOMPARE(!bytes.isEmpty(), written);
+        if (!written) {
+            QVERIFY(
+                error.startsWith(QStringLiteral("A PCX image holds at most 65534 x 65536 pixels"))
+                || image.format() != QImage::Format_Indexed8);
+            return;
+        }
         const platform::DecodedImage decoded = PcxCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        QCOMPARE(decoded.image.size(), QSize(width, height));
         QVERIFY(fixtures::sameIndexes(decoded.image, image));
     }
 };
