@@ -15,7 +15,7 @@ namespace {
 
 const QColor PageColor(0, 192, 96);
 constexpr QSize ShotSize(240, 180);
-// A true-color picture: a flat cream background with a red disc and a shaded blue bar.
+// A true-color picture: a flat cream background with a red disc and a shaded bar.
 QImage scene()
 {
     QImage image(160, 120, QImage::Format_RGB32);
@@ -24,8 +24,11 @@ QImage scene()
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(200, 30, 30));
     painter.drawEllipse(QRect(20, 20, 60, 60));
-    for (int x = 90; x < 140; ++x)
-        painter.fillRect(x, 40, 1, 50, QColor(20, 40, 100 + x));
+    painter.end();
+    // 2500 colours: the palette cannot hold the bar, so a full-colour PNG differs from it.
+    for (int y = 40; y < 90; ++y)
+        for (int x = 90; x < 140; ++x)
+            image.setPixel(x, y, qRgb(20 + 3 * (y - 40), 40, 100 + x));
     return image;
 }
 
