@@ -198,20 +198,6 @@ private slots:
                 + out + QStringLiteral(" (not the original) file."));
     }
 
-    void saveBeforeAnyClick()
-    {
-        QVERIFY(smallPicture().save(path("plain.bmp"), "BMP"));
-        auto document = opened(path("plain.bmp"));
-        QVERIFY(document);
-        const QImage picture = document->selection().picture();
-        const QString out = path("unmarked.gif");
-        QVERIFY(document->saveTransparentGif(out).saved);
-        const QByteArray gif = readAll(out);
-        QCOMPARE(gif.mid(10, 3), QByteArray("\x87\x00\x00", 3));
-        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8));
-        giftesting::verifyDecoders(out, picture, -1);
-    }
-
     void otherTypesAreSavedByTheEncoderOnly()
     {
         auto document = opened(gifFixture("logo.gif"));
