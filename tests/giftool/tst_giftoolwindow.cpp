@@ -77,18 +77,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("open") << "submenuopen"
-                              << "&Open Image" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
-        QTest::newRow("save") << "mnuSaveAS"
-                              << "Save &As" << QKeySequence(Qt::CTRL | Qt::Key_A) << false;
-        QTest::newRow("exit") << "mnuExit"
-                              << "E&xit" << QKeySequence() << true;
-        QTest::newRow("cancel") << "mnuDeleteTrans"
-                                << "&Cancel Transparency" << QKeySequence() << true;
-        QTest::newRow("detail") << "mnuDetail"
-                                << "&Detail" << QKeySequence() << true;
-        QTest::newRow("help") << "mnuOnlineHelp"
-                              << "Online &Help" << QKeySequence() << true;
+        QTest::newRow("open") << QString("submenuopen") << "&Open Image"
+                              << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
+        QTest::newRow("save") << QString("mnuSaveAS") << "Save &As"
+                              << QKeySequence(Qt::CTRL | Qt::Key_A) << false;
+        QTest::newRow("exit") << QString("mnuExit") << "E&xit" << QKeySequence() << true;
+        QTest::newRow("cancel") << QString("mnuDeleteTrans") << "&Cancel Transparency"
+                                << QKeySequence() << true;
+        QTest::newRow("detail") << QString("mnuDetail") << "&Detail" << QKeySequence() << true;
+        QTest::newRow("help") << QString("mnuOnlineHelp") << "Online &Help" << QKeySequence()
+                              << true;
     }
     void menusStartAsTheToolAllows()
     {
