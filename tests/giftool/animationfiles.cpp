@@ -192,6 +192,15 @@ platform::GifFrame flatFrame(const QRect &rect, int index)
     return frame;
 }
 
+platform::GifFrame frameOf(const QImage &indexed)
+{
+    platform::GifFrame frame = flatFrame(indexed.rect(), 0);
+    for (int y = 0; y < indexed.height(); ++y)
+        memcpy(frame.line(y), indexed.constScanLine(y), size_t(indexed.width()));
+    frame.hasControl = false;
+    return frame;
+}
+
 QtFrames readFramesWithQt(const QString &path)
 {
     QtFrames frames;

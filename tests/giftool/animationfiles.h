@@ -20,6 +20,9 @@ platform::GifAnimation readAnimationWithGiflib(const QString &path);
 // A frame of rect.size() pixels, every pixel of the given index.
 platform::GifFrame flatFrame(const QRect &rect, int index);
 
+// The indexes of an 8-bit picture as a frame at 0,0 without a control block.
+platform::GifFrame frameOf(const QImage &indexed);
+
 // The frames of a GIF as Qt's reader composes them (each the whole screen, ARGB32), with the
 // delays it reports in milliseconds and its loop count.
 struct QtFrames

@@ -22,6 +22,35 @@ QImage indexedImage(int width, int height, int fill, const QList<QRgb> &colors)
     return image;
 }
 
+QImage boxPicture(
+    QSize size, const QList<QRgb> &colors, int a, int b, const QRect &box, int boxIndex)
+{
+    QImage picture = indexedImage(size.width(), size.height(), a, colors);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, box.contains(x, y) ? boxIndex : (x + y) % 2 ? b : a);
+    return picture;
+}
+
+QList<QRgb> sixteenColors()
+{
+    QList<QRgb> colors;
+    for (int i = 0; i < 16; ++i)
+        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
+    colors[1] = colors[3];
+    return colors;
+}
+
+QImage backgroundPicture()
+{
+    const QRect box(8, 6, 5, 7);
+    QImage picture = boxPicture(QSize(40, 20), sixteenColors(), 6, 7, box, 5);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            picture.setPixel(x, y, box.contains(x, y) ? 5 : 3);
+    return picture;
+}
+
 QByteArray bitmapBytes(const QImage &picture, int declaredColors)
 {
     const int stride = (picture.width() + 3) / 4 * 4;

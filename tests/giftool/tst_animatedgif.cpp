@@ -1,11 +1,12 @@
 #include "animationfiles.h"
 #include "animationfixtures.h"
+#include "filecontents.h"
+#include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "giftool/core/transparencycancel.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,6 +14,8 @@ using namespace giftool;
 using namespace giftesting;
 using platform::GifAnimation;
 using platform::GifFrame;
+using testsupport::readAll;
+using testsupport::writeAll;
 
 namespace {
 
@@ -31,11 +34,9 @@ void verifySaved(const GifAnimation &in, const GifAnimation &out, const QList<QR
     QCOMPARE(out.frames.size(), in.frames.size());
     QCOMPARE(out.loopCount, in.loopCount);
     for (qsizetype f = 0; f < in.frames.size(); ++f) {
-        const GifFrame &before = in.frames[f];
-        const GifFrame &after = out.frames[f];
-        QCOMPARE(after.rect, before.rect);
-        QCOMPARE(after.delay, before.delay);
-        QCOMPARE(after.disposal, before.disposal);
+        const GifFrame &before = in.frames[f], &after = out.frames[f];
+        QCOMPARE(std::tie(after.rect, after.delay, after.disposal),
+            std::tie(before.rect, before.delay, before.disposal));
         QVERIFY(after.hasControl);
         if (frameHasColour[f]) {
             QVERIFY(after.transparentIndex >= 0);
@@ -44,16 +45,16 @@ void verifySaved(const GifAnimation &in, const GifAnimation &out, const QList<QR
         } else {
             QCOMPARE(after.transparentIndex, before.transparentIndex);
         }
-        for (qsizetype i = 0; i < before.pixels.size(); ++i) {
+        const auto kept = [&](int x, int y) {
+            const int i = y * before.rect.width() + x;
             const bool wasClear = uchar(before.pixels[i]) == before.transparentIndex;
             const bool isBackground
-                = frameHasColour[f] && background.contains(colourAt(in, before, int(i)));
+                = frameHasColour[f] && background.contains(colourAt(in, before, i));
             const bool isClear = uchar(after.pixels[i]) == after.transparentIndex;
-            QVERIFY2(isClear == (wasClear || isBackground),
-                qPrintable(QStringLiteral("frame %1 pixel %2").arg(f + 1).arg(i)));
-            if (!isClear)
-                QCOMPARE(colourAt(out, after, int(i)), colourAt(in, before, int(i)));
-        }
+            return isClear == (wasClear || isBackground)
+                && (isClear || colourAt(out, after, i) == colourAt(in, before, i));
+        };
+        QCOMPARE(firstBadPixel(before.rect.size(), kept), QString());
     }
 }
 
@@ -76,21 +77,31 @@ class TestAnimatedGif : public QObject
         return writeAnimationWithGiflib(file, animation) ? file : QString();
     }
 
-    std::unique_ptr<GifDocument> openDocument(const QString &file)
+    // The animation written by giflib under name and opened.
+    std::unique_ptr<GifDocument> openDocument(
+        const QString &name, const GifAnimation &animation = fourFrames())
     {
         auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
-        const OpenResult opened = document->openImage(file);
+        const OpenResult opened = document->openImage(animationFile(name, animation));
         if (opened.outcome != OpenOutcome::Opened)
             qWarning() << opened.error;
         return opened.outcome == OpenOutcome::Opened ? std::move(document) : nullptr;
+    }
+
+    // Saves under name; the path, or an empty string (with the reason given) when it fails.
+    QString save(GifDocument &document, const QString &name)
+    {
+        const SaveResult saved = document.saveTransparentGif(path(name));
+        if (!saved.saved)
+            qWarning() << saved.error;
+        return saved.saved ? path(name) : QString();
     }
 
 private slots:
     void aPickedColourIsClearInEveryFrameThatHasIt()
     {
         const GifAnimation in = fourFrames();
-        const QString file = animationFile(QStringLiteral("anim.gif"), in);
-        auto document = openDocument(file);
+        auto document = openDocument(QStringLiteral("anim.gif"));
         QVERIFY(document);
         QCOMPARE(document->frameCount(), 4);
         // The window shows the first frame, on the whole screen.
@@ -116,14 +127,13 @@ private slots:
     void qtSeesTheSameFramesDelaysAndLoop()
     {
         const GifAnimation in = fourFrames();
-        const QString file = animationFile(QStringLiteral("qt-in.gif"), in);
-        auto document = openDocument(file);
+        auto document = openDocument(QStringLiteral("qt-in.gif"));
         QVERIFY(document);
         document->selection().selectIndex(0);
-        const QString out = path(QStringLiteral("qt-out.gif"));
-        QVERIFY(document->saveTransparentGif(out).saved);
+        const QString out = save(*document, QStringLiteral("qt-out.gif"));
+        QVERIFY(!out.isEmpty());
 
-        const QtFrames before = readFramesWithQt(file);
+        const QtFrames before = readFramesWithQt(path(QStringLiteral("qt-in.gif")));
         const QtFrames after = readFramesWithQt(out);
         QCOMPARE(after.images.size(), 4);
         QCOMPARE(after.delays, before.delays);
@@ -133,27 +143,22 @@ private slots:
         // frame show). No opaque cream is left anywhere, so no frame can show cream.
         for (qsizetype k = 0; k < after.images.size(); ++k) {
             const GifFrame &frame = in.frames[k];
-            const QImage &now = after.images[k];
-            for (int y = 0; y < frame.rect.height(); ++y) {
-                for (int x = 0; x < frame.rect.width(); ++x) {
-                    if (frame.index(x, y) == frame.transparentIndex)
-                        continue;
-                    const QRgb colour = in.coloursOf(frame).at(frame.index(x, y));
-                    const QRgb shown = now.pixel(frame.rect.topLeft() + QPoint(x, y));
-                    const QString where
-                        = QStringLiteral("frame %1 at %2,%3").arg(k + 1).arg(x).arg(y);
-                    if (colour == Cream)
-                        QVERIFY2(qAlpha(shown) == 0 || shown != Cream, qPrintable(where));
-                    else
-                        QVERIFY2(shown == colour, qPrintable(where));
-                }
-            }
+            const auto drawn = [&](int x, int y) {
+                if (frame.index(x, y) == frame.transparentIndex)
+                    return true;
+                const QRgb colour = in.coloursOf(frame).at(frame.index(x, y));
+                const QRgb shown = after.images[k].pixel(frame.rect.topLeft() + QPoint(x, y));
+                return colour == Cream ? qAlpha(shown) == 0 || shown != Cream : shown == colour;
+            };
+            QCOMPARE(firstBadPixel(frame.rect.size(), drawn), QString());
         }
         // The first frame's cream is all clear.
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 40; ++x)
-                QCOMPARE(qAlpha(after.images[0].pixel(x, y)) == 0,
-                    before.images[0].pixel(x, y) == Cream);
+        QCOMPARE(firstBadPixel(QSize(40, 30),
+                     [&](int x, int y) {
+                         return (qAlpha(after.images[0].pixel(x, y)) == 0)
+                             == (before.images[0].pixel(x, y) == Cream);
+                     }),
+            QString());
     }
 
     void conversionsRecolourTheBackgroundOfEveryFrame_data()
@@ -170,7 +175,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(QRgb, target);
         const GifAnimation in = fourFrames(true);
-        auto document = openDocument(animationFile(QStringLiteral("twotone.gif"), in));
+        auto document = openDocument(QStringLiteral("twotone.gif"), in);
         QVERIFY(document);
         BackgroundSelection &selection = document->selection();
         // Column 19 of row 1 is the stripe's last near-cream pixel, with cream to its right.
@@ -185,15 +190,11 @@ private slots:
 
         // The animation's first frame is what the window shows.
         const QImage shown = selection.picture();
-        const QString out = path(QStringLiteral("converted.gif"));
-        const SaveResult saved = document->saveTransparentGif(out);
-        QVERIFY2(saved.saved, qPrintable(saved.error));
+        const QString out = save(*document, QStringLiteral("converted.gif"));
+        QVERIFY(!out.isEmpty());
         const GifAnimation result = readAnimationWithGiflib(out);
         verifySaved(in, result, {Cream, NearCream}, target, {true, true, true, false});
-        const GifFrame &first = result.frames.first();
-        for (int py = 0; py < 30; ++py)
-            for (int px = 0; px < 40; ++px)
-                QCOMPARE(first.index(px, py), uchar(shown.pixelIndex(px, py)));
+        QCOMPARE(result.frames.first().pixels, frameOf(shown).pixels);
     }
 
     void aDamagedFrameRefusesTheFile_data()
@@ -206,21 +207,13 @@ private slots:
     void aDamagedFrameRefusesTheFile()
     {
         QFETCH(int, cut);
-        const QString whole = animationFile(QStringLiteral("whole.gif"), fourFrames());
-        QFile file(whole);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray bytes = file.readAll();
-        file.close();
+        QByteArray bytes = readAll(animationFile(QStringLiteral("whole.gif"), fourFrames()));
         // Find the last image separator, so the cut lands inside an image's data.
         const qsizetype second = bytes.indexOf(QByteArray("\x2C\x05\x00\x05\x00", 5));
         QVERIFY(second > 0);
-        const qsizetype end = cut == 40 ? second + cut : bytes.size() - cut;
-        bytes.truncate(end);
+        bytes.truncate(cut == 40 ? second + cut : bytes.size() - cut);
         const QString damaged = path(QStringLiteral("damaged-%1.gif").arg(cut));
-        QFile out(damaged);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        out.close();
+        QVERIFY(writeAll(damaged, bytes));
 
         GifDocument document(WorkingFiles::in(m_dir.path()));
         const OpenResult opened = document.openImage(damaged);
@@ -231,18 +224,13 @@ private slots:
 
     void aFileWithoutTrailerKeepsItsFrames()
     {
-        const QString whole = animationFile(QStringLiteral("trailer.gif"), fourFrames());
-        QFile file(whole);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QByteArray bytes = file.readAll();
+        const QByteArray bytes = readAll(animationFile(QStringLiteral("whole.gif"), fourFrames()));
         QCOMPARE(bytes.back(), char(0x3B));
-        bytes.chop(1);
-        QVERIFY(file.resize(0));
-        file.write(bytes);
-        file.close();
-        auto document = openDocument(whole);
-        QVERIFY(document);
-        QCOMPARE(document->frameCount(), 4);
+        const QString cut = path(QStringLiteral("trailer.gif"));
+        QVERIFY(writeAll(cut, bytes.chopped(1)));
+        GifDocument document(WorkingFiles::in(m_dir.path()));
+        QCOMPARE(document.openImage(cut).outcome, OpenOutcome::Opened);
+        QCOMPARE(document.frameCount(), 4);
     }
 
     void otherTypesKeepTheFirstFrameAndSaySo_data()
@@ -256,30 +244,29 @@ private slots:
     void otherTypesKeepTheFirstFrameAndSaySo()
     {
         QFETCH(QString, name);
-        auto document = openDocument(animationFile(QStringLiteral("types.gif"), fourFrames()));
+        auto document = openDocument(QStringLiteral("types.gif"));
         QVERIFY(document);
         document->selection().selectIndex(1);
         const QString out = path(name);
         const SaveResult saved = document->saveTransparentGif(out);
-        QVERIFY2(saved.saved, qPrintable(saved.error));
-        QCOMPARE(saved.framesSaved, 1);
+        QVERIFY2(saved.saved && saved.framesSaved == 1, qPrintable(saved.error));
         QCOMPARE(document->selection().instructions(),
             QStringLiteral("The image has been saved as %1. Only the first of its 4 frames was "
                            "saved: this type holds one picture.")
                 .arg(out));
-        platform::ImageComponent saved1;
-        QVERIFY(saved1.load(out));
-        QCOMPARE(saved1.image().size(), QSize(40, 30));
-        QCOMPARE(saved1.picture().pixel(15, 12) & RGB_MASK, Red & RGB_MASK);
+        platform::ImageComponent reread;
+        QVERIFY(reread.load(out));
+        QCOMPARE(reread.image().size(), QSize(40, 30));
+        QCOMPARE(reread.picture().pixel(15, 12) & RGB_MASK, Red & RGB_MASK);
     }
 
     void cancelTransparencyClearsEveryFrame()
     {
-        auto document = openDocument(animationFile(QStringLiteral("cancel.gif"), fourFrames()));
+        auto document = openDocument(QStringLiteral("cancel.gif"));
         QVERIFY(document);
         document->selection().selectIndex(0);
-        const QString out = path(QStringLiteral("cancel-out.gif"));
-        QVERIFY(document->saveTransparentGif(out).saved);
+        const QString out = save(*document, QStringLiteral("cancel-out.gif"));
+        QVERIFY(!out.isEmpty());
 
         m_prompter.answer(platform::MessageAnswer::Cancel);
         QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::Declined);
@@ -287,10 +274,10 @@ private slots:
 
         m_prompter.answer(platform::MessageAnswer::Ok);
         QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::Cleared);
-        const GifAnimation opaque = readAnimationWithGiflib(out);
-        QCOMPARE(opaque.frames.size(), 4);
-        for (const GifFrame &frame : opaque.frames)
-            QCOMPARE(frame.transparentIndex, -1);
+        QList<int> clear;
+        for (const GifFrame &frame : readAnimationWithGiflib(out).frames)
+            clear << frame.transparentIndex;
+        QCOMPARE(clear, QList<int>(4, -1));
         // Nothing is left to switch off: nothing is asked or said.
         const qsizetype asked = m_prompter.shown().size();
         QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::NotTransparent);
@@ -306,7 +293,7 @@ private slots:
         for (int y = 11; y < 15; ++y)
             for (int x = 14; x < 18; ++x)
                 first.line(y)[x] = 0; // a cream hole in the red box
-        auto document = openDocument(animationFile(QStringLiteral("hole.gif"), in));
+        auto document = openDocument(QStringLiteral("hole.gif"), in);
         QVERIFY(document);
         document->selection().setOnlyConnected(true);
         m_prompter.answer(platform::MessageAnswer::No);
@@ -314,22 +301,20 @@ private slots:
         QCOMPARE(
             document->selection().selectBackground(scale.toTwips(1), scale.toTwips(1), m_prompter),
             SelectOutcome::Selected);
-        const QString out = path(QStringLiteral("hole-out.gif"));
-        const SaveResult saved = document->saveTransparentGif(out);
-        QVERIFY2(saved.saved, qPrintable(saved.error));
+        const QString out = save(*document, QStringLiteral("hole-out.gif"));
+        QVERIFY(!out.isEmpty());
 
         const GifAnimation result = readAnimationWithGiflib(out);
         const GifFrame &shown = result.frames.first();
         QCOMPARE(shown.transparentIndex, 0);
-        for (int y = 0; y < 30; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                const bool hole = x >= 14 && x < 18 && y >= 11 && y < 15;
-                const bool cream = first.index(x, y) == 0;
-                QCOMPARE(shown.index(x, y) == 0, cream && !hole);
-                QCOMPARE(result.coloursOf(shown).at(shown.index(x, y)),
-                    in.coloursOf(first).at(first.index(x, y)));
-            }
-        }
+        QCOMPARE(firstBadPixel(QSize(40, 30),
+                     [&](int x, int y) {
+                         const bool hole = x >= 14 && x < 18 && y >= 11 && y < 15;
+                         return (shown.index(x, y) == 0) == (first.index(x, y) == 0 && !hole)
+                             && result.coloursOf(shown).at(shown.index(x, y))
+                             == in.coloursOf(first).at(first.index(x, y));
+                     }),
+            QString());
         // The spare entry is one no other frame of the global table used.
         const uchar spare = shown.index(15, 12);
         for (qsizetype f = 1; f < in.frames.size(); ++f)

@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "giftestdata.h"
 #include "giftool/core/backgroundframeview.h"
 #include "giftool/core/backgroundselection.h"
@@ -28,16 +29,8 @@ constexpr int Twips = 15;
 QImage scene(bool dithered, const QList<QRgb> &colors = giftesting::colorTable(), int a = 3,
     int b = 4, int plain = 5)
 {
-    QImage picture = giftesting::indexedImage(8, 6, plain, colors);
-    for (int y = 0; y < 6; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            if (dithered)
-                picture.setPixel(x, y, (x + y) % 2 ? b : a);
-            if (x >= 3 && x <= 4 && y >= 2 && y <= 3)
-                picture.setPixel(x, y, 9);
-        }
-    }
-    return picture;
+    return giftesting::boxPicture(
+        QSize(8, 6), colors, dithered ? a : plain, dithered ? b : plain, QRect(3, 2, 2, 2), 9);
 }
 
 PaletteRow rowOf(const QImage &picture, int index)
@@ -58,10 +51,7 @@ class TestBackgroundSelection : public QObject
 
     void open(BackgroundSelection &selection, const QImage &picture, int declaredColors = 0)
     {
-        QFile file(m_path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(giftesting::bitmapBytes(picture, declaredColors));
-        file.close();
+        QVERIFY(testsupport::writeAll(m_path, giftesting::bitmapBytes(picture, declaredColors)));
         QString error;
         QVERIFY2(selection.loadWorkBitmap(m_path, &error), qPrintable(error));
     }
@@ -73,11 +63,7 @@ class TestBackgroundSelection : public QObject
         return selection.selectBackground(px * Twips + 7, py * Twips + 7, m_prompter);
     }
 
-    QByteArray fileBytes()
-    {
-        QFile file(m_path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return testsupport::readAll(m_path); }
 
     void checkShown(const QString &text, MessageIcon icon, MessageButtons buttons)
     {
@@ -115,9 +101,8 @@ private slots:
         QCOMPARE(selection.state(), SelectionState::NothingSelected);
         QCOMPARE(selection.instructions(),
             QStringLiteral("Click and select the background area of the image."));
-        QVERIFY(selection.saveAsEnabled());
+        QVERIFY(selection.saveAsEnabled() && !selection.backgroundSelected());
         QVERIFY(!deriveFrameView(selection).frameShown);
-        QVERIFY(!selection.backgroundSelected());
         QCOMPARE(selection.transparentIndex(), 999);
         QCOMPARE(selection.palette().row(9), rowOf(scene(false), 9));
         QCOMPARE(selection.picture().pixelIndex(3, 2), 9);
@@ -145,28 +130,25 @@ private slots:
 
         const BackgroundFrameView view = deriveFrameView(selection);
         QCOMPARE(selection.state(), SelectionState::UniformPick);
-        QCOMPARE(selection.clickX(), 1 * Twips + 7);
-        QCOMPARE(selection.clickY(), 4 * Twips + 7);
+        QCOMPARE(
+            QPoint(selection.clickX(), selection.clickY()), QPoint(1, 4) * Twips + QPoint(7, 7));
         // Color 5 is (5, 250, 2): 5 + 256 * 250 + 65536 * 2.
         const SampleSlot &slot0 = selection.slot(0);
         QCOMPARE(slot0.index.value_or(-1), 5);
         QCOMPARE(slot0.color, PaletteRow::fromRgb(5, 250, 2));
         QCOMPARE(slot0.color.value, 195077);
         QCOMPARE(view.swatchColor[0], QColor(5, 250, 2));
-        QVERIFY(view.swatchShown[0]);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{true, false}));
         QVERIFY(!selection.slot(1).filled());
-        QVERIFY(!view.swatchShown[1]);
         QVERIFY(view.frameShown && view.selectedCaptionShown && view.changeToShown);
         QCOMPARE(view.changeToText, QStringLiteral("Change to optional:"));
         QCOMPARE(view.changeToPlace, ChangeToPlace::AboveWhiteButton);
         QVERIFY(view.shows(ConversionButton::White) && view.shows(ConversionButton::Grey)
-            && view.shows(ConversionButton::Black));
-        QVERIFY(!view.shows(ConversionButton::Neighbour));
+            && view.shows(ConversionButton::Black) && !view.shows(ConversionButton::Neighbour));
         QCOMPARE(view.indexText, QStringLiteral("Index = 5"));
-        QVERIFY(selection.backgroundSelected());
+        QVERIFY(selection.backgroundSelected() && selection.saveAsEnabled());
         QCOMPARE(selection.transparentIndex(), 5);
         QCOMPARE(selection.multiColorFlag(), false);
-        QVERIFY(selection.saveAsEnabled());
         QCOMPARE(selection.instructions(), instructions);
     }
 
@@ -184,14 +166,13 @@ private slots:
         QCOMPARE(selection.slot(1).index.value_or(-1), 4);
         QCOMPARE(selection.slot(1).color.value, PaletteRow::fromRgb(4, 251, 2).value);
         QCOMPARE(selection.slot(1).color.red, 4);
-        QVERIFY(view.swatchShown[0] && view.swatchShown[1]);
-        QVERIFY(view.shows(ConversionButton::Neighbour));
+        QVERIFY(
+            view.swatchShown[0] && view.swatchShown[1] && view.shows(ConversionButton::Neighbour));
         QCOMPARE(view.changeToText, QStringLiteral("Change to:"));
         QCOMPARE(view.changeToPlace, ChangeToPlace::AboveNeighbourButton);
         QCOMPARE(view.indexText, QString());
-        QVERIFY(!selection.backgroundSelected());
+        QVERIFY(!selection.backgroundSelected() && !selection.saveAsEnabled());
         QCOMPARE(selection.instructions(), MustConvertText);
-        QVERIFY(!selection.saveAsEnabled());
         QCOMPARE(selection.multiColorFlag(), true);
         QCOMPARE(selection.transparentIndex(), 3);
     }
@@ -237,13 +218,12 @@ private slots:
         QCOMPARE(selection.palette().row(4), target);
         QCOMPARE(selection.palette().row(9), rowOf(original, 9));
         // Slot 0 shows the colour the selected entry holds now, for every button alike.
-        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QCOMPARE(view.swatchColor[0], color);
         QCOMPARE(selection.slot(0).color.value, target.value);
-        QVERIFY(deriveFrameView(selection).swatchShown[0]);
-        QVERIFY(!deriveFrameView(selection).swatchShown[1]);
-        for (int b = 0; b < 4; ++b)
-            QVERIFY(!deriveFrameView(selection).shows(ConversionButton(b)));
-        QVERIFY(!deriveFrameView(selection).changeToShown);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{true, false}));
+        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
+        QVERIFY(!view.changeToShown);
         QCOMPARE(selection.instructions(), ClickAgainText);
         QVERIFY(!selection.saveAsEnabled());
         QCOMPARE(selection.multiColorFlag(), false);
@@ -260,12 +240,12 @@ private slots:
         QCOMPARE(bytes.mid(54 + 4 * 4, 4), entry);
         QCOMPARE(bytes.mid(54 + 4 * 9, 3), giftesting::bitmapBytes(original).mid(54 + 4 * 9, 3));
         const QImage picture = selection.picture();
-        for (int y = 0; y < 6; ++y) {
-            for (int x = 0; x < 8; ++x) {
-                const int expected = original.pixelIndex(x, y) == 9 ? 9 : transparent;
-                QCOMPARE(picture.pixelIndex(x, y), expected);
-            }
-        }
+        QCOMPARE(giftesting::firstBadPixel(original.size(),
+                     [&](int x, int y) {
+                         return picture.pixelIndex(x, y)
+                             == (original.pixelIndex(x, y) == 9 ? 9 : transparent);
+                     }),
+            QString());
 
         QCOMPARE(click(selection, clickX, 0, MessageAnswer::No), SelectOutcome::Selected);
         QCOMPARE(selection.transparentIndex(), transparent);
@@ -282,12 +262,11 @@ private slots:
         open(selection, original);
         QCOMPARE(click(selection, 7, 1, MessageAnswer::Ok), SelectOutcome::MustConvert);
         QCOMPARE(m_prompter.lastText(), MustConvertText);
-        QVERIFY(!selection.slot(1).filled());
-        QVERIFY(!deriveFrameView(selection).swatchShown[1]);
-        QVERIFY(!deriveFrameView(selection).shows(ConversionButton::Neighbour));
-        QVERIFY(deriveFrameView(selection).shows(ConversionButton::White));
-        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to:"));
-        QCOMPARE(deriveFrameView(selection).changeToPlace, ChangeToPlace::AboveWhiteButton);
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(!selection.slot(1).filled() && !view.swatchShown[1]);
+        QVERIFY(!view.shows(ConversionButton::Neighbour) && view.shows(ConversionButton::White));
+        QCOMPARE(view.changeToText, QStringLiteral("Change to:"));
+        QCOMPARE(view.changeToPlace, ChangeToPlace::AboveWhiteButton);
         QCOMPARE(selection.multiColorFlag(), true);
 
         QVERIFY(!selection.convertBackground(ConversionButton::Neighbour, m_prompter));
@@ -349,29 +328,6 @@ private slots:
         QCOMPARE(selection.picture().pixelIndex(0, 0), 5);
     }
 
-    void swatchClicks_data()
-    {
-        QTest::addColumn<bool>("dithered");
-        QTest::addColumn<int>("swatch");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("swatch 0 is white") << false << 0 << QColor(255, 255, 255);
-        QTest::newRow("swatch 1 is the neighbour") << true << 1 << QColor(4, 251, 2);
-    }
-    void swatchClicks()
-    {
-        QFETCH(bool, dithered);
-        QFETCH(int, swatch);
-        QFETCH(QColor, color);
-        BackgroundSelection selection;
-        open(selection, scene(dithered));
-        click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
-        m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.clickSwatch(swatch, m_prompter));
-        const int index = selection.transparentIndex();
-        QCOMPARE(selection.palette().row(index).color(), color);
-        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
-    }
-
     void conversionWithoutSelection()
     {
         BackgroundSelection selection;
@@ -399,13 +355,11 @@ private slots:
         QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
         checkShown(text, MessageIcon::Exclamation, MessageButtons::Ok);
         QCOMPARE(selection.instructions(), text);
-        QVERIFY(!selection.saveAsEnabled());
+        QVERIFY(!selection.saveAsEnabled() && !selection.slot(0).filled());
         QCOMPARE(selection.transparentIndex(), 999);
-        QVERIFY(!selection.slot(0).filled());
         // The frame shows, empty.
         const BackgroundFrameView view = deriveFrameView(selection);
-        QVERIFY(view.frameShown);
-        QVERIFY(!view.selectedCaptionShown && !view.changeToShown);
+        QVERIFY(view.frameShown && !view.selectedCaptionShown && !view.changeToShown);
         QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
         QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
         QCOMPARE(view.indexText, QString());
@@ -439,12 +393,10 @@ private slots:
         QCOMPARE(selection.state(), state);
         QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
         const BackgroundFrameView after = deriveFrameView(selection);
-        QCOMPARE(after.swatchShown, before.swatchShown);
-        QCOMPARE(after.swatchColor, before.swatchColor);
-        QCOMPARE(after.indexText, before.indexText);
-        QCOMPARE(after.buttonShown, before.buttonShown);
-        QCOMPARE(after.changeToText, before.changeToText);
-        QCOMPARE(after.changeToPlace, before.changeToPlace);
+        QVERIFY(std::tie(after.swatchShown, after.swatchColor, after.indexText, after.buttonShown,
+                    after.changeToText, after.changeToPlace)
+            == std::tie(before.swatchShown, before.swatchColor, before.indexText,
+                before.buttonShown, before.changeToText, before.changeToPlace));
         QVERIFY(!selection.saveAsEnabled());
     }
 
@@ -456,8 +408,7 @@ private slots:
         QVERIFY(QFile::remove(m_path));
         m_prompter.answer(MessageAnswer::Ok);
         QVERIFY(!selection.convertBackground(ConversionButton::White, m_prompter));
-        QVERIFY(!m_prompter.lastText().isEmpty());
-        QVERIFY(m_prompter.lastText() != ClickAgainText);
+        QVERIFY(!m_prompter.lastText().isEmpty() && m_prompter.lastText() != ClickAgainText);
         QCOMPARE(m_prompter.shown().last().icon, MessageIcon::None);
         QCOMPARE(selection.state(), SelectionState::MustConvert);
         QCOMPARE(selection.palette().row(3), rowOf(scene(true), 3));
@@ -473,14 +424,11 @@ private slots:
         QCOMPARE(selection.instructions(), QStringLiteral("saved"));
         QVERIFY(!selection.hasPicture());
         // The frame stays, empty, until the next image is opened.
-        QVERIFY(deriveFrameView(selection).frameShown);
-        QVERIFY(!deriveFrameView(selection).selectedCaptionShown
-            && !deriveFrameView(selection).changeToShown);
-        QVERIFY(!deriveFrameView(selection).swatchShown[0]
-            && !deriveFrameView(selection).swatchShown[1]);
-        for (int b = 0; b < 4; ++b)
-            QVERIFY(!deriveFrameView(selection).shows(ConversionButton(b)));
-        QCOMPARE(deriveFrameView(selection).indexText, QString());
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(view.frameShown && !view.selectedCaptionShown && !view.changeToShown);
+        QCOMPARE(view.swatchShown, (std::array<bool, 2>{}));
+        QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
+        QCOMPARE(view.indexText, QString());
         QCOMPARE(selection.transparentIndex(), 3);
         QCOMPARE(selection.multiColorFlag(), true);
         QCOMPARE(selection.selectBackground(0, 0, m_prompter), SelectOutcome::NoPicture);
@@ -495,10 +443,10 @@ private slots:
         QCOMPARE(selection.state(), SelectionState::NothingSelected);
         QCOMPARE(selection.transparentIndex(), 999);
         QCOMPARE(selection.multiColorFlag(), false);
-        QVERIFY(!deriveFrameView(selection).frameShown);
         QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
-        QCOMPARE(deriveFrameView(selection).changeToText, QStringLiteral("Change to optional:"));
-        QVERIFY(!deriveFrameView(selection).shows(ConversionButton::Neighbour));
+        const BackgroundFrameView view = deriveFrameView(selection);
+        QVERIFY(!view.frameShown && !view.shows(ConversionButton::Neighbour));
+        QCOMPARE(view.changeToText, QStringLiteral("Change to optional:"));
     }
 };
 

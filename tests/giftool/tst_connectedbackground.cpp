@@ -1,6 +1,7 @@
 #include "animationfiles.h"
 #include "enclosedscene.h"
 #include "gifdecoders.h"
+#include "giftestdata.h"
 #include "giftool/core/connectedbackground.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
@@ -33,21 +34,25 @@ class TestConnectedBackground : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Opens the scene (saved as a BMP, so its palette stays as drawn) with only the connected
-    // background, and clicks its top left corner.
-    std::unique_ptr<GifDocument> openAndClickCorner(const QImage &scene)
+    // Opens the scene (saved as a BMP, so its palette stays as drawn), with only the connected
+    // background unless told otherwise, and clicks its top left corner, giving answer.
+    std::unique_ptr<GifDocument> openAndClickCorner(const QImage &scene,
+        platform::MessageAnswer answer = platform::MessageAnswer::No, bool onlyConnected = true)
     {
         const QString source = path(QStringLiteral("scene.bmp"));
         if (!scene.save(source))
             return nullptr;
         auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
-        document->selection().setOnlyConnected(true);
+        document->selection().setOnlyConnected(onlyConnected);
         if (document->openImage(source).outcome != OpenOutcome::Opened)
             return nullptr;
-        m_prompter.answer(platform::MessageAnswer::No);
-        if (document->selection().selectBackground(0, 0, m_prompter) != SelectOutcome::Selected)
-            return nullptr;
-        return document;
+        m_prompter.answer(answer);
+        const SelectOutcome expected = answer == platform::MessageAnswer::No
+            ? SelectOutcome::Selected
+            : SelectOutcome::MustConvert;
+        return document->selection().selectBackground(0, 0, m_prompter) == expected
+            ? std::move(document)
+            : nullptr;
     }
 
     // Reads the saved picture with Qt and checks the clear pixels are exactly the connected
@@ -57,18 +62,14 @@ class TestConnectedBackground : public QObject
         const QImage read = QImage(file).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(read.size(), scene.size());
         int clear = 0;
-        for (int y = 0; y < scene.height(); ++y) {
-            for (int x = 0; x < scene.width(); ++x) {
-                const bool outside = scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y);
-                const QRgb got = read.pixel(x, y);
-                clear += outside;
-                const QString where = QStringLiteral("%1,%2").arg(x).arg(y);
-                if (outside)
-                    QVERIFY2(qAlpha(got) == 0, qPrintable(where));
-                else
-                    QVERIFY2(got == (scene.pixel(x, y) | ~RGB_MASK), qPrintable(where));
-            }
-        }
+        QCOMPARE(firstBadPixel(scene.size(),
+                     [&](int x, int y) {
+                         const bool outside = scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y);
+                         clear += outside;
+                         return outside ? qAlpha(read.pixel(x, y)) == 0
+                                        : read.pixel(x, y) == (scene.pixel(x, y) | ~RGB_MASK);
+                     }),
+            QString());
         QVERIFY(clear > scene.width() * scene.height() / 2);
     }
 
@@ -77,23 +78,22 @@ private slots:
     {
         const QImage scene = enclosedScene();
         const std::optional<BackgroundIsolation> plan = planIsolation(scene, QPoint(0, 0), {0});
-        QVERIFY(plan);
+        QVERIFY(plan && plan->merges.isEmpty());
         QCOMPARE(plan->indexes, QList<int>{0});
         QCOMPARE(plan->colours, QList<QRgb>{SceneCream});
-        QVERIFY(plan->merges.isEmpty());
         const int spare = plan->spares.first();
         QVERIFY(spare > 2); // an entry no pixel used
         QImage isolated = scene;
         applyIsolation(isolated, *plan);
         int enclosed = 0;
-        for (int y = 0; y < scene.height(); ++y) {
-            for (int x = 0; x < scene.width(); ++x) {
-                const int expected = isEnclosedCream(x, y) ? spare : scene.pixelIndex(x, y);
-                enclosed += isEnclosedCream(x, y);
-                QCOMPARE(isolated.pixelIndex(x, y), expected);
-                QCOMPARE(isolated.pixel(x, y), scene.pixel(x, y));
-            }
-        }
+        QCOMPARE(firstBadPixel(scene.size(),
+                     [&](int x, int y) {
+                         enclosed += isEnclosedCream(x, y);
+                         return isolated.pixelIndex(x, y)
+                             == (isEnclosedCream(x, y) ? spare : scene.pixelIndex(x, y))
+                             && isolated.pixel(x, y) == scene.pixel(x, y);
+                     }),
+            QString());
         QVERIFY(enclosed > 100);
     }
 
@@ -122,8 +122,7 @@ private slots:
         QCOMPARE(pair, qMakePair(200, 201));
 
         const std::optional<BackgroundIsolation> plan = planIsolation(scene, QPoint(0, 0), {0});
-        QVERIFY(plan);
-        QCOMPARE(plan->merges.size(), 1);
+        QVERIFY(plan && plan->merges.size() == 1);
         const PaletteMerge merge = plan->merges.first();
         QCOMPARE(
             qMakePair(std::min(merge.from, merge.into), std::max(merge.from, merge.into)), pair);
@@ -153,17 +152,10 @@ private slots:
         QVERIFY2(saved.saved, qPrintable(saved.error));
         QCOMPARE(saved.merges.size(), fullPalette ? 1 : 0);
         QCOMPARE(document->selection().merges().size(), fullPalette ? 1 : 0);
-        if (!fullPalette) {
-            verifyOnlyOutsideIsClear(out, scene);
-            return;
-        }
         // With a full palette, the merged entry's pixels show its partner's color.
-        const PaletteMerge merge = saved.merges.first();
         QImage expected = scene;
-        for (int y = 0; y < expected.height(); ++y)
-            for (int x = 0; x < expected.width(); ++x)
-                if (expected.pixelIndex(x, y) == merge.from)
-                    expected.setPixel(x, y, uint(merge.into));
+        for (const PaletteMerge &merge : saved.merges)
+            expected.setColor(merge.from, expected.color(merge.into));
         verifyOnlyOutsideIsClear(out, expected);
     }
 
@@ -178,13 +170,13 @@ private slots:
         QCOMPARE(read.frames.size(), 1);
         const platform::GifFrame &frame = read.frames.first();
         QCOMPARE(frame.transparentIndex, 0);
-        for (int y = 0; y < scene.height(); ++y) {
-            for (int x = 0; x < scene.width(); ++x) {
-                const bool clear = frame.index(x, y) == 0;
-                QCOMPARE(clear, scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y));
-                QCOMPARE(read.coloursOf(frame).at(frame.index(x, y)), scene.pixel(x, y));
-            }
-        }
+        QCOMPARE(firstBadPixel(scene.size(),
+                     [&](int x, int y) {
+                         return (frame.index(x, y) == 0)
+                             == (scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y))
+                             && read.coloursOf(frame).at(frame.index(x, y)) == scene.pixel(x, y);
+                     }),
+            QString());
     }
 
     void recolouringReachesOnlyTheConnectedPart()
@@ -197,40 +189,29 @@ private slots:
             for (int x = 0; x < scene.width(); ++x)
                 if (scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y) && (x + y) % 2)
                     scene.setPixel(x, y, 3);
-        const QString source = path(QStringLiteral("twotone.bmp"));
-        QVERIFY(scene.save(source));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        document.selection().setOnlyConnected(true);
-        QCOMPARE(document.openImage(source).outcome, OpenOutcome::Opened);
-        BackgroundSelection &selection = document.selection();
-        m_prompter.answer(platform::MessageAnswer::Ok);
-        QCOMPARE(selection.selectBackground(0, 0, m_prompter), SelectOutcome::MustConvert);
+        auto document = openAndClickCorner(scene, platform::MessageAnswer::Ok);
+        QVERIFY(document);
+        BackgroundSelection &selection = document->selection();
         m_prompter.answer(platform::MessageAnswer::Ok);
         QVERIFY(selection.convertBackground(ConversionButton::Black, m_prompter));
 
         const QImage picture = selection.picture();
-        for (int y = 0; y < scene.height(); ++y) {
-            for (int x = 0; x < scene.width(); ++x) {
-                const bool outside = scene.pixelIndex(x, y) != 1 && scene.pixelIndex(x, y) != 2
-                    && !isEnclosedCream(x, y);
-                const QRgb expected = outside ? qRgb(0, 0, 0) : scene.pixel(x, y);
-                QVERIFY2(picture.pixel(x, y) == expected,
-                    qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-            }
-        }
+        QCOMPARE(firstBadPixel(scene.size(),
+                     [&](int x, int y) {
+                         const bool outside = scene.pixelIndex(x, y) != 1
+                             && scene.pixelIndex(x, y) != 2 && !isEnclosedCream(x, y);
+                         return picture.pixel(x, y)
+                             == (outside ? qRgb(0, 0, 0) : scene.pixel(x, y));
+                     }),
+            QString());
     }
 
     void offLeavesEveryPixelOfTheColourTransparent()
     {
-        const QImage scene = enclosedScene();
-        const QString source = path(QStringLiteral("off.bmp"));
-        QVERIFY(scene.save(source));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.openImage(source).outcome, OpenOutcome::Opened);
-        m_prompter.answer(platform::MessageAnswer::No);
-        document.selection().selectBackground(0, 0, m_prompter);
+        auto document = openAndClickCorner(enclosedScene(), platform::MessageAnswer::No, false);
+        QVERIFY(document);
         const QString out = path(QStringLiteral("off.gif"));
-        QVERIFY(document.saveTransparentGif(out).saved);
+        QVERIFY(document->saveTransparentGif(out).saved);
         const QImage read = QImage(out).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(qAlpha(read.pixel(12, 19)), 0); // the highlight in the pupil
         QCOMPARE(qAlpha(read.pixel(33, 20)), 0); // the hole of the O

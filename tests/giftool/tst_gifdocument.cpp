@@ -18,24 +18,11 @@ using platform::MessageAnswer;
 
 namespace {
 
-// 16 distinct colors; a 12 x 8 picture with a background of index 0 (or a checkerboard of 1
-// and 2) and a 4 x 3 box of index 5.
-QImage sixteenColors(bool dithered)
+// A 12 x 8 picture of 16 colors with a background of index 0 and a 4 x 3 box of index 5.
+QImage smallPicture()
 {
-    QList<QRgb> colors;
-    for (int i = 0; i < 16; ++i)
-        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
-    QImage picture(12, 8, QImage::Format_Indexed8);
-    picture.setColorTable(colors);
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            int index = dithered ? 1 + (x + y) % 2 : 0;
-            if (x >= 3 && x <= 6 && y >= 2 && y <= 4)
-                index = 5;
-            picture.setPixel(x, y, uint(index));
-        }
-    }
-    return picture;
+    return giftesting::boxPicture(
+        QSize(12, 8), giftesting::sixteenColors(), 0, 0, QRect(3, 2, 4, 3), 5);
 }
 
 // Answers every box as the command line does: No to the save question, OK to the rest.
@@ -79,12 +66,18 @@ class TestGifDocument : public QObject
 
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
 
-    QString gifFixture(const char *name, bool dithered)
+    // The picture as a GIF with a 16-entry table (packed byte 0xB3, aspect 49).
+    QString gifFixture(const char *name)
     {
-        const QString file = path(name);
-        if (!giftesting::writeGif(file, sixteenColors(dithered), 4, 49))
-            return QString();
-        return file;
+        return giftesting::writeGif(path(name), smallPicture(), 4, 49) ? path(name) : QString();
+    }
+
+    // A document in the scratch folder with file opened, or none.
+    std::unique_ptr<GifDocument> opened(const QString &file)
+    {
+        auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
+        return document->openImage(file).outcome == OpenOutcome::Opened ? std::move(document)
+                                                                        : nullptr;
     }
 
 private slots:
@@ -104,13 +97,12 @@ private slots:
 
     void opensAPaletteGifKeepingItsIndexes()
     {
-        const QString gif = gifFixture("logo.gif", false);
+        const QString gif = gifFixture("logo.gif");
         QCOMPARE(readAll(gif).mid(10, 3), QByteArray("\xB3\x00\x31", 3));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult result = document.openImage(gif);
-        QCOMPARE(result.outcome, OpenOutcome::Opened);
-        QCOMPARE(document.imageWidth(), 12);
-        QCOMPARE(document.imageHeight(), 8);
+        auto opened = this->opened(gif);
+        QVERIFY(opened);
+        GifDocument &document = *opened;
+        QCOMPARE(QSize(document.imageWidth(), document.imageHeight()), QSize(12, 8));
         QCOMPARE(int(document.sourcePacked()), 0xB3);
         QCOMPARE(int(document.sourceAspect()), 49);
 
@@ -122,14 +114,13 @@ private slots:
         const QImage picture = document.selection().picture();
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
         QCOMPARE(picture.colorCount(), 256);
-        const QImage source = sixteenColors(false);
+        const QImage source = smallPicture();
         for (int i = 0; i < 16; ++i) {
             const QRgb c = source.color(i);
             QCOMPARE(document.selection().palette().row(i),
                 PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c)));
         }
-        QCOMPARE(picture.pixelIndex(4, 3), 5);
-        QCOMPARE(picture.pixelIndex(0, 0), 0);
+        QVERIFY(picture.pixelIndex(4, 3) == 5 && picture.pixelIndex(0, 0) == 0);
         QCOMPARE(document.selection().instructions(),
             QStringLiteral("Click and select the background area of the image."));
     }
@@ -142,54 +133,49 @@ private slots:
             for (int x = 5; x < 35; ++x)
                 photo.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) % 256));
         }
-        const QString png = path("photo.png");
-        QVERIFY(photo.save(png));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.openImage(png).outcome, OpenOutcome::Opened);
-        QCOMPARE(document.imageWidth(), 40);
-        QCOMPARE(document.selection().picture().colorCount(), 256);
-        QCOMPARE(int(document.sourcePacked()), 0);
+        QVERIFY(photo.save(path("photo.png")));
+        auto document = opened(path("photo.png"));
+        QVERIFY(document);
+        QCOMPARE(document->imageWidth(), 40);
+        QCOMPARE(document->selection().picture().colorCount(), 256);
+        QCOMPARE(int(document->sourcePacked()), 0);
 
         // The flat white background is one index: a click selects it uniformly.
         m_prompter.answer(MessageAnswer::No);
         QCOMPARE(
-            document.selection().selectBackground(15, 15, m_prompter), SelectOutcome::Selected);
+            document->selection().selectBackground(15, 15, m_prompter), SelectOutcome::Selected);
     }
 
     void otherTypesKeepTheGifScreenBytes()
     {
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.openImage(gifFixture("first.gif", false)).outcome, OpenOutcome::Opened);
+        auto document = opened(gifFixture("first.gif"));
+        QVERIFY(document);
         const QString bmp = path("plain.bmp");
-        QVERIFY(sixteenColors(false).save(bmp, "BMP"));
-        QCOMPARE(document.openImage(bmp).outcome, OpenOutcome::Opened);
-        QCOMPARE(int(document.sourcePacked()), 0xB3);
-        QCOMPARE(int(document.sourceAspect()), 49);
+        QVERIFY(smallPicture().save(bmp, "BMP"));
+        QCOMPARE(document->openImage(bmp).outcome, OpenOutcome::Opened);
+        QCOMPARE(int(document->sourcePacked()), 0xB3);
+        QCOMPARE(int(document->sourceAspect()), 49);
         // A PNG named ".gif" opens by its content but has no GIF screen bytes to take.
         const QString disguised = path("disguised.gif");
-        QVERIFY(sixteenColors(false).save(disguised, "PNG"));
-        QCOMPARE(document.openImage(disguised).outcome, OpenOutcome::Opened);
-        QCOMPARE(int(document.sourcePacked()), 0xB3);
+        QVERIFY(smallPicture().save(disguised, "PNG"));
+        QCOMPARE(document->openImage(disguised).outcome, OpenOutcome::Opened);
+        QCOMPARE(int(document->sourcePacked()), 0xB3);
     }
 
     void unreadableFileCannotBeOpened()
     {
-        const QString text = path("notes.gif");
-        QFile file(text);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("just some words");
-        file.close();
+        QVERIFY(testsupport::writeAll(path("notes.gif"), "just some words"));
         GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult result = document.openImage(text);
+        const OpenResult result = document.openImage(path("notes.gif"));
         QCOMPARE(result.outcome, OpenOutcome::CannotOpen);
-        QVERIFY(!result.error.isEmpty());
-        QVERIFY(!document.selection().hasPicture());
+        QVERIFY(!result.error.isEmpty() && !document.selection().hasPicture());
     }
 
     void savesATransparentGif()
     {
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.openImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        auto opened = this->opened(gifFixture("logo.gif"));
+        QVERIFY(opened);
+        GifDocument &document = *opened;
         m_prompter.answer(MessageAnswer::No);
         QCOMPARE(document.selection().selectBackground(0, 0, m_prompter), SelectOutcome::Selected);
         const QImage picture = document.selection().picture();
@@ -200,8 +186,7 @@ private slots:
         const QByteArray gif = readAll(out);
         QCOMPARE(gif.left(13), QByteArray("GIF89a\x0C\x00\x08\x00\xB7\x00\x31", 13));
         QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x01\x00\x00\x00\x00", 8));
-        QCOMPARE(gif[789], char(0x2C));
-        QVERIFY(gif.endsWith(' '));
+        QVERIFY(gif[789] == char(0x2C) && gif.endsWith(' '));
         QCOMPARE(int(document.sourcePacked()), 0xB7);
         giftesting::verifyDecoders(out, picture, 0);
 
@@ -213,32 +198,16 @@ private slots:
                 + out + QStringLiteral(" (not the original) file."));
     }
 
-    void saveBeforeAnyClick()
-    {
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        const QString bmp = path("plain.bmp");
-        QVERIFY(sixteenColors(false).save(bmp, "BMP"));
-        QCOMPARE(document.openImage(bmp).outcome, OpenOutcome::Opened);
-        const QImage picture = document.selection().picture();
-        const QString out = path("unmarked.gif");
-        QVERIFY(document.saveTransparentGif(out).saved);
-        const QByteArray gif = readAll(out);
-        QCOMPARE(gif.mid(10, 3), QByteArray("\x87\x00\x00", 3));
-        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8));
-        giftesting::verifyDecoders(out, picture, -1);
-    }
-
     void otherTypesAreSavedByTheEncoderOnly()
     {
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.openImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+        auto document = opened(gifFixture("logo.gif"));
+        QVERIFY(document);
         const QString out = path("copy.bmp");
-        QVERIFY(document.saveTransparentGif(out).saved);
-        QCOMPARE(document.selection().instructions(),
+        QVERIFY(document->saveTransparentGif(out).saved);
+        QCOMPARE(document->selection().instructions(),
             QStringLiteral("The image has been saved as ") + out + QStringLiteral(". "));
-        const QByteArray bmp = readAll(out);
-        QCOMPARE(bmp.left(2), QByteArray("BM"));
-        QCOMPARE(int(document.sourcePacked()), 0xB3);
+        QCOMPARE(readAll(out).left(2), QByteArray("BM"));
+        QCOMPARE(int(document->sourcePacked()), 0xB3);
     }
 
     // The command line holds the working files in memory; every picture, palette and saved file
@@ -267,18 +236,16 @@ private slots:
         QFETCH(bool, onlyConnected);
         QFETCH(QString, output);
 
-        QImage tagged = sixteenColors(false);
+        QImage tagged = smallPicture();
         tagged.setText(QStringLiteral("Comment"), QStringLiteral("kept by PNG, not by BMP"));
         tagged.setColorSpace(QColorSpace::SRgb);
-        tagged.setDotsPerMeterX(11811);
-        tagged.setDotsPerMeterY(11811);
+        tagged.setDotsPerMeterX(11811), tagged.setDotsPerMeterY(11811);
         QVERIFY(tagged.save(path("tagged.png")));
-        QImage clear = sixteenColors(false);
+        QImage clear = smallPicture();
         clear.setColor(4, qRgba(64, 191, 160, 0));
         QVERIFY(giftesting::writeGif(path("clear.gif"), clear, 4, 49));
         QImage shaded = shadedPicture();
-        shaded.setDotsPerMeterX(2835);
-        shaded.setDotsPerMeterY(2835);
+        shaded.setDotsPerMeterX(2835), shaded.setDotsPerMeterY(2835);
         QVERIFY(shaded.save(path("shaded.jpg"), "JPEG", 95));
 
         QList<QByteArray> saved;
@@ -329,13 +296,10 @@ private slots:
         QFETCH(QString, name);
         GifDocument document(WorkingFiles::in(m_dir.path()));
         if (withPicture)
-            QCOMPARE(
-                document.openImage(gifFixture("logo.gif", false)).outcome, OpenOutcome::Opened);
+            QCOMPARE(document.openImage(gifFixture("logo.gif")).outcome, OpenOutcome::Opened);
         const QString out = m_dir.filePath(name);
         const SaveResult result = document.saveTransparentGif(out);
-        QVERIFY(!result.saved);
-        QVERIFY(!result.error.isEmpty());
-        QVERIFY(!QFile::exists(out));
+        QVERIFY(!result.saved && !result.error.isEmpty() && !QFile::exists(out));
         QCOMPARE(document.selection().hasPicture(), withPicture);
     }
 };

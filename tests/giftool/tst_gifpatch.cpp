@@ -166,28 +166,33 @@ private slots:
         QCOMPARE(int(uchar(gif[10])), written);
     }
 
-    void saveBeforeAnyClick()
+    // Before any click nothing is selected; after a must-convert click the index is known but
+    // no background is selected. Either way the flag stays off and the index is written.
+    void withoutASelectedBackgroundTheFlagStaysOff_data()
     {
-        GifPatchValues values = selectedValues();
-        values.transparentIndex = 999;
-        values.backgroundSelected = false;
-        values.sourcePacked = 0;
-        values.sourceAspect = 0;
-        QByteArray gif = giftesting::componentGif(1000);
-        QVERIFY(giftool::patchTransparentGif(gif, values, nullptr));
-        QCOMPARE(gif.mid(10, 3), QByteArray("\x87\x00\x00", 3));
-        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8));
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("packed");
+        QTest::addColumn<QByteArray>("screen");
+        QTest::addColumn<QByteArray>("block");
+        QTest::newRow("before any click") << 999 << 0 << QByteArray("\x87\x00\x00", 3)
+                                          << QByteArray("\x21\xF9\x04\x00\x00\x00\x00\x00", 8);
+        QTest::newRow("must convert") << 3 << 0xF7 << QByteArray("\xF7\x03\x31", 3)
+                                      << QByteArray("\x21\xF9\x04\x00\x00\x00\x03\x00", 8);
     }
-
-    void selectedIndexWithoutSelectedBackground()
+    void withoutASelectedBackgroundTheFlagStaysOff()
     {
-        // After a must-convert click the index is known but no background is selected.
-        GifPatchValues values = selectedValues(3);
+        QFETCH(int, index);
+        QFETCH(int, packed);
+        QFETCH(QByteArray, screen);
+        QFETCH(QByteArray, block);
+        GifPatchValues values = selectedValues(index);
         values.backgroundSelected = false;
+        values.sourcePacked = quint8(packed);
+        values.sourceAspect = packed == 0 ? 0 : 49;
         QByteArray gif = giftesting::componentGif(1000);
         QVERIFY(giftool::patchTransparentGif(gif, values, nullptr));
-        QCOMPARE(gif[11], char(3));
-        QCOMPARE(gif.mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x03\x00", 8));
+        QCOMPARE(gif.mid(10, 3), screen);
+        QCOMPARE(gif.mid(781, 8), block);
     }
 
     void refusesWhatItCannotPatch_data()

@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "filedrops.h"
 #include "giftool/ui/giftoolwindowlayout.h"
 #include "help/helpviewer.h"
@@ -6,7 +7,6 @@
 #include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
 
-#include <QFile>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -49,8 +49,7 @@ private slots:
     void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        QVERIFY(f->allAnswersTaken());
         f.reset();
     }
 
@@ -67,13 +66,9 @@ private slots:
         QCOMPARE(f->twips(f->child("Frame1")).topLeft(), QPoint(120, 1050));
         // The detail panel stands at the right edge, 120 twips in.
         QCOMPARE(f->twips(f->child("Frame2")), QRect(9840 - 4320 - 120, 1140, 4320, 1680));
-        QVERIFY(f->child("Frame1")->isHidden());
-        QVERIFY(f->child("Frame2")->isHidden());
-        QVERIFY(f->child("Parent")->isHidden());
-        QVERIFY(f->child("Yellowbox")->isHidden());
+        QVERIFY(f->allHidden({f->child("Frame1"), f->child("Frame2"), f->child("Parent"),
+            f->child("Yellowbox"), f->button(0), f->button(1), f->button(2), f->button(3)}));
         QCOMPARE(f->window->document().selection().transparentIndex(), 999);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(f->button(i)->isHidden());
     }
 
     void menusStartAsTheToolAllows_data()
@@ -82,18 +77,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("open") << "submenuopen"
-                              << "&Open Image" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
-        QTest::newRow("save") << "mnuSaveAS"
-                              << "Save &As" << QKeySequence(Qt::CTRL | Qt::Key_A) << false;
-        QTest::newRow("exit") << "mnuExit"
-                              << "E&xit" << QKeySequence() << true;
-        QTest::newRow("cancel") << "mnuDeleteTrans"
-                                << "&Cancel Transparency" << QKeySequence() << true;
-        QTest::newRow("detail") << "mnuDetail"
-                                << "&Detail" << QKeySequence() << true;
-        QTest::newRow("help") << "mnuOnlineHelp"
-                              << "Online &Help" << QKeySequence() << true;
+        QTest::newRow("open") << QString("submenuopen") << "&Open Image"
+                              << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
+        QTest::newRow("save") << QString("mnuSaveAS") << "Save &As"
+                              << QKeySequence(Qt::CTRL | Qt::Key_A) << false;
+        QTest::newRow("exit") << QString("mnuExit") << "E&xit" << QKeySequence() << true;
+        QTest::newRow("cancel") << QString("mnuDeleteTrans") << "&Cancel Transparency"
+                                << QKeySequence() << true;
+        QTest::newRow("detail") << QString("mnuDetail") << "&Detail" << QKeySequence() << true;
+        QTest::newRow("help") << QString("mnuOnlineHelp") << "Online &Help" << QKeySequence()
+                              << true;
     }
     void menusStartAsTheToolAllows()
     {
@@ -122,14 +115,11 @@ private slots:
         // The PNG option sits below the original three, behind a separator of its own.
         QCOMPARE(items.mid(0, 3), (QStringList{"mnuDeleteTrans", "dash31", "mnuDetail"}));
         QCOMPARE(items.mid(4), (QStringList{"mnuFullColourPng", "mnuOnlyConnected"}));
-        QAction *fullColour = f->window->findChild<QAction *>("mnuFullColourPng");
-        QVERIFY(fullColour->isCheckable());
-        QVERIFY(!fullColour->isChecked());
-        QCOMPARE(fullColour->text(), QStringLiteral("Keep Full &Colour in PNG"));
-        QAction *connected = f->action("mnuOnlyConnected");
-        QVERIFY(connected->isCheckable());
-        QVERIFY(!connected->isChecked());
-        QCOMPARE(connected->text(), QStringLiteral("Only &Connected Background"));
+        const QStringList texts{"Keep Full &Colour in PNG", "Only &Connected Background"};
+        for (QAction *option : {f->action("mnuFullColourPng"), f->action("mnuOnlyConnected")}) {
+            QVERIFY(option->isCheckable() && !option->isChecked());
+            QCOMPARE(option->text(), texts[option == f->action("mnuOnlyConnected")]);
+        }
     }
 
     void opensPictures_data()
@@ -163,21 +153,17 @@ private slots:
         QCOMPARE(shown.size(), image.size());
         // Every image becomes a 256-entry palette image; palette images keep their colors.
         QCOMPARE(w->document().selection().picture().colorCount(), 256);
-        if (image.format() == QImage::Format_Indexed8) {
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x)
-                    QCOMPARE(shown.pixel(x, y), image.pixel(x, y));
-        }
+        if (image.format() == QImage::Format_Indexed8)
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+                image.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(f->label("Instructions")->text(),
             QStringLiteral("Click and select the background area of the image."));
-        QVERIFY(f->action("mnuSaveAS")->isEnabled());
-        QVERIFY(f->menu("mnuOptions")->menuAction()->isEnabled());
-        QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
+        QVERIFY(f->action("mnuSaveAS")->isEnabled() && f->menu("mnuFile")->menuAction()->isEnabled()
+            && f->menu("mnuOptions")->menuAction()->isEnabled());
         // A small picture: the viewport has its size exactly and there is no scroll bar.
         QVERIFY(w->pictureView()->viewport()->isVisible());
         QCOMPARE(viewportTwips(), QRect(1740, 1140, image.width() * 15, image.height() * 15));
-        QVERIFY(w->pictureView()->horizontalBar()->isHidden());
-        QVERIFY(w->pictureView()->verticalBar()->isHidden());
+        QVERIFY(f->allHidden({w->pictureView()->horizontalBar(), w->pictureView()->verticalBar()}));
     }
 
     void scrollsEveryPartOfALargePicture()
@@ -190,8 +176,7 @@ private slots:
 
         QScrollBar *h = w->pictureView()->horizontalBar();
         QScrollBar *v = w->pictureView()->verticalBar();
-        QVERIFY(h->isVisible());
-        QVERIFY(v->isVisible());
+        QVERIFY(h->isVisible() && v->isVisible());
         QCOMPARE(h->maximum(), 37500 - view.width());
         QCOMPARE(h->pageStep(), (37500 - view.width() + 5) / 10);
         QCOMPARE(h->singleStep(), h->pageStep());
@@ -218,8 +203,7 @@ private slots:
     {
         const QString gif = f->backgroundGif();
         QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(gif)}));
-        QVERIFY(f->window->hasImage());
-        QVERIFY(f->dialogs.shown().isEmpty());
+        QVERIFY(f->window->hasImage() && f->dialogs.shown().isEmpty());
         QCOMPARE(f->window->windowTitle(), platform::programTitle() + QStringLiteral("  ") + gif);
         QCOMPARE(f->label("Instructions")->text(),
             QStringLiteral("Click and select the background area of the image."));
@@ -229,10 +213,7 @@ private slots:
     void refusedDropsChangeNothing()
     {
         const QString text = f->path(QStringLiteral("notes.txt"));
-        QFile file(text);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a picture");
-        file.close();
+        QVERIFY(testsupport::writeAll(text, "not a picture"));
         const QString shown = f->backgroundGif(QStringLiteral("shown.gif"));
         QVERIFY(f->open(shown));
         for (const auto &[name, urls] :
@@ -250,11 +231,7 @@ private slots:
         const QString gif = f->backgroundGif();
         QVERIFY(f->open(gif));
         const QString broken = f->path(QStringLiteral("broken.gif"));
-        QFile file(broken);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("GIF89a but nothing after it");
-        file.close();
-
+        QVERIFY(testsupport::writeAll(broken, "GIF89a but nothing after it"));
         f->prompter.answer(MessageAnswer::Ok);
         QVERIFY(!f->open(broken));
         QCOMPARE(f->prompter.shown().size(), 1);
@@ -264,9 +241,9 @@ private slots:
         QVERIFY2(text.size() > 20 && text.contains(QLatin1String("GIF")), qPrintable(text));
         QCOMPARE(f->prompter.shown().last().icon, MessageIcon::Exclamation);
         QCOMPARE(f->prompter.shown().last().title, QString());
-        QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled());
+        QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled()
+            && !f->action("mnuSaveAS")->isEnabled());
         QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
-        QVERIFY(!f->action("mnuSaveAS")->isEnabled());
         QVERIFY(f->window->pictureView()->viewport()->isHidden());
         // Cancel Transparency stays with the file that was opened.
         QCOMPARE(f->window->lastFile(), gif);
@@ -295,9 +272,7 @@ private slots:
 
     void aCancelledOpenOnlyForgetsTheSelection()
     {
-        QVERIFY(f->open(f->backgroundGif()));
-        f->prompter.answer(MessageAnswer::No);
-        f->clickPicture(QPoint(2, 2));
+        QVERIFY(f->openAndClick(QPoint(2, 2), MessageAnswer::No));
         QCOMPARE(f->window->document().selection().transparentIndex(), 3);
 
         f->dialogs.cancel();
@@ -307,8 +282,7 @@ private slots:
         QVERIFY(f->child("Frame1")->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QCOMPARE(f->label("Instructions")->text(), QString());
-        QVERIFY(f->window->hasImage());
-        QVERIFY(f->window->pictureView()->viewport()->isVisible());
+        QVERIFY(f->window->hasImage() && f->window->pictureView()->viewport()->isVisible());
         // The picture can be clicked again at once.
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
@@ -339,9 +313,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, index);
         QFETCH(QString, hint);
-        QVERIFY(f->open(f->backgroundGif()));
-        f->prompter.answer(MessageAnswer::No);
-        f->clickPicture(QPoint(2, 2));
+        QVERIFY(f->openAndClick(QPoint(2, 2), MessageAnswer::No));
         f->window->showDetail();
         f->label("Comments")->setText(QStringLiteral("before"));
         QWidget *widget = f->child(qPrintable(name), index);
@@ -352,16 +324,13 @@ private slots:
 
     void theSwatchOfTheNeighbourHasItsHint()
     {
-        QVERIFY(f->open(f->backgroundGif()));
-        f->prompter.answer(MessageAnswer::Ok);
-        f->clickPicture(QPoint(24, 2));
-        QTest::mouseMove(f->child("Colorsample", 1), QPoint(3, 3));
-        QCOMPARE(
-            f->label("Comments")->text(), QStringLiteral("Convert the background to this color."));
-        // An empty Backgroundbox leaves the hint line alone.
-        QTest::mouseMove(f->label("Backgroundbox"), QPoint(3, 3));
-        QCOMPARE(
-            f->label("Comments")->text(), QStringLiteral("Convert the background to this color."));
+        QVERIFY(f->openAndClick(QPoint(24, 2), MessageAnswer::Ok));
+        // An empty Backgroundbox, moved over next, leaves the hint line alone.
+        for (QWidget *over : {f->child("Colorsample", 1), f->child("Backgroundbox")}) {
+            QTest::mouseMove(over, QPoint(3, 3));
+            QCOMPARE(f->label("Comments")->text(),
+                QStringLiteral("Convert the background to this color."));
+        }
     }
 
     // The three buttons side by side, each showing its raised face; the tip follows the pointer
@@ -373,8 +342,8 @@ private slots:
         for (int b = 1; b <= 3; ++b) {
             QLabel *button = f->label("Thebutton", b);
             QCOMPARE(f->twips(button), QRect((b - 1) * 360, 15, 360, 330));
-            QLabel *raised = f->label("Thebutton", b + 20);
-            QLabel *pressed = f->label("Thebutton", b + 40);
+            QLabel *raised = f->label("Thebutton", b + 20),
+                   *pressed = f->label("Thebutton", b + 40);
             QVERIFY(raised->isHidden() && pressed->isHidden());
             QCOMPARE(button->pixmap().toImage(), raised->pixmap().toImage());
             QVERIFY(raised->pixmap().toImage() != pressed->pixmap().toImage());
@@ -430,9 +399,7 @@ private slots:
 
     void detailPanelShowsAndHides()
     {
-        QVERIFY(f->open(f->backgroundGif()));
-        f->prompter.answer(MessageAnswer::Ok);
-        f->clickPicture(QPoint(24, 2));
+        QVERIFY(f->openAndClick(QPoint(24, 2), MessageAnswer::Ok));
         f->action("mnuDetail")->trigger();
         QWidget *panel = f->child("Frame2");
         QVERIFY(panel->isVisible());
@@ -442,10 +409,9 @@ private slots:
         // Every value of a row is shown, on the row's line and inside the panel.
         for (int k = 0; k < 2; ++k) {
             QLabel *value = f->label("Clrlong", k);
-            QVERIFY(value->isVisible());
             QCOMPARE(value->y(), f->label("Colorindex", k)->y());
+            QVERIFY(value->isVisible() && panel->rect().contains(value->geometry()));
             QVERIFY(value->x() > f->label(k == 0 ? "RGB1" : "RGB2", 2)->geometry().right());
-            QVERIFY(panel->rect().contains(value->geometry()));
             QVERIFY(value->sizeHint().width() <= value->width());
         }
         QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
@@ -465,8 +431,7 @@ private slots:
         QVERIFY(viewport.right() < panel->x());
         for (QWidget *bar : {static_cast<QWidget *>(f->window->pictureView()->horizontalBar()),
                  static_cast<QWidget *>(f->window->pictureView()->verticalBar())}) {
-            QVERIFY(bar->isVisible());
-            QVERIFY(!bar->geometry().intersects(panel->geometry()));
+            QVERIFY(bar->isVisible() && !bar->geometry().intersects(panel->geometry()));
         }
         QVERIFY(viewportTwips().width() < without.width());
         QCOMPARE(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gifdecoders.h"
+#include "giftestdata.h"
 #include "giftool/ui/giftoolwindow.h"
 #include "giftool/ui/pictureview.h"
 #include "scriptedfiledialogs.h"
@@ -12,37 +13,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 namespace giftesting {
-
-// The test picture's 16 colors: entry i is (16 i, 255 - 16 i, 40 i mod 256), except that entry
-// 1 repeats the color of entry 3, so a background of index 3 has its color twice in the palette.
-inline QList<QRgb> sixteenColors()
-{
-    QList<QRgb> colors;
-    for (int i = 0; i < 16; ++i)
-        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
-    colors[1] = colors[3];
-    return colors;
-}
-
-// 40 x 20 pixels: the left half a flat background of index 3, the right half a checkerboard of
-// indexes 6 and 7 (6 where x + y is even), and a 5 x 7 box of index 5 at 8..12, 6..12.
-inline QImage backgroundPicture()
-{
-    QImage picture(40, 20, QImage::Format_Indexed8);
-    picture.setColorTable(sixteenColors());
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            int index = x < 20 ? 3 : 6 + (x + y) % 2;
-            if (x >= 8 && x <= 12 && y >= 6 && y <= 12)
-                index = 5;
-            picture.setPixel(x, y, uint(index));
-        }
-    }
-    return picture;
-}
 
 // The GIF tool's window with scripted message boxes and file dialogs and its working files in
 // a scratch folder, shown on the offscreen screen.
@@ -61,6 +35,12 @@ struct GifToolWindowFixture
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
+
+    // Every scripted answer was taken (checked after each window test).
+    bool allAnswersTaken() const
+    {
+        return prompter.pendingAnswers() == 0 && dialogs.pendingAnswers() == 0;
+    }
 
     // The test picture as a GIF with a 16-entry color table (packed byte 0xB3, aspect 49).
     QString backgroundGif(const QString &name = QStringLiteral("picture.gif")) const
@@ -81,6 +61,32 @@ struct GifToolWindowFixture
     void clickPicture(QPoint at)
     {
         QTest::mouseClick(window->pictureView()->picture(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    // Opens file (the test picture when empty) and clicks at, giving answer to what is asked.
+    bool openAndClick(QPoint at, platform::MessageAnswer answer, const QString &file = {})
+    {
+        if (!open(file.isEmpty() ? backgroundGif() : file))
+            return false;
+        prompter.answer(answer);
+        clickPicture(at);
+        return true;
+    }
+
+    // Answers Yes to the completion question of a click at 1,1 and saves as name; the path.
+    QString clickAndSave(const QString &name)
+    {
+        prompter.answer(platform::MessageAnswer::Yes);
+        dialogs.answer(path(name));
+        clickPicture(QPoint(1, 1));
+        return path(name);
+    }
+
+    // Whether every one of the widgets is hidden.
+    static bool allHidden(std::initializer_list<const QWidget *> widgets)
+    {
+        return std::all_of(
+            widgets.begin(), widgets.end(), [](const QWidget *w) { return w->isHidden(); });
     }
 
     template <typename T = QWidget> T *child(const char *name, int index = -1) const

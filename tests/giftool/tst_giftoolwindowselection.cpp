@@ -48,9 +48,7 @@ class TestGifToolWindowSelection : public QObject
     // Opens the test picture and clicks the checkerboard at (24, 2): index 6, neighbour 7.
     void reachMustConvert()
     {
-        QVERIFY(f->open(f->backgroundGif()));
-        f->prompter.answer(MessageAnswer::Ok);
-        f->clickPicture(QPoint(24, 2));
+        QVERIFY(f->openAndClick(QPoint(24, 2), MessageAnswer::Ok));
         QCOMPARE(selection().state(), SelectionState::MustConvert);
         f->prompter.clear();
     }
@@ -59,8 +57,7 @@ private slots:
     void init() { f = std::make_unique<GifToolWindowFixture>(); }
     void cleanup()
     {
-        QCOMPARE(f->prompter.pendingAnswers(), 0);
-        QCOMPARE(f->dialogs.pendingAnswers(), 0);
+        QVERIFY(f->allAnswersTaken());
         f.reset();
     }
 
@@ -79,17 +76,13 @@ private slots:
         QCOMPARE(f->takeShown(), QStringList{DoneText});
         QCOMPARE(selection().state(), SelectionState::UniformPick);
         QCOMPARE(selection().transparentIndex(), 3);
-        QCOMPARE(selection().clickX(), 30);
-        QCOMPARE(selection().clickY(), 30);
+        QCOMPARE(QPoint(selection().clickX(), selection().clickY()), QPoint(30, 30));
 
-        QVERIFY(frame()->isVisible());
         QLabel *swatch = f->label("Colorsample", 0);
-        QVERIFY(swatch->isVisible());
+        QVERIFY(frame()->isVisible() && swatch->isVisible() && f->button(0)->isVisible());
         QCOMPARE(swatch->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[3]);
-        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        QVERIFY(f->allHidden({f->label("Colorsample", 1), f->button(1)}));
         QCOMPARE(f->label("Backgroundbox")->text(), QStringLiteral("Index = 3"));
-        QVERIFY(f->button(0)->isVisible());
-        QVERIFY(f->button(1)->isHidden());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
         QVERIFY(captionIntroduces(0));
         QCOMPARE(f->label("Instructions")->text(), DoneText);
@@ -102,25 +95,21 @@ private slots:
 
     void aTwoToneClickMustBeConverted()
     {
-        QVERIFY(f->open(f->backgroundGif()));
-        f->prompter.answer(MessageAnswer::Ok);
-        f->clickPicture(QPoint(24, 2));
+        QVERIFY(f->openAndClick(QPoint(24, 2), MessageAnswer::Ok));
 
         QCOMPARE(f->takeShown(), QStringList{MustConvertText});
         QCOMPARE(selection().state(), SelectionState::MustConvert);
         QCOMPARE(selection().transparentIndex(), 6);
         QLabel *neighbour = f->label("Colorsample", 1);
-        QVERIFY(neighbour->isVisible());
+        QVERIFY(neighbour->isVisible() && f->button(1)->isVisible());
         QCOMPARE(
             neighbour->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[7]);
         // The neighbour's swatch lies on the neighbour button's face, in front of it, with the
         // button's edge showing around it.
         const QRect face = f->button(1)->geometry();
-        QVERIFY(face.contains(neighbour->geometry()));
-        QVERIFY(neighbour->geometry().left() > face.left());
-        QVERIFY(neighbour->geometry().top() > face.top());
+        QVERIFY(face.contains(neighbour->geometry()) && neighbour->geometry().left() > face.left()
+            && neighbour->geometry().top() > face.top());
         QCOMPARE(frame()->childAt(neighbour->geometry().center()), neighbour);
-        QVERIFY(f->button(1)->isVisible());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to:"));
         QVERIFY(captionIntroduces(1));
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
@@ -141,8 +130,7 @@ private slots:
             Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(picture, &press);
         QCOMPARE(f->prompter.lastText(), MustConvertText);
-        QCOMPARE(selection().clickX(), 39 * 15);
-        QCOMPARE(selection().clickY(), 3 * 15);
+        QCOMPARE(QPoint(selection().clickX(), selection().clickY()), QPoint(39 * 15, 3 * 15));
         QVERIFY(!f->label("Colorindex", 0)->text().isEmpty());
     }
 
@@ -185,8 +173,7 @@ private slots:
         QCOMPARE(f->label("Backgroundbox")->text(),
             QStringLiteral("Index = ") + QString::number(transparent));
         QCOMPARE(f->label("Colorsample", 0)->palette().color(QPalette::Window).rgb(), target);
-        QVERIFY(f->button(index)->isHidden());
-        QVERIFY(f->label("Label1")->isHidden());
+        QVERIFY(f->allHidden({f->button(index), f->label("Label1")}));
         QCOMPARE(f->label("Instructions")->text(), ClickAgainText);
         QVERIFY(!f->action("mnuSaveAS")->isEnabled());
         // The detail panel and the picture on screen show the recoloured entry.
@@ -201,8 +188,7 @@ private slots:
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
         QCOMPARE(selection().state(), SelectionState::UniformPick);
-        QVERIFY(f->button(1)->isHidden());
-        QVERIFY(f->label("Colorsample", 1)->isHidden());
+        QVERIFY(f->allHidden({f->button(1), f->label("Colorsample", 1)}));
         QCOMPARE(f->label("Colorindex", 1)->text(), QString());
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
         QVERIFY(f->action("mnuSaveAS")->isEnabled());

@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "giftestdata.h"
 #include "giftool/core/palettetable.h"
 #include "giftool/core/workingbitmap.h"
@@ -42,10 +43,7 @@ private slots:
     {
         QByteArray bmp = giftesting::bitmapBytes(giftesting::indexedImage(3, 2, 0));
         // Entry 7 as blue 3, green 2, red 1, with a reserved byte that must be ignored.
-        bmp[54 + 28] = 3;
-        bmp[54 + 29] = 2;
-        bmp[54 + 30] = 1;
-        bmp[54 + 31] = 0x7F;
+        bmp.replace(54 + 28, 4, "\x03\x02\x01\x7F");
         PaletteTable table;
         QString error;
         QVERIFY(table.readPaletteTable(bmp, &error));
@@ -92,14 +90,12 @@ private slots:
         PaletteTable table;
         table.setRow(0, PaletteRow::fromRgb(9, 8, 7));
         QString error;
-        QVERIFY(!table.readPaletteTable(bmp, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!table.readPaletteTable(bmp, &error) && !error.isEmpty());
         QCOMPARE(table.row(0), PaletteRow::fromRgb(9, 8, 7));
 
         QByteArray written = bmp;
-        error.clear();
-        QVERIFY(!table.writePaletteTable(written, &error));
-        QVERIFY(!error.isEmpty());
+        QString writeError;
+        QVERIFY(!table.writePaletteTable(written, &writeError) && !writeError.isEmpty());
         QCOMPARE(written, bmp);
     }
 
@@ -111,8 +107,7 @@ private slots:
         const QByteArray before = bmp;
         PaletteTable table;
         QString error;
-        QVERIFY(!table.writePaletteTable(bmp, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!table.writePaletteTable(bmp, &error) && !error.isEmpty());
         QCOMPARE(bmp, before);
     }
 
@@ -127,9 +122,7 @@ private slots:
         QFETCH(bool, topDown);
         // 5 pixels per row: 3 padding bytes, which hold index-like values that must not move.
         QImage picture = giftesting::indexedImage(5, 3, 1);
-        picture.setPixel(0, 0, 3);
-        picture.setPixel(4, 2, 4);
-        picture.setPixel(2, 1, 5);
+        picture.setPixel(0, 0, 3), picture.setPixel(4, 2, 4), picture.setPixel(2, 1, 5);
         QByteArray bmp = giftesting::bitmapBytes(picture);
         if (topDown)
             qToLittleEndian<qint32>(-3, bmp.data() + 22);
@@ -170,8 +163,7 @@ private slots:
             bmp.truncate(truncateTo);
         const QByteArray before = bmp;
         QString error;
-        QVERIFY(!WorkingBitmap::remapPixels(bmp, {3}, 7, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!WorkingBitmap::remapPixels(bmp, {3}, 7, &error) && !error.isEmpty());
         QCOMPARE(bmp, before);
     }
 
@@ -180,12 +172,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("TEMP.BMP"));
         QImage picture = giftesting::indexedImage(6, 2, 3);
-        picture.setPixel(1, 1, 4);
-        picture.setPixel(5, 0, 8);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(giftesting::bitmapBytes(picture));
-        file.close();
+        picture.setPixel(1, 1, 4), picture.setPixel(5, 0, 8);
+        QVERIFY(testsupport::writeAll(path, giftesting::bitmapBytes(picture)));
 
         WorkingBitmap bitmap(path);
         PaletteTable table;
@@ -198,9 +186,9 @@ private slots:
         const QImage reloaded = bitmap.loadPicture(&error);
         QVERIFY2(!reloaded.isNull(), qPrintable(error));
         QCOMPARE(reloaded.format(), QImage::Format_Indexed8);
-        QCOMPARE(reloaded.pixelIndex(1, 1), 3);
-        QCOMPARE(reloaded.pixelIndex(0, 0), 3);
-        QCOMPARE(reloaded.pixelIndex(5, 0), 8);
+        QCOMPARE(QList<int>({reloaded.pixelIndex(1, 1), reloaded.pixelIndex(0, 0),
+                     reloaded.pixelIndex(5, 0)}),
+            QList<int>({3, 3, 8}));
         QCOMPARE(reloaded.color(4), qRgb(255, 255, 255));
         QCOMPARE(reloaded.color(8), picture.color(8));
     }
@@ -211,14 +199,10 @@ private slots:
         WorkingBitmap missing(dir.filePath(QStringLiteral("none.bmp")));
         PaletteTable table;
         QString error;
-        QVERIFY(!missing.readPalette(table, &error));
-        QVERIFY(!error.isEmpty());
-        error.clear();
-        QVERIFY(missing.loadPicture(&error).isNull());
-        QVERIFY(!error.isEmpty());
-        error.clear();
-        QVERIFY(!missing.rewrite(table, {0}, 0, &error));
-        QVERIFY(!error.isEmpty());
+        QString loadError, rewriteError;
+        QVERIFY(!missing.readPalette(table, &error) && !error.isEmpty());
+        QVERIFY(missing.loadPicture(&loadError).isNull() && !loadError.isEmpty());
+        QVERIFY(!missing.rewrite(table, {0}, 0, &rewriteError) && !rewriteError.isEmpty());
         QVERIFY(!QFile::exists(missing.path()));
 
         const QString truecolor = dir.filePath(QStringLiteral("rgb.bmp"));

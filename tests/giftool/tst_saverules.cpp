@@ -57,10 +57,11 @@ private slots:
         QCOMPARE(giftool::confirmSave(prompter, selected, multiColor), proceed);
         QCOMPARE(prompter.shown().size(), asked.size());
         for (qsizetype i = 0; i < asked.size(); ++i) {
-            QCOMPARE(prompter.shown()[i].text, asked[i]);
-            QCOMPARE(prompter.shown()[i].icon, MessageIcon::Question);
-            QCOMPARE(prompter.shown()[i].buttons, MessageButtons::OkCancel);
-            QCOMPARE(prompter.shown()[i].title, QStringLiteral("Transparent"));
+            const auto &shown = prompter.shown()[i];
+            QCOMPARE(shown.text, asked[i]);
+            QVERIFY(
+                shown.icon == MessageIcon::Question && shown.buttons == MessageButtons::OkCancel);
+            QCOMPARE(shown.title, QStringLiteral("Transparent"));
         }
     }
 
@@ -68,22 +69,16 @@ private slots:
     {
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("offered");
-        QTest::newRow("jpeg") << "/home/ann/pics/chelsea.jpg"
+        QTest::newRow("jpeg") << QString("/home/ann/pics/chelsea.jpg")
                               << "/home/ann/pics/chelsea.gif";
-        QTest::newRow("gif kept") << "/tmp/logo.gif"
-                                  << "/tmp/logo.gif";
-        QTest::newRow("capital GIF") << "/tmp/LOGO.GIF"
-                                     << "/tmp/LOGO.gif";
-        QTest::newRow("long extension") << "/tmp/scan.tiff"
-                                        << "/tmp/scan.gif";
-        QTest::newRow("two dots") << "/tmp/a.b.bmp"
-                                  << "/tmp/a.b.gif";
-        QTest::newRow("no extension") << "/tmp/picture"
-                                      << "/tmp/picture.gif";
-        QTest::newRow("dot in a folder") << "/tmp/my.site/picture"
-                                         << "/tmp/my.site/picture.gif";
-        QTest::newRow("hidden file") << "/tmp/.logo"
-                                     << "/tmp/.logo.gif";
+        QTest::newRow("gif kept") << QString("/tmp/logo.gif") << "/tmp/logo.gif";
+        QTest::newRow("capital GIF") << QString("/tmp/LOGO.GIF") << "/tmp/LOGO.gif";
+        QTest::newRow("long extension") << QString("/tmp/scan.tiff") << "/tmp/scan.gif";
+        QTest::newRow("two dots") << QString("/tmp/a.b.bmp") << "/tmp/a.b.gif";
+        QTest::newRow("no extension") << QString("/tmp/picture") << "/tmp/picture.gif";
+        QTest::newRow("dot in a folder")
+            << QString("/tmp/my.site/picture") << "/tmp/my.site/picture.gif";
+        QTest::newRow("hidden file") << QString("/tmp/.logo") << "/tmp/.logo.gif";
     }
     void offeredSaveName()
     {
@@ -104,9 +99,9 @@ private slots:
                                      << "The image has been saved as /tmp/A.GIF.  View the effect "
                                         "in web browser.  If not transparent, repeat the process "
                                         "but use the /tmp/A.GIF (not the original) file.";
-        QTest::newRow("bmp") << "/tmp/pic.bmp"
+        QTest::newRow("bmp") << QString("/tmp/pic.bmp")
                              << "The image has been saved as /tmp/pic.bmp. ";
-        QTest::newRow("pcx") << "/tmp/pic.Pcx"
+        QTest::newRow("pcx") << QString("/tmp/pic.Pcx")
                              << "The image has been saved as /tmp/pic.Pcx. ";
     }
     void resultText()

@@ -39,17 +39,15 @@ class TestTransparencyCancel : public QObject
     QString write(const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(QStringLiteral("image.gif"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return QString();
-        file.write(bytes);
-        return path;
+        return testsupport::writeAll(path, bytes) ? path : QString();
     }
+    static QByteArray read(const QString &path) { return testsupport::readAll(path); }
 
-    static QByteArray read(const QString &path)
+    void checkShown(const QString &text, MessageIcon icon, const QString &title)
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QCOMPARE(m_prompter.lastText(), text);
+        QCOMPARE(m_prompter.shown().last().icon, icon);
+        QCOMPARE(m_prompter.shown().last().title, title);
     }
 
 private slots:
@@ -72,11 +70,9 @@ private slots:
         m_prompter.answer(answer);
         QCOMPARE(giftool::cancelTransparency(path, &m_prompter).outcome, outcome);
         QCOMPARE(m_prompter.shown().size(), 1);
-        QCOMPARE(m_prompter.lastText(),
-            QStringLiteral("Are you sure you want to delete the transparency?"));
-        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Question);
+        checkShown(QStringLiteral("Are you sure you want to delete the transparency?"),
+            MessageIcon::Question, QStringLiteral("Transparency"));
         QCOMPARE(m_prompter.shown().last().buttons, MessageButtons::OkCancel);
-        QCOMPARE(m_prompter.shown().last().title, QStringLiteral("Transparency"));
 
         QByteArray expected = original;
         if (outcome == CancelOutcome::Cleared)
@@ -129,9 +125,7 @@ private slots:
         m_prompter.answer(MessageAnswer::Ok);
         const giftool::CancelResult result = giftool::cancelTransparency(path, &m_prompter);
         QCOMPARE(result.outcome, CancelOutcome::NotVersion89a);
-        QCOMPARE(m_prompter.lastText(), NotVersion89a);
-        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Exclamation);
-        QCOMPARE(m_prompter.shown().last().title, QString());
+        checkShown(NotVersion89a, MessageIcon::Exclamation, QString());
         QCOMPARE(read(path), bytes);
     }
 

@@ -1,6 +1,6 @@
 #include "imagefixtures.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <gif_lib.h>
 
 namespace fixtures {
@@ -133,15 +133,14 @@ PcxFile pcxFromTrueColour(const QImage &image)
     return pcx;
 }
 
-QByteArray gif89(const QImage &indexed, bool interlaced, bool localTable, int transparent,
-    QSize screen, QPoint offset, int background)
+QByteArray gifByGiflib(const QImage &indexed, const GiflibGif &how)
 {
     QByteArray out;
     int error = 0;
     GifFileType *gif = EGifOpen(&out, writeToArray, &error);
     // A table of the smallest power of two that holds the image's colours, as GIF requires.
     const QList<QRgb> table = indexed.colorTable();
-    int tableSize = 2;
+    int tableSize = how.fullTable ? 256 : 2;
     while (tableSize < table.size())
         tableSize *= 2;
     std::vector<GifColorType> colours(size_t(tableSize), GifColorType{0, 0, 0});
@@ -149,26 +148,26 @@ QByteArray gif89(const QImage &indexed, bool interlaced, bool localTable, int tr
         colours[size_t(i)] = {GifByteType(qRed(table[i])), GifByteType(qGreen(table[i])),
             GifByteType(qBlue(table[i]))};
     ColorMapObject *map = GifMakeMapObject(tableSize, colours.data());
-    // A global table of a different colour, so a test sees which table the reader used.
     std::vector<GifColorType> other(256, GifColorType{1, 2, 3});
-    ColorMapObject *globalMap = localTable ? GifMakeMapObject(256, other.data()) : map;
-    if (!screen.isValid())
-        screen = indexed.size();
-    EGifSetGifVersion(gif, true);
-    EGifPutScreenDesc(gif, screen.width(), screen.height(), 8, background, globalMap);
-    EGifPutComment(gif, "made for a test");
-    GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, transparent};
-    GifByteType extension[4];
-    EGifGCBToExtension(&control, extension);
-    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension);
-    EGifPutImageDesc(gif, offset.x(), offset.y(), indexed.width(), indexed.height(), interlaced,
-        localTable ? map : nullptr);
+    ColorMapObject *globalMap = how.localTable ? GifMakeMapObject(256, other.data()) : map;
+    const QSize screen = how.screen.isValid() ? how.screen : indexed.size();
+    EGifSetGifVersion(gif, how.extensions);
+    EGifPutScreenDesc(gif, screen.width(), screen.height(), 8, how.background, globalMap);
+    if (how.extensions) {
+        EGifPutComment(gif, "made for a test");
+        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, how.transparent};
+        GifByteType extension[4];
+        EGifGCBToExtension(&control, extension);
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, extension);
+    }
+    EGifPutImageDesc(gif, how.offset.x(), how.offset.y(), indexed.width(), indexed.height(),
+        how.interlaced, how.localTable ? map : nullptr);
     std::vector<GifPixelType> line(size_t(indexed.width()));
     const auto putRow = [&](int y) {
         memcpy(line.data(), indexed.constScanLine(y), line.size());
         EGifPutLine(gif, line.data(), indexed.width());
     };
-    if (interlaced) {
+    if (how.interlaced) {
         const int starts[] = {0, 4, 2, 1}, steps[] = {8, 8, 4, 2};
         for (int pass = 0; pass < 4; ++pass)
             for (int y = starts[pass]; y < indexed.height(); y += steps[pass])
@@ -179,9 +178,17 @@ QByteArray gif89(const QImage &indexed, bool interlaced, bool localTable, int tr
     }
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
-    if (localTable)
+    if (how.localTable)
         GifFreeMapObject(globalMap);
     return out;
+}
+
+QByteArray writtenBy(const std::function<bool(QIODevice &)> &write)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return write(buffer) ? bytes : QByteArray();
 }
 
 QImage indexedPattern(int width, int height, int colours)
@@ -206,18 +213,6 @@ QImage gradient(int width, int height)
                 qRgb(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1),
                     (x * 3 + y * 5) % 256));
     return image;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QString dataFile(const QString &name)

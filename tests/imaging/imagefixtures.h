@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QList>
 #include <QRgb>
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace fixtures {
@@ -36,21 +38,32 @@ PcxFile pcxFromIndexes(const QImage &indexed, int bits, int planes);
 // A 24-bit PCX (three planes) of a true-colour image.
 PcxFile pcxFromTrueColour(const QImage &image);
 
-// A GIF89a file written with giflib's own encoder, its colour table as small as the image's
-// palette allows: a comment and a graphic control extension
-// (transparent index `transparent`) before the image, which may be interlaced, carry a local
-// colour table and sit at (left, top) on a larger logical screen.
-QByteArray gif89(const QImage &indexed, bool interlaced, bool localTable, int transparent = -1,
-    QSize screen = QSize(), QPoint offset = QPoint(), int background = 0);
+// How gifByGiflib writes its file.
+struct GiflibGif
+{
+    // GIF89a with a comment and a graphic control extension (transparent index `transparent`)
+    // before the image; otherwise the bare GIF87a giflib writes for a single picture.
+    bool extensions = true;
+    bool interlaced = false;
+    bool localTable = false; // the global table then holds another colour, (1, 2, 3)
+    int transparent = -1;
+    QSize screen; // the image's size when not valid
+    QPoint offset;
+    int background = 0;
+    bool fullTable = false; // 256 entries rather than the smallest power of two that fits
+};
+
+// A GIF file written with giflib's own encoder.
+QByteArray gifByGiflib(const QImage &indexed, const GiflibGif &how = {});
+
+// What write puts into a buffer; empty when it returns false.
+QByteArray writtenBy(const std::function<bool(QIODevice &)> &write);
 
 // Palette image whose index at (x, y) is (x + 2y) mod colours, with distinct colours.
 QImage indexedPattern(int width, int height, int colours);
 
 // True-colour image with smooth gradients (many colours).
 QImage gradient(int width, int height);
-
-QByteArray readAll(const QString &path);
-bool writeAll(const QString &path, const QByteArray &bytes);
 
 // Path of a file in tests/data.
 QString dataFile(const QString &name);

@@ -2,11 +2,8 @@
 #include "platform/imaging/gifcodec.h"
 #include "testmain.h"
 
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTest>
-#include <gif_lib.h>
-#include <vector>
 
 using platform::GifCodec;
 
@@ -16,30 +13,7 @@ namespace {
 // make): the reference our encoder must equal byte for byte.
 QByteArray writtenByGiflib(const QImage &indexed)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const auto output = [](GifFileType *gif, const GifByteType *data, int length) {
-        return int(static_cast<QBuffer *>(gif->UserData)
-                       ->write(reinterpret_cast<const char *>(data), length));
-    };
-    int error = 0;
-    GifFileType *gif = EGifOpen(&buffer, output, &error);
-    std::vector<GifColorType> colours(256, GifColorType{0, 0, 0});
-    for (int i = 0; i < indexed.colorCount() && i < 256; ++i)
-        colours[size_t(i)] = {GifByteType(qRed(indexed.color(i))),
-            GifByteType(qGreen(indexed.color(i))), GifByteType(qBlue(indexed.color(i)))};
-    ColorMapObject *map = GifMakeMapObject(256, colours.data());
-    EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map);
-    EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr);
-    std::vector<GifPixelType> line(size_t(indexed.width()));
-    for (int y = 0; y < indexed.height(); ++y) {
-        memcpy(line.data(), indexed.constScanLine(y), line.size());
-        EGifPutLine(gif, line.data(), indexed.width());
-    }
-    EGifCloseFile(gif, &error);
-    GifFreeMapObject(map);
-    return bytes;
+    return fixtures::gifByGiflib(indexed, {.extensions = false, .fullTable = true});
 }
 
 // A picture of the given size whose indexes come from `pick`.
@@ -56,16 +30,15 @@ template <typename Pick> QImage pictureOf(QSize size, int colours, Pick pick)
     return image;
 }
 
-QByteArray writtenGif(const QImage &image, QString *error = nullptr)
+QByteArray writtenGif(
+    const QImage &image, QString *error = nullptr, const platform::GifImageData *ready = nullptr)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     QString reason;
-    const bool ok = GifCodec::write(buffer, image, &reason);
+    const QByteArray bytes = fixtures::writtenBy(
+        [&](QIODevice &device) { return GifCodec::write(device, image, &reason, ready); });
     if (error)
         *error = reason;
-    return ok ? bytes : QByteArray();
+    return bytes;
 }
 
 } // namespace
@@ -88,7 +61,8 @@ private slots:
         QFETCH(bool, interlaced);
         QFETCH(bool, localTable);
         const QImage source = fixtures::indexedPattern(23, 19, 200);
-        const QByteArray bytes = fixtures::gif89(source, interlaced, localTable, 3);
+        const QByteArray bytes = fixtures::gifByGiflib(
+            source, {.interlaced = interlaced, .localTable = localTable, .transparent = 3});
         QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
         const platform::DecodedImage decoded = GifCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
@@ -111,8 +85,7 @@ private slots:
         QFETCH(int, colours);
         QFETCH(int, tableSize);
         const QImage source = fixtures::indexedPattern(11, 7, colours);
-        const platform::DecodedImage decoded
-            = GifCodec::read(fixtures::gif89(source, false, false));
+        const platform::DecodedImage decoded = GifCodec::read(fixtures::gifByGiflib(source));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.colorCount(), tableSize);
         QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
@@ -122,8 +95,8 @@ private slots:
     void frameOnALargerScreen()
     {
         const QImage frame = fixtures::indexedPattern(4, 3, 4);
-        const QByteArray bytes
-            = fixtures::gif89(frame, false, false, -1, QSize(10, 8), QPoint(5, 2), 3);
+        const QByteArray bytes = fixtures::gifByGiflib(
+            frame, {.screen = QSize(10, 8), .offset = QPoint(5, 2), .background = 3});
         const platform::DecodedImage decoded = GifCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(10, 8));
@@ -136,8 +109,8 @@ private slots:
     void frameReachingBeyondTheScreenGrowsTheImage()
     {
         const QImage frame = fixtures::indexedPattern(6, 6, 4);
-        const platform::DecodedImage decoded
-            = GifCodec::read(fixtures::gif89(frame, false, false, -1, QSize(4, 4), QPoint(2, 1)));
+        const platform::DecodedImage decoded = GifCodec::read(
+            fixtures::gifByGiflib(frame, {.screen = QSize(4, 4), .offset = QPoint(2, 1)}));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(8, 7));
     }
@@ -163,18 +136,13 @@ private slots:
         stray.append(char(0x99));
         QTest::newRow("unknown block") << stray << "damaged";
         QByteArray huge = good;
-        huge[786] = char(0xFF);
-        huge[787] = char(0xFF);
-        huge[788] = char(0xFF);
-        huge[789] = char(0xFF);
+        huge.replace(786, 4, "\xFF\xFF\xFF\xFF");
         QTest::newRow("frame of 65535 x 65535") << huge << "too large";
         QByteArray empty = good;
-        empty[786] = 0;
-        empty[787] = 0;
+        empty.replace(786, 2, QByteArray(2, 0));
         QTest::newRow("frame without pixels") << empty << "no pixels";
-        QByteArray farOut = good;
-        farOut[782] = char(0xFB); // the frame starts at column 65531 and is 40 wide
-        farOut[783] = char(0xFF);
+        QByteArray farOut = good; // the frame starts at column 65531 and is 40 wide
+        farOut.replace(782, 2, "\xFB\xFF");
         QTest::newRow("frame past column 65535") << farOut << "beyond the 65535";
         QByteArray damagedCode = good;
         damagedCode[791] = 12; // LZW code size beyond what GIF allows
@@ -185,14 +153,14 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, reason);
         const platform::DecodedImage decoded = GifCodec::read(file);
-        QVERIFY(!decoded.ok());
-        QVERIFY(!decoded.error.isEmpty());
+        QVERIFY(!decoded.ok() && !decoded.error.isEmpty());
         QVERIFY2(decoded.error.contains(reason), qPrintable(decoded.error));
     }
 
     void everyTruncationIsAnErrorNotACrash()
     {
-        const QByteArray bytes = fixtures::gif89(fixtures::indexedPattern(9, 9, 64), true, true);
+        const QByteArray bytes = fixtures::gifByGiflib(
+            fixtures::indexedPattern(9, 9, 64), {.interlaced = true, .localTable = true});
         // The last byte is the trailer, which the reader does not need.
         for (int length = 0; length < bytes.size() - 1; ++length) {
             const platform::DecodedImage decoded = GifCodec::read(bytes.left(length));
@@ -213,8 +181,7 @@ private slots:
     {
         QFETCH(QImage, image);
         QString error;
-        QVERIFY(writtenGif(image, &error).isEmpty());
-        QVERIFY(!error.isEmpty());
+        QVERIFY(writtenGif(image, &error).isEmpty() && !error.isEmpty());
     }
 
     void screenBytes_data()
@@ -223,9 +190,8 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("packed");
         QTest::addColumn<int>("aspect");
-        QTest::newRow("gif89a") << QByteArray::fromHex("474946383961")
-                + QByteArray::fromHex("0a000a00b3002a")
-                                << true << 0xB3 << 0x2A;
+        QTest::newRow("gif89a") << QByteArray::fromHex("4749463839610a000a00b3002a") << true << 0xB3
+                                << 0x2A;
         QTest::newRow("too short")
             << QByteArray("GIF89a\x01\x00\x01\x00\x91\x00", 12) << false << 0 << 0;
         QTest::newRow("not a GIF") << QByteArray("BM") + QByteArray(20, '\0') << false << 0 << 0;
@@ -266,12 +232,7 @@ private slots:
     void writesGiflibsBytes()
     {
         QFETCH(QImage, picture);
-        QByteArray ours;
-        QBuffer buffer(&ours);
-        buffer.open(QIODevice::WriteOnly);
-        QString error;
-        QVERIFY(platform::GifCodec::write(buffer, picture, &error));
-        const QByteArray theirs = writtenByGiflib(picture);
+        const QByteArray ours = writtenGif(picture), theirs = writtenByGiflib(picture);
         QCOMPARE(ours.size(), theirs.size());
         QVERIFY(ours == theirs);
         // Image data made ahead in uneven pieces of rows is taken as it is, to the same bytes.
@@ -281,18 +242,10 @@ private slots:
             ready.addRows(picture, first, std::min(first + piece, picture.height()));
         ready.finish(picture);
         QVERIFY(ready.matches(picture));
-        QByteArray fromReady;
-        QBuffer readyBuffer(&fromReady);
-        readyBuffer.open(QIODevice::WriteOnly);
-        QVERIFY(platform::GifCodec::write(readyBuffer, picture, &error, &ready));
-        QVERIFY(fromReady == theirs);
+        QVERIFY(writtenGif(picture, nullptr, &ready) == theirs);
         // And giflib's decoder reads our file back to the same indexes.
         const platform::DecodedImage read = platform::GifCodec::read(ours);
-        QVERIFY(read.ok());
-        for (int y = 0; y < picture.height(); ++y)
-            QVERIFY(memcmp(read.image.constScanLine(y), picture.constScanLine(y),
-                        size_t(picture.width()))
-                == 0);
+        QVERIFY(read.ok() && fixtures::sameIndexes(read.image, picture));
     }
 
     // Image data made for a picture is not taken for the picture once it has changed.
@@ -307,12 +260,7 @@ private slots:
         QVERIFY(ready.matches(copy));
         picture.setPixel(5, 5, 3);
         QVERIFY(!ready.matches(picture));
-        QByteArray written;
-        QBuffer buffer(&written);
-        buffer.open(QIODevice::WriteOnly);
-        QString error;
-        QVERIFY(platform::GifCodec::write(buffer, picture, &error, &ready));
-        QVERIFY(written == writtenByGiflib(picture));
+        QVERIFY(writtenGif(picture, nullptr, &ready) == writtenByGiflib(picture));
         ready.clear();
         QVERIFY(!ready.matches(copy));
     }

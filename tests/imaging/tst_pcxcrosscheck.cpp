@@ -1,6 +1,7 @@
 // Checks our PCX files against two independent implementations, netpbm and ImageMagick, in
 // both directions. Skipped where those programs are not installed.
 
+#include "filecontents.h"
 #include "imagefixtures.h"
 #include "platform/imaging/imagecomponent.h"
 #include "testmain.h"
@@ -138,7 +139,7 @@ private slots:
         const QString pcx = path(QStringLiteral("netpbm.pcx"));
         const std::optional<QByteArray> written = run(PpmToPcx, options, source);
         QVERIFY(written);
-        QVERIFY(fixtures::writeAll(pcx, *written));
+        QVERIFY(testsupport::writeAll(pcx, *written));
         ImageComponent component;
         QVERIFY2(component.load(pcx), qPrintable(component.errorString()));
         QCOMPARE(component.colourCount(), expectedCount);
