@@ -280,53 +280,49 @@ private slots:
 
     // The dialog as the designer opens it.
 
-    void doubleClickOpensAndOkStores()
+    void designerOpensTheDialog_data()
     {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
-            QTest::keyClicks(dialog.textBox(FrameTextBox::SourceUrl), QStringLiteral("left.htm"));
-            clickOk(dialog);
-        });
-        doubleClick(d.cell(0), QPoint(50, 50));
-        QCOMPARE(d.propertiesScript.pending(), 0);
-        QVERIFY(!d.window.propertiesDialog());
-        QCOMPARE(d.model().selectedCell(), 0);
-        QVERIFY(d.cell(0)->isHighlighted());
-        QCOMPARE(d.model().design().properties().record(0).sourceUrl, text("left.htm"));
-        QCOMPARE(d.model().design().properties().record(0).frameName, text("Frame1"));
+        QTest::addColumn<bool>("split");
+        QTest::addColumn<bool>("rightButton");
+        QTest::addColumn<QString>("sizeDisplay");
+        QTest::newRow("double click, OK stores") << true << false << "396w  700h (pixels)";
+        // A single cell is not selected, and has no fixed sizes to offer.
+        QTest::newRow("double click on the single cell") << false << false << QString();
+        QTest::newRow("right button, Cancel") << true << true << "396w  700h (pixels)";
     }
-
-    void singleCellDoubleClickOpens()
+    void designerOpensTheDialog()
     {
+        QFETCH(bool, split);
+        QFETCH(bool, rightButton);
+        QFETCH(QString, sizeDisplay);
         Designer d;
-        bool fixedSizesEnabled = true;
+        if (split)
+            d.split(0, SplitDirection::Column);
+        int edited = -1;
+        bool fixedSizesEnabled = false;
         d.propertiesScript.then([&](frameset::FramePropertiesDialog &dialog) {
+            edited = dialog.editedCell();
             fixedSizesEnabled = child<QCheckBox>(&dialog, "FixedWidth")->isEnabled()
                 || child<QCheckBox>(&dialog, "FixedHeight")->isEnabled();
-            clickOk(dialog);
+            QTest::keyClicks(dialog.textBox(FrameTextBox::SourceUrl), QStringLiteral("left.htm"));
+            rightButton ? clickCancel(dialog) : clickOk(dialog);
         });
-        doubleClick(d.cell(0), QPoint(50, 50));
-        QCOMPARE(d.propertiesScript.pending(), 0);
-        QVERIFY(!fixedSizesEnabled);
-        QVERIFY(!d.cell(0)->isHighlighted());
-        QVERIFY(d.model().isModified());
-    }
-
-    void rightButtonOpensForThePressedCell()
-    {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        int edited = -1;
-        d.propertiesScript.then([&edited](frameset::FramePropertiesDialog &dialog) {
-            edited = dialog.editedCell();
-            clickCancel(dialog);
-        });
-        QTest::mouseClick(d.cell(0), Qt::RightButton, {}, QPoint(50, 50));
+        if (rightButton)
+            QTest::mouseClick(d.cell(0), Qt::RightButton, {}, QPoint(50, 50));
+        else
+            doubleClick(d.cell(0), QPoint(50, 50));
         QCOMPARE(d.propertiesScript.pending(), 0);
         QCOMPARE(edited, 0);
-        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
-        QVERIFY(d.cell(0)->isHighlighted());
+        QCOMPARE(fixedSizesEnabled, split);
+        QVERIFY(!d.window.propertiesDialog() || rightButton);
+        QCOMPARE(d.cell(0)->isHighlighted(), split);
+        if (split)
+            QCOMPARE(d.model().selectedCell(), 0);
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), sizeDisplay);
+        QVERIFY(d.model().isModified());
+        const frameset::FrameProperties &record = d.model().design().properties().record(0);
+        QCOMPARE(record.sourceUrl, rightButton ? PropertyValue() : text("left.htm"));
+        QCOMPARE(record.frameName, rightButton ? PropertyValue() : text("Frame1"));
     }
 
     void cancelHidesAndKeepsTheScrollBarRule()
