@@ -11,7 +11,6 @@
 using namespace framesettest;
 using frameset::FramesetImporter;
 using frameset::FrameSize;
-using frameset::PropertyValue;
 
 namespace {
 
@@ -26,13 +25,6 @@ frameset::ImportArea area()
     a.twipsPerPixel = 15;
     a.scrollBarWidth = 255;
     return a;
-}
-
-// The lines of the frameset document between "</HEAD>" and "</HTML>".
-QStringList framesOf(const frameset::Design &design)
-{
-    const QStringList lines = frameset::buildFramesetDocument(design).split(QStringLiteral("\r\n"));
-    return lines.mid(4, lines.size() - 5);
 }
 
 } // namespace
@@ -92,38 +84,6 @@ private slots:
         QFETCH(double, extent);
         QFETCH(QList<double>, lengths);
         QCOMPARE(frameset::distributeSizes(*frameset::parseSizeList(text), extent), lengths);
-    }
-
-    void takesEveryFrameAttribute()
-    {
-        const QByteArray html = "<FRAMESET COLS=\"30%,*\" BORDER=\"0\">"
-                                "<FRAME SRC=\"menu.htm\" NAME=\"menu\" MARGINWIDTH=\"10\" "
-                                "MARGINHEIGHT=\"7\" SCROLLING=\"no\" NORESIZE FRAMEBORDER=\"0\">"
-                                "<frame src=main.htm name=main scrolling=YES frameborder=yes "
-                                "marginwidth=0></FRAMESET>";
-        const frameset::FramesetImport imported = FramesetImporter::read(html, area());
-        QVERIFY2(imported.imported(), qPrintable(imported.refusal));
-        const frameset::Design &d = imported.design;
-        QVERIFY(!d.bordersOn());
-        const frameset::FrameProperties &menu = d.properties().record(0);
-        QCOMPARE(menu.sourceUrl, PropertyValue::fromText("menu.htm"));
-        QCOMPARE(menu.frameName, PropertyValue::fromText("menu"));
-        QCOMPARE(menu.marginWidth, PropertyValue::fromNumber(10));
-        QCOMPARE(menu.marginHeight, PropertyValue::fromNumber(7));
-        QCOMPARE(menu.scrolling, PropertyValue::fromNumber(2));
-        QCOMPARE(menu.noResize, PropertyValue::fromNumber(1));
-        QCOMPARE(menu.frameBorder, PropertyValue::fromNumber(1));
-        QCOMPARE(menu.columnSplitKey, PropertyValue::fromText("1A"));
-        QVERIFY(menu.rowSplitKey.isEmpty());
-        // Its scroll bar is off, the other frame's on.
-        QVERIFY(!d.cell(0).scroll.visible);
-        QVERIFY(d.cell(1).scroll.visible);
-        QCOMPARE(d.cell(1).scroll.left, d.cell(1).right() - 255);
-        QCOMPARE(framesOf(d),
-            (QStringList{"<FRAMESET COLS= 30%,* BORDER=0>",
-                "<FRAME SRC=menu.htm NAME=menu NORESIZE  SCROLLING=NO  MARGINWIDTH= 10 "
-                "MARGINHEIGHT= 7 FRAMEBORDER=NO>",
-                "<FRAME SRC=main.htm NAME=main SCROLLING=YES  FRAMEBORDER=YES>", "</FRAMESET>"}));
     }
 
     void refusesWhatItCannotTake_data()
