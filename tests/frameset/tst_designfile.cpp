@@ -85,6 +85,8 @@ private slots:
     {
         ModelFixture f;
         buildEditedDesign(f);
+        // A frame that never scrolls has its scroll-bar view hidden.
+        f.model.design().cell(2).scroll.visible = false;
         const QByteArray bytes = frameset::DesignFileWriter::write(f.model.design());
         const frameset::DesignFileReadResult read = frameset::DesignFileReader::read(bytes);
         QCOMPARE(read.status, DesignFileStatus::Valid);
