@@ -15,6 +15,8 @@ using namespace designertest;
 using frameset::FrameTextBox;
 using frameset::PropertyValue;
 using frameset::SplitDirection;
+using framesettest::number;
+using framesettest::text;
 
 namespace {
 
@@ -43,16 +45,6 @@ struct Form
     }
     void ok() { QTest::mouseClick(button("OKbutton"), Qt::LeftButton); }
 };
-
-PropertyValue text(const char *t)
-{
-    return PropertyValue::fromText(QString::fromLatin1(t));
-}
-
-PropertyValue number(qint64 n)
-{
-    return PropertyValue::fromNumber(n);
-}
 
 } // namespace
 

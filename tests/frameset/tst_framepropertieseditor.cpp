@@ -37,16 +37,6 @@ struct Editor
     }
 };
 
-PropertyValue text(const char *t)
-{
-    return PropertyValue::fromText(QString::fromLatin1(t));
-}
-
-PropertyValue number(qint64 n)
-{
-    return PropertyValue::fromNumber(n);
-}
-
 } // namespace
 
 class TestFramePropertiesEditor : public QObject

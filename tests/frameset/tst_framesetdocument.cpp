@@ -59,8 +59,6 @@ private slots:
         QTest::addColumn<QString>("tag");
         const QString tail = QStringLiteral(" SCROLLING=AUTO  FRAMEBORDER=YES>");
         const QString head = QStringLiteral("<FRAME SRC=xxxxx.htm NAME=Frame3");
-        const auto text = PropertyValue::fromText;
-        const auto number = PropertyValue::fromNumber;
         using P = frameset::FrameProperties;
         QTest::newRow("never set") << RecordField() << PropertyValue() << head + tail;
         QTest::newRow("auto chosen")
@@ -123,9 +121,9 @@ private slots:
         ModelFixture f;
         buildTwoSplits(f);
         auto &records = f.model.design().properties();
-        records.record(0).sourceUrl = PropertyValue::fromText("!!1");
-        records.record(1).frameName = PropertyValue::fromText("##21");
-        records.record(2).sourceUrl = PropertyValue::fromText("a!!2##1.htm");
+        records.record(0).sourceUrl = text("!!1");
+        records.record(1).frameName = text("##21");
+        records.record(2).sourceUrl = text("a!!2##1.htm");
         const QStringList lines = documentLines(f.model.design());
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines[5],
@@ -142,7 +140,7 @@ private slots:
         ModelFixture f;
         buildTwoSplits(f);
         f.model.design().setBordersOn(false);
-        f.model.design().properties().record(2).fixedHeightPixels = PropertyValue::fromNumber(80);
+        f.model.design().properties().record(2).fixedHeightPixels = number(80);
         const QStringList lines = documentLines(f.model.design());
         QCOMPARE(lines[4], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=0>"));
         QCOMPARE(lines[6], QStringLiteral("<FRAMESET ROWS=*,80>"));

@@ -33,8 +33,8 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Row) && f.split(0, Column));
         frameset::Design &design = f.model.design();
-        design.properties().record(1).fixedHeightPixels = PropertyValue::fromNumber(150);
-        design.properties().record(0).fixedWidthPixels = PropertyValue::fromNumber(90);
+        design.properties().record(1).fixedHeightPixels = number(150);
+        design.properties().record(0).fixedWidthPixels = number(90);
         const QStringList body = bodyOf(frameset::buildHtml5Page(design, QStringLiteral("t")));
         QCOMPARE(body.value(0),
             QStringLiteral("<div class=\"split\" style=\"grid-template-rows:minmax(0,1fr) "

@@ -42,7 +42,7 @@ private slots:
         frameset::Design &design = f.model.design();
         for (int cell = 0; cell < sources.size(); ++cell) {
             if (!sources[cell].isEmpty())
-                design.properties().record(cell).sourceUrl = PropertyValue::fromText(sources[cell]);
+                design.properties().record(cell).sourceUrl = text(sources[cell]);
         }
         QTemporaryDir dir;
         const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
@@ -61,8 +61,8 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         frameset::Design &design = f.model.design();
-        design.properties().record(0).sourceUrl = PropertyValue::fromText("menu.htm");
-        design.properties().record(1).sourceUrl = PropertyValue::fromText("main.htm");
+        design.properties().record(0).sourceUrl = text("menu.htm");
+        design.properties().record(1).sourceUrl = text("main.htm");
         QTemporaryDir dir;
         QFile menu(dir.filePath("menu.htm"));
         QVERIFY(menu.open(QIODevice::WriteOnly));
