@@ -1,3 +1,4 @@
+#include "filecontents.h"
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
@@ -160,10 +161,7 @@ private slots:
         lines.append(QStringLiteral("1"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("fractions.spc"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-        file.close();
+        QVERIFY(testsupport::writeAll(path, (lines.join("\r\n") + "\r\n").toUtf8()));
 
         Designer d;
         d.dialogs.answer(path);
