@@ -1,12 +1,12 @@
 #include "designbuilder.h"
 #include "expectedframelayout.h"
+#include "filecontents.h"
 #include "frameset/core/cellresizer.h"
 #include "frameset/core/framesetdocument.h"
 #include "headlesschromium.h"
 #include "testmain.h"
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -220,9 +220,7 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
 
         // What the browser should do, worked out from the saved file alone.
-        QFile saved(document);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray bytes = saved.readAll();
+        const QByteArray bytes = testsupport::readAll(document);
         QVERIFY(std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }));
         const ExpectedFrameLayout expected(QString::fromLatin1(bytes), WindowSize);
         QVERIFY2(expected.error().isEmpty(), qPrintable(expected.error()));

@@ -1,5 +1,6 @@
 #include "designbuilder.h"
 #include "expectedframelayout.h"
+#include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/framesetimporter.h"
 #include "frameset/core/html5page.h"
@@ -8,7 +9,6 @@
 #include "testmain.h"
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,11 +56,7 @@ public:
     bool isValid() const { return m_dir.isValid(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    bool write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
+    bool write(const QString &name, const QByteArray &bytes) { return writeAll(path(name), bytes); }
     QImage shot(const QString &name, QSize size) const { return screenshot(path(name), size); }
 
 private:

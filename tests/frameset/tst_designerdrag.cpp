@@ -2,7 +2,6 @@
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -48,10 +47,8 @@ struct ThreeCells : Designer
 // The cell lines' geometry (left; top; width; height; path) of a design file.
 QStringList cellGeometry(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QStringList sections = QString::fromUtf8(file.readAll()).split(QStringLiteral("***"));
+    const QStringList sections
+        = QString::fromUtf8(testsupport::readAll(path)).split(QStringLiteral("***"));
     QStringList cells;
     for (const QString &line : sections.value(1).split(QStringLiteral("\r\n"))) {
         if (!line.isEmpty())

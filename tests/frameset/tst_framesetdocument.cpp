@@ -1,4 +1,5 @@
 #include "designbuilder.h"
+#include "filecontents.h"
 #include "frameset/core/filenamerules.h"
 #include "frameset/core/framesetdocument.h"
 #include "testmain.h"
@@ -200,9 +201,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("index.htm"));
         QVERIFY(
             frameset::writeFramesetDocument(path, QStringLiteral("<HTML>\r\n</HTML>")).isEmpty());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("<HTML>\r\n</HTML>\r\n"));
+        QCOMPARE(testsupport::readAll(path), QByteArray("<HTML>\r\n</HTML>\r\n"));
         QVERIFY(!frameset::writeFramesetDocument(dir.filePath(QStringLiteral("no/such/x.htm")), "x")
                      .isEmpty());
     }

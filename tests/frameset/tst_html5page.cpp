@@ -1,4 +1,5 @@
 #include "designbuilder.h"
+#include "filecontents.h"
 #include "frameset/core/html5page.h"
 #include "testmain.h"
 
@@ -50,9 +51,7 @@ private slots:
         const QString page = QStringLiteral("<p>caf\u00e9</p>");
         const QString path = dir.filePath(QStringLiteral("page.htm"));
         QVERIFY(frameset::writeHtml5Page(path, page).isEmpty());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("<p>caf\xc3\xa9</p>"));
+        QCOMPARE(testsupport::readAll(path), QByteArray("<p>caf\xc3\xa9</p>"));
         QVERIFY(
             !frameset::writeHtml5Page(dir.filePath(QStringLiteral("no/page.htm")), page).isEmpty());
     }

@@ -4,7 +4,6 @@
 #include "frameset/core/previewsite.h"
 #include "testmain.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,10 +63,7 @@ private slots:
         design.properties().record(0).sourceUrl = text("menu.htm");
         design.properties().record(1).sourceUrl = text("main.htm");
         QTemporaryDir dir;
-        QFile menu(dir.filePath("menu.htm"));
-        QVERIFY(menu.open(QIODevice::WriteOnly));
-        menu.write("<p>my menu</p>");
-        menu.close();
+        QVERIFY(testsupport::writeAll(dir.filePath("menu.htm"), "<p>my menu</p>"));
         const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
         QCOMPARE(site.standIns, QStringList{"main.htm"});
         QCOMPARE(readAll(dir.filePath("menu.htm")), QByteArray("<p>my menu</p>"));
