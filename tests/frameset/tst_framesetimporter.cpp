@@ -86,6 +86,22 @@ private slots:
         QCOMPARE(frameset::distributeSizes(*frameset::parseSizeList(text), extent), lengths);
     }
 
+    // The rest of each FRAME is checked by the import/every-frame-attribute case; the file
+    // does not tell a number from a text, so this checks that numbers are kept as the
+    // properties dialog stores them.
+    void keepsNumbersAsNumbers()
+    {
+        const frameset::FramesetImport imported = FramesetImporter::read(
+            "<frameset cols=\"30%,*\"><frame marginwidth=10 marginheight=7 scrolling=no noresize "
+            "frameborder=0><frame></frameset>",
+            area());
+        const frameset::FrameProperties &r = imported.design.properties().record(0);
+        QCOMPARE(QList<frameset::PropertyValue>(
+                     {r.marginWidth, r.marginHeight, r.scrolling, r.noResize, r.frameBorder}),
+            QList<frameset::PropertyValue>(
+                {number(10), number(7), number(2), number(1), number(1)}));
+    }
+
     void refusesWhatItCannotTake_data()
     {
         QTest::addColumn<QByteArray>("html");
