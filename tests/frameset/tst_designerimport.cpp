@@ -27,7 +27,8 @@ const QByteArray Handwritten
 } // namespace
 
 // File > Import Frameset and File > Create HTML5 Page on the real window. What an import makes
-// of a page, and the page an HTML5 export writes, are the core tests'.
+// of a page, and the page an HTML5 export writes, are the core tests' and the import cases'; an
+// import that is refused or cancelled is a row of TestDesignerFiles::unopenedFileKeepsTheDesign.
 class TestDesignerImport : public QObject
 {
     Q_OBJECT
