@@ -151,13 +151,10 @@ private slots:
         QCOMPARE(t.form.result(), int(QDialog::Accepted));
         QVERIFY(t.f.model.isModified());
         const frameset::FrameProperties &r = t.record(0);
-        QCOMPARE(r.sourceUrl, text("menu.htm"));
-        QCOMPARE(r.frameName, text("Frame1"));
-        QCOMPARE(r.fixedWidthPixels, number(120));
-        QCOMPARE(r.fixedHeightPixels, number(0));
-        QCOMPARE(r.noResize, number(1));
-        QCOMPARE(r.scrolling, number(0));
-        QCOMPARE(r.frameBorder, number(1));
+        QCOMPARE(QList<PropertyValue>({r.sourceUrl, r.frameName, r.fixedWidthPixels,
+                     r.fixedHeightPixels, r.noResize, r.scrolling, r.frameBorder}),
+            QList<PropertyValue>({text("menu.htm"), text("Frame1"), number(120), number(0),
+                number(1), number(0), number(1)}));
     }
 
     void textBoxesFilterWhatIsTypedAndPasted_data()
