@@ -100,10 +100,11 @@ private slots:
         record.frameBorder = number(1);
         t.open(0);
         QCOMPARE(t.form.editedCell(), 0);
-        QCOMPARE(t.entry(FrameTextBox::SourceUrl)->text(), QStringLiteral("Menu.HTM"));
-        QCOMPARE(t.entry(FrameTextBox::FrameName)->text(), QStringLiteral("nav"));
-        QCOMPARE(t.entry(FrameTextBox::MarginWidth)->text(), QStringLiteral("10"));
-        QCOMPARE(t.entry(FrameTextBox::MarginHeight)->text(), QStringLiteral("5"));
+        QCOMPARE(QStringList({t.entry(FrameTextBox::SourceUrl)->text(),
+                     t.entry(FrameTextBox::FrameName)->text(),
+                     t.entry(FrameTextBox::MarginWidth)->text(),
+                     t.entry(FrameTextBox::MarginHeight)->text()}),
+            QStringList({"Menu.HTM", "nav", "10", "5"}));
         QVERIFY(t.box("FixedWidth")->isChecked());
         QVERIFY(t.box("FixedWidth")->isEnabled());
         QCOMPARE(t.label("Label6")->text(), QStringLiteral(" 120 pixels"));

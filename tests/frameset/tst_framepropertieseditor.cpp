@@ -92,10 +92,9 @@ private slots:
         record.noResize = text("1");
         t.f.model.setModified(false);
         const FramePropertiesEntries entries = t.open(0);
-        QCOMPARE(entries.sourceUrl, QStringLiteral("Menu.HTM"));
-        QCOMPARE(entries.frameName, QStringLiteral("nav"));
-        QCOMPARE(entries.marginWidth, QStringLiteral("10"));
-        QCOMPARE(entries.marginHeight, QStringLiteral("5"));
+        QCOMPARE(QStringList({entries.sourceUrl, entries.frameName, entries.marginWidth,
+                     entries.marginHeight}),
+            QStringList({"Menu.HTM", "nav", "10", "5"}));
         QCOMPARE(entries.fixedWidth, (frameset::FixedSizeEntry{true, true, 120}));
         QCOMPARE(entries.fixedHeight, (frameset::FixedSizeEntry{false, false, 0}));
         QVERIFY(entries.noResize);
