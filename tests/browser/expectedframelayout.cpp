@@ -1,5 +1,8 @@
 #include "expectedframelayout.h"
 
+#include "headlesschromium.h"
+
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -105,6 +108,43 @@ void ExpectedFrameLayout::place(const Node &node, const QRect &rect, int toleran
         place(node.children.at(i), part, inner);
         start += lengths.at(i);
     }
+}
+
+const QList<QColor> &pageColours()
+{
+    static const QList<QColor> colours{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b),
+        QColor(0x43, 0x63, 0xd8), QColor(0xf5, 0x82, 0x31), QColor(0x91, 0x1e, 0xb4),
+        QColor(0x42, 0xd4, 0xf4), QColor(0x80, 0x80, 0x00)};
+    return colours;
+}
+
+bool writeColourPage(const QString &path, const QColor &colour, const QByteArray &body)
+{
+    QFile file(path);
+    const QByteArray page = "<html><body style=\"margin:0;background:" + colour.name().toLatin1()
+        + "\">" + body + "</body></html>";
+    return file.open(QIODevice::WriteOnly) && file.write(page) == page.size();
+}
+
+QRect colourBox(const QImage &shot, QRgb colour)
+{
+    QRect box;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (nearColour(shot.pixel(x, y), colour))
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+QImage screenshot(const QString &path, QSize window)
+{
+    const ChromiumPage shown
+        = HeadlessChromium::shared().open(path, window, HeadlessChromium::Capture::Screenshot);
+    if (!shown.failure.isEmpty())
+        qWarning("%s", qPrintable(shown.failure + QStringLiteral(": ") + shown.errors));
+    return shown.screenshot;
 }
 
 } // namespace testsupport

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -66,5 +68,14 @@ private:
     QList<Frame> m_frames;
     QList<Division> m_divisions;
 };
+
+// Saturated page colours, far from the white, grey and black of frame borders.
+const QList<QColor> &pageColours();
+// Writes a page that shows nothing but `colour`.
+bool writeColourPage(const QString &path, const QColor &colour, const QByteArray &body = {});
+// The smallest rectangle that holds every pixel of `colour`; empty when there is none.
+QRect colourBox(const QImage &shot, QRgb colour);
+// The browser's screenshot of the page at `path`; a null image (and a warning) when it failed.
+QImage screenshot(const QString &path, QSize window);
 
 } // namespace testsupport

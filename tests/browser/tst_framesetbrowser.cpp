@@ -1,13 +1,12 @@
+#include "designbuilder.h"
 #include "expectedframelayout.h"
+#include "filecontents.h"
 #include "frameset/core/cellresizer.h"
 #include "frameset/core/framesetdocument.h"
-#include "frameset/core/layoutmodel.h"
 #include "headlesschromium.h"
-#include "scriptedprompter.h"
 #include "testmain.h"
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -20,16 +19,6 @@ using testsupport::ExpectedFrameLayout;
 namespace {
 
 constexpr QSize WindowSize(960, 640);
-// The design area in twips; cell 0 fills it before the first split.
-constexpr float AreaWidth = 9000;
-constexpr float AreaHeight = 6000;
-constexpr float ScrollBarWidth = 255;
-// Colors may move a little through the browser's color management.
-
-// Saturated page colors, far from the white, grey and black of frame borders.
-const QList<QColor> CellColors{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b),
-    QColor(0x43, 0x63, 0xd8), QColor(0xf5, 0x82, 0x31), QColor(0x91, 0x1e, 0xb4),
-    QColor(0x42, 0xd4, 0xf4)};
 
 enum class Layout { Third, WorkedExample, FixedLeft, FixedBottom, ThreeLevels };
 
@@ -41,53 +30,39 @@ QString pageName(int cell, bool accented = false)
 
 // A design made as a user makes it: splits of the selected cell, and borders dragged on the
 // design surface with the left button.
-class DesignBuilder
+struct DraggedDesign : framesettest::ModelFixture
 {
-public:
-    DesignBuilder() { m_model.resetDesign(AreaWidth, AreaHeight); }
-
-    frameset::LayoutModel &model() { return m_model; }
-    const testsupport::ScriptedPrompter &prompter() const { return m_prompter; }
-
-    bool split(int cell, SplitDirection direction)
-    {
-        m_model.selectCell(cell);
-        return m_model.selectedCell() == cell && m_model.splitCell(direction);
-    }
+    // The outer edges of the area, 9000 x 6000 twips from (0, 450).
+    frameset::CellResizer resizer{model, prompter, 9000 - frameset::CellResizer::EdgeZone,
+        6450 - frameset::CellResizer::EdgeZone};
 
     // Drags the right (bottom) edge of `cell` until the cell is `size` twips wide (high).
     bool drag(int cell, SplitDirection edge, float size)
     {
         const bool widths = edge == SplitDirection::Column;
-        if (!m_resizer.mouseDown(cell, true))
+        if (!resizer.mouseDown(cell, true))
             return false;
-        const frameset::CellView &c = m_model.design().cell(cell);
+        const frameset::CellView &c = model.design().cell(cell);
         // Grab the edge inside its zone first, then pull it.
-        m_resizer.mouseMove(cell, widths ? c.width - 1 : 1, widths ? 1 : c.height - 1, true, true);
-        m_resizer.mouseMove(cell, widths ? size : 1, widths ? 1 : size, true, true);
-        return m_resizer.mouseUp(cell);
+        resizer.mouseMove(cell, widths ? c.width - 1 : 1, widths ? 1 : c.height - 1, true, true);
+        resizer.mouseMove(cell, widths ? size : 1, widths ? 1 : size, true, true);
+        return resizer.mouseUp(cell);
     }
 
-    void fix(int cell, frameset::PropertyValue frameset::FrameProperties::*field, int pixels)
+    void fix(int cell, framesettest::RecordField field, int pixels)
     {
-        m_model.design().properties().record(cell).*field
+        model.design().properties().record(cell).*field
             = frameset::PropertyValue::fromNumber(pixels);
     }
-
-private:
-    testsupport::ScriptedPrompter m_prompter;
-    frameset::LayoutModel m_model{m_prompter, ScrollBarWidth};
-    frameset::CellResizer m_resizer{m_model, m_prompter,
-        AreaWidth - frameset::CellResizer::EdgeZone, AreaHeight - frameset::CellResizer::EdgeZone};
 };
 
-bool build(Layout layout, DesignBuilder &b)
+bool build(Layout layout, DraggedDesign &b)
 {
     const SplitDirection columns = SplitDirection::Column;
     const SplitDirection rows = SplitDirection::Row;
     switch (layout) {
     case Layout::Third:
-        return b.split(0, columns) && b.drag(0, columns, AreaWidth / 3);
+        return b.split(0, columns) && b.drag(0, columns, 3000);
     case Layout::WorkedExample:
         return b.split(0, columns) && b.split(1, rows);
     case Layout::FixedLeft:
@@ -99,7 +74,7 @@ bool build(Layout layout, DesignBuilder &b)
         if (!b.split(0, rows))
             return false;
         b.fix(1, &frameset::FrameProperties::fixedHeightPixels, 150);
-        return b.split(0, columns) && b.drag(0, columns, AreaWidth / 4);
+        return b.split(0, columns) && b.drag(0, columns, 2250);
     case Layout::ThreeLevels:
         // Cell 0 takes 40% of the width and 60% of its column, cell 1 30% of the right column's
         // height, and cell 2 70% of what is left below it.
@@ -114,7 +89,7 @@ QRgb colorOf(const QString &source)
 {
     static const QRegularExpression page(QStringLiteral("^cell(&#233;)?(\\d+)\\.htm$"));
     const QRegularExpressionMatch m = page.match(source);
-    return m.hasMatch() ? CellColors.value(m.captured(2).toInt()).rgb() : QRgb(0);
+    return m.hasMatch() ? testsupport::pageColours().value(m.captured(2).toInt()).rgb() : QRgb(0);
 }
 
 // The first pixel that is not `color` in `rect`, as "x,y is #rrggbb"; empty when there is none.
@@ -226,21 +201,18 @@ private slots:
         if (!testsupport::chromiumInstalled())
             QSKIP(testsupport::ChromiumMissing);
 
-        DesignBuilder builder;
+        DraggedDesign builder;
         QVERIFY(build(layout, builder));
-        QCOMPARE(builder.prompter().beeps(), 0);
-        frameset::Design &design = builder.model().design();
+        QCOMPARE(builder.prompter.beeps(), 0);
+        frameset::Design &design = builder.model.design();
         design.setBordersOn(borders);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         for (int cell = 0; cell <= design.lastCellIndex(); ++cell) {
             design.properties().record(cell).sourceUrl
                 = frameset::PropertyValue::fromText(pageName(cell, accented));
-            QFile page(dir.filePath(pageName(cell, accented)));
-            QVERIFY(page.open(QIODevice::WriteOnly));
-            page.write(QStringLiteral("<html><body style=\"margin:0;background:%1\"></body></html>")
-                           .arg(CellColors.at(cell).name())
-                           .toUtf8());
+            QVERIFY(testsupport::writeColourPage(
+                dir.filePath(pageName(cell, accented)), testsupport::pageColours().at(cell)));
         }
         const QString document = dir.filePath(QStringLiteral("frameset.htm"));
         const QString error
@@ -248,9 +220,7 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
 
         // What the browser should do, worked out from the saved file alone.
-        QFile saved(document);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray bytes = saved.readAll();
+        const QByteArray bytes = testsupport::readAll(document);
         QVERIFY(std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }));
         const ExpectedFrameLayout expected(QString::fromLatin1(bytes), WindowSize);
         QVERIFY2(expected.error().isEmpty(), qPrintable(expected.error()));
@@ -266,10 +236,7 @@ private slots:
         pages.sort();
         QCOMPARE(sources, pages);
 
-        const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
-            document, WindowSize, testsupport::HeadlessChromium::Capture::Screenshot);
-        QVERIFY2(shown.failure.isEmpty(), qPrintable(shown.failure + u' ' + shown.errors));
-        const QImage &shot = shown.screenshot;
+        const QImage shot = testsupport::screenshot(document, WindowSize);
         QCOMPARE(shot.size(), WindowSize);
 
         for (const ExpectedFrameLayout::Frame &frame : expected.frames()) {
@@ -278,13 +245,7 @@ private slots:
             QVERIFY(inside.width() > 0 && inside.height() > 0);
             const QString stray = firstStrayPixel(shot, inside, colorOf(frame.source));
             QVERIFY2(stray.isEmpty(),
-                qPrintable(QStringLiteral("%1 expected in %2,%3 %4x%5, but %6")
-                               .arg(frame.source)
-                               .arg(frame.rect.x())
-                               .arg(frame.rect.y())
-                               .arg(frame.rect.width())
-                               .arg(frame.rect.height())
-                               .arg(stray)));
+                qPrintable(frame.source + u' ' + QDebug::toString(frame.rect) + u' ' + stray));
         }
         for (const ExpectedFrameLayout::Division &division : expected.divisions())
             QCOMPARE(measuredBorder(shot, division, expected.frames()), division.border);

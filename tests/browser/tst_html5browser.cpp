@@ -1,4 +1,6 @@
 #include "designbuilder.h"
+#include "expectedframelayout.h"
+#include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
 #include "frameset/core/framesetimporter.h"
 #include "frameset/core/html5page.h"
@@ -7,7 +9,6 @@
 #include "testmain.h"
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@ using frameset::PropertyValue;
 using framesettest::Column;
 using framesettest::ModelFixture;
 using framesettest::Row;
+using namespace testsupport;
 
 namespace {
 
@@ -26,30 +28,12 @@ constexpr int Tolerance = 3;
 constexpr int Html5Tolerance = 1;
 const QList<QSize> WindowSizes{QSize(960, 640), QSize(700, 500)};
 
-// Saturated page colors, far from the white and grey of borders.
-const QList<QColor> PageColors{QColor(0xe6, 0x19, 0x4b), QColor(0x3c, 0xb4, 0x4b),
-    QColor(0x43, 0x63, 0xd8), QColor(0xf5, 0x82, 0x31), QColor(0x91, 0x1e, 0xb4),
-    QColor(0x42, 0xd4, 0xf4), QColor(0x80, 0x80, 0x00)};
-
 // The page that a link loads into another frame.
 constexpr int LinkedPage = 6;
 
 QString colourPage(int page)
 {
     return QStringLiteral("c%1.htm").arg(page);
-}
-
-// The smallest rectangle that holds every pixel of `color`; empty when there is none.
-QRect colorBox(const QImage &shot, QRgb color)
-{
-    QRect box;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            if (testsupport::nearColour(shot.pixel(x, y), color))
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
 }
 
 bool closeTo(const QRect &a, const QRect &b, int tolerance = Tolerance)
@@ -59,48 +43,27 @@ bool closeTo(const QRect &a, const QRect &b, int tolerance = Tolerance)
         && qAbs(a.bottom() - b.bottom()) <= tolerance;
 }
 
-QString describe(const QRect &r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
-// A folder with the colored pages c0.htm.. and the pages under test.
+// A folder with the coloured pages c0.htm.. and the pages under test.
 class Site
 {
 public:
     Site()
     {
-        for (int page = 0; page < PageColors.size(); ++page)
-            write(colourPage(page),
-                QStringLiteral("<html><body style=\"margin:0;background:%1\"></body></html>")
-                    .arg(PageColors[page].name())
-                    .toUtf8());
+        for (int page = 0; page < pageColours().size(); ++page)
+            writeColourPage(path(colourPage(page)), pageColours()[page]);
     }
 
     bool isValid() const { return m_dir.isValid(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    bool write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
-
-    // A screenshot of page `name` in a window of `size`, after its scripts had time to run.
-    QImage shot(const QString &name, QSize size) const
-    {
-        const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
-            path(name), size, testsupport::HeadlessChromium::Capture::Screenshot);
-        if (!shown.failure.isEmpty())
-            qWarning("%s", qPrintable(shown.failure + QStringLiteral(": ") + shown.errors));
-        return shown.screenshot;
-    }
+    bool write(const QString &name, const QByteArray &bytes) { return writeAll(path(name), bytes); }
+    QImage shot(const QString &name, QSize size) const { return screenshot(path(name), size); }
 
 private:
     QTemporaryDir m_dir;
 };
 
-// Checks that every colored page covers the same rectangle in both pages at both window sizes.
+// Checks that every coloured page covers the same rectangle in both pages at both window sizes.
 void compareFrames(
     Site &site, const QString &expected, const QString &actual, int pages, int tolerance)
 {
@@ -109,14 +72,14 @@ void compareFrames(
         const QImage got = site.shot(actual, size);
         QVERIFY2(!want.isNull() && !got.isNull(), "no screenshot");
         for (int page = 0; page < pages; ++page) {
-            const QRect a = colorBox(want, PageColors[page].rgb());
-            const QRect b = colorBox(got, PageColors[page].rgb());
+            const QRect a = colourBox(want, pageColours()[page].rgb());
+            const QRect b = colourBox(got, pageColours()[page].rgb());
             QVERIFY2(closeTo(a, b, tolerance),
-                qPrintable(QStringLiteral("%1 at %2x%3: %4 in %5, %6 in %7")
+                qPrintable(QStringLiteral("%1 at %2x%3: %4 against %5")
                                .arg(colourPage(page))
                                .arg(size.width())
                                .arg(size.height())
-                               .arg(describe(a), expected, describe(b), actual)));
+                               .arg(QDebug::toString(a), QDebug::toString(b))));
         }
     }
 }
@@ -288,10 +251,9 @@ private slots:
         design.properties().record(0).sourceUrl = PropertyValue::fromText("link.htm");
         Site site;
         QVERIFY(site.isValid());
-        QVERIFY(site.write(QStringLiteral("link.htm"),
-            "<html><body style=\"margin:0;background:" + PageColors[0].name().toLatin1()
-                + "\"><a id=\"go\" href=\"c6.htm\" target=\"Frame3\">go</a><script>"
-                  "document.getElementById('go').click()</script></body></html>"));
+        QVERIFY(writeColourPage(site.path(QStringLiteral("link.htm")), pageColours()[0],
+            "<a id=\"go\" href=\"c6.htm\" target=\"Frame3\">go</a><script>"
+            "document.getElementById('go').click()</script>"));
         const QString page = QStringLiteral("page.htm");
         QVERIFY((html5 ? frameset::writeHtml5Page(
                      site.path(page), frameset::buildHtml5Page(design, QStringLiteral("page")))
@@ -301,10 +263,10 @@ private slots:
         const QImage shot = site.shot(page, WindowSizes.first());
         QVERIFY(!shot.isNull());
         // The bottom right frame shows the linked page, and nothing else does.
-        const QRect linked = colorBox(shot, PageColors[LinkedPage].rgb());
-        QVERIFY2(closeTo(linked, QRect(482, 322, 478, 318)), qPrintable(describe(linked)));
-        QVERIFY(colorBox(shot, PageColors[2].rgb()).isEmpty());
-        QVERIFY(!colorBox(shot, PageColors[1].rgb()).isEmpty());
+        const QRect linked = colourBox(shot, pageColours()[LinkedPage].rgb());
+        QVERIFY2(closeTo(linked, QRect(482, 322, 478, 318)), qPrintable(QDebug::toString(linked)));
+        QVERIFY(colourBox(shot, pageColours()[2].rgb()).isEmpty());
+        QVERIFY(!colourBox(shot, pageColours()[1].rgb()).isEmpty());
     }
 
     // The preview's stand-in pages fill every frame of the frameset document, and each shows the

@@ -64,6 +64,16 @@ inline QStringList cellPaths(const frameset::Design &design)
     return paths;
 }
 
+// Record values as the properties dialog stores them (numbers) and as a file gives them (texts).
+inline frameset::PropertyValue text(const QString &t)
+{
+    return frameset::PropertyValue::fromText(t);
+}
+inline frameset::PropertyValue number(qint64 n)
+{
+    return frameset::PropertyValue::fromNumber(n);
+}
+
 // A field of a frame property record, as test data rows name it.
 using RecordField = frameset::PropertyValue frameset::FrameProperties::*;
 

@@ -31,6 +31,10 @@ struct Surface
     }
 
     const CellView &cell(int i) const { return f.model.design().cell(i); }
+    QRectF rect(int i) const
+    {
+        return QRectF(cell(i).left, cell(i).top, cell(i).width, cell(i).height);
+    }
 
     // Presses the left button on cell i at (x, y), drags through the points and releases.
     bool drag(int i, QList<QPointF> points)
@@ -172,12 +176,9 @@ private slots:
         Surface s;
         QVERIFY(s.drag(0, {{4450, 100}, {4300, 100}, {4200, 120}}));
         // Cell 0 shrinks, cell 1 widens and moves, cell 2 below ended on the same line.
-        QCOMPARE(s.cell(0).width, 4200.0f);
-        QCOMPARE(s.cell(1).left, 4200.0f);
-        QCOMPARE(s.cell(1).width, 4800.0f);
-        QCOMPARE(s.cell(2).width, 4200.0f);
-        QCOMPARE(s.cell(2).left, 0.0f);
-        QCOMPARE(s.cell(0).height, 3000.0f);
+        QCOMPARE(s.rect(0), QRectF(0, 450, 4200, 3000));
+        QCOMPARE(s.rect(1), QRectF(4200, 450, 4800, 6000));
+        QCOMPARE(s.rect(2), QRectF(0, 3450, 4200, 3000));
         for (int i = 0; i <= 2; ++i)
             QCOMPARE(s.cell(i).scroll.left, s.cell(i).right() - 255);
         QVERIFY(s.f.model.isModified());
@@ -188,12 +189,11 @@ private slots:
     {
         Surface s;
         QVERIFY(s.drag(0, {{100, 2950}, {100, 3300}}));
-        QCOMPARE(s.cell(0).height, 3300.0f);
-        QCOMPARE(s.cell(2).top, 450.0f + 3300);
-        QCOMPARE(s.cell(2).height, 2700.0f);
+        QCOMPARE(s.rect(0), QRectF(0, 450, 4500, 3300));
+        QCOMPARE(s.rect(2), QRectF(0, 3750, 4500, 2700));
         QCOMPARE(s.cell(2).scroll.top, s.cell(2).top);
         QCOMPARE(s.cell(2).scroll.height, 2700.0f);
-        QCOMPARE(s.cell(1).height, 6000.0f);
+        QCOMPARE(s.rect(1), QRectF(4500, 450, 4500, 6000));
     }
 
     void refusedDragRestoresTheCell()
@@ -201,12 +201,10 @@ private slots:
         Surface s;
         QVERIFY(!s.drag(0, {{4450, 100}, {9100, 100}}));
         QCOMPARE(s.f.prompter.beeps(), 1);
-        QCOMPARE(s.cell(0).width, 4500.0f);
-        QCOMPARE(s.cell(0).height, 3000.0f);
+        QCOMPARE(s.rect(0), QRectF(0, 450, 4500, 3000));
         QCOMPARE(s.cell(0).scroll.left, 4500.0f - 255);
-        QCOMPARE(s.cell(1).left, 4500.0f);
-        QCOMPARE(s.cell(1).width, 4500.0f);
-        QCOMPARE(s.cell(2).width, 4500.0f);
+        QCOMPARE(s.rect(1), QRectF(4500, 450, 4500, 6000));
+        QCOMPARE(s.rect(2), QRectF(0, 3450, 4500, 3000));
         QVERIFY(!s.f.model.isModified());
     }
 
@@ -240,9 +238,8 @@ private slots:
         QVERIFY(!s.drag(1, {{4450, 100}, {4000, 100}}));
         QVERIFY(!s.drag(1, {{100, 5950}, {100, 5000}}));
         QVERIFY(!s.drag(2, {{100, 2950}, {100, 2000}}));
-        QCOMPARE(s.cell(1).width, 4500.0f);
-        QCOMPARE(s.cell(1).height, 6000.0f);
-        QCOMPARE(s.cell(2).height, 3000.0f);
+        QCOMPARE(s.rect(1), QRectF(4500, 450, 4500, 6000));
+        QCOMPARE(s.rect(2), QRectF(0, 3450, 4500, 3000));
         QVERIFY(!s.f.model.isModified());
     }
 

@@ -1,7 +1,7 @@
+#include "filecontents.h"
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -47,10 +47,8 @@ struct ThreeCells : Designer
 // The cell lines' geometry (left; top; width; height; path) of a design file.
 QStringList cellGeometry(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QStringList sections = QString::fromUtf8(file.readAll()).split(QStringLiteral("***"));
+    const QStringList sections
+        = QString::fromUtf8(testsupport::readAll(path)).split(QStringLiteral("***"));
     QStringList cells;
     for (const QString &line : sections.value(1).split(QStringLiteral("\r\n"))) {
         if (!line.isEmpty())
@@ -160,10 +158,7 @@ private slots:
         lines.append(QStringLiteral("1"));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("fractions.spc"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-        file.close();
+        QVERIFY(testsupport::writeAll(path, (lines.join("\r\n") + "\r\n").toUtf8()));
 
         Designer d;
         d.dialogs.answer(path);

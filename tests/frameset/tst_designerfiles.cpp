@@ -28,8 +28,6 @@ void buildExample(Designer &d)
     d.split(1, SplitDirection::Row);
 }
 
-const QString OverwriteQuestion
-    = QStringLiteral("File already exists.  OK to over-write existing file?");
 const QString ReplaceQuestion
     = QStringLiteral("Are you sure you want to open a new file without saving the current file?");
 
@@ -57,8 +55,7 @@ private slots:
         buildExample(d);
         d.window.surface()->bordersBox()->setChecked(false);
         d.dialogs.answer(m_dir->filePath("frames"));
-        QVERIFY(d.activate());
-        QTest::keyClick(&d.window, Qt::Key_H, Qt::ControlModifier);
+        d.give(QStringLiteral("Ctrl+H"));
 
         const auto &shown = d.dialogs.shown().first();
         QCOMPARE(shown.kind, testsupport::ScriptedFileDialogs::Kind::Save);
@@ -86,20 +83,15 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("document, OK") << "mnuHTML"
-                                      << "index.htm" << MessageAnswer::Ok;
-        QTest::newRow("document, Cancel") << "mnuHTML"
-                                          << "index.htm" << MessageAnswer::Cancel;
-        QTest::newRow("only the bare name exists") << "mnuHTML"
-                                                   << "index" << MessageAnswer::Ok;
-        QTest::newRow("HTML5 page, OK") << "mnuHTML5"
-                                        << "index.htm" << MessageAnswer::Ok;
-        QTest::newRow("HTML5 page, Cancel") << "mnuHTML5"
-                                            << "index.htm" << MessageAnswer::Cancel;
-        QTest::newRow("spec file, OK") << "mnuSaveSpec"
-                                       << "index.spc" << MessageAnswer::Ok;
-        QTest::newRow("spec file, Cancel") << "mnuSaveSpec"
-                                           << "index.spc" << MessageAnswer::Cancel;
+        const QString htm = QStringLiteral("index.htm"), spc = QStringLiteral("index.spc");
+        QTest::newRow("document, OK") << "mnuHTML" << htm << MessageAnswer::Ok;
+        QTest::newRow("document, Cancel") << "mnuHTML" << htm << MessageAnswer::Cancel;
+        QTest::newRow("only the bare name exists")
+            << "mnuHTML" << QString("index") << MessageAnswer::Ok;
+        QTest::newRow("HTML5 page, OK") << "mnuHTML5" << htm << MessageAnswer::Ok;
+        QTest::newRow("HTML5 page, Cancel") << "mnuHTML5" << htm << MessageAnswer::Cancel;
+        QTest::newRow("spec file, OK") << "mnuSaveSpec" << spc << MessageAnswer::Ok;
+        QTest::newRow("spec file, Cancel") << "mnuSaveSpec" << spc << MessageAnswer::Cancel;
     }
     void overwrite()
     {
@@ -120,15 +112,13 @@ private slots:
         if (asked)
             d.prompter.answer(answer);
         d.action(qPrintable(command))->trigger();
-        QCOMPARE(d.prompter.shown().size(), asked ? 1 : 0);
         const bool written = answer == MessageAnswer::Ok;
         if (asked) {
-            const auto &question = d.prompter.shown().first();
-            QCOMPARE(question.text, OverwriteQuestion);
-            QCOMPARE(question.title, QStringLiteral("Please Note"));
-            QCOMPARE(question.icon, platform::MessageIcon::Exclamation);
-            QCOMPARE(question.buttons, platform::MessageButtons::OkCancel);
+            d.expectAsked(QStringLiteral("File already exists.  OK to over-write existing file?"),
+                QStringLiteral("Please Note"), platform::MessageIcon::Exclamation,
+                platform::MessageButtons::OkCancel);
         } else {
+            QVERIFY(d.prompter.shown().isEmpty());
             QCOMPARE(readAll(m_dir->filePath(existing)), QByteArray("kept\n"));
         }
         QCOMPARE(readAll(path) == "kept\n", !written);
@@ -162,12 +152,10 @@ private slots:
         const QString path = m_dir->filePath("missing/folder/index");
         d.dialogs.answer(path);
         d.prompter.answer(MessageAnswer::Ok);
-        d.action(qPrintable(command))->trigger();
-        QCOMPARE(d.prompter.shown().size(), 1);
+        d.give(command);
         QVERIFY(!d.prompter.lastText().isEmpty());
-        QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Exclamation);
-        QCOMPARE(d.prompter.shown().first().buttons, platform::MessageButtons::Ok);
-        QVERIFY(d.prompter.shown().first().title.isEmpty());
+        d.expectAsked(d.prompter.lastText(), QString(), platform::MessageIcon::Exclamation,
+            platform::MessageButtons::Ok);
         QVERIFY(!QDir(m_dir->filePath("missing")).exists());
         QVERIFY(d.model().isModified());
         QVERIFY(d.window.files().designFileName().isEmpty());
@@ -181,8 +169,7 @@ private slots:
         // Without a known file Save asks for one.
         const QString path = m_dir->filePath("design.spc");
         d.dialogs.answer(m_dir->filePath("design"));
-        QVERIFY(d.activate());
-        QTest::keyClick(&d.window, Qt::Key_S, Qt::ControlModifier);
+        d.give(QStringLiteral("Ctrl+S"));
         const auto &shown = d.dialogs.shown().first();
         QCOMPARE(shown.kind, testsupport::ScriptedFileDialogs::Kind::Save);
         QCOMPARE(shown.request.filter, "Specs (*.spc)|*.spc|All Files (*.*)|*.*");
@@ -194,7 +181,7 @@ private slots:
         // Then it writes there at once, without asking.
         d.split(2, SplitDirection::Column);
         d.window.setWindowTitle(QStringLiteral("caption kept"));
-        QTest::keyClick(&d.window, Qt::Key_S, Qt::ControlModifier);
+        d.give(QStringLiteral("Ctrl+S"));
         QCOMPARE(d.dialogs.shown().size(), 1);
         QVERIFY(d.prompter.shown().isEmpty());
         QCOMPARE(readAll(path), frameset::DesignFileWriter::write(d.model().design()));
@@ -206,7 +193,7 @@ private slots:
         QCOMPARE(d.model().lastCellIndex(), 0);
         QCOMPARE(readAll(path), frameset::DesignFileWriter::write(d.model().design()));
         d.dialogs.cancel();
-        QTest::keyClick(&d.window, Qt::Key_A, Qt::ControlModifier);
+        d.give(QStringLiteral("Ctrl+A"));
         QCOMPARE(d.dialogs.shown().last().request.fileName, path);
     }
 
@@ -231,8 +218,7 @@ private slots:
         d.split(0, SplitDirection::Row);
         d.prompter.answer(MessageAnswer::Yes);
         d.dialogs.answer(path);
-        QVERIFY(d.activate());
-        QTest::keyClick(&d.window, Qt::Key_O, Qt::ControlModifier);
+        d.give(QStringLiteral("Ctrl+O"));
         QCOMPARE(d.prompter.shown().first().text, ReplaceQuestion);
         const auto &shown = d.dialogs.shown().first();
         QCOMPARE(shown.kind, testsupport::ScriptedFileDialogs::Kind::Open);
@@ -286,35 +272,56 @@ private slots:
         QCOMPARE(d.window.files().designFileName(), path);
     }
 
-    // A design that is not replaced stays as it was, with its file name, caption, selection and
-    // undo, so closing still asks before the unsaved split is lost.
+    // A design that is not replaced, by Open or by Import Frameset, stays as it was, with its
+    // file name, caption, selection and undo, so closing still asks before the unsaved split is
+    // lost.
     void unopenedFileKeepsTheDesign_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("told");
+        QTest::addColumn<platform::MessageIcon>("icon");
+        const QString open = QStringLiteral("Ctrl+O"), import = QStringLiteral("mnuImportFrameset");
+        const auto none = platform::MessageIcon::None;
         QByteArray overlong;
         for (int i = 0; i < 1200; ++i)
             overlong += "<FRAMESET COLS= ##1>\r\n";
-        QTest::newRow("No") << MessageAnswer::No << QString() << QByteArray() << QString();
-        QTest::newRow("Cancel") << MessageAnswer::Cancel << QString() << QByteArray() << QString();
+        QTest::newRow("No") << open << MessageAnswer::No << QString() << QByteArray() << QString()
+                            << none;
+        QTest::newRow("Cancel") << open << MessageAnswer::Cancel << QString() << QByteArray()
+                                << QString() << none;
         QTest::newRow("cancelled dialog")
-            << MessageAnswer::Yes << QString() << QByteArray() << QString();
+            << open << MessageAnswer::Yes << QString() << QByteArray() << QString() << none;
         QTest::newRow("HTML page")
-            << MessageAnswer::Yes << "index.HTML" << QByteArray("<HTML></HTML>\r\n")
-            << "Only files created with Panecraft and saved as spec files (*.spc) can be opened.";
+            << open << MessageAnswer::Yes << "index.HTML" << QByteArray("<HTML></HTML>\r\n")
+            << "Only files created with Panecraft and saved as spec files (*.spc) can be opened."
+            << none;
         QTest::newRow("invalid file")
-            << MessageAnswer::Yes << "Broken Design.spc" << QByteArray("just some text\r\n")
-            << " file is not a valid Panecraft file.";
-        QTest::newRow("overlong file") << MessageAnswer::Yes << "long.spc" << overlong << QString();
+            << open << MessageAnswer::Yes << "Broken Design.spc" << QByteArray("just some text\r\n")
+            << " file is not a valid Panecraft file." << none;
+        QTest::newRow("overlong file")
+            << open << MessageAnswer::Yes << "long.spc" << overlong << QString() << none;
+        QTest::newRow("import, No")
+            << import << MessageAnswer::No << QString() << QByteArray() << QString() << none;
+        QTest::newRow("import, cancelled dialog")
+            << import << MessageAnswer::Yes << QString() << QByteArray() << QString() << none;
+        QTest::newRow("import, refused page")
+            << import << MessageAnswer::Yes << "page.htm"
+            << QByteArray("<html><body>Hello</body></html>")
+            << " cannot be imported as a Panecraft design.  It holds no FRAMESET, so there is "
+               "nothing to import."
+            << platform::MessageIcon::Exclamation;
     }
     void unopenedFileKeepsTheDesign()
     {
+        QFETCH(QString, command);
         QFETCH(MessageAnswer, answer);
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QFETCH(QString, told);
+        QFETCH(platform::MessageIcon, icon);
         Designer d;
         buildExample(d);
         const QString saved = m_dir->filePath("design.spc");
@@ -336,8 +343,7 @@ private slots:
         }
         if (!told.isEmpty())
             d.prompter.answer(MessageAnswer::Ok);
-        QVERIFY(d.activate());
-        QTest::keyClick(&d.window, Qt::Key_O, Qt::ControlModifier);
+        d.give(command);
         QCOMPARE(d.prompter.shown().size(), told.isEmpty() ? 1 : 2);
         const auto &asked = d.prompter.shown().first();
         QCOMPARE(asked.title, QStringLiteral("Clear"));
@@ -346,7 +352,7 @@ private slots:
         QCOMPARE(d.dialogs.shown().size(), answer == MessageAnswer::Yes ? 2 : 1);
         if (!told.isEmpty()) {
             QCOMPARE(d.prompter.lastText(), told.startsWith(u' ') ? path + told : told);
-            QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::None);
+            QCOMPARE(d.prompter.shown().last().icon, icon);
             QVERIFY(d.prompter.shown().last().title.isEmpty());
         }
         if (!name.isEmpty())

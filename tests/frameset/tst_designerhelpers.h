@@ -89,6 +89,32 @@ struct Designer
         QTest::mouseClick(cell(i), Qt::LeftButton, {}, cell(i)->rect().center());
     }
 
+    // Gives a command as a user does: "mnu..." from its menu item, "Button N" with split button
+    // N, anything else as a shortcut key.
+    void give(const QString &command)
+    {
+        if (command.startsWith(QLatin1String("mnu"))) {
+            action(qPrintable(command))->trigger();
+        } else if (command.startsWith(QLatin1String("Button "))) {
+            clickButton(command.mid(7).toInt());
+        } else {
+            QVERIFY(activate());
+            QTest::keySequence(&window, QKeySequence(command));
+        }
+    }
+
+    // The one message box shown so far.
+    void expectAsked(const QString &text, const QString &title, platform::MessageIcon icon,
+        platform::MessageButtons buttons)
+    {
+        QCOMPARE(prompter.shown().size(), 1);
+        const auto &asked = prompter.shown().first();
+        QCOMPARE(asked.text, text);
+        QCOMPARE(asked.title, title);
+        QCOMPARE(asked.icon, icon);
+        QCOMPARE(asked.buttons, buttons);
+    }
+
     // Selects cell `i` and splits it with a button.
     void split(int i, frameset::SplitDirection direction)
     {

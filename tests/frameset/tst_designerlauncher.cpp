@@ -83,13 +83,12 @@ private slots:
         QCOMPARE(script.pending(), 0);
 
         const frameset::FramePropertyTable &records = design.properties();
-        QCOMPARE(records.record(0).sourceUrl.text(), QStringLiteral("menu.htm"));
-        QCOMPARE(records.record(0).frameName.text(), QStringLiteral("menu"));
-        QCOMPARE(records.record(0).fixedWidthPixels.wholeValue(), 346);
-        QCOMPARE(records.record(0).noResize.wholeValue(), 1);
-        QCOMPARE(records.record(2).sourceUrl.text(), QStringLiteral("main.htm"));
-        QCOMPARE(records.record(2).frameName.text(), QStringLiteral("Frame3"));
-        QCOMPARE(records.record(2).marginWidth.text(), QStringLiteral("1"));
+        const frameset::FrameProperties &menu = records.record(0), &page = records.record(2);
+        QCOMPARE(QStringList({menu.sourceUrl.text(), menu.frameName.text(), page.sourceUrl.text(),
+                     page.frameName.text(), page.marginWidth.text()}),
+            QStringList({"menu.htm", "menu", "main.htm", "Frame3", "1"}));
+        QCOMPARE(menu.fixedWidthPixels.wholeValue(), 346);
+        QCOMPARE(menu.noResize.wholeValue(), 1);
         QVERIFY(records.record(1).sourceUrl.isEmpty());
         QCOMPARE(window->model().selectedCell(), 2);
         QVERIFY(surface->cell(2)->isHighlighted());

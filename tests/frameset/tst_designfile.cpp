@@ -32,15 +32,15 @@ void buildEditedDesign(ModelFixture &f)
     QVERIFY(f.split(0, Column));
     QVERIFY(f.split(1, Row));
     auto &records = f.model.design().properties();
-    records.record(0).sourceUrl = PropertyValue::fromText("menu.htm");
-    records.record(0).frameName = PropertyValue::fromText("menu");
-    records.record(0).marginWidth = PropertyValue::fromText("10");
-    records.record(0).marginHeight = PropertyValue::fromText("");
-    records.record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
-    records.record(0).fixedHeightPixels = PropertyValue::fromNumber(0);
-    records.record(0).noResize = PropertyValue::fromNumber(1);
-    records.record(0).scrolling = PropertyValue::fromNumber(2);
-    records.record(0).frameBorder = PropertyValue::fromNumber(1);
+    records.record(0).sourceUrl = text("menu.htm");
+    records.record(0).frameName = text("menu");
+    records.record(0).marginWidth = text("10");
+    records.record(0).marginHeight = text("");
+    records.record(0).fixedWidthPixels = number(120);
+    records.record(0).fixedHeightPixels = number(0);
+    records.record(0).noResize = number(1);
+    records.record(0).scrolling = number(2);
+    records.record(0).frameBorder = number(1);
 }
 
 // A valid file to damage in the invalid-file rows.
@@ -85,6 +85,8 @@ private slots:
     {
         ModelFixture f;
         buildEditedDesign(f);
+        // A frame that never scrolls has its scroll-bar view hidden.
+        f.model.design().cell(2).scroll.visible = false;
         const QByteArray bytes = frameset::DesignFileWriter::write(f.model.design());
         const frameset::DesignFileReadResult read = frameset::DesignFileReader::read(bytes);
         QCOMPARE(read.status, DesignFileStatus::Valid);
@@ -93,8 +95,8 @@ private slots:
         QCOMPARE(d.cells(), f.model.design().cells());
         QVERIFY(d.bordersOn());
         // Read back as text; what was never set stays never set.
-        QCOMPARE(d.properties().record(0).fixedWidthPixels, PropertyValue::fromText("120"));
-        QCOMPARE(d.properties().record(0).scrolling, PropertyValue::fromText("2"));
+        QCOMPARE(d.properties().record(0).fixedWidthPixels, text("120"));
+        QCOMPARE(d.properties().record(0).scrolling, text("2"));
         QVERIFY(d.properties().record(0).marginHeight.isEmpty());
         QVERIFY(d.properties().record(1).scrolling.isEmpty());
         QCOMPARE(frameset::DesignFileWriter::write(d), bytes);
@@ -119,8 +121,8 @@ private slots:
                 random.bounded(2) ? Column : Row));
         auto &records = f.model.design().properties();
         for (int i = 0; i <= f.model.lastCellIndex(); i += 3) {
-            records.record(i).frameName = PropertyValue::fromText(QString::number(i));
-            records.record(i).scrolling = PropertyValue::fromNumber(i % 3);
+            records.record(i).frameName = text(QString::number(i));
+            records.record(i).scrolling = number(i % 3);
         }
         f.model.design().cell(1 % (splits + 1)).width += 0.5f;
 
@@ -157,9 +159,9 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         auto &records = f.model.design().properties();
-        records.record(0).sourceUrl = PropertyValue::fromText("page.htm;jsessionid=1");
-        records.record(0).frameName = PropertyValue::fromText("\"main\"");
-        records.record(1).sourceUrl = PropertyValue::fromText("say \"hi\".htm");
+        records.record(0).sourceUrl = text("page.htm;jsessionid=1");
+        records.record(0).frameName = text("\"main\"");
+        records.record(1).sourceUrl = text("say \"hi\".htm");
         const QByteArray bytes = frameset::DesignFileWriter::write(f.model.design());
         QVERIFY(bytes.contains("\"page.htm;jsessionid=1\";\"\"\"main\"\"\";;;;;1A;;;;;\r\n"));
         QVERIFY(bytes.contains("\r\nsay \"hi\".htm;;;;;;1B;;;;;\r\n"));

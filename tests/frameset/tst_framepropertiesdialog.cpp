@@ -15,6 +15,8 @@ using namespace designertest;
 using frameset::FrameTextBox;
 using frameset::PropertyValue;
 using frameset::SplitDirection;
+using framesettest::number;
+using framesettest::text;
 
 namespace {
 
@@ -43,16 +45,6 @@ struct Form
     }
     void ok() { QTest::mouseClick(button("OKbutton"), Qt::LeftButton); }
 };
-
-PropertyValue text(const char *t)
-{
-    return PropertyValue::fromText(QString::fromLatin1(t));
-}
-
-PropertyValue number(qint64 n)
-{
-    return PropertyValue::fromNumber(n);
-}
 
 } // namespace
 
@@ -108,10 +100,11 @@ private slots:
         record.frameBorder = number(1);
         t.open(0);
         QCOMPARE(t.form.editedCell(), 0);
-        QCOMPARE(t.entry(FrameTextBox::SourceUrl)->text(), QStringLiteral("Menu.HTM"));
-        QCOMPARE(t.entry(FrameTextBox::FrameName)->text(), QStringLiteral("nav"));
-        QCOMPARE(t.entry(FrameTextBox::MarginWidth)->text(), QStringLiteral("10"));
-        QCOMPARE(t.entry(FrameTextBox::MarginHeight)->text(), QStringLiteral("5"));
+        QCOMPARE(QStringList({t.entry(FrameTextBox::SourceUrl)->text(),
+                     t.entry(FrameTextBox::FrameName)->text(),
+                     t.entry(FrameTextBox::MarginWidth)->text(),
+                     t.entry(FrameTextBox::MarginHeight)->text()}),
+            QStringList({"Menu.HTM", "nav", "10", "5"}));
         QVERIFY(t.box("FixedWidth")->isChecked());
         QVERIFY(t.box("FixedWidth")->isEnabled());
         QCOMPARE(t.label("Label6")->text(), QStringLiteral(" 120 pixels"));
@@ -159,13 +152,10 @@ private slots:
         QCOMPARE(t.form.result(), int(QDialog::Accepted));
         QVERIFY(t.f.model.isModified());
         const frameset::FrameProperties &r = t.record(0);
-        QCOMPARE(r.sourceUrl, text("menu.htm"));
-        QCOMPARE(r.frameName, text("Frame1"));
-        QCOMPARE(r.fixedWidthPixels, number(120));
-        QCOMPARE(r.fixedHeightPixels, number(0));
-        QCOMPARE(r.noResize, number(1));
-        QCOMPARE(r.scrolling, number(0));
-        QCOMPARE(r.frameBorder, number(1));
+        QCOMPARE(QList<PropertyValue>({r.sourceUrl, r.frameName, r.fixedWidthPixels,
+                     r.fixedHeightPixels, r.noResize, r.scrolling, r.frameBorder}),
+            QList<PropertyValue>({text("menu.htm"), text("Frame1"), number(120), number(0),
+                number(1), number(0), number(1)}));
     }
 
     void textBoxesFilterWhatIsTypedAndPasted_data()
@@ -174,24 +164,21 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("result");
-        QTest::newRow("margin width typed 1a2")
-            << FrameTextBox::MarginWidth << "1a2" << QString() << "12";
-        QTest::newRow("margin height typed 1a2")
-            << FrameTextBox::MarginHeight << "1a2" << QString() << "12";
-        QTest::newRow("margin pasted into digits") << FrameTextBox::MarginWidth << "19"
-                                                   << "3x4 5"
-                                                   << "19345";
-        QTest::newRow("margin signs and points")
-            << FrameTextBox::MarginHeight << "-1.5" << QString() << "15";
-        QTest::newRow("URL typed") << FrameTextBox::SourceUrl << "a;b.htm" << QString() << "ab.htm";
-        QTest::newRow("URL pasted") << FrameTextBox::SourceUrl << QString() << "x\r\ny;z\n"
-                                    << "xyz";
-        QTest::newRow("URL keeps the rest") << FrameTextBox::SourceUrl << "page 1.htm?a=b&c=!!1##2"
-                                            << QString() << "page 1.htm?a=b&c=!!1##2";
-        QTest::newRow("name typed")
-            << FrameTextBox::FrameName << "top;frame" << QString() << "topframe";
-        QTest::newRow("name pasted") << FrameTextBox::FrameName << QString() << "main\r\n"
-                                     << "main";
+        const struct
+        {
+            const char *name;
+            FrameTextBox box;
+            const char *typed, *pasted, *result;
+        } rows[] = {{"margin width typed 1a2", FrameTextBox::MarginWidth, "1a2", "", "12"},
+            {"margin height typed 1a2", FrameTextBox::MarginHeight, "1a2", "", "12"},
+            {"margin pasted into digits", FrameTextBox::MarginWidth, "19", "3x4 5", "19345"},
+            {"URL typed", FrameTextBox::SourceUrl, "a;b.htm", "", "ab.htm"},
+            {"URL pasted", FrameTextBox::SourceUrl, "", "x\r\ny;z\n", "xyz"},
+            {"name typed", FrameTextBox::FrameName, "top;frame", "", "topframe"},
+            {"name pasted", FrameTextBox::FrameName, "", "main\r\n", "main"}};
+        for (const auto &row : rows)
+            QTest::newRow(row.name)
+                << row.box << QString(row.typed) << QString(row.pasted) << QString(row.result);
     }
     void textBoxesFilterWhatIsTypedAndPasted()
     {
@@ -280,53 +267,49 @@ private slots:
 
     // The dialog as the designer opens it.
 
-    void doubleClickOpensAndOkStores()
+    void designerOpensTheDialog_data()
     {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        d.propertiesScript.then([](frameset::FramePropertiesDialog &dialog) {
-            QTest::keyClicks(dialog.textBox(FrameTextBox::SourceUrl), QStringLiteral("left.htm"));
-            clickOk(dialog);
-        });
-        doubleClick(d.cell(0), QPoint(50, 50));
-        QCOMPARE(d.propertiesScript.pending(), 0);
-        QVERIFY(!d.window.propertiesDialog());
-        QCOMPARE(d.model().selectedCell(), 0);
-        QVERIFY(d.cell(0)->isHighlighted());
-        QCOMPARE(d.model().design().properties().record(0).sourceUrl, text("left.htm"));
-        QCOMPARE(d.model().design().properties().record(0).frameName, text("Frame1"));
+        QTest::addColumn<bool>("split");
+        QTest::addColumn<bool>("rightButton");
+        QTest::addColumn<QString>("sizeDisplay");
+        QTest::newRow("double click, OK stores") << true << false << "396w  700h (pixels)";
+        // A single cell is not selected, and has no fixed sizes to offer.
+        QTest::newRow("double click on the single cell") << false << false << QString();
+        QTest::newRow("right button, Cancel") << true << true << "396w  700h (pixels)";
     }
-
-    void singleCellDoubleClickOpens()
+    void designerOpensTheDialog()
     {
+        QFETCH(bool, split);
+        QFETCH(bool, rightButton);
+        QFETCH(QString, sizeDisplay);
         Designer d;
-        bool fixedSizesEnabled = true;
+        if (split)
+            d.split(0, SplitDirection::Column);
+        int edited = -1;
+        bool fixedSizesEnabled = false;
         d.propertiesScript.then([&](frameset::FramePropertiesDialog &dialog) {
+            edited = dialog.editedCell();
             fixedSizesEnabled = child<QCheckBox>(&dialog, "FixedWidth")->isEnabled()
                 || child<QCheckBox>(&dialog, "FixedHeight")->isEnabled();
-            clickOk(dialog);
+            QTest::keyClicks(dialog.textBox(FrameTextBox::SourceUrl), QStringLiteral("left.htm"));
+            rightButton ? clickCancel(dialog) : clickOk(dialog);
         });
-        doubleClick(d.cell(0), QPoint(50, 50));
-        QCOMPARE(d.propertiesScript.pending(), 0);
-        QVERIFY(!fixedSizesEnabled);
-        QVERIFY(!d.cell(0)->isHighlighted());
-        QVERIFY(d.model().isModified());
-    }
-
-    void rightButtonOpensForThePressedCell()
-    {
-        Designer d;
-        d.split(0, SplitDirection::Column);
-        int edited = -1;
-        d.propertiesScript.then([&edited](frameset::FramePropertiesDialog &dialog) {
-            edited = dialog.editedCell();
-            clickCancel(dialog);
-        });
-        QTest::mouseClick(d.cell(0), Qt::RightButton, {}, QPoint(50, 50));
+        if (rightButton)
+            QTest::mouseClick(d.cell(0), Qt::RightButton, {}, QPoint(50, 50));
+        else
+            doubleClick(d.cell(0), QPoint(50, 50));
         QCOMPARE(d.propertiesScript.pending(), 0);
         QCOMPARE(edited, 0);
-        QCOMPARE(d.window.surface()->sizeDisplay()->text(), QStringLiteral("396w  700h (pixels)"));
-        QVERIFY(d.cell(0)->isHighlighted());
+        QCOMPARE(fixedSizesEnabled, split);
+        QVERIFY(!d.window.propertiesDialog() || rightButton);
+        QCOMPARE(d.cell(0)->isHighlighted(), split);
+        if (split)
+            QCOMPARE(d.model().selectedCell(), 0);
+        QCOMPARE(d.window.surface()->sizeDisplay()->text(), sizeDisplay);
+        QVERIFY(d.model().isModified());
+        const frameset::FrameProperties &record = d.model().design().properties().record(0);
+        QCOMPARE(record.sourceUrl, rightButton ? PropertyValue() : text("left.htm"));
+        QCOMPARE(record.frameName, rightButton ? PropertyValue() : text("Frame1"));
     }
 
     void cancelHidesAndKeepsTheScrollBarRule()

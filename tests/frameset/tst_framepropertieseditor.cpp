@@ -37,16 +37,6 @@ struct Editor
     }
 };
 
-PropertyValue text(const char *t)
-{
-    return PropertyValue::fromText(QString::fromLatin1(t));
-}
-
-PropertyValue number(qint64 n)
-{
-    return PropertyValue::fromNumber(n);
-}
-
 } // namespace
 
 class TestFramePropertiesEditor : public QObject
@@ -102,10 +92,9 @@ private slots:
         record.noResize = text("1");
         t.f.model.setModified(false);
         const FramePropertiesEntries entries = t.open(0);
-        QCOMPARE(entries.sourceUrl, QStringLiteral("Menu.HTM"));
-        QCOMPARE(entries.frameName, QStringLiteral("nav"));
-        QCOMPARE(entries.marginWidth, QStringLiteral("10"));
-        QCOMPARE(entries.marginHeight, QStringLiteral("5"));
+        QCOMPARE(QStringList({entries.sourceUrl, entries.frameName, entries.marginWidth,
+                     entries.marginHeight}),
+            QStringList({"Menu.HTM", "nav", "10", "5"}));
         QCOMPARE(entries.fixedWidth, (frameset::FixedSizeEntry{true, true, 120}));
         QCOMPARE(entries.fixedHeight, (frameset::FixedSizeEntry{false, false, 0}));
         QVERIFY(entries.noResize);
@@ -170,17 +159,11 @@ private slots:
         t.editor.store(t.open(0));
         QVERIFY(t.f.model.isModified());
         const frameset::FrameProperties &r = t.record(0);
-        QCOMPARE(r.sourceUrl, text(""));
-        QCOMPARE(r.frameName, text("Frame1"));
-        QCOMPARE(r.marginWidth, text(""));
-        QCOMPARE(r.marginHeight, text(""));
-        for (const RecordField f :
-            {&frameset::FrameProperties::fixedWidthPixels,
-                &frameset::FrameProperties::fixedHeightPixels, &frameset::FrameProperties::noResize,
-                &frameset::FrameProperties::scrolling, &frameset::FrameProperties::frameBorder})
-            QCOMPARE(r.*f, number(0));
-        QCOMPARE(r.columnSplitKey, text("1A"));
-        QVERIFY(r.rowSplitKey.isEmpty());
+        QCOMPARE(QList<PropertyValue>({r.sourceUrl, r.frameName, r.marginWidth, r.marginHeight,
+                     r.fixedWidthPixels, r.fixedHeightPixels, r.noResize, r.scrolling,
+                     r.frameBorder, r.columnSplitKey, r.rowSplitKey}),
+            QList<PropertyValue>({text(""), text("Frame1"), text(""), text(""), number(0),
+                number(0), number(0), number(0), number(0), text("1A"), PropertyValue()}));
         // Another cell's record is untouched.
         QVERIFY(t.record(1).frameName.isEmpty());
     }
@@ -199,14 +182,11 @@ private slots:
         entries.frameBorder = FrameBorderChoice::Plain;
         t.editor.store(entries);
         const frameset::FrameProperties &r = t.record(0);
-        QCOMPARE(r.sourceUrl, text("menu.htm"));
-        QCOMPARE(r.frameName, text("main"));
-        QCOMPARE(r.marginWidth, text("7"));
         // The stored fixed width is kept, not replaced by the cell's current width.
-        QCOMPARE(r.fixedWidthPixels, number(120));
-        QCOMPARE(r.noResize, number(1));
-        QCOMPARE(r.scrolling, number(2));
-        QCOMPARE(r.frameBorder, number(1));
+        QCOMPARE(QList<PropertyValue>({r.sourceUrl, r.frameName, r.marginWidth, r.fixedWidthPixels,
+                     r.noResize, r.scrolling, r.frameBorder}),
+            QList<PropertyValue>({text("menu.htm"), text("main"), text("7"), number(120), number(1),
+                number(2), number(1)}));
     }
 
     void fixedSizesTakeTheCellsSizeWhenTicked()

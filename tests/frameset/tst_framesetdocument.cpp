@@ -1,4 +1,5 @@
 #include "designbuilder.h"
+#include "filecontents.h"
 #include "frameset/core/filenamerules.h"
 #include "frameset/core/framesetdocument.h"
 #include "testmain.h"
@@ -11,11 +12,6 @@ using namespace framesettest;
 using frameset::PropertyValue;
 
 namespace {
-
-QString crlfText(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n"));
-}
 
 // The worked example: cell 0 on the left, cells 1 over 2 on the right, all halves equal.
 void buildTwoSplits(ModelFixture &f)
@@ -31,63 +27,12 @@ QStringList documentLines(const frameset::Design &design)
 
 } // namespace
 
+// The frameset document of a design, line by line. Whole documents, the worked example among
+// them, are the cases under tests/cases/frameset/.
 class TestFramesetDocument : public QObject
 {
     Q_OBJECT
 private slots:
-    void workedExample()
-    {
-        ModelFixture f;
-        buildTwoSplits(f);
-        const QString document = frameset::buildFramesetDocument(f.model.design());
-        const QStringList expected
-            = {"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<FRAMESET COLS= 50%,* BORDER=5>",
-                "<FRAME SRC=xxxxx.htm NAME=Frame1 SCROLLING=AUTO  FRAMEBORDER=YES>",
-                "<FRAMESET ROWS= 50%,* BORDER=5>",
-                "<FRAME SRC=xxxxx.htm NAME=Frame2 SCROLLING=AUTO  FRAMEBORDER=YES>",
-                "<FRAME SRC=xxxxx.htm NAME=Frame3 SCROLLING=AUTO  FRAMEBORDER=YES>", "</FRAMESET>",
-                "</FRAMESET>", "</HTML>"};
-        QCOMPARE(document, crlfText(expected));
-        QCOMPARE(frameset::framesetDocumentFileContent(document),
-            (crlfText(expected) + QStringLiteral("\r\n")).toUtf8());
-    }
-
-    void workedExampleWithProperties()
-    {
-        ModelFixture f;
-        buildTwoSplits(f);
-        auto &records = f.model.design().properties();
-        // As the properties dialog stores them.
-        records.record(0).sourceUrl = PropertyValue::fromText("menu.htm");
-        records.record(0).frameName = PropertyValue::fromText("menu");
-        records.record(0).marginWidth = PropertyValue::fromText("10");
-        records.record(0).marginHeight = PropertyValue::fromText("");
-        records.record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
-        records.record(0).fixedHeightPixels = PropertyValue::fromNumber(0);
-        records.record(0).noResize = PropertyValue::fromNumber(1);
-        records.record(0).scrolling = PropertyValue::fromNumber(2);
-        records.record(0).frameBorder = PropertyValue::fromNumber(1);
-        const QStringList expected
-            = {"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<FRAMESET COLS=120,*>",
-                "<FRAME SRC=menu.htm NAME=menu NORESIZE  SCROLLING=NO  MARGINWIDTH= 10 "
-                "FRAMEBORDER=NO>",
-                "<FRAMESET ROWS= 50%,* BORDER=5>",
-                "<FRAME SRC=xxxxx.htm NAME=Frame2 SCROLLING=AUTO  FRAMEBORDER=YES>",
-                "<FRAME SRC=xxxxx.htm NAME=Frame3 SCROLLING=AUTO  FRAMEBORDER=YES>", "</FRAMESET>",
-                "</FRAMESET>", "</HTML>"};
-        QCOMPARE(frameset::framesetDocumentFileContent(
-                     frameset::buildFramesetDocument(f.model.design())),
-            (crlfText(expected) + QStringLiteral("\r\n")).toUtf8());
-    }
-
-    void emptyDesign()
-    {
-        ModelFixture f;
-        QCOMPARE(frameset::framesetDocumentFileContent(
-                     frameset::buildFramesetDocument(f.model.design())),
-            QByteArray("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n\r\n</HTML>\r\n"));
-    }
-
     void frameTag_data()
     {
         QTest::addColumn<RecordField>("field");
@@ -95,57 +40,49 @@ private slots:
         QTest::addColumn<QString>("tag");
         const QString tail = QStringLiteral(" SCROLLING=AUTO  FRAMEBORDER=YES>");
         const QString head = QStringLiteral("<FRAME SRC=xxxxx.htm NAME=Frame3");
-        const auto text = PropertyValue::fromText;
-        const auto number = PropertyValue::fromNumber;
+        using P = frameset::FrameProperties;
         QTest::newRow("never set") << RecordField() << PropertyValue() << head + tail;
-        QTest::newRow("auto chosen") << &frameset::FrameProperties::scrolling << number(0)
-                                     << head + " SCROLLING=AUTO FRAMEBORDER=YES>";
-        QTest::newRow("yes") << &frameset::FrameProperties::scrolling << number(1)
+        QTest::newRow("auto chosen")
+            << &P::scrolling << number(0) << head + " SCROLLING=AUTO FRAMEBORDER=YES>";
+        QTest::newRow("yes") << &P::scrolling << number(1)
                              << head + " SCROLLING=YES  FRAMEBORDER=YES>";
-        QTest::newRow("no, read from a file") << &frameset::FrameProperties::scrolling << text("2")
-                                              << head + " SCROLLING=NO  FRAMEBORDER=YES>";
+        QTest::newRow("no, read from a file")
+            << &P::scrolling << text("2") << head + " SCROLLING=NO  FRAMEBORDER=YES>";
         QTest::newRow("other scrolling")
-            << &frameset::FrameProperties::scrolling << number(3) << head + " FRAMEBORDER=YES>";
-        QTest::newRow("margin 0") << &frameset::FrameProperties::marginWidth << text("0")
-                                  << head + tail;
-        QTest::newRow("margin 12") << &frameset::FrameProperties::marginWidth << text("12")
+            << &P::scrolling << number(3) << head + " FRAMEBORDER=YES>";
+        QTest::newRow("margin 0") << &P::marginWidth << text("0") << head + tail;
+        QTest::newRow("margin 12") << &P::marginWidth << text("12")
                                    << head + " SCROLLING=AUTO  MARGINWIDTH= 12 FRAMEBORDER=YES>";
-        QTest::newRow("margin 007") << &frameset::FrameProperties::marginWidth << text("007")
+        QTest::newRow("margin 007") << &P::marginWidth << text("007")
                                     << head + " SCROLLING=AUTO  MARGINWIDTH= 7 FRAMEBORDER=YES>";
         QTest::newRow("margin height")
-            << &frameset::FrameProperties::marginHeight << text("4")
+            << &P::marginHeight << text("4")
             << head + " SCROLLING=AUTO  MARGINHEIGHT= 4 FRAMEBORDER=YES>";
-        QTest::newRow("no-resize")
-            << &frameset::FrameProperties::noResize << number(1) << head + " NORESIZE " + tail;
-        QTest::newRow("plain border") << &frameset::FrameProperties::frameBorder << text("1")
-                                      << head + " SCROLLING=AUTO  FRAMEBORDER=NO>";
-        QTest::newRow("url") << &frameset::FrameProperties::sourceUrl << text("http://a.b/c.htm")
+        QTest::newRow("no-resize") << &P::noResize << number(1) << head + " NORESIZE " + tail;
+        QTest::newRow("plain border")
+            << &P::frameBorder << text("1") << head + " SCROLLING=AUTO  FRAMEBORDER=NO>";
+        QTest::newRow("url") << &P::sourceUrl << text("http://a.b/c.htm")
                              << "<FRAME SRC=http://a.b/c.htm NAME=Frame3" + tail;
-        QTest::newRow("empty url")
-            << &frameset::FrameProperties::sourceUrl << text("") << head + tail;
-        QTest::newRow("url with blank")
-            << &frameset::FrameProperties::sourceUrl << text("my page.htm")
-            << "<FRAME SRC=\"my page.htm\" NAME=Frame3" + tail;
-        QTest::newRow("url with query")
-            << &frameset::FrameProperties::sourceUrl << text("p.cgi?a=1&b=2")
-            << "<FRAME SRC=\"p.cgi?a=1&b=2\" NAME=Frame3" + tail;
-        QTest::newRow("name with quote") << &frameset::FrameProperties::frameName << text("a\"b")
-                                         << "<FRAME SRC=xxxxx.htm NAME=\"a&quot;b\"" + tail;
+        QTest::newRow("empty url") << &P::sourceUrl << text("") << head + tail;
+        QTest::newRow("url with blank") << &P::sourceUrl << text("my page.htm")
+                                        << "<FRAME SRC=\"my page.htm\" NAME=Frame3" + tail;
+        QTest::newRow("url with query") << &P::sourceUrl << text("p.cgi?a=1&b=2")
+                                        << "<FRAME SRC=\"p.cgi?a=1&b=2\" NAME=Frame3" + tail;
+        QTest::newRow("name with quote")
+            << &P::frameName << text("a\"b") << "<FRAME SRC=xxxxx.htm NAME=\"a&quot;b\"" + tail;
         QTest::newRow("name with apostrophe")
-            << &frameset::FrameProperties::frameName << text("it's")
-            << "<FRAME SRC=xxxxx.htm NAME=\"it's\"" + tail;
-        QTest::newRow("name with backtick") << &frameset::FrameProperties::frameName << text("a`b")
-                                            << "<FRAME SRC=xxxxx.htm NAME=\"a`b\"" + tail;
-        QTest::newRow("name with angle") << &frameset::FrameProperties::frameName << text("x>y")
-                                         << "<FRAME SRC=xxxxx.htm NAME=\"x>y\"" + tail;
-        QTest::newRow("accented url")
-            << &frameset::FrameProperties::sourceUrl << text(QStringLiteral("caf\u00e9.htm"))
-            << "<FRAME SRC=caf&#233;.htm NAME=Frame3" + tail;
+            << &P::frameName << text("it's") << "<FRAME SRC=xxxxx.htm NAME=\"it's\"" + tail;
+        QTest::newRow("name with backtick")
+            << &P::frameName << text("a`b") << "<FRAME SRC=xxxxx.htm NAME=\"a`b\"" + tail;
+        QTest::newRow("name with angle")
+            << &P::frameName << text("x>y") << "<FRAME SRC=xxxxx.htm NAME=\"x>y\"" + tail;
+        QTest::newRow("accented url") << &P::sourceUrl << text(QStringLiteral("caf\u00e9.htm"))
+                                      << "<FRAME SRC=caf&#233;.htm NAME=Frame3" + tail;
         QTest::newRow("name beyond the BMP, with blank")
-            << &frameset::FrameProperties::frameName << text(QStringLiteral("\u20ac \U0001F600"))
+            << &P::frameName << text(QStringLiteral("\u20ac \U0001F600"))
             << "<FRAME SRC=xxxxx.htm NAME=\"&#8364; &#128512;\"" + tail;
-        QTest::newRow("markers as typed") << &frameset::FrameProperties::frameName << text("!!0##1")
-                                          << "<FRAME SRC=xxxxx.htm NAME=!!0##1" + tail;
+        QTest::newRow("markers as typed")
+            << &P::frameName << text("!!0##1") << "<FRAME SRC=xxxxx.htm NAME=!!0##1" + tail;
     }
     void frameTag()
     {
@@ -165,9 +102,9 @@ private slots:
         ModelFixture f;
         buildTwoSplits(f);
         auto &records = f.model.design().properties();
-        records.record(0).sourceUrl = PropertyValue::fromText("!!1");
-        records.record(1).frameName = PropertyValue::fromText("##21");
-        records.record(2).sourceUrl = PropertyValue::fromText("a!!2##1.htm");
+        records.record(0).sourceUrl = text("!!1");
+        records.record(1).frameName = text("##21");
+        records.record(2).sourceUrl = text("a!!2##1.htm");
         const QStringList lines = documentLines(f.model.design());
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines[5],
@@ -184,7 +121,7 @@ private slots:
         ModelFixture f;
         buildTwoSplits(f);
         f.model.design().setBordersOn(false);
-        f.model.design().properties().record(2).fixedHeightPixels = PropertyValue::fromNumber(80);
+        f.model.design().properties().record(2).fixedHeightPixels = number(80);
         const QStringList lines = documentLines(f.model.design());
         QCOMPARE(lines[4], QStringLiteral("<FRAMESET COLS= 50%,* BORDER=0>"));
         QCOMPARE(lines[6], QStringLiteral("<FRAMESET ROWS=*,80>"));
@@ -244,9 +181,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("index.htm"));
         QVERIFY(
             frameset::writeFramesetDocument(path, QStringLiteral("<HTML>\r\n</HTML>")).isEmpty());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("<HTML>\r\n</HTML>\r\n"));
+        QCOMPARE(testsupport::readAll(path), QByteArray("<HTML>\r\n</HTML>\r\n"));
         QVERIFY(!frameset::writeFramesetDocument(dir.filePath(QStringLiteral("no/such/x.htm")), "x")
                      .isEmpty());
     }
@@ -255,32 +190,20 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("written");
-        QTest::newRow("ends in a dot") << "C:\\web\\index."
-                                       << "C:\\web\\index..htm";
-        QTest::newRow("no dot anywhere") << "C:\\web\\index"
-                                         << "C:\\web\\index.htm";
-        QTest::newRow("dot in a folder") << "C:\\my.site\\index"
-                                         << "C:\\my.site\\index.htm";
-        QTest::newRow("unix dot in a folder") << "/home/ann/my.site/index"
-                                              << "/home/ann/my.site/index.htm";
-        QTest::newRow("extension") << "/home/web/index.htm"
-                                   << "/home/web/index.htm";
-        QTest::newRow("other extension") << "/home/web/notes.txt"
-                                         << "/home/web/notes.txt";
-        QTest::newRow("extension in a dotted folder") << "/home/my.site/page.html"
-                                                      << "/home/my.site/page.html";
-        QTest::newRow("hidden file") << "/home/web/.frames"
-                                     << "/home/web/.frames";
-        QTest::newRow("unix dot") << "/home/web/index."
-                                  << "/home/web/index..htm";
-        QTest::newRow("hidden folder") << "/home/.web/index."
-                                       << "/home/.web/index.";
-        QTest::newRow("hidden folder, no extension") << "/home/.web/index"
-                                                     << "/home/.web/index.htm";
-        QTest::newRow("bare name") << "index"
-                                   << "index.htm";
-        QTest::newRow("folder only") << "/home/web/"
-                                     << "/home/web/";
+        const char *const rows[][3] = {{"ends in a dot", "C:\\web\\index.", "C:\\web\\index..htm"},
+            {"no dot anywhere", "C:\\web\\index", "C:\\web\\index.htm"},
+            {"dot in a folder", "C:\\my.site\\index", "C:\\my.site\\index.htm"},
+            {"unix dot in a folder", "/home/ann/my.site/index", "/home/ann/my.site/index.htm"},
+            {"extension", "/home/web/index.htm", "/home/web/index.htm"},
+            {"other extension", "/home/web/notes.txt", "/home/web/notes.txt"},
+            {"extension in a dotted folder", "/home/my.site/page.html", "/home/my.site/page.html"},
+            {"hidden file", "/home/web/.frames", "/home/web/.frames"},
+            {"unix dot", "/home/web/index.", "/home/web/index..htm"},
+            {"hidden folder", "/home/.web/index.", "/home/.web/index."},
+            {"hidden folder, no extension", "/home/.web/index", "/home/.web/index.htm"},
+            {"bare name", "index", "index.htm"}, {"folder only", "/home/web/", "/home/web/"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
     }
     void extensionRule()
     {

@@ -202,8 +202,8 @@ private slots:
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(0, direction)); // cell 0 again: its key field may be overwritten
         auto &records = f.model.design().properties();
-        records.record(2).frameBorder = PropertyValue::fromNumber(1);
-        records.record(0).sourceUrl = PropertyValue::fromText("menu.htm");
+        records.record(2).frameBorder = number(1);
+        records.record(0).sourceUrl = text("menu.htm");
         const QStringList layoutBefore = {"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>"};
         QVERIFY(f.model.undoLastSplit());
         QCOMPARE(layoutLines(f.model), layoutBefore);
@@ -223,7 +223,7 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(1, Row));
-        f.model.design().properties().record(0).frameName = PropertyValue::fromText("x");
+        f.model.design().properties().record(0).frameName = text("x");
         f.model.design().setBordersOn(false);
         f.model.resetDesign(12000, 7000);
         const frameset::Design &d = f.model.design();

@@ -4,7 +4,6 @@
 #include "frameset/core/previewsite.h"
 #include "testmain.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +41,7 @@ private slots:
         frameset::Design &design = f.model.design();
         for (int cell = 0; cell < sources.size(); ++cell) {
             if (!sources[cell].isEmpty())
-                design.properties().record(cell).sourceUrl = PropertyValue::fromText(sources[cell]);
+                design.properties().record(cell).sourceUrl = text(sources[cell]);
         }
         QTemporaryDir dir;
         const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
@@ -61,13 +60,10 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         frameset::Design &design = f.model.design();
-        design.properties().record(0).sourceUrl = PropertyValue::fromText("menu.htm");
-        design.properties().record(1).sourceUrl = PropertyValue::fromText("main.htm");
+        design.properties().record(0).sourceUrl = text("menu.htm");
+        design.properties().record(1).sourceUrl = text("main.htm");
         QTemporaryDir dir;
-        QFile menu(dir.filePath("menu.htm"));
-        QVERIFY(menu.open(QIODevice::WriteOnly));
-        menu.write("<p>my menu</p>");
-        menu.close();
+        QVERIFY(testsupport::writeAll(dir.filePath("menu.htm"), "<p>my menu</p>"));
         const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
         QCOMPARE(site.standIns, QStringList{"main.htm"});
         QCOMPARE(readAll(dir.filePath("menu.htm")), QByteArray("<p>my menu</p>"));

@@ -27,11 +27,8 @@ frameset::Design designOf(const QList<Rect> &rects, const QStringList &layout = 
     frameset::Design design;
     for (int i = 0; i < rects.size(); ++i) {
         frameset::CellView cell;
-        cell.path = rects[i].path;
-        cell.left = rects[i].left;
-        cell.top = rects[i].top;
-        cell.width = rects[i].width;
-        cell.height = rects[i].height;
+        std::tie(cell.path, cell.left, cell.top, cell.width, cell.height)
+            = std::tie(rects[i].path, rects[i].left, rects[i].top, rects[i].width, rects[i].height);
         if (i == 0)
             design.cell(0) = cell;
         else
@@ -91,9 +88,9 @@ private slots:
     {
         frameset::Design design
             = designOf({{"1", 0, 0, 1810, 6000}, {"2", 1810, 0, 7190, 6000}}, {});
-        design.properties().record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
+        design.properties().record(0).fixedWidthPixels = number(120);
         QCOMPARE(frameset::splitSizeList(design, "1", Column), QStringLiteral("120,*"));
-        design.properties().record(0).fixedHeightPixels = PropertyValue::fromText("90");
+        design.properties().record(0).fixedHeightPixels = text("90");
         QCOMPARE(frameset::splitSizeList(design, "1", Row), QStringLiteral("90,*"));
     }
 
@@ -115,24 +112,21 @@ private slots:
         QTest::addColumn<RecordField>("field");
         QTest::addColumn<PropertyValue>("value");
         QTest::addColumn<QStringList>("layout");
+        using P = frameset::FrameProperties;
         QStringList first = twoSplits;
         first[0] = "<FRAMESET COLS=120,*>";
-        QTest::newRow("fixed width, side A") << 0 << &frameset::FrameProperties::fixedWidthPixels
-                                             << PropertyValue::fromNumber(120) << first;
-        QTest::newRow("width read from a file") << 0 << &frameset::FrameProperties::fixedWidthPixels
-                                                << PropertyValue::fromText("120") << first;
+        QTest::newRow("fixed width, side A") << 0 << &P::fixedWidthPixels << number(120) << first;
+        QTest::newRow("width read from a file")
+            << 0 << &P::fixedWidthPixels << text("120") << first;
         QStringList second = twoSplits;
         second[2] = "<FRAMESET ROWS=*,80>";
-        QTest::newRow("fixed height, side B") << 2 << &frameset::FrameProperties::fixedHeightPixels
-                                              << PropertyValue::fromNumber(80) << second;
+        QTest::newRow("fixed height, side B") << 2 << &P::fixedHeightPixels << number(80) << second;
         QStringList right = twoSplits;
         right[0] = "<FRAMESET COLS=*,200>";
-        QTest::newRow("fixed width, side B") << 1 << &frameset::FrameProperties::fixedWidthPixels
-                                             << PropertyValue::fromNumber(200) << right;
-        QTest::newRow("zero is proportional") << 0 << &frameset::FrameProperties::fixedWidthPixels
-                                              << PropertyValue::fromNumber(0) << twoSplits;
-        QTest::newRow("no split key") << 2 << &frameset::FrameProperties::fixedWidthPixels
-                                      << PropertyValue::fromNumber(50) << twoSplits;
+        QTest::newRow("fixed width, side B") << 1 << &P::fixedWidthPixels << number(200) << right;
+        QTest::newRow("zero is proportional")
+            << 0 << &P::fixedWidthPixels << number(0) << twoSplits;
+        QTest::newRow("no split key") << 2 << &P::fixedWidthPixels << number(50) << twoSplits;
     }
     void resolveFixedSizes()
     {
@@ -154,8 +148,8 @@ private slots:
         ModelFixture f;
         QVERIFY(f.split(0, Column));
         auto &records = f.model.design().properties();
-        records.record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
-        records.record(1).fixedWidthPixels = PropertyValue::fromNumber(300);
+        records.record(0).fixedWidthPixels = number(120);
+        records.record(1).fixedWidthPixels = number(300);
         QCOMPARE(frameset::resolveFixedSizes(f.model.design()),
             QStringLiteral("<FRAMESET COLS=120,*>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
     }
@@ -167,7 +161,7 @@ private slots:
         QVERIFY(f.split(0, Column));
         QVERIFY(f.split(1, Column));
         auto &records = f.model.design().properties();
-        records.record(2).fixedWidthPixels = PropertyValue::fromNumber(40);
+        records.record(2).fixedWidthPixels = number(40);
         QCOMPARE(frameset::layouttext::lines(frameset::resolveFixedSizes(f.model.design())),
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET COLS=*,40>", "!!1", "!!2",
                 "</FRAMESET>", "</FRAMESET>"}));
