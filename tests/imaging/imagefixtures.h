@@ -47,8 +47,8 @@ struct GiflibGif
     bool interlaced = false;
     bool localTable = false; // the global table then holds another colour, (1, 2, 3)
     int transparent = -1;
-    QSize screen; // the image's size when not valid
-    QPoint offset;
+    QSize screen{}; // the image's size when not valid
+    QPoint offset{};
     int background = 0;
     bool fullTable = false; // 256 entries rather than the smallest power of two that fits
 };
