@@ -141,11 +141,18 @@ private slots:
         QCOMPARE(frameset::DesignFileWriter::write(read.design), first);
     }
 
+    void opensOldFilesWithALeadingBreak_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("a blank line") << QByteArray("\r\n");
+        // A mark after the break once made a layout that wrote back with a mark of its own.
+        QTest::newRow("a blank line and a byte-order mark") << QByteArray("\r\r\n\xEF\xBB\xBF");
+    }
+
     void opensOldFilesWithALeadingBreak()
     {
-        QStringList old = validLines();
-        old.prepend(QString());
-        const auto withBreak = frameset::DesignFileReader::read(crlf(old));
+        QFETCH(QByteArray, before);
+        const auto withBreak = frameset::DesignFileReader::read(before + crlf(validLines()));
         const auto plain = frameset::DesignFileReader::read(crlf(validLines()));
         QCOMPARE(withBreak.status, DesignFileStatus::Valid);
         QVERIFY(withBreak.design == plain.design);

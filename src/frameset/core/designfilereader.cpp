@@ -137,6 +137,11 @@ DesignFileStatus DesignFileReader::readLayout(QStringList &layout)
             return DesignFileStatus::Valid;
         if (m_counter > LineGuard)
             return DesignFileStatus::TooLong;
+        // A byte-order mark after leading blank lines (a file joined to another, or re-saved by
+        // another editor) is not part of the layout: written back at the start of the file, it
+        // would be taken for the file's own mark and dropped on the next reading.
+        if (layout.isEmpty() && line.startsWith(QChar(0xFEFF)))
+            line.remove(0, 1);
         if (!isBlank(line))
             layout.append(line);
     }
