@@ -4,7 +4,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrl>
 #include <cerrno>
@@ -68,6 +67,9 @@ bool HeadlessChromium::start(QString *failure)
     m_profile = QString::fromLocal8Bit(profile);
     m_errorLog = m_profile + QStringLiteral(".log");
 
+    // A browser that died must fail the page with a message, not end the test process with the
+    // signal a write into its closed pipe raises.
+    signal(SIGPIPE, SIG_IGN);
     int commands[2];
     int replies[2];
     if (pipe2(commands, O_CLOEXEC) != 0 || pipe2(replies, O_CLOEXEC) != 0) {
