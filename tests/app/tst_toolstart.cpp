@@ -1,17 +1,10 @@
 #include "app/toolstart.h"
-#include "frameset/core/designfilewriter.h"
-#include "frameset/core/layoutmodel.h"
-#include "frameset/ui/designerfiles.h"
-#include "frameset/ui/designerwindow.h"
-#include "giftool/ui/giftoolwindow.h"
 #include "imagemap/ui/imagemapwindow.h"
 #include "modaldialogdriver.h"
-#include "scriptedprompter.h"
 #include "testmain.h"
 
 #include <QAbstractButton>
 #include <QImage>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,39 +43,24 @@ private slots:
         QCOMPARE(named ? int(*named) : -1, tool);
     }
 
-    void clearcoatOpensThePicture()
+    // Each tool's window shows the file it opened in its caption.
+    void opensTheFile_data()
     {
-        const QString path = picture(QStringLiteral("sky.png"));
-        const auto window = app::startTool(launcher::Tool::Clearcoat, path);
-        auto *gifTool = qobject_cast<giftool::GifToolWindow *>(window.get());
-        QVERIFY(gifTool && gifTool->isVisible());
-        QTRY_VERIFY(gifTool->hasImage());
-        QVERIFY(gifTool->windowTitle().endsWith(path));
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("panecraft") << int(launcher::Tool::Panecraft)
+                                   << qEnvironmentVariable("TRELLIS_SOURCE_DIR")
+                + QStringLiteral("/fuzz/corpus/specfile/worked-example.spc");
+        QTest::newRow("clearcoat") << int(launcher::Tool::Clearcoat) << picture("sky.png");
+        QTest::newRow("zonemark") << int(launcher::Tool::Zonemark) << picture("map.gif");
     }
-
-    void zonemarkOpensThePicture()
+    void opensTheFile()
     {
-        const QString path = picture(QStringLiteral("map.gif"));
-        const auto window = app::startTool(launcher::Tool::Zonemark, path);
-        auto *imageMap = qobject_cast<imagemap::ImageMapWindow *>(window.get());
-        QVERIFY(imageMap && imageMap->isVisible());
-        QTRY_COMPARE(imageMap->imagePath(), path);
-    }
-
-    void panecraftOpensTheDesign()
-    {
-        testsupport::ScriptedPrompter prompter;
-        frameset::LayoutModel model(prompter, 255);
-        model.resetDesign(9000, 6000);
-        model.selectCell(0);
-        QVERIFY(model.splitCell(frameset::SplitDirection::Column));
-        const QString path = m_dir.filePath(QStringLiteral("two.spc"));
-        QVERIFY(frameset::DesignFileWriter::save(path, model.design()).isEmpty());
-        const auto window = app::startTool(launcher::Tool::Panecraft, path);
-        auto *designer = qobject_cast<frameset::DesignerWindow *>(window.get());
-        QVERIFY(designer && designer->isVisible());
-        QTRY_COMPARE(designer->model().lastCellIndex(), 1);
-        QCOMPARE(designer->files().designFileName(), path);
+        QFETCH(int, tool);
+        QFETCH(QString, path);
+        const auto window = app::startTool(launcher::Tool(tool), path);
+        QVERIFY(window->isVisible());
+        QTRY_VERIFY2(window->windowTitle().endsWith(path), qPrintable(window->windowTitle()));
     }
 
     // A file that cannot be opened gets the tool's own message; the window stays, empty.
