@@ -95,6 +95,9 @@ private slots:
             exitCode = cli::runCommandLine(arguments, outStream, errStream);
         }
         QDir::setCurrent(before);
+        // Messages that name a file by its full path show the scratch folder as <scratch>.
+        out.replace(work.path(), QStringLiteral("<scratch>"));
+        err.replace(work.path(), QStringLiteral("<scratch>"));
 
         const QString expected = folder + QStringLiteral("/expected/");
         const QByteArray exit = contentOf(expected + QStringLiteral("exit")).trimmed();
@@ -114,6 +117,13 @@ private slots:
             const QByteArray wanted = contentOf(file);
             QVERIFY2(actual == wanted,
                 qPrintable(relative + QStringLiteral(": ") + firstDifference(actual, wanted)));
+        }
+        // A refused command writes nothing that the case does not expect.
+        QDirIterator files(work.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (exitCode != 0 && files.hasNext()) {
+            const QString relative = QDir(work.path()).relativeFilePath(files.next());
+            QVERIFY2(QFile::exists(folder + u'/' + relative) || QFile::exists(expected + relative),
+                qPrintable(relative + QStringLiteral(" written, but not expected")));
         }
     }
 };
