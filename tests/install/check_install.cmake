@@ -185,13 +185,15 @@ if(EXISTS "${desktop}" AND EXISTS "${metainfo}")
     endif()
 endif()
 
-# The installed program runs and is the one that was built.
+# The installed program runs and is the one that was built, and its process exits with the
+# command's code.
 execute_process(COMMAND "${trellis}" --version
     RESULT_VARIABLE rc OUTPUT_VARIABLE installed_version ERROR_VARIABLE err)
 execute_process(COMMAND "${BUILT_TRELLIS}" --version OUTPUT_VARIABLE built_version)
-if(NOT rc EQUAL 0 OR NOT installed_version STREQUAL built_version)
+execute_process(COMMAND "${trellis}" --bogus ERROR_QUIET RESULT_VARIABLE bogus)
+if(NOT rc EQUAL 0 OR NOT installed_version STREQUAL built_version OR NOT bogus EQUAL 2)
     fail("installed trellis --version gave ${rc}: '${installed_version}${err}', "
-         "the build's gives '${built_version}'")
+         "the build's gives '${built_version}', and --bogus gave ${bogus}, not 2")
 endif()
 # The version the program reports is the one the metainfo and the manual page announce.
 if(installed_version MATCHES " v([0-9][0-9.]*) " AND EXISTS "${metainfo}" AND EXISTS "${manpage}")
