@@ -18,12 +18,16 @@
 
 namespace {
 
-// A tool window that can refuse to close, as one with unsaved changes does.
+// A tool window that can refuse to close, as one with unsaved changes does, and counts the mouse
+// buttons it receives.
 class StubbornWindow : public QWidget
 {
 public:
     bool allowClose = true;
     int closeRequests = 0;
+    int presses = 0;
+    int doubleClicks = 0;
+    int releases = 0;
 
 protected:
     void closeEvent(QCloseEvent *event) override
@@ -31,17 +35,6 @@ protected:
         ++closeRequests;
         event->setAccepted(allowClose);
     }
-};
-
-// A tool window that counts the mouse buttons it receives.
-class ClickCounter : public QWidget
-{
-public:
-    int presses = 0;
-    int doubleClicks = 0;
-    int releases = 0;
-
-protected:
     void mousePressEvent(QMouseEvent *) override { ++presses; }
     void mouseDoubleClickEvent(QMouseEvent *) override { ++doubleClicks; }
     void mouseReleaseEvent(QMouseEvent *) override { ++releases; }
@@ -91,7 +84,9 @@ private slots:
         delete m_launcher;
     }
 
-    void captionAndControls()
+    // The window as it opens: its captions and icons placed in twips (15 a pixel offscreen) and
+    // centred on the screen, and its one menu.
+    void asItOpens()
     {
         QCOMPARE(m_launcher->windowTitle(), "Quillon Trellis Collection v4.4");
         QCOMPARE(m_launcher->objectName(), "Bundle");
@@ -105,10 +100,6 @@ private slots:
         }
         QCOMPARE(captions, QStringList({"Panecraft", "Clearcoat", "Zonemark"}));
         QCOMPARE(looks(m_launcher), "nnn");
-    }
-
-    void fileMenu()
-    {
         const QList<QAction *> actions = m_launcher->menuBar()->actions();
         QCOMPARE(actions.size(), 1);
         QCOMPARE(actions[0]->text(), "&File");
@@ -116,14 +107,7 @@ private slots:
         for (QAction *a : actions[0]->menu()->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(texts, (QStringList{"&Panecraft", "&Clearcoat", "&Zonemark", "-", "E&xit"}));
-    }
-
-    void placedInTwipsAndCentred()
-    {
-        // 96 dpi offscreen: 15 twips per pixel.
-        QCOMPARE(m_launcher->caption(Tool::Panecraft)->geometry(), QRect(60, 64, 100, 21));
-        QCOMPARE(m_launcher->caption(Tool::Clearcoat)->geometry().left(), 168);
-        QCOMPARE(m_launcher->caption(Tool::Zonemark)->geometry().left(), 276);
+        QCOMPARE(m_launcher->caption(Tool::Zonemark)->geometry(), QRect(276, 64, 100, 21));
         QCOMPARE(m_launcher->icon(Tool::Panecraft)->geometry(), QRect(90, 24, 40, 40));
         QCOMPARE(m_launcher->width(), 436);
         const QRect screen = m_launcher->screen()->geometry();
@@ -139,12 +123,7 @@ private slots:
         QCOMPARE(m_launcher->highlightedTool(), std::optional(Tool::Zonemark));
         QVERIFY(m_launcher->toolWindow(Tool::Clearcoat));
         QVERIFY(m_launcher->toolWindow(Tool::Zonemark));
-    }
-
-    void clickOutsideResetsHighlight()
-    {
-        QTest::mouseClick(m_launcher->caption(Tool::Panecraft), Qt::LeftButton);
-        QCOMPARE(looks(m_launcher), "hnn");
+        // A click outside the entries takes the highlight away.
         QTest::mouseClick(m_launcher->centralWidget(), Qt::LeftButton, {}, QPoint(5, 100));
         QCOMPARE(looks(m_launcher), "nnn");
         QVERIFY(!m_launcher->highlightedTool());
@@ -180,13 +159,13 @@ private slots:
     // must not act in it. Later clicks reach it as usual.
     void aDoubleClickDoesNotReachTheOpenedTool()
     {
-        ClickCounter *tool = nullptr;
+        StubbornWindow *tool = nullptr;
         qint64 now = 1000;
         auto *guard = m_launcher->findChild<launcher::FollowUpClicks *>();
         QVERIFY(guard);
         guard->setClock([&now] { return now; });
         m_launcher->setToolFactory(Tool::Panecraft, [&tool, this] {
-            tool = new ClickCounter;
+            tool = new StubbornWindow;
             tool->setGeometry(m_launcher->geometry());
             return tool;
         });
@@ -229,24 +208,13 @@ private slots:
         QCOMPARE(m_created[launcher::entryIndex(Tool::Panecraft)], 2);
     }
 
-    void exitClosesEveryTool()
-    {
-        m_launcher->openTool(Tool::Panecraft);
-        m_launcher->openTool(Tool::Zonemark);
-        help::HelpViewer::showHelpFile("/nonexistent/panecr95.hlp");
-        help::SupportDialog::showSupport();
-        QVERIFY(m_launcher->exitProgram());
-        // Nothing is left open to keep the program running.
-        QTRY_VERIFY(!help::HelpViewer::instance() && !help::SupportDialog::instance());
-        QVERIFY(!m_launcher->isVisible());
-        QTRY_VERIFY(
-            !m_launcher->toolWindow(Tool::Panecraft) && !m_launcher->toolWindow(Tool::Zonemark));
-    }
-
-    void toolCanStopExit()
+    // File > Exit and the close button close every tool and help window, unless a tool refuses.
+    void exitClosesEveryToolUnlessOneRefuses()
     {
         m_launcher->openTool(Tool::Panecraft);
         m_launcher->openTool(Tool::Clearcoat);
+        help::HelpViewer::showHelpFile("/nonexistent/panecr95.hlp");
+        help::SupportDialog::showSupport();
         auto *stubborn = static_cast<StubbornWindow *>(m_launcher->toolWindow(Tool::Clearcoat));
         stubborn->allowClose = false;
         m_launcher->findChild<QAction *>("mnuExit")->trigger();
@@ -262,6 +230,10 @@ private slots:
         stubborn->allowClose = true;
         QVERIFY(m_launcher->close());
         QVERIFY(!m_launcher->isVisible());
+        // Nothing is left open to keep the program running.
+        QTRY_VERIFY(!help::HelpViewer::instance() && !help::SupportDialog::instance());
+        QTRY_VERIFY(
+            !m_launcher->toolWindow(Tool::Panecraft) && !m_launcher->toolWindow(Tool::Clearcoat));
     }
 
 private:
