@@ -3,15 +3,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
-// The Qt dialogs themselves, as a user meets them: shown at a readable size with every column
-// in full, the lists as the request gives them, and Cancel reported as an empty path.
+// The Qt dialogs themselves, as a user meets them: shown at a readable size, the lists as the
+// request gives them, and Cancel reported as an empty path.
 class TestQtFileDialogs : public QObject
 {
     Q_OBJECT
@@ -20,7 +18,6 @@ private:
     {
         QSize size;
         QStringList filters;
-        bool columnsFitTheirContents = false;
         QString selected;
     };
 
@@ -39,11 +36,6 @@ private:
             seen->size = dialog->size();
             seen->filters = dialog->nameFilters();
             seen->selected = dialog->selectedNameFilter();
-            const QHeaderView *header = dialog->findChild<QTreeView *>("treeView")->header();
-            seen->columnsFitTheirContents = header->count() > 1;
-            for (int column = 1; column < header->count(); ++column)
-                seen->columnsFitTheirContents = seen->columnsFitTheirContents
-                    && header->sectionResizeMode(column) == QHeaderView::ResizeToContents;
             if (answer.isEmpty()) {
                 dialog->reject();
             } else {
@@ -71,8 +63,6 @@ private slots:
         QVERIFY(chosen.isEmpty());
         const QSize available = parent.screen()->availableSize();
         QCOMPARE(seen.size, platform::readableDialogSize(available));
-        QVERIFY(seen.size.width() >= std::min(760, available.width()));
-        QVERIFY(seen.columnsFitTheirContents);
         QCOMPARE(seen.filters,
             QStringList({"*.gif *.jpg *.jpeg", "GIF Files(*.gif)", "JPEG Files(*.jpg *.jpeg)",
                 "All Files (*)"}));
@@ -111,9 +101,6 @@ private slots:
         const QString chosen = withDialog(
             [&] { return dialogs.saveFile(request); }, &seen, dir.filePath(typed), type);
         QCOMPARE(chosen, dir.filePath(saved));
-        QCOMPARE(seen.filters,
-            QStringList({"Specs (*.spc)", "Pages (*.htm *.html)", "All Files (*.*)"}));
-        QVERIFY(seen.columnsFitTheirContents);
     }
 };
 

@@ -67,13 +67,6 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(platform::withTrailingSeparator(folder), expected);
     }
-
-    void applicationDirectoryEndsInOneSeparator()
-    {
-        const QString dir = platform::applicationDirectory();
-        QVERIFY(dir.endsWith(u'/'));
-        QVERIFY(!dir.endsWith(u"//") || dir == u"/");
-    }
 };
 
 TRELLIS_TEST(TestUnits)
