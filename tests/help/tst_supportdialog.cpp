@@ -1,7 +1,11 @@
+#include "filecontents.h"
 #include "help/supportdialog.h"
 #include "platform/supportcontacts.h"
 #include "testmain.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QTest>
 
@@ -29,40 +33,18 @@ private slots:
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("phone");
         QTest::addColumn<QString>("expected");
-
-        // Placeholders that reach no one: example.org is reserved for documentation, and
-        // 020 7946 0xxx is a London range set aside for fiction.
-        const QString url = QStringLiteral("https://support.example.org/trellis?lang=en&topic=1");
-        const QString email = QStringLiteral("trellis-help@example.org");
-        const QString phone = QStringLiteral("+44 20 7946 0018");
-        const QString name = QStringLiteral(
-            "Please name the tool, the version (Help > TechInfo) and the steps that lead to the "
-            "problem.");
-        const QString answered = QStringLiteral("Requests are normally answered within 24 hours.");
-
-        QTest::newRow("no contact")
-            << QString() << QString() << QString()
-            << paragraphs({"Support for this copy of Trellis comes from whoever provided it: your "
-                           "distribution, your organisation or the person who installed it.",
-                   "Answers to many questions are in the help (Help menu) and in the manual page "
-                   "(man trellis).",
-                   name, answered});
-        QTest::newRow("all three")
-            << url << email << phone
-            << paragraphs({"Report a problem or ask a question on the web: "
-                           "https://support.example.org/trellis?lang=en&topic=1",
-                   "Or by e-mail: trellis-help@example.org", "Or by telephone: +44 20 7946 0018",
-                   name, answered,
-                   "For news and upgrade announcements, read the newsletter on the web: "
-                   "https://support.example.org/trellis?lang=en&topic=1"});
-        QTest::newRow("telephone only")
-            << QString() << QString() << phone
-            << paragraphs({"Report a problem or ask a question by telephone: +44 20 7946 0018",
-                   name, answered});
-        QTest::newRow("e-mail and telephone")
-            << QString() << email << phone
-            << paragraphs({"Report a problem or ask a question by e-mail: trellis-help@example.org",
-                   "Or by telephone: +44 20 7946 0018", name, answered});
+        const QJsonObject cases
+            = QJsonDocument::fromJson(testsupport::readAll(QFINDTESTDATA("notices.json"))).object();
+        QVERIFY(!cases.value("rows").toArray().isEmpty());
+        for (const QJsonValue &value : cases.value("rows").toArray()) {
+            const QJsonObject row = value.toObject();
+            QStringList texts;
+            for (const QJsonValue &text : row.value("paragraphs").toArray())
+                texts << text.toString();
+            QTest::newRow(qPrintable(row.value("row").toString()))
+                << row.value("url").toString() << row.value("email").toString()
+                << row.value("phone").toString() << paragraphs(texts);
+        }
     }
     void notice()
     {
