@@ -35,6 +35,9 @@ private slots:
             << QSize(45000, 40000) << QRect(120, 1020, 6000, 4000)
             << ScrollBarLayout{true, QRect(120, 5020, 6000, 240), 39000, 3900}
             << ScrollBarLayout{true, QRect(6120, 1020, 240, 4000), 36000, 3600};
+        QTest::newRow("four pixels over: the smallest step is one")
+            << QSize(6004, 100) << QRect(120, 1020, 6000, 100)
+            << ScrollBarLayout{true, QRect(120, 1120, 6000, 240), 4, 1} << ScrollBarLayout{};
     }
     void layout()
     {
@@ -46,13 +49,6 @@ private slots:
         QCOMPARE(layout.viewport, viewport);
         QVERIFY(layout.horizontal == horizontal);
         QVERIFY(layout.vertical == vertical);
-    }
-
-    void smallestStepIsOne()
-    {
-        const auto layout = layOutViewport(QPoint(0, 0), QSize(100, 100), QSize(104, 100), 15);
-        QCOMPARE(layout.horizontal.maximum, 4);
-        QCOMPARE(layout.horizontal.step, 1);
     }
 };
 
