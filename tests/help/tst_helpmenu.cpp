@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
@@ -134,6 +135,20 @@ private slots:
         // Asking again shows the same file at its contents page, in the same window.
         QCOMPARE(help::HelpViewer::showHelpFile(path), viewer);
         QVERIFY(viewer->browser()->toPlainText().contains("Contents"));
+    }
+
+    // Without the file beside the program, the help is looked up where it is installed:
+    // share/trellis/ beside bin/.
+    void installedHelpFileIsFound()
+    {
+        const QString appDir = QCoreApplication::applicationDirPath();
+        QVERIFY(QDir().mkpath(appDir + QStringLiteral("/../share/trellis")));
+        const QString installed = appDir + QStringLiteral("/../share/trellis/installed.hlp");
+        QVERIFY(testsupport::writeAll(installed, "<html></html>"));
+        const QString found = help::helpFilePath(QStringLiteral("installed.hlp"));
+        QFile::remove(installed);
+        QDir(appDir + QStringLiteral("/..")).rmpath(QStringLiteral("share/trellis"));
+        QCOMPARE(found, QFileInfo(installed).absoluteFilePath());
     }
 
     void missingFileIsReportedByTheViewer()

@@ -2,8 +2,8 @@
 # icons, metainfo, manual page and help files. Every failed check is reported, then the script
 # fails. A check whose tool is not installed is skipped with a message saying so.
 # Arguments (-D): BUILD_DIR PREFIX SOURCE_DIR RUNTIME_DIR BINDIR DATADIR MANDIR APP_ID
-# ICON_SIZES (comma-separated) BUILT_TRELLIS (the build tree's executable) HELP_PROBE
-# SUPPORT_URL (the build's TRELLIS_SUPPORT_URL).
+# ICON_SIZES (comma-separated) BUILT_TRELLIS (the build tree's executable) SUPPORT_URL (the
+# build's TRELLIS_SUPPORT_URL).
 
 include(${CMAKE_CURRENT_LIST_DIR}/checks.cmake)
 
@@ -258,33 +258,10 @@ if(EXISTS "${manpage}")
     endforeach()
 endif()
 
-# The program, run from the installed bin/, finds its help files where they were installed. A
-# probe printing the program's own lookup stands beside the installed executable; a stand-in file
-# shows the lookup even before the repository has help files.
-list(FILTER help_files INCLUDE REGEX "^[^/]*\\.hlp$")
-if(help_files STREQUAL "")
-    skip("help/ holds no .hlp files yet: only the lookup of a stand-in file was checked")
+# The program looks for its help files in share/trellis/ beside its bin/ (tst_helpmenu), so they
+# are installed there.
+if(NOT BINDIR STREQUAL "bin" OR NOT DATADIR STREQUAL "share")
+    fail("the help files are installed in ${DATADIR}/trellis, the program looks in bin/../share")
 endif()
-get_filename_component(probe_name "${HELP_PROBE}" NAME)
-file(COPY "${HELP_PROBE}" DESTINATION "${PREFIX}/${BINDIR}")
-file(WRITE "${help_dir}/installcheck.hlp" "<html><body>stand-in</body></html>\n")
-set(looked_up installcheck.hlp ${help_files})
-execute_process(COMMAND "${PREFIX}/${BINDIR}/${probe_name}" ${looked_up}
-    RESULT_VARIABLE rc OUTPUT_VARIABLE found ERROR_VARIABLE err)
-string(REGEX REPLACE "\n$" "" found "${found}")
-string(REPLACE "\n" ";" found "${found}")
-foreach(name IN LISTS looked_up)
-    list(POP_FRONT found path)
-    if(NOT rc EQUAL 0 OR NOT path)
-        fail("the help lookup probe failed (${rc}): ${err}")
-        break()
-    endif()
-    file(REAL_PATH "${path}" path)
-    file(REAL_PATH "${help_dir}/${name}" want)
-    if(NOT path STREQUAL want)
-        fail("the installed program looks for ${name} at ${path}, but it is installed at ${want}")
-    endif()
-endforeach()
-file(REMOVE "${PREFIX}/${BINDIR}/${probe_name}" "${help_dir}/installcheck.hlp")
 
 report_failures("installed into ${PREFIX}")
