@@ -2,8 +2,8 @@
 # icons, metainfo, manual page and help files. Every failed check is reported, then the script
 # fails. A check whose tool is not installed is skipped with a message saying so.
 # Arguments (-D): BUILD_DIR PREFIX SOURCE_DIR RUNTIME_DIR BINDIR DATADIR MANDIR APP_ID
-# ICON_SIZES (comma-separated) BUILT_TRELLIS (the build tree's executable) SUPPORT_URL (the
-# build's TRELLIS_SUPPORT_URL).
+# ICON_SIZES (comma-separated) BUILT_TRELLIS (the build tree's executable). The metainfo itself
+# is checked by check_support_settings.cmake, in a configuration without and one with a web page.
 
 include(${CMAKE_CURRENT_LIST_DIR}/checks.cmake)
 
@@ -170,7 +170,6 @@ elseif(EXISTS "${design_type}")
     unset(ENV{XDG_DATA_HOME})
     unset(ENV{XDG_DATA_DIRS})
 endif()
-check_metainfo("${PREFIX}" "${DATADIR}" "${APP_ID}" "${SUPPORT_URL}")
 
 # What a menu needs to start the program and draw its icon is installed under the names that the
 # desktop entry and the metainfo give.
