@@ -4,7 +4,6 @@
 #include "testmain.h"
 
 #include <QAbstractButton>
-#include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,14 +14,6 @@ class TestToolStart : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-
-    QString picture(const QString &name)
-    {
-        QImage image(60, 40, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        const QString path = m_dir.filePath(name);
-        return image.save(path) ? path : QString();
-    }
 
 private slots:
     void namesTheTools_data()
@@ -48,11 +39,11 @@ private slots:
     {
         QTest::addColumn<int>("tool");
         QTest::addColumn<QString>("path");
-        QTest::newRow("panecraft") << int(launcher::Tool::Panecraft)
-                                   << qEnvironmentVariable("TRELLIS_SOURCE_DIR")
-                + QStringLiteral("/fuzz/corpus/specfile/worked-example.spc");
-        QTest::newRow("clearcoat") << int(launcher::Tool::Clearcoat) << picture("sky.png");
-        QTest::newRow("zonemark") << int(launcher::Tool::Zonemark) << picture("map.gif");
+        const QString corpus = qEnvironmentVariable("TRELLIS_SOURCE_DIR") + "/fuzz/corpus/";
+        QTest::newRow("panecraft")
+            << int(launcher::Tool::Panecraft) << corpus + "specfile/worked-example.spc";
+        QTest::newRow("clearcoat") << int(launcher::Tool::Clearcoat) << corpus + "gif/photo.gif";
+        QTest::newRow("zonemark") << int(launcher::Tool::Zonemark) << corpus + "gif/photo.gif";
     }
     void opensTheFile()
     {
