@@ -5,6 +5,7 @@
 #include "help/helpviewer.h"
 #include "help/supportdialog.h"
 #include "imagemap/ui/imagemaphelp.h"
+#include "platform/supportcontacts.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -154,6 +156,10 @@ private slots:
         imageMap.findChild<QAction *>("mnuSupport")->trigger();
         QCOMPARE(help::SupportDialog::instance(), support);
         QCOMPARE(support->windowTitle(), "Technical Support");
+        // It shows, as lines, the notice of the contacts the program was built with.
+        QString lines = help::SupportDialog::notice(platform::builtSupportContacts());
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(support->findChild<QLabel *>("Label1")->text(), lines.trimmed());
         QCOMPARE(support->findChild<QPushButton *>("Closebutton")->text(), "&Close");
         QTest::mouseClick(support->findChild<QPushButton *>("Closebutton"), Qt::LeftButton);
         QTRY_VERIFY(!help::SupportDialog::instance());

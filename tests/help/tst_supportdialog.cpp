@@ -1,12 +1,10 @@
 #include "filecontents.h"
 #include "help/supportdialog.h"
-#include "platform/supportcontacts.h"
 #include "testmain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -25,8 +23,6 @@ class TestSupportDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { delete help::SupportDialog::instance(); }
-
     void notice_data()
     {
         QTest::addColumn<QString>("url");
@@ -53,16 +49,6 @@ private slots:
         QFETCH(QString, phone);
         QFETCH(QString, expected);
         QCOMPARE(help::SupportDialog::notice({url, email, phone}), expected);
-    }
-
-    // The window shows the notice of the contacts the program was built with, as lines. That
-    // the build settings reach the program is checked by the install test trellis_install_support.
-    void windowShowsTheBuiltContacts()
-    {
-        help::SupportDialog *support = help::SupportDialog::showSupport();
-        QString lines = help::SupportDialog::notice(platform::builtSupportContacts());
-        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QCOMPARE(support->findChild<QLabel *>("Label1")->text(), lines.trimmed());
     }
 };
 
