@@ -4,6 +4,24 @@
 
 namespace giftesting {
 
+QString dataFile(const QString &name)
+{
+    return qEnvironmentVariable("TRELLIS_SOURCE_DIR") + QStringLiteral("/tests/giftool/data/")
+        + name;
+}
+
+QImage enclosedScene(bool fullPalette)
+{
+    return QImage(
+        dataFile(fullPalette ? QStringLiteral("eye-full.bmp") : QStringLiteral("eye.bmp")));
+}
+
+bool isEnclosedCream(int x, int y)
+{
+    static const QImage mask(dataFile(QStringLiteral("eye-enclosed.png")));
+    return mask.pixelIndex(x, y) == 1;
+}
+
 QList<QRgb> colorTable(const QList<std::pair<int, QRgb>> &colors)
 {
     QList<QRgb> table;

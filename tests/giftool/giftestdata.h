@@ -39,6 +39,15 @@ QByteArray bitmapBytes(const QImage &picture, int declaredColors = 0);
 // (i, i, i), then blockAt781 and counting filler bytes up to a final 0x3B trailer.
 QByteArray componentGif(int length, const QByteArray &blockAt781 = QByteArray(1, 0x2C));
 
+// The path of a file in tests/giftool/data.
+QString dataFile(const QString &name);
+
+// The scene of the "only the connected background" tests, data/eye.bmp (eye-full.bmp when
+// fullPalette): a 64 x 48 picture whose cream background (entry 0) also fills parts the subject
+// encloses; isEnclosedCream tells those parts, from data/eye-enclosed.png.
+QImage enclosedScene(bool fullPalette = false);
+bool isEnclosedCream(int x, int y);
+
 // The first pixel of an area of the given size where ok(x, y) is false, as "x,y", or an empty
 // string: compared with QString(), a failure names the pixel.
 template <typename Ok> QString firstBadPixel(QSize size, Ok ok)

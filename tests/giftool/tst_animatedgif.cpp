@@ -1,5 +1,4 @@
 #include "animationfiles.h"
-#include "animationfixtures.h"
 #include "filecontents.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
@@ -71,18 +70,12 @@ class TestAnimatedGif : public QObject
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    QString animationFile(const QString &name, const GifAnimation &animation)
-    {
-        const QString file = path(name);
-        return writeAnimationWithGiflib(file, animation) ? file : QString();
-    }
-
-    // The animation written by giflib under name and opened.
+    // data/name opened.
     std::unique_ptr<GifDocument> openDocument(
-        const QString &name, const GifAnimation &animation = fourFrames())
+        const QString &name = QStringLiteral("fourframes.gif"))
     {
         auto document = std::make_unique<GifDocument>(WorkingFiles::in(m_dir.path()));
-        const OpenResult opened = document->openImage(animationFile(name, animation));
+        const OpenResult opened = document->openImage(dataFile(name));
         if (opened.outcome != OpenOutcome::Opened)
             qWarning() << opened.error;
         return opened.outcome == OpenOutcome::Opened ? std::move(document) : nullptr;
@@ -100,8 +93,8 @@ class TestAnimatedGif : public QObject
 private slots:
     void aPickedColourIsClearInEveryFrameThatHasIt()
     {
-        const GifAnimation in = fourFrames();
-        auto document = openDocument(QStringLiteral("anim.gif"));
+        const GifAnimation in = readAnimationWithGiflib(dataFile(QStringLiteral("fourframes.gif")));
+        auto document = openDocument();
         QVERIFY(document);
         QCOMPARE(document->frameCount(), 4);
         // The window shows the first frame, on the whole screen.
@@ -126,14 +119,14 @@ private slots:
 
     void qtSeesTheSameFramesDelaysAndLoop()
     {
-        const GifAnimation in = fourFrames();
-        auto document = openDocument(QStringLiteral("qt-in.gif"));
+        const GifAnimation in = readAnimationWithGiflib(dataFile(QStringLiteral("fourframes.gif")));
+        auto document = openDocument();
         QVERIFY(document);
         document->selection().selectIndex(0);
         const QString out = save(*document, QStringLiteral("qt-out.gif"));
         QVERIFY(!out.isEmpty());
 
-        const QtFrames before = readFramesWithQt(path(QStringLiteral("qt-in.gif")));
+        const QtFrames before = readFramesWithQt(dataFile(QStringLiteral("fourframes.gif")));
         const QtFrames after = readFramesWithQt(out);
         QCOMPARE(after.images.size(), 4);
         QCOMPARE(after.delays, before.delays);
@@ -174,8 +167,9 @@ private slots:
     {
         QFETCH(int, button);
         QFETCH(QRgb, target);
-        const GifAnimation in = fourFrames(true);
-        auto document = openDocument(QStringLiteral("twotone.gif"), in);
+        const GifAnimation in
+            = readAnimationWithGiflib(dataFile(QStringLiteral("fourframes-twotone.gif")));
+        auto document = openDocument(QStringLiteral("fourframes-twotone.gif"));
         QVERIFY(document);
         BackgroundSelection &selection = document->selection();
         // Column 19 of row 1 is the stripe's last near-cream pixel, with cream to its right.
@@ -207,7 +201,7 @@ private slots:
     void aDamagedFrameRefusesTheFile()
     {
         QFETCH(int, cut);
-        QByteArray bytes = readAll(animationFile(QStringLiteral("whole.gif"), fourFrames()));
+        QByteArray bytes = readAll(dataFile(QStringLiteral("fourframes.gif")));
         // Find the last image separator, so the cut lands inside an image's data.
         const qsizetype second = bytes.indexOf(QByteArray("\x2C\x05\x00\x05\x00", 5));
         QVERIFY(second > 0);
@@ -224,7 +218,7 @@ private slots:
 
     void aFileWithoutTrailerKeepsItsFrames()
     {
-        const QByteArray bytes = readAll(animationFile(QStringLiteral("whole.gif"), fourFrames()));
+        const QByteArray bytes = readAll(dataFile(QStringLiteral("fourframes.gif")));
         QCOMPARE(bytes.back(), char(0x3B));
         const QString cut = path(QStringLiteral("trailer.gif"));
         QVERIFY(writeAll(cut, bytes.chopped(1)));
@@ -244,7 +238,7 @@ private slots:
     void otherTypesKeepTheFirstFrameAndSaySo()
     {
         QFETCH(QString, name);
-        auto document = openDocument(QStringLiteral("types.gif"));
+        auto document = openDocument();
         QVERIFY(document);
         document->selection().selectIndex(1);
         const QString out = path(name);
@@ -262,7 +256,7 @@ private slots:
 
     void cancelTransparencyClearsEveryFrame()
     {
-        auto document = openDocument(QStringLiteral("cancel.gif"));
+        auto document = openDocument();
         QVERIFY(document);
         document->selection().selectIndex(0);
         const QString out = save(*document, QStringLiteral("cancel-out.gif"));
@@ -288,12 +282,11 @@ private slots:
     // keep every pixel of the color clear.
     void onlyTheConnectedBackgroundOfTheFirstFrame()
     {
-        GifAnimation in = fourFrames();
-        GifFrame &first = in.frames.first();
-        for (int y = 11; y < 15; ++y)
-            for (int x = 14; x < 18; ++x)
-                first.line(y)[x] = 0; // a cream hole in the red box
-        auto document = openDocument(QStringLiteral("hole.gif"), in);
+        // A cream hole at 14,11 (4 x 4) in the red box.
+        const GifAnimation in
+            = readAnimationWithGiflib(dataFile(QStringLiteral("fourframes-hole.gif")));
+        const GifFrame &first = in.frames.first();
+        auto document = openDocument(QStringLiteral("fourframes-hole.gif"));
         QVERIFY(document);
         document->selection().setOnlyConnected(true);
         m_prompter.answer(platform::MessageAnswer::No);

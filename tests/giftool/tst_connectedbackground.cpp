@@ -1,6 +1,4 @@
 #include "animationfiles.h"
-#include "enclosedscene.h"
-#include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/connectedbackground.h"
 #include "giftool/core/gifdocument.h"
@@ -80,7 +78,7 @@ private slots:
         const std::optional<BackgroundIsolation> plan = planIsolation(scene, QPoint(0, 0), {0});
         QVERIFY(plan && plan->merges.isEmpty());
         QCOMPARE(plan->indexes, QList<int>{0});
-        QCOMPARE(plan->colours, QList<QRgb>{SceneCream});
+        QCOMPARE(plan->colours, QList<QRgb>{Cream});
         const int spare = plan->spares.first();
         QVERIFY(spare > 2); // an entry no pixel used
         QImage isolated = scene;
@@ -184,7 +182,7 @@ private slots:
         // A two-tone background: the cream entry and its twin (entry 3, one step darker) in a
         // checkerboard outside the subject, so a click needs a conversion.
         QImage scene = enclosedScene();
-        scene.setColor(3, SceneCream - 0x010101);
+        scene.setColor(3, Cream - 0x010101);
         for (int y = 0; y < scene.height(); ++y)
             for (int x = 0; x < scene.width(); ++x)
                 if (scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y) && (x + y) % 2)

@@ -1,5 +1,5 @@
+#include "animationfiles.h"
 #include "filecontents.h"
-#include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
@@ -66,12 +66,6 @@ class TestGifDocument : public QObject
 
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
 
-    // The picture as a GIF with a 16-entry table (packed byte 0xB3, aspect 49).
-    QString gifFixture(const char *name)
-    {
-        return giftesting::writeGif(path(name), smallPicture(), 4, 49) ? path(name) : QString();
-    }
-
     // A document in the scratch folder with file opened, or none.
     std::unique_ptr<GifDocument> opened(const QString &file)
     {
@@ -97,7 +91,7 @@ private slots:
 
     void opensAPaletteGifKeepingItsIndexes()
     {
-        const QString gif = gifFixture("logo.gif");
+        const QString gif = giftesting::dataFile(QStringLiteral("small.gif"));
         QCOMPARE(readAll(gif).mid(10, 3), QByteArray("\xB3\x00\x31", 3));
         auto opened = this->opened(gif);
         QVERIFY(opened);
@@ -148,7 +142,7 @@ private slots:
 
     void otherTypesKeepTheGifScreenBytes()
     {
-        auto document = opened(gifFixture("first.gif"));
+        auto document = opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(document);
         const QString bmp = path("plain.bmp");
         QVERIFY(smallPicture().save(bmp, "BMP"));
@@ -173,7 +167,7 @@ private slots:
 
     void savesATransparentGif()
     {
-        auto opened = this->opened(gifFixture("logo.gif"));
+        auto opened = this->opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(opened);
         GifDocument &document = *opened;
         m_prompter.answer(MessageAnswer::No);
@@ -200,7 +194,7 @@ private slots:
 
     void otherTypesAreSavedByTheEncoderOnly()
     {
-        auto document = opened(gifFixture("logo.gif"));
+        auto document = opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(document);
         const QString out = path("copy.bmp");
         QVERIFY(document->saveTransparentGif(out).saved);
@@ -221,7 +215,7 @@ private slots:
         QTest::newRow("palette PNG with text, color space and 300 dpi, as PNG")
             << "tagged.png" << false << false << "out.png";
         QTest::newRow("GIF with a transparent entry, as GIF")
-            << "clear.gif" << false << false << "out.gif";
+            << "small-clear.gif" << false << false << "out.gif";
         QTest::newRow("true-color JPEG at 72 dpi, as BMP")
             << "shaded.jpg" << false << false << "out.bmp";
         QTest::newRow("only the connected background made white, as PCX")
@@ -241,9 +235,6 @@ private slots:
         tagged.setColorSpace(QColorSpace::SRgb);
         tagged.setDotsPerMeterX(11811), tagged.setDotsPerMeterY(11811);
         QVERIFY(tagged.save(path("tagged.png")));
-        QImage clear = smallPicture();
-        clear.setColor(4, qRgba(64, 191, 160, 0));
-        QVERIFY(giftesting::writeGif(path("clear.gif"), clear, 4, 49));
         QImage shaded = shadedPicture();
         shaded.setDotsPerMeterX(2835), shaded.setDotsPerMeterY(2835);
         QVERIFY(shaded.save(path("shaded.jpg"), "JPEG", 95));
@@ -255,7 +246,9 @@ private slots:
             GifDocument document(
                 inMemory ? WorkingFiles::heldInMemory() : WorkingFiles::in(work.path()));
             document.selection().setOnlyConnected(onlyConnected);
-            QCOMPARE(document.openImage(path(qPrintable(input))).outcome, OpenOutcome::Opened);
+            const QString file = input.endsWith(QLatin1String(".gif")) ? giftesting::dataFile(input)
+                                                                       : path(qPrintable(input));
+            QCOMPARE(document.openImage(file).outcome, OpenOutcome::Opened);
             QuietPrompter prompter;
             BackgroundSelection &selection = document.selection();
             selection.selectBackground(0, 0, prompter);
@@ -296,7 +289,8 @@ private slots:
         QFETCH(QString, name);
         GifDocument document(WorkingFiles::in(m_dir.path()));
         if (withPicture)
-            QCOMPARE(document.openImage(gifFixture("logo.gif")).outcome, OpenOutcome::Opened);
+            QCOMPARE(document.openImage(giftesting::dataFile(QStringLiteral("small.gif"))).outcome,
+                OpenOutcome::Opened);
         const QString out = m_dir.filePath(name);
         const SaveResult result = document.saveTransparentGif(out);
         QVERIFY(!result.saved && !result.error.isEmpty() && !QFile::exists(out));

@@ -1,6 +1,4 @@
 #include "animationfiles.h"
-#include "animationfixtures.h"
-#include "enclosedscene.h"
 #include "filecontents.h"
 #include "giftestdata.h"
 #include "headlesschromium.h"
@@ -52,19 +50,15 @@ QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
 
 enum class Source { Scene, Animation, Enclosed };
 
-// Writes the picture a row opens: the true-color scene, the four-frame animation (its first
-// frame shown long enough that the browser's screenshot is of it) or the enclosed scene.
+// The picture a row opens: the true-color scene, the four-frame animation (its first frame
+// shown long enough that the browser's screenshot is of it) or the enclosed scene.
 QString writeSource(const GifToolWindowFixture &f, Source source)
 {
     const QString bmp = f.path(QStringLiteral("source.bmp"));
     if (source == Source::Scene)
         return scene().save(bmp) ? bmp : QString();
-    if (source == Source::Enclosed)
-        return giftesting::enclosedScene().save(bmp) ? bmp : QString();
-    platform::GifAnimation animation = giftesting::fourFrames();
-    animation.frames.first().delay = 3000;
-    const QString gif = f.path(QStringLiteral("source.gif"));
-    return giftesting::writeAnimationWithGiflib(gif, animation) ? gif : QString();
+    return giftesting::dataFile(source == Source::Enclosed ? QStringLiteral("eye.bmp")
+                                                           : QStringLiteral("fourframes-slow.gif"));
 }
 
 } // namespace

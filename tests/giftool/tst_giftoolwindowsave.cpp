@@ -1,6 +1,4 @@
 #include "animationfiles.h"
-#include "animationfixtures.h"
-#include "enclosedscene.h"
 #include "filecontents.h"
 #include "giftool/core/saverules.h"
 #include "giftool/ui/detailpanel.h"
@@ -211,8 +209,7 @@ private slots:
 
     void anAnimationIsSavedWithEveryFrame()
     {
-        const QString source = f->path(QStringLiteral("walk.gif"));
-        QVERIFY(giftesting::writeAnimationWithGiflib(source, giftesting::fourFrames()));
+        const QString source = giftesting::dataFile(QStringLiteral("fourframes.gif"));
         QVERIFY(f->open(source));
         QCOMPARE(f->window->windowTitle(),
             platform::programTitle() + QStringLiteral("  ") + source
@@ -253,9 +250,7 @@ private slots:
     // opaque, the detail panel reports a merge, and unticked the next picture is done the old way.
     void onlyConnectedBackgroundKeepsEnclosedPartsOpaque()
     {
-        const QString source = f->path(QStringLiteral("full.bmp"));
-        QVERIFY(giftesting::enclosedScene(true).save(source));
-        QVERIFY(f->open(source));
+        QVERIFY(f->open(giftesting::dataFile(QStringLiteral("eye-full.bmp"))));
         f->action("mnuOnlyConnected")->trigger();
         QVERIFY(f->window->document().selection().onlyConnected());
         f->action("mnuDetail")->trigger();
@@ -265,7 +260,7 @@ private slots:
         const QString gif = f->clickAndSave(QStringLiteral("full.gif"));
         const QImage read = QImage(gif).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(qAlpha(read.pixel(1, 1)), 0);
-        QCOMPARE(read.pixel(12, 19), giftesting::SceneCream);
+        QCOMPARE(read.pixel(12, 19), giftesting::Cream);
         QCOMPARE(merges->text(),
             QStringLiteral("Merged entries 200 into 201; largest color change 1.0."));
         QVERIFY(merges->isVisible() && f->child("Frame2")->rect().contains(merges->geometry()));
