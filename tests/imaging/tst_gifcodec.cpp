@@ -9,13 +9,6 @@ using platform::GifCodec;
 
 namespace {
 
-// The file giflib itself writes for the picture (its own encoder, the calls the writer used to
-// make): the reference our encoder must equal byte for byte.
-QByteArray writtenByGiflib(const QImage &indexed)
-{
-    return fixtures::gifByGiflib(indexed, {.extensions = false, .fullTable = true});
-}
-
 // A picture of the given size whose indexes come from `pick`.
 template <typename Pick> QImage pictureOf(QSize size, int colours, Pick pick)
 {
@@ -49,20 +42,19 @@ class TestGifCodec : public QObject
 private slots:
     void readsGif89Variants_data()
     {
-        QTest::addColumn<bool>("interlaced");
-        QTest::addColumn<bool>("localTable");
-        QTest::newRow("plain with extensions") << false << false;
-        QTest::newRow("interlaced") << true << false;
-        QTest::newRow("local colour table") << false << true;
-        QTest::newRow("interlaced with local table") << true << true;
+        // Written by giflib with a comment and a control block marking index 3 transparent; the
+        // local table's files have another colour, (1, 2, 3), throughout the global one.
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain with extensions") << "pattern-89a.gif";
+        QTest::newRow("interlaced") << "pattern-89a-interlaced.gif";
+        QTest::newRow("local colour table") << "pattern-89a-local.gif";
+        QTest::newRow("interlaced with local table") << "pattern-89a-interlaced-local.gif";
     }
     void readsGif89Variants()
     {
-        QFETCH(bool, interlaced);
-        QFETCH(bool, localTable);
+        QFETCH(QString, file);
         const QImage source = fixtures::indexedPattern(23, 19, 200);
-        const QByteArray bytes = fixtures::gifByGiflib(
-            source, {.interlaced = interlaced, .localTable = localTable, .transparent = 3});
+        const QByteArray bytes = fixtures::imagingData(file);
         QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
         const platform::DecodedImage decoded = GifCodec::read(bytes);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
@@ -85,7 +77,8 @@ private slots:
         QFETCH(int, colours);
         QFETCH(int, tableSize);
         const QImage source = fixtures::indexedPattern(11, 7, colours);
-        const platform::DecodedImage decoded = GifCodec::read(fixtures::gifByGiflib(source));
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::imagingData(QStringLiteral("colours%1.gif").arg(colours)));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.colorCount(), tableSize);
         QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
@@ -95,9 +88,9 @@ private slots:
     void frameOnALargerScreen()
     {
         const QImage frame = fixtures::indexedPattern(4, 3, 4);
-        const QByteArray bytes = fixtures::gifByGiflib(
-            frame, {.screen = QSize(10, 8), .offset = QPoint(5, 2), .background = 3});
-        const platform::DecodedImage decoded = GifCodec::read(bytes);
+        // A 4 x 3 frame at 5,2 of a 10 x 8 screen whose background is index 3.
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::imagingData(QStringLiteral("frame-on-screen.gif")));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(10, 8));
         QCOMPARE(decoded.image.pixelIndex(0, 0), 3); // the screen's background index
@@ -108,9 +101,9 @@ private slots:
 
     void frameReachingBeyondTheScreenGrowsTheImage()
     {
-        const QImage frame = fixtures::indexedPattern(6, 6, 4);
-        const platform::DecodedImage decoded = GifCodec::read(
-            fixtures::gifByGiflib(frame, {.screen = QSize(4, 4), .offset = QPoint(2, 1)}));
+        // A 6 x 6 frame at 2,1 of a 4 x 4 screen.
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::imagingData(QStringLiteral("frame-beyond-screen.gif")));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(8, 7));
     }
@@ -159,8 +152,8 @@ private slots:
 
     void everyTruncationIsAnErrorNotACrash()
     {
-        const QByteArray bytes = fixtures::gifByGiflib(
-            fixtures::indexedPattern(9, 9, 64), {.interlaced = true, .localTable = true});
+        const QByteArray bytes
+            = fixtures::imagingData(QStringLiteral("pattern-89a-interlaced-local.gif"));
         // The last byte is the trailer, which the reader does not need.
         for (int length = 0; length < bytes.size() - 1; ++length) {
             const platform::DecodedImage decoded = GifCodec::read(bytes.left(length));
@@ -232,7 +225,7 @@ private slots:
     void writesGiflibsBytes()
     {
         QFETCH(QImage, picture);
-        const QByteArray ours = writtenGif(picture), theirs = writtenByGiflib(picture);
+        const QByteArray ours = writtenGif(picture), theirs = fixtures::gifByGiflib(picture);
         QCOMPARE(ours.size(), theirs.size());
         QVERIFY(ours == theirs);
         // Image data made ahead in uneven pieces of rows is taken as it is, to the same bytes.
@@ -260,7 +253,7 @@ private slots:
         QVERIFY(ready.matches(copy));
         picture.setPixel(5, 5, 3);
         QVERIFY(!ready.matches(picture));
-        QVERIFY(writtenGif(picture, nullptr, &ready) == writtenByGiflib(picture));
+        QVERIFY(writtenGif(picture, nullptr, &ready) == fixtures::gifByGiflib(picture));
         ready.clear();
         QVERIFY(!ready.matches(copy));
     }
