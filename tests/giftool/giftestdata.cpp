@@ -59,16 +59,6 @@ QList<QRgb> sixteenColors()
     return colors;
 }
 
-QImage backgroundPicture()
-{
-    const QRect box(8, 6, 5, 7);
-    QImage picture = boxPicture(QSize(40, 20), sixteenColors(), 6, 7, box, 5);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            picture.setPixel(x, y, box.contains(x, y) ? 5 : 3);
-    return picture;
-}
-
 QByteArray bitmapBytes(const QImage &picture, int declaredColors)
 {
     const int stride = (picture.width() + 3) / 4 * 4;

@@ -15,14 +15,10 @@ QList<QRgb> colorTable(const QList<std::pair<int, QRgb>> &colors = {});
 // An 8-bit picture of the given size filled with index fill.
 QImage indexedImage(int width, int height, int fill, const QList<QRgb> &colors = colorTable());
 
-// The 16 colors of the window tests' picture: entry i is (16 i, 255 - 16 i, 40 i mod 256),
+// The 16 colors of data/picture.gif and small.gif: entry i is (16 i, 255 - 16 i, 40 i mod 256),
 // except that entry 1 repeats the color of entry 3, so a background of index 3 has its color
 // twice in the palette.
 QList<QRgb> sixteenColors();
-
-// 40 x 20 pixels of those colors: the left half a flat background of index 3, the right half a
-// checkerboard of indexes 6 and 7 (6 where x + y is even), and a 5 x 7 box of index 5 at 8, 6.
-QImage backgroundPicture();
 
 // An 8-bit picture of a background of index a, or of a checkerboard of a (where x + y is even)
 // and b, with the box filled with index boxIndex.

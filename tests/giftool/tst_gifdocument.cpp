@@ -5,7 +5,6 @@
 #include "scriptedprompter.h"
 #include "testmain.h"
 
-#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,13 +16,6 @@ using namespace giftool;
 using platform::MessageAnswer;
 
 namespace {
-
-// A 12 x 8 picture of 16 colors with a background of index 0 and a 4 x 3 box of index 5.
-QImage smallPicture()
-{
-    return giftesting::boxPicture(
-        QSize(12, 8), giftesting::sixteenColors(), 0, 0, QRect(3, 2, 4, 3), 5);
-}
 
 // Answers every box as the command line does: No to the save question, OK to the rest.
 class QuietPrompter : public platform::Prompter
@@ -37,23 +29,6 @@ public:
     }
     void beep() override { }
 };
-
-// A 40 x 30 picture of smooth colors (more than 256 of them) on a dithered two-color background,
-// with a dithered hole in the middle that only touches the rest through the subject.
-QImage shadedPicture()
-{
-    QImage picture(40, 30, QImage::Format_RGB32);
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 40; ++x) {
-            const bool subject = x >= 10 && x < 30 && y >= 8 && y < 22;
-            const bool hole = x >= 17 && x < 23 && y >= 13 && y < 17;
-            const QRgb background = (x + y) % 2 ? qRgb(250, 250, 240) : qRgb(240, 240, 250);
-            picture.setPixel(
-                x, y, subject && !hole ? qRgb(x * 6, y * 8, (x * y) % 256) : background);
-        }
-    }
-    return picture;
-}
 
 } // namespace
 
@@ -108,9 +83,8 @@ private slots:
         const QImage picture = document.selection().picture();
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
         QCOMPARE(picture.colorCount(), 256);
-        const QImage source = smallPicture();
         for (int i = 0; i < 16; ++i) {
-            const QRgb c = source.color(i);
+            const QRgb c = giftesting::sixteenColors()[i];
             QCOMPARE(document.selection().palette().row(i),
                 PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c)));
         }
@@ -121,14 +95,8 @@ private slots:
 
     void reducesATrueColorImage()
     {
-        QImage photo(40, 30, QImage::Format_RGB32);
-        photo.fill(Qt::white);
-        for (int y = 5; y < 25; ++y) {
-            for (int x = 5; x < 35; ++x)
-                photo.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) % 256));
-        }
-        QVERIFY(photo.save(path("photo.png")));
-        auto document = opened(path("photo.png"));
+        // Smooth colors on a flat white background.
+        auto document = opened(giftesting::dataFile(QStringLiteral("photo.png")));
         QVERIFY(document);
         QCOMPARE(document->imageWidth(), 40);
         QCOMPARE(document->selection().picture().colorCount(), 256);
@@ -144,14 +112,13 @@ private slots:
     {
         auto document = opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(document);
-        const QString bmp = path("plain.bmp");
-        QVERIFY(smallPicture().save(bmp, "BMP"));
-        QCOMPARE(document->openImage(bmp).outcome, OpenOutcome::Opened);
+        const QString png = giftesting::dataFile(QStringLiteral("photo.png"));
+        QCOMPARE(document->openImage(png).outcome, OpenOutcome::Opened);
         QCOMPARE(int(document->sourcePacked()), 0xB3);
         QCOMPARE(int(document->sourceAspect()), 49);
         // A PNG named ".gif" opens by its content but has no GIF screen bytes to take.
         const QString disguised = path("disguised.gif");
-        QVERIFY(smallPicture().save(disguised, "PNG"));
+        QVERIFY(QFile::copy(png, disguised));
         QCOMPARE(document->openImage(disguised).outcome, OpenOutcome::Opened);
         QCOMPARE(int(document->sourcePacked()), 0xB3);
     }
@@ -213,9 +180,11 @@ private slots:
         QTest::addColumn<bool>("onlyConnected");
         QTest::addColumn<QString>("output");
         QTest::newRow("palette PNG with text, color space and 300 dpi, as PNG")
-            << "tagged.png" << false << false << "out.png";
+            << "small-tagged.png" << false << false << "out.png";
         QTest::newRow("GIF with a transparent entry, as GIF")
             << "small-clear.gif" << false << false << "out.gif";
+        // shaded.jpg: smooth colors on a dithered two-color background, with a dithered hole
+        // in the middle that only touches the rest through the subject.
         QTest::newRow("true-color JPEG at 72 dpi, as BMP")
             << "shaded.jpg" << false << false << "out.bmp";
         QTest::newRow("only the connected background made white, as PCX")
@@ -230,15 +199,6 @@ private slots:
         QFETCH(bool, onlyConnected);
         QFETCH(QString, output);
 
-        QImage tagged = smallPicture();
-        tagged.setText(QStringLiteral("Comment"), QStringLiteral("kept by PNG, not by BMP"));
-        tagged.setColorSpace(QColorSpace::SRgb);
-        tagged.setDotsPerMeterX(11811), tagged.setDotsPerMeterY(11811);
-        QVERIFY(tagged.save(path("tagged.png")));
-        QImage shaded = shadedPicture();
-        shaded.setDotsPerMeterX(2835), shaded.setDotsPerMeterY(2835);
-        QVERIFY(shaded.save(path("shaded.jpg"), "JPEG", 95));
-
         QList<QByteArray> saved;
         QList<QImage> pictures;
         for (const bool inMemory : {false, true}) {
@@ -246,9 +206,7 @@ private slots:
             GifDocument document(
                 inMemory ? WorkingFiles::heldInMemory() : WorkingFiles::in(work.path()));
             document.selection().setOnlyConnected(onlyConnected);
-            const QString file = input.endsWith(QLatin1String(".gif")) ? giftesting::dataFile(input)
-                                                                       : path(qPrintable(input));
-            QCOMPARE(document.openImage(file).outcome, OpenOutcome::Opened);
+            QCOMPARE(document.openImage(giftesting::dataFile(input)).outcome, OpenOutcome::Opened);
             QuietPrompter prompter;
             BackgroundSelection &selection = document.selection();
             selection.selectBackground(0, 0, prompter);

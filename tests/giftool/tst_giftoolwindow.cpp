@@ -125,20 +125,20 @@ private slots:
     void opensPictures_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QImage>("image");
         // Each type's reading is checked with the image component; here both kinds of picture
         // reach the window.
-        QTest::newRow("gif") << "a.gif" << giftesting::backgroundPicture();
-        QTest::newRow("true-color jpg") << "c.jpg" << patternImage(QSize(64, 48));
+        QTest::newRow("gif") << "picture.gif";
+        QTest::newRow("true-color jpg") << "c.jpg";
     }
     void opensPictures()
     {
         QFETCH(QString, name);
-        QFETCH(QImage, image);
-        const QString file = f->path(name);
+        const bool gif = name.endsWith(QLatin1String(".gif"));
+        const QString file = gif ? f->backgroundGif() : f->path(name);
         platform::ImageComponent component;
-        component.setPicture(image);
-        QVERIFY2(component.save(file), qPrintable(component.errorString()));
+        component.setPicture(patternImage(QSize(64, 48)));
+        QVERIFY(gif || component.save(file));
+        const QImage image(file);
 
         QVERIFY(f->open(file));
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
@@ -153,9 +153,8 @@ private slots:
         QCOMPARE(shown.size(), image.size());
         // Every image becomes a 256-entry palette image; palette images keep their colors.
         QCOMPARE(w->document().selection().picture().colorCount(), 256);
-        if (image.format() == QImage::Format_Indexed8)
-            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
-                image.convertToFormat(QImage::Format_RGB32));
+        if (gif)
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), image);
         QCOMPARE(f->label("Instructions")->text(),
             QStringLiteral("Click and select the background area of the image."));
         QVERIFY(f->action("mnuSaveAS")->isEnabled() && f->menu("mnuFile")->menuAction()->isEnabled()

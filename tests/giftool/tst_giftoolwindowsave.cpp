@@ -2,6 +2,7 @@
 #include "filecontents.h"
 #include "giftool/core/saverules.h"
 #include "giftool/ui/detailpanel.h"
+#include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
@@ -68,7 +69,8 @@ private slots:
     void yesToTheCompletionQuestionSavesATransparentGif()
     {
         const QString bmp = f->path(QStringLiteral("chelsea.bmp"));
-        QVERIFY(giftesting::backgroundPicture().save(bmp, "BMP"));
+        platform::ImageComponent component;
+        QVERIFY(component.load(f->backgroundGif()) && component.save(bmp));
         QVERIFY(f->open(bmp));
         const QImage picture = selection().picture();
         const QString out = f->path(QStringLiteral("clear.gif"));
