@@ -1,5 +1,4 @@
 #include "animationfiles.h"
-#include "filecontents.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "giftool/core/transparencycancel.h"
@@ -13,8 +12,6 @@ using namespace giftool;
 using namespace giftesting;
 using platform::GifAnimation;
 using platform::GifFrame;
-using testsupport::readAll;
-using testsupport::writeAll;
 
 namespace {
 
@@ -189,42 +186,6 @@ private slots:
         const GifAnimation result = readAnimationWithGiflib(out);
         verifySaved(in, result, {Cream, NearCream}, target, {true, true, true, false});
         QCOMPARE(result.frames.first().pixels, frameOf(shown).pixels);
-    }
-
-    void aDamagedFrameRefusesTheFile_data()
-    {
-        QTest::addColumn<int>("cut");
-        QTest::newRow("in the second frame's data") << 40;
-        QTest::newRow("in the last frame's data") << 12;
-    }
-
-    void aDamagedFrameRefusesTheFile()
-    {
-        QFETCH(int, cut);
-        QByteArray bytes = readAll(dataFile(QStringLiteral("fourframes.gif")));
-        // Find the last image separator, so the cut lands inside an image's data.
-        const qsizetype second = bytes.indexOf(QByteArray("\x2C\x05\x00\x05\x00", 5));
-        QVERIFY(second > 0);
-        bytes.truncate(cut == 40 ? second + cut : bytes.size() - cut);
-        const QString damaged = path(QStringLiteral("damaged-%1.gif").arg(cut));
-        QVERIFY(writeAll(damaged, bytes));
-
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult opened = document.openImage(damaged);
-        QCOMPARE(opened.outcome, OpenOutcome::CannotOpen);
-        QVERIFY2(opened.error.contains(QStringLiteral("Frame ")), qPrintable(opened.error));
-        QVERIFY(!document.selection().hasPicture());
-    }
-
-    void aFileWithoutTrailerKeepsItsFrames()
-    {
-        const QByteArray bytes = readAll(dataFile(QStringLiteral("fourframes.gif")));
-        QCOMPARE(bytes.back(), char(0x3B));
-        const QString cut = path(QStringLiteral("trailer.gif"));
-        QVERIFY(writeAll(cut, bytes.chopped(1)));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        QCOMPARE(document.openImage(cut).outcome, OpenOutcome::Opened);
-        QCOMPARE(document.frameCount(), 4);
     }
 
     void otherTypesKeepTheFirstFrameAndSaySo_data()
