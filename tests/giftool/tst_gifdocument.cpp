@@ -123,15 +123,6 @@ private slots:
         QCOMPARE(int(document->sourcePacked()), 0xB3);
     }
 
-    void unreadableFileCannotBeOpened()
-    {
-        QVERIFY(testsupport::writeAll(path("notes.gif"), "just some words"));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult result = document.openImage(path("notes.gif"));
-        QCOMPARE(result.outcome, OpenOutcome::CannotOpen);
-        QVERIFY(!result.error.isEmpty() && !document.selection().hasPicture());
-    }
-
     void savesATransparentGif()
     {
         auto opened = this->opened(giftesting::dataFile(QStringLiteral("small.gif")));
@@ -231,28 +222,6 @@ private slots:
         QCOMPARE(pictures[1].dotsPerMeterX(), pictures[0].dotsPerMeterX());
         QVERIFY(saved[0].size() > 100);
         QVERIFY(saved[1] == saved[0]);
-    }
-
-    void refusedSavesWriteNothing_data()
-    {
-        QTest::addColumn<bool>("withPicture");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("no picture") << false << "out.gif";
-        QTest::newRow("unknown extension") << true << "out.txt";
-        QTest::newRow("missing folder") << true << "no/such/folder/out.gif";
-    }
-    void refusedSavesWriteNothing()
-    {
-        QFETCH(bool, withPicture);
-        QFETCH(QString, name);
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        if (withPicture)
-            QCOMPARE(document.openImage(giftesting::dataFile(QStringLiteral("small.gif"))).outcome,
-                OpenOutcome::Opened);
-        const QString out = m_dir.filePath(name);
-        const SaveResult result = document.saveTransparentGif(out);
-        QVERIFY(!result.saved && !result.error.isEmpty() && !QFile::exists(out));
-        QCOMPARE(document.selection().hasPicture(), withPicture);
     }
 };
 
