@@ -25,9 +25,9 @@ QList<QRgb> sixteenColors();
 QImage boxPicture(
     QSize size, const QList<QRgb> &colors, int a, int b, const QRect &box, int boxIndex);
 
-// The bytes of an uncompressed, bottom-up 8-bit bitmap file: 14-byte file header, 40-byte
-// information header, 256 palette entries (blue, green, red, 0) at 54 and the padded rows at
-// 1078. declaredColors goes into the header's color count (0 = all 256).
+// The bytes of a 256-color picture as Qt writes a bitmap file: 14-byte file header, 40-byte
+// information header, 256 palette entries (blue, green, red, 0) at 54 and the bottom-up rows,
+// padded to four bytes, at 1078. declaredColors, when given, replaces the header's color count.
 QByteArray bitmapBytes(const QImage &picture, int declaredColors = 0);
 
 // The layout the image component writes for a 256-color GIF, at exactly the given length:
