@@ -93,21 +93,6 @@ private slots:
             QStringLiteral("Click and select the background area of the image."));
     }
 
-    void reducesATrueColorImage()
-    {
-        // Smooth colors on a flat white background.
-        auto document = opened(giftesting::dataFile(QStringLiteral("photo.png")));
-        QVERIFY(document);
-        QCOMPARE(document->imageWidth(), 40);
-        QCOMPARE(document->selection().picture().colorCount(), 256);
-        QCOMPARE(int(document->sourcePacked()), 0);
-
-        // The flat white background is one index: a click selects it uniformly.
-        m_prompter.answer(MessageAnswer::No);
-        QCOMPARE(
-            document->selection().selectBackground(15, 15, m_prompter), SelectOutcome::Selected);
-    }
-
     void otherTypesKeepTheGifScreenBytes()
     {
         auto document = opened(giftesting::dataFile(QStringLiteral("small.gif")));

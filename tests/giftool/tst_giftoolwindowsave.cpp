@@ -65,7 +65,8 @@ private slots:
     }
 
     // Yes to the completion question saves at once: the dialog offers the opened image's name as
-    // a GIF and asks before replacing a file; the window then lets the picture go.
+    // a GIF and asks before replacing a file; the window then lets the picture go, and with it
+    // the hint that asks for a click on the background.
     void yesToTheCompletionQuestionSavesATransparentGif()
     {
         const QString bmp = f->path(QStringLiteral("chelsea.bmp"));
@@ -74,10 +75,14 @@ private slots:
         QVERIFY(f->open(bmp));
         const QImage picture = selection().picture();
         const QString out = f->path(QStringLiteral("clear.gif"));
+        QTest::mouseMove(f->window->pictureView()->picture(), QPoint(2, 2));
+        QCOMPARE(f->label("Comments")->text(),
+            QStringLiteral("Click on the background that you want to render transparent."));
         f->prompter.answer(MessageAnswer::Yes);
         f->dialogs.answer(out);
         f->clickPicture(QPoint(2, 2));
         QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->label("Comments")->text(), QString());
 
         const platform::FileDialogRequest request = f->dialogs.shown().last().request;
         QCOMPARE(f->dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
@@ -98,20 +103,6 @@ private slots:
         QCOMPARE(f->window->lastFile(), out);
         QTest::mouseClick(f->label("Thebutton", 2), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(f->dialogs.shown().size(), 2);
-    }
-
-    // The hint that asks for a click on the background goes with the picture.
-    void noClickIsAskedForOnceThePictureIsGone()
-    {
-        QVERIFY(f->open(f->backgroundGif()));
-        QTest::mouseMove(f->window->pictureView()->picture(), QPoint(2, 2));
-        QCOMPARE(f->label("Comments")->text(),
-            QStringLiteral("Click on the background that you want to render transparent."));
-        f->prompter.answer(MessageAnswer::Yes);
-        f->dialogs.answer(f->path(QStringLiteral("clear.gif")));
-        f->clickPicture(QPoint(2, 2));
-        QVERIFY(!f->window->hasImage());
-        QCOMPARE(f->label("Comments")->text(), QString());
     }
 
     // Save As before any click asks first (the rule's texts are checked with the save rules):
@@ -184,11 +175,21 @@ private slots:
 
     // Cancel Transparency works on the file just saved, or the one opened; its questions and
     // the flags it leaves alone are checked with the cancel itself.
-    void cancelTransparencyActsOnTheSavedFile()
+    void cancelTransparencyActsOnTheLastFile_data()
     {
+        QTest::addColumn<bool>("reopened");
+        QTest::newRow("saved") << false;
+        QTest::newRow("opened") << true;
+    }
+    void cancelTransparencyActsOnTheLastFile()
+    {
+        QFETCH(bool, reopened);
         QVERIFY(!selectFlatBackground().isEmpty());
         const QImage picture = selection().picture();
         const QString out = saveAs(QStringLiteral("saved.gif"));
+        if (reopened)
+            QVERIFY(f->open(out));
+        QCOMPARE(f->window->lastFile(), out);
         QByteArray expected = readAll(out);
         expected[784] = 0;
         f->prompter.answer(MessageAnswer::Ok);
@@ -196,17 +197,6 @@ private slots:
         QCOMPARE(f->takeShown(), QStringList{CancelQuestion});
         QCOMPARE(readAll(out), expected);
         giftesting::verifyDecoders(out, picture, -1);
-    }
-
-    void cancelTransparencyActsOnTheOpenedFile()
-    {
-        QVERIFY(!selectFlatBackground().isEmpty());
-        const QString out = saveAs(QStringLiteral("saved.gif"));
-        QVERIFY(f->open(out));
-        QCOMPARE(f->window->lastFile(), out);
-        f->prompter.answer(MessageAnswer::Ok);
-        f->action("mnuDeleteTrans")->trigger();
-        QCOMPARE(int(readAll(out)[784]), 0);
     }
 
     void anAnimationIsSavedWithEveryFrame()
