@@ -193,7 +193,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("bmp") << QStringLiteral("first.bmp");
         QTest::newRow("png") << QStringLiteral("first.png");
-        QTest::newRow("pcx") << QStringLiteral("first.pcx");
     }
 
     void otherTypesKeepTheFirstFrameAndSaySo()

@@ -247,20 +247,14 @@ private slots:
 
     void aWorkingFolderThatCannotBeWrittenSaysWhy()
     {
-        testsupport::ScriptedPrompter prompter;
-        testsupport::ScriptedFileDialogs dialogs;
-        giftool::GifToolWindow window(
-            prompter, dialogs, giftool::WorkingFiles::in(f->path(QStringLiteral("missing/dir"))));
-        window.show();
-        dialogs.answer(f->backgroundGif());
-        prompter.answer(MessageAnswer::Ok);
-        window.openImage();
-        QVERIFY(!window.hasImage());
-        QCOMPARE(prompter.shown().size(), 1);
-        QVERIFY(prompter.lastText().contains(QStringLiteral("TEMP.BMP")));
-        QCOMPARE(prompter.shown().last().icon, MessageIcon::None);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Clearcoat "));
-        QVERIFY(!window.findChild<QMenu *>("mnuOptions")->menuAction()->isEnabled());
+        GifToolWindowFixture g(f->path(QStringLiteral("missing/dir")));
+        g.prompter.answer(MessageAnswer::Ok);
+        QVERIFY(!g.open(f->backgroundGif()));
+        QCOMPARE(g.prompter.shown().size(), 1);
+        QVERIFY(g.prompter.lastText().contains(QStringLiteral("TEMP.BMP")));
+        QCOMPARE(g.prompter.shown().last().icon, MessageIcon::None);
+        QCOMPARE(g.window->windowTitle(), QStringLiteral("Clearcoat "));
+        QVERIFY(!g.menu("mnuOptions")->menuAction()->isEnabled());
     }
 
     void aCancelledOpenOnlyForgetsTheSelection()

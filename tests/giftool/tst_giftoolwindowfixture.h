@@ -28,10 +28,11 @@ struct GifToolWindowFixture
     testsupport::ScriptedFileDialogs dialogs;
     std::unique_ptr<giftool::GifToolWindow> window;
 
-    GifToolWindowFixture()
+    // The working files go to workFolder instead when it is given.
+    explicit GifToolWindowFixture(const QString &workFolder = {})
     {
-        window = std::make_unique<giftool::GifToolWindow>(
-            prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
+        window = std::make_unique<giftool::GifToolWindow>(prompter, dialogs,
+            giftool::WorkingFiles::in(workFolder.isEmpty() ? dir.path() : workFolder));
         window->show();
     }
 

@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QImage>
-#include <QList>
-#include <QRgb>
 #include <QString>
 #include <functional>
 

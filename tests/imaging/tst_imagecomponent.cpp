@@ -5,8 +5,6 @@
 
 #include <QFile>
 #include <QImageWriter>
-#include <QPainter>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 

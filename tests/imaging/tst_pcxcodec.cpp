@@ -2,7 +2,6 @@
 #include "platform/imaging/pcxcodec.h"
 #include "testmain.h"
 
-#include <QBuffer>
 #include <QTest>
 
 using platform::PcxCodec;
