@@ -1,24 +1,15 @@
 #include "animationfiles.h"
 
+#include "giftestdata.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QTest>
 #include <gif_lib.h>
-#include <vector>
 
 namespace giftesting {
 
 namespace {
-
-ColorMapObject *mapOf(const QList<QRgb> &colours)
-{
-    if (colours.isEmpty())
-        return nullptr;
-    std::vector<GifColorType> entries;
-    for (const QRgb c : colours)
-        entries.push_back({GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))});
-    return GifMakeMapObject(int(entries.size()), entries.data());
-}
 
 QList<QRgb> coloursOf(const ColorMapObject *map)
 {
@@ -28,110 +19,7 @@ QList<QRgb> coloursOf(const ColorMapObject *map)
     return colours;
 }
 
-// giflib keeps the blocks in front of an image with that image, so the loop block goes with the
-// first frame.
-void addLoopBlock(SavedImage *image, int loops)
-{
-    GifAddExtensionBlock(&image->ExtensionBlockCount, &image->ExtensionBlocks,
-        APPLICATION_EXT_FUNC_CODE, 11,
-        reinterpret_cast<unsigned char *>(const_cast<char *>("NETSCAPE2.0")));
-    unsigned char count[3]
-        = {1, static_cast<unsigned char>(loops & 0xFF), static_cast<unsigned char>(loops >> 8)};
-    GifAddExtensionBlock(
-        &image->ExtensionBlockCount, &image->ExtensionBlocks, CONTINUE_EXT_FUNC_CODE, 3, count);
-}
-
-void addFrame(GifFileType *gif, const platform::GifFrame &frame, std::optional<int> loops)
-{
-    SavedImage *image = GifMakeSavedImage(gif, nullptr);
-    if (loops)
-        addLoopBlock(image, *loops);
-    image->ImageDesc.Left = frame.rect.x();
-    image->ImageDesc.Top = frame.rect.y();
-    image->ImageDesc.Width = frame.rect.width();
-    image->ImageDesc.Height = frame.rect.height();
-    image->ImageDesc.Interlace = false;
-    image->ImageDesc.ColorMap = mapOf(frame.localColours);
-    image->RasterBits = static_cast<GifByteType *>(malloc(size_t(frame.pixels.size())));
-    memcpy(image->RasterBits, frame.pixels.constData(), size_t(frame.pixels.size()));
-    if (!frame.hasControl)
-        return;
-    GraphicsControlBlock control{};
-    control.DisposalMode = frame.disposal;
-    control.DelayTime = frame.delay;
-    control.UserInputFlag = frame.waitsForInput;
-    control.TransparentColor = frame.transparentIndex;
-    EGifGCBToSavedExtension(&control, gif, gif->ImageCount - 1);
-}
-
-// The blocks in front of an image, as EGifSpew writes them: a continuation block goes on in the
-// extension before it.
-bool writeExtensions(GifFileType *gif, const SavedImage &image)
-{
-    for (int j = 0; j < image.ExtensionBlockCount; ++j) {
-        const ExtensionBlock &block = image.ExtensionBlocks[j];
-        if (block.Function != CONTINUE_EXT_FUNC_CODE
-            && EGifPutExtensionLeader(gif, block.Function) == GIF_ERROR)
-            return false;
-        if (EGifPutExtensionBlock(gif, block.ByteCount, block.Bytes) == GIF_ERROR)
-            return false;
-        const bool last = j + 1 == image.ExtensionBlockCount
-            || image.ExtensionBlocks[j + 1].Function != CONTINUE_EXT_FUNC_CODE;
-        if (last && EGifPutExtensionTrailer(gif) == GIF_ERROR)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
-
-bool writeAnimationWithGiflib(const QString &path, const platform::GifAnimation &animation)
-{
-    int error = 0;
-    GifFileType *gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
-    if (!gif)
-        return false;
-    gif->SWidth = animation.screen.width();
-    gif->SHeight = animation.screen.height();
-    gif->SColorResolution = animation.colourResolution;
-    gif->SBackGroundColor = animation.backgroundIndex;
-    gif->AspectByte = animation.aspect;
-    gif->SColorMap = mapOf(animation.globalColours);
-    for (const platform::GifFrame &frame : animation.frames)
-        addFrame(gif, frame, gif->ImageCount == 0 ? animation.loopCount : std::nullopt);
-    // What EGifSpew does, without its leaks: it frees neither the images nor the global table it
-    // was given (the screen descriptor takes a copy and forgets the original), and it loses the
-    // copy of a frame's local table when the next frame has none.
-    GifFileType saved{};
-    saved.SavedImages = gif->SavedImages;
-    saved.ImageCount = gif->ImageCount;
-    ColorMapObject *global = gif->SColorMap;
-    bool ok = EGifPutScreenDesc(gif, gif->SWidth, gif->SHeight, gif->SColorResolution,
-                  gif->SBackGroundColor, global)
-        == GIF_OK;
-    for (int i = 0; ok && i < saved.ImageCount; ++i) {
-        const SavedImage &image = saved.SavedImages[i];
-        ok = writeExtensions(gif, image);
-        if (!image.ImageDesc.ColorMap && gif->Image.ColorMap) {
-            GifFreeMapObject(gif->Image.ColorMap);
-            gif->Image.ColorMap = nullptr;
-        }
-        const GifImageDesc &desc = image.ImageDesc;
-        ok = ok
-            && EGifPutImageDesc(
-                   gif, desc.Left, desc.Top, desc.Width, desc.Height, false, desc.ColorMap)
-                == GIF_OK;
-        for (int y = 0; ok && y < desc.Height; ++y)
-            ok = EGifPutLine(gif, image.RasterBits + qsizetype(y) * desc.Width, desc.Width)
-                == GIF_OK;
-    }
-    gif->SavedImages = nullptr;
-    gif->ImageCount = 0;
-    ok = EGifCloseFile(gif, &error) == GIF_OK && ok;
-    GifFreeSavedImages(&saved);
-    GifFreeMapObject(global);
-    return ok;
-}
 
 platform::GifAnimation readAnimationWithGiflib(const QString &path)
 {
@@ -183,21 +71,13 @@ platform::GifAnimation readAnimationWithGiflib(const QString &path)
     return animation;
 }
 
-platform::GifFrame flatFrame(const QRect &rect, int index)
-{
-    platform::GifFrame frame;
-    frame.rect = rect;
-    frame.pixels = QByteArray(qsizetype(rect.width()) * rect.height(), char(index));
-    frame.hasControl = true;
-    return frame;
-}
-
 platform::GifFrame frameOf(const QImage &indexed)
 {
-    platform::GifFrame frame = flatFrame(indexed.rect(), 0);
+    platform::GifFrame frame;
+    frame.rect = indexed.rect();
     for (int y = 0; y < indexed.height(); ++y)
-        memcpy(frame.line(y), indexed.constScanLine(y), size_t(indexed.width()));
-    frame.hasControl = false;
+        frame.pixels.append(
+            reinterpret_cast<const char *>(indexed.constScanLine(y)), indexed.width());
     return frame;
 }
 
@@ -214,6 +94,30 @@ QtFrames readFramesWithQt(const QString &path)
         frames.images << image.convertToFormat(QImage::Format_ARGB32);
     }
     return frames;
+}
+
+void verifyDecoders(const QString &path, const QImage &expected, int transparentIndex)
+{
+    const platform::GifAnimation gif = readAnimationWithGiflib(path);
+    QCOMPARE(gif.screen, expected.size());
+    QCOMPARE(gif.globalColours, expected.colorTable());
+    QCOMPARE(gif.frames.size(), 1);
+    QVERIFY(gif.frames[0].hasControl);
+    QCOMPARE(gif.frames[0].transparentIndex, transparentIndex);
+    QCOMPARE(gif.frames[0].pixels, frameOf(expected).pixels);
+
+    QImageReader reader(path, "gif");
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), expected.size());
+    QCOMPARE(firstBadPixel(expected.size(),
+                 [&](int x, int y) {
+                     const int index = expected.pixelIndex(x, y);
+                     return index == transparentIndex
+                         ? qAlpha(image.pixel(x, y)) == 0
+                         : image.pixel(x, y) == (expected.color(index) | 0xFF000000u);
+                 }),
+        QString());
 }
 
 } // namespace giftesting

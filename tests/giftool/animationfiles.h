@@ -5,20 +5,20 @@
 #include <QImage>
 #include <QString>
 
-// Animated GIFs for the tests, written and read with giflib's own whole-file calls, not with the
-// program's reader and writer. The program's frame and animation structs only carry the data.
+// GIFs read with giflib's own whole-file calls and with Qt's reader, not with the program's
+// reader. The program's frame and animation structs only carry the data. The files the tests
+// open are in data/ (see its README).
 namespace giftesting {
 
-// Writes the animation with EGifSpew: screen, global table, the loop block when there is a loop
-// count, and a graphic control block for every frame that has one.
-bool writeAnimationWithGiflib(const QString &path, const platform::GifAnimation &animation);
+inline const QRgb Cream = qRgb(236, 228, 200);
+inline const QRgb NearCream = qRgb(230, 222, 196);
+inline const QRgb Red = qRgb(200, 30, 30);
+inline const QRgb White = qRgb(255, 255, 255);
+inline const QRgb Black = qRgb(0, 0, 0);
 
 // Reads a GIF with DGifSlurp into the same form; frames stay as stored (deinterlaced). Fails the
 // current test when giflib cannot read it.
 platform::GifAnimation readAnimationWithGiflib(const QString &path);
-
-// A frame of rect.size() pixels, every pixel of the given index.
-platform::GifFrame flatFrame(const QRect &rect, int index);
 
 // The indexes of an 8-bit picture as a frame at 0,0 without a control block.
 platform::GifFrame frameOf(const QImage &indexed);
@@ -32,5 +32,10 @@ struct QtFrames
     int loopCount = 0;
 };
 QtFrames readFramesWithQt(const QString &path);
+
+// Reads a saved GIF with giflib and with Qt's reader, independently of the tool, and checks
+// (with QTest) that both see transparentIndex as the transparent color (or none when it is
+// -1) and every other pixel equal to the 256-color picture expected.
+void verifyDecoders(const QString &path, const QImage &expected, int transparentIndex);
 
 } // namespace giftesting

@@ -1,8 +1,27 @@
 #include "giftestdata.h"
 
+#include <QBuffer>
 #include <QtEndian>
 
 namespace giftesting {
+
+QString dataFile(const QString &name)
+{
+    return qEnvironmentVariable("TRELLIS_SOURCE_DIR") + QStringLiteral("/tests/giftool/data/")
+        + name;
+}
+
+QImage enclosedScene(bool fullPalette)
+{
+    return QImage(
+        dataFile(fullPalette ? QStringLiteral("eye-full.bmp") : QStringLiteral("eye.bmp")));
+}
+
+bool isEnclosedCream(int x, int y)
+{
+    static const QImage mask(dataFile(QStringLiteral("eye-enclosed.png")));
+    return mask.pixelIndex(x, y) == 1;
+}
 
 QList<QRgb> colorTable(const QList<std::pair<int, QRgb>> &colors)
 {
@@ -41,43 +60,14 @@ QList<QRgb> sixteenColors()
     return colors;
 }
 
-QImage backgroundPicture()
-{
-    const QRect box(8, 6, 5, 7);
-    QImage picture = boxPicture(QSize(40, 20), sixteenColors(), 6, 7, box, 5);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x)
-            picture.setPixel(x, y, box.contains(x, y) ? 5 : 3);
-    return picture;
-}
-
 QByteArray bitmapBytes(const QImage &picture, int declaredColors)
 {
-    const int stride = (picture.width() + 3) / 4 * 4;
-    const int pixelOffset = 54 + 1024;
-    QByteArray bytes(pixelOffset + stride * picture.height(), '\0');
-    char *p = bytes.data();
-    p[0] = 'B';
-    p[1] = 'M';
-    qToLittleEndian<quint32>(quint32(bytes.size()), p + 2);
-    qToLittleEndian<quint32>(pixelOffset, p + 10);
-    qToLittleEndian<quint32>(40, p + 14);
-    qToLittleEndian<qint32>(picture.width(), p + 18);
-    qToLittleEndian<qint32>(picture.height(), p + 22);
-    qToLittleEndian<quint16>(1, p + 26);
-    qToLittleEndian<quint16>(8, p + 28);
-    qToLittleEndian<quint32>(quint32(declaredColors), p + 46);
-    const QList<QRgb> colors = picture.colorTable();
-    for (int i = 0; i < 256 && i < colors.size(); ++i) {
-        p[54 + 4 * i] = char(qBlue(colors[i]));
-        p[55 + 4 * i] = char(qGreen(colors[i]));
-        p[56 + 4 * i] = char(qRed(colors[i]));
-    }
-    for (int y = 0; y < picture.height(); ++y) {
-        char *row = p + pixelOffset + (picture.height() - 1 - y) * stride;
-        for (int x = 0; x < picture.width(); ++x)
-            row[x] = char(picture.pixelIndex(x, y));
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    if (declaredColors > 0)
+        qToLittleEndian<quint32>(quint32(declaredColors), bytes.data() + 46);
     return bytes;
 }
 

@@ -1,11 +1,10 @@
+#include "animationfiles.h"
 #include "filecontents.h"
-#include "gifdecoders.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
-#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,13 +16,6 @@ using namespace giftool;
 using platform::MessageAnswer;
 
 namespace {
-
-// A 12 x 8 picture of 16 colors with a background of index 0 and a 4 x 3 box of index 5.
-QImage smallPicture()
-{
-    return giftesting::boxPicture(
-        QSize(12, 8), giftesting::sixteenColors(), 0, 0, QRect(3, 2, 4, 3), 5);
-}
 
 // Answers every box as the command line does: No to the save question, OK to the rest.
 class QuietPrompter : public platform::Prompter
@@ -38,23 +30,6 @@ public:
     void beep() override { }
 };
 
-// A 40 x 30 picture of smooth colors (more than 256 of them) on a dithered two-color background,
-// with a dithered hole in the middle that only touches the rest through the subject.
-QImage shadedPicture()
-{
-    QImage picture(40, 30, QImage::Format_RGB32);
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 40; ++x) {
-            const bool subject = x >= 10 && x < 30 && y >= 8 && y < 22;
-            const bool hole = x >= 17 && x < 23 && y >= 13 && y < 17;
-            const QRgb background = (x + y) % 2 ? qRgb(250, 250, 240) : qRgb(240, 240, 250);
-            picture.setPixel(
-                x, y, subject && !hole ? qRgb(x * 6, y * 8, (x * y) % 256) : background);
-        }
-    }
-    return picture;
-}
-
 } // namespace
 
 class TestGifDocument : public QObject
@@ -65,12 +40,6 @@ class TestGifDocument : public QObject
     testsupport::ScriptedPrompter m_prompter;
 
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
-
-    // The picture as a GIF with a 16-entry table (packed byte 0xB3, aspect 49).
-    QString gifFixture(const char *name)
-    {
-        return giftesting::writeGif(path(name), smallPicture(), 4, 49) ? path(name) : QString();
-    }
 
     // A document in the scratch folder with file opened, or none.
     std::unique_ptr<GifDocument> opened(const QString &file)
@@ -97,7 +66,7 @@ private slots:
 
     void opensAPaletteGifKeepingItsIndexes()
     {
-        const QString gif = gifFixture("logo.gif");
+        const QString gif = giftesting::dataFile(QStringLiteral("small.gif"));
         QCOMPARE(readAll(gif).mid(10, 3), QByteArray("\xB3\x00\x31", 3));
         auto opened = this->opened(gif);
         QVERIFY(opened);
@@ -114,9 +83,8 @@ private slots:
         const QImage picture = document.selection().picture();
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
         QCOMPARE(picture.colorCount(), 256);
-        const QImage source = smallPicture();
         for (int i = 0; i < 16; ++i) {
-            const QRgb c = source.color(i);
+            const QRgb c = giftesting::sixteenColors()[i];
             QCOMPARE(document.selection().palette().row(i),
                 PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c)));
         }
@@ -125,55 +93,24 @@ private slots:
             QStringLiteral("Click and select the background area of the image."));
     }
 
-    void reducesATrueColorImage()
-    {
-        QImage photo(40, 30, QImage::Format_RGB32);
-        photo.fill(Qt::white);
-        for (int y = 5; y < 25; ++y) {
-            for (int x = 5; x < 35; ++x)
-                photo.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) % 256));
-        }
-        QVERIFY(photo.save(path("photo.png")));
-        auto document = opened(path("photo.png"));
-        QVERIFY(document);
-        QCOMPARE(document->imageWidth(), 40);
-        QCOMPARE(document->selection().picture().colorCount(), 256);
-        QCOMPARE(int(document->sourcePacked()), 0);
-
-        // The flat white background is one index: a click selects it uniformly.
-        m_prompter.answer(MessageAnswer::No);
-        QCOMPARE(
-            document->selection().selectBackground(15, 15, m_prompter), SelectOutcome::Selected);
-    }
-
     void otherTypesKeepTheGifScreenBytes()
     {
-        auto document = opened(gifFixture("first.gif"));
+        auto document = opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(document);
-        const QString bmp = path("plain.bmp");
-        QVERIFY(smallPicture().save(bmp, "BMP"));
-        QCOMPARE(document->openImage(bmp).outcome, OpenOutcome::Opened);
+        const QString png = giftesting::dataFile(QStringLiteral("photo.png"));
+        QCOMPARE(document->openImage(png).outcome, OpenOutcome::Opened);
         QCOMPARE(int(document->sourcePacked()), 0xB3);
         QCOMPARE(int(document->sourceAspect()), 49);
         // A PNG named ".gif" opens by its content but has no GIF screen bytes to take.
         const QString disguised = path("disguised.gif");
-        QVERIFY(smallPicture().save(disguised, "PNG"));
+        QVERIFY(QFile::copy(png, disguised));
         QCOMPARE(document->openImage(disguised).outcome, OpenOutcome::Opened);
         QCOMPARE(int(document->sourcePacked()), 0xB3);
     }
 
-    void unreadableFileCannotBeOpened()
-    {
-        QVERIFY(testsupport::writeAll(path("notes.gif"), "just some words"));
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        const OpenResult result = document.openImage(path("notes.gif"));
-        QCOMPARE(result.outcome, OpenOutcome::CannotOpen);
-        QVERIFY(!result.error.isEmpty() && !document.selection().hasPicture());
-    }
-
     void savesATransparentGif()
     {
-        auto opened = this->opened(gifFixture("logo.gif"));
+        auto opened = this->opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(opened);
         GifDocument &document = *opened;
         m_prompter.answer(MessageAnswer::No);
@@ -200,7 +137,7 @@ private slots:
 
     void otherTypesAreSavedByTheEncoderOnly()
     {
-        auto document = opened(gifFixture("logo.gif"));
+        auto document = opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(document);
         const QString out = path("copy.bmp");
         QVERIFY(document->saveTransparentGif(out).saved);
@@ -219,9 +156,11 @@ private slots:
         QTest::addColumn<bool>("onlyConnected");
         QTest::addColumn<QString>("output");
         QTest::newRow("palette PNG with text, color space and 300 dpi, as PNG")
-            << "tagged.png" << false << false << "out.png";
+            << "small-tagged.png" << false << false << "out.png";
         QTest::newRow("GIF with a transparent entry, as GIF")
-            << "clear.gif" << false << false << "out.gif";
+            << "small-clear.gif" << false << false << "out.gif";
+        // shaded.jpg: smooth colors on a dithered two-color background, with a dithered hole
+        // in the middle that only touches the rest through the subject.
         QTest::newRow("true-color JPEG at 72 dpi, as BMP")
             << "shaded.jpg" << false << false << "out.bmp";
         QTest::newRow("only the connected background made white, as PCX")
@@ -236,18 +175,6 @@ private slots:
         QFETCH(bool, onlyConnected);
         QFETCH(QString, output);
 
-        QImage tagged = smallPicture();
-        tagged.setText(QStringLiteral("Comment"), QStringLiteral("kept by PNG, not by BMP"));
-        tagged.setColorSpace(QColorSpace::SRgb);
-        tagged.setDotsPerMeterX(11811), tagged.setDotsPerMeterY(11811);
-        QVERIFY(tagged.save(path("tagged.png")));
-        QImage clear = smallPicture();
-        clear.setColor(4, qRgba(64, 191, 160, 0));
-        QVERIFY(giftesting::writeGif(path("clear.gif"), clear, 4, 49));
-        QImage shaded = shadedPicture();
-        shaded.setDotsPerMeterX(2835), shaded.setDotsPerMeterY(2835);
-        QVERIFY(shaded.save(path("shaded.jpg"), "JPEG", 95));
-
         QList<QByteArray> saved;
         QList<QImage> pictures;
         for (const bool inMemory : {false, true}) {
@@ -255,7 +182,7 @@ private slots:
             GifDocument document(
                 inMemory ? WorkingFiles::heldInMemory() : WorkingFiles::in(work.path()));
             document.selection().setOnlyConnected(onlyConnected);
-            QCOMPARE(document.openImage(path(qPrintable(input))).outcome, OpenOutcome::Opened);
+            QCOMPARE(document.openImage(giftesting::dataFile(input)).outcome, OpenOutcome::Opened);
             QuietPrompter prompter;
             BackgroundSelection &selection = document.selection();
             selection.selectBackground(0, 0, prompter);
@@ -280,27 +207,6 @@ private slots:
         QCOMPARE(pictures[1].dotsPerMeterX(), pictures[0].dotsPerMeterX());
         QVERIFY(saved[0].size() > 100);
         QVERIFY(saved[1] == saved[0]);
-    }
-
-    void refusedSavesWriteNothing_data()
-    {
-        QTest::addColumn<bool>("withPicture");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("no picture") << false << "out.gif";
-        QTest::newRow("unknown extension") << true << "out.txt";
-        QTest::newRow("missing folder") << true << "no/such/folder/out.gif";
-    }
-    void refusedSavesWriteNothing()
-    {
-        QFETCH(bool, withPicture);
-        QFETCH(QString, name);
-        GifDocument document(WorkingFiles::in(m_dir.path()));
-        if (withPicture)
-            QCOMPARE(document.openImage(gifFixture("logo.gif")).outcome, OpenOutcome::Opened);
-        const QString out = m_dir.filePath(name);
-        const SaveResult result = document.saveTransparentGif(out);
-        QVERIFY(!result.saved && !result.error.isEmpty() && !QFile::exists(out));
-        QCOMPARE(document.selection().hasPicture(), withPicture);
     }
 };
 

@@ -1,13 +1,9 @@
 #include "animationfiles.h"
-#include "animationfixtures.h"
-#include "enclosedscene.h"
 #include "filecontents.h"
 #include "giftestdata.h"
 #include "headlesschromium.h"
 #include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
-
-#include <QPainter>
 
 using giftesting::GifToolWindowFixture;
 
@@ -15,23 +11,6 @@ namespace {
 
 const QColor PageColor(0, 192, 96);
 constexpr QSize ShotSize(240, 180);
-// A true-color picture: a flat cream background with a red disc and a shaded bar.
-QImage scene()
-{
-    QImage image(160, 120, QImage::Format_RGB32);
-    image.fill(QColor(236, 228, 200));
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(200, 30, 30));
-    painter.drawEllipse(QRect(20, 20, 60, 60));
-    painter.end();
-    // 2500 colours: the palette cannot hold the bar, so a full-colour PNG differs from it.
-    for (int y = 40; y < 90; ++y)
-        for (int x = 90; x < 140; ++x)
-            image.setPixel(x, y, qRgb(20 + 3 * (y - 40), 40, 100 + x));
-    return image;
-}
-
 // The saved file, shown by a real browser on a page of PageColor at the top left, as a
 // screenshot; a null image, with the failure recorded, when the browser cannot show it.
 QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
@@ -50,26 +29,7 @@ QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
     return shown.screenshot;
 }
 
-enum class Source { Scene, Animation, Enclosed };
-
-// Writes the picture a row opens: the true-color scene, the four-frame animation (its first
-// frame shown long enough that the browser's screenshot is of it) or the enclosed scene.
-QString writeSource(const GifToolWindowFixture &f, Source source)
-{
-    const QString bmp = f.path(QStringLiteral("source.bmp"));
-    if (source == Source::Scene)
-        return scene().save(bmp) ? bmp : QString();
-    if (source == Source::Enclosed)
-        return giftesting::enclosedScene().save(bmp) ? bmp : QString();
-    platform::GifAnimation animation = giftesting::fourFrames();
-    animation.frames.first().delay = 3000;
-    const QString gif = f.path(QStringLiteral("source.gif"));
-    return giftesting::writeAnimationWithGiflib(gif, animation) ? gif : QString();
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Source)
 
 // Files saved by the window, shown by a real browser over a colored page: the page shows
 // through exactly where the background was, and, with only the connected background, not
@@ -80,30 +40,36 @@ class TestGifToolWindowBrowser : public QObject
 private slots:
     void theBackgroundShowsThePage_data()
     {
-        QTest::addColumn<Source>("source");
+        // From data/: a true-color scene (a flat cream background, a red disc and a bar of 2500
+        // colours, which a palette cannot hold), the four-frame animation with its first frame
+        // shown long enough to be the one the screenshot takes, and the enclosed scene.
+        QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("name");
-        QTest::newRow("gif") << Source::Scene << QString() << "scene.gif";
-        QTest::newRow("palette png") << Source::Scene << QString() << "scene.png";
-        QTest::newRow("full-colour png") << Source::Scene << "mnuFullColourPng"
+        QTest::newRow("gif") << "scene.png" << QString() << "scene.gif";
+        QTest::newRow("palette png") << "scene.png" << QString() << "scene.png";
+        QTest::newRow("full-colour png") << "scene.png"
+                                         << "mnuFullColourPng"
                                          << "scene.png";
-        QTest::newRow("animation") << Source::Animation << QString() << "anim.gif";
-        QTest::newRow("connected gif") << Source::Enclosed << "mnuOnlyConnected"
+        QTest::newRow("animation") << "fourframes-slow.gif" << QString() << "anim.gif";
+        QTest::newRow("connected gif") << "eye.bmp"
+                                       << "mnuOnlyConnected"
                                        << "eye.gif";
-        QTest::newRow("connected png") << Source::Enclosed << "mnuOnlyConnected"
+        QTest::newRow("connected png") << "eye.bmp"
+                                       << "mnuOnlyConnected"
                                        << "eye.png";
     }
 
     void theBackgroundShowsThePage()
     {
-        QFETCH(Source, source);
+        QFETCH(QString, source);
         QFETCH(QString, option);
         QFETCH(QString, name);
         if (!testsupport::chromiumInstalled())
             QSKIP(testsupport::ChromiumMissing);
 
         GifToolWindowFixture f;
-        QVERIFY(f.open(writeSource(f, source)));
+        QVERIFY(f.open(giftesting::dataFile(source)));
         if (!option.isEmpty())
             f.action(qPrintable(option))->trigger();
         const QImage picture = f.window->document().selection().picture();
@@ -119,7 +85,7 @@ private slots:
         // the palette's, or the opened picture's own in a full-color PNG.
         const bool connected = option == QLatin1String("mnuOnlyConnected");
         const bool fullColour = option == QLatin1String("mnuFullColourPng");
-        const QImage original = scene();
+        const QImage original(giftesting::dataFile(QStringLiteral("scene.png")));
         QImage expected(picture.size(), QImage::Format_RGB32);
         int background = 0;
         for (int y = 0; y < picture.height(); ++y) {
@@ -141,7 +107,7 @@ private slots:
                      }),
             QString());
         QVERIFY(testsupport::nearColour(screenshot.pixel(200, 150), PageColor.rgb()));
-        if (source == Source::Scene) {
+        if (source == QLatin1String("scene.png")) {
             // The flat background is most of the picture, and the disc is not part of it.
             QVERIFY(background > picture.width() * picture.height() / 2);
             QVERIFY(testsupport::nearColour(screenshot.pixel(50, 50), qRgb(200, 30, 30)));

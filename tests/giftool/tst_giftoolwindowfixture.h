@@ -1,12 +1,13 @@
 #pragma once
 
-#include "gifdecoders.h"
+#include "animationfiles.h"
 #include "giftestdata.h"
 #include "giftool/ui/giftoolwindow.h"
 #include "giftool/ui/pictureview.h"
 #include "scriptedfiledialogs.h"
 #include "scriptedprompter.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,10 +28,11 @@ struct GifToolWindowFixture
     testsupport::ScriptedFileDialogs dialogs;
     std::unique_ptr<giftool::GifToolWindow> window;
 
-    GifToolWindowFixture()
+    // The working files go to workFolder instead when it is given.
+    explicit GifToolWindowFixture(const QString &workFolder = {})
     {
-        window = std::make_unique<giftool::GifToolWindow>(
-            prompter, dialogs, giftool::WorkingFiles::in(dir.path()));
+        window = std::make_unique<giftool::GifToolWindow>(prompter, dialogs,
+            giftool::WorkingFiles::in(workFolder.isEmpty() ? dir.path() : workFolder));
         window->show();
     }
 
@@ -42,11 +44,11 @@ struct GifToolWindowFixture
         return prompter.pendingAnswers() == 0 && dialogs.pendingAnswers() == 0;
     }
 
-    // The test picture as a GIF with a 16-entry color table (packed byte 0xB3, aspect 49).
+    // A copy of data/picture.gif, the test picture with a 16-entry color table.
     QString backgroundGif(const QString &name = QStringLiteral("picture.gif")) const
     {
         const QString file = path(name);
-        return writeGif(file, backgroundPicture(), 4, 49) ? file : QString();
+        return QFile::copy(dataFile(QStringLiteral("picture.gif")), file) ? file : QString();
     }
 
     // Opens file through File > Open Image; true when a picture is then shown.

@@ -1,8 +1,8 @@
 #include "filecontents.h"
+#include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
 #include "testmain.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,20 +28,10 @@ private slots:
     void withoutABackgroundNothingIsClear()
     {
         QFETCH(bool, fullColour);
-        // A flat cream background, a red disc and a bar in 60 shades of blue.
-        QImage image(120, 90, QImage::Format_RGB32);
-        image.fill(QColor(236, 228, 200));
-        QPainter painter(&image);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(200, 30, 30));
-        painter.drawEllipse(QRect(10, 10, 50, 50));
-        for (int x = 60; x < 120; ++x)
-            painter.fillRect(x, 30, 1, 40, QColor(20, 40 + x, 100 + x));
-        painter.end();
+        // A flat cream background, a red disc and a bar of 2500 colours.
         QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("scene.bmp"));
-        QVERIFY(image.save(source));
         GifDocument document(WorkingFiles::in(dir.path()));
+        const QString source = giftesting::dataFile(QStringLiteral("scene.png"));
         QCOMPARE(document.openImage(source).outcome, OpenOutcome::Opened);
         document.setKeepFullColourInPng(fullColour);
         const QString png = dir.filePath(QStringLiteral("opaque.png"));

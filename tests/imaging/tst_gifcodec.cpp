@@ -9,13 +9,6 @@ using platform::GifCodec;
 
 namespace {
 
-// The file giflib itself writes for the picture (its own encoder, the calls the writer used to
-// make): the reference our encoder must equal byte for byte.
-QByteArray writtenByGiflib(const QImage &indexed)
-{
-    return fixtures::gifByGiflib(indexed, {.extensions = false, .fullTable = true});
-}
-
 // A picture of the given size whose indexes come from `pick`.
 template <typename Pick> QImage pictureOf(QSize size, int colours, Pick pick)
 {
@@ -47,57 +40,45 @@ class TestGifCodec : public QObject
 {
     Q_OBJECT
 private slots:
-    void readsGif89Variants_data()
+    void readsGiflibsFiles_data()
     {
-        QTest::addColumn<bool>("interlaced");
-        QTest::addColumn<bool>("localTable");
-        QTest::newRow("plain with extensions") << false << false;
-        QTest::newRow("interlaced") << true << false;
-        QTest::newRow("local colour table") << false << true;
-        QTest::newRow("interlaced with local table") << true << true;
-    }
-    void readsGif89Variants()
-    {
-        QFETCH(bool, interlaced);
-        QFETCH(bool, localTable);
-        const QImage source = fixtures::indexedPattern(23, 19, 200);
-        const QByteArray bytes = fixtures::gifByGiflib(
-            source, {.interlaced = interlaced, .localTable = localTable, .transparent = 3});
-        QCOMPARE(bytes.left(6), QByteArray("GIF89a"));
-        const platform::DecodedImage decoded = GifCodec::read(bytes);
-        QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        QVERIFY(fixtures::sameIndexes(decoded.image, source));
-        QCOMPARE(decoded.image.colorTable(), source.colorTable() + QList<QRgb>(56, qRgb(0, 0, 0)));
-        // The transparent index is not applied: its colour stays opaque.
-        QCOMPARE(qAlpha(decoded.image.color(3)), 255);
-    }
-
-    void smallColourTables_data()
-    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("colours");
         QTest::addColumn<int>("tableSize");
-        QTest::newRow("2") << 2 << 2;
-        QTest::newRow("3 in a table of 4") << 3 << 4;
-        QTest::newRow("16") << 16 << 16;
+        // The pattern-89a files have a comment and a control block marking index 3 transparent;
+        // the local table's files have another colour, (1, 2, 3), throughout the global one.
+        const QSize large(23, 19), small(11, 7);
+        QTest::newRow("plain with extensions") << "pattern-89a.gif" << large << 200 << 256;
+        QTest::newRow("interlaced") << "pattern-89a-interlaced.gif" << large << 200 << 256;
+        QTest::newRow("local colour table") << "pattern-89a-local.gif" << large << 200 << 256;
+        QTest::newRow("interlaced with local table")
+            << "pattern-89a-interlaced-local.gif" << large << 200 << 256;
+        QTest::newRow("2 colours") << "colours2.gif" << small << 2 << 2;
+        QTest::newRow("3 in a table of 4") << "colours3.gif" << small << 3 << 4;
+        QTest::newRow("16 colours") << "colours16.gif" << small << 16 << 16;
     }
-    void smallColourTables()
+    void readsGiflibsFiles()
     {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
         QFETCH(int, colours);
         QFETCH(int, tableSize);
-        const QImage source = fixtures::indexedPattern(11, 7, colours);
-        const platform::DecodedImage decoded = GifCodec::read(fixtures::gifByGiflib(source));
+        const QImage source = fixtures::indexedPattern(size.width(), size.height(), colours);
+        const platform::DecodedImage decoded = GifCodec::read(fixtures::imagingData(file));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
-        QCOMPARE(decoded.image.colorCount(), tableSize);
-        QCOMPARE(decoded.image.colorTable().mid(0, colours), source.colorTable());
         QVERIFY(fixtures::sameIndexes(decoded.image, source));
+        // The table as stored, every colour opaque: a transparent index is not applied.
+        QCOMPARE(decoded.image.colorTable(),
+            source.colorTable() + QList<QRgb>(tableSize - colours, qRgb(0, 0, 0)));
     }
 
     void frameOnALargerScreen()
     {
         const QImage frame = fixtures::indexedPattern(4, 3, 4);
-        const QByteArray bytes = fixtures::gifByGiflib(
-            frame, {.screen = QSize(10, 8), .offset = QPoint(5, 2), .background = 3});
-        const platform::DecodedImage decoded = GifCodec::read(bytes);
+        // A 4 x 3 frame at 5,2 of a 10 x 8 screen whose background is index 3.
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::imagingData(QStringLiteral("frame-on-screen.gif")));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(10, 8));
         QCOMPARE(decoded.image.pixelIndex(0, 0), 3); // the screen's background index
@@ -108,9 +89,9 @@ private slots:
 
     void frameReachingBeyondTheScreenGrowsTheImage()
     {
-        const QImage frame = fixtures::indexedPattern(6, 6, 4);
-        const platform::DecodedImage decoded = GifCodec::read(
-            fixtures::gifByGiflib(frame, {.screen = QSize(4, 4), .offset = QPoint(2, 1)}));
+        // A 6 x 6 frame at 2,1 of a 4 x 4 screen.
+        const platform::DecodedImage decoded
+            = GifCodec::read(fixtures::imagingData(QStringLiteral("frame-beyond-screen.gif")));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(8, 7));
     }
@@ -159,8 +140,8 @@ private slots:
 
     void everyTruncationIsAnErrorNotACrash()
     {
-        const QByteArray bytes = fixtures::gifByGiflib(
-            fixtures::indexedPattern(9, 9, 64), {.interlaced = true, .localTable = true});
+        const QByteArray bytes
+            = fixtures::imagingData(QStringLiteral("pattern-89a-interlaced-local.gif"));
         // The last byte is the trailer, which the reader does not need.
         for (int length = 0; length < bytes.size() - 1; ++length) {
             const platform::DecodedImage decoded = GifCodec::read(bytes.left(length));
@@ -232,7 +213,7 @@ private slots:
     void writesGiflibsBytes()
     {
         QFETCH(QImage, picture);
-        const QByteArray ours = writtenGif(picture), theirs = writtenByGiflib(picture);
+        const QByteArray ours = writtenGif(picture), theirs = fixtures::gifByGiflib(picture);
         QCOMPARE(ours.size(), theirs.size());
         QVERIFY(ours == theirs);
         // Image data made ahead in uneven pieces of rows is taken as it is, to the same bytes.
@@ -260,7 +241,7 @@ private slots:
         QVERIFY(ready.matches(copy));
         picture.setPixel(5, 5, 3);
         QVERIFY(!ready.matches(picture));
-        QVERIFY(writtenGif(picture, nullptr, &ready) == writtenByGiflib(picture));
+        QVERIFY(writtenGif(picture, nullptr, &ready) == fixtures::gifByGiflib(picture));
         ready.clear();
         QVERIFY(!ready.matches(copy));
     }

@@ -5,8 +5,6 @@
 
 #include <QFile>
 #include <QImageWriter>
-#include <QPainter>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,14 +71,12 @@ private slots:
             QTest::newRow(name) << file << source << colours << lossless;
         };
         row("GIF87a", savedByComponent(pattern, path("a.gif")), pattern, 256);
-        row("GIF89a",
-            fixtures::gifByGiflib(
-                pattern, {.interlaced = true, .localTable = true, .transparent = 2}),
-            pattern, 16);
-        row("PCX 1-bit", fixtures::pcxFromIndexes(mono, 1, 1).bytes(), mono, 2);
-        row("PCX 4-bit", fixtures::pcxFromIndexes(pattern, 1, 4).bytes(), pattern, 16);
-        row("PCX 8-bit", fixtures::pcxFromIndexes(palette256, 8, 1).bytes(), palette256, 256);
-        row("PCX 24-bit", fixtures::pcxFromTrueColour(photo).bytes(), photo, trueColour);
+        // Interlaced, with a local colour table and a transparent index.
+        row("GIF89a", fixtures::imagingData("sixteen-89a.gif"), pattern, 16);
+        row("PCX 1-bit", fixtures::imagingData("mono.pcx"), mono, 2);
+        row("PCX 4-bit", fixtures::imagingData("sixteen-b1p4.pcx"), pattern, 16);
+        row("PCX 8-bit", fixtures::imagingData("pattern256.pcx"), palette256, 256);
+        row("PCX 24-bit", fixtures::imagingData("gradient-33x17.pcx"), photo, trueColour);
         row("BMP 4-bit", encodedByQt(pattern, "bmp"), pattern, 16);
         row("BMP 8-bit", savedByComponent(palette256, path("a.bmp")), palette256, 256);
         row("BMP 24-bit", encodedByQt(photo, "bmp"), photo, trueColour);
@@ -122,7 +118,7 @@ private slots:
         const QByteArray png = encodedByQt(photo, "png");
         const QByteArray tiff = encodedByQt(photo, "tiff");
         const QByteArray gif = savedByComponent(sixteenColours(), path("bad.gif"));
-        const QByteArray pcx = fixtures::pcxFromTrueColour(photo).bytes();
+        const QByteArray pcx = fixtures::imagingData(QStringLiteral("gradient-33x17.pcx"));
 
         QTest::newRow("empty") << QByteArray() << "is empty";
         QTest::newRow("text") << QByteArray("GIF is a format\n") << "is not a GIF, PCX, BMP";

@@ -2,13 +2,9 @@
 #include "platform/imaging/pcxcodec.h"
 #include "testmain.h"
 
-#include <QBuffer>
 #include <QTest>
 
-using fixtures::PcxFile;
 using platform::PcxCodec;
-
-Q_DECLARE_METATYPE(PcxFile)
 
 namespace {
 
@@ -40,31 +36,26 @@ class TestPcxCodec : public QObject
 private slots:
     void readsPaletteImages_data()
     {
-        QTest::addColumn<int>("bits");
-        QTest::addColumn<int>("planes");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("colours");
-        QTest::addColumn<int>("encoding");
-        QTest::newRow("1 bit") << 1 << 1 << 2 << 1;
-        QTest::newRow("2 bits packed") << 2 << 1 << 4 << 1;
-        QTest::newRow("2 bits in planes") << 1 << 2 << 4 << 1;
-        QTest::newRow("3 bits in planes") << 1 << 3 << 8 << 1;
-        QTest::newRow("4 bits packed") << 4 << 1 << 16 << 1;
-        QTest::newRow("4 bits in planes (EGA)") << 1 << 4 << 16 << 1;
-        QTest::newRow("8 bits") << 8 << 1 << 256 << 1;
-        QTest::newRow("8 bits unencoded") << 8 << 1 << 256 << 0;
-        QTest::newRow("4 bits unencoded") << 1 << 4 << 16 << 0;
+        // pattern-bBpP.pcx: B bits in each of P planes; -raw: not run-length encoded.
+        QTest::newRow("1 bit") << "pattern-b1p1.pcx" << 2;
+        QTest::newRow("2 bits packed") << "pattern-b2p1.pcx" << 4;
+        QTest::newRow("2 bits in planes") << "pattern-b1p2.pcx" << 4;
+        QTest::newRow("3 bits in planes") << "pattern-b1p3.pcx" << 8;
+        QTest::newRow("4 bits packed") << "pattern-b4p1.pcx" << 16;
+        QTest::newRow("4 bits in planes (EGA)") << "pattern-b1p4.pcx" << 16;
+        QTest::newRow("8 bits") << "pattern-b8p1.pcx" << 256;
+        QTest::newRow("8 bits unencoded") << "pattern-b8p1-raw.pcx" << 256;
+        QTest::newRow("4 bits unencoded") << "pattern-b1p4-raw.pcx" << 16;
     }
     void readsPaletteImages()
     {
-        QFETCH(int, bits);
-        QFETCH(int, planes);
+        QFETCH(QString, file);
         QFETCH(int, colours);
-        QFETCH(int, encoding);
         // Odd width, so rows end inside a byte and lines carry padding.
         const QImage source = fixtures::indexedPattern(13, 7, colours);
-        PcxFile pcx = fixtures::pcxFromIndexes(source, bits, planes);
-        pcx.encoding = encoding;
-        const platform::DecodedImage decoded = PcxCodec::read(pcx.bytes());
+        const platform::DecodedImage decoded = PcxCodec::read(fixtures::imagingData(file));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.format(), QImage::Format_Indexed8);
         QCOMPARE(decoded.image.size(), QSize(13, 7));
@@ -76,7 +67,7 @@ private slots:
     {
         const QImage source = fixtures::gradient(9, 6);
         const platform::DecodedImage decoded
-            = PcxCodec::read(fixtures::pcxFromTrueColour(source).bytes());
+            = PcxCodec::read(fixtures::imagingData(QStringLiteral("gradient-9x6.pcx")));
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.format(), QImage::Format_RGB32);
         QCOMPARE(decoded.image, source);
@@ -84,33 +75,33 @@ private slots:
 
     void emptyHeaderPalette_data()
     {
-        QTest::addColumn<int>("planes");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QRgb>("colourOne");
         QTest::addColumn<QRgb>("colourFifteen");
         // Old writers leave the header palette empty: black and white for 1 bit, else EGA's.
-        QTest::newRow("monochrome") << 1 << qRgb(255, 255, 255) << QRgb(0);
-        QTest::newRow("16 colours") << 4 << qRgb(0, 0, 170) << qRgb(255, 255, 255);
+        QTest::newRow("monochrome") << "four-b1p1.pcx" << qRgb(255, 255, 255) << QRgb(0);
+        QTest::newRow("16 colours") << "four-b1p4.pcx" << qRgb(0, 0, 170) << qRgb(255, 255, 255);
     }
     void emptyHeaderPalette()
     {
-        QFETCH(int, planes);
+        QFETCH(QString, file);
         QFETCH(QRgb, colourOne);
         QFETCH(QRgb, colourFifteen);
-        PcxFile pcx = fixtures::pcxFromIndexes(fourColourImage(), 1, planes);
-        pcx.headerPalette.clear();
-        const platform::DecodedImage decoded = PcxCodec::read(pcx.bytes());
+        QByteArray pcx = fixtures::imagingData(file);
+        pcx.replace(16, 48, QByteArray(48, '\0'));
+        const platform::DecodedImage decoded = PcxCodec::read(pcx);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.color(0), qRgb(0, 0, 0));
         QCOMPARE(decoded.image.color(1), colourOne);
-        if (planes == 4)
+        if (file.contains(QLatin1String("p4")))
             QCOMPARE(decoded.image.color(15), colourFifteen);
     }
 
     void windowOffsetsGiveTheSize()
     {
-        PcxFile pcx = fixtures::pcxFromIndexes(fourColourImage(), 8, 1);
-        pcx.xMin = 100, pcx.xMax += 100, pcx.yMin = 7, pcx.yMax += 7;
-        const platform::DecodedImage decoded = PcxCodec::read(pcx.bytes());
+        QByteArray pcx = fixtures::imagingData(QStringLiteral("four-b8p1.pcx"));
+        pcx.replace(4, 8, QByteArray::fromHex("6400070068000900")); // 100,7 to 104,9
+        const platform::DecodedImage decoded = PcxCodec::read(pcx);
         QVERIFY2(decoded.ok(), qPrintable(decoded.error));
         QCOMPARE(decoded.image.size(), QSize(5, 3));
     }
@@ -119,47 +110,38 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("reason");
-        const PcxFile good = fixtures::pcxFromIndexes(fourColourImage(), 8, 1);
-        const QByteArray bytes = good.bytes();
+        // four-b8p1.pcx: the 5 x 3 four-colour picture in 8 bits, lines of 6 bytes.
+        const QByteArray bytes = fixtures::imagingData(QStringLiteral("four-b8p1.pcx"));
+        const auto changed = [&](int at, const char *hex) {
+            return QByteArray(bytes).replace(at, int(strlen(hex)) / 2, QByteArray::fromHex(hex));
+        };
 
         QTest::newRow("shorter than the header") << bytes.left(100) << "shorter than its 128-byte";
         QByteArray maker = bytes;
         maker[0] = 0x0B;
         QTest::newRow("wrong maker byte") << maker << "not a PCX";
-        PcxFile encoding = good;
-        encoding.encoding = 2;
-        QTest::newRow("unknown encoding") << encoding.bytes() << "unknown encoding";
-        PcxFile depth = good;
-        depth.planes = 4;
-        QTest::newRow("8 bits in 4 planes") << depth.bytes() << "not supported";
-        PcxFile wide = good;
-        wide.bitsPerPixel = 2, wide.planes = 3;
-        QTest::newRow("6-bit planes") << wide.bytes() << "not supported";
-        PcxFile empty = good;
-        empty.xMin = 10, empty.xMax = 9;
-        QTest::newRow("window ends before it starts") << empty.bytes() << "empty image";
-        PcxFile narrow = good;
-        narrow.bytesPerLine = 4; // five pixels need five bytes
-        QTest::newRow("line too short for the width") << narrow.bytes() << "too short";
-        PcxFile huge = good;
-        huge.xMax = 19999, huge.yMax = 9999;
-        QTest::newRow("200 megapixels") << huge.bytes() << "too large";
+        QTest::newRow("unknown encoding") << changed(2, "02") << "unknown encoding";
+        QTest::newRow("8 bits in 4 planes") << changed(65, "04") << "not supported";
+        QTest::newRow("6-bit planes") << changed(65, "03").replace(3, 1, "\x02") << "not supported";
+        QTest::newRow("window ends before it starts")
+            << changed(4, "0a00000009000200") << "empty image";
+        // Five pixels need five bytes.
+        QTest::newRow("line too short for the width") << changed(66, "0400") << "too short";
+        QTest::newRow("200 megapixels") << changed(8, "1f4e0f27") << "too large";
         QByteArray noPalette = bytes;
         noPalette[noPalette.size() - 769] = 0x00;
         QTest::newRow("no palette marker") << noPalette << "no 256-colour palette";
         QTest::newRow("palette cut off") << bytes.left(bytes.size() - 1) << "";
         // Files without a trailing palette, so the scan lines reach the end of the file.
-        const PcxFile planar = fixtures::pcxFromIndexes(fourColourImage(), 1, 4);
+        const QByteArray planar = fixtures::imagingData(QStringLiteral("four-b1p4.pcx"));
         QTest::newRow("far too short for the image")
-            << planar.header() + planar.encoded().left(1) << "too short for the 5 x 3 image";
-        QTest::newRow("data ends early")
-            << planar.header() + planar.encoded().left(3) << "ends early, in row 1";
+            << planar.left(128 + 1) << "too short for the 5 x 3 image";
+        QTest::newRow("data ends early") << planar.left(128 + 3) << "ends early, in row 1";
         // Each line is 4 planes x 2 bytes; a run of 9 crosses into the next line.
         QTest::newRow("run crosses the line end")
-            << planar.header() + "\xC9" + QByteArray(21, char(1)) << "crosses the end of row 1";
-        QTest::newRow("file ends inside a run")
-            << planar.header() + planar.encoded().left(8) + "\xC2"
-            << "inside a run, in row 2";
+            << planar.left(128) + "\xC9" + QByteArray(21, char(1)) << "crosses the end of row 1";
+        QTest::newRow("file ends inside a run") << planar.left(128 + 8) + "\xC2"
+                                                << "inside a run, in row 2";
     }
     void refusesDamagedFiles()
     {
@@ -172,7 +154,7 @@ private slots:
 
     void everyTruncationIsAnErrorNotACrash()
     {
-        const QByteArray bytes = fixtures::pcxFromTrueColour(fixtures::gradient(7, 5)).bytes();
+        const QByteArray bytes = fixtures::imagingData(QStringLiteral("gradient-9x6.pcx"));
         for (int length = 0; length < bytes.size(); ++length) {
             const platform::DecodedImage decoded = PcxCodec::read(bytes.left(length));
             QVERIFY2(
