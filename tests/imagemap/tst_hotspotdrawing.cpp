@@ -142,16 +142,6 @@ private slots:
         QCOMPARE(f->row(2).pointIndexes, QList<int>({7, 8, 9, 10}));
         QCOMPARE(f->row(2).shape, ShapeKind::Polygon);
         QVERIFY(!f->state.polygonOpen());
-
-        QCOMPARE(f->press(QPoint(50, 40), Qt::RightButton), DrawingAction::ShowDialog);
-        QCOMPARE(f->state.currentHotspot(), 2);
-        f->prompter.answer(platform::MessageAnswer::Yes);
-        QVERIFY(f->properties.remove());
-        QCOMPARE(s.indexes(), QList<int>({2, 3, 4, 5}));
-        QVERIFY(!f->state.hotspots().inUse(2));
-        QCOMPARE(f->state.regions().count(), 1);
-        // Indexes of a deleted stored shape are not given back.
-        QCOMPARE(f->state.vertexCount(), 10);
     }
 
     void vertexModifiers_data()

@@ -11,26 +11,8 @@
 #include <QGuiApplication>
 
 using imagemap::HotspotDialog;
-using imagemap::ShapeKind;
 using platform::MessageAnswer;
 using testsupport::ImageMapWindowFixture;
-using Points = QList<QPoint>;
-
-namespace {
-
-// A hotspot row as the tests compare it: every field but the region handle.
-struct Row
-{
-    ShapeKind shape;
-    Points points;
-    QString url;
-    QString alt;
-    QString target;
-    QList<int> indexes;
-};
-using Rows = QList<Row>;
-
-} // namespace
 
 // Circles, Open Map, Save Map As and Copy SVG Map on the real window.
 class TestImageMapWindowMaps : public QObject
@@ -42,19 +24,22 @@ private:
 
     const imagemap::ImageMapState &state() const { return f->window->state(); }
     QString picture(const QString &name) { return testsupport::picture(dir, name); }
-    void compareRows(const Rows &rows)
+    // Each row in use as "SHAPE points url|alt|target vertex-indexes".
+    QStringList rows() const
     {
-        QCOMPARE(state().hotspots().usedCount(), rows.size());
-        for (int i = 0; i < rows.size(); ++i) {
-            const imagemap::HotspotRecord &r = f->row(i + 1);
-            QVERIFY(r.region > 0);
-            QCOMPARE(r.shape, rows[i].shape);
-            QCOMPARE(r.points, rows[i].points);
-            QCOMPARE(r.url, rows[i].url);
-            QCOMPARE(r.altText, rows[i].alt);
-            QCOMPARE(r.targetFrame, rows[i].target);
-            QCOMPARE(r.pointIndexes, rows[i].indexes);
+        QStringList rows;
+        for (int i = 1; i <= state().hotspots().usedCount(); ++i) {
+            const imagemap::HotspotRecord &r = f->row(i);
+            QStringList texts{imagemap::areaLine(r).section(u'"', 1, 1)};
+            for (QPoint p : r.points)
+                texts << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+            QStringList indexes;
+            for (int index : r.pointIndexes)
+                indexes << QString::number(index);
+            texts << r.url + u'|' + r.altText + u'|' + r.targetFrame << indexes.join(u',');
+            rows << texts.join(u' ');
         }
+        return rows;
     }
     void drawCircle(QPoint centre, QPoint rim, const QString &url, const QString &alt = {})
     {
@@ -86,13 +71,12 @@ private slots:
         f.reset();
     }
 
-    void circlesAreDrawnDeletedAndWritten()
+    void circlesAreDrawnAndPainted()
     {
         QVERIFY(f->open(picture("circles.gif")));
         QVERIFY(!f->action("mnuCircles")->isChecked());
         drawCircle(QPoint(100, 90), QPoint(130, 130), "c.htm", "Round");
-        compareRows(
-            {{ShapeKind::Circle, {{100, 90}, {130, 130}}, "c.htm", "Round", "", {2, 3, 4}}});
+        QCOMPARE(rows(), QStringList{"CIRCLE 100,90 130,130 c.htm|Round| 2,3,4"});
         // Its outline is a circle of radius 50: a point on the rim is painted over, the centre
         // and a corner of its bounding box are not.
         const QImage shot = f->canvas()->grab().toImage();
@@ -100,17 +84,6 @@ private slots:
         QVERIFY(shot.pixel(150, 90) != image.pixel(150, 90));
         QCOMPARE(shot.pixel(100, 90), image.pixel(100, 90));
         QCOMPARE(shot.pixel(60, 50), image.pixel(60, 50));
-
-        // A right-click inside the circle opens it, one in the bounding box's corner does not.
-        f->rightClick(QPoint(60, 50));
-        QVERIFY(!f->window->hotspotDialog());
-        f->script.then(testsupport::clickButton(HotspotDialog::Button::Delete));
-        f->prompter.answer(MessageAnswer::Yes);
-        f->rightClick(QPoint(140, 95));
-        QCOMPARE(f->prompter.lastText(), imagemap::deleteQuestion());
-        QCOMPARE(state().hotspots().usedCount(), 0);
-        QVERIFY(state().segments().indexes().isEmpty());
-        QCOMPARE(f->canvas()->grab().toImage().pixel(150, 90), image.pixel(150, 90));
     }
 
     // Open Map takes the page's picture and stores its areas with their outlines.
@@ -128,11 +101,10 @@ private slots:
         QCOMPARE(f->window->imagePath(), picture("pic.gif"));
         QCOMPARE(f->dialogs.shown().size(), 1);
         QCOMPARE(f->dialogs.shown()[0].request.filter, imagemap::mapPageFilter());
-        compareRows(
-            {{ShapeKind::Rectangle, {{10, 20}, {110, 70}}, "a.htm", "", "", {2, 3, 4, 5, 6}},
-                {ShapeKind::Polygon, {{50, 10}, {90, 60}, {10, 60}, {50, 10}}, "b.htm", "Tri", "",
-                    {7, 8, 9, 10}},
-                {ShapeKind::Circle, {{100, 80}, {120, 80}}, "c.htm", "", "", {11, 12, 13}}});
+        QCOMPARE(rows(),
+            QStringList({"RECT 10,20 110,70 a.htm|| 2,3,4,5,6",
+                "POLYGON 50,10 90,60 10,60 50,10 b.htm|Tri| 7,8,9,10",
+                "CIRCLE 100,80 120,80 c.htm|| 11,12,13"}));
         // Every stored shape has the outline the drawing would have made, and its commands are
         // enabled.
         QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
@@ -155,7 +127,7 @@ private slots:
         picture("pic.gif");
         QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(path)}));
         QCOMPARE(f->window->imagePath(), picture("pic.gif"));
-        compareRows({{ShapeKind::Circle, {{40, 50}, {52, 50}}, "c.htm", "", "", {2, 3, 4}}});
+        QCOMPARE(rows(), QStringList{"CIRCLE 40,50 52,50 c.htm|| 2,3,4"});
         QVERIFY(f->dialogs.shown().isEmpty());
     }
 
@@ -185,7 +157,7 @@ private slots:
         QCOMPARE(asked.fileName, offered);
         QCOMPARE(QDir(asked.directory), QDir(dir.path()));
         QCOMPARE(f->window->imagePath(), picture("found.gif"));
-        compareRows({{ShapeKind::Rectangle, {{1, 2}, {30, 40}}, "a.htm", "", "", {2, 3, 4, 5, 6}}});
+        QCOMPARE(rows(), QStringList{"RECT 1,2 30,40 a.htm|| 2,3,4,5,6"});
     }
 
     void refusalsLeaveTheWindowUnchanged_data()
@@ -264,12 +236,10 @@ private slots:
         f->dialogs.answer(page + ".htm");
         f->action("mnuOpenMap")->trigger();
         QCOMPARE(f->window->imagePath(), picture("round trip.gif"));
-        compareRows({{ShapeKind::Rectangle, {{10, 20}, {110, 70}}, "a.htm", "Alpha", "main",
-                         {2, 3, 4, 5, 6}},
-            {ShapeKind::Polygon, {{150, 10}, {200, 60}, {120, 60}, {150, 10}}, "b.htm", "", "_top",
-                {7, 8, 9, 10}},
-            {ShapeKind::Circle, {{60, 130}, {110, 130}}, "c.htm", "Round & \"quoted\"", "",
-                {11, 12, 13}}});
+        QCOMPARE(rows(),
+            QStringList({"RECT 10,20 110,70 a.htm|Alpha|main 2,3,4,5,6",
+                "POLYGON 150,10 200,60 120,60 150,10 b.htm||_top 7,8,9,10",
+                "CIRCLE 60,130 110,130 c.htm|Round & \"quoted\"| 11,12,13"}));
         QCOMPARE(htmlCode(), html);
         // Save Map As offers the page the map came from; after Open of a picture, its own name.
         f->dialogs.cancel();
@@ -345,11 +315,6 @@ private slots:
         QCOMPARE(svg,
             imagemap::buildSvgMap(f->window->imagePath(), QSize(240, 180), state().hotspots())
                 .text);
-        QVERIFY(svg.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 240 "
-                               "180\" width=\"100%\">\r\n<image href=\"svg.gif\" width=\"240\" "
-                               "height=\"180\"/>\r\n"));
-        QVERIFY(svg.contains("<circle cx=\"60\" cy=\"130\" r=\"50\""));
-        QVERIFY(svg.contains("<title>Round &amp; &quot;quoted&quot;</title>"));
         QVERIFY(f->window->isVisible());
         QCOMPARE(state().hotspots().usedCount(), 3);
     }
