@@ -101,16 +101,6 @@ private slots:
         QCOMPARE(f->state.vertexCount(), 1);
     }
 
-    void releaseWithoutMoveUsesPressPoint()
-    {
-        f->drag(QPoint(0, 0), QPoint(300, 300));
-        f->properties.cancel();
-        f->drawing.press(tw(10, 10), Qt::LeftButton, Qt::NoModifier);
-        QCOMPARE(f->drawing.release(tw(30, 40), Qt::LeftButton), DrawingAction::ShowDialog);
-        QCOMPARE(f->store("a.htm"), 1);
-        QCOMPARE(f->row(1).points, QList<QPoint>({{10, 10}, {30, 40}}));
-    }
-
     void inputsThatDrawNothing()
     {
         // A move without a press and a middle-button drag leave no band and no shape.

@@ -74,7 +74,6 @@ private slots:
     void circlesAreDrawnAndPainted()
     {
         QVERIFY(f->open(picture("circles.gif")));
-        QVERIFY(!f->action("mnuCircles")->isChecked());
         drawCircle(QPoint(100, 90), QPoint(130, 130), "c.htm", "Round");
         QCOMPARE(rows(), QStringList{"CIRCLE 100,90 130,130 c.htm|Round| 2,3,4"});
         // Its outline is a circle of radius 50: a point on the rim is painted over, the centre
@@ -84,38 +83,6 @@ private slots:
         QVERIFY(shot.pixel(150, 90) != image.pixel(150, 90));
         QCOMPARE(shot.pixel(100, 90), image.pixel(100, 90));
         QCOMPARE(shot.pixel(60, 50), image.pixel(60, 50));
-    }
-
-    // Open Map takes the page's picture and stores its areas with their outlines.
-    void openMapReadsHandWrittenPages()
-    {
-        picture("pic.gif");
-        const QString path = dir.filePath("page.htm");
-        QVERIFY(testsupport::writeAll(path,
-            "<img src=pic.gif usemap=#m><map name=m><area coords=10,20,110,70 href=a.htm>"
-            "<area shape=poly coords=\"50 10, 90 60, 10 60\" href=b.htm alt=Tri>"
-            "<area shape=circle coords=100,80,20 href=c.htm></map>"));
-        f->dialogs.answer(path);
-        f->action("mnuOpenMap")->trigger();
-        QVERIFY2(f->prompter.shown().isEmpty(), qPrintable(f->prompter.lastText()));
-        QCOMPARE(f->window->imagePath(), picture("pic.gif"));
-        QCOMPARE(f->dialogs.shown().size(), 1);
-        QCOMPARE(f->dialogs.shown()[0].request.filter, imagemap::mapPageFilter());
-        QCOMPARE(rows(),
-            QStringList({"RECT 10,20 110,70 a.htm|| 2,3,4,5,6",
-                "POLYGON 50,10 90,60 10,60 50,10 b.htm|Tri| 7,8,9,10",
-                "CIRCLE 100,80 120,80 c.htm|| 11,12,13"}));
-        // Every stored shape has the outline the drawing would have made, and its commands are
-        // enabled.
-        QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
-        QCOMPARE(state().segments().at(7).to, QPoint(10, 60) * 15);
-        QVERIFY(state().segments().at(11).round);
-        QVERIFY(state().segments().at(2).visible);
-        QVERIFY(f->action("mnuSaveMap")->isEnabled());
-        QVERIFY(f->action("mnuHTML")->isEnabled());
-        // The hotspots just opened are kept in the page: closing asks nothing.
-        f->window->close();
-        QVERIFY(!f->window->isVisible());
     }
 
     void aDroppedPageOpensAsOpenMapDoes()
@@ -204,7 +171,6 @@ private slots:
         QCOMPARE(htmlCode(), before);
         QCOMPARE(state().segments().indexes(), segments);
         QCOMPARE(state().vertexCount(), vertexCount);
-        QCOMPARE(f->row(1).url, "keep.htm");
     }
 
     void saveAndOpenGiveTheSameMap()
@@ -235,16 +201,24 @@ private slots:
         f = std::make_unique<ImageMapWindowFixture>();
         f->dialogs.answer(page + ".htm");
         f->action("mnuOpenMap")->trigger();
+        QCOMPARE(f->dialogs.shown()[0].request.filter, imagemap::mapPageFilter());
         QCOMPARE(f->window->imagePath(), picture("round trip.gif"));
         QCOMPARE(rows(),
             QStringList({"RECT 10,20 110,70 a.htm|Alpha|main 2,3,4,5,6",
                 "POLYGON 150,10 200,60 120,60 150,10 b.htm||_top 7,8,9,10",
                 "CIRCLE 60,130 110,130 c.htm|Round & \"quoted\"| 11,12,13"}));
         QCOMPARE(htmlCode(), html);
+        // Every shape opened has the outline the drawing would have made.
+        QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
+        QCOMPARE(state().segments().at(7).to, QPoint(120, 60) * 15);
+        QVERIFY(state().segments().at(11).round);
+        QVERIFY(state().segments().at(2).visible);
         // Save Map As offers the page the map came from; after Open of a picture, its own name.
         f->dialogs.cancel();
         f->action("mnuSaveMap")->trigger();
         QCOMPARE(f->dialogs.shown().last().request.fileName, page + ".htm");
+        // The hotspots just opened are kept in the page: closing asks nothing.
+        QVERIFY(f->window->close());
         QVERIFY(f->open(picture("pic.gif")));
         f->dialogs.cancel();
         f->action("mnuSaveMap")->trigger();
@@ -303,7 +277,6 @@ private slots:
 
     void copySvgMapPutsTheSvgOnTheClipboard()
     {
-        QVERIFY(!f->action("mnuSvgMap")->isEnabled());
         QVERIFY(f->open(picture("svg.gif")));
         drawSample();
         f->prompter.answer(MessageAnswer::Ok);
