@@ -126,20 +126,16 @@ private slots:
     }
 
     // A GIF or JPEG dropped on the window opens as if Open's dialog had given it, and clears
-    // the hotspots as Open does; anything else is refused and changes nothing.
+    // the hotspots as Open does; another type is refused (the other refusals are the drop
+    // target's, checked with the other tools' windows).
     void dropsOpenAsOpenDoes()
     {
         QVERIFY(f->open(image("first.gif", QSize(200, 150))));
         f->store(QPoint(10, 20), QPoint(110, 70), "a.htm");
         const QString text = dir.filePath(QStringLiteral("notes.txt"));
         QVERIFY(testsupport::writeAll(text, "not a picture"));
+        QVERIFY(!testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(text)}));
         const QString second = image("second.jpg", QSize(120, 90));
-        for (const auto &[name, urls] : testsupport::refusedDrops(second, dir.path(), text)) {
-            QVERIFY2(!testsupport::dropFiles(f->window.get(), urls), name);
-            QCOMPARE(f->window->imagePath(), dir.filePath(QStringLiteral("first.gif")));
-            QCOMPARE(f->window->state().hotspots().usedCount(), 1);
-        }
-
         QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(second)}));
         QCOMPARE(f->window->imagePath(), second);
         QCOMPARE(f->window->windowTitle(), second);
