@@ -18,14 +18,10 @@ using testsupport::ImageMapWindowFixture;
 
 // The image-map window as a whole: its layout, opening and showing images, scrolling and
 // resizing, Invert Image, the window's Cancel and Create HTML Code.
-class TestImageMapWindow : public QObject
+class TestImageMapWindow : public testsupport::ImageMapWindowSuite
 {
     Q_OBJECT
 private:
-    std::unique_ptr<ImageMapWindowFixture> f;
-    QTemporaryDir dir;
-
-    QString image(const QString &name, QSize size) { return testsupport::picture(dir, name, size); }
     QWidget *child(const char *name) const { return f->window->findChild<QWidget *>(name); }
     QScrollBar *bar(const char *name) const
     {
@@ -57,14 +53,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(dir.isValid()); }
-    void init() { f = std::make_unique<ImageMapWindowFixture>(); }
-    void cleanup()
-    {
-        f->verifyDone();
-        f.reset();
-    }
-
     void startsEmpty()
     {
         imagemap::ImageMapWindow *w = f->window.get();
@@ -106,7 +94,7 @@ private slots:
 
     void openLaysOutTheViewport()
     {
-        const QString path = image("large.jpg", QSize(1000, 900));
+        const QString path = picture("large.jpg", QSize(1000, 900));
         QVERIFY(f->open(path));
 
         const platform::FileDialogRequest &request = f->dialogs.shown().last().request;
@@ -130,12 +118,12 @@ private slots:
     // target's, checked with the other tools' windows).
     void dropsOpenAsOpenDoes()
     {
-        QVERIFY(f->open(image("first.gif", QSize(200, 150))));
+        QVERIFY(f->open(picture("first.gif", QSize(200, 150))));
         f->store(QPoint(10, 20), QPoint(110, 70), "a.htm");
         const QString text = dir.filePath(QStringLiteral("notes.txt"));
         QVERIFY(testsupport::writeAll(text, "not a picture"));
         QVERIFY(!testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(text)}));
-        const QString second = image("second.jpg", QSize(120, 90));
+        const QString second = picture("second.jpg", QSize(120, 90));
         QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(second)}));
         QCOMPARE(f->window->imagePath(), second);
         QCOMPARE(f->window->windowTitle(), second);
@@ -146,7 +134,7 @@ private slots:
 
     void scrollingMovesThePicture()
     {
-        QVERIFY(f->open(image("large.jpg", QSize(1000, 900))));
+        QVERIFY(f->open(picture("large.jpg", QSize(1000, 900))));
         bar("HScroll1")->setValue(1500);
         bar("VScroll1")->setValue(bar("VScroll1")->maximum());
         QCOMPARE(f->canvas()->pos(), QPoint(-100, -(900 - 436)));
@@ -165,7 +153,7 @@ private slots:
 
     void theWheelScrollsThePicture()
     {
-        QVERIFY(f->open(image("large.jpg", QSize(1000, 900))));
+        QVERIFY(f->open(picture("large.jpg", QSize(1000, 900))));
         const QPoint before = f->canvas()->pos();
         const QPointF at(10, 10);
         QWheelEvent wheel(at, f->canvas()->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton,
@@ -177,7 +165,7 @@ private slots:
 
     void thePointerIsOnThePixelUnderIt()
     {
-        QVERIFY(f->open(image("tiny.gif", QSize(100, 80))));
+        QVERIFY(f->open(picture("tiny.gif", QSize(100, 80))));
         // Under fractional display scaling positions fall between pixels; the last pixel's
         // right half is still the last pixel.
         const QPointF at(99.6, 79.7);
@@ -189,7 +177,7 @@ private slots:
 
     void resizingKeepsEveryPartReachable()
     {
-        QVERIFY(f->open(image("medium.gif", QSize(500, 400))));
+        QVERIFY(f->open(picture("medium.gif", QSize(500, 400))));
         QVERIFY(!bar("HScroll1")->isVisible());
         f->window->resize(400, 400);
         // Largest viewport now 6000 - 720 by 6000 - 2460 twips: 352 x 236 pixels.
@@ -229,7 +217,7 @@ private slots:
     {
         QFETCH(QString, answer);
         QFETCH(QString, message);
-        const QString first = image("small.gif", QSize(200, 150));
+        const QString first = picture("small.gif", QSize(200, 150));
         QVERIFY(f->open(first));
         f->store(QPoint(10, 10), QPoint(60, 60), "a.htm");
         const QImage shown = f->canvas()->picture();
@@ -257,7 +245,7 @@ private slots:
 
     void invertLeavesTheHotspots()
     {
-        QVERIFY(f->open(image("small.gif", QSize(200, 150))));
+        QVERIFY(f->open(picture("small.gif", QSize(200, 150))));
         f->store(QPoint(10, 10), QPoint(60, 60), "a.htm");
         const auto segments = f->window->state().segments().all();
         const QRgb pixel = f->canvas()->picture().pixel(150, 100);
@@ -289,7 +277,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(MessageAnswer, answer);
-        QVERIFY(f->open(image("small.gif", QSize(200, 150))));
+        QVERIFY(f->open(picture("small.gif", QSize(200, 150))));
         f->store(QPoint(10, 20), QPoint(110, 70), "a.htm");
         f->prompter.answer(answer);
         if (how == QLatin1String("window button"))
@@ -317,7 +305,7 @@ private slots:
     {
         QFETCH(QString, how);
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("web")));
-        const QString path = image(QStringLiteral("web/Photo.GIF"), QSize(200, 150));
+        const QString path = picture(QStringLiteral("web/Photo.GIF"), QSize(200, 150));
         QVERIFY(f->open(path));
         f->store(QPoint(10, 20), QPoint(110, 70), "a.htm", "Alpha", "main");
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
@@ -363,7 +351,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(MessageAnswer, answer);
         QFETCH(QString, error);
-        QVERIFY(f->open(image(name, QSize(50, 50))));
+        QVERIFY(f->open(picture(name, QSize(50, 50))));
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
         f->prompter.answer(answer);
         if (!error.isEmpty())

@@ -5,17 +5,13 @@ using imagemap::HotspotDialog;
 using Button = imagemap::HotspotDialog::Button;
 using Field = imagemap::HotspotDialog::Field;
 using platform::MessageAnswer;
-using testsupport::ImageMapWindowFixture;
 
 // Drawing on the window's picture with real mouse and key events: outlines, the rubber band,
 // polygons, deleting and the selection notification; the rules are the core suites'.
-class TestImageMapWindowDrawing : public QObject
+class TestImageMapWindowDrawing : public testsupport::ImageMapWindowSuite
 {
     Q_OBJECT
 private:
-    std::unique_ptr<ImageMapWindowFixture> f;
-    QTemporaryDir dir;
-
     const imagemap::ImageMapState &state() const { return f->window->state(); }
     QImage shot() const { return f->canvas()->grab().toImage(); }
     QRgb imagePixel(QPoint p) const { return f->canvas()->picture().pixel(p); }
@@ -23,16 +19,10 @@ private:
     static QRgb rgb(QRgb c) { return c | 0xff000000u; }
 
 private slots:
-    void initTestCase() { QVERIFY(dir.isValid()); }
     void init()
     {
-        f = std::make_unique<ImageMapWindowFixture>();
-        QVERIFY(f->open(testsupport::picture(dir, "picture.gif")));
-    }
-    void cleanup()
-    {
-        f->verifyDone();
-        f.reset();
+        ImageMapWindowSuite::init();
+        QVERIFY(f->open(picture("picture.gif")));
     }
 
     void outlinesArePaintedFromTheState()
@@ -112,7 +102,7 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         f->window->selectionNotified(10, 20, 60, 70);
         QVERIFY(f->window->hotspotDialog());
-        QVERIFY(f->open(testsupport::picture(dir, "second.jpg")));
+        QVERIFY(f->open(picture("second.jpg")));
         QVERIFY(!f->window->hotspotDialog());
         QVERIFY(!state().dialogOpen());
         QVERIFY(state().segments().indexes().isEmpty());
