@@ -305,6 +305,8 @@ private slots:
     void windowCancelWithDialogShown()
     {
         f->drag(QPoint(10, 10), QPoint(100, 100));
+        // While the rectangle's dialog is shown a second drag draws nothing.
+        QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
         QCOMPARE(f->drawing.cancel(), DrawingAction::CloseDialog);
         QCOMPARE(f->state.vertexCount(), 5);
         QVERIFY(f->properties.cancel());
