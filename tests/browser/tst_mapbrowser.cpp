@@ -1,11 +1,11 @@
 #include "drawingfixture.h"
+#include "filecontents.h"
 #include "headlesschromium.h"
 #include "imagemap/core/mappage.h"
 #include "imagemap/core/svgmap.h"
 #include "testmain.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,39 +14,6 @@
 using testsupport::DrawingFixture;
 
 namespace {
-
-// Hit-tests the probe points of every entry of TESTS once the page has loaded and writes
-// "name x,y=result" entries into #out. An entry names the element whose box the points are
-// measured from and the scale of the picture in it.
-const char ProbeScript[] = R"(
-<pre id="out">pending</pre>
-<script>
-function describe(e) {
-  if (!e) return 'none';
-  if (e.tagName === 'AREA')
-    return e.hasAttribute('href') ? 'href:' + e.getAttribute('href') : 'nohref';
-  var link = e.closest('a');
-  if (link) return 'href:' + link.getAttribute('href');
-  return 'none';
-}
-function probe() {
-  var out = [];
-  for (var t of TESTS) {
-    var el = document.querySelector(t.box);
-    var box = el.getBoundingClientRect();
-    var inset = el.tagName === 'IMG' ? el.clientLeft : 0;
-    out.push(t.box + ' height=' + Math.round(box.height - 2 * inset));
-    for (var p of PROBES) {
-      var e = document.elementFromPoint(box.left + inset + p[0] * t.scale,
-                                        box.top + inset + p[1] * t.scale);
-      out.push(t.box + ' ' + p[0] + ',' + p[1] + '=' + describe(e));
-    }
-  }
-  document.getElementById('out').textContent = out.join(';');
-}
-window.addEventListener('load', probe);
-</script>
-)";
 
 struct Probe
 {
@@ -74,14 +41,17 @@ QStringList probeInChromium(
     QStringList points;
     for (const Probe &probe : probes)
         points << QStringLiteral("[%1,%2]").arg(probe.at.x()).arg(probe.at.y());
+    // mapprobe.html hit-tests the probe points of every entry of TESTS once the page has loaded
+    // and writes "name x,y=result" entries into #out. An entry names the element whose box the
+    // points are measured from and the scale of the picture in it.
+    const QByteArray script = testsupport::readAll(qEnvironmentVariable("TRELLIS_SOURCE_DIR")
+        + QStringLiteral("/tests/browser/mapprobe.html"));
     page.replace(QStringLiteral("</body>"),
         QStringLiteral("<script>var TESTS = [%1]; var PROBES = [%2];</script>")
                 .arg(tests, points.join(u','))
-            + QString::fromLatin1(ProbeScript) + QStringLiteral("</body>"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(page.toUtf8()) <= 0)
+            + QString::fromUtf8(script) + QStringLiteral("</body>"));
+    if (!testsupport::writeAll(path, page.toUtf8()))
         return {QStringLiteral("cannot write ") + path};
-    file.close();
     const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
         path, QSize(1200, 1400), testsupport::HeadlessChromium::Capture::Dom);
     if (!shown.failure.isEmpty())

@@ -82,13 +82,12 @@ struct DrawingFixture
     // Presses OK for a new shape; returns the row that received it (0 when none did).
     int store(const QString &url)
     {
-        const int before = firstFree();
+        const int before = state.hotspots().firstFreeRow();
         if (!properties.ok({url, QString(), QString()}))
             return 0;
         return state.hotspots().inUse(before) ? before : 0;
     }
 
-    int firstFree() const { return state.hotspots().firstFreeRow(); }
     const imagemap::HotspotRecord &row(int i) const { return state.hotspots().row(i); }
     // A row's URL, alternate text and target.
     QStringList link(int i) const { return {row(i).url, row(i).altText, row(i).targetFrame}; }

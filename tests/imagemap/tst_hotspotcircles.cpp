@@ -27,8 +27,6 @@ private slots:
         QTest::addColumn<int>("radius"); // 0: no shape
         // Every drag starts at the centre (100, 80).
         QTest::newRow("3 right") << QPoint(103, 80) << 0;
-        QTest::newRow("4 right") << QPoint(104, 80) << 4;
-        QTest::newRow("4 up") << QPoint(100, 76) << 4;
         QTest::newRow("4 left") << QPoint(96, 80) << 4;
         QTest::newRow("2 left 2 up") << QPoint(98, 78) << 0; // 2.8 rounds to 3
         QTest::newRow("2 left 3 up") << QPoint(98, 77) << 4; // 3.6 rounds to 4

@@ -156,19 +156,6 @@ private slots:
             QVERIFY(f->properties.cancel());
     }
 
-    void deletedRowIsReused()
-    {
-        storeThree();
-        f->press(QPoint(70, 10), Qt::RightButton);
-        f->prompter.answer(MessageAnswer::Yes);
-        QVERIFY(f->properties.remove());
-        QCOMPARE(f->firstFree(), 2);
-        QCOMPARE(f->storePolygon({QPoint(0, 100), QPoint(50, 100), QPoint(0, 150)}, "new.htm"), 2);
-        QCOMPARE(f->row(2).url, "new.htm");
-        QCOMPARE(f->row(2).pointIndexes, QList<int>({17, 18, 19, 20}));
-        QCOMPARE(f->firstFree(), 4);
-    }
-
     void regionFailureKeepsDialogOpen()
     {
         DrawingFixture g(1);

@@ -152,19 +152,6 @@ private slots:
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines[2], line);
     }
-
-    void rowOrderWithGap()
-    {
-        HotspotTable table = exampleTable();
-        setRow(table, 4, ShapeKind::Rectangle, {{0, 0}, {5, 5}}, QStringLiteral("d.htm"), QString(),
-            QString());
-        table.clearRow(1);
-        const QStringList lines
-            = buildImageMap(QStringLiteral("/a/b.gif"), table).text.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 6);
-        QVERIFY(lines[2].contains(QStringLiteral("HREF=\"b.htm\"")));
-        QVERIFY(lines[3].contains(QStringLiteral("HREF=\"d.htm\"")));
-    }
 };
 
 TRELLIS_TEST(TestImageMapHtml)

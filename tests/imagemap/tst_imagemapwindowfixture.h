@@ -166,4 +166,29 @@ struct ImageMapWindowFixture
     std::unique_ptr<imagemap::ImageMapWindow> window;
 };
 
+// The window suites' common part: a scratch folder for the whole suite and, for every test
+// function, a fresh window whose scripted answers must all be used by its end.
+class ImageMapWindowSuite : public QObject
+{
+    Q_OBJECT
+protected:
+    std::unique_ptr<ImageMapWindowFixture> f;
+    QTemporaryDir dir;
+
+    QString picture(const QString &name, QSize size = QSize(240, 180))
+    {
+        return testsupport::picture(dir, name, size);
+    }
+
+protected slots:
+    void initTestCase() { QVERIFY(dir.isValid()); }
+    void init() { f = std::make_unique<ImageMapWindowFixture>(); }
+    void cleanup()
+    {
+        f->verifyDone();
+        f->window->hide(); // no close question
+        f.reset();
+    }
+};
+
 } // namespace testsupport
