@@ -146,19 +146,9 @@ private slots:
     {
         // A column left of two rows, its edges at fractions of a twip, as another screen or an
         // edited file leaves them.
-        QStringList lines = {QStringLiteral("<FRAMESET COLS= ##1>"), QStringLiteral("!!0"),
-            QStringLiteral("<FRAMESET ROWS= ##21>"), QStringLiteral("!!1"), QStringLiteral("!!2"),
-            QStringLiteral("</FRAMESET>"), QStringLiteral("</FRAMESET>"), QStringLiteral("***"),
-            QStringLiteral("0;450;2000.5;5000.5;1;1745.5;450;5000.5;-1;"),
-            QStringLiteral("2000.5;450;3999.75;2500.25;21;5745.25;450;2500.25;-1;"),
-            QStringLiteral("2000.5;2950.25;3999.75;2500.25;22;5745.25;2950.25;2500.25;-1;"),
-            QString(), QStringLiteral("***")};
-        for (int i = 0; i < 51; ++i)
-            lines.append(QStringLiteral(";;;;;;;;;;;"));
-        lines.append(QStringLiteral("1"));
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("fractions.spc"));
-        QVERIFY(testsupport::writeAll(path, (lines.join("\r\n") + "\r\n").toUtf8()));
+        const QString path = copyOfDesignFile(dir, QStringLiteral("fractional-borders.spc"));
+        QVERIFY(!path.isEmpty());
 
         Designer d;
         d.dialogs.answer(path);

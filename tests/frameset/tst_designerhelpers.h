@@ -14,7 +14,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -152,6 +154,15 @@ inline void doubleClick(QWidget *widget, QPoint at)
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+// A copy of the design file tests/frameset/data/`name` in `dir`, where a test may save over it.
+inline QString copyOfDesignFile(const QTemporaryDir &dir, const QString &name)
+{
+    const QString copy = dir.filePath(name);
+    const QString source = qEnvironmentVariable("TRELLIS_SOURCE_DIR")
+        + QStringLiteral("/tests/frameset/data/") + name;
+    return QFile::copy(source, copy) ? copy : QString();
 }
 
 template <typename T> T *child(const QWidget *parent, const char *name, int index = -1)

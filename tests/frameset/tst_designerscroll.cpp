@@ -1,5 +1,3 @@
-#include "designbuilder.h"
-#include "frameset/core/designfilewriter.h"
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
@@ -149,12 +147,9 @@ private slots:
     {
         // Made on a screen of 2000 x 1363 pixels: two columns of 1000 pixels, the right one cut
         // into two rows.
-        framesettest::ModelFixture made(30000, 20000);
-        QVERIFY(made.split(0, framesettest::Column));
-        QVERIFY(made.split(1, framesettest::Row));
         QTemporaryDir dir;
-        const QString spec = dir.filePath(QStringLiteral("wide.spc"));
-        QVERIFY(frameset::DesignFileWriter::save(spec, made.model.design()).isEmpty());
+        const QString spec = copyOfDesignFile(dir, QStringLiteral("two-screens-wide.spc"));
+        QVERIFY(!spec.isEmpty());
 
         Designer d;
         d.dialogs.answer(spec);
