@@ -4,7 +4,6 @@
 #include "testmain.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace framesettest;
@@ -141,27 +140,6 @@ private slots:
         QCOMPARE(frameset::DesignFileWriter::write(read.design), first);
     }
 
-    void keepsValuesWithSemicolonsAndQuotes()
-    {
-        ModelFixture f;
-        QVERIFY(f.split(0, Column));
-        auto &records = f.model.design().properties();
-        records.record(0).sourceUrl = text("page.htm;jsessionid=1");
-        records.record(0).frameName = text("\"main\"");
-        records.record(1).sourceUrl = text("say \"hi\".htm");
-        const QByteArray bytes = frameset::DesignFileWriter::write(f.model.design());
-        QVERIFY(bytes.contains("\"page.htm;jsessionid=1\";\"\"\"main\"\"\";;;;;1A;;;;;\r\n"));
-        QVERIFY(bytes.contains("\r\nsay \"hi\".htm;;;;;;1B;;;;;\r\n"));
-        const auto read = frameset::DesignFileReader::read(bytes);
-        QCOMPARE(read.status, DesignFileStatus::Valid);
-        QCOMPARE(read.design.properties().record(0).sourceUrl.text(),
-            QStringLiteral("page.htm;jsessionid=1"));
-        QCOMPARE(read.design.properties().record(0).frameName.text(), QStringLiteral("\"main\""));
-        QCOMPARE(
-            read.design.properties().record(1).sourceUrl.text(), QStringLiteral("say \"hi\".htm"));
-        QCOMPARE(frameset::DesignFileWriter::write(read.design), bytes);
-    }
-
     // What the command line does not show of a file it refuses (the cases under
     // tests/cases/frameset/invalid-*): whether the file was too long, and that no part of the
     // design is kept.
@@ -191,35 +169,6 @@ private slots:
         QVERIFY(!frameset::DesignFileReader::read(crlf(lines)).design.bordersOn());
         lines.last() = QStringLiteral(" 1 ");
         QVERIFY(frameset::DesignFileReader::read(crlf(lines)).design.bordersOn());
-    }
-
-    void savesAndLoadsFiles()
-    {
-        QTemporaryDir dir;
-        ModelFixture f;
-        buildEditedDesign(f);
-        const QString path = dir.filePath(QStringLiteral("site.spc"));
-        QVERIFY(frameset::DesignFileWriter::save(path, f.model.design()).isEmpty());
-        const auto read = frameset::DesignFileReader::load(path);
-        QCOMPARE(read.status, DesignFileStatus::Valid);
-        QCOMPARE(read.design.cells(), f.model.design().cells());
-        QCOMPARE(
-            frameset::DesignFileReader::load(dir.filePath(QStringLiteral("missing.spc"))).status,
-            DesignFileStatus::Invalid);
-        QCOMPARE(frameset::DesignFileReader::load(dir.path()).status, DesignFileStatus::Invalid);
-        QVERIFY(!frameset::DesignFileWriter::save(
-            dir.filePath(QStringLiteral("no/such/site.spc")), f.model.design())
-                     .isEmpty());
-    }
-
-    void messages()
-    {
-        QCOMPARE(
-            frameset::DesignFileReader::invalidFileMessage(QStringLiteral("/home/Web/site.spc")),
-            QStringLiteral("/home/Web/site.spc file is not a valid Panecraft file."));
-        QCOMPARE(frameset::DesignFileReader::htmlFileRefusedMessage(),
-            QStringLiteral("Only files created with Panecraft and saved as spec files (*.spc) "
-                           "can be opened."));
     }
 
     void numbers_data()

@@ -1,41 +1,15 @@
-#include "filecontents.h"
 #include "frameset/core/filenamerules.h"
-#include "frameset/core/framesetdocument.h"
-#include "frameset/core/html5page.h"
 #include "testmain.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
-// Writing the frameset document and the HTML5 page, and naming their files. The documents and
-// pages themselves, from the worked example to each FRAME attribute, are the cases under
-// tests/cases/frameset/.
+// The names of the files the frameset document and the HTML5 page are written to. The documents
+// and pages themselves, from the worked example to each FRAME attribute, and their writing to
+// files, are the cases under tests/cases/frameset/.
 class TestFramesetDocument : public QObject
 {
     Q_OBJECT
 private slots:
-    void writesTheFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("index.htm"));
-        QVERIFY(
-            frameset::writeFramesetDocument(path, QStringLiteral("<HTML>\r\n</HTML>")).isEmpty());
-        QCOMPARE(testsupport::readAll(path), QByteArray("<HTML>\r\n</HTML>\r\n"));
-        QVERIFY(!frameset::writeFramesetDocument(dir.filePath(QStringLiteral("no/such/x.htm")), "x")
-                     .isEmpty());
-    }
-
-    void writesTheHtml5PageInUtf8()
-    {
-        QTemporaryDir dir;
-        const QString page = QStringLiteral("<p>caf\u00e9</p>");
-        const QString path = dir.filePath(QStringLiteral("page.htm"));
-        QVERIFY(frameset::writeHtml5Page(path, page).isEmpty());
-        QCOMPARE(testsupport::readAll(path), QByteArray("<p>caf\xc3\xa9</p>"));
-        QVERIFY(
-            !frameset::writeHtml5Page(dir.filePath(QStringLiteral("no/page.htm")), page).isEmpty());
-    }
-
     void extensionRule_data()
     {
         QTest::addColumn<QString>("path");
