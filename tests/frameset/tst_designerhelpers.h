@@ -175,12 +175,6 @@ template <typename T> T *child(const QWidget *parent, const char *name, int inde
     return nullptr;
 }
 
-// Clicks a check box on its box, where a user aims.
-inline void tick(QWidget *checkBox)
-{
-    QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
-}
-
 inline void clickOk(frameset::FramePropertiesDialog &dialog)
 {
     QTest::mouseClick(child<QWidget>(&dialog, "OKbutton"), Qt::LeftButton);
