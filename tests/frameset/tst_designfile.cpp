@@ -4,6 +4,7 @@
 #include "testmain.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace framesettest;
@@ -160,6 +161,17 @@ private slots:
         const frameset::DesignFileReadResult read = frameset::DesignFileReader::read(bytes);
         QCOMPARE(read.status, status);
         QVERIFY(read.design == frameset::Design());
+    }
+
+    // A file that cannot be read is invalid, not too long: the designer tells of the one and
+    // passes over the other in silence.
+    void unreadableFileIsInvalid()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(
+            frameset::DesignFileReader::load(dir.filePath(QStringLiteral("missing.spc"))).status,
+            DesignFileStatus::Invalid);
+        QCOMPARE(frameset::DesignFileReader::load(dir.path()).status, DesignFileStatus::Invalid);
     }
 
     void bordersLine()
