@@ -156,18 +156,11 @@ inline void doubleClick(QWidget *widget, QPoint at)
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
-// The path of tests/frameset/data/`name`.
-inline QString dataFile(const QString &name)
-{
-    return qEnvironmentVariable("TRELLIS_SOURCE_DIR") + QStringLiteral("/tests/frameset/data/")
-        + name;
-}
-
 // A copy of the design file tests/frameset/data/`name` in `dir`, where a test may save over it.
 inline QString copyOfDesignFile(const QTemporaryDir &dir, const QString &name)
 {
     const QString copy = dir.filePath(name);
-    return QFile::copy(dataFile(name), copy) ? copy : QString();
+    return QFile::copy(framesettest::dataFile(name), copy) ? copy : QString();
 }
 
 template <typename T> T *child(const QWidget *parent, const char *name, int index = -1)

@@ -49,7 +49,8 @@ private slots:
             QCOMPARE(d.button(i)->pixmap().size(), QSize(24, 22));
 
         // The start-up caption of cell 0, as the model holds it (CR LF line ends).
-        const QString tutorial = QString::fromUtf8(testsupport::readAll(dataFile("tutorial.txt")));
+        const QString tutorial
+            = QString::fromUtf8(testsupport::readAll(framesettest::dataFile("tutorial.txt")));
         QVERIFY(tutorial.contains(QStringLiteral("A Quick Tutorial")));
         QCOMPARE(d.model().cell0Caption(), tutorial);
         QCOMPARE(d.cell(0)->text(), QString(tutorial).replace(QStringLiteral("\r\n"), "\n"));
@@ -77,7 +78,7 @@ private slots:
             }
         }
         QCOMPARE(shown,
-            QString::fromUtf8(testsupport::readAll(dataFile("menus.txt")))
+            QString::fromUtf8(testsupport::readAll(framesettest::dataFile("menus.txt")))
                 .split(u'\n', Qt::SkipEmptyParts));
     }
 
