@@ -229,13 +229,10 @@ private slots:
             QVERIFY2(testsupport::nearColour(shot.pixel(corner), standIn),
                 qPrintable(QColor(shot.pixel(corner)).name()));
 
-        // A page of ours reads the stand-in's text in a frame named "menu" of 300 x 200 pixels.
-        QVERIFY(site.write(QStringLiteral("probe.htm"),
-            "<html><body><iframe name=\"menu\" src=\"xxxxx.htm\" style=\"width:300px;"
-            "height:200px;border:0\"></iframe><p id=\"out\"></p><script>onload = function() {"
-            "var d = frames[0].document; document.getElementById('out').textContent = "
-            "d.getElementById('name').textContent + '|' + "
-            "d.getElementById('size').textContent; }</script></body></html>"));
+        // A page of ours (pages/probe.htm) reads the stand-in's text in a frame named "menu" of
+        // 300 x 200 pixels.
+        QVERIFY(site.write(
+            QStringLiteral("probe.htm"), readAll(browserFile(QStringLiteral("pages/probe.htm")))));
         const testsupport::ChromiumPage shown
             = testsupport::HeadlessChromium::shared().open(site.path(QStringLiteral("probe.htm")),
                 QSize(800, 600), testsupport::HeadlessChromium::Capture::Dom);

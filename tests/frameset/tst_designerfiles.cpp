@@ -252,13 +252,7 @@ private slots:
     // the dialog. Anything else is refused and changes nothing.
     void dropsOpenAsOpenDoes()
     {
-        const QString path = m_dir->filePath("dropped.spc");
-        {
-            Designer d;
-            buildExample(d);
-            d.dialogs.answer(path);
-            d.action("mnuSaveSpec")->trigger();
-        }
+        const QString path = copyOfDesignFile(*m_dir, QStringLiteral("fractional-borders.spc"));
         const QString text = m_dir->filePath("notes.txt");
         QVERIFY(writeAll(text, "not a design"));
 
