@@ -1,5 +1,6 @@
 #include "expectedframelayout.h"
 
+#include "frameset/core/designfilereader.h"
 #include "headlesschromium.h"
 
 #include <QFile>
@@ -108,6 +109,19 @@ void ExpectedFrameLayout::place(const Node &node, const QRect &rect, int toleran
         place(node.children.at(i), part, inner);
         start += lengths.at(i);
     }
+}
+
+QString browserFile(const QString &relative)
+{
+    return qEnvironmentVariable("TRELLIS_SOURCE_DIR") + QStringLiteral("/tests/browser/")
+        + relative;
+}
+
+frameset::Design browserDesign(const QString &name)
+{
+    return frameset::DesignFileReader::load(
+        browserFile(QStringLiteral("designs/") + name + QStringLiteral(".spc")))
+        .design;
 }
 
 const QList<QColor> &pageColours()

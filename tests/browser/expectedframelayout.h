@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frameset/core/design.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -68,6 +70,12 @@ private:
     QList<Frame> m_frames;
     QList<Division> m_divisions;
 };
+
+// The path of a file kept under tests/browser/.
+QString browserFile(const QString &relative);
+// The design file tests/browser/designs/`name`.spc, made in the designer; an empty design when it
+// cannot be read.
+frameset::Design browserDesign(const QString &name);
 
 // Saturated page colours, far from the white, grey and black of frame borders.
 const QList<QColor> &pageColours();

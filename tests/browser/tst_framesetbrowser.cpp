@@ -1,7 +1,5 @@
-#include "designbuilder.h"
 #include "expectedframelayout.h"
 #include "filecontents.h"
-#include "frameset/core/cellresizer.h"
 #include "frameset/core/framesetdocument.h"
 #include "headlesschromium.h"
 #include "testmain.h"
@@ -13,76 +11,16 @@
 #include <QTest>
 #include <algorithm>
 
-using frameset::SplitDirection;
 using testsupport::ExpectedFrameLayout;
 
 namespace {
 
 constexpr QSize WindowSize(960, 640);
 
-enum class Layout { Third, WorkedExample, FixedLeft, FixedBottom, ThreeLevels };
-
 // Page names with accents show that the browser finds files whose names go beyond ASCII.
 QString pageName(int cell, bool accented = false)
 {
     return (accented ? QStringLiteral("cell\u00e9%1.htm") : QStringLiteral("cell%1.htm")).arg(cell);
-}
-
-// A design made as a user makes it: splits of the selected cell, and borders dragged on the
-// design surface with the left button.
-struct DraggedDesign : framesettest::ModelFixture
-{
-    // The outer edges of the area, 9000 x 6000 twips from (0, 450).
-    frameset::CellResizer resizer{model, prompter, 9000 - frameset::CellResizer::EdgeZone,
-        6450 - frameset::CellResizer::EdgeZone};
-
-    // Drags the right (bottom) edge of `cell` until the cell is `size` twips wide (high).
-    bool drag(int cell, SplitDirection edge, float size)
-    {
-        const bool widths = edge == SplitDirection::Column;
-        if (!resizer.mouseDown(cell, true))
-            return false;
-        const frameset::CellView &c = model.design().cell(cell);
-        // Grab the edge inside its zone first, then pull it.
-        resizer.mouseMove(cell, widths ? c.width - 1 : 1, widths ? 1 : c.height - 1, true, true);
-        resizer.mouseMove(cell, widths ? size : 1, widths ? 1 : size, true, true);
-        return resizer.mouseUp(cell);
-    }
-
-    void fix(int cell, framesettest::RecordField field, int pixels)
-    {
-        model.design().properties().record(cell).*field
-            = frameset::PropertyValue::fromNumber(pixels);
-    }
-};
-
-bool build(Layout layout, DraggedDesign &b)
-{
-    const SplitDirection columns = SplitDirection::Column;
-    const SplitDirection rows = SplitDirection::Row;
-    switch (layout) {
-    case Layout::Third:
-        return b.split(0, columns) && b.drag(0, columns, 3000);
-    case Layout::WorkedExample:
-        return b.split(0, columns) && b.split(1, rows);
-    case Layout::FixedLeft:
-        if (!b.split(0, columns) || !b.split(1, rows))
-            return false;
-        b.fix(0, &frameset::FrameProperties::fixedWidthPixels, 120);
-        return true;
-    case Layout::FixedBottom:
-        if (!b.split(0, rows))
-            return false;
-        b.fix(1, &frameset::FrameProperties::fixedHeightPixels, 150);
-        return b.split(0, columns) && b.drag(0, columns, 2250);
-    case Layout::ThreeLevels:
-        // Cell 0 takes 40% of the width and 60% of its column, cell 1 30% of the right column's
-        // height, and cell 2 70% of what is left below it.
-        return b.split(0, columns) && b.drag(0, columns, 3600) && b.split(1, rows)
-            && b.drag(1, rows, 1800) && b.split(2, columns) && b.drag(2, columns, 3780)
-            && b.split(0, rows) && b.drag(0, rows, 3600);
-    }
-    return false;
 }
 
 QRgb colorOf(const QString &source)
@@ -154,8 +92,6 @@ int measuredBorder(const QImage &shot, const ExpectedFrameLayout::Division &divi
 
 } // namespace
 
-Q_DECLARE_METATYPE(Layout)
-
 // The HTML frameset document of a design, opened in a real browser: every frame shows its own
 // page where the document's size lists put it, with the borders the document asks for.
 class TestFramesetBrowser : public QObject
@@ -164,47 +100,37 @@ class TestFramesetBrowser : public QObject
 private slots:
     void framesLieWhereTheSizeListsPutThem_data()
     {
-        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<QString>("made");
         QTest::addColumn<bool>("borders");
         QTest::addColumn<QStringList>("sizeLists");
         QTest::addColumn<bool>("accented");
-
-        const QStringList third{QStringLiteral("33%,*")};
-        const QStringList halves{QStringLiteral("50%,*"), QStringLiteral("50%,*")};
-        const QStringList fixedLeft{QStringLiteral("120,*"), QStringLiteral("50%,*")};
-        const QStringList fixedBottom{QStringLiteral("*,150"), QStringLiteral("25%,*")};
-        const QStringList nested{QStringLiteral("40%,*"), QStringLiteral("60%,*"),
-            QStringLiteral("30%,*"), QStringLiteral("70%,*")};
+        // Designs with dragged borders, from tests/browser/designs/. In three-levels cell 0 takes
+        // 40% of the width and 60% of its column, cell 1 30% of the right column's height, and
+        // cell 2 70% of what is left below it.
+        const QList<std::pair<const char *, QStringList>> designs
+            = {{"third", {"33%,*"}}, {"worked-example", {"50%,*", "50%,*"}},
+                {"fixed-left", {"120,*", "50%,*"}}, {"fixed-bottom", {"*,150", "25%,*"}},
+                {"three-levels", {"40%,*", "60%,*", "30%,*", "70%,*"}}};
         for (const bool borders : {true, false}) {
-            const char *suffix = borders ? ", borders" : ", no borders";
-            QTest::addRow("dragged to a third%s", suffix)
-                << Layout::Third << borders << third << false;
-            QTest::addRow("worked example%s", suffix)
-                << Layout::WorkedExample << borders << halves << false;
-            QTest::addRow("fixed width 120 on the left%s", suffix)
-                << Layout::FixedLeft << borders << fixedLeft << false;
-            QTest::addRow("fixed height 150 at the bottom%s", suffix)
-                << Layout::FixedBottom << borders << fixedBottom << false;
-            QTest::addRow("three levels deep%s", suffix)
-                << Layout::ThreeLevels << borders << nested << false;
+            for (const auto &[made, sizeLists] : designs)
+                QTest::addRow("%s%s", made, borders ? ", borders" : ", no borders")
+                    << QString::fromLatin1(made) << borders << sizeLists << false;
         }
-        QTest::addRow("worked example, accented page names")
-            << Layout::WorkedExample << true << halves << true;
+        QTest::addRow("worked-example, accented page names")
+            << "worked-example" << true << designs[1].second << true;
     }
 
     void framesLieWhereTheSizeListsPutThem()
     {
-        QFETCH(Layout, layout);
+        QFETCH(QString, made);
         QFETCH(bool, borders);
         QFETCH(QStringList, sizeLists);
         QFETCH(bool, accented);
         if (!testsupport::chromiumInstalled())
             QSKIP(testsupport::ChromiumMissing);
 
-        DraggedDesign builder;
-        QVERIFY(build(layout, builder));
-        QCOMPARE(builder.prompter.beeps(), 0);
-        frameset::Design &design = builder.model.design();
+        frameset::Design design = testsupport::browserDesign(made);
+        QVERIFY(design.lastCellIndex() > 0);
         design.setBordersOn(borders);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());

@@ -1,4 +1,3 @@
-#include "designbuilder.h"
 #include "expectedframelayout.h"
 #include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
@@ -14,9 +13,6 @@
 #include <QTest>
 
 using frameset::PropertyValue;
-using framesettest::Column;
-using framesettest::ModelFixture;
-using framesettest::Row;
 using namespace testsupport;
 
 namespace {
@@ -99,11 +95,7 @@ void colorCells(frameset::Design &design)
         design.properties().record(cell).sourceUrl = PropertyValue::fromText(colourPage(cell));
 }
 
-enum class Made { WorkedExample, FixedLeft, FixedBottom, Imported };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Made)
 
 // Framesets written elsewhere, imported and written again by Panecraft, and the HTML5 pages of
 // designs, against the frameset documents they stand for, in a real browser.
@@ -119,54 +111,27 @@ private slots:
 
     void importedFramesetsLieWhereTheOriginalsPutTheirFrames_data()
     {
-        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QString>("original");
         QTest::addColumn<int>("frames");
-        QTest::newRow("lower case, two columns") << QByteArray(
-            "<html><head><title>x</title></head><frameset cols=\"25%,*\">"
-            "<frame src=\"c0.htm\" name=\"nav\"><frame src=\"c1.htm\" name=\"main\">"
-            "</frameset></html>") << 2;
-        QTest::newRow("upper case, three rows with pixels") << QByteArray(
-            "<HTML><FRAMESET ROWS=\"100,*,50\"><FRAME SRC=c0.htm><FRAME SRC=c1.htm>"
-            "<FRAME SRC=c2.htm></FRAMESET></HTML>") << 3;
-        // Without borders: with them, each nested frameset of a longer list takes its border
-        // from its own share, and frames move by a pixel or two for each entry.
-        QTest::newRow("four columns of %, *, pixels, with 2* rows inside, no borders")
-            << QByteArray("<frameset cols=\"20%,40%,*,150\" border=0><frame src=c0.htm>"
-                          "<frameset rows=\"2*,*,*\"><frame src=c1.htm><frame src=c2.htm>"
-                          "<frame src=c3.htm></frameset><frame src=c4.htm><frame src=c5.htm>"
-                          "</frameset>")
-            << 6;
-        QTest::newRow("nested three deep, no borders")
-            << QByteArray("<frameset rows=\"25%,*\" border=0><frame src=c0.htm>"
-                          "<frameset cols=\"30%,*\"><frame src=c1.htm><frameset rows=\"*,*\">"
-                          "<frame src=c2.htm><frame src=c3.htm></frameset></frameset></frameset>")
-            << 4;
-        QTest::newRow("every frame attribute") << QByteArray(
-            "<FRAMESET COLS=\"180,*\"><FRAME SRC=\"c0.htm\" NAME=\"menu\" "
-            "MARGINWIDTH=\"10\" MARGINHEIGHT=\"7\" SCROLLING=\"no\" NORESIZE "
-            "FRAMEBORDER=\"0\"><FRAME SRC=c1.htm NAME=main SCROLLING=yes "
-            "FRAMEBORDER=1></FRAMESET>") << 2;
-        QTest::newRow("rows and columns in one frameset")
-            << QByteArray("<frameset rows=\"40%,*\" cols=\"*,3*\"><frame src=c0.htm>"
-                          "<frame src=c1.htm><frame src=c2.htm><frame src=c3.htm></frameset>")
-            << 4;
-        ModelFixture f;
-        f.split(0, Column);
-        f.split(1, Row);
-        f.split(0, Row);
-        colorCells(f.model.design());
-        f.model.design().properties().record(2).fixedHeightPixels = PropertyValue::fromNumber(90);
-        QTest::newRow("a document Panecraft wrote") << frameset::framesetDocumentFileContent(
-            frameset::buildFramesetDocument(f.model.design()))
-                                                    << 4;
+        // Pages of tests/browser/pages/ whose frames show c0.htm, c1.htm and so on. The four
+        // columns have no borders: with them, each nested frameset of a longer list takes its
+        // border from its own share, and frames move by a pixel or two for each entry.
+        const std::pair<const char *, int> pages[]
+            = {{"lower-case-two-columns", 2}, {"upper-case-three-rows-with-pixels", 3},
+                {"four-columns-of-pixels-with-2-rows-inside-no-borders", 6},
+                {"nested-three-deep-no-borders", 4}, {"every-frame-attribute", 2},
+                {"rows-and-columns-in-one-frameset", 4}, {"a-document-panecraft-wrote", 4}};
+        for (const auto &[original, frames] : pages)
+            QTest::newRow(original) << QString::fromLatin1(original) << frames;
     }
     void importedFramesetsLieWhereTheOriginalsPutTheirFrames()
     {
-        QFETCH(QByteArray, original);
+        QFETCH(QString, original);
         QFETCH(int, frames);
         Site site;
         QVERIFY(site.isValid());
-        QVERIFY(site.write(QStringLiteral("original.htm"), original));
+        QVERIFY(site.write(QStringLiteral("original.htm"),
+            readAll(browserFile(QStringLiteral("pages/") + original + QStringLiteral(".htm")))));
         const frameset::FramesetImport imported
             = frameset::FramesetImporter::load(site.path(QStringLiteral("original.htm")), area());
         QVERIFY2(imported.imported(), qPrintable(imported.refusal));
@@ -181,43 +146,22 @@ private slots:
 
     void html5PagesLieWhereTheFramesetDocumentsPutTheirFrames_data()
     {
-        QTest::addColumn<Made>("made");
+        QTest::addColumn<QString>("made");
         QTest::addColumn<bool>("borders");
+        // Designs of tests/browser/designs/; imported-four-entries is the frameset
+        // "20%,40%,*,150" with "2*,*,*" rows in its second column, imported.
         for (const bool borders : {true, false}) {
-            const char *suffix = borders ? ", borders" : ", no borders";
-            QTest::addRow("worked example%s", suffix) << Made::WorkedExample << borders;
-            QTest::addRow("fixed width on the left%s", suffix) << Made::FixedLeft << borders;
-            QTest::addRow("fixed height at the bottom%s", suffix) << Made::FixedBottom << borders;
-            QTest::addRow("imported, four entries nested%s", suffix) << Made::Imported << borders;
+            for (const char *made :
+                {"worked-example", "fixed-left", "fixed-bottom-nested", "imported-four-entries"})
+                QTest::addRow("%s%s", made, borders ? ", borders" : ", no borders")
+                    << QString::fromLatin1(made) << borders;
         }
     }
     void html5PagesLieWhereTheFramesetDocumentsPutTheirFrames()
     {
-        QFETCH(Made, made);
+        QFETCH(QString, made);
         QFETCH(bool, borders);
-        ModelFixture f;
-        frameset::Design design;
-        switch (made) {
-        case Made::WorkedExample:
-        case Made::FixedLeft:
-            QVERIFY(f.split(0, Column) && f.split(1, Row));
-            design = f.model.design();
-            if (made == Made::FixedLeft)
-                design.properties().record(0).fixedWidthPixels = PropertyValue::fromNumber(120);
-            break;
-        case Made::FixedBottom:
-            QVERIFY(f.split(0, Row) && f.split(0, Column) && f.split(2, Row));
-            design = f.model.design();
-            design.properties().record(1).fixedHeightPixels = PropertyValue::fromNumber(150);
-            break;
-        case Made::Imported:
-            design = frameset::FramesetImporter::read(
-                "<frameset cols=\"20%,40%,*,150\"><frame><frameset rows=\"2*,*,*\"><frame>"
-                "<frame><frame></frameset><frame><frame></frameset>",
-                area())
-                         .design;
-            break;
-        }
+        frameset::Design design = browserDesign(made);
         QVERIFY(design.lastCellIndex() > 0);
         colorCells(design);
         design.setBordersOn(borders);
@@ -242,9 +186,7 @@ private slots:
     void linksWithATargetLoadIntoTheNamedFrame()
     {
         QFETCH(bool, html5);
-        ModelFixture f;
-        QVERIFY(f.split(0, Column) && f.split(1, Row));
-        frameset::Design design = f.model.design();
+        frameset::Design design = browserDesign(QStringLiteral("worked-example"));
         colorCells(design);
         // Cell 0 holds a page whose link, clicked as it loads, opens c6.htm in cell 2, whose
         // name is the default one.
@@ -273,9 +215,7 @@ private slots:
     // name and size of the frame it is in.
     void previewStandInsShowTheirFrame()
     {
-        ModelFixture f;
-        QVERIFY(f.split(0, Column) && f.split(1, Row));
-        frameset::Design design = f.model.design();
+        frameset::Design design = browserDesign(QStringLiteral("worked-example"));
         design.properties().record(0).frameName = PropertyValue::fromText("menu");
         Site site;
         QVERIFY(site.isValid());
@@ -289,13 +229,10 @@ private slots:
             QVERIFY2(testsupport::nearColour(shot.pixel(corner), standIn),
                 qPrintable(QColor(shot.pixel(corner)).name()));
 
-        // A page of ours reads the stand-in's text in a frame named "menu" of 300 x 200 pixels.
-        QVERIFY(site.write(QStringLiteral("probe.htm"),
-            "<html><body><iframe name=\"menu\" src=\"xxxxx.htm\" style=\"width:300px;"
-            "height:200px;border:0\"></iframe><p id=\"out\"></p><script>onload = function() {"
-            "var d = frames[0].document; document.getElementById('out').textContent = "
-            "d.getElementById('name').textContent + '|' + "
-            "d.getElementById('size').textContent; }</script></body></html>"));
+        // A page of ours (pages/probe.htm) reads the stand-in's text in a frame named "menu" of
+        // 300 x 200 pixels.
+        QVERIFY(site.write(
+            QStringLiteral("probe.htm"), readAll(browserFile(QStringLiteral("pages/probe.htm")))));
         const testsupport::ChromiumPage shown
             = testsupport::HeadlessChromium::shared().open(site.path(QStringLiteral("probe.htm")),
                 QSize(800, 600), testsupport::HeadlessChromium::Capture::Dom);

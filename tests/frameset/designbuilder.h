@@ -77,6 +77,13 @@ inline frameset::PropertyValue number(qint64 n)
 // A field of a frame property record, as test data rows name it.
 using RecordField = frameset::PropertyValue frameset::FrameProperties::*;
 
+// The path of tests/frameset/data/`name`.
+inline QString dataFile(const QString &name)
+{
+    return qEnvironmentVariable("TRELLIS_SOURCE_DIR") + QStringLiteral("/tests/frameset/data/")
+        + name;
+}
+
 constexpr auto Column = frameset::SplitDirection::Column;
 constexpr auto Row = frameset::SplitDirection::Row;
 

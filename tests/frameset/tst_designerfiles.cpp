@@ -1,11 +1,14 @@
 #include "filecontents.h"
 #include "filedrops.h"
+#include "frameset/core/designfilereader.h"
 #include "frameset/core/designfilewriter.h"
 #include "frameset/core/framesetdocument.h"
+#include "frameset/core/html5page.h"
 #include "frameset/ui/designerfiles.h"
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,9 +19,9 @@ using testsupport::writeAll;
 using namespace designertest;
 using frameset::SplitDirection;
 
-// The File menu's save and open commands: the dialogs they show, the file they write or read
-// and what the window shows after. The file names, the bytes and the file checks are the core
-// tests' (tst_framesetdocument, tst_designfile).
+// The File menu's save, open and import commands: the dialogs they show, the file they write or
+// read and what the window shows after. The file names, the bytes and the file checks are the core
+// tests' and the command-line cases'.
 namespace {
 
 // The design of the worked example: a column split, then the right cell split into rows.
@@ -30,6 +33,13 @@ void buildExample(Designer &d)
 
 const QString ReplaceQuestion
     = QStringLiteral("Are you sure you want to open a new file without saving the current file?");
+
+// A frameset of another tool: a menu column of 180 pixels beside rows of 25% and the rest.
+const QByteArray Handwritten
+    = "<html><head><title>Site</title></head>\n<frameset cols=\"180,*\" border=\"0\">\n"
+      "<frame src=\"menu.html\" name=\"menu\" scrolling=\"no\" noresize>\n"
+      "<frameset rows=\"25%,*\"><frame src=\"top.html\" name=\"top\">"
+      "<frame src=\"main.html\" name=\"main\" marginwidth=\"8\"></frameset>\n</frameset></html>\n";
 
 QByteArray documentOf(const Designer &d)
 {
@@ -49,13 +59,21 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void htmlDocument()
+    // Create HTML Document and Create HTML5 Page: each writes its page and remembers its own name.
+    void exports_data()
     {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("document") << "Ctrl+H";
+        QTest::newRow("HTML5 page") << "mnuHTML5";
+    }
+    void exports()
+    {
+        QFETCH(QString, command);
+        const bool html5 = command == QLatin1String("mnuHTML5");
         Designer d;
         buildExample(d);
-        d.window.surface()->bordersBox()->setChecked(false);
         d.dialogs.answer(m_dir->filePath("frames"));
-        d.give(QStringLiteral("Ctrl+H"));
+        d.give(command);
 
         const auto &shown = d.dialogs.shown().first();
         QCOMPARE(shown.kind, testsupport::ScriptedFileDialogs::Kind::Save);
@@ -63,14 +81,18 @@ private slots:
             "Web Pages (*.htm)|*.htm|Web Pages (*.html)|*.html|All Files (*.*)|*.*");
         QVERIFY(!shown.request.confirmOverwrite);
         const QString written = m_dir->filePath("frames.htm");
-        QCOMPARE(readAll(written), documentOf(d));
-        QVERIFY(readAll(written).contains("<FRAMESET COLS= 50%,* BORDER=0>"));
+        QCOMPARE(readAll(written),
+            html5 ? frameset::buildHtml5Page(d.model().design(), QStringLiteral("frames")).toUtf8()
+                  : documentOf(d));
         QVERIFY(d.prompter.shown().isEmpty());
-        // Writing the document is not saving the design.
+        // Writing a page is not saving the design.
         QVERIFY(d.model().isModified());
+        const frameset::DesignerFiles &files = d.window.files();
+        QCOMPARE(files.html5FileName(), html5 ? written : QString());
+        QCOMPARE(files.htmlFileName(), html5 ? QString() : written);
         // The next time the dialog starts with the name written, and Save As with its own.
         d.dialogs.cancel();
-        d.action("mnuHTML")->trigger();
+        d.give(command);
         QCOMPARE(d.dialogs.shown().last().request.fileName, written);
         d.dialogs.cancel();
         d.action("mnuSaveSpec")->trigger();
@@ -199,21 +221,8 @@ private slots:
 
     void openRestoresTheDesign()
     {
-        const QString path = m_dir->filePath("example.spc");
-        QByteArray saved;
-        frameset::Design before;
-        {
-            Designer d;
-            buildExample(d);
-            d.clickCell(0);
-            drag(d.cell(0), QPoint(393, 100), QPoint(376, 100));
-            d.window.surface()->bordersBox()->setChecked(false);
-            d.dialogs.answer(path);
-            d.action("mnuSaveSpec")->trigger();
-            saved = readAll(path);
-            before = d.model().design();
-        }
-
+        const QString path = copyOfDesignFile(*m_dir, QStringLiteral("fractional-borders.spc"));
+        const QByteArray saved = readAll(path);
         Designer d;
         d.split(0, SplitDirection::Row);
         d.prompter.answer(MessageAnswer::Yes);
@@ -227,12 +236,11 @@ private slots:
         QCOMPARE(d.window.windowTitle(), QStringLiteral("  ") + path);
         QVERIFY(!d.model().isModified());
         QVERIFY(!d.action("mnuUndo")->isEnabled());
-        QCOMPARE(d.model().design(), before);
+        QCOMPARE(d.model().design(), frameset::DesignFileReader::read(saved).design);
         QCOMPARE(d.window.surface()->cellCount(), 3);
-        QCOMPARE(d.cellRect(0), QRect(0, 30, 376, 700));
-        QCOMPARE(d.cellRect(1), QRect(376, 30, 416, 350));
+        QCOMPARE(d.cellRect(0), QRect(0, 30, 133, 333));
+        QCOMPARE(d.cellRect(1), QRect(133, 30, 267, 167));
         QVERIFY(d.window.surface()->scrollView(1)->isVisible());
-        QVERIFY(!d.window.surface()->bordersBox()->isChecked());
         QCOMPARE(d.window.files().designFileName(), path);
 
         // Saved again unchanged, the file keeps its bytes.
@@ -244,13 +252,7 @@ private slots:
     // the dialog. Anything else is refused and changes nothing.
     void dropsOpenAsOpenDoes()
     {
-        const QString path = m_dir->filePath("dropped.spc");
-        {
-            Designer d;
-            buildExample(d);
-            d.dialogs.answer(path);
-            d.action("mnuSaveSpec")->trigger();
-        }
+        const QString path = copyOfDesignFile(*m_dir, QStringLiteral("fractional-borders.spc"));
         const QString text = m_dir->filePath("notes.txt");
         QVERIFY(writeAll(text, "not a design"));
 
@@ -368,6 +370,44 @@ private slots:
         d.prompter.answer(MessageAnswer::No);
         d.window.close();
         QVERIFY(d.window.isVisible());
+    }
+
+    void importMakesTheFramesetTheDesign()
+    {
+        Designer d;
+        d.dialogs.answer(m_dir->filePath(QStringLiteral("first.spc")));
+        d.action("mnuSaveSpec")->trigger();
+        d.split(0, SplitDirection::Column);
+        const QString page = m_dir->filePath(QStringLiteral("site.html"));
+        QVERIFY(writeAll(page, Handwritten));
+        d.prompter.answer(MessageAnswer::Yes);
+        d.dialogs.answer(page);
+        d.give(QStringLiteral("Ctrl+I"));
+
+        QCOMPARE(d.prompter.shown().size(), 1);
+        QCOMPARE(d.dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Open);
+        QCOMPARE(d.dialogs.shown().last().request.filter,
+            "Web Pages (*.htm)|*.htm|Web Pages (*.html)|*.html|All Files (*.*)|*.*");
+        QCOMPARE(d.model().lastCellIndex(), 2);
+        QCOMPARE(d.window.surface()->cellCount(), 3);
+        // Not yet saved as a design, so closing asks.
+        QVERIFY(d.model().isModified());
+        QVERIFY(!d.action("mnuUndo")->isEnabled());
+        QCOMPARE(d.window.windowTitle(), QStringLiteral("Panecraft - imported from ") + page);
+        QVERIFY(!d.window.findChild<QCheckBox *>("Borderbox")->isChecked());
+        // The menu column is 180 pixels wide on screen and keeps that width in the document.
+        QCOMPARE(d.cell(0)->width(), 180);
+        QVERIFY(frameset::buildFramesetDocument(d.model().design())
+                    .contains("<FRAMESET COLS=180,*>\r\n<FRAME SRC=menu.html NAME=menu NORESIZE"));
+
+        // Save never writes over the page, nor over the design file opened before: it asks.
+        d.dialogs.answer(m_dir->filePath(QStringLiteral("site.spc")));
+        d.action("mnuSave")->trigger();
+        QCOMPARE(d.dialogs.shown().size(), 3);
+        QCOMPARE(d.dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Save);
+        QVERIFY(d.dialogs.shown().last().request.fileName.isEmpty());
+        QCOMPARE(readAll(page), Handwritten);
+        QVERIFY(!d.model().isModified());
     }
 
 private:

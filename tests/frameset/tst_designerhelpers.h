@@ -14,7 +14,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -154,6 +156,13 @@ inline void doubleClick(QWidget *widget, QPoint at)
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
+// A copy of the design file tests/frameset/data/`name` in `dir`, where a test may save over it.
+inline QString copyOfDesignFile(const QTemporaryDir &dir, const QString &name)
+{
+    const QString copy = dir.filePath(name);
+    return QFile::copy(framesettest::dataFile(name), copy) ? copy : QString();
+}
+
 template <typename T> T *child(const QWidget *parent, const char *name, int index = -1)
 {
     const QList<T *> found = parent->findChildren<T *>(QLatin1String(name));
@@ -162,12 +171,6 @@ template <typename T> T *child(const QWidget *parent, const char *name, int inde
             return widget;
     }
     return nullptr;
-}
-
-// Clicks a check box on its box, where a user aims.
-inline void tick(QWidget *checkBox)
-{
-    QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
 }
 
 inline void clickOk(frameset::FramePropertiesDialog &dialog)

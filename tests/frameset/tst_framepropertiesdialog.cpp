@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 
 using namespace designertest;
 using frameset::FrameTextBox;
@@ -164,6 +163,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("result");
+        // Each box with its own filter; what each filter keeps is the editor's cases.
         const struct
         {
             const char *name;
@@ -171,11 +171,8 @@ private slots:
             const char *typed, *pasted, *result;
         } rows[] = {{"margin width typed 1a2", FrameTextBox::MarginWidth, "1a2", "", "12"},
             {"margin height typed 1a2", FrameTextBox::MarginHeight, "1a2", "", "12"},
-            {"margin pasted into digits", FrameTextBox::MarginWidth, "19", "3x4 5", "19345"},
-            {"URL typed", FrameTextBox::SourceUrl, "a;b.htm", "", "ab.htm"},
             {"URL pasted", FrameTextBox::SourceUrl, "", "x\r\ny;z\n", "xyz"},
-            {"name typed", FrameTextBox::FrameName, "top;frame", "", "topframe"},
-            {"name pasted", FrameTextBox::FrameName, "", "main\r\n", "main"}};
+            {"name typed", FrameTextBox::FrameName, "top;frame", "", "topframe"}};
         for (const auto &row : rows)
             QTest::newRow(row.name)
                 << row.box << QString(row.typed) << QString(row.pasted) << QString(row.result);
@@ -211,25 +208,6 @@ private slots:
         QCOMPARE(margin->text(), QStringLiteral("12"));
         QTest::keyClick(margin, Qt::Key_Backspace);
         QCOMPARE(margin->text(), QStringLiteral("1"));
-    }
-
-    void scrollBarListActsAtOnce()
-    {
-        Form t;
-        t.f.split(0, framesettest::Column);
-        t.open(0);
-        QSignalSpy changed(&t.form, &frameset::FramePropertiesDialog::scrollBarChanged);
-        t.f.model.setModified(false);
-        t.list("Combo1")->setCurrentIndex(2);
-        QVERIFY(!t.f.model.isModified());
-        QVERIFY(!t.f.model.design().cell(0).scroll.visible);
-        QCOMPARE(changed.size(), 1);
-        QCOMPARE(changed.first().first().toInt(), 0);
-        t.list("Combo1")->setCurrentIndex(1);
-        QVERIFY(t.f.model.design().cell(0).scroll.visible);
-        QCOMPARE(changed.size(), 2);
-        // Nothing is stored in the record until OK.
-        QVERIFY(t.record(0).scrolling.isEmpty());
     }
 
     void tabGoesTopToBottom()

@@ -6,7 +6,6 @@
 #include <QTest>
 
 using namespace framesettest;
-using frameset::PropertyValue;
 
 namespace {
 
@@ -22,7 +21,7 @@ Q_DECLARE_METATYPE(Rect)
 
 namespace {
 
-frameset::Design designOf(const QList<Rect> &rects, const QStringList &layout = {})
+frameset::Design designOf(const QList<Rect> &rects)
 {
     frameset::Design design;
     for (int i = 0; i < rects.size(); ++i) {
@@ -34,15 +33,13 @@ frameset::Design designOf(const QList<Rect> &rects, const QStringList &layout = 
         else
             design.appendCell(cell);
     }
-    design.setLayoutText(frameset::layouttext::join(layout));
     return design;
 }
 
-const QStringList twoSplits = {"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET ROWS= ##21>", "!!1", "!!2",
-    "</FRAMESET>", "</FRAMESET>"};
-
 } // namespace
 
+// The size list of a split, worked out from its cells. How fixed sizes replace the lists in the
+// document is the cases under tests/cases/frameset/fixed-*.
 class TestSizeLists : public QObject
 {
     Q_OBJECT
@@ -86,8 +83,7 @@ private slots:
 
     void splitSizeListTakesTheFirstChildsFixedSize()
     {
-        frameset::Design design
-            = designOf({{"1", 0, 0, 1810, 6000}, {"2", 1810, 0, 7190, 6000}}, {});
+        frameset::Design design = designOf({{"1", 0, 0, 1810, 6000}, {"2", 1810, 0, 7190, 6000}});
         design.properties().record(0).fixedWidthPixels = number(120);
         QCOMPARE(frameset::splitSizeList(design, "1", Column), QStringLiteral("120,*"));
         design.properties().record(0).fixedHeightPixels = text("90");
@@ -104,67 +100,6 @@ private slots:
                 = designOf({{"1", 0, 0, 100, 100}, {key, 0, 0, 25, 10}, {second, 25, 0, 75, 10}});
             QCOMPARE(frameset::splitSizeList(design, key, Column), QStringLiteral("25%,*"));
         }
-    }
-
-    void resolveFixedSizes_data()
-    {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<RecordField>("field");
-        QTest::addColumn<PropertyValue>("value");
-        QTest::addColumn<QStringList>("layout");
-        using P = frameset::FrameProperties;
-        QStringList first = twoSplits;
-        first[0] = "<FRAMESET COLS=120,*>";
-        QTest::newRow("fixed width, side A") << 0 << &P::fixedWidthPixels << number(120) << first;
-        QTest::newRow("width read from a file")
-            << 0 << &P::fixedWidthPixels << text("120") << first;
-        QStringList second = twoSplits;
-        second[2] = "<FRAMESET ROWS=*,80>";
-        QTest::newRow("fixed height, side B") << 2 << &P::fixedHeightPixels << number(80) << second;
-        QStringList right = twoSplits;
-        right[0] = "<FRAMESET COLS=*,200>";
-        QTest::newRow("fixed width, side B") << 1 << &P::fixedWidthPixels << number(200) << right;
-        QTest::newRow("zero is proportional")
-            << 0 << &P::fixedWidthPixels << number(0) << twoSplits;
-        QTest::newRow("no split key") << 2 << &P::fixedWidthPixels << number(50) << twoSplits;
-    }
-    void resolveFixedSizes()
-    {
-        QFETCH(int, cell);
-        QFETCH(RecordField, field);
-        QFETCH(PropertyValue, value);
-        QFETCH(QStringList, layout);
-        ModelFixture f;
-        QVERIFY(f.split(0, Column));
-        QVERIFY(f.split(1, Row));
-        f.model.design().properties().record(cell).*field = value;
-        QCOMPARE(
-            frameset::layouttext::lines(frameset::resolveFixedSizes(f.model.design())), layout);
-        QCOMPARE(layoutLines(f.model), twoSplits);
-    }
-
-    void firstFixedSizeWins()
-    {
-        ModelFixture f;
-        QVERIFY(f.split(0, Column));
-        auto &records = f.model.design().properties();
-        records.record(0).fixedWidthPixels = number(120);
-        records.record(1).fixedWidthPixels = number(300);
-        QCOMPARE(frameset::resolveFixedSizes(f.model.design()),
-            QStringLiteral("<FRAMESET COLS=120,*>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
-    }
-
-    void keepsAKeyThatIsOnlyAPrefix()
-    {
-        // "##1>" must not match inside "##21>".
-        ModelFixture f;
-        QVERIFY(f.split(0, Column));
-        QVERIFY(f.split(1, Column));
-        auto &records = f.model.design().properties();
-        records.record(2).fixedWidthPixels = number(40);
-        QCOMPARE(frameset::layouttext::lines(frameset::resolveFixedSizes(f.model.design())),
-            QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET COLS=*,40>", "!!1", "!!2",
-                "</FRAMESET>", "</FRAMESET>"}));
     }
 };
 
