@@ -397,8 +397,10 @@ private slots:
         QVERIFY(!d.window.findChild<QCheckBox *>("Borderbox")->isChecked());
         // The menu column is 180 pixels wide on screen and keeps that width in the document.
         QCOMPARE(d.cell(0)->width(), 180);
-        QVERIFY(frameset::buildFramesetDocument(d.model().design())
-                    .contains("<FRAMESET COLS=180,*>\r\n<FRAME SRC=menu.html NAME=menu NORESIZE"));
+        QVERIFY(
+            frameset::buildFramesetDocument(d.model().design())
+                .contains(
+                    "<FRAMESET COLS=180,* BORDER=0>\r\n<FRAME SRC=menu.html NAME=menu NORESIZE"));
 
         // Save never writes over the page, nor over the design file opened before: it asks.
         d.dialogs.answer(m_dir->filePath(QStringLiteral("site.spc")));

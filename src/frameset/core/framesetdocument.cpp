@@ -57,6 +57,16 @@ QString scrollingPiece(const PropertyValue &scrolling)
     return QString();
 }
 
+// A margin is written when it spells a number, 0 included: the browser takes MARGINWIDTH=0 as
+// "no margin", and gives its own default margin without the attribute.
+bool writesMargin(const PropertyValue &margin)
+{
+    if (margin.wholeValue() != 0)
+        return true;
+    const QString text = margin.text().trimmed();
+    return !text.isEmpty() && text.front().isDigit();
+}
+
 // Replaces every size placeholder ("##" and a key up to the ">" of its line) with the split's
 // size list and border, working forwards so that nothing is looked at twice.
 QString fillPlaceholders(const Design &design, QString text)
@@ -99,10 +109,11 @@ QString frameTag(const Design &design, int cell)
     if (p.noResize.numericValue() != 0)
         tag += QStringLiteral(" NORESIZE ");
     tag += scrollingPiece(p.scrolling);
-    if (const qint64 margin = p.marginWidth.wholeValue(); margin != 0)
-        tag += QStringLiteral(" MARGINWIDTH=") + platform::numberFormat(margin);
-    if (const qint64 margin = p.marginHeight.wholeValue(); margin != 0)
-        tag += QStringLiteral(" MARGINHEIGHT=") + platform::numberFormat(margin);
+    if (writesMargin(p.marginWidth))
+        tag += QStringLiteral(" MARGINWIDTH=") + platform::numberFormat(p.marginWidth.wholeValue());
+    if (writesMargin(p.marginHeight))
+        tag += QStringLiteral(" MARGINHEIGHT=")
+            + platform::numberFormat(p.marginHeight.wholeValue());
     tag += p.frameBorder.numericValue() == int(FrameBorderChoice::ThreeD)
         ? QStringLiteral(" FRAMEBORDER=YES")
         : QStringLiteral(" FRAMEBORDER=NO");
@@ -111,7 +122,11 @@ QString frameTag(const Design &design, int cell)
 
 QString buildFramesetDocument(const Design &design)
 {
-    QStringList lines = layouttext::lines(fillPlaceholders(design, resolveFixedSizes(design)));
+    // Without borders a FRAMESET of a fixed size says BORDER=0 too; the browser would draw its
+    // own default border there.
+    const QString fixedBorder = design.bordersOn() ? QString() : QStringLiteral(" BORDER=0");
+    QStringList lines
+        = layouttext::lines(fillPlaceholders(design, resolveFixedSizes(design, fixedBorder)));
     // Only whole leaf lines become FRAME tags, so a "!!" in a URL or name is written as typed.
     for (QString &line : lines) {
         const int cell = layouttext::leafCell(line);

@@ -11,6 +11,8 @@ namespace frameset {
 
 namespace {
 
+const QString BlankPage = QStringLiteral("about:blank");
+
 struct DocumentFree
 {
     void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
@@ -76,10 +78,13 @@ bool framesetBordersOn(xmlNode *frameset)
     return true;
 }
 
-PropertyValue positiveNumber(const QString &text)
+// A margin as a number, zero included: MARGINWIDTH=0 takes the browser's own margin away.
+PropertyValue marginValue(const QString &text)
 {
-    const long long value = platform::wholeValue(text);
-    return value > 0 ? PropertyValue::fromNumber(value) : PropertyValue();
+    const QString value = text.trimmed();
+    if (value.isEmpty() || !value.front().isDigit())
+        return PropertyValue();
+    return PropertyValue::fromNumber(platform::wholeValue(value));
 }
 
 // SCROLLING=AUTO is what a frame does without the attribute, so it stays unset as well.
@@ -93,11 +98,15 @@ PropertyValue scrollingChoice(const QString &text)
     return PropertyValue();
 }
 
+// A frame without FRAMEBORDER takes the nearest enclosing FRAMESET's, as browsers do.
 PropertyValue frameBorderChoice(xmlNode *frame)
 {
-    if (!hasAttribute(frame, "frameborder"))
+    xmlNode *holder = frame;
+    while (holder && !hasAttribute(holder, "frameborder"))
+        holder = holder->parent && isElement(holder->parent, "frameset") ? holder->parent : nullptr;
+    if (!holder)
         return PropertyValue();
-    const QString value = attribute(frame, "frameborder").trimmed().toLower();
+    const QString value = attribute(holder, "frameborder").trimmed().toLower();
     const bool plain = value == QLatin1String("no") || value == QLatin1String("0");
     return PropertyValue::fromNumber(
         int(plain ? FrameBorderChoice::Plain : FrameBorderChoice::ThreeD));
@@ -106,12 +115,14 @@ PropertyValue frameBorderChoice(xmlNode *frame)
 FrameProperties frameProperties(xmlNode *frame)
 {
     FrameProperties p;
-    if (hasAttribute(frame, "src"))
-        p.sourceUrl = PropertyValue::fromText(attribute(frame, "src").trimmed());
+    // A frame without a page is left blank for links to fill; a made-up page would show "not
+    // found" there.
+    const QString source = attribute(frame, "src").trimmed();
+    p.sourceUrl = PropertyValue::fromText(source.isEmpty() ? BlankPage : source);
     if (const QString name = attribute(frame, "name").trimmed(); !name.isEmpty())
         p.frameName = PropertyValue::fromText(name);
-    p.marginWidth = positiveNumber(attribute(frame, "marginwidth"));
-    p.marginHeight = positiveNumber(attribute(frame, "marginheight"));
+    p.marginWidth = marginValue(attribute(frame, "marginwidth"));
+    p.marginHeight = marginValue(attribute(frame, "marginheight"));
     p.scrolling = scrollingChoice(attribute(frame, "scrolling"));
     if (hasAttribute(frame, "noresize"))
         p.noResize = PropertyValue::fromNumber(1);

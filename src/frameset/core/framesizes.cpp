@@ -59,10 +59,14 @@ bool spreadOver(
 
 std::optional<QList<FrameSize>> parseSizeList(const QString &text, QString *bad)
 {
-    if (text.trimmed().isEmpty())
+    QString list = text.trimmed();
+    // Browsers drop one comma at the end of the list ("180,*,").
+    if (list.endsWith(u','))
+        list.chop(1);
+    if (list.trimmed().isEmpty())
         return QList<FrameSize>{FrameSize{}};
     QList<FrameSize> sizes;
-    for (const QString &entry : text.split(u',')) {
+    for (const QString &entry : list.split(u',')) {
         const std::optional<FrameSize> size = parseEntry(entry.trimmed());
         if (!size) {
             if (bad)

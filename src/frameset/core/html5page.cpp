@@ -110,8 +110,11 @@ void PageWriter::writeSplit(int border)
             = splitSizeList(m_design, key, columns ? SplitDirection::Column : SplitDirection::Row);
         border = m_design.bordersOn() ? TickedBorder : 0;
     } else {
-        // A fixed size: the FRAMESET has no BORDER attribute and the browser keeps the parent's.
+        // A fixed size: with borders the FRAMESET has no BORDER attribute and the browser keeps
+        // the parent's; without, it says BORDER=0.
         sizes = sized.mid(sized.indexOf(u'=') + 1).chopped(1).trimmed();
+        if (!m_design.bordersOn())
+            border = 0;
     }
     body += QStringLiteral("<div class=\"split\" style=\"grid-template-%1:%2;%3-gap:%4px\">")
                 .arg(columns ? QStringLiteral("columns") : QStringLiteral("rows"), tracks(sizes),

@@ -24,7 +24,7 @@ QString trimBlanks(const QString &text)
 }
 
 // Replaces the placeholder of the split named by `splitKey` ("1A", "21B") with the fixed size.
-void resolveOne(QString &sized, const PropertyValue &splitKey, qint64 pixels)
+void resolveOne(QString &sized, const PropertyValue &splitKey, qint64 pixels, const QString &border)
 {
     const QString text = splitKey.text();
     if (text.isEmpty())
@@ -40,7 +40,7 @@ void resolveOne(QString &sized, const PropertyValue &splitKey, qint64 pixels)
     const QString number = platform::plainNumber(pixels);
     const QString size
         = side == u'A' ? number + QStringLiteral(",*") : QStringLiteral("*,") + number;
-    sized = trimBlanks(sized.left(at)) + size + sized.mid(at + placeholder.size() - 1);
+    sized = trimBlanks(sized.left(at)) + size + border + sized.mid(at + placeholder.size() - 1);
 }
 
 struct SideMember
@@ -55,7 +55,7 @@ struct SideMember
 
 } // namespace
 
-QString resolveFixedSizes(const Design &design)
+QString resolveFixedSizes(const Design &design, const QString &border)
 {
     QString sized = design.layoutText();
     const FramePropertyTable &records = design.properties();
@@ -64,9 +64,9 @@ QString resolveFixedSizes(const Design &design)
         const qint64 width = record.fixedWidthPixels.wholeValue();
         const qint64 height = record.fixedHeightPixels.wholeValue();
         if (width != 0)
-            resolveOne(sized, record.columnSplitKey, width);
+            resolveOne(sized, record.columnSplitKey, width, border);
         if (height != 0)
-            resolveOne(sized, record.rowSplitKey, height);
+            resolveOne(sized, record.rowSplitKey, height, border);
     }
     return sized;
 }
