@@ -7,7 +7,9 @@
 
 #include <QFileInfo>
 #include <QRectF>
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace frameset {
 
@@ -111,8 +113,14 @@ void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &pa
         node, parts, from + 1, splitpath::secondChild(path), keys.with(direction, key, u'B'));
     layout.append(layouttext::FramesetEnd.toString());
     // A pixel entry keeps its size in the browser when a cell on its side of the split can
-    // carry it: the first entry of any pair, and the last entry of the list.
+    // carry it: the first entry of any pair, and the last entry of the list. A list of pixels
+    // alone is a proportion to browsers ("200,600" fills any window 1:3), so the design keeps
+    // its shares instead.
+    const bool pixelsStay = std::any_of(node.sizes.begin(), node.sizes.end(),
+        [](const FrameSize &s) { return s.kind != FrameSize::Kind::Pixels; });
     const FrameSize &lastSize = node.sizes[last];
+    if (!pixelsStay)
+        return;
     if (size.kind == FrameSize::Kind::Pixels)
         holdFixedSize(direction, key, u'A', firstSideCell, size.value);
     else if (from + 1 == last && lastSize.kind == FrameSize::Kind::Pixels)
@@ -157,6 +165,30 @@ QList<QRectF> DesignBuilder::divide(const FramesetNode &node, const QRectF &rect
     return parts;
 }
 
+// The pixels `node` needs along the columns (or rows) to give every pixel entry its size and
+// every other frame at least MinFramePixels.
+double neededPixels(const FramesetNode &node, bool columns)
+{
+    constexpr double MinFramePixels = 20;
+    if (node.isFrame)
+        return MinFramePixels;
+    const bool along = (node.direction == SplitDirection::Column) == columns;
+    double needed = 0;
+    for (qsizetype i = 0; i < node.children.size(); ++i) {
+        double child = neededPixels(node.children[i], columns);
+        if (along && i < node.sizes.size() && node.sizes[i].kind == FrameSize::Kind::Pixels)
+            child = std::max(child, node.sizes[i].value);
+        needed = along ? needed + child : std::max(needed, child);
+    }
+    return needed;
+}
+
+bool everyCellHasSize(const QList<CellView> &cells)
+{
+    return std::all_of(cells.begin(), cells.end(),
+        [](const CellView &cell) { return cell.width >= 1 && cell.height >= 1; });
+}
+
 } // namespace
 
 FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &area)
@@ -172,23 +204,33 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
             "Its frameset holds a single frame, and a design is made of at least two.");
         return result;
     }
-    DesignBuilder builder(area);
-    builder.addBlock(
+    std::optional<DesignBuilder> builder(std::in_place, area);
+    builder->addBlock(
         markup.root, QRectF(area.left, area.top, area.width, area.height), splitpath::root(), {});
-    for (const CellView &cell : builder.cells) {
-        if (!(cell.width >= 1 && cell.height >= 1)) {
-            result.refusal = QStringLiteral("A frame would have no width or height in the design "
-                                            "area.");
-            return result;
-        }
+    // Fixed sizes that the area cannot hold (a large design's document, read into a small
+    // area) get an area that holds them, as a browser window large enough would.
+    ImportArea larger = area;
+    if (!everyCellHasSize(builder->cells)) {
+        larger.width = std::max<float>(
+            area.width, float(neededPixels(markup.root, true) * area.twipsPerPixel));
+        larger.height = std::max<float>(
+            area.height, float(neededPixels(markup.root, false) * area.twipsPerPixel));
+        builder.emplace(larger);
+        builder->addBlock(markup.root, QRectF(larger.left, larger.top, larger.width, larger.height),
+            splitpath::root(), {});
+    }
+    if (!everyCellHasSize(builder->cells)) {
+        result.refusal = QStringLiteral("A frame would have no width or height in the design "
+                                        "area.");
+        return result;
     }
     Design &design = result.design;
-    design.cell(0) = builder.cells.front();
-    for (qsizetype i = 1; i < builder.cells.size(); ++i)
-        design.appendCell(builder.cells[i]);
-    for (qsizetype i = 0; i < builder.records.size(); ++i)
-        design.properties().record(int(i)) = builder.records[i];
-    design.setLayoutText(layouttext::join(builder.layout));
+    design.cell(0) = builder->cells.front();
+    for (qsizetype i = 1; i < builder->cells.size(); ++i)
+        design.appendCell(builder->cells[i]);
+    for (qsizetype i = 0; i < builder->records.size(); ++i)
+        design.properties().record(int(i)) = builder->records[i];
+    design.setLayoutText(layouttext::join(builder->layout));
     design.setBordersOn(markup.bordersOn);
     return result;
 }

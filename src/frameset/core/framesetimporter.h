@@ -37,15 +37,17 @@ struct FramesetImport
 // against the rest, and so on); a FRAMESET with both ROWS and COLS becomes rows of columns.
 // Each FRAME's sizes are worked out as a browser lays the frameset out in the design area; a pixel
 // entry also becomes the fixed width or height of a cell where one can carry it (a cell whose
-// innermost split of that direction is the entry's own). SRC, NAME, MARGINWIDTH, MARGINHEIGHT,
+// innermost split of that direction is the entry's own), unless the list holds pixels alone,
+// which browsers read as proportions. Fixed sizes that the area cannot hold get a larger area
+// that holds them. SRC, NAME, MARGINWIDTH, MARGINHEIGHT,
 // SCROLLING, NORESIZE and FRAMEBORDER go into the frame properties; BORDER=0 (or FRAMEBORDER=NO)
 // on the first FRAMESET that sets either unticks Borders. Missing frames become empty pages
 // ("about:blank"), surplus ones are left out as a browser leaves them out. Cells are numbered in
 // document order.
 //
 // Refused, with a message: no FRAMESET, fewer than two or more than 100 frames, a size list that
-// cannot be read, framesets nested more than MaxDepth deep and frames that would get no width or
-// height in the area.
+// cannot be read, framesets nested more than MaxDepth deep and frames that would still get no
+// width or height.
 class FramesetImporter
 {
 public:
