@@ -3,6 +3,7 @@
 #include "platform/textdecoding.h"
 #include "platform/textnumber.h"
 
+#include <QRegularExpression>
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
 #include <memory>
@@ -112,6 +113,38 @@ PropertyValue frameBorderChoice(xmlNode *frame)
         int(plain ? FrameBorderChoice::Plain : FrameBorderChoice::ThreeD));
 }
 
+// True when a frame says more than the FRAME tag of a never-set record: a page and a name of
+// its own, no resizing, margins, scrolling other than AUTO or a plain border. Such a frame is
+// what the properties dialog's OK stores, and a document Panecraft wrote from one comes back
+// with the same tag.
+bool holdsDialogEntries(const FrameProperties &p)
+{
+    static const QRegularExpression madeUpName(QStringLiteral("^Frame\\d+$"));
+    const QString source = p.sourceUrl.text();
+    const QString name = p.frameName.text();
+    return (source != QLatin1String("xxxxx.htm") && source != BlankPage)
+        || (!name.isEmpty() && !madeUpName.match(name).hasMatch()) || !p.noResize.isEmpty()
+        || !p.marginWidth.isEmpty() || !p.marginHeight.isEmpty() || !p.scrolling.isEmpty()
+        || p.frameBorder.wholeValue() == int(FrameBorderChoice::Plain);
+}
+
+// Sets every field the frame left unset as the properties dialog's OK does.
+void fillAsTheDialogStores(FrameProperties &p)
+{
+    const auto fill = [](PropertyValue &field, const PropertyValue &stored) {
+        if (field.isEmpty())
+            field = stored;
+    };
+    fill(p.frameName, PropertyValue::fromText(QString()));
+    fill(p.marginWidth, PropertyValue::fromText(QString()));
+    fill(p.marginHeight, PropertyValue::fromText(QString()));
+    fill(p.fixedWidthPixels, PropertyValue::fromNumber(0));
+    fill(p.fixedHeightPixels, PropertyValue::fromNumber(0));
+    fill(p.noResize, PropertyValue::fromNumber(0));
+    fill(p.scrolling, PropertyValue::fromNumber(int(ScrollingChoice::Auto)));
+    fill(p.frameBorder, PropertyValue::fromNumber(int(FrameBorderChoice::ThreeD)));
+}
+
 FrameProperties frameProperties(xmlNode *frame)
 {
     FrameProperties p;
@@ -127,6 +160,8 @@ FrameProperties frameProperties(xmlNode *frame)
     if (hasAttribute(frame, "noresize"))
         p.noResize = PropertyValue::fromNumber(1);
     p.frameBorder = frameBorderChoice(frame);
+    if (holdsDialogEntries(p))
+        fillAsTheDialogStores(p);
     return p;
 }
 

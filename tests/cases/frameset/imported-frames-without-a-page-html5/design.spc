@@ -11,9 +11,9 @@
 4320;5250;10080;4800;22;14145;5250;4800;-1;
 
 ***
-index-list.html;list;;;;;1A;;;;;
-about:blank;upper;;;;;1B;21A;;;;
-about:blank;lower;;;;;1B;21B;;;;
+index-list.html;list;;;0;0;1A;;0;0;0;
+about:blank;upper;;;0;0;1B;21A;0;0;0;
+about:blank;lower;;;0;0;1B;21B;0;0;0;
 ;;;;;;;;;;;
 ;;;;;;;;;;;
 ;;;;;;;;;;;

@@ -15,10 +15,10 @@
 3600;8130;10800;1920;222;14145;8130;1920;-1;
 
 ***
-index.htm;index;;;;;1A;;;;;
-head.htm;head;;;;;1B;21A;;;;
-list.htm;list;;;;;1B;221A;;;;
-foot.htm;foot;;;;;1B;221B;;;;
+index.htm;index;;;0;0;1A;;0;0;0;
+head.htm;head;;;0;0;1B;21A;0;0;0;
+list.htm;list;;;0;0;1B;221A;0;0;0;
+foot.htm;foot;;;0;0;1B;221B;0;0;0;
 ;;;;;;;;;;;
 ;;;;;;;;;;;
 ;;;;;;;;;;;
