@@ -29,7 +29,8 @@ const QList<Probe> Probes{
     {{170, 60}, QStringLiteral("href:rect.htm")}, // rectangle over triangle: row 1 wins
     {{120, 140}, QStringLiteral("href:circle.htm")}, // just inside the circle's top
     {{120, 116}, QStringLiteral("href:rect.htm")}, // rectangle over circle: row 1 wins
-    {{340, 260}, QStringLiteral("href:q.htm?x=\"1\"")},
+    // A quote, an "&" a browser would read as a reference and one it would not.
+    {{340, 260}, QStringLiteral("href:q.htm?x=\"1\"&reg_no=5&copy=2")},
     {{185, 245}, QStringLiteral("none")}, // the circle's bounding box, outside the circle
     {{30, 280}, QStringLiteral("none")}, // the deleted hotspot
 };
@@ -60,7 +61,7 @@ QStringList probeInChromium(
         = QRegularExpression(QStringLiteral("<pre id=\"out\">(.*?)</pre>")).match(shown.dom);
     if (!match.hasMatch())
         return {QStringLiteral("no result; chromium said: ") + shown.errors};
-    return match.captured(1).split(u';');
+    return match.captured(1).replace(QStringLiteral("&amp;"), QStringLiteral("&")).split(u';');
 }
 
 QStringList expectedEntries(const QString &box, int height, const QList<Probe> &probes,
@@ -98,12 +99,14 @@ private slots:
         QVERIFY(image.save(picturePath));
         // Drawn as a user would: row 1 a rectangle drawn last into the row a deleted one left,
         // row 2 a triangle under its right part, row 3 a circle under both, row 4 a rectangle
-        // dragged down and to the left with quotes in its link.
+        // dragged down and to the left with quotes and ampersands in its link.
         QCOMPARE(f.storeRectangle(QPoint(20, 230), QPoint(80, 290), "old.htm"), 1);
         QCOMPARE(
             f.storePolygon({QPoint(150, 40), QPoint(380, 40), QPoint(265, 260)}, "tri.htm"), 2);
         QCOMPARE(f.storeCircle(QPoint(120, 180), QPoint(120, 250), "circle.htm"), 3);
-        QCOMPARE(f.storeRectangle(QPoint(390, 220), QPoint(300, 290), "q.htm?x=\"1\""), 4);
+        QCOMPARE(
+            f.storeRectangle(QPoint(390, 220), QPoint(300, 290), "q.htm?x=\"1\"&reg_no=5&copy=2"),
+            4);
         f.press(QPoint(30, 280), Qt::RightButton);
         f.prompter.answer(platform::MessageAnswer::Yes);
         QVERIFY(f.properties.remove());

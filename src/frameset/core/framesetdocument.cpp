@@ -5,6 +5,7 @@
 #include "frameset/core/sizelists.h"
 #include "frameset/core/splitpath.h"
 #include "platform/filecontent.h"
+#include "platform/htmlreferences.h"
 #include "platform/textnumber.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ QString withCharacterReferences(const QString &text)
 QString attributeValue(const QString &typed)
 {
     static const QString mustQuote = QStringLiteral(" \t\n\f\r\"'=<>`");
-    const QString value = withCharacterReferences(typed);
+    const QString value = withCharacterReferences(platform::withAmpersandsKept(typed));
     const bool plain
         = std::none_of(value.begin(), value.end(), [](QChar c) { return mustQuote.contains(c); });
     if (plain)

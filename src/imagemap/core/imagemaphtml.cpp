@@ -1,5 +1,6 @@
 #include "imagemap/core/imagemaphtml.h"
 
+#include "platform/htmlreferences.h"
 #include "platform/textnumber.h"
 
 #include <QStringList>
@@ -12,10 +13,11 @@ namespace {
 // The extension the map name leaves off: a dot and three letters.
 constexpr qsizetype ExtensionLength = 4;
 
-// A double quote would end the attribute value early.
-QString escaped(QString text)
+// A double quote would end the attribute value early, and an "&" that starts a character
+// reference would change it.
+QString escaped(const QString &text)
 {
-    return text.replace(u'"', QStringLiteral("&quot;"));
+    return platform::withAmpersandsKept(text).replace(u'"', QStringLiteral("&quot;"));
 }
 
 QString attribute(const QString &value)
