@@ -27,6 +27,7 @@ bool HotspotProperties::ok(const HotspotLink &typed)
         if (m_state.hotspots().inUse(row)) {
             HotspotRecord &record = m_state.hotspots().row(row);
             record.url = typed.url;
+            record.linked = true;
             record.altText = typed.altText;
             record.targetFrame = typed.targetFrame;
         }
@@ -72,6 +73,7 @@ bool HotspotProperties::storeShape(const HotspotLink &typed)
         record.shape = kind.value_or(ShapeKind::Polygon);
         record.points = shapePoints(kind, start, closing);
         record.url = typed.url;
+        record.linked = true;
         record.altText = typed.altText;
         record.targetFrame = typed.targetFrame;
         record.pointIndexes.clear();

@@ -18,6 +18,9 @@ struct HotspotRecord
     // vertex, the first repeated last. A circle: its centre, then a point on its rim.
     QList<QPoint> points;
     QString url;
+    // False for an area a page gave without a link (NOHREF, or no HREF): it shows its
+    // alternate text and takes no click, and is written so again. OK in the dialog links it.
+    bool linked = true;
     QString altText;
     QString targetFrame;
     // VertexStore indexes of the shape, the closing point last. A rectangle takes five slots

@@ -70,8 +70,9 @@ QString areaLine(const HotspotRecord &row)
 {
     return QStringLiteral("<AREA SHAPE=") + quoted(shapeName(row.shape)) + QStringLiteral(" ALT=")
         + quoted(attribute(row.altText)) + QStringLiteral(" COORDS=") + quoted(coordsText(row))
-        + QStringLiteral(" HREF=") + quoted(attribute(row.url)) + QStringLiteral(" TARGET=")
-        + quoted(attribute(row.targetFrame)) + u'>';
+        + (row.linked ? QStringLiteral(" HREF=") + quoted(attribute(row.url))
+                      : QStringLiteral(" NOHREF"))
+        + QStringLiteral(" TARGET=") + quoted(attribute(row.targetFrame)) + u'>';
 }
 
 ImageMapHtml buildImageMap(const QString &imagePath, const HotspotTable &table)

@@ -67,6 +67,7 @@ bool storeOne(ImageMapState &state, const MapArea &area, int twipsPerPixel)
     record.shape = area.shape;
     record.points = area.points;
     record.url = area.url;
+    record.linked = area.linked;
     record.altText = area.altText;
     record.targetFrame = area.targetFrame;
     for (int i = start; i <= closing; ++i)

@@ -188,7 +188,9 @@ QString readArea(const xmlNode *element, MapArea &area, bool &skipped)
         return problem;
     area.shape = *shape;
     problem = shapePoints(*shape, *numbers, area.points);
-    area.url = attribute(element, "href").value_or(QString());
+    const std::optional<QString> href = attribute(element, "href");
+    area.url = href.value_or(QString());
+    area.linked = href.has_value();
     area.altText = attribute(element, "alt").value_or(QString());
     area.targetFrame = attribute(element, "target").value_or(QString());
     return problem;

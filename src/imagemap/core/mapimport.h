@@ -16,6 +16,9 @@ struct MapArea
     ShapeKind shape = ShapeKind::Rectangle;
     QList<QPoint> points;
     QString url;
+    // False when the area has no HREF (NOHREF alone does not count: browsers follow an HREF
+    // beside it).
+    bool linked = true;
     QString altText;
     QString targetFrame;
 

@@ -47,7 +47,10 @@ QString shapeElement(const HotspotRecord &row)
 
 QString linkLine(const HotspotRecord &row)
 {
-    QString line = QStringLiteral("<a") + attribute("href", row.url.trimmed());
+    // An area without a link is an <a> without href: it keeps its title and takes no click.
+    QString line = QStringLiteral("<a");
+    if (row.linked)
+        line += attribute("href", row.url.trimmed());
     if (!row.targetFrame.trimmed().isEmpty())
         line += attribute("target", row.targetFrame.trimmed());
     line += u'>';
