@@ -53,10 +53,13 @@ QString readRequest(const CommandArguments &arguments, ImageMapRequest &request)
     return QString();
 }
 
-// The map's text, or an error message in `error`.
-QString mapText(const ImageMapRequest &request, QString &error)
+// The map's text, or an error message in `error`; what the user should know of the page goes
+// to `err`.
+QString mapText(const ImageMapRequest &request, QString &error, QTextStream &err)
 {
     const imagemap::MapImport read = imagemap::readImageMapFile(request.page);
+    for (const QString &note : read.notes)
+        err << "trellis imagemap: " << request.page << ": " << note << '\n';
     if (!read.succeeded()) {
         error = read.error;
         return QString();
@@ -93,7 +96,7 @@ QString mapText(const ImageMapRequest &request, QString &error)
 int writeMap(const ImageMapRequest &request, QTextStream &out, QTextStream &err)
 {
     QString error;
-    const QString text = mapText(request, error);
+    const QString text = mapText(request, error, err);
     if (!error.isEmpty()) {
         err << "trellis imagemap: " << request.page << ": " << error << '\n';
         return Failure;

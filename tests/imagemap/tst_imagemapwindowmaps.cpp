@@ -85,6 +85,23 @@ private slots:
         QVERIFY(f->dialogs.shown().isEmpty());
     }
 
+    // The map opens, and a box the user dismisses says why browsers would not find it.
+    void aMapNamedWithItsHashOpensWithANote()
+    {
+        const QString path = dir.filePath("hash.htm");
+        QVERIFY(testsupport::writeAll(path,
+            "<img src=pic.gif usemap=#Logo><map name=#Logo><area coords=1,2,30,40 "
+            "href=a.htm></map>"));
+        picture("pic.gif");
+        f->dialogs.answer(path);
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuOpenMap")->trigger();
+        QCOMPARE(rows(), QStringList{"RECT 1,2 30,40 a.htm|| 2,3,4,5,6"});
+        QCOMPARE(f->prompter.shown().size(), 1);
+        QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Information);
+        QVERIFY(f->prompter.lastText().startsWith("The page names its map \"#Logo\""));
+    }
+
     void aMissingPictureIsAskedFor_data()
     {
         QTest::addColumn<QByteArray>("page");

@@ -76,7 +76,7 @@ QList<const xmlNode *> elements(const xmlNode *root, const char *name)
 }
 
 // The map the first IMG with a USEMAP names (by NAME, then by ID), else the first MAP.
-const xmlNode *findMap(const xmlNode *root, QString &pictureSource, QString &error)
+const xmlNode *findMap(const xmlNode *root, MapImport &import)
 {
     const QList<const xmlNode *> maps = elements(root, "map");
     for (const xmlNode *img : elements(root, "img")) {
@@ -86,20 +86,32 @@ const xmlNode *findMap(const xmlNode *root, QString &pictureSource, QString &err
         QString name = usemap->trimmed();
         if (name.startsWith(u'#'))
             name.remove(0, 1);
-        pictureSource = attribute(img, "src").value_or(QString()).trimmed();
+        import.pictureSource = attribute(img, "src").value_or(QString()).trimmed();
         for (const char *key : {"name", "id"}) {
             for (const xmlNode *map : maps) {
                 if (attribute(map, key) == name)
                     return map;
             }
         }
-        error = failure(QStringLiteral("the picture's USEMAP names the map \"%1\", but the page "
-                                       "holds no MAP of that name.")
-                            .arg(name));
+        // Many pages name the map with the "#" that belongs to USEMAP alone; browsers then find
+        // no map, but the map meant is plain.
+        for (const xmlNode *map : maps) {
+            if (attribute(map, "name") == u'#' + name) {
+                import.notes << QStringLiteral(
+                    "The page names its map \"#%1\", with the \"#\" that belongs in USEMAP "
+                    "only, so browsers do not find it; it was taken as the map \"%1\".")
+                                    .arg(name);
+                return map;
+            }
+        }
+        import.error
+            = failure(QStringLiteral("the picture's USEMAP names the map \"%1\", but the page "
+                                     "holds no MAP of that name.")
+                          .arg(name));
         return nullptr;
     }
     if (maps.isEmpty()) {
-        error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
+        import.error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
         return nullptr;
     }
     return maps.first();
@@ -265,7 +277,7 @@ MapImport readImageMap(const QByteArray &page)
         import.error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
         return import;
     }
-    const xmlNode *map = findMap(root, import.pictureSource, import.error);
+    const xmlNode *map = findMap(root, import);
     if (map)
         readAreas(map, import);
     return import;

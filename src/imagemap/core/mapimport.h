@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace imagemap {
 
@@ -34,6 +35,9 @@ struct MapImport
     QString pictureSource;
     // Empty when the page was taken; otherwise a message that names the area and the reason.
     QString error;
+    // Sentences the user should read about a page that was taken: what was read differently
+    // from how browsers read it.
+    QStringList notes;
 
     bool succeeded() const { return error.isEmpty(); }
 };

@@ -36,6 +36,9 @@ std::optional<OpenedMap> MapFiles::readMap(const QString &pagePath)
         m_prompter.tell(import.error, platform::MessageIcon::Exclamation);
         return std::nullopt;
     }
+    if (!import.notes.isEmpty())
+        m_prompter.tell(
+            import.notes.join(QStringLiteral("  ")), platform::MessageIcon::Information);
     OpenedMap map{QFileInfo(pagePath).absoluteFilePath(),
         localPicturePath(pagePath, import.pictureSource), import.areas};
     if (map.picturePath.isEmpty() || !QFileInfo(map.picturePath).isFile()) {
