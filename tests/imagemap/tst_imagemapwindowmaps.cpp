@@ -288,6 +288,28 @@ private slots:
         QVERIFY(f->window->isVisible());
         QCOMPARE(state().hotspots().usedCount(), 3);
     }
+
+    // After Open Map the SVG names the picture as the page does, so that it can be pasted back
+    // into that page; after Open it names the file.
+    void copySvgMapNamesThePictureAsTheOpenedPageDoes()
+    {
+        QVERIFY(QDir(dir.path()).mkpath("images"));
+        picture("images/nav.gif");
+        const QString path = dir.filePath("site.htm");
+        QVERIFY(testsupport::writeAll(path,
+            "<img src=\"images/nav.gif\" usemap=#m><map name=m><area coords=1,2,30,40 "
+            "href=a.htm></map>"));
+        f->dialogs.answer(path);
+        f->action("mnuOpenMap")->trigger();
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuSvgMap")->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().contains("<image href=\"images/nav.gif\""));
+
+        QVERIFY(f->open(picture("images/nav.gif")));
+        f->prompter.answer(MessageAnswer::Ok);
+        f->action("mnuSvgMap")->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().contains("<image href=\"nav.gif\""));
+    }
 };
 
 TRELLIS_TEST(TestImageMapWindowMaps)

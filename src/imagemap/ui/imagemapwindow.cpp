@@ -351,7 +351,7 @@ void ImageMapWindow::openMapFile(const QString &path)
     if (!storeImportedHotspots(m_state, map->areas, m_scale.factor()))
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
     m_keptMap = mapText();
-    m_mapFiles.setPageName(map->pagePath);
+    m_mapFiles.setPageName(map->pagePath, map->pictureSource);
     m_canvas->update();
 }
 

@@ -40,8 +40,9 @@ std::optional<OpenedMap> MapFiles::readMap(const QString &pagePath)
         m_prompter.tell(
             import.notes.join(QStringLiteral("  ")), platform::MessageIcon::Information);
     OpenedMap map{QFileInfo(pagePath).absoluteFilePath(),
-        localPicturePath(pagePath, import.pictureSource), import.areas};
+        localPicturePath(pagePath, import.pictureSource), import.pictureSource, import.areas};
     if (map.picturePath.isEmpty() || !QFileInfo(map.picturePath).isFile()) {
+        map.pictureSource.clear();
         map.picturePath = askForPicture(pagePath, import.pictureSource);
         if (map.picturePath.isEmpty())
             return std::nullopt;
@@ -106,12 +107,14 @@ bool MapFiles::saveMapAs(const QString &imagePath, const HotspotTable &table)
         return false;
     }
     m_pageName = path;
+    // The saved page names the picture in its own way.
+    m_pictureSource.clear();
     return true;
 }
 
 void MapFiles::copySvgMap(const QString &imagePath, QSize pictureSize, const HotspotTable &table)
 {
-    const ImageMapHtml svg = buildSvgMap(imagePath, pictureSize, table);
+    const ImageMapHtml svg = buildSvgMap(imagePath, pictureSize, table, m_pictureSource);
     if (!svg.succeeded()) {
         m_prompter.tell(svg.error);
         return;

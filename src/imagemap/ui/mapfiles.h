@@ -20,6 +20,9 @@ struct OpenedMap
 {
     QString pagePath;
     QString picturePath;
+    // The picture as the page's IMG names it ("images/NavBar.gif"); empty when the picture had
+    // to be asked for.
+    QString pictureSource;
     QList<MapArea> areas;
 };
 
@@ -42,8 +45,13 @@ public:
     // before replacing a file, and writes the map page atomically. Returns whether it was
     // saved; every failure is told.
     bool saveMapAs(const QString &imagePath, const HotspotTable &table);
-    // The page the window's map now belongs to (empty for none), which Save Map As offers.
-    void setPageName(const QString &path) { m_pageName = path; }
+    // The page the window's map now belongs to (empty for none), which Save Map As offers, and
+    // the picture as that page names it, which Copy SVG Map writes.
+    void setPageName(const QString &path, const QString &pictureSource = {})
+    {
+        m_pageName = path;
+        m_pictureSource = pictureSource;
+    }
 
     // Copy SVG Map: puts the SVG form of the map of the picture (of that size) on the
     // clipboard and tells the user; a failure is told instead.
@@ -56,6 +64,7 @@ private:
     platform::Prompter &m_prompter;
     platform::FileDialogs &m_dialogs;
     QString m_pageName;
+    QString m_pictureSource;
 };
 
 } // namespace imagemap
