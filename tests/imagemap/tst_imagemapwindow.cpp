@@ -124,7 +124,9 @@ private slots:
         QVERIFY(testsupport::writeAll(text, "not a picture"));
         QVERIFY(!testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(text)}));
         const QString second = picture("second.jpg", QSize(120, 90));
+        f->prompter.answer(MessageAnswer::Yes);
         QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(second)}));
+        QCOMPARE(f->prompter.lastText(), imagemap::discardHotspotsForOpenQuestion());
         QCOMPARE(f->window->imagePath(), second);
         QCOMPARE(f->window->windowTitle(), second);
         QCOMPARE(f->window->state().hotspots().usedCount(), 0);
@@ -226,6 +228,7 @@ private slots:
         if (!answer.isEmpty()) {
             path = dir.filePath(answer);
             QVERIFY(testsupport::writeAll(path, "plain text, not a picture"));
+            f->prompter.answer(MessageAnswer::Yes); // to drop the hotspots
             f->prompter.answer(MessageAnswer::Ok);
         }
         QVERIFY(!f->open(path));

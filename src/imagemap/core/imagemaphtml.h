@@ -28,6 +28,14 @@ inline QString discardHotspotsQuestion()
                           "Do you want to close the window and discard the hotspots?");
 }
 
+// The same question when Open, Open Map or a dropped file would replace the hotspots; only Yes
+// opens the file.
+inline QString discardHotspotsForOpenQuestion()
+{
+    return QStringLiteral("The HTML code of the hotspots has not been placed in the clipboard.  "
+                          "Do you want to open the file and discard the hotspots?");
+}
+
 // The outcome of building the image-map HTML: the text, or an error message and no text.
 struct ImageMapHtml
 {

@@ -249,17 +249,22 @@ void ImageMapWindow::closeEvent(QCloseEvent *event)
     // Every way of closing (Exit, the window's close button, the launcher's Exit) comes here,
     // so hotspots are never dropped unasked; once their HTML is on the clipboard they are kept.
     const bool delivered = std::exchange(m_htmlDelivered, false);
-    const bool kept = !m_keptMap.isEmpty() && m_keptMap == mapText();
-    if (!delivered && !kept && m_state.hotspots().usedCount() > 0
-        && m_prompter.ask(discardHotspotsQuestion(), platform::MessageIcon::Question,
-               platform::MessageButtons::YesNo)
-            != platform::MessageAnswer::Yes) {
+    if (!delivered && !mayDiscardHotspots(discardHotspotsQuestion())) {
         event->ignore();
         return;
     }
     // A dialog shown without blocking the window must not outlive the picture it belongs to.
     closeHotspotDialog();
     QMainWindow::closeEvent(event);
+}
+
+bool ImageMapWindow::mayDiscardHotspots(const QString &question)
+{
+    const bool kept = !m_keptMap.isEmpty() && m_keptMap == mapText();
+    return kept || m_state.hotspots().usedCount() == 0
+        || m_prompter.ask(
+               question, platform::MessageIcon::Question, platform::MessageButtons::YesNo)
+        == platform::MessageAnswer::Yes;
 }
 
 bool ImageMapWindow::eventFilter(QObject *watched, QEvent *event)
@@ -291,7 +296,12 @@ void ImageMapWindow::openImage()
 
 void ImageMapWindow::openImageFile(const QString &chosen)
 {
+    // Opening drops the hotspots as closing does, so it asks as closing does.
+    if (!m_htmlDelivered && !mayDiscardHotspots(discardHotspotsForOpenQuestion()))
+        return;
     if (showImage(chosen)) {
+        // What was put on the clipboard belonged to the picture before.
+        m_htmlDelivered = false;
         m_keptMap.clear();
         m_mapFiles.setPageName(QString());
     }
@@ -343,6 +353,8 @@ void ImageMapWindow::openMap()
 
 void ImageMapWindow::openMapFile(const QString &path)
 {
+    if (!m_htmlDelivered && !mayDiscardHotspots(discardHotspotsForOpenQuestion()))
+        return;
     const std::optional<OpenedMap> map = m_mapFiles.readMap(path);
     if (!map || !showImage(map->picturePath))
         return;
@@ -351,6 +363,7 @@ void ImageMapWindow::openMapFile(const QString &path)
     if (!storeImportedHotspots(m_state, map->areas, m_scale.factor()))
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
     m_keptMap = mapText();
+    m_htmlDelivered = false;
     m_mapFiles.setPageName(map->pagePath, map->pictureSource);
     m_canvas->update();
 }

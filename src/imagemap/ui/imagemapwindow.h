@@ -101,6 +101,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // True when the hotspots may go: they are saved or there are none, or the user says so.
+    bool mayDiscardHotspots(const QString &question);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
