@@ -1,4 +1,5 @@
 #include "imagemap/core/imagemaphtml.h"
+#include "imagemap/core/mappage.h"
 #include "testmain.h"
 
 #include <QTest>
@@ -90,6 +91,33 @@ private slots:
             QStringLiteral("<IMG SRC=\"%1\" BORDER=1 USEMAP=\"#%2\">\r\n<MAP NAME=\"%2\">\r\n"
                            "<AREA SHAPE=\"DEFAULT\" NOHREF>\r\n</MAP>")
                 .arg(source, mapName));
+    }
+
+    // Save Map As tells apart a page it wrote, which only a map fills, from a page with more.
+    void onlyAMapPage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("onlyAMap");
+        const QByteArray written
+            = imagemap::buildMapPage("/w/pics/Photo.gif", "/w/map.htm", exampleTable())
+                  .text.toUtf8();
+        QTest::newRow("as written") << written << true;
+        QTest::newRow("without hotspots")
+            << imagemap::buildMapPage("/w/a.gif", "/w/a.htm", HotspotTable()).text.toUtf8() << true;
+        QByteArray withText = written;
+        withText.replace("<body>\r\n", "<body>\r\n<h1>Welcome</h1>\r\n");
+        QTest::newRow("a heading added") << withText << false;
+        QByteArray withScript = written;
+        withScript.replace("</head>", "<script>go()</script></head>");
+        QTest::newRow("a script added") << withScript << false;
+        QTest::newRow("line ends changed") << QByteArray(written).replace("\r\n", "\n") << false;
+        QTest::newRow("not a page") << QByteArray("old") << false;
+    }
+    void onlyAMapPage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, onlyAMap);
+        QCOMPARE(imagemap::holdsOnlyAMapPage(bytes), onlyAMap);
     }
 
     void errors_data()

@@ -253,7 +253,8 @@ private slots:
         QCOMPARE(state().segments().at(7).to, QPoint(120, 60) * 15);
         QVERIFY(state().segments().at(11).round);
         QVERIFY(state().segments().at(2).visible);
-        // Save Map As offers the page the map came from; after Open of a picture, its own name.
+        // Save Map As offers the page the map came from, which holds nothing but the map; after
+        // Open of a picture, its own name.
         f->dialogs.cancel();
         f->action("mnuSaveMap")->trigger();
         QCOMPARE(f->dialogs.shown().last().request.fileName, page + ".htm");
@@ -263,6 +264,31 @@ private slots:
         f->dialogs.cancel();
         f->action("mnuSaveMap")->trigger();
         QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("pic.htm"));
+    }
+
+    // A page with more than a map is never offered for the map page that would replace it,
+    // and replacing it anyway is asked about in so many words.
+    void theOpenedPageIsNotOfferedForTheMap()
+    {
+        picture("nav.gif");
+        const QString page = dir.filePath("nav.htm");
+        const QByteArray site
+            = "<html><head><title>Club</title><script>go()</script></head><body>"
+              "<h1>Welcome</h1><img src=nav.gif usemap=#m width=240>"
+              "<map name=m><area coords=1,2,30,40 href=a.htm></map></body></html>";
+        QVERIFY(testsupport::writeAll(page, site));
+        f->dialogs.answer(page);
+        f->action("mnuOpenMap")->trigger();
+        QCOMPARE(rows().size(), 1);
+
+        f->dialogs.answer(page);
+        f->prompter.answer(MessageAnswer::Cancel);
+        f->action("mnuSaveMap")->trigger();
+        QCOMPARE(f->dialogs.shown().last().request.fileName, dir.filePath("nav-map.htm"));
+        QCOMPARE(f->prompter.lastText(),
+            "\"nav.htm\" is a page that holds more than a map.  Saving the map replaces the whole "
+            "page: its text, pictures, scripts and styles will be lost.  OK to over-write it?");
+        QCOMPARE(testsupport::readAll(page), site);
     }
 
     void saveAsksBeforeReplacing_data()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace imagemap {
@@ -32,6 +33,16 @@ ImageMapHtml buildMapPage(
                     .arg(title)
         + page.text + QStringLiteral("\r\n</body>\r\n</html>\r\n");
     return page;
+}
+
+bool holdsOnlyAMapPage(const QByteArray &bytes)
+{
+    static const QRegularExpression form(QStringLiteral(
+        "^<!DOCTYPE html>\\r\\n<html>\\r\\n<head>\\r\\n<meta charset=\"utf-8\">\\r\\n"
+        "<title>[^<\\r\\n]*</title>\\r\\n</head>\\r\\n<body>\\r\\n"
+        "<IMG [^\\r\\n]*>\\r\\n<MAP [^\\r\\n]*>\\r\\n(?:<AREA [^\\r\\n]*>\\r\\n)*</MAP>\\r\\n"
+        "</body>\\r\\n</html>\\r\\n$"));
+    return form.match(QString::fromUtf8(bytes)).hasMatch();
 }
 
 } // namespace imagemap

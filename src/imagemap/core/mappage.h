@@ -16,4 +16,8 @@ QString pictureReference(const QString &imagePath, const QString &pagePath);
 ImageMapHtml buildMapPage(
     const QString &imagePath, const QString &pagePath, const HotspotTable &table);
 
+// True when `bytes` hold nothing but a page buildMapPage writes: replacing it loses nothing but
+// the map.
+bool holdsOnlyAMapPage(const QByteArray &bytes);
+
 } // namespace imagemap

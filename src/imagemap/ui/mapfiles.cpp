@@ -64,13 +64,32 @@ QString MapFiles::askForPicture(const QString &pagePath, const QString &source)
     return m_dialogs.openFile(request);
 }
 
+void MapFiles::setPageName(const QString &path, const QString &pictureSource)
+{
+    m_pageName = path;
+    m_pictureSource = pictureSource;
+    const std::optional<QByteArray> bytes = path.isEmpty()
+        ? std::nullopt
+        : platform::readFileContent(path, nullptr, MaximumPageBytes);
+    m_pageIsOurs = bytes && holdsOnlyAMapPage(*bytes);
+}
+
 bool MapFiles::mayReplace(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return m_prompter.ask(QStringLiteral("File already exists.  OK to over-write existing file?"),
-               platform::MessageIcon::Exclamation, platform::MessageButtons::OkCancel,
-               QStringLiteral("Please Note"))
+    // A page with more than a map (its text, scripts, styles) is said to be lost as a whole.
+    const std::optional<QByteArray> bytes
+        = platform::readFileContent(path, nullptr, MaximumPageBytes);
+    const bool wholePage = bytes && bytes->contains('<') && !holdsOnlyAMapPage(*bytes);
+    const QString question = wholePage
+        ? QStringLiteral("\"%1\" is a page that holds more than a map.  Saving the map replaces "
+                         "the whole page: its text, pictures, scripts and styles will be lost.  "
+                         "OK to over-write it?")
+              .arg(QFileInfo(path).fileName())
+        : QStringLiteral("File already exists.  OK to over-write existing file?");
+    return m_prompter.ask(question, platform::MessageIcon::Exclamation,
+               platform::MessageButtons::OkCancel, QStringLiteral("Please Note"))
         == platform::MessageAnswer::Ok;
 }
 
@@ -79,10 +98,16 @@ bool MapFiles::saveMapAs(const QString &imagePath, const HotspotTable &table)
     platform::FileDialogRequest request;
     request.filter = mapPageFilter();
     // The map name is the picture's name without its extension; so is the page's, at first.
+    // The page a map was opened from is never offered: the map page would replace all of it.
     const QFileInfo picture(imagePath);
-    request.fileName = m_pageName.isEmpty()
-        ? picture.absolutePath() + u'/' + picture.fileName().chopped(4) + QStringLiteral(".htm")
-        : m_pageName;
+    const QString name = picture.fileName();
+    const QString base = picture.absolutePath() + u'/' + (name.size() > 4 ? name.chopped(4) : name);
+    QString offered = base + QStringLiteral(".htm");
+    if (!m_pageName.isEmpty() && m_pageIsOurs)
+        offered = m_pageName;
+    else if (!m_pageName.isEmpty() && QFileInfo(offered) == QFileInfo(m_pageName))
+        offered = base + QStringLiteral("-map.htm");
+    request.fileName = offered;
     request.confirmOverwrite = false; // asked below, once
     request.title = QStringLiteral("Save Map As");
     QString path = m_dialogs.saveFile(request);
@@ -107,6 +132,7 @@ bool MapFiles::saveMapAs(const QString &imagePath, const HotspotTable &table)
         return false;
     }
     m_pageName = path;
+    m_pageIsOurs = true;
     // The saved page names the picture in its own way.
     m_pictureSource.clear();
     return true;

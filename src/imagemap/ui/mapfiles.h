@@ -45,13 +45,10 @@ public:
     // before replacing a file, and writes the map page atomically. Returns whether it was
     // saved; every failure is told.
     bool saveMapAs(const QString &imagePath, const HotspotTable &table);
-    // The page the window's map now belongs to (empty for none), which Save Map As offers, and
-    // the picture as that page names it, which Copy SVG Map writes.
-    void setPageName(const QString &path, const QString &pictureSource = {})
-    {
-        m_pageName = path;
-        m_pictureSource = pictureSource;
-    }
+    // The page the window's map now belongs to (empty for none), which Save Map As offers when
+    // the page holds nothing but a map, and the picture as that page names it, which Copy SVG
+    // Map writes.
+    void setPageName(const QString &path, const QString &pictureSource = {});
 
     // Copy SVG Map: puts the SVG form of the map of the picture (of that size) on the
     // clipboard and tells the user; a failure is told instead.
@@ -64,6 +61,8 @@ private:
     platform::Prompter &m_prompter;
     platform::FileDialogs &m_dialogs;
     QString m_pageName;
+    // True when m_pageName holds a map page and nothing else, so that Save Map As may offer it.
+    bool m_pageIsOurs = false;
     QString m_pictureSource;
 };
 
