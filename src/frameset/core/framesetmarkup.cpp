@@ -1,5 +1,6 @@
 #include "frameset/core/framesetmarkup.h"
 
+#include "platform/htmltree.h"
 #include "platform/textdecoding.h"
 #include "platform/textnumber.h"
 
@@ -41,22 +42,10 @@ QString attribute(xmlNode *node, const char *name)
     return text;
 }
 
-// The next node in document order below `top`, without recursion: documents nest deeply.
-xmlNode *nextInTree(xmlNode *node, const xmlNode *top)
-{
-    if (node->children)
-        return node->children;
-    while (node && node != top) {
-        if (node->next)
-            return node->next;
-        node = node->parent;
-    }
-    return nullptr;
-}
-
+// The first FRAMESET a browser would build.
 xmlNode *firstFrameset(xmlNode *root)
 {
-    for (xmlNode *node = root; node; node = nextInTree(node, root)) {
+    for (xmlNode *node = root; node; node = platform::nextBuiltNode(node, root)) {
         if (isElement(node, "frameset"))
             return node;
     }
@@ -66,7 +55,7 @@ xmlNode *firstFrameset(xmlNode *root)
 // BORDER=0, or FRAMEBORDER=NO or 0, on the first FRAMESET that gives either turns borders off.
 bool framesetBordersOn(xmlNode *frameset)
 {
-    for (xmlNode *node = frameset; node; node = nextInTree(node, frameset)) {
+    for (xmlNode *node = frameset; node; node = platform::nextBuiltNode(node, frameset)) {
         if (!isElement(node, "frameset"))
             continue;
         if (hasAttribute(node, "border"))

@@ -3,6 +3,7 @@
 #include "imagemap/core/hotspottable.h"
 #include "imagemap/core/vertexstore.h"
 #include "platform/filecontent.h"
+#include "platform/htmltree.h"
 #include "platform/textdecoding.h"
 
 #include <QFileInfo>
@@ -50,25 +51,11 @@ std::optional<QString> attribute(const xmlNode *element, const char *name)
     return std::nullopt;
 }
 
-// The node after `node` in document order within `root`'s subtree, or nullptr. Walks without
-// recursion, so a deeply nested page cannot exhaust the stack.
-const xmlNode *nextInOrder(const xmlNode *node, const xmlNode *root)
-{
-    if (node->children)
-        return node->children;
-    while (node && node != root) {
-        if (node->next)
-            return node->next;
-        node = node->parent;
-    }
-    return nullptr;
-}
-
 // The elements of that name inside `root`, in document order.
 QList<const xmlNode *> elements(const xmlNode *root, const char *name)
 {
     QList<const xmlNode *> found;
-    for (const xmlNode *node = root; node; node = nextInOrder(node, root)) {
+    for (const xmlNode *node = root; node; node = platform::nextBuiltNode(node, root)) {
         if (isElement(node, name))
             found << node;
     }
