@@ -50,7 +50,7 @@ QString usageText()
         "               the same for many pictures at once, into OUTDIR\n"
         "  opaque FILE.gif\n"
         "               switch the transparency of such a GIF off again\n"
-        "  imagemap PAGE.htm [--svg] [-o OUT]\n"
+        "  imagemap PAGE.htm [--map NAME] [--svg] [-o OUT]\n"
         "               write the image map of an HTML page as IMG, MAP and AREA lines,\n"
         "               or with --svg as an SVG that scales with its page\n"
         "\n"

@@ -14,14 +14,16 @@ namespace cli {
 namespace {
 
 const char *const ImagemapUsage
-    = "usage: trellis imagemap PAGE.htm [--svg] [-o OUT]\n"
+    = "usage: trellis imagemap PAGE.htm [--map NAME] [--svg] [-o OUT]\n"
       "Reads the image map of an HTML page and writes it as IMG, MAP and AREA lines, or with\n"
-      "--svg as an inline SVG that scales with its page.\n";
+      "--svg as an inline SVG that scales with its page. --map takes the MAP of that name\n"
+      "where the page holds several.\n";
 
 struct ImageMapRequest
 {
     QString page;
     QString output; // empty: standard output
+    QString map; // empty: the map the first picture uses, else the first
     bool svg = false;
 };
 
@@ -33,6 +35,10 @@ QString readRequest(const CommandArguments &arguments, ImageMapRequest &request)
         case CommandArgument::Kind::Option:
             if (argument.option == QLatin1String("svg")) {
                 request.svg = true;
+            } else if (argument.option == QLatin1String("map")) {
+                if (!request.map.isEmpty())
+                    return QStringLiteral("--map needs one map name");
+                request.map = argument.value;
             } else {
                 if (!request.output.isEmpty())
                     return QStringLiteral("-o needs one output file");
@@ -40,7 +46,9 @@ QString readRequest(const CommandArguments &arguments, ImageMapRequest &request)
             }
             break;
         case CommandArgument::Kind::MissingValue:
-            return QStringLiteral("-o needs one output file");
+            return argument.option == QLatin1String("map")
+                ? QStringLiteral("--map needs one map name")
+                : QStringLiteral("-o needs one output file");
         case CommandArgument::Kind::Unknown:
             return QStringLiteral("unknown option '") + argument.text + u'\'';
         case CommandArgument::Kind::Positional:
@@ -57,9 +65,13 @@ QString readRequest(const CommandArguments &arguments, ImageMapRequest &request)
 // to `err`.
 QString mapText(const ImageMapRequest &request, QString &error, QTextStream &err)
 {
-    const imagemap::MapImport read = imagemap::readImageMapFile(request.page);
+    const imagemap::MapImport read = imagemap::readImageMapFile(request.page, request.map);
     for (const QString &note : read.notes)
         err << "trellis imagemap: " << request.page << ": " << note << '\n';
+    if (read.succeeded() && request.map.isEmpty() && read.mapNames.size() > 1)
+        err << "trellis imagemap: " << request.page << ": the page holds " << read.mapNames.size()
+            << " maps (" << read.mapNames.join(QStringLiteral(", ")) << "); this is \""
+            << read.mapName << "\", and --map NAME takes another.\n";
     if (!read.succeeded()) {
         error = read.error;
         return QString();
@@ -136,6 +148,7 @@ SubCommand imagemapCommand()
 {
     return {QStringLiteral("imagemap"), QLatin1String(ImagemapUsage),
         {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT")),
+            QCommandLineOption(QStringLiteral("map"), QString(), QStringLiteral("NAME")),
             QCommandLineOption(QStringLiteral("svg"))},
         runImageMap};
 }

@@ -4,7 +4,7 @@
 
 namespace cli {
 
-// `trellis imagemap PAGE.htm [--svg] [-o OUT]`: reads the image map of an HTML page as
+// `trellis imagemap PAGE.htm [--map NAME] [--svg] [-o OUT]`: reads the image map of an HTML page as
 // Zonemark's Open Map does and writes it as Create HTML Code would (IMG, MAP and AREA lines,
 // the picture named as the page names it), or with --svg as Copy SVG Map would, which needs
 // the picture for its size. Writes to OUT, replacing it, or to standard output. Exits with 0

@@ -63,9 +63,42 @@ QList<const xmlNode *> elements(const xmlNode *root, const char *name)
 }
 
 // The map the first IMG with a USEMAP names (by NAME, then by ID), else the first MAP.
-const xmlNode *findMap(const xmlNode *root, MapImport &import)
+// A map's name, or its ID where it has no NAME.
+QString mapNameOf(const xmlNode *map)
+{
+    return attribute(map, "name").value_or(attribute(map, "id").value_or(QString())).trimmed();
+}
+
+// The map named `wanted` (by NAME, then by ID) and the picture of the first IMG that uses it.
+const xmlNode *findNamedMap(const QList<const xmlNode *> &maps, const xmlNode *root,
+    const QString &wanted, MapImport &import)
+{
+    for (const xmlNode *img : elements(root, "img")) {
+        QString name = attribute(img, "usemap").value_or(QString()).trimmed();
+        if (name.startsWith(u'#'))
+            name.remove(0, 1);
+        if (name == wanted) {
+            import.pictureSource = attribute(img, "src").value_or(QString()).trimmed();
+            break;
+        }
+    }
+    for (const char *key : {"name", "id"}) {
+        for (const xmlNode *map : maps) {
+            if (attribute(map, key) == wanted)
+                return map;
+        }
+    }
+    import.error = failure(QStringLiteral("the page holds no MAP named \"%1\".").arg(wanted));
+    return nullptr;
+}
+
+const xmlNode *findMap(const xmlNode *root, const QString &wanted, MapImport &import)
 {
     const QList<const xmlNode *> maps = elements(root, "map");
+    for (const xmlNode *map : maps)
+        import.mapNames << mapNameOf(map);
+    if (!wanted.isEmpty())
+        return findNamedMap(maps, root, wanted, import);
     for (const xmlNode *img : elements(root, "img")) {
         const std::optional<QString> usemap = attribute(img, "usemap");
         if (!usemap)
@@ -250,7 +283,7 @@ int vertexSlots(const MapArea &area)
     return int(area.points.size());
 }
 
-MapImport readImageMap(const QByteArray &page)
+MapImport readImageMap(const QByteArray &page, const QString &mapName)
 {
     MapImport import;
     const QByteArray utf8 = platform::decodeText(page).toUtf8();
@@ -264,13 +297,15 @@ MapImport readImageMap(const QByteArray &page)
         import.error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
         return import;
     }
-    const xmlNode *map = findMap(root, import);
-    if (map)
+    const xmlNode *map = findMap(root, mapName, import);
+    if (map) {
+        import.mapName = mapNameOf(map);
         readAreas(map, import);
+    }
     return import;
 }
 
-MapImport readImageMapFile(const QString &path)
+MapImport readImageMapFile(const QString &path, const QString &mapName)
 {
     QString error;
     const std::optional<QByteArray> bytes
@@ -280,7 +315,7 @@ MapImport readImageMapFile(const QString &path)
         import.error = failure(QStringLiteral("\"%1\" cannot be read: %2").arg(path, error));
         return import;
     }
-    return readImageMap(*bytes);
+    return readImageMap(*bytes, mapName);
 }
 
 QString localPicturePath(const QString &pagePath, const QString &source)

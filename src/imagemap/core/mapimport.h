@@ -38,6 +38,9 @@ struct MapImport
     // Sentences the user should read about a page that was taken: what was read differently
     // from how browsers read it.
     QStringList notes;
+    // The name (or ID) of every MAP of the page in document order, and of the one taken.
+    QStringList mapNames;
+    QString mapName;
 
     bool succeeded() const { return error.isEmpty(); }
 };
@@ -56,11 +59,13 @@ inline constexpr int MaximumCoordinate = 32767;
 // coordinates, a negative, percent or too large coordinate, a polygon of fewer than three
 // corners, and more areas or points than the hotspot table and vertex store hold are refused.
 // The bytes are read as UTF-8, or where they are not valid UTF-8 as Windows-1252.
-MapImport readImageMap(const QByteArray &page);
+// With `mapName`, the MAP of that NAME (or ID) is taken instead, with the picture of the first
+// IMG that uses it.
+MapImport readImageMap(const QByteArray &page, const QString &mapName = {});
 
 // Reads the page file at `path` as readImageMap() does; a file that cannot be read, or is
 // larger than MaximumPageBytes, is refused with the reason.
-MapImport readImageMapFile(const QString &path);
+MapImport readImageMapFile(const QString &path, const QString &mapName = {});
 
 // Where the picture named by `source` lies on this computer: `source` resolved against the
 // folder of the page at `pagePath` ("\" taken as "/", %-escapes decoded). Empty for a remote
