@@ -38,7 +38,7 @@ std::unique_ptr<QMainWindow> startTool(launcher::Tool tool, const QString &file)
     }
     case launcher::Tool::Zonemark: {
         auto *imageMap = new imagemap::ImageMapWindow;
-        open = [imageMap, path] { imageMap->openImageFile(path); };
+        open = [imageMap, path] { imageMap->openFile(path); };
         window.reset(imageMap);
         break;
     }

@@ -4,6 +4,8 @@
 #include "testmain.h"
 
 #include <QAbstractButton>
+#include <QFile>
+#include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +54,25 @@ private slots:
         const auto window = app::startTool(launcher::Tool(tool), path);
         QVERIFY(window->isVisible());
         QTRY_VERIFY2(window->windowTitle().endsWith(path), qPrintable(window->windowTitle()));
+    }
+
+    // A page named for Zonemark opens its map, as a page dropped on the window does.
+    void zonemarkOpensAPageAsOpenMapDoes()
+    {
+        QImage picture(60, 40, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        const QString picturePath = m_dir.filePath(QStringLiteral("nav.png"));
+        QVERIFY(picture.save(picturePath));
+        const QString page = m_dir.filePath(QStringLiteral("nav.html"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "<img src=nav.png usemap=#m><map name=m><area coords=1,2,30,20 href=a.htm></map>");
+        file.close();
+        const auto window = app::startTool(launcher::Tool::Zonemark, page);
+        auto *imageMap = qobject_cast<imagemap::ImageMapWindow *>(window.get());
+        QTRY_COMPARE(imageMap->imagePath(), picturePath);
+        QCOMPARE(imageMap->state().hotspots().usedCount(), 1);
     }
 
     // A file that cannot be opened gets the tool's own message; the window stays, empty.

@@ -127,6 +127,11 @@ private slots:
         f->prompter.answer(MessageAnswer::Yes);
         QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(second)}));
         QCOMPARE(f->prompter.lastText(), imagemap::discardHotspotsForOpenQuestion());
+        // Any picture the command line opens opens when dropped, a PNG too.
+        const QString png = picture("third.png", QSize(50, 40));
+        QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(png)}));
+        QCOMPARE(f->window->imagePath(), png);
+        QVERIFY(testsupport::dropFiles(f->window.get(), {QUrl::fromLocalFile(second)}));
         QCOMPARE(f->window->imagePath(), second);
         QCOMPARE(f->window->windowTitle(), second);
         QCOMPARE(f->window->state().hotspots().usedCount(), 0);

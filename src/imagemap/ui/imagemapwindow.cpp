@@ -62,18 +62,14 @@ ImageMapWindow::ImageMapWindow(
     buildControls();
     buildMenus();
     setObjectNames();
-    // A dropped GIF or JPEG opens as if Open's dialog had given it, a dropped page as if Open
-    // Map's had.
+    // A dropped picture opens as if Open's dialog had given it, a dropped page as if Open Map's
+    // had; the command line's file opens the same way.
     new platform::FileDropTarget(this,
         {QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-            QStringLiteral("htm"), QStringLiteral("html")},
-        [this](const QString &path) {
-            const QString suffix = QFileInfo(path).suffix().toLower();
-            if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
-                openMapFile(path);
-            else
-                openImageFile(path);
-        });
+            QStringLiteral("bmp"), QStringLiteral("tif"), QStringLiteral("tiff"),
+            QStringLiteral("pcx"), QStringLiteral("png"), QStringLiteral("htm"),
+            QStringLiteral("html")},
+        [this](const QString &path) { openFile(path); });
 
     const QSize screen = platform::screenSizeInTwips(m_scale, this);
     const QRect geometry = ImageMapLayout::windowGeometry(screen);
@@ -292,6 +288,15 @@ void ImageMapWindow::openImage()
     const QString chosen = m_fileDialogs.openFile(request);
     if (!chosen.isEmpty())
         openImageFile(chosen);
+}
+
+void ImageMapWindow::openFile(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+        openMapFile(path);
+    else
+        openImageFile(path);
 }
 
 void ImageMapWindow::openImageFile(const QString &chosen)

@@ -63,6 +63,9 @@ public:
     // Opens the image at path as Open does once its dialog has given that path: a file dropped
     // on the window, or named on the command line.
     void openImageFile(const QString &path);
+    // A page (.htm, .html) as Open Map opens it, anything else as Open does: what a drop and
+    // the command line give.
+    void openFile(const QString &path);
     // Open Map: asks for an HTML page and shows its map: the picture (asked for when the page's
     // is missing) and one hotspot per AREA, row 1 the first. A refused page, or a cancelled
     // dialog, leaves the picture and the hotspots as they were.
