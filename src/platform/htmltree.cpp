@@ -1,6 +1,9 @@
 #include "platform/htmltree.h"
 
+#include "platform/htmlencoding.h"
+
 #include <array>
+#include <libxml/HTMLparser.h>
 
 namespace platform {
 
@@ -36,6 +39,15 @@ const xmlNode *nextBuiltNode(const xmlNode *node, const xmlNode *root)
 xmlNode *nextBuiltNode(xmlNode *node, const xmlNode *root)
 {
     return const_cast<xmlNode *>(nextBuiltNode(static_cast<const xmlNode *>(node), root));
+}
+
+HtmlDocument readHtmlPage(const QByteArray &page)
+{
+    const QByteArray text = htmlTextInUtf8(page);
+    // The text is decoded already, so a charset the page declares must not decode it again.
+    return HtmlDocument(htmlReadMemory(text.constData(), int(text.size()), nullptr, "UTF-8",
+        HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING
+            | HTML_PARSE_IGNORE_ENC));
 }
 
 } // namespace platform

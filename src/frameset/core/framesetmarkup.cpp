@@ -1,11 +1,9 @@
 #include "frameset/core/framesetmarkup.h"
 
 #include "platform/htmltree.h"
-#include "platform/textdecoding.h"
 #include "platform/textnumber.h"
 
 #include <QRegularExpression>
-#include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
 #include <memory>
 
@@ -14,12 +12,6 @@ namespace frameset {
 namespace {
 
 const QString BlankPage = QStringLiteral("about:blank");
-
-struct DocumentFree
-{
-    void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
-};
-using Document = std::unique_ptr<xmlDoc, DocumentFree>;
 
 bool isElement(const xmlNode *node, const char *name)
 {
@@ -268,9 +260,7 @@ bool MarkupReader::readFrameset(xmlNode *element, FramesetNode &node, int depth)
 FramesetMarkup FramesetMarkup::read(const QByteArray &html, int maxFrames, int maxDepth)
 {
     FramesetMarkup markup;
-    const QByteArray utf8 = platform::decodeText(html).toUtf8();
-    const Document doc(htmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8",
-        HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING));
+    const platform::HtmlDocument doc = platform::readHtmlPage(html);
     xmlNode *frameset = doc ? firstFrameset(xmlDocGetRootElement(doc.get())) : nullptr;
     if (!frameset) {
         markup.refusal = QStringLiteral("It holds no FRAMESET, so there is nothing to import.");

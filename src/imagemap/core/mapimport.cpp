@@ -4,13 +4,11 @@
 #include "imagemap/core/vertexstore.h"
 #include "platform/filecontent.h"
 #include "platform/htmltree.h"
-#include "platform/textdecoding.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
-#include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
 #include <memory>
 #include <optional>
@@ -18,8 +16,6 @@
 namespace imagemap {
 
 namespace {
-
-using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
 
 // Indexes 0 and 1 of the vertex store are never used; a window just cleared has the rest.
 constexpr int FreeVertexSlots = VertexStore::LastIndex - 1;
@@ -286,12 +282,7 @@ int vertexSlots(const MapArea &area)
 MapImport readImageMap(const QByteArray &page, const QString &mapName)
 {
     MapImport import;
-    const QByteArray utf8 = platform::decodeText(page).toUtf8();
-    // The bytes were decoded above, so a charset the page declares must not decode them again.
-    const Document document(
-        htmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8",
-            HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING),
-        &xmlFreeDoc);
+    const platform::HtmlDocument document = platform::readHtmlPage(page);
     const xmlNode *root = document ? xmlDocGetRootElement(document.get()) : nullptr;
     if (!root) {
         import.error = failure(QStringLiteral("the page holds no image map (no MAP element)."));
