@@ -131,6 +131,8 @@ int importPage(const FramesetRequest &request, QTextStream &err)
         err << "trellis frameset: " << request.output << ": " << error << '\n';
         return Failure;
     }
+    if (!imported.leftOut.isEmpty())
+        err << "trellis frameset: " << request.page << ": " << imported.leftOut << '\n';
     return Success;
 }
 

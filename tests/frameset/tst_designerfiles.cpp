@@ -37,7 +37,7 @@ const QString ReplaceQuestion
 // A frameset of another tool: a menu column of 180 pixels beside rows of 25% and the rest.
 const QByteArray Handwritten
     = "<html><head><title>Site</title></head>\n<frameset cols=\"180,*\" border=\"0\">\n"
-      "<frame src=\"menu.html\" name=\"menu\" scrolling=\"no\" noresize>\n"
+      "<frame src=\"menu.html\" name=\"menu\" title=\"Menu\" scrolling=\"no\" noresize>\n"
       "<frameset rows=\"25%,*\"><frame src=\"top.html\" name=\"top\">"
       "<frame src=\"main.html\" name=\"main\" marginwidth=\"8\"></frameset>\n</frameset></html>\n";
 
@@ -381,10 +381,16 @@ private slots:
         const QString page = m_dir->filePath(QStringLiteral("site.html"));
         QVERIFY(writeAll(page, Handwritten));
         d.prompter.answer(MessageAnswer::Yes);
+        d.prompter.answer(MessageAnswer::Ok);
         d.dialogs.answer(page);
         d.give(QStringLiteral("Ctrl+I"));
 
-        QCOMPARE(d.prompter.shown().size(), 1);
+        // Asked about the unsaved design first; then told, once, what the design cannot keep.
+        QCOMPARE(d.prompter.shown().size(), 2);
+        QCOMPARE(d.prompter.lastText(),
+            "The design does not hold everything the page has; left out: the page's title, the "
+            "frames' TITLE attribute.");
+        QCOMPARE(d.prompter.shown().last().icon, platform::MessageIcon::Information);
         QCOMPARE(d.dialogs.shown().last().kind, testsupport::ScriptedFileDialogs::Kind::Open);
         QCOMPARE(d.dialogs.shown().last().request.filter,
             "Web Pages (*.htm)|*.htm|Web Pages (*.html)|*.html|All Files (*.*)|*.*");

@@ -124,13 +124,14 @@ private slots:
             QCOMPARE(rows().first().section(u' ', 3, 3), "keep.htm||");
     }
 
-    // The map opens, and a box the user dismisses says why browsers would not find it.
-    void aMapNamedWithItsHashOpensWithANote()
+    // The map opens, and one box the user dismisses says why browsers would not find it and
+    // what the hotspots could not keep.
+    void notesOnThePageAreToldInOneBox()
     {
         const QString path = dir.filePath("hash.htm");
         QVERIFY(testsupport::writeAll(path,
             "<img src=pic.gif usemap=#Logo><map name=#Logo><area coords=1,2,30,40 "
-            "href=a.htm></map>"));
+            "href=a.htm title=Start></map>"));
         picture("pic.gif");
         f->dialogs.answer(path);
         f->prompter.answer(MessageAnswer::Ok);
@@ -139,6 +140,8 @@ private slots:
         QCOMPARE(f->prompter.shown().size(), 1);
         QCOMPARE(f->prompter.shown().last().icon, platform::MessageIcon::Information);
         QVERIFY(f->prompter.lastText().startsWith("The page names its map \"#Logo\""));
+        QVERIFY(f->prompter.lastText().endsWith("  Hotspots do not hold everything the map has; "
+                                                "left out: the areas' TITLE attribute."));
     }
 
     void aMissingPictureIsAskedFor_data()

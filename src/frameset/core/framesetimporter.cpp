@@ -232,6 +232,7 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
         design.properties().record(int(i)) = builder->records[i];
     design.setLayoutText(layouttext::join(builder->layout));
     design.setBordersOn(markup.bordersOn);
+    result.leftOut = markup.leftOut;
     return result;
 }
 

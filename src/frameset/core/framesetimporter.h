@@ -27,6 +27,9 @@ struct FramesetImport
     Design design;
     // Empty when the design was made; else one or two sentences for the user.
     QString refusal;
+    // For a design made: what the page held that the design cannot keep, as a sentence for the
+    // user; empty when nothing was left out.
+    QString leftOut;
 
     bool imported() const { return refusal.isEmpty(); }
 };
@@ -55,7 +58,7 @@ public:
     static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
     static constexpr int MaxDepth = 64;
 
-    // Reads `html`: UTF-8 where the bytes are UTF-8, other bytes as Windows-1252.
+    // Reads `html` in the character set it declares, as browsers read it.
     static FramesetImport read(const QByteArray &html, const ImportArea &area);
     // Reads the file at `path`; an unreadable file is refused with the system's reason.
     static FramesetImport load(const QString &path, const ImportArea &area);

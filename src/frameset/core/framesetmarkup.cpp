@@ -1,6 +1,7 @@
 #include "frameset/core/framesetmarkup.h"
 
 #include "platform/htmltree.h"
+#include "platform/leftout.h"
 #include "platform/textnumber.h"
 
 #include <QRegularExpression>
@@ -146,6 +147,27 @@ FrameProperties frameProperties(xmlNode *frame)
     return p;
 }
 
+bool holdsText(xmlNode *element)
+{
+    xmlChar *content = xmlNodeGetContent(element);
+    const bool any
+        = content && !QString::fromUtf8(reinterpret_cast<char *>(content)).trimmed().isEmpty();
+    xmlFree(content);
+    return any;
+}
+
+// The parts of the page the design has no place for: its title and what it shows browsers
+// without frames.
+void noteWholeParts(xmlNode *root, platform::LeftOut &leftOut)
+{
+    for (xmlNode *node = root; node; node = platform::nextBuiltNode(node, root)) {
+        if (isElement(node, "title") && holdsText(node))
+            leftOut.add(QStringLiteral("the page's title"));
+        else if (isElement(node, "noframes") && (holdsText(node) || node->children))
+            leftOut.add(QStringLiteral("the NOFRAMES content"));
+    }
+}
+
 class MarkupReader
 {
 public:
@@ -172,6 +194,9 @@ private:
     FramesetMarkup &m_markup;
     int m_maxFrames;
     int m_maxDepth;
+
+public:
+    platform::LeftOut leftOut;
 };
 
 bool MarkupReader::readSizes(xmlNode *element, const char *name, QList<FrameSize> &sizes)
@@ -200,6 +225,9 @@ bool MarkupReader::readSlot(xmlNode *element, FramesetNode &node, int depth)
     node.isFrame = true;
     if (element) {
         node.properties = frameProperties(element);
+        leftOut.attributesOf(element,
+            {"src", "name", "marginwidth", "marginheight", "scrolling", "noresize", "frameborder"},
+            QStringLiteral("frames"));
     } else {
         node.properties.sourceUrl = PropertyValue::fromText(QStringLiteral("about:blank"));
     }
@@ -228,6 +256,8 @@ bool MarkupReader::readFrameset(xmlNode *element, FramesetNode &node, int depth)
     QList<FrameSize> cols;
     if (!readSizes(element, "rows", rows) || !readSizes(element, "cols", cols))
         return false;
+    leftOut.attributesOf(element, {"rows", "cols", "border", "frameborder", "framespacing"},
+        QStringLiteral("framesets"));
     QList<xmlNode *> placed;
     for (xmlNode *child = element->children; child; child = child->next) {
         if (isElement(child, "frame") || isElement(child, "frameset"))
@@ -267,7 +297,11 @@ FramesetMarkup FramesetMarkup::read(const QByteArray &html, int maxFrames, int m
         return markup;
     }
     markup.bordersOn = framesetBordersOn(frameset);
-    MarkupReader(markup, maxFrames, maxDepth).readFrameset(frameset, markup.root, 1);
+    MarkupReader reader(markup, maxFrames, maxDepth);
+    noteWholeParts(xmlDocGetRootElement(doc.get()), reader.leftOut);
+    if (reader.readFrameset(frameset, markup.root, 1))
+        markup.leftOut = reader.leftOut.note(
+            QStringLiteral("The design does not hold everything the page has"));
     return markup;
 }
 

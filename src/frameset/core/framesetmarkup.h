@@ -32,9 +32,13 @@ struct FramesetMarkup
     int frames = 0;
     // Empty when the frameset was read.
     QString refusal;
+    // What the document holds that the design cannot keep (the page's title, NOFRAMES content,
+    // attributes of frames and framesets other than those read), as a sentence for the user;
+    // empty when nothing was left out.
+    QString leftOut;
 
-    // Reads `html` (UTF-8, with other bytes taken as Windows-1252). At most `maxFrames` frames
-    // and `maxDepth` nested framesets are read; more are refused.
+    // Reads `html` in the character set it declares, as browsers read it. At most `maxFrames`
+    // frames and `maxDepth` nested framesets are read; more are refused.
     static FramesetMarkup read(const QByteArray &html, int maxFrames, int maxDepth);
 };
 

@@ -224,6 +224,8 @@ void DesignerFiles::importFrom(const std::function<QString()> &choose)
     // a design file.
     m_designFileName.clear();
     m_window.showImportedDesign(imported.design, importCaption(path));
+    if (!imported.leftOut.isEmpty())
+        m_prompter.tell(imported.leftOut, platform::MessageIcon::Information);
 }
 
 void DesignerFiles::createHtml5Page()

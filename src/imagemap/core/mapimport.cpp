@@ -4,6 +4,7 @@
 #include "imagemap/core/vertexstore.h"
 #include "platform/filecontent.h"
 #include "platform/htmltree.h"
+#include "platform/leftout.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -236,13 +237,20 @@ void readAreas(const xmlNode *map, MapImport &import)
 {
     int number = 0;
     int usedSlots = 0;
+    platform::LeftOut leftOut;
     for (const xmlNode *element : elements(map, "area")) {
         ++number;
         MapArea area;
         bool skipped = false;
         QString problem = readArea(element, area, skipped);
-        if (skipped)
+        if (skipped) {
+            // The map Zonemark writes ends with a DEFAULT area of its own, without a link.
+            if (const std::optional<QString> href = attribute(element, "href"))
+                leftOut.add(QStringLiteral("the DEFAULT area's link to \"%1\"").arg(*href));
             continue;
+        }
+        leftOut.attributesOf(element, {"shape", "coords", "href", "nohref", "alt", "target"},
+            QStringLiteral("areas"));
         // With three slots for the smallest shape the store runs out first (at the 33rd
         // hotspot); the table's limit is checked all the same, so that neither is overrun.
         if (problem.isEmpty() && import.areas.size() == HotspotRows)
@@ -262,6 +270,8 @@ void readAreas(const xmlNode *map, MapImport &import)
         }
         import.areas << area;
     }
+    if (!leftOut.isEmpty())
+        import.notes << leftOut.note(QStringLiteral("Hotspots do not hold everything the map has"));
 }
 
 } // namespace

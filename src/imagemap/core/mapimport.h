@@ -58,7 +58,7 @@ inline constexpr int MaximumCoordinate = 32767;
 // blanks, and decimals are rounded. A page without a map, an unknown shape, a wrong number of
 // coordinates, a negative, percent or too large coordinate, a polygon of fewer than three
 // corners, and more areas or points than the hotspot table and vertex store hold are refused.
-// The bytes are read as UTF-8, or where they are not valid UTF-8 as Windows-1252.
+// The bytes are read in the character set the page declares, as browsers read them.
 // With `mapName`, the MAP of that NAME (or ID) is taken instead, with the picture of the first
 // IMG that uses it.
 MapImport readImageMap(const QByteArray &page, const QString &mapName = {});
