@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace platform {
 
@@ -23,6 +25,11 @@ public:
         = 0;
 
     virtual void beep() = 0;
+
+    // Shows `text` over a list of `items` with `current` selected and returns the index the
+    // user chose; nothing on Cancel. A prompter that cannot show a list answers Cancel.
+    virtual std::optional<int> choose(
+        const QString &text, const QStringList &items, int current, const QString &title);
 
     // An OK-only message box.
     void tell(const QString &text, MessageIcon icon = MessageIcon::None,

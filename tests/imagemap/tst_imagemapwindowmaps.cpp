@@ -144,6 +144,54 @@ private slots:
                                                 "left out: the areas' TITLE attribute."));
     }
 
+    // A page with several maps asks which one to open, naming each with its picture; the first
+    // a picture uses is chosen at first, a map of the same name as another is listed once, and
+    // Cancel opens nothing.
+    void aPageWithSeveralMapsAsksWhichOne_data()
+    {
+        QTest::addColumn<std::optional<int>>("choice");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QStringList>("hotspots");
+        QTest::newRow("the one chosen at first") << std::optional<int>(
+            1) << "nav.gif" << QStringList{"RECT 1,2 30,40 news.htm|| 2,3,4,5,6"};
+        QTest::newRow("another") << std::optional<int>(0) << "logo.gif"
+                                 << QStringList{"CIRCLE 20,20 30,20 home.htm|| 2,3,4"};
+        QTest::newRow("one no picture uses: its picture is asked for") << std::optional<int>(
+            2) << "asked.gif" << QStringList{"RECT 5,5 9,9 spare.htm|| 2,3,4,5,6"};
+        QTest::newRow("cancel") << std::optional<int>() << "before.gif" << QStringList();
+    }
+    void aPageWithSeveralMapsAsksWhichOne()
+    {
+        QFETCH(std::optional<int>, choice);
+        QFETCH(QString, picture);
+        QFETCH(QStringList, hotspots);
+        f->open(this->picture("before.gif"));
+        const QString page = dir.filePath("maps.htm");
+        QVERIFY(testsupport::writeAll(page,
+            "<map name=logo><area shape=circle coords=20,20,10 href=home.htm></map>"
+            "<img src=images/nav.gif usemap=#nav><img src=logo.gif usemap=#logo>"
+            "<map name=nav><area coords=1,2,30,40 href=news.htm></map>"
+            "<map name=spare><area coords=5,5,9,9 href=spare.htm></map>"
+            "<map name=nav><area coords=0,0,1,1 href=never.htm></map>"));
+        QDir(dir.path()).mkpath("images");
+        this->picture("images/nav.gif");
+        this->picture("logo.gif");
+        f->dialogs.answer(page);
+        f->prompter.answerChoice(choice);
+        if (picture == QLatin1String("asked.gif"))
+            f->dialogs.answer(this->picture("asked.gif"));
+        f->action("mnuOpenMap")->trigger();
+
+        const testsupport::ScriptedPrompter::Shown &list = f->prompter.shown().first();
+        QCOMPARE(list.text, "The page holds 3 image maps. Which one do you want to open?");
+        QCOMPARE(list.title, "Open Map");
+        QCOMPARE(list.items,
+            (QStringList{"logo - logo.gif", "nav - images/nav.gif", "spare - no picture uses it"}));
+        QCOMPARE(list.current, 1);
+        QCOMPARE(QFileInfo(f->window->imagePath()).fileName(), picture);
+        QCOMPARE(rows(), hotspots);
+    }
+
     void aMissingPictureIsAskedFor_data()
     {
         QTest::addColumn<QByteArray>("page");

@@ -19,6 +19,11 @@ public:
     platform::MessageAnswer ask(const QString &text, platform::MessageIcon icon,
         platform::MessageButtons buttons, const QString &title = QString()) override;
     void beep() override { m_prompter.beep(); }
+    std::optional<int> choose(
+        const QString &text, const QStringList &items, int current, const QString &title) override
+    {
+        return m_prompter.choose(text, items, current, title);
+    }
 
 private:
     platform::Prompter &m_prompter;

@@ -66,19 +66,24 @@ QString mapNameOf(const xmlNode *map)
     return attribute(map, "name").value_or(attribute(map, "id").value_or(QString())).trimmed();
 }
 
+// The SRC of the first IMG whose USEMAP names the map `name`; empty when none does.
+QString pictureOf(const QList<const xmlNode *> &images, const QString &name)
+{
+    for (const xmlNode *img : images) {
+        QString used = attribute(img, "usemap").value_or(QString()).trimmed();
+        if (used.startsWith(u'#'))
+            used.remove(0, 1);
+        if (!used.isEmpty() && (used == name || u'#' + used == name))
+            return attribute(img, "src").value_or(QString()).trimmed();
+    }
+    return QString();
+}
+
 // The map named `wanted` (by NAME, then by ID) and the picture of the first IMG that uses it.
 const xmlNode *findNamedMap(const QList<const xmlNode *> &maps, const xmlNode *root,
     const QString &wanted, MapImport &import)
 {
-    for (const xmlNode *img : elements(root, "img")) {
-        QString name = attribute(img, "usemap").value_or(QString()).trimmed();
-        if (name.startsWith(u'#'))
-            name.remove(0, 1);
-        if (name == wanted) {
-            import.pictureSource = attribute(img, "src").value_or(QString()).trimmed();
-            break;
-        }
-    }
+    import.pictureSource = pictureOf(elements(root, "img"), wanted);
     for (const char *key : {"name", "id"}) {
         for (const xmlNode *map : maps) {
             if (attribute(map, key) == wanted)
@@ -92,11 +97,14 @@ const xmlNode *findNamedMap(const QList<const xmlNode *> &maps, const xmlNode *r
 const xmlNode *findMap(const xmlNode *root, const QString &wanted, MapImport &import)
 {
     const QList<const xmlNode *> maps = elements(root, "map");
-    for (const xmlNode *map : maps)
+    const QList<const xmlNode *> images = elements(root, "img");
+    for (const xmlNode *map : maps) {
         import.mapNames << mapNameOf(map);
+        import.mapPictures << pictureOf(images, import.mapNames.last());
+    }
     if (!wanted.isEmpty())
         return findNamedMap(maps, root, wanted, import);
-    for (const xmlNode *img : elements(root, "img")) {
+    for (const xmlNode *img : images) {
         const std::optional<QString> usemap = attribute(img, "usemap");
         if (!usemap)
             continue;

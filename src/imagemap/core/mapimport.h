@@ -41,6 +41,8 @@ struct MapImport
     // The name (or ID) of every MAP of the page in document order, and of the one taken.
     QStringList mapNames;
     QString mapName;
+    // For each of mapNames, the SRC of the first IMG that uses it; empty where none does.
+    QStringList mapPictures;
 
     bool succeeded() const { return error.isEmpty(); }
 };

@@ -30,8 +30,15 @@ QString MapFiles::choosePage(const QString &folder)
 std::optional<OpenedMap> MapFiles::readMap(const QString &pagePath)
 {
     platform::BusyCursor busy;
-    const MapImport import = readImageMapFile(pagePath);
+    MapImport import = readImageMapFile(pagePath);
     busy.release();
+    if (import.mapNames.size() > 1) {
+        const std::optional<QString> chosen = chooseMap(import);
+        if (!chosen)
+            return std::nullopt;
+        if (*chosen != import.mapName)
+            import = readImageMapFile(pagePath, *chosen);
+    }
     if (!import.succeeded()) {
         m_prompter.tell(import.error, platform::MessageIcon::Exclamation);
         return std::nullopt;
@@ -48,6 +55,36 @@ std::optional<OpenedMap> MapFiles::readMap(const QString &pagePath)
             return std::nullopt;
     }
     return map;
+}
+
+std::optional<QString> MapFiles::chooseMap(const MapImport &import)
+{
+    // A map is taken by its name, so a map without one can only be the one taken already, and
+    // of maps of the same name the first is the one browsers use.
+    QStringList names;
+    QStringList items;
+    int current = 0;
+    for (qsizetype i = 0; i < import.mapNames.size(); ++i) {
+        const QString &name = import.mapNames[i];
+        const bool taken = import.succeeded() && name == import.mapName;
+        if ((name.isEmpty() && !taken) || names.contains(name))
+            continue;
+        if (taken)
+            current = int(names.size());
+        names << name;
+        const QString picture = import.mapPictures.value(i);
+        items << QStringLiteral("%1 - %2").arg(name.isEmpty() ? QStringLiteral("(no name)") : name,
+            picture.isEmpty() ? QStringLiteral("no picture uses it") : picture);
+    }
+    if (names.size() < 2)
+        return import.mapName;
+    const std::optional<int> chosen = m_prompter.choose(
+        QStringLiteral("The page holds %1 image maps. Which one do you want to open?")
+            .arg(names.size()),
+        items, current, QStringLiteral("Open Map"));
+    if (!chosen)
+        return std::nullopt;
+    return names.value(*chosen);
 }
 
 QString MapFiles::askForPicture(const QString &pagePath, const QString &source)

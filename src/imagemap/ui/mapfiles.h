@@ -36,9 +36,10 @@ public:
 
     // Asks for a page, starting in `folder`; empty when the dialog is cancelled.
     QString choosePage(const QString &folder);
-    // Reads the map of the page at pagePath. A refusal is told with the reader's message. A
-    // picture that is missing, remote or not named at all is asked for through the image Open
-    // dialog; cancelling it gives nothing.
+    // Reads the map of the page at pagePath. Of a page with several maps, the user chooses one
+    // from a list that names each with its picture; cancelling it gives nothing. A refusal is
+    // told with the reader's message. A picture that is missing, remote or not named at all is
+    // asked for through the image Open dialog; cancelling it gives nothing.
     std::optional<OpenedMap> readMap(const QString &pagePath);
 
     // Save Map As: asks for the page's name (".htm" added to a name without extension), asks
@@ -55,6 +56,8 @@ public:
     void copySvgMap(const QString &imagePath, QSize pictureSize, const HotspotTable &table);
 
 private:
+    // The name of the map the user chooses among the page's maps; nothing on Cancel.
+    std::optional<QString> chooseMap(const MapImport &import);
     QString askForPicture(const QString &pagePath, const QString &source);
     bool mayReplace(const QString &path);
 

@@ -3,6 +3,7 @@
 #include "platform/programinfo.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace platform {
@@ -61,6 +62,22 @@ MessageAnswer MessageBoxPrompter::ask(
             return MessageAnswer::No;
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
+}
+
+std::optional<int> MessageBoxPrompter::choose(
+    const QString &text, const QStringList &items, int current, const QString &title)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title.isEmpty() ? m_defaultTitle : title);
+    dialog.setLabelText(text);
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setComboBoxItems(items);
+    if (current >= 0 && current < items.size())
+        dialog.setTextValue(items[current]);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const qsizetype chosen = items.indexOf(dialog.textValue());
+    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
 }
 
 void MessageBoxPrompter::beep()

@@ -16,6 +16,8 @@ public:
     MessageAnswer ask(const QString &text, MessageIcon icon, MessageButtons buttons,
         const QString &title = QString()) override;
     void beep() override;
+    std::optional<int> choose(
+        const QString &text, const QStringList &items, int current, const QString &title) override;
 
 private:
     QPointer<QWidget> m_parent;
