@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <QUrl>
+#include <functional>
 
 namespace platform {
 
@@ -8,10 +10,14 @@ namespace platform {
 class WebBrowser
 {
 public:
+    using Failure = std::function<void(const QString &reason)>;
+
     virtual ~WebBrowser() = default;
 
-    // Shows `url` in the browser; false when no browser could be started.
-    virtual bool open(const QUrl &url) = 0;
+    // Shows `url` in the browser. When no browser comes up, `failed` is called with the reason:
+    // at once, or a moment later when the desktop's opener gives up, but never once the browser
+    // object is gone.
+    virtual void open(const QUrl &url, Failure failed) = 0;
 };
 
 } // namespace platform

@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
 
 using testsupport::readAll;
 
@@ -48,11 +50,11 @@ private slots:
         QVERIFY(browser.opened().at(1) != url);
     }
 
-    void browserThatDoesNotStartIsReported()
+    void browserThatDoesNotComeUpIsReported()
     {
         Designer d;
         testsupport::RecordingWebBrowser browser;
-        browser.setStarts(false);
+        browser.setFailure(QStringLiteral("xdg-open gave up (status 3): no method available"));
         d.window.setWebBrowser(&browser);
         d.split(0, SplitDirection::Column);
         d.prompter.answer(MessageAnswer::Ok);
@@ -61,8 +63,34 @@ private slots:
         QCOMPARE(d.prompter.shown().size(), 1);
         QCOMPARE(d.prompter.lastText(),
             QStringLiteral("No web browser could be started to show ")
-                + browser.opened().first().toLocalFile() + u'.');
+                + browser.opened().first().toLocalFile()
+                + ": xdg-open gave up (status 3): no method available.");
         QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Exclamation);
+    }
+
+    // After Import Frameset the preview shows the frame pages beside the imported page; after
+    // New it uses stand-ins again.
+    void anImportedDesignShowsItsOwnPages()
+    {
+        QTemporaryDir site;
+        QVERIFY(testsupport::writeAll(site.filePath("index.html"),
+            "<frameset cols=\"30%,*\"><frame src=nav.html><frame src=new.html></frameset>"));
+        QVERIFY(testsupport::writeAll(site.filePath("nav.html"), "<p>nav</p>"));
+        Designer d;
+        testsupport::RecordingWebBrowser browser;
+        d.window.setWebBrowser(&browser);
+        d.window.importFrameset(site.filePath("index.html"));
+        d.action("mnuPreview")->trigger();
+        const QByteArray document = readAll(browser.opened().last().toLocalFile());
+        QVERIFY(
+            document.contains("SRC=" + QUrl::fromLocalFile(site.filePath("nav.html")).toEncoded()));
+        QVERIFY(document.contains("SRC=new.html"));
+
+        d.prompter.answer(MessageAnswer::Yes);
+        d.action("mnuNew")->trigger();
+        d.split(0, SplitDirection::Column);
+        d.action("mnuPreview")->trigger();
+        QVERIFY(!readAll(browser.opened().last().toLocalFile()).contains("file:"));
     }
 
     void foldersGoWithTheWindow()

@@ -4,9 +4,11 @@
 #include "frameset/core/previewsite.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using testsupport::readAll;
 
@@ -67,6 +69,34 @@ private slots:
         const frameset::PreviewSite site = frameset::writePreviewSite(dir.path(), design);
         QCOMPARE(site.standIns, QStringList{"main.htm"});
         QCOMPARE(readAll(dir.filePath("menu.htm")), QByteArray("<p>my menu</p>"));
+    }
+
+    // A design imported from a page shows the frame pages beside that page by their full
+    // address, so they find their own pictures; only pages missing there get stand-ins.
+    void showsThePagesBesideTheImportedPage()
+    {
+        ModelFixture f;
+        QCOMPARE(f.play({{0, Column}, {1, Row}}), 0);
+        frameset::Design &design = f.model.design();
+        design.properties().record(0).sourceUrl = text("menu.htm");
+        design.properties().record(1).sourceUrl = text("pages/main page.htm?a=1&reg_no=2");
+        design.properties().record(2).sourceUrl = text("gone.htm");
+        QTemporaryDir preview;
+        QTemporaryDir site;
+        QVERIFY(testsupport::writeAll(site.filePath("menu.htm"), "<p>menu</p>"));
+        QVERIFY(QDir(site.path()).mkpath("pages"));
+        QVERIFY(testsupport::writeAll(site.filePath("pages/main page.htm"), "<p>main</p>"));
+
+        const frameset::PreviewSite written
+            = frameset::writePreviewSite(preview.path(), design, site.path());
+        const QByteArray document = readAll(written.document);
+        const QByteArray base = QUrl::fromLocalFile(site.path()).toEncoded();
+        QVERIFY(document.contains("SRC=" + base + "/menu.htm "));
+        QVERIFY(document.contains("SRC=\"" + base + "/pages/main%20page.htm?a=1&amp;reg_no=2\" "));
+        QVERIFY(document.contains("SRC=gone.htm "));
+        QCOMPARE(written.standIns, QStringList{"gone.htm"});
+        // The design itself keeps its relative pages.
+        QCOMPARE(design.properties().record(0).sourceUrl.text(), "menu.htm");
     }
 
     void standInShowsTheNameOfItsPage()

@@ -10,19 +10,21 @@ namespace testsupport {
 class RecordingWebBrowser : public platform::WebBrowser
 {
 public:
-    bool open(const QUrl &url) override
+    void open(const QUrl &url, Failure failed) override
     {
         m_opened.append(url);
-        return m_starts;
+        if (!m_failure.isEmpty())
+            failed(m_failure);
     }
 
-    // Whether the next open() calls report a started browser.
-    void setStarts(bool starts) { m_starts = starts; }
+    // The reason the next open() calls give for a browser that did not come up; empty for one
+    // that did.
+    void setFailure(const QString &reason) { m_failure = reason; }
     const QList<QUrl> &opened() const { return m_opened; }
 
 private:
     QList<QUrl> m_opened;
-    bool m_starts = true;
+    QString m_failure;
 };
 
 } // namespace testsupport

@@ -44,6 +44,23 @@ QStringList frameSources(const Design &design)
     return sources;
 }
 
+// The design with every frame whose page lies in `siteFolder` showing that page by its full
+// address, so that the page finds its pictures and style sheets beside it.
+Design withSitePages(const Design &design, const QString &siteFolder)
+{
+    Design shown = design;
+    const QDir site(siteFolder);
+    const QUrl base = QUrl::fromLocalFile(site.absolutePath() + u'/');
+    for (int cell = 0; cell <= shown.lastCellIndex(); ++cell) {
+        PropertyValue &source = shown.properties().record(cell).sourceUrl;
+        const QString page = pageInFolder(source.text());
+        if (!page.isEmpty() && QFileInfo(site.filePath(page)).isFile())
+            source = PropertyValue::fromText(
+                base.resolved(QUrl(source.text())).toString(QUrl::FullyEncoded));
+    }
+    return shown;
+}
+
 } // namespace
 
 QString standInPage(const QString &source)
@@ -65,15 +82,16 @@ QString standInPage(const QString &source)
         .arg(name);
 }
 
-PreviewSite writePreviewSite(const QString &folder, const Design &design)
+PreviewSite writePreviewSite(const QString &folder, const Design &design, const QString &siteFolder)
 {
     PreviewSite site;
     const QDir dir(folder);
     const QString document = dir.filePath(DocumentName);
+    const Design shown = siteFolder.isEmpty() ? design : withSitePages(design, siteFolder);
     if (!platform::writeFileAtomically(
-            document, framesetDocumentFileContent(buildFramesetDocument(design)), &site.error))
+            document, framesetDocumentFileContent(buildFramesetDocument(shown)), &site.error))
         return site;
-    for (const QString &source : frameSources(design)) {
+    for (const QString &source : frameSources(shown)) {
         const QString page = pageInFolder(source);
         if (page.isEmpty() || site.standIns.contains(page) || QFileInfo::exists(dir.filePath(page)))
             continue;

@@ -20,8 +20,11 @@ struct PreviewSite
 // Create HTML Document) and, for every frame whose source is a page inside that folder that does
 // not exist there, a stand-in page that shows the name and the size of the frame it is shown in.
 // Sources that are addresses ("http://...", "about:blank"), absolute paths or lead out of the
-// folder ("../") are left alone.
-PreviewSite writePreviewSite(const QString &folder, const Design &design);
+// folder ("../") are left alone. With a `siteFolder` (the folder of the page the design was
+// imported from), a frame whose page lies there shows that page, named by its full address in
+// the written document, and gets no stand-in.
+PreviewSite writePreviewSite(
+    const QString &folder, const Design &design, const QString &siteFolder = {});
 
 // The stand-in page for the missing page `source`: the frame's name (or "(no name)") and its size
 // in pixels, put in by a script as the page is shown and whenever the frame changes size; the

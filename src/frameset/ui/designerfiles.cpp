@@ -179,6 +179,7 @@ void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
     switch (read.status) {
     case DesignFileStatus::Valid:
         m_window.showOpenedDesign(read.design, fileCaption(path));
+        m_siteFolder.clear();
         m_designFileName = path;
         break;
     case DesignFileStatus::Invalid:
@@ -224,6 +225,7 @@ void DesignerFiles::importFrom(const std::function<QString()> &choose)
     // a design file.
     m_designFileName.clear();
     m_window.showImportedDesign(imported.design, importCaption(path));
+    m_siteFolder = QFileInfo(path).absolutePath();
     if (!imported.leftOut.isEmpty())
         m_prompter.tell(imported.leftOut, platform::MessageIcon::Information);
 }
@@ -256,18 +258,19 @@ void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
         m_prompter.tell(folder->errorString(), platform::MessageIcon::Exclamation);
         return;
     }
-    const PreviewSite site = writePreviewSite(folder->path(), m_model.design());
+    const PreviewSite site = writePreviewSite(folder->path(), m_model.design(), m_siteFolder);
     busy.release();
     if (!site.error.isEmpty()) {
         m_prompter.tell(site.error, platform::MessageIcon::Exclamation);
         return;
     }
     m_previewFolders.push_back(std::move(folder));
-    if (!browser.open(QUrl::fromLocalFile(site.document))) {
-        m_prompter.tell(QStringLiteral("No web browser could be started to show %1.")
-                            .arg(QDir::toNativeSeparators(site.document)),
+    const QString document = QDir::toNativeSeparators(site.document);
+    browser.open(QUrl::fromLocalFile(site.document), [this, document](const QString &reason) {
+        m_prompter.tell(
+            QStringLiteral("No web browser could be started to show %1: %2.").arg(document, reason),
             platform::MessageIcon::Exclamation);
-    }
+    });
 }
 
 QStringList DesignerFiles::previewFolders() const

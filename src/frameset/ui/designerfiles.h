@@ -54,11 +54,15 @@ public:
     // writes the design's HTML5 page there.
     void createHtml5Page();
     // Writes the frameset document into a new temporary folder, with a stand-in page for every
-    // frame whose page is missing there, and opens it in `browser`. The folders last as long as
-    // the window, so the browser can still reload them.
+    // frame whose page is missing there, and opens it in `browser`; a browser that does not come
+    // up is told with the document's path and the reason. A design imported from a page shows
+    // the frame pages that lie beside that page. The folders last as long as the window, so
+    // the browser can still reload them.
     void previewInBrowser(platform::WebBrowser &browser);
     // The folders of the previews made so far.
     QStringList previewFolders() const;
+    // The design on screen no longer comes from an imported page (New).
+    void forgetSiteFolder() { m_siteFolder.clear(); }
 
     // The file that Save writes to; empty when Save has to ask.
     const QString &designFileName() const { return m_designFileName; }
@@ -89,6 +93,8 @@ private:
     QString m_htmlFileName;
     QString m_importFileName;
     QString m_html5FileName;
+    // The folder of the page the design on screen was imported from; empty for any other design.
+    QString m_siteFolder;
     std::vector<std::unique_ptr<QTemporaryDir>> m_previewFolders;
 };
 

@@ -247,6 +247,8 @@ void DesignerWindow::resetDesign()
     m_resizer->restoreLimits();
     setWindowTitle(toolCaption());
     showModel(false);
+    if (m_files)
+        m_files->forgetSiteFolder();
 }
 
 void DesignerWindow::showOpenedDesign(const Design &design, const QString &caption)
