@@ -363,11 +363,24 @@ QByteArray htmlTextInUtf8(const QByteArray &page)
 {
     const QByteArray encoding = htmlEncoding(page);
     QByteArray input = page.sliced(byteOrderMarkLength(page));
-    if (encoding == "UTF-8") {
-        // Valid UTF-8 passes unchanged; a declared UTF-8 page with bad bytes goes through the
-        // converter below like any other encoding.
-        if (isValidUtf8(input))
+    // The Unicode encodings are Qt's to decode, with a replacement character for every malformed
+    // sequence and lone surrogate; the system converter would pass some through (five-byte
+    // UTF-8) or lose its step (a lone UTF-16 surrogate).
+    if (encoding.startsWith("UTF-")) {
+        if (encoding == "UTF-8" && isValidUtf8(input))
             return input;
+        QStringDecoder decoder(encoding == "UTF-8" ? QStringDecoder::Utf8
+                : encoding == "UTF-16LE"           ? QStringDecoder::Utf16LE
+                                                   : QStringDecoder::Utf16BE,
+            QStringDecoder::Flag::Stateless);
+        QString text = decoder(input);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+        return text.toUtf8();
     }
     const iconv_t converter = iconv_open("UTF-8", converterName(encoding).constData());
     Q_ASSERT(converter != iconv_t(-1)); // every encoding of the table is one the system knows

@@ -41,6 +41,15 @@ QByteArray mapPage(const QByteArray &head, const QList<QByteArray> &alts)
     return page + "</map></body></html>\n";
 }
 
+// The page in UTF-16LE with its byte order mark; "@" stands for a lone high surrogate.
+QByteArray inUtf16WithALoneSurrogate(const QByteArray &page)
+{
+    QByteArray bytes("\xff\xfe");
+    for (const char c : page)
+        bytes += c == '@' ? QByteArray("\x00\xd8", 2) : QByteArray(1, c) + '\0';
+    return bytes;
+}
+
 } // namespace
 
 // Pages in the character sets sites declare, and in none: Zonemark reads the same alternate
@@ -84,6 +93,10 @@ private slots:
             << mapPage("\xef\xbb\xbf" + html + "<meta charset=koi8-r>", {"caf\xc3\xa9"});
         QTest::newRow("declared UTF-8 with a stray byte")
             << mapPage(html + "<meta charset=utf-8>", {"caf\xe9", "\xc3\xa9"});
+        QTest::newRow("UTF-16 with a lone surrogate")
+            << inUtf16WithALoneSurrogate(mapPage(html, {"a@b", "c"}));
+        QTest::newRow("byte order mark, then a five-byte sequence")
+            << mapPage("\xef\xbb\xbf" + html, {"a\xfa\x8c\x8c\x8c\x8c\x62", "\xed\xa0\x80"});
     }
     void textsAsTheBrowserReadsThem()
     {

@@ -75,6 +75,8 @@ private slots:
             << QString("<meta charset=euc-jp>\ufffd<b>\u65e5</b>");
         QTest::newRow("declared UTF-8 with a stray byte") << QByteArray(
             "<meta charset=utf-8>\xe9t\xc3\xa9") << QString("<meta charset=utf-8>\ufffdt\u00e9");
+        QTest::newRow("UTF-16LE with a lone surrogate keeps its step")
+            << QByteArray("\xff\xfe<\0\x00\xd8>\0", 8) << QString("<\ufffd>");
         QTest::newRow("UTF-16LE drops its byte order mark")
             << QByteArray("\xff\xfe<\0\xe9\0>\0", 8) << QString("<\u00e9>");
         QTest::newRow("UTF-8 drops its byte order mark")
