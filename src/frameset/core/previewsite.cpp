@@ -70,7 +70,7 @@ PreviewSite writePreviewSite(const QString &folder, const Design &design)
     PreviewSite site;
     const QDir dir(folder);
     const QString document = dir.filePath(DocumentName);
-    if (!platform::writeFileAtomically(
+    if (!platform::saveFileContent(
             document, framesetDocumentFileContent(buildFramesetDocument(design)), &site.error))
         return site;
     for (const QString &source : frameSources(design)) {
@@ -82,7 +82,7 @@ PreviewSite writePreviewSite(const QString &folder, const Design &design)
             site.error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
             return site;
         }
-        if (!platform::writeFileAtomically(path, standInPage(source).toUtf8(), &site.error))
+        if (!platform::saveFileContent(path, standInPage(source).toUtf8(), &site.error))
             return site;
         site.standIns.append(page);
     }

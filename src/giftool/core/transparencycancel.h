@@ -13,7 +13,8 @@ enum class CancelOutcome {
     Declined, // the user answered Cancel to the question
     NotTransparent, // a Graphic Control Extension without exactly flag 1: nothing to do
     NotVersion89a, // no Graphic Control Extension after a 256-entry color table
-    Failed // the file could not be read or written
+    Failed, // the file could not be read
+    NotWritten // the file could not be replaced: the message names it and says why
 };
 
 struct CancelResult
