@@ -5,8 +5,11 @@
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 using testsupport::readAll;
 
@@ -63,6 +66,33 @@ private slots:
             QStringLiteral("No web browser could be started to show ")
                 + browser.opened().first().toLocalFile() + u'.');
         QCOMPARE(d.prompter.shown().first().icon, platform::MessageIcon::Exclamation);
+    }
+
+    void aFolderThatCannotBeMadeIsReported()
+    {
+        Designer d;
+        testsupport::RecordingWebBrowser browser;
+        d.window.setWebBrowser(&browser);
+        // A temporary folder that is a file: a missing one would make the system's temporary
+        // path empty, and root may write anywhere.
+        QTemporaryDir scratch;
+        const QString file = scratch.filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(testsupport::writeAll(file, "a file"));
+        const std::optional<QByteArray> tmp
+            = qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        qputenv("TMPDIR", file.toLocal8Bit());
+        const auto restore = qScopeGuard([&tmp] {
+            if (tmp)
+                qputenv("TMPDIR", *tmp);
+            else
+                qunsetenv("TMPDIR");
+        });
+        d.prompter.answer(MessageAnswer::Ok);
+        d.action("mnuPreview")->trigger();
+        d.expectAsked(QStringLiteral("The preview folder cannot be made in \"%1\": Not a directory")
+                          .arg(file),
+            QString(), platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        QVERIFY(browser.opened().isEmpty());
     }
 
     void foldersGoWithTheWindow()
