@@ -2,6 +2,7 @@
 #include "filecontents.h"
 #include "giftool/core/saverules.h"
 #include "giftool/ui/detailpanel.h"
+#include "lockedfile.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "testmain.h"
@@ -199,6 +200,29 @@ private slots:
         QCOMPARE(f->window->lastFile(), gif);
         QCOMPARE(f->label("Backgroundbox")->text(), background);
         QVERIFY(QFile::exists(saveAs(QStringLiteral("next.gif"))));
+    }
+
+    // A file that cannot be replaced stays byte for byte, with nothing half-written beside it.
+    void aSaveOverAProtectedFileLeavesIt()
+    {
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QString out = f->path(QStringLiteral("kept.gif"));
+        QVERIFY(testsupport::writeAll(out, "the old file"));
+        const testsupport::LockedFile lock(out);
+        if (!lock.locked())
+            QSKIP("This file system or user cannot mark a file immutable.");
+        f->prompter.answer(MessageAnswer::Ok);
+        f->dialogs.answer(out);
+        f->action("mnuSaveAS")->trigger();
+        QCOMPARE(f->takeShown(),
+            QStringList{
+                QStringLiteral("Cannot write \"%1\": Existing file %1 is not writable").arg(out)});
+        QCOMPARE(readAll(out), QByteArray("the old file"));
+        // (A save file would be written beside it as kept.gif.XXXXXX.)
+        QCOMPARE(
+            QDir(f->dir.path()).entryList({QStringLiteral("kept*")}, QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("kept.gif")});
+        QVERIFY(f->window->hasImage());
     }
 
     // Cancel Transparency works on the file just saved, or the one opened; its questions and
