@@ -34,6 +34,9 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
     case giftool::CancelOutcome::NotVersion89a:
         err << result.message << '\n';
         return Failure;
+    case giftool::CancelOutcome::NotWritten:
+        err << "trellis opaque: " << result.message << '\n';
+        return Failure;
     case giftool::CancelOutcome::Failed:
         break;
     }

@@ -122,8 +122,12 @@ int runTransparentBatch(const TransparentOptions &options, QTextStream &out, QTe
             out << outcomes[size_t(i)].report;
         } else {
             ++failed;
-            err << "trellis transparent: " << images[i] << ": " << outcomes[size_t(i)].error
-                << '\n';
+            // A picture read well whose output could not be written is not blamed: the message
+            // names the output file instead.
+            err << "trellis transparent: ";
+            if (!outcomes[size_t(i)].notWritten)
+                err << images[i] << ": ";
+            err << outcomes[size_t(i)].error << '\n';
         }
     }
     if (failed > 0)

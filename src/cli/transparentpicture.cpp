@@ -139,6 +139,7 @@ PictureOutcome makeTransparent(
     const giftool::SaveResult saved = document.saveTransparentGif(output);
     if (!saved.saved) {
         outcome.error = saved.error;
+        outcome.notWritten = saved.notWritten;
         return outcome;
     }
     QTextStream out(&outcome.report);

@@ -12,6 +12,7 @@ struct PictureOutcome
     bool saved = false;
     QString report;
     QString error;
+    bool notWritten = false; // the output could not be written: error names it and says why
 };
 
 // Opens image, picks and recolors its background as the options say and saves it as output,

@@ -38,4 +38,19 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     return false;
 }
 
+bool saveFileContent(const QString &path, const QByteArray &bytes, QString *message)
+{
+    QString reason;
+    if (writeFileAtomically(path, bytes, &reason))
+        return true;
+    if (message)
+        *message = cannotWriteText(path, reason);
+    return false;
+}
+
+QString cannotWriteText(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot write \"%1\": %2").arg(path, reason);
+}
+
 } // namespace platform

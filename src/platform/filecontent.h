@@ -17,4 +17,12 @@ std::optional<QByteArray> readFileContent(
 // on failure.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
+// writeFileAtomically for a file the user is told about: on failure `message` names the file
+// and gives the system's reason (cannotWriteText).
+bool saveFileContent(const QString &path, const QByteArray &bytes, QString *message);
+
+// What the user is told when the file at `path` could not be written: its path and the
+// system's reason, as every tool words it.
+QString cannotWriteText(const QString &path, const QString &reason);
+
 } // namespace platform

@@ -5,8 +5,10 @@
 #include "testmain.h"
 #include "tst_designerhelpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -91,6 +93,33 @@ private slots:
         d.split(0, SplitDirection::Column);
         d.action("mnuPreview")->trigger();
         QVERIFY(!readAll(browser.opened().last().toLocalFile()).contains("file:"));
+    }
+
+    void aFolderThatCannotBeMadeIsReported()
+    {
+        Designer d;
+        testsupport::RecordingWebBrowser browser;
+        d.window.setWebBrowser(&browser);
+        // A temporary folder that is a file: a missing one would make the system's temporary
+        // path empty, and root may write anywhere.
+        QTemporaryDir scratch;
+        const QString file = scratch.filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(testsupport::writeAll(file, "a file"));
+        const std::optional<QByteArray> tmp
+            = qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        qputenv("TMPDIR", file.toLocal8Bit());
+        const auto restore = qScopeGuard([&tmp] {
+            if (tmp)
+                qputenv("TMPDIR", *tmp);
+            else
+                qunsetenv("TMPDIR");
+        });
+        d.prompter.answer(MessageAnswer::Ok);
+        d.action("mnuPreview")->trigger();
+        d.expectAsked(QStringLiteral("The preview folder cannot be made in \"%1\": Not a directory")
+                          .arg(file),
+            QString(), platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+        QVERIFY(browser.opened().isEmpty());
     }
 
     void foldersGoWithTheWindow()

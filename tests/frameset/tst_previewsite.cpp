@@ -114,7 +114,9 @@ private slots:
         QTemporaryDir dir;
         const frameset::PreviewSite site
             = frameset::writePreviewSite(dir.filePath("missing"), f.model.design());
-        QVERIFY(!site.error.isEmpty());
+        QCOMPARE(site.error,
+            QStringLiteral("Cannot write \"%1\": No such file or directory")
+                .arg(dir.filePath("missing/panecraft-preview.htm")));
         QVERIFY(site.document.isEmpty());
     }
 };

@@ -409,7 +409,7 @@ private slots:
         m_prompter.answer(MessageAnswer::Ok);
         QVERIFY(!selection.convertBackground(ConversionButton::White, m_prompter));
         QVERIFY(!m_prompter.lastText().isEmpty() && m_prompter.lastText() != ClickAgainText);
-        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::None);
+        QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Exclamation);
         QCOMPARE(selection.state(), SelectionState::MustConvert);
         QCOMPARE(selection.palette().row(3), rowOf(scene(true), 3));
         QVERIFY(!QFile::exists(m_path));

@@ -251,8 +251,10 @@ private slots:
         g.prompter.answer(MessageAnswer::Ok);
         QVERIFY(!g.open(f->backgroundGif()));
         QCOMPARE(g.prompter.shown().size(), 1);
-        QVERIFY(g.prompter.lastText().contains(QStringLiteral("TEMP.BMP")));
-        QCOMPARE(g.prompter.shown().last().icon, MessageIcon::None);
+        QCOMPARE(g.prompter.lastText(),
+            QStringLiteral("Cannot write \"%1\": No such file or directory")
+                .arg(f->path(QStringLiteral("missing/dir/TEMP.BMP"))));
+        QCOMPARE(g.prompter.shown().last().icon, MessageIcon::Exclamation);
         QCOMPARE(g.window->windowTitle(), QStringLiteral("Clearcoat "));
         QVERIFY(!g.menu("mnuOptions")->menuAction()->isEnabled());
     }

@@ -2,11 +2,13 @@
 #include "filecontents.h"
 #include "giftool/core/saverules.h"
 #include "giftool/ui/detailpanel.h"
+#include "lockedfile.h"
 #include "platform/imaging/imagecomponent.h"
 #include "platform/programinfo.h"
 #include "testmain.h"
 #include "tst_giftoolwindowfixture.h"
 
+#include <QDir>
 #include <QFile>
 
 using testsupport::readAll;
@@ -140,19 +142,42 @@ private slots:
     }
 
     // A cancelled dialog, a name of no known type and a write that fails all keep the picture,
-    // its selection and its caption; the next name then works.
+    // its selection and its caption; the next name then works. A failed write names the file
+    // and the system's reason, with the exclamation icon, on each way a file is written (the
+    // tests run as root too, so the file is kept from being written by what is in its way).
     void aSaveThatEndsEarlyKeepsEverything_data()
     {
+        QTest::addColumn<QString>("opened"); // a copy of the test data file, or picture.gif
         QTest::addColumn<QString>("name"); // empty: the dialog is cancelled
-        QTest::newRow("cancelled dialog") << QString();
-        QTest::newRow("no known type") << "notes.txt";
-        QTest::newRow("failed write") << "no/such/folder/out.gif";
+        QTest::addColumn<QString>("told"); // %1 is the chosen path
+        const QString cannotWrite = QStringLiteral("Cannot write \"%1\": ");
+        QTest::newRow("cancelled dialog") << QString() << QString() << QString();
+        QTest::newRow("no known type") << QString() << "notes.txt"
+                                       << "Cannot save as %1.  The file name must end in .gif, "
+                                          ".bmp, .jpg, .tif, .pcx or .png.";
+        QTest::newRow("GIF into a missing folder")
+            << QString() << "no/such/folder/out.gif" << cannotWrite + "No such file or directory";
+        QTest::newRow("animation below a file")
+            << "fourframes.gif"
+            << "fourframes.gif/out.gif" << cannotWrite + "Not a directory";
+        QTest::newRow("PNG named as a folder")
+            << QString() << "taken.png" << cannotWrite + "Filename refers to a directory";
+        QTest::newRow("BMP into a missing folder")
+            << QString() << "no/such/folder/out.bmp" << cannotWrite + "No such file or directory";
     }
     void aSaveThatEndsEarlyKeepsEverything()
     {
+        QFETCH(QString, opened);
         QFETCH(QString, name);
-        const QString gif = selectFlatBackground();
+        QFETCH(QString, told);
+        const QString gif = opened.isEmpty() ? f->backgroundGif() : f->path(opened);
+        QVERIFY(opened.isEmpty() || QFile::copy(giftesting::dataFile(opened), gif));
+        QVERIFY(f->openAndClick(QPoint(1, 1), MessageAnswer::No, gif));
+        f->prompter.clear();
         const QString caption = f->window->windowTitle();
+        const QString background = f->label("Backgroundbox")->text();
+        QVERIFY(!background.isEmpty());
+        QVERIFY(QDir(f->dir.path()).mkdir(QStringLiteral("taken.png")));
         const QString out = f->path(name);
         if (name.isEmpty()) {
             f->dialogs.cancel();
@@ -161,16 +186,43 @@ private slots:
             f->dialogs.answer(out);
         }
         f->action("mnuSaveAS")->trigger();
-        const QStringList told = f->takeShown();
-        QCOMPARE(told.size(), name.isEmpty() ? 0 : 1);
-        if (name.endsWith(QLatin1String(".txt")))
-            QCOMPARE(told, QStringList{giftool::saveNameProblem(out)});
+        const QList<testsupport::ScriptedPrompter::Shown> shown = f->prompter.shown();
+        QCOMPARE(shown.size(), name.isEmpty() ? 0 : 1);
+        if (!name.isEmpty()) {
+            QCOMPARE(shown.first().text, told.arg(out));
+            QCOMPARE(shown.first().icon, platform::MessageIcon::Exclamation);
+            QCOMPARE(shown.first().title, QString());
+        }
+        f->prompter.clear();
         QVERIFY(f->window->hasImage() && f->action("mnuSaveAS")->isEnabled());
-        QVERIFY(name.isEmpty() || !QFile::exists(out));
+        QVERIFY(name.isEmpty() || !QFileInfo(out).isFile());
         QCOMPARE(f->window->windowTitle(), caption);
         QCOMPARE(f->window->lastFile(), gif);
-        QCOMPARE(f->label("Backgroundbox")->text(), QStringLiteral("Index = 3"));
+        QCOMPARE(f->label("Backgroundbox")->text(), background);
         QVERIFY(QFile::exists(saveAs(QStringLiteral("next.gif"))));
+    }
+
+    // A file that cannot be replaced stays byte for byte, with nothing half-written beside it.
+    void aSaveOverAProtectedFileLeavesIt()
+    {
+        QVERIFY(!selectFlatBackground().isEmpty());
+        const QString out = f->path(QStringLiteral("kept.gif"));
+        QVERIFY(testsupport::writeAll(out, "the old file"));
+        const testsupport::LockedFile lock(out);
+        if (!lock.locked())
+            QSKIP("This file system or user cannot mark a file immutable.");
+        f->prompter.answer(MessageAnswer::Ok);
+        f->dialogs.answer(out);
+        f->action("mnuSaveAS")->trigger();
+        QCOMPARE(f->takeShown(),
+            QStringList{
+                QStringLiteral("Cannot write \"%1\": Existing file %1 is not writable").arg(out)});
+        QCOMPARE(readAll(out), QByteArray("the old file"));
+        // (A save file would be written beside it as kept.gif.XXXXXX.)
+        QCOMPARE(
+            QDir(f->dir.path()).entryList({QStringLiteral("kept*")}, QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("kept.gif")});
+        QVERIFY(f->window->hasImage());
     }
 
     // Cancel Transparency works on the file just saved, or the one opened; its questions and

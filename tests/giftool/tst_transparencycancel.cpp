@@ -1,8 +1,10 @@
 #include "giftestdata.h"
 #include "giftool/core/transparencycancel.h"
+#include "lockedfile.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +129,38 @@ private slots:
         QCOMPARE(result.outcome, CancelOutcome::NotVersion89a);
         checkShown(NotVersion89a, MessageIcon::Exclamation, QString());
         QCOMPARE(read(path), bytes);
+    }
+
+    // A file that cannot be replaced is named with the system's reason, after the question,
+    // and stays as it was, with nothing left beside it: for a single picture and an animation.
+    void aFileThatCannotBeReplacedIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("one picture") << transparentGif(1);
+        QTest::newRow("animation") << read(giftesting::dataFile(QStringLiteral("fourframes.gif")));
+    }
+    void aFileThatCannotBeReplacedIsNamed()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!bytes.isEmpty());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("locked.gif"));
+        QVERIFY(testsupport::writeAll(path, bytes));
+        const testsupport::LockedFile lock(path);
+        if (!lock.locked())
+            QSKIP("This file system or user cannot mark a file immutable.");
+        m_prompter.answer(MessageAnswer::Ok);
+        m_prompter.answer(MessageAnswer::Ok);
+        const giftool::CancelResult result = giftool::cancelTransparency(path, &m_prompter);
+        QCOMPARE(result.outcome, CancelOutcome::NotWritten);
+        const QString told
+            = QStringLiteral("Cannot write \"%1\": Existing file %1 is not writable").arg(path);
+        QCOMPARE(result.message, told);
+        QCOMPARE(m_prompter.shown().size(), 2);
+        checkShown(told, MessageIcon::Exclamation, QString());
+        QCOMPARE(read(path), bytes);
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("locked.gif")});
     }
 
     void missingFileReportsTheReason()

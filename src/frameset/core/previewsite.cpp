@@ -88,7 +88,7 @@ PreviewSite writePreviewSite(const QString &folder, const Design &design, const 
     const QDir dir(folder);
     const QString document = dir.filePath(DocumentName);
     const Design shown = siteFolder.isEmpty() ? design : withSitePages(design, siteFolder);
-    if (!platform::writeFileAtomically(
+    if (!platform::saveFileContent(
             document, framesetDocumentFileContent(buildFramesetDocument(shown)), &site.error))
         return site;
     for (const QString &source : frameSources(shown)) {
@@ -100,7 +100,7 @@ PreviewSite writePreviewSite(const QString &folder, const Design &design, const 
             site.error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
             return site;
         }
-        if (!platform::writeFileAtomically(path, standInPage(source).toUtf8(), &site.error))
+        if (!platform::saveFileContent(path, standInPage(source).toUtf8(), &site.error))
             return site;
         site.standIns.append(page);
     }

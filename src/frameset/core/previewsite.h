@@ -8,7 +8,7 @@ namespace frameset {
 class Design;
 
 // What writing a preview gave: the frameset document to open, the stand-in pages written beside
-// it (paths relative to the folder), or the system's reason why it could not be written.
+// it (paths relative to the folder), or, naming the file, why it could not be written.
 struct PreviewSite
 {
     QString document;

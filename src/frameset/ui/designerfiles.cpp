@@ -10,6 +10,7 @@
 #include "frameset/core/previewsite.h"
 #include "frameset/ui/designerwindow.h"
 #include "platform/busycursor.h"
+#include "platform/filecontent.h"
 #include "platform/filedialogs.h"
 #include "platform/prompter.h"
 #include "platform/webbrowser.h"
@@ -91,7 +92,7 @@ void DesignerFiles::createHtmlDocument()
     const QString error = writeFramesetDocument(path, document);
     busy.release();
     if (!error.isEmpty())
-        m_prompter.tell(error, platform::MessageIcon::Exclamation);
+        m_prompter.tell(platform::cannotWriteText(path, error), platform::MessageIcon::Exclamation);
 }
 
 bool DesignerFiles::writeDesignFile(const QString &path)
@@ -100,7 +101,7 @@ bool DesignerFiles::writeDesignFile(const QString &path)
     const QString error = DesignFileWriter::save(path, m_model.design());
     busy.release();
     if (!error.isEmpty()) {
-        m_prompter.tell(error, platform::MessageIcon::Exclamation);
+        m_prompter.tell(platform::cannotWriteText(path, error), platform::MessageIcon::Exclamation);
         return false;
     }
     m_model.setModified(false);
@@ -246,7 +247,7 @@ void DesignerFiles::createHtml5Page()
     const QString error = writeHtml5Page(path, page);
     busy.release();
     if (!error.isEmpty())
-        m_prompter.tell(error, platform::MessageIcon::Exclamation);
+        m_prompter.tell(platform::cannotWriteText(path, error), platform::MessageIcon::Exclamation);
 }
 
 void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
@@ -255,7 +256,9 @@ void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
     auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/panecraft-preview-XXXXXX");
     if (!folder->isValid()) {
         busy.release();
-        m_prompter.tell(folder->errorString(), platform::MessageIcon::Exclamation);
+        m_prompter.tell(QStringLiteral("The preview folder cannot be made in \"%1\": %2")
+                            .arg(QDir::tempPath(), folder->errorString()),
+            platform::MessageIcon::Exclamation);
         return;
     }
     const PreviewSite site = writePreviewSite(folder->path(), m_model.design(), m_siteFolder);

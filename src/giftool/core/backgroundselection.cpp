@@ -242,7 +242,7 @@ bool BackgroundSelection::convertBackground(ConversionButton button, platform::P
     }
     QString error;
     if (!isolateBackground(sampled, &error)) {
-        prompter.tell(error);
+        prompter.tell(error, MessageIcon::Exclamation);
         return false;
     }
 
@@ -269,7 +269,7 @@ bool BackgroundSelection::convertBackground(ConversionButton button, platform::P
 
     if (!m_workBitmap.rewrite(table, background, transparent, &error)
         || !reloadFromWorkBitmap(&error)) {
-        prompter.tell(error);
+        prompter.tell(error, MessageIcon::Exclamation);
         return false;
     }
     conversion.movedTo = transparent;

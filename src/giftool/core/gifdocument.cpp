@@ -137,12 +137,10 @@ SaveResult GifDocument::saveTransparentGif(const QString &path)
     if (isGifName(path) && m_animation) {
         result.saved = saveAnimation(path, isolation, result);
     } else if (isGifName(path)) {
-        result.saved = saveGif(path, &result.error);
+        result.saved = saveGif(path, result);
     } else {
         result.saved
-            = isPngName(path) ? savePng(path, picture, &result.error) : m_component.save(path);
-        if (!result.saved && result.error.isEmpty())
-            result.error = m_component.errorString();
+            = isPngName(path) ? savePng(path, picture, result) : saveWithComponent(path, result);
         if (m_animation)
             resultText += firstFrameOnlyText(frameCount());
     }
@@ -165,10 +163,11 @@ std::optional<BackgroundIsolation> GifDocument::isolationForSave() const
         m_selection.reservedEntries());
 }
 
-bool GifDocument::saveGif(const QString &path, QString *error)
+bool GifDocument::saveGif(const QString &path, SaveResult &result)
 {
     // The encoder writes the working GIF; the patched bytes then replace the named file in
     // one step, so a failure leaves whatever was there before.
+    QString *error = &result.error;
     std::optional<QByteArray> gif = encodeWorkGif(error);
     if (!gif)
         return false;
@@ -179,9 +178,12 @@ bool GifDocument::saveGif(const QString &path, QString *error)
     values.sourceAspect = m_sourceAspect;
     values.transparentIndex = m_selection.transparentIndex();
     values.backgroundSelected = m_selection.backgroundSelected();
-    if (!patchTransparentGif(*gif, values, error)
-        || !platform::writeFileAtomically(path, *gif, error))
+    if (!patchTransparentGif(*gif, values, error))
         return false;
+    if (!platform::saveFileContent(path, *gif, error)) {
+        result.notWritten = true;
+        return false;
+    }
     m_sourcePacked = packedForSave(m_sourcePacked);
     return true;
 }
@@ -199,18 +201,23 @@ bool GifDocument::saveAnimation(
     buffer.open(QIODevice::WriteOnly);
     QString error;
     if (!GifAnimationCodec::write(buffer, saved.animation, &error)) {
-        result.error = QStringLiteral("Cannot write \"%1\": %2").arg(path, error);
+        // The encoder's own failure is told as the write it prevented.
+        result.error = platform::cannotWriteText(path, error);
+        result.notWritten = true;
         return false;
     }
-    if (!platform::writeFileAtomically(path, bytes, &result.error))
+    if (!platform::saveFileContent(path, bytes, &result.error)) {
+        result.notWritten = true;
         return false;
+    }
     result.framesSaved = int(saved.animation.frames.size());
     result.transparentFrames = saved.transparentFrames;
     return true;
 }
 
-bool GifDocument::savePng(const QString &path, const QImage &indexed, QString *error)
+bool GifDocument::savePng(const QString &path, const QImage &indexed, SaveResult &result)
 {
+    QString *error = &result.error;
     const int index = m_selection.transparentIndex();
     const int clearIndex
         = m_selection.backgroundSelected() && index >= 0 && index < indexed.colorCount() ? index
@@ -225,11 +232,18 @@ bool GifDocument::savePng(const QString &path, const QImage &indexed, QString *e
         png.setColorTable(colours);
     }
     m_component.setPicture(png);
-    if (!m_component.save(path)) {
-        *error = m_component.errorString();
-        return false;
-    }
-    return true;
+    return saveWithComponent(path, result);
+}
+
+bool GifDocument::saveWithComponent(const QString &path, SaveResult &result)
+{
+    // The name was checked: the component fails only where it cannot write the file, and
+    // says which and why.
+    if (m_component.save(path))
+        return true;
+    result.error = m_component.errorString();
+    result.notWritten = true;
+    return false;
 }
 
 QImage GifDocument::fullColourPicture(const QImage &indexed, int clearIndex, QString *error)

@@ -27,6 +27,7 @@ struct SaveResult
 {
     bool saved = false;
     QString error; // why nothing was saved
+    bool notWritten = false; // the file named could not be written: error names it and says why
     int framesSaved = 1; // all frames of an animation saved as GIF, else 1
     int transparentFrames = 0; // of those, the frames that have the transparent color
     QList<PaletteMerge> merges = {}; // made to keep the enclosed parts apart (only connected)
@@ -78,10 +79,11 @@ public:
 private:
     bool loadWorkBitmap(QString *error);
     std::optional<QByteArray> encodeWorkGif(QString *error);
-    bool saveGif(const QString &path, QString *error);
+    bool saveGif(const QString &path, SaveResult &result);
     bool saveAnimation(const QString &path, const std::optional<BackgroundIsolation> &isolation,
         SaveResult &result);
-    bool savePng(const QString &path, const QImage &indexed, QString *error);
+    bool savePng(const QString &path, const QImage &indexed, SaveResult &result);
+    bool saveWithComponent(const QString &path, SaveResult &result);
     std::optional<BackgroundIsolation> isolationForSave() const;
     QImage fullColourPicture(const QImage &indexed, int clearIndex, QString *error);
 

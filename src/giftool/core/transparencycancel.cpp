@@ -31,6 +31,11 @@ CancelResult report(CancelResult result, MessageIcon icon, platform::Prompter *p
     return result;
 }
 
+CancelResult notWritten(const QString &message, platform::Prompter *prompter)
+{
+    return report({CancelOutcome::NotWritten, message}, MessageIcon::Exclamation, prompter);
+}
+
 bool confirmed(platform::Prompter *prompter)
 {
     return !prompter
@@ -54,9 +59,10 @@ CancelResult cancelAnimationTransparency(
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QString error;
-    if (!platform::GifAnimationCodec::write(buffer, *read.animation, &error)
-        || !platform::writeFileAtomically(path, bytes, &error))
-        return report({CancelOutcome::Failed, error}, MessageIcon::None, prompter);
+    if (!platform::GifAnimationCodec::write(buffer, *read.animation, &error))
+        return notWritten(platform::cannotWriteText(path, error), prompter);
+    if (!platform::saveFileContent(path, bytes, &error))
+        return notWritten(error, prompter);
     return {CancelOutcome::Cleared, QString()};
 }
 
@@ -80,8 +86,8 @@ CancelResult cancelTransparency(const QString &path, platform::Prompter *prompte
     if (!confirmed(prompter))
         return {CancelOutcome::Declined, QString()};
     (*gif)[PackedOffset] = 0;
-    if (!platform::writeFileAtomically(path, *gif, &error))
-        return report({CancelOutcome::Failed, error}, MessageIcon::None, prompter);
+    if (!platform::saveFileContent(path, *gif, &error))
+        return notWritten(error, prompter);
     return {CancelOutcome::Cleared, QString()};
 }
 

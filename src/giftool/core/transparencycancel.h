@@ -13,7 +13,8 @@ enum class CancelOutcome {
     Declined, // the user answered Cancel to the question
     NotTransparent, // a Graphic Control Extension without exactly flag 1: nothing to do
     NotVersion89a, // no Graphic Control Extension after a 256-entry color table
-    Failed // the file could not be read or written
+    Failed, // the file could not be read
+    NotWritten // the file could not be replaced: the message names it and says why
 };
 
 struct CancelResult
@@ -26,8 +27,9 @@ struct CancelResult
 // that follows its 256-entry color table at byte 781. When its packed byte (784) is exactly 1,
 // it becomes 0, the file being replaced atomically; any other value changes nothing and says
 // nothing. A file without that extension is left unchanged with "The image is not a version
-// 89a or it is corrupt.". In a GIF of several frames the transparency of every frame goes off
-// (Cleared when any frame had it).
+// 89a or it is corrupt."; one that cannot be replaced is left unchanged with a message that
+// names it and gives the system's reason. In a GIF of several frames the transparency of every
+// frame goes off (Cleared when any frame had it).
 //
 // With a prompter the user is asked first and the messages are shown there; without one
 // nothing is asked and the message is only returned.

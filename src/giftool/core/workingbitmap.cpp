@@ -151,7 +151,7 @@ bool WorkingBitmap::rewrite(
         return false;
     if (!table.writePaletteTable(*bytes, error) || !remapPixels(*bytes, from, to, error))
         return false;
-    return platform::writeFileAtomically(m_path, *bytes, error);
+    return platform::saveFileContent(m_path, *bytes, error);
 }
 
 bool WorkingBitmap::store(const QImage &picture, QString *error)
@@ -174,7 +174,7 @@ bool WorkingBitmap::store(const QImage &picture, QString *error)
             *error = reason;
         return false;
     }
-    return platform::writeFileAtomically(m_path, bytes, error);
+    return platform::saveFileContent(m_path, bytes, error);
 }
 
 bool WorkingBitmap::remapPixels(QByteArray &bitmap, const QList<int> &from, int to, QString *error)

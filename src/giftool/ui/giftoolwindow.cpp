@@ -274,7 +274,7 @@ bool GifToolWindow::openChosenImage(const QString &chosen)
     if (!m_workingFilesError.isEmpty()) {
         busy.release();
         setWindowTitle(gifToolCaption());
-        openFailed(m_workingFilesError, MessageIcon::None);
+        openFailed(m_workingFilesError);
         return false;
     }
     const OpenResult result = m_document.openImage(chosen);
@@ -282,19 +282,19 @@ bool GifToolWindow::openChosenImage(const QString &chosen)
         return true;
     busy.release();
     if (result.outcome == OpenOutcome::CannotOpen) {
-        openFailed(cannotOpenText(result.error), MessageIcon::Exclamation);
+        openFailed(cannotOpenText(result.error));
     } else {
         setWindowTitle(gifToolCaption());
-        openFailed(result.error, MessageIcon::None);
+        openFailed(result.error);
     }
     return false;
 }
 
-void GifToolWindow::openFailed(const QString &message, MessageIcon icon)
+void GifToolWindow::openFailed(const QString &message)
 {
     m_menus->optionsMenu()->menuAction()->setEnabled(false);
     showState();
-    m_prompter.tell(message, icon);
+    m_prompter.tell(message, MessageIcon::Exclamation);
     m_menus->fileMenu()->menuAction()->setEnabled(true);
 }
 
@@ -323,7 +323,8 @@ void GifToolWindow::saveTransparentGif()
     const SaveResult result = m_document.saveTransparentGif(chosen);
     busy.release();
     if (!result.saved) {
-        m_prompter.tell(result.error);
+        // The picture, its selection and its caption stay: the user can save elsewhere.
+        m_prompter.tell(result.error, MessageIcon::Exclamation);
         return;
     }
     m_lastFile = chosen;

@@ -132,7 +132,7 @@ private:
     bool openChosenImage(const QString &chosen);
     // Open Image with the file `choose` gives (empty: cancelled).
     void openImageFrom(const std::function<QString()> &choose);
-    void openFailed(const QString &message, platform::MessageIcon icon);
+    void openFailed(const QString &message);
     void toolbarClicked(ToolbarButton button);
     QSize windowTwips() const;
 

@@ -1,5 +1,6 @@
 #include "platform/imaging/imagecomponent.h"
 
+#include "platform/filecontent.h"
 #include "platform/imaging/bmpwriter.h"
 #include "platform/imaging/colourreducer.h"
 #include "platform/imaging/gifcodec.h"
@@ -178,14 +179,14 @@ bool ImageComponent::save(const QString &path)
                         .arg(displayName(path)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return fail(cannotWriteText(path, file.errorString()));
     QString error;
     if (!encode(file, path, &error)) {
         file.cancelWriting();
-        return fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, error));
+        return fail(cannotWriteText(path, error));
     }
     if (!file.commit())
-        return fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return fail(cannotWriteText(path, file.errorString()));
     m_error.clear();
     return true;
 }
@@ -201,7 +202,7 @@ std::optional<QByteArray> ImageComponent::saveToMemory(const QString &path)
     buffer.open(QIODevice::WriteOnly);
     QString error;
     if (!encode(buffer, path, &error)) {
-        fail(QStringLiteral("Cannot write \"%1\": %2").arg(path, error));
+        fail(cannotWriteText(path, error));
         return std::nullopt;
     }
     m_error.clear();
