@@ -109,7 +109,7 @@ private slots:
             4);
         f.press(QPoint(30, 280), Qt::RightButton);
         f.prompter.answer(platform::MessageAnswer::Yes);
-        QVERIFY(f.properties.remove());
+        QVERIFY(f.remove());
         QCOMPARE(f.storeRectangle(QPoint(20, 20), QPoint(180, 120), "rect.htm"), 1);
     }
 

@@ -3,6 +3,7 @@
 #include "imagemap/core/hotspotdrawing.h"
 #include "imagemap/core/hotspotproperties.h"
 #include "imagemap/core/imagemapstate.h"
+#include "imagemap/ui/imagemapmessages.h"
 #include "scriptedprompter.h"
 
 #include <QList>
@@ -11,8 +12,8 @@
 namespace testsupport {
 
 // An image-map window's state without the window: the drawing and the dialog logic on one
-// state, answered by a scripted prompter, at 15 twips per pixel. Positions are given in image
-// pixels and sent in twips, as the picture would.
+// state, at 15 twips per pixel, their results told through a scripted prompter as the window
+// tells them. Positions are given in image pixels and sent in twips, as the picture would.
 struct DrawingFixture
 {
     static constexpr int Tpp = 15;
@@ -28,29 +29,53 @@ struct DrawingFixture
         return {tw(from), tw(to), true};
     }
 
+    // Tells the result's notices and returns the action it asks for.
+    imagemap::DrawingAction told(const imagemap::DrawingResult &result)
+    {
+        imagemap::tellDrawingNotices(prompter, result.notices);
+        return result.action;
+    }
+
     imagemap::DrawingAction press(QPoint pixels, Qt::MouseButton button = Qt::LeftButton,
         Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        return drawing.press(tw(pixels), button, modifiers);
+        return told(drawing.press(tw(pixels), button, modifiers));
     }
+    imagemap::DrawingAction release(QPoint pixels, Qt::MouseButton button = Qt::LeftButton)
+    {
+        return told(drawing.release(tw(pixels), button));
+    }
+    imagemap::DrawingAction keyRelease(int key) { return told(drawing.keyRelease(key)); }
+    imagemap::DrawingAction cancel() { return told(drawing.cancel()); }
 
     // A left drag with one move on the way; returns what the release asked for.
     imagemap::DrawingAction drag(QPoint from, QPoint to)
     {
-        drawing.press(tw(from), Qt::LeftButton, Qt::NoModifier);
+        press(from);
         drawing.move(tw(to), Qt::LeftButton, Qt::NoModifier);
-        return drawing.release(tw(to), Qt::LeftButton);
+        return release(to);
     }
 
     // Ctrl-clicks every point, then releases Ctrl; returns what the key release asked for.
     imagemap::DrawingAction polygon(const QList<QPoint> &points)
     {
         for (const QPoint &p : points) {
-            drawing.press(tw(p), Qt::LeftButton, Qt::ControlModifier);
-            drawing.release(tw(p), Qt::LeftButton);
+            press(p, Qt::LeftButton, Qt::ControlModifier);
+            release(p);
         }
-        return drawing.keyRelease(Qt::Key_Control);
+        return keyRelease(Qt::Key_Control);
     }
+
+    // OK in the dialog with the texts typed; returns whether it closed.
+    bool ok(const imagemap::HotspotLink &typed)
+    {
+        const imagemap::LinkResult result = properties.ok(typed);
+        imagemap::tellLinkNotice(prompter, result.notice);
+        return result.closes;
+    }
+
+    // Delete in the dialog, answering the question where it is asked; returns whether it closed.
+    bool remove() { return imagemap::removeHotspot(prompter, properties); }
 
     // Draws a rectangle and stores it with the URL; returns its row (0 when not stored).
     int storeRectangle(QPoint from, QPoint to, const QString &url = QStringLiteral("a.htm"))
@@ -83,7 +108,7 @@ struct DrawingFixture
     int store(const QString &url)
     {
         const int before = state.hotspots().firstFreeRow();
-        if (!properties.ok({url, QString(), QString()}))
+        if (!ok({url, QString(), QString()}))
             return 0;
         return state.hotspots().inUse(before) ? before : 0;
     }
@@ -94,8 +119,8 @@ struct DrawingFixture
 
     ScriptedPrompter prompter;
     imagemap::ImageMapState state;
-    imagemap::HotspotDrawing drawing{state, prompter, Tpp};
-    imagemap::HotspotProperties properties{state, prompter};
+    imagemap::HotspotDrawing drawing{state, Tpp};
+    imagemap::HotspotProperties properties{state};
 };
 
 } // namespace testsupport

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(outline.from, DrawingFixture::tw(QPoint(100, 80)));
         QCOMPARE(outline.to, DrawingFixture::tw(rim));
         QCOMPARE(f->state.segments().indexes(), QList<int>({2}));
-        QVERIFY(f->properties.ok({QStringLiteral("c.htm"), QStringLiteral("Round"), {}}));
+        QVERIFY(f->ok({QStringLiteral("c.htm"), QStringLiteral("Round"), {}}));
         const imagemap::HotspotRecord &row = f->row(1);
         QCOMPARE(row.shape, ShapeKind::Circle);
         QCOMPARE(row.points, QList<QPoint>({QPoint(100, 80), rim}));
@@ -76,8 +76,7 @@ private slots:
         f->drawing.setDrawCircles(false);
         f->drawing.move(DrawingFixture::tw(QPoint(50, 30)), Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(f->drawing.circleBand(), std::optional(CircleBand{QPoint(50, 50), 20}));
-        QCOMPARE(f->drawing.release(DrawingFixture::tw(QPoint(50, 30)), Qt::LeftButton),
-            DrawingAction::ShowDialog);
+        QCOMPARE(f->release(QPoint(50, 30), Qt::LeftButton), DrawingAction::ShowDialog);
         QVERIFY(!f->drawing.circleBand());
         QCOMPARE(f->state.pendingShape(), std::optional(ShapeKind::Circle));
         QVERIFY(f->properties.cancel());
@@ -121,12 +120,12 @@ private slots:
         QCOMPARE(f->state.segments().indexes(), QList<int>({2, 3, 4, 5}));
 
         QCOMPARE(f->drag(QPoint(100, 100), QPoint(120, 100)), DrawingAction::ShowDialog);
-        QVERIFY(f->properties.ok({QStringLiteral("c.htm"), {}, {}}));
+        QVERIFY(f->ok({QStringLiteral("c.htm"), {}, {}}));
         QCOMPARE(f->row(2).pointIndexes, QList<int>({7, 8, 9}));
         QCOMPARE(f->press(QPoint(110, 100), Qt::RightButton), DrawingAction::ShowDialog);
         QCOMPARE(f->state.currentHotspot(), 2);
         f->prompter.answer(platform::MessageAnswer::Yes);
-        QVERIFY(f->properties.remove());
+        QVERIFY(f->remove());
         QVERIFY(f->row(2).isFree());
         QCOMPARE(f->state.segments().indexes(), QList<int>({2, 3, 4, 5}));
         QCOMPARE(f->state.regions().count(), 1);

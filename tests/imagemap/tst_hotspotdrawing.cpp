@@ -97,7 +97,7 @@ private slots:
         f->drawing.windowActivated();
         QVERIFY(!f->drawing.bandShown());
         QCOMPARE(f->drawing.bandPixels(), QRect());
-        QCOMPARE(f->drawing.release(tw(20, 10), Qt::LeftButton), DrawingAction::None);
+        QCOMPARE(f->release(QPoint(20, 10), Qt::LeftButton), DrawingAction::None);
         QCOMPARE(f->state.vertexCount(), 1);
     }
 
@@ -106,10 +106,10 @@ private slots:
         // A move without a press and a middle-button drag leave no band and no shape.
         f->drawing.move(tw(20, 10), Qt::LeftButton, Qt::NoModifier);
         QVERIFY(!f->drawing.bandShown());
-        QCOMPARE(f->drawing.release(tw(40, 40), Qt::LeftButton), DrawingAction::None);
+        QCOMPARE(f->release(QPoint(40, 40), Qt::LeftButton), DrawingAction::None);
         QCOMPARE(f->press(QPoint(10, 10), Qt::MiddleButton), DrawingAction::None);
         f->drawing.move(tw(60, 60), Qt::MiddleButton, Qt::NoModifier);
-        QCOMPARE(f->drawing.release(tw(60, 60), Qt::MiddleButton), DrawingAction::None);
+        QCOMPARE(f->release(QPoint(60, 60), Qt::MiddleButton), DrawingAction::None);
         QCOMPARE(f->state.vertexCount(), 1);
     }
 
@@ -156,10 +156,10 @@ private slots:
 
     void ctrlReleaseWithoutPolygon()
     {
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::None);
         f->press(QPoint(5, 5), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Shift), DrawingAction::None);
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->keyRelease(Qt::Key_Shift), DrawingAction::None);
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::None);
     }
 
     // A polygon that encloses nothing could never be hit: it is dropped with a beep and its
@@ -199,12 +199,12 @@ private slots:
         QCOMPARE(f->state.vertexCount(), 7);
         f->press(QPoint(30, 10), Qt::LeftButton, Qt::ControlModifier);
         f->press(QPoint(10, 30), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::ShowDialog);
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::ShowDialog);
         // While the dialog is shown nothing reaches the drawing.
         QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
         QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::None);
-        QCOMPARE(f->drawing.selectionNotified(1, 2, 3, 4), DrawingAction::None);
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->drawing.selectionNotified(1, 2, 3, 4), imagemap::DrawingResult());
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::None);
         QCOMPARE(f->state.vertexCount(), 9);
         QVERIFY(f->properties.cancel());
         QCOMPARE(f->press(QPoint(50, 50), Qt::RightButton), DrawingAction::ShowDialog);
@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(f->storeRectangle(QPoint(200, 200), QPoint(300, 300)), 2);
         QCOMPARE(f->press(QPoint(20, 20), Qt::RightButton), DrawingAction::ShowDialog);
         f->prompter.answer(platform::MessageAnswer::Yes);
-        QVERIFY(f->properties.remove());
+        QVERIFY(f->remove());
         // Drawn last but stored in row 1, so it wins over row 2 where they overlap.
         QCOMPARE(f->storePolygon({QPoint(250, 150), QPoint(350, 250), QPoint(250, 350)}), 1);
         QCOMPARE(f->press(QPoint(280, 250), Qt::RightButton), DrawingAction::ShowDialog);
@@ -259,14 +259,14 @@ private slots:
 
     void otherTwipsPerPixel()
     {
-        imagemap::HotspotDrawing drawing(f->state, f->prompter, 12);
+        imagemap::HotspotDrawing drawing(f->state, 12);
         drawing.move(QPoint(1440, 120), Qt::NoButton, Qt::NoModifier);
         QCOMPARE(drawing.xyText(), "120,10");
         // 3 pixels at 12 twips per pixel are 36 twips: too short.
         drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
-        QCOMPARE(drawing.release(QPoint(47, 47), Qt::LeftButton), DrawingAction::None);
+        QCOMPARE(drawing.release(QPoint(47, 47), Qt::LeftButton).action, DrawingAction::None);
         drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
-        QCOMPARE(drawing.release(QPoint(48, 0), Qt::LeftButton), DrawingAction::ShowDialog);
+        QCOMPARE(drawing.release(QPoint(48, 0), Qt::LeftButton).action, DrawingAction::ShowDialog);
         QCOMPARE(f->state.vertices().at(3), QPoint(4, 0));
         QVERIFY(f->properties.cancel());
     }
@@ -293,13 +293,13 @@ private slots:
             f->press(QPoint(10, 200), Qt::LeftButton, Qt::ControlModifier);
             f->press(QPoint(90, 200), Qt::LeftButton, Qt::ControlModifier);
         }
-        QCOMPARE(f->drawing.cancel(), action);
+        QCOMPARE(f->cancel(), action);
         QCOMPARE(f->state.vertexCount(), storedFirst ? 6 : 1);
         QCOMPARE(f->state.segments().all().size(), storedFirst ? 4 : 0);
         QVERIFY(!f->state.polygonOpen());
         QCOMPARE(f->state.hotspots().usedCount(), storedFirst ? 1 : 0);
         // Releasing Ctrl after the polygon was dropped opens nothing.
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::None);
     }
 
     void windowCancelWithDialogShown()
@@ -307,11 +307,11 @@ private slots:
         f->drag(QPoint(10, 10), QPoint(100, 100));
         // While the rectangle's dialog is shown a second drag draws nothing.
         QCOMPARE(f->drag(QPoint(20, 20), QPoint(60, 60)), DrawingAction::None);
-        QCOMPARE(f->drawing.cancel(), DrawingAction::CloseDialog);
+        QCOMPARE(f->cancel(), DrawingAction::CloseDialog);
         QCOMPARE(f->state.vertexCount(), 5);
         QVERIFY(f->properties.cancel());
         QCOMPARE(f->state.vertexCount(), 1);
-        QCOMPARE(f->drawing.cancel(), DrawingAction::CloseWindow);
+        QCOMPARE(f->cancel(), DrawingAction::CloseWindow);
     }
 
     void clearHotspotsGivesEverythingBack()
@@ -326,7 +326,7 @@ private slots:
         QCOMPARE(f->state.vertexCount(), 1);
         QCOMPARE(f->state.shapeStart(), 0);
         QVERIFY(!f->state.polygonOpen());
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::None);
         QCOMPARE(f->storeRectangle(QPoint(10, 10), QPoint(100, 100)), 1);
         QCOMPARE(f->row(1).pointIndexes, QList<int>({2, 3, 4, 5, 6}));
     }
@@ -334,9 +334,9 @@ private slots:
     void selectionNotification()
     {
         QCOMPARE(f->storePolygon({QPoint(5, 5), QPoint(40, 5), QPoint(5, 40)}), 1);
-        f->prompter.answer(platform::MessageAnswer::Ok);
-        QCOMPARE(f->drawing.selectionNotified(10, 20, 110, 70), DrawingAction::ShowDialogModeless);
-        QCOMPARE(f->prompter.lastText(), "Select");
+        QCOMPARE(f->drawing.selectionNotified(10, 20, 110, 70),
+            (imagemap::DrawingResult{
+                DrawingAction::ShowDialogModeless, {imagemap::DrawingNotice::Select}}));
         QCOMPARE(f->state.shapeStart(), 6);
         QCOMPARE(f->state.segments().at(6), f->line({10, 20}, {110, 20}));
         QCOMPARE(f->state.segments().at(7), f->line({110, 20}, {110, 70}));
@@ -373,7 +373,7 @@ private slots:
         QVERIFY(!f->state.polygonOpen());
         QCOMPARE(f->state.vertexCount(), 96);
         QCOMPARE(f->state.segments().all().size(), 19 * 4);
-        QCOMPARE(f->drawing.keyRelease(Qt::Key_Control), DrawingAction::None);
+        QCOMPARE(f->keyRelease(Qt::Key_Control), DrawingAction::None);
 
         // Two vertices and the closing point would fit, but two corners enclose nothing.
         QCOMPARE(f->polygon({QPoint(0, 50), QPoint(50, 50)}), DrawingAction::None);

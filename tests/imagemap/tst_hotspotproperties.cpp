@@ -42,7 +42,7 @@ private slots:
         f->drag(QPoint(10, 10), QPoint(60, 60));
         if (!accepted)
             f->prompter.answer(MessageAnswer::Ok);
-        QCOMPARE(f->properties.ok({url, QString(), QString()}), accepted);
+        QCOMPARE(f->ok({url, QString(), QString()}), accepted);
         QCOMPARE(f->state.dialogOpen(), !accepted);
         QCOMPARE(f->state.hotspots().usedCount(), accepted ? 1 : 0);
         if (accepted) {
@@ -66,14 +66,14 @@ private slots:
         f->drag(QPoint(10, 10), QPoint(60, 60));
         QCOMPARE(f->properties.activation(), HotspotLink());
         const HotspotLink first{"a.htm", "Alpha", "main"};
-        QVERIFY(f->properties.ok(first));
+        QVERIFY(f->ok(first));
         const imagemap::HotspotRecord stored = f->row(1);
 
         // As an area a page gave without a link: OK links it.
         f->state.hotspots().row(1).linked = false;
         QCOMPARE(f->press(QPoint(30, 30), Qt::RightButton), DrawingAction::ShowDialog);
         QCOMPARE(f->properties.activation(), first);
-        QVERIFY(f->properties.ok({" b.htm ", "", "_top"}));
+        QVERIFY(f->ok({" b.htm ", "", "_top"}));
         QVERIFY(f->row(1).linked);
         QCOMPARE(f->link(1), QStringList({" b.htm ", "", "_top"}));
         QCOMPARE(f->row(1).points, stored.points);
@@ -115,7 +115,7 @@ private slots:
             f->drag(QPoint(60, 0), QPoint(110, 50));
         QCOMPARE(f->state.segments().all().size(), polygon ? 7 : 8);
         // A new shape is removed without a question.
-        QVERIFY(useDelete ? f->properties.remove() : f->properties.cancel());
+        QVERIFY(useDelete ? f->remove() : f->properties.cancel());
         QCOMPARE(f->state.vertexCount(), 6);
         QCOMPARE(f->state.segments().indexes(), QList<int>({2, 3, 4, 5}));
         QVERIFY(!f->state.polygonOpen());
@@ -142,7 +142,7 @@ private slots:
         const int regions = f->state.regions().count();
         QCOMPARE(f->press(QPoint(70, 10), Qt::RightButton), DrawingAction::ShowDialog);
         f->prompter.answer(answer);
-        QCOMPARE(f->properties.remove(), deleted);
+        QCOMPARE(f->remove(), deleted);
         const auto &box = f->prompter.shown().last();
         QCOMPARE(box.text, "Are you sure you want to delete this hotspot?");
         QCOMPARE(box.icon, platform::MessageIcon::Question);
@@ -166,7 +166,7 @@ private slots:
         g.drag(QPoint(60, 0), QPoint(110, 50));
         for (int attempt = 0; attempt < 2; ++attempt) {
             g.prompter.answer(MessageAnswer::Ok);
-            QVERIFY(!g.properties.ok({QStringLiteral("b.htm"), {}, {}}));
+            QVERIFY(!g.ok({QStringLiteral("b.htm"), {}, {}}));
             QCOMPARE(g.prompter.lastText(), "Capacity reached.  Please re-open image file.");
             QCOMPARE(g.prompter.shown().last().icon, platform::MessageIcon::Exclamation);
             // The closing point is taken back, so a second OK does not add another one.
@@ -190,7 +190,7 @@ private slots:
         }
         QCOMPARE(f->state.regions().count(), 99);
         f->drag(QPoint(10, 10), QPoint(60, 60));
-        QVERIFY(f->properties.ok({"x.htm", {}, {}}));
+        QVERIFY(f->ok({"x.htm", {}, {}}));
         QCOMPARE(f->prompter.shown().size(), 0);
         QCOMPARE(table.usedCount(), 99);
         QCOMPARE(table.row(1).url, "full.htm");
@@ -205,8 +205,8 @@ private slots:
         QCOMPARE(f->storeRectangle(QPoint(0, 0), QPoint(50, 50)), 1);
         // A second Cancel, Delete or OK after the shape was stored touches nothing.
         QVERIFY(f->properties.cancel());
-        QVERIFY(f->properties.remove());
-        QVERIFY(f->properties.ok({QStringLiteral("again.htm"), {}, {}}));
+        QVERIFY(f->remove());
+        QVERIFY(f->ok({QStringLiteral("again.htm"), {}, {}}));
         QCOMPARE(f->state.vertexCount(), 6);
         QCOMPARE(f->state.segments().all().size(), 4);
         QCOMPARE(f->state.hotspots().usedCount(), 1);
@@ -216,13 +216,13 @@ private slots:
         f->press(QPoint(10, 10), Qt::RightButton);
         f->drawing.clearHotspots();
         QCOMPARE(f->properties.activation(), HotspotLink());
-        QVERIFY(f->properties.ok({QStringLiteral("late.htm"), {}, {}}));
+        QVERIFY(f->ok({QStringLiteral("late.htm"), {}, {}}));
         QCOMPARE(f->state.hotspots().usedCount(), 0);
         QCOMPARE(f->row(1).url, QString());
         f->state.setCurrentHotspot(1);
         f->state.setDialogOpen(true);
         f->prompter.answer(MessageAnswer::Yes);
-        QVERIFY(f->properties.remove());
+        QVERIFY(f->remove());
         QCOMPARE(f->state.hotspots().usedCount(), 0);
         QVERIFY(!f->state.dialogOpen());
     }

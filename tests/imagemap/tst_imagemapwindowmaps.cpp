@@ -2,6 +2,7 @@
 #include "filedrops.h"
 #include "imagemap/core/imagemaphtml.h"
 #include "imagemap/core/svgmap.h"
+#include "imagemap/ui/imagemapmessages.h"
 #include "testmain.h"
 #include "tst_imagemapwindowfixture.h"
 

@@ -3,6 +3,7 @@
 #include "platform/textnumber.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace imagemap {
 
@@ -17,32 +18,30 @@ constexpr int MinimumDragPixels = 4;
 
 } // namespace
 
-HotspotDrawing::HotspotDrawing(
-    ImageMapState &state, platform::Prompter &prompter, int twipsPerPixel)
+HotspotDrawing::HotspotDrawing(ImageMapState &state, int twipsPerPixel)
     : m_state(state)
-    , m_prompter(prompter)
     , m_scale(twipsPerPixel)
 { }
 
-DrawingAction HotspotDrawing::press(
+DrawingResult HotspotDrawing::press(
     QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (m_state.dialogOpen())
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     if (button == Qt::RightButton)
-        return hitTest(twips);
+        return result(hitTest(twips));
     if (button != Qt::LeftButton)
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     m_pressPoint = twips;
     if (modifiers & VertexModifiers)
-        return addVertex(twips);
+        return result(addVertex(twips));
     // A plain press while a polygon is open would start a second shape over the points of the
     // first; the polygon is finished by releasing Ctrl or dropped with the window's Cancel.
     if (!m_state.polygonOpen()) {
         m_dragArmed = true;
         m_dragCircle = m_drawCircles;
     }
-    return DrawingAction::None;
+    return result(DrawingAction::None);
 }
 
 void HotspotDrawing::move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
@@ -60,24 +59,24 @@ void HotspotDrawing::move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardMo
     m_bandRect = {m_bandAnchor.x(), m_bandAnchor.y(), twips.x(), twips.y()};
 }
 
-DrawingAction HotspotDrawing::release(QPoint twips, Qt::MouseButton button)
+DrawingResult HotspotDrawing::release(QPoint twips, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton || !m_dragArmed)
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     const bool hadBand = m_bandShown;
     m_bandShown = false;
     if (m_dragCircle)
-        return finishCircle(m_pressPoint, twips);
+        return result(finishCircle(m_pressPoint, twips));
     const int minimum = MinimumDragPixels * m_scale.factor();
     if (twips.x() - m_pressPoint.x() < minimum && twips.y() - m_pressPoint.y() < minimum) {
         m_dragArmed = false;
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     }
     // Without a move in between no band was ever set; the rectangle then runs from the press
     // to the release instead of from a band left over from an earlier drag.
     if (!hadBand)
         m_bandRect = {m_pressPoint.x(), m_pressPoint.y(), twips.x(), twips.y()};
-    return finishDrag();
+    return result(finishDrag());
 }
 
 DrawingAction HotspotDrawing::finishCircle(QPoint centreTwips, QPoint rimTwips)
@@ -118,10 +117,10 @@ DrawingAction HotspotDrawing::finishDrag()
     return DrawingAction::ShowDialog;
 }
 
-DrawingAction HotspotDrawing::keyRelease(int key)
+DrawingResult HotspotDrawing::keyRelease(int key)
 {
     if (key != Qt::Key_Control || !m_state.polygonOpen() || m_state.dialogOpen())
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     // Fewer than three distinct corners enclose nothing, so such a hotspot could never be hit.
     QList<QPoint> corners;
     for (int i = m_state.shapeStart(); i <= m_state.vertexCount(); ++i) {
@@ -130,26 +129,26 @@ DrawingAction HotspotDrawing::keyRelease(int key)
     }
     if (corners.size() < 3) {
         m_state.discardPendingShape();
-        m_prompter.beep();
-        return DrawingAction::None;
+        m_notices << DrawingNotice::Beep;
+        return result(DrawingAction::None);
     }
     m_state.setPendingShape(ShapeKind::Polygon);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);
-    return DrawingAction::ShowDialog;
+    return result(DrawingAction::ShowDialog);
 }
 
-DrawingAction HotspotDrawing::cancel()
+DrawingResult HotspotDrawing::cancel()
 {
     if (m_state.dialogOpen())
-        return DrawingAction::CloseDialog;
+        return result(DrawingAction::CloseDialog);
     if (m_state.shapePending()) {
         m_state.discardPendingShape();
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     }
     if (m_state.vertexCount() < 2)
-        return DrawingAction::CloseWindow;
-    return DrawingAction::None;
+        return result(DrawingAction::CloseWindow);
+    return result(DrawingAction::None);
 }
 
 void HotspotDrawing::clearHotspots()
@@ -159,14 +158,14 @@ void HotspotDrawing::clearHotspots()
     m_bandShown = false;
 }
 
-DrawingAction HotspotDrawing::selectionNotified(int left, int top, int right, int bottom)
+DrawingResult HotspotDrawing::selectionNotified(int left, int top, int right, int bottom)
 {
     if (m_state.dialogOpen() || m_state.polygonOpen() || m_dragArmed)
-        return DrawingAction::None;
-    m_prompter.tell(QStringLiteral("Select"));
+        return result(DrawingAction::None);
+    m_notices << DrawingNotice::Select;
     if (!m_state.hasRoomFor(4)) {
         refuseShape();
-        return DrawingAction::None;
+        return result(DrawingAction::None);
     }
     const int f = m_scale.factor();
     addCorners({left * f, top * f, right * f, bottom * f}, {left, top, right, bottom});
@@ -174,7 +173,7 @@ DrawingAction HotspotDrawing::selectionNotified(int left, int top, int right, in
     m_state.setPendingShape(ShapeKind::Rectangle);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);
-    return DrawingAction::ShowDialogModeless;
+    return result(DrawingAction::ShowDialogModeless);
 }
 
 std::optional<CircleBand> HotspotDrawing::circleBand() const
@@ -212,7 +211,7 @@ DrawingAction HotspotDrawing::hitTest(QPoint twips)
             continue;
         const std::optional<bool> inside = m_state.regions().contains(region, pixel);
         if (!inside) {
-            m_prompter.beep();
+            m_notices << DrawingNotice::Beep;
             continue;
         }
         if (*inside) {
@@ -274,7 +273,12 @@ void HotspotDrawing::refuseShape()
 {
     if (m_state.polygonOpen())
         m_state.discardPendingShape();
-    m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
+    m_notices << DrawingNotice::OutOfPoints;
+}
+
+DrawingResult HotspotDrawing::result(DrawingAction action)
+{
+    return {action, std::exchange(m_notices, {})};
 }
 
 } // namespace imagemap

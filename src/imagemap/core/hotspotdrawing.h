@@ -1,9 +1,9 @@
 #pragma once
 
 #include "imagemap/core/imagemapstate.h"
-#include "platform/prompter.h"
 #include "platform/units.h"
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -19,6 +19,22 @@ enum class DrawingAction {
     ShowDialogModeless, // show it without blocking the window, with the URL box focused
     CloseDialog, // close the shown properties dialog as its Cancel would
     CloseWindow,
+};
+
+// What the user is told of an input, before the window does what the input asks for.
+enum class DrawingNotice {
+    Beep, // a right click met a hotspot without a region, or a polygon had too few corners
+    Select, // the image component reported a selected rectangle
+    OutOfPoints, // the shape's points do not fit into the vertex store: it was dropped
+};
+
+// What an input to the drawing came to.
+struct DrawingResult
+{
+    DrawingAction action = DrawingAction::None;
+    QList<DrawingNotice> notices; // in the order they arose
+
+    bool operator==(const DrawingResult &) const = default;
 };
 
 // The rubber band in twips, not normalised: dragged up or left, right < left or bottom < top.
@@ -52,8 +68,8 @@ struct CircleBand
 //
 // A shape's points are checked against the vertex store as soon as they are added: a
 // rectangle needs room for its four corners and its closing point, every polygon vertex room
-// for itself and the closing point. When they do not fit, the capacity message is shown and
-// the shape (with the open polygon's outline so far) is dropped and its points given back.
+// for itself and the closing point. When they do not fit, the shape (with the open polygon's
+// outline so far) is dropped, its points are given back and the result says OutOfPoints.
 //
 // While the properties dialog is shown, and while a polygon is open or a drag is under way,
 // inputs that would start another shape or re-open a hotspot are ignored, so the dialog always
@@ -61,7 +77,7 @@ struct CircleBand
 class HotspotDrawing
 {
 public:
-    HotspotDrawing(ImageMapState &state, platform::Prompter &prompter, int twipsPerPixel);
+    HotspotDrawing(ImageMapState &state, int twipsPerPixel);
 
     int twipsPerPixel() const { return m_scale.factor(); }
 
@@ -73,17 +89,17 @@ public:
     // A button went down over the picture. The left button arms a drag, or with Shift, Ctrl or
     // Alt held adds a polygon vertex; the right button re-opens the hotspot under the pointer
     // (the lowest row wins) and asks for the dialog.
-    DrawingAction press(QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    DrawingResult press(QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // The pointer moved over the picture: updates the pointer display and, during a drag with
     // the left button and no modifier, the rubber band.
     void move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // A button came up. Ends a drag: a rectangle results when the pointer ended at least four
     // pixels right of or below the press point, and the dialog is asked for.
-    DrawingAction release(QPoint twips, Qt::MouseButton button);
+    DrawingResult release(QPoint twips, Qt::MouseButton button);
     // A key came up while the picture had the focus. Releasing Ctrl closes an open polygon and
     // asks for the dialog; a polygon of fewer than three distinct corners is dropped with a
     // beep instead, and its points are given back.
-    DrawingAction keyRelease(int key);
+    DrawingResult keyRelease(int key);
     // The window was activated: the rubber band is no longer shown.
     void windowActivated() { m_bandShown = false; }
     // The pointer left the picture (or the instructions or the pointer display were clicked).
@@ -92,16 +108,16 @@ public:
     // The window's Cancel button. With the dialog shown it asks to close the dialog; with a
     // shape not yet stored (an open polygon) it removes that shape and gives its points back;
     // with no shape points in use it asks to close the window. A stored shape always stays.
-    DrawingAction cancel();
+    DrawingResult cancel();
 
     // Empties the hotspot store when a new image has been loaded (see
     // ImageMapState::clearHotspots); the rubber band and any drag end as well.
     void clearHotspots();
 
-    // The image component reported a selected rectangle (image pixels). Shows "Select", then
+    // The image component reported a selected rectangle (image pixels). Tells "Select", then
     // adds the rectangle as a new shape and asks for the dialog without making it modal.
     // Ignored while another shape is being drawn or the dialog is shown.
-    DrawingAction selectionNotified(int left, int top, int right, int bottom);
+    DrawingResult selectionNotified(int left, int top, int right, int bottom);
 
     // Text of the pointer display: "x,y" in image pixels, empty outside the picture.
     QString xyText() const { return m_xyText; }
@@ -126,13 +142,15 @@ private:
     // Adds the four corners of a rectangle as a new shape: segment ends in twips, stored points
     // in pixels, both given as left, top, right, bottom.
     void addCorners(const BandRect &twips, const BandRect &pixels);
-    // Shows the capacity message and drops the open polygon, if any.
+    // Drops the open polygon, if any, and notes that the shape's points did not fit.
     void refuseShape();
+    // The result of an input: the action and the notices gathered since the last result.
+    DrawingResult result(DrawingAction action);
     int toPixels(int twips) const { return m_scale.toPixels(twips); }
 
     ImageMapState &m_state;
-    platform::Prompter &m_prompter;
     platform::TwipsScale m_scale;
+    QList<DrawingNotice> m_notices;
     bool m_drawCircles = false;
     bool m_dragArmed = false;
     bool m_dragCircle = false; // the armed drag outlines a circle

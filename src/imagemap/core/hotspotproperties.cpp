@@ -2,9 +2,8 @@
 
 namespace imagemap {
 
-HotspotProperties::HotspotProperties(ImageMapState &state, platform::Prompter &prompter)
+HotspotProperties::HotspotProperties(ImageMapState &state)
     : m_state(state)
-    , m_prompter(prompter)
 { }
 
 HotspotLink HotspotProperties::activation() const
@@ -16,12 +15,11 @@ HotspotLink HotspotProperties::activation() const
     return {record.url, record.altText, record.targetFrame};
 }
 
-bool HotspotProperties::ok(const HotspotLink &typed)
+LinkResult HotspotProperties::ok(const HotspotLink &typed)
 {
-    if (typed.url.trimmed().isEmpty()) {
-        m_prompter.tell(urlMissingMessage(), platform::MessageIcon::Exclamation);
-        return false;
-    }
+    if (typed.url.trimmed().isEmpty())
+        return {false, LinkResult::Notice::UrlMissing};
+    LinkResult stored;
     const int row = m_state.currentHotspot();
     if (row > 0) {
         if (m_state.hotspots().inUse(row)) {
@@ -31,34 +29,34 @@ bool HotspotProperties::ok(const HotspotLink &typed)
             record.altText = typed.altText;
             record.targetFrame = typed.targetFrame;
         }
-    } else if (m_state.shapePending() && !storeShape(typed)) {
-        return false;
+    } else if (m_state.shapePending()) {
+        stored = storeShape(typed);
+        if (!stored.closes)
+            return stored;
     }
     m_state.resetPolygon();
     close();
-    return true;
+    return stored;
 }
 
-bool HotspotProperties::storeShape(const HotspotLink &typed)
+LinkResult HotspotProperties::storeShape(const HotspotLink &typed)
 {
     const int start = m_state.shapeStart();
     const int closing = m_state.appendPoint(m_state.vertices().at(start));
     if (closing == 0) {
         m_state.discardPendingShape();
-        m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
-        return true;
+        return {true, LinkResult::Notice::OutOfPoints};
     }
     // A shape without a kind (OK while a polygon is still open) is stored as a polygon.
     const int newRegion = m_state.createShapeRegion(
         m_state.pendingShape().value_or(ShapeKind::Polygon), start, closing);
     if (newRegion == 0) {
-        m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
         // Taking the closing point back lets a second OK store the same points again instead
         // of piling up closing points inside the shape.
         m_state.dropLastPoint();
         m_state.resetPolygon();
         m_state.setCurrentHotspot(0);
-        return false;
+        return {false, LinkResult::Notice::OutOfPoints};
     }
 
     const int row = m_state.hotspots().firstFreeRow();
@@ -81,7 +79,7 @@ bool HotspotProperties::storeShape(const HotspotLink &typed)
             record.pointIndexes.append(i);
     }
     m_state.settleShape();
-    return true;
+    return {};
 }
 
 QList<QPoint> HotspotProperties::shapePoints(
@@ -109,14 +107,15 @@ bool HotspotProperties::cancel()
     return true;
 }
 
-bool HotspotProperties::remove()
+bool HotspotProperties::removeAsksFirst() const
+{
+    return m_state.currentHotspot() > 0;
+}
+
+void HotspotProperties::remove()
 {
     const int row = m_state.currentHotspot();
     if (row > 0) {
-        const platform::MessageAnswer answer = m_prompter.ask(deleteQuestion(),
-            platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel);
-        if (answer != platform::MessageAnswer::Yes)
-            return false;
         HotspotTable &table = m_state.hotspots();
         if (table.inUse(row)) {
             // The last index is the closing point, which has no segment of its own.
@@ -130,7 +129,6 @@ bool HotspotProperties::remove()
         m_state.discardPendingShape();
     }
     close();
-    return true;
 }
 
 void HotspotProperties::close()

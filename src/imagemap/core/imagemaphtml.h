@@ -6,36 +6,6 @@
 
 namespace imagemap {
 
-// Asked before the image-map HTML is built; only Yes goes on.
-inline QString htmlQuestion()
-{
-    return QStringLiteral(
-        "The HTML code will be placed in the clipboard.  You need to insert/paste it "
-        "into your HTML document.  To remove the 'hypertext' border, set BORDER=0.");
-}
-
-// Told once the HTML is on the clipboard.
-inline QString htmlDoneMessage()
-{
-    return QStringLiteral("Done.  Now paste the code into your HTML document.");
-}
-
-// Asked when the window closes while it holds hotspots whose HTML has not been placed on the
-// clipboard; only Yes closes it.
-inline QString discardHotspotsQuestion()
-{
-    return QStringLiteral("The HTML code of the hotspots has not been placed in the clipboard.  "
-                          "Do you want to close the window and discard the hotspots?");
-}
-
-// The same question when Open, Open Map or a dropped file would replace the hotspots; only Yes
-// opens the file.
-inline QString discardHotspotsForOpenQuestion()
-{
-    return QStringLiteral("The HTML code of the hotspots has not been placed in the clipboard.  "
-                          "Do you want to open the file and discard the hotspots?");
-}
-
 // The outcome of building the image-map HTML: the text, or an error message and no text.
 struct ImageMapHtml
 {

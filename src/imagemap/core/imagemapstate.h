@@ -11,13 +11,6 @@
 
 namespace imagemap {
 
-// Shown when a shape cannot be stored: its points do not fit into the vertex store or its
-// hit-test region cannot be made.
-inline QString capacityMessage()
-{
-    return QStringLiteral("Capacity reached.  Please re-open image file.");
-}
-
 // The state of an image-map window that drawing, the properties dialog and the HTML command
 // share: the hotspot table, the vertex store, the hit-test regions, the outline segments and
 // the drawing variables that more than one of them reads or writes.

@@ -1,5 +1,6 @@
 #include "imagemap/ui/hotspotdialog.h"
 
+#include "imagemap/ui/imagemapmessages.h"
 #include "platform/ui/twipsgeometry.h"
 
 #include <QKeyEvent>
@@ -27,7 +28,8 @@ constexpr int ButtonWidth = 1215;
 HotspotDialog::HotspotDialog(
     ImageMapState &state, platform::Prompter &prompter, int windowTop, QWidget *parent)
     : QDialog(parent)
-    , m_properties(state, prompter)
+    , m_prompter(prompter)
+    , m_properties(state)
     , m_scale(platform::scaleOf(parent ? parent : this))
 {
     setWindowTitle(QStringLiteral("Zonemark"));
@@ -133,11 +135,13 @@ void HotspotDialog::ok()
 {
     const HotspotLink typed{
         entry(Field::Url)->text(), entry(Field::AltText)->text(), entry(Field::Target)->text()};
-    if (m_properties.ok(typed)) {
+    const LinkResult result = m_properties.ok(typed);
+    tellLinkNotice(m_prompter, result.notice);
+    if (result.closes) {
         accept();
         return;
     }
-    if (typed.url.trimmed().isEmpty())
+    if (result.notice == LinkResult::Notice::UrlMissing)
         entry(Field::Url)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -149,7 +153,7 @@ void HotspotDialog::reject()
 
 void HotspotDialog::remove()
 {
-    if (m_properties.remove())
+    if (removeHotspot(m_prompter, m_properties))
         accept();
 }
 

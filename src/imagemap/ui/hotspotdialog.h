@@ -56,6 +56,7 @@ private:
     void ok();
     void remove();
 
+    platform::Prompter &m_prompter;
     HotspotProperties m_properties;
     platform::TwipsScale m_scale;
     std::array<QLabel *, 3> m_labels{};

@@ -5,6 +5,7 @@
 #include "imagemap/ui/hotspotdialog.h"
 #include "imagemap/ui/imagemaphelp.h"
 #include "imagemap/ui/imagemaplayout.h"
+#include "imagemap/ui/imagemapmessages.h"
 #include "imagemap/ui/picturecanvas.h"
 #include "platform/busycursor.h"
 #include "platform/pendingevents.h"
@@ -55,7 +56,7 @@ ImageMapWindow::ImageMapWindow(
     , m_prompter(prompter ? *prompter : *m_ownPrompter)
     , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
-    , m_drawing(m_state, m_prompter, m_scale.factor())
+    , m_drawing(m_state, m_scale.factor())
     , m_mapFiles(m_prompter, m_fileDialogs)
 {
     setWindowTitle(imageMapCaption());
@@ -433,9 +434,10 @@ void ImageMapWindow::selectionNotified(int left, int top, int right, int bottom)
     handle(m_drawing.selectionNotified(left, top, right, bottom));
 }
 
-void ImageMapWindow::handle(DrawingAction action)
+void ImageMapWindow::handle(const DrawingResult &result)
 {
-    switch (action) {
+    tellDrawingNotices(m_prompter, result.notices);
+    switch (result.action) {
     case DrawingAction::None:
         break;
     case DrawingAction::ShowDialog:

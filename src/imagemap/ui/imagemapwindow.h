@@ -123,7 +123,7 @@ private:
     // The map as Create HTML Code would write it now, to tell whether it has been kept.
     QString mapText() const;
     void enableImageCommands();
-    void handle(DrawingAction action);
+    void handle(const DrawingResult &result);
     void showHotspotDialog(bool modal);
     void closeHotspotDialog();
     void hotspotDialogClosed();

@@ -39,11 +39,11 @@ QPoint PictureCanvas::pixelsOf(QPoint twips) const
     return QPoint(int(std::lround(twips.x() / factor)), int(std::lround(twips.y() / factor)));
 }
 
-void PictureCanvas::request(DrawingAction action)
+void PictureCanvas::request(const DrawingResult &result)
 {
     update();
-    if (action != DrawingAction::None)
-        emit actionRequested(action);
+    if (result != DrawingResult())
+        emit actionRequested(result);
 }
 
 void PictureCanvas::mousePressEvent(QMouseEvent *event)

@@ -26,7 +26,7 @@ public:
 
 signals:
     // The drawing asked the window to act (show or close the properties dialog, close).
-    void actionRequested(imagemap::DrawingAction action);
+    void actionRequested(const imagemap::DrawingResult &result);
     // The pointer display's text may have changed.
     void pointerMoved();
 
@@ -43,7 +43,7 @@ private:
     void paintBand(QPainter &painter);
     QPoint twipsAt(const QMouseEvent *event) const;
     QPoint pixelsOf(QPoint twips) const;
-    void request(DrawingAction action);
+    void request(const DrawingResult &result);
 
     HotspotDrawing &m_drawing;
     const ImageMapState &m_state;
