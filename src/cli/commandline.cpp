@@ -25,36 +25,22 @@ const QList<SubCommand> &subCommands()
 
 QString usageText()
 {
+    QString commands;
+    for (const SubCommand &command : subCommands())
+        commands += command.summary();
     return QStringLiteral(
-        "Usage: trellis [COMMAND [ARGUMENTS]]\n"
-        "\n"
-        "Without a command, trellis starts the desktop program (the launcher window).\n"
-        "\n"
-        "Commands:\n"
-        "  --help       show this text\n"
-        "  --version    show the program title and version date\n"
-        "  panecraft [DESIGN.spc] | clearcoat [IMAGE] | zonemark [IMAGE]\n"
-        "               start that tool's window on its own, with the file open\n"
-        "  frameset DESIGN.spc [-o OUT.htm]\n"
-        "               write the HTML frameset document of a Panecraft design\n"
-        "  frameset DESIGN.spc --html5 [-o OUT.html]\n"
-        "               write the design's HTML5 page (inline frames in CSS grids)\n"
-        "  frameset --import PAGE.htm -o DESIGN.spc\n"
-        "               make a Panecraft design of the frameset of an HTML page\n"
-        "  transparent IMAGE -o OUT.gif|OUT.png (--at X,Y | --index N | --corner)\n"
-        "              [--recolor white|grey|black|neighbour] [--connected] [--full-colour]\n"
-        "               save IMAGE as a GIF89a (or PNG) whose background (the colour at image\n"
-        "               pixel X,Y, or palette index N) is transparent; animations keep every\n"
-        "               frame\n"
-        "  transparent IMAGE... -d OUTDIR (--at X,Y | --index N | --corner) [--png] [--quiet]\n"
-        "               the same for many pictures at once, into OUTDIR\n"
-        "  opaque FILE.gif\n"
-        "               switch the transparency of such a GIF off again\n"
-        "  imagemap PAGE.htm [--map NAME] [--svg] [-o OUT]\n"
-        "               write the image map of an HTML page as IMG, MAP and AREA lines,\n"
-        "               or with --svg as an SVG that scales with its page\n"
-        "\n"
-        "Exit codes: 0 success, 1 failure, 2 usage error.\n");
+               "Usage: trellis [COMMAND [ARGUMENTS]]\n"
+               "\n"
+               "Without a command, trellis starts the desktop program (the launcher window).\n"
+               "\n"
+               "Commands:\n"
+               "  --help       show this text\n"
+               "  --version    show the program title and version date\n"
+               "  panecraft [DESIGN.spc] | clearcoat [IMAGE] | zonemark [IMAGE]\n"
+               "               start that tool's window on its own, with the file open\n")
+        + commands
+        + QStringLiteral("\n"
+                         "Exit codes: 0 success, 1 failure, 2 usage error.\n");
 }
 
 int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)

@@ -13,10 +13,6 @@ namespace cli {
 
 namespace {
 
-const char *const FramesetUsage = "usage: trellis frameset DESIGN.spc [-o OUT.htm]\n"
-                                  "       trellis frameset DESIGN.spc --html5 [-o OUT.html]\n"
-                                  "       trellis frameset --import PAGE.htm -o DESIGN.spc\n";
-
 struct FramesetRequest
 {
     QString design;
@@ -149,7 +145,7 @@ int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream
     if (!request.page.isEmpty())
         return importPage(request, err);
     if (request.design.isEmpty()) {
-        err << FramesetUsage;
+        err << framesetCommand().usage();
         return UsageError;
     }
     return writeDocument(request, out, err);
@@ -157,13 +153,21 @@ int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream
 
 } // namespace
 
-SubCommand framesetCommand()
+const SubCommand &framesetCommand()
 {
-    return {QStringLiteral("frameset"), QLatin1String(FramesetUsage),
+    static const SubCommand command{QStringLiteral("frameset"),
+        {{QStringLiteral("DESIGN.spc [-o OUT.htm]"),
+             QStringLiteral("write the HTML frameset document of a Panecraft design")},
+            {QStringLiteral("DESIGN.spc --html5 [-o OUT.html]"),
+                QStringLiteral("write the design's HTML5 page (inline frames in CSS grids)")},
+            {QStringLiteral("--import PAGE.htm -o DESIGN.spc"),
+                QStringLiteral("make a Panecraft design of the frameset of an HTML page")}},
+        QString(),
         {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT.htm")),
             QCommandLineOption(QStringLiteral("html5")),
             QCommandLineOption(QStringLiteral("import"), QString(), QStringLiteral("PAGE.htm"))},
         runFrameset};
+    return command;
 }
 
 } // namespace cli

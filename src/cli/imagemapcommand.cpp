@@ -13,12 +13,6 @@ namespace cli {
 
 namespace {
 
-const char *const ImagemapUsage
-    = "usage: trellis imagemap PAGE.htm [--map NAME] [--svg] [-o OUT]\n"
-      "Reads the image map of an HTML page and writes it as IMG, MAP and AREA lines, or with\n"
-      "--svg as an inline SVG that scales with its page. --map takes the MAP of that name\n"
-      "where the page holds several.\n";
-
 struct ImageMapRequest
 {
     QString page;
@@ -136,7 +130,7 @@ int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream
         return UsageError;
     }
     if (request.page.isEmpty()) {
-        err << ImagemapUsage;
+        err << imagemapCommand().usage();
         return UsageError;
     }
     return writeMap(request, out, err);
@@ -144,13 +138,22 @@ int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream
 
 } // namespace
 
-SubCommand imagemapCommand()
+const SubCommand &imagemapCommand()
 {
-    return {QStringLiteral("imagemap"), QLatin1String(ImagemapUsage),
+    static const SubCommand command{QStringLiteral("imagemap"),
+        {{QStringLiteral("PAGE.htm [--map NAME] [--svg] [-o OUT]"),
+            QStringLiteral("write the image map of an HTML page as IMG, MAP and AREA lines,\n"
+                           "or with --svg as an SVG that scales with its page")}},
+        QStringLiteral(
+            "Reads the image map of an HTML page and writes it as IMG, MAP and AREA lines, or "
+            "with\n"
+            "--svg as an inline SVG that scales with its page. --map takes the MAP of that name\n"
+            "where the page holds several.\n"),
         {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT")),
             QCommandLineOption(QStringLiteral("map"), QString(), QStringLiteral("NAME")),
             QCommandLineOption(QStringLiteral("svg"))},
         runImageMap};
+    return command;
 }
 
 } // namespace cli

@@ -7,16 +7,11 @@ namespace cli {
 
 namespace {
 
-const char *const OpaqueUsage
-    = "Usage: trellis opaque FILE.gif\n"
-      "Switches off the transparent color of a GIF89a file saved by the GIF "
-      "tool.\n";
-
 int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     if (arguments.size() != 1 || arguments[0].kind != CommandArgument::Kind::Positional
         || arguments[0].text.startsWith(u'-')) {
-        err << "trellis opaque: expected exactly one file name\n" << OpaqueUsage;
+        err << "trellis opaque: expected exactly one file name\n" << opaqueCommand().usage();
         return UsageError;
     }
     const QString &path = arguments[0].text;
@@ -46,9 +41,15 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
 
 } // namespace
 
-SubCommand opaqueCommand()
+const SubCommand &opaqueCommand()
 {
-    return {QStringLiteral("opaque"), QLatin1String(OpaqueUsage), {}, runOpaque};
+    static const SubCommand command{QStringLiteral("opaque"),
+        {{QStringLiteral("FILE.gif"),
+            QStringLiteral("switch the transparency of such a GIF off again")}},
+        QStringLiteral("Switches off the transparent color of a GIF89a file saved by the GIF "
+                       "tool.\n"),
+        {}, runOpaque};
+    return command;
 }
 
 } // namespace cli

@@ -4,23 +4,6 @@
 
 namespace cli {
 
-const char *const TransparentUsage
-    = "Usage: trellis transparent IMAGE -o OUT.gif|OUT.png (--at X,Y | --index N | --corner)\n"
-      "       trellis transparent IMAGE... -d OUTDIR (--at X,Y | --index N | --corner)\n"
-      "                           [--recolor white|grey|black|neighbour] [--connected]\n"
-      "                           [--full-colour] [--png] [--quiet]\n"
-      "Saves IMAGE as a GIF89a file in which the background is transparent: the palette index\n"
-      "of image pixel X,Y (0,0 is the top left; --corner is 0,0) or palette index N. --recolor\n"
-      "first turns the background into one color, needed where it has two colors at X,Y.\n"
-      "An animated GIF keeps every frame; the background is picked on the first.\n"
-      "OUT.png is a palette PNG whose background is clear; with --full-colour it is a 32-bit\n"
-      "PNG of IMAGE's own colors, clear where the background is.\n"
-      "--connected makes only the background connected to X,Y transparent: enclosed parts of\n"
-      "its color stay opaque.\n"
-      "With -d, each IMAGE is saved as OUTDIR/NAME.gif (NAME.png with --png), on all cores; a\n"
-      "picture that fails is named and the others are still written. A progress line goes to\n"
-      "a terminal's standard error unless --quiet is given.\n";
-
 namespace {
 
 const char *const RecolorChoices = "white, grey, black or neighbour";
@@ -87,7 +70,7 @@ QString readOption(const CommandArgument &argument, TransparentOptions &options)
     } else {
         options.recolorButton = recolorButton(value);
         if (!options.recolorButton)
-            return QStringLiteral("--recolor takes ") + QLatin1String(RecolorChoices);
+            return QStringLiteral("--recolour takes ") + QLatin1String(RecolorChoices);
     }
     return QString();
 }
@@ -143,7 +126,7 @@ QString checkBackground(const TransparentOptions &options)
     if (int(options.at.has_value()) + int(options.index.has_value()) + int(options.corner) != 1)
         return QStringLiteral("give one of --at X,Y, --index N or --corner");
     if (options.index && options.recolorButton == giftool::ConversionButton::Neighbour)
-        return QStringLiteral("--recolor neighbour needs --at X,Y or --corner");
+        return QStringLiteral("--recolour neighbour needs --at X,Y or --corner");
     if (options.index && options.connected)
         return QStringLiteral("--connected needs --at X,Y or --corner: the background is the "
                               "part connected to that pixel");
@@ -159,8 +142,12 @@ QList<QCommandLineOption> transparentOptionList()
     };
     const auto flag = [](const char *name) { return QCommandLineOption(QLatin1String(name)); };
     return {valued("o", "OUT.gif"), valued("d", "OUTDIR"), valued("at", "X,Y"),
-        valued("index", "N"), valued("recolor", "COLOR"), flag("full-colour"), flag("connected"),
-        flag("corner"), flag("png"), flag("quiet")};
+        valued("index", "N"),
+        QCommandLineOption(QStringList{QStringLiteral("recolour"), QStringLiteral("recolor")},
+            QString(), QStringLiteral("COLOUR")),
+        QCommandLineOption(
+            QStringList{QStringLiteral("full-colour"), QStringLiteral("full-color")}),
+        flag("connected"), flag("corner"), flag("png"), flag("quiet")};
 }
 
 QString parseTransparentOptions(const CommandArguments &arguments, TransparentOptions &options)

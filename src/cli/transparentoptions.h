@@ -28,7 +28,6 @@ struct TransparentOptions
 };
 
 // The usage text of `trellis transparent`.
-extern const char *const TransparentUsage;
 
 // The options the command declares.
 QList<QCommandLineOption> transparentOptionList();
