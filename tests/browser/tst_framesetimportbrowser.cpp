@@ -180,17 +180,18 @@ private slots:
             = frameset::FramesetImporter::load(original, frameset::ImportArea());
         QVERIFY2(imported.imported(), qPrintable(imported.refusal));
         const QString document = dir.filePath(QStringLiteral("written-frameset.htm"));
-        const QString page5 = dir.filePath(QStringLiteral("written-html5.htm"));
+        const QString html5Page = dir.filePath(QStringLiteral("written-html5.htm"));
         QVERIFY(frameset::writeFramesetDocument(
             document, frameset::buildFramesetDocument(imported.design))
                     .isEmpty());
-        QVERIFY(frameset::writeHtml5Page(page5, frameset::buildHtml5Page(imported.design, "page"))
-                    .isEmpty());
+        QVERIFY(
+            frameset::writeHtml5Page(html5Page, frameset::buildHtml5Page(imported.design, "page"))
+                .isEmpty());
 
         for (const QSize &window : anySize ? ImportWindows : ImportWindows.mid(0, 1)) {
             const QImage want = screenshot(original, window);
             const QImage got = screenshot(document, window);
-            const QImage html5 = screenshot(page5, window);
+            const QImage html5 = screenshot(html5Page, window);
             QVERIFY2(!want.isNull() && !got.isNull() && !html5.isNull(), "no screenshot");
             const QList<QRect> wantBoxes = colourBoxes(want, colours);
             const QList<QRect> gotBoxes = colourBoxes(got, colours);
