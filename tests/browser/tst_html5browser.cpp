@@ -1,7 +1,6 @@
 #include "expectedframelayout.h"
 #include "filecontents.h"
 #include "frameset/core/framesetdocument.h"
-#include "frameset/core/framesetimporter.h"
 #include "frameset/core/html5page.h"
 #include "frameset/core/previewsite.h"
 #include "headlesschromium.h"
@@ -17,9 +16,9 @@ using namespace testsupport;
 
 namespace {
 
-// Where frames may lie apart in two pages that show the same layout: an imported frameset against
-// the original, and an HTML5 page against its frameset document, whose tracks are worked out
-// from the same size lists and borders and so differ only by the browser's rounding.
+// Where a frame may lie from where a test expects it, and an HTML5 page's frames from its
+// frameset document's, whose tracks are worked out from the same size lists and borders and so
+// differ only by the browser's rounding.
 constexpr int Tolerance = 3;
 constexpr int Html5Tolerance = 1;
 const QList<QSize> WindowSizes{QSize(960, 640), QSize(700, 500)};
@@ -80,14 +79,6 @@ void compareFrames(
     }
 }
 
-frameset::ImportArea area()
-{
-    frameset::ImportArea a;
-    a.width = 14400;
-    a.height = 9600;
-    return a;
-}
-
 // Gives cell i the page c<i>.htm.
 void colorCells(frameset::Design &design)
 {
@@ -97,8 +88,7 @@ void colorCells(frameset::Design &design)
 
 } // namespace
 
-// Framesets written elsewhere, imported and written again by Panecraft, and the HTML5 pages of
-// designs, against the frameset documents they stand for, in a real browser.
+// The HTML5 pages of designs against the frameset documents they stand for, in a real browser.
 class TestHtml5Browser : public QObject
 {
     Q_OBJECT
@@ -107,41 +97,6 @@ private slots:
     {
         if (!testsupport::chromiumInstalled())
             QSKIP(testsupport::ChromiumMissing);
-    }
-
-    void importedFramesetsLieWhereTheOriginalsPutTheirFrames_data()
-    {
-        QTest::addColumn<QString>("original");
-        QTest::addColumn<int>("frames");
-        // Pages of tests/browser/pages/ whose frames show c0.htm, c1.htm and so on. The four
-        // columns have no borders: with them, each nested frameset of a longer list takes its
-        // border from its own share, and frames move by a pixel or two for each entry.
-        const std::pair<const char *, int> pages[]
-            = {{"lower-case-two-columns", 2}, {"upper-case-three-rows-with-pixels", 3},
-                {"four-columns-of-pixels-with-2-rows-inside-no-borders", 6},
-                {"nested-three-deep-no-borders", 4}, {"every-frame-attribute", 2},
-                {"rows-and-columns-in-one-frameset", 4}, {"a-document-panecraft-wrote", 4}};
-        for (const auto &[original, frames] : pages)
-            QTest::newRow(original) << QString::fromLatin1(original) << frames;
-    }
-    void importedFramesetsLieWhereTheOriginalsPutTheirFrames()
-    {
-        QFETCH(QString, original);
-        QFETCH(int, frames);
-        Site site;
-        QVERIFY(site.isValid());
-        QVERIFY(site.write(QStringLiteral("original.htm"),
-            readAll(browserFile(QStringLiteral("pages/") + original + QStringLiteral(".htm")))));
-        const frameset::FramesetImport imported
-            = frameset::FramesetImporter::load(site.path(QStringLiteral("original.htm")), area());
-        QVERIFY2(imported.imported(), qPrintable(imported.refusal));
-        QCOMPARE(imported.design.lastCellIndex() + 1, frames);
-        const QString error
-            = frameset::writeFramesetDocument(site.path(QStringLiteral("imported.htm")),
-                frameset::buildFramesetDocument(imported.design));
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        compareFrames(site, QStringLiteral("original.htm"), QStringLiteral("imported.htm"), frames,
-            Tolerance);
     }
 
     void html5PagesLieWhereTheFramesetDocumentsPutTheirFrames_data()

@@ -4,7 +4,6 @@
 #include "frameset/core/framesizes.h"
 #include "testmain.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -154,26 +153,6 @@ private slots:
         QCOMPARE(FramesetImporter::refusedMessage(missing, imported.refusal),
             missing + QStringLiteral(" cannot be imported as a Panecraft design.  ")
                 + imported.refusal);
-    }
-
-    void randomDesignsComeBackByteForByte()
-    {
-        QRandomGenerator random(17);
-        for (int round = 0; round < 20; ++round) {
-            ModelFixture f(1.0e6f, 1.0e6f);
-            const int splits = int(random.bounded(1, 30));
-            for (int i = 0; i < splits; ++i)
-                f.split(int(random.bounded(f.model.lastCellIndex() + 1)),
-                    random.bounded(2) ? Column : Row);
-            const QString document = frameset::buildFramesetDocument(f.model.design());
-            frameset::ImportArea big = area();
-            big.width = 1.0e6f;
-            big.height = 1.0e6f;
-            const frameset::FramesetImport imported
-                = FramesetImporter::read(document.toUtf8(), big);
-            QVERIFY2(imported.imported(), qPrintable(imported.refusal));
-            QCOMPARE(frameset::buildFramesetDocument(imported.design), document);
-        }
     }
 };
 

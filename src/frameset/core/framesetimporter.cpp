@@ -15,6 +15,9 @@ namespace frameset {
 
 namespace {
 
+// A design area larger than this would not show the frames of any real window.
+constexpr double MaxNeededPixels = 100000;
+
 // The split keys ("1A", "21B") of the innermost column and row splits above a block.
 struct SplitKeys
 {
@@ -166,27 +169,54 @@ QList<QRectF> DesignBuilder::divide(const FramesetNode &node, const QRectF &rect
 }
 
 // The pixels `node` needs along the columns (or rows) to give every pixel entry its size and
-// every other frame at least MinFramePixels.
+// every other frame at least MinFramePixels. A frame that takes a percentage (or a share of a
+// list of pixels alone) needs a whole as much larger as its part of it is small, and the frames
+// beside percentages need what the percentages leave to hold them.
 double neededPixels(const FramesetNode &node, bool columns)
 {
     constexpr double MinFramePixels = 20;
     if (node.isFrame)
         return MinFramePixels;
     const bool along = (node.direction == SplitDirection::Column) == columns;
+    const bool pixelsAlone = std::all_of(node.sizes.begin(), node.sizes.end(),
+        [](const FrameSize &s) { return s.kind == FrameSize::Kind::Pixels; });
+    double pixelTotal = 0;
+    for (const FrameSize &size : node.sizes)
+        pixelTotal += size.value;
     double needed = 0;
+    double sum = 0;
+    double beside = 0;
+    double percents = 0;
     for (qsizetype i = 0; i < node.children.size(); ++i) {
         double child = neededPixels(node.children[i], columns);
-        if (along && i < node.sizes.size() && node.sizes[i].kind == FrameSize::Kind::Pixels)
-            child = std::max(child, node.sizes[i].value);
-        needed = along ? needed + child : std::max(needed, child);
+        if (!along) {
+            needed = std::max(needed, child);
+            continue;
+        }
+        const FrameSize &size = node.sizes[i];
+        if (pixelsAlone && size.value > 0) {
+            needed = std::max(needed, child * pixelTotal / size.value);
+        } else if (size.kind == FrameSize::Kind::Pixels) {
+            child = std::max(child, size.value);
+            beside += child;
+        } else if (size.kind == FrameSize::Kind::Percent && size.value > 0) {
+            needed = std::max(needed, child * 100 / size.value);
+            percents += size.value;
+        } else {
+            beside += child;
+        }
+        sum += child;
     }
-    return needed;
+    if (along && !pixelsAlone && percents < 100)
+        needed = std::max(needed, beside * 100 / (100 - percents));
+    return std::min(std::max(needed, sum), MaxNeededPixels);
 }
 
-bool everyCellHasSize(const QList<CellView> &cells)
+// Whether every cell is at least `least` twips wide and high.
+bool everyCellHasSize(const QList<CellView> &cells, float least = 1)
 {
     return std::all_of(cells.begin(), cells.end(),
-        [](const CellView &cell) { return cell.width >= 1 && cell.height >= 1; });
+        [least](const CellView &cell) { return cell.width >= least && cell.height >= least; });
 }
 
 } // namespace
@@ -208,9 +238,10 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
     builder->addBlock(
         markup.root, QRectF(area.left, area.top, area.width, area.height), splitpath::root(), {});
     // Fixed sizes that the area cannot hold (a large design's document, read into a small
-    // area) get an area that holds them, as a browser window large enough would.
+    // area), or that leave a frame less than a pixel, get an area that holds them, as a browser
+    // window large enough would.
     ImportArea larger = area;
-    if (!everyCellHasSize(builder->cells)) {
+    if (!everyCellHasSize(builder->cells, float(area.twipsPerPixel))) {
         larger.width = std::max<float>(
             area.width, float(neededPixels(markup.root, true) * area.twipsPerPixel));
         larger.height = std::max<float>(
