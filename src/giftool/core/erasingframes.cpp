@@ -4,7 +4,9 @@
 
 #include <QHash>
 #include <QRegion>
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <optional>
 
 namespace giftool {
@@ -38,16 +40,20 @@ QBitArray madeClear(const GifFrame &opened, const GifFrame &saved)
 // The smallest rectangle holding every pixel of the region that passes the test.
 template <typename Test> QRect boundsWhere(const QRegion &region, Test test)
 {
-    QRect bounds;
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     for (const QRect &rect : region) {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             for (int x = rect.left(); x <= rect.right(); ++x) {
-                if (test(x, y))
-                    bounds |= QRect(x, y, 1, 1);
+                if (test(x, y)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
             }
         }
     }
-    return bounds;
+    return left <= right ? QRect(QPoint(left, top), QPoint(right, bottom)) : QRect();
 }
 
 QRect differences(const GifCanvas &out, const GifCanvas &target, const QRegion &region)
@@ -98,10 +104,11 @@ struct TableFit
 std::optional<TableFit> fitInto(
     const QList<QRgb> &table, int clear, const QList<QRgb> &colours, bool needsClear)
 {
-    if (clear >= table.size())
+    const int entries = std::min(int(table.size()), 256);
+    if (clear >= entries)
         clear = -1;
     QHash<QRgb, int> first;
-    for (int i = int(table.size()) - 1; i >= 0; --i) {
+    for (int i = entries - 1; i >= 0; --i) {
         if (i != clear)
             first.insert(table[i] | 0xFF000000, i);
     }
@@ -114,7 +121,7 @@ std::optional<TableFit> fitInto(
         fit.entries.insert(colour, *entry);
         used[size_t(*entry)] = true;
     }
-    for (int i = 0; needsClear && clear < 0 && i < table.size(); ++i) {
+    for (int i = 0; needsClear && clear < 0 && i < entries; ++i) {
         if (!used[size_t(i)])
             clear = i;
     }
