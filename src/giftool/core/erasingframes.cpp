@@ -74,14 +74,47 @@ int unusedEntry(const GifFrame &frame, const QList<QRgb> &colours)
     return -1;
 }
 
+// Gives a frame that uses every entry of its table, none of them clear, a table of its own: the
+// colours its pixels use, each once, and an entry for clear. False when they are 256 colours.
+bool spareAnEntry(GifFrame &frame, const QList<QRgb> &colours)
+{
+    std::array<bool, 256> used{};
+    for (const char pixel : frame.pixels)
+        used[uchar(pixel)] = true;
+    QList<QRgb> table;
+    std::array<int, 256> moveTo{};
+    for (int i = 0; i < colours.size() && i < 256; ++i) {
+        if (!used[size_t(i)])
+            continue;
+        qsizetype at = table.indexOf(colours[i]);
+        if (at < 0) {
+            at = table.size();
+            table << colours[i];
+        }
+        moveTo[size_t(i)] = int(at);
+    }
+    if (table.size() >= 256)
+        return false;
+    for (char &pixel : frame.pixels)
+        pixel = char(moveTo[uchar(pixel)]);
+    frame.transparentIndex = int(table.size());
+    table << qRgb(0, 0, 0);
+    platform::coverTableEntries(table, int(table.size()));
+    frame.localColours = table;
+    return true;
+}
+
 // Grows the frame to the rect with transparent pixels, which leave the canvas as it is. False
-// when the frame has no transparent index and no entry to spare for one.
+// when the frame has no transparent index and no entry to spare for one, even in a table of its
+// own.
 bool widen(GifFrame &frame, const QList<QRgb> &colours, const QRect &rect)
 {
-    const int clear
-        = frame.transparentIndex >= 0 ? frame.transparentIndex : unusedEntry(frame, colours);
-    if (clear < 0)
-        return false;
+    int clear = frame.transparentIndex >= 0 ? frame.transparentIndex : unusedEntry(frame, colours);
+    if (clear < 0) {
+        if (!spareAnEntry(frame, colours))
+            return false;
+        clear = frame.transparentIndex;
+    }
     QByteArray pixels(qsizetype(rect.width()) * rect.height(), char(clear));
     const QPoint at = frame.rect.topLeft() - rect.topLeft();
     for (int y = 0; y < frame.rect.height(); ++y)
@@ -253,8 +286,13 @@ int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
         frames[k] = *frame;
         rewritten[k] = true;
     }
-    saved.frames = frames;
-    return int(rewritten.count(true));
+    const int redrawn = int(rewritten.count(true));
+    if (redrawn > 0) {
+        // The file keeps the screen it would have had, grown to hold the frames as they were.
+        saved.screen = saved.screen.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
+        saved.frames = frames;
+    }
+    return redrawn;
 }
 
 } // namespace giftool

@@ -10,7 +10,8 @@ namespace giftool {
 // transparentAnimation, frame for frame in the same places. Every frame of `saved` that, drawn
 // as a browser draws it, would not show the opened frame's picture with the pixels the rule made
 // clear turned clear, is rewritten: the frame before is restored to the background when
-// something it left must turn clear (its area grown with transparent pixels to cover that), and
+// something it left must turn clear (its area grown with transparent pixels to cover that, in a
+// table of its own when its table has no entry to spare for clear), and
 // the frame holds what then differs from its picture, cropped to the rectangle of the
 // difference, with its own colour table (or the global one) when that holds the colours and a
 // table of its own otherwise; its delay and disposal stay. Frames that already show right keep

@@ -49,7 +49,7 @@ void GifCanvas::draw(const GifFrame &frame, const QList<QRgb> &colours, const QB
     const QRect &rect = m_pendingRect;
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const int row = (y - frame.rect.y()) * frame.rect.width() - frame.rect.x();
-        QRgb *line = m_pixels.data() + offset(0, y);
+        QRgb *line = m_pixels.data() + offset(m_area.x(), y);
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const uchar index = uchar(frame.pixels.at(row + x));
             if (!clears.isEmpty() && clears.testBit(row + x))
