@@ -246,11 +246,11 @@ int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
     QList<GifFrame> frames = saved.frames;
     QList<bool> rewritten(count, false);
     for (qsizetype k = 0; k < count; ++k) {
-        const GifFrame &today = saved.frames[k];
-        QRegion touched = QRegion(target.disposalArea()) + out.disposalArea() + (today.rect & area);
-        target.draw(today, saved.coloursOf(today), clears[k]);
-        const GifCanvas::Snapshot before = out.snapshot(out.disposalArea(), today.rect);
-        out.draw(today, saved.coloursOf(today));
+        const GifFrame &ruled = saved.frames[k]; // as the per-frame rule wrote it
+        QRegion touched = QRegion(target.disposalArea()) + out.disposalArea() + (ruled.rect & area);
+        target.draw(ruled, saved.coloursOf(ruled), clears[k]);
+        const GifCanvas::Snapshot before = out.snapshot(out.disposalArea(), ruled.rect);
+        out.draw(ruled, saved.coloursOf(ruled));
         if (differences(out, target, touched).isEmpty())
             continue;
         out.restore(before);
@@ -276,8 +276,8 @@ int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
         }
         QRect change = differences(out, target, touched);
         if (change.isEmpty())
-            change = QRect(today.rect.topLeft(), QSize(1, 1));
-        const std::optional<GifFrame> frame = frameOfChange(out, target, change, today, saved);
+            change = QRect(ruled.rect.topLeft(), QSize(1, 1));
+        const std::optional<GifFrame> frame = frameOfChange(out, target, change, ruled, saved);
         if (!frame)
             return 0;
         out.draw(*frame, saved.coloursOf(*frame));
