@@ -19,6 +19,14 @@ namespace {
 
 constexpr int RestoreBackground = 2;
 
+// The largest part of the screen the frames may span to be checked: two canvases of four bytes a
+// pixel take 256 MB at this size.
+constexpr qint64 MaxCanvasPixels = 32'000'000;
+
+// The most pixels the check may compare over all frames together, so that no animation keeps a
+// save busy for long: a few seconds' work.
+constexpr qint64 MaxComparedPixels = 2'000'000'000;
+
 // The pixels of the saved frame that the rule made clear: transparent now and not before. Empty
 // when there are none.
 QBitArray madeClear(const GifFrame &opened, const GifFrame &saved)
@@ -236,8 +244,7 @@ int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
         anyClear = anyClear || !clears.last().isEmpty();
     }
     const QRect area = areaOf(saved);
-    if (!anyClear
-        || qint64(area.width()) * area.height() > platform::GifAnimationCodec::MaxTotalPixels)
+    if (!anyClear || qint64(area.width()) * area.height() > MaxCanvasPixels)
         return 0;
     // The target is the opened animation with the cleared pixels painting clear; the output is
     // what the written frames draw. Each frame is kept or rewritten so that both canvases agree
@@ -245,9 +252,13 @@ int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
     GifCanvas target(area), out(area);
     QList<GifFrame> frames = saved.frames;
     QList<bool> rewritten(count, false);
+    qint64 compared = 0;
     for (qsizetype k = 0; k < count; ++k) {
         const GifFrame &ruled = saved.frames[k]; // as the per-frame rule wrote it
         QRegion touched = QRegion(target.disposalArea()) + out.disposalArea() + (ruled.rect & area);
+        compared += qint64(touched.boundingRect().width()) * touched.boundingRect().height();
+        if (compared > MaxComparedPixels)
+            return 0;
         target.draw(ruled, saved.coloursOf(ruled), clears[k]);
         const GifCanvas::Snapshot before = out.snapshot(out.disposalArea(), ruled.rect);
         out.draw(ruled, saved.coloursOf(ruled));

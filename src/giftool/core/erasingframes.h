@@ -17,8 +17,9 @@ namespace giftool {
 //   difference, with its own colour table (or the global one) when that holds the colours and a
 //   table of its own otherwise; its delay and disposal stay.
 // Frames that already show right keep every byte, and so does the whole animation when a frame's
-// change, or a grown frame, needs more than 256 colours, or when the frames cover more than
-// GifAnimationCodec::MaxTotalPixels pixels of the screen. Returns the number of frames rewritten.
+// change, or a grown frame, needs more than 256 colours, when the frames span more than 32
+// million pixels of the screen, or when checking them would compare more than 2 billion pixels.
+// Returns the number of frames rewritten.
 int mendErasingFrames(const platform::GifAnimation &opened, platform::GifAnimation &saved);
 
 } // namespace giftool
