@@ -2,8 +2,11 @@
 
 #include "giftestdata.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gif_lib.h>
 
@@ -94,6 +97,56 @@ QtFrames readFramesWithQt(const QString &path)
         frames.images << image.convertToFormat(QImage::Format_ARGB32);
     }
     return frames;
+}
+
+QList<QImage> coalescedByImageMagick(const QString &path)
+{
+    const QString convert = QStringLiteral("/usr/bin/convert");
+    QList<QImage> frames;
+    QTemporaryDir dir;
+    if (!QFile::exists(convert) || !dir.isValid())
+        return frames;
+    QProcess process;
+    process.start(convert,
+        {path, QStringLiteral("-coalesce"), dir.filePath(QStringLiteral("frame-%03d.png"))});
+    if (!process.waitForFinished() || process.exitCode() != 0) {
+        QTest::qFail(
+            qPrintable(QString::fromLocal8Bit(process.readAllStandardError())), __FILE__, __LINE__);
+        return frames;
+    }
+    const QStringList names
+        = QDir(dir.path()).entryList({QStringLiteral("frame-*.png")}, QDir::Files, QDir::Name);
+    for (const QString &name : names)
+        frames << QImage(dir.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    return frames;
+}
+
+QString wrongPixels(
+    const QList<QImage> &opened, const QList<QImage> &saved, const QList<QRgb> &background)
+{
+    QStringList counts;
+    for (qsizetype f = 0; f < std::max(opened.size(), saved.size()); ++f) {
+        if (f >= opened.size() || f >= saved.size() || opened[f].size() != saved[f].size()) {
+            counts << QStringLiteral("all");
+            continue;
+        }
+        int wrong = 0;
+        for (int y = 0; y < opened[f].height(); ++y) {
+            for (int x = 0; x < opened[f].width(); ++x) {
+                const QRgb was = opened[f].pixel(x, y), is = saved[f].pixel(x, y);
+                const bool clear = qAlpha(was) == 0 || background.contains(was);
+                wrong += clear ? qAlpha(is) != 0 : qAlpha(is) != 255 || is != was;
+            }
+        }
+        counts << QString::number(wrong);
+    }
+    return counts.join(QLatin1Char(' '));
+}
+
+QString optimisedFile(const QString &name)
+{
+    return qEnvironmentVariable("TRELLIS_SOURCE_DIR") + QStringLiteral("/tests/data/optimised/")
+        + name;
 }
 
 void verifyDecoders(const QString &path, const QImage &expected, int transparentIndex)

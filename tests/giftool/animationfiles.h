@@ -33,6 +33,21 @@ struct QtFrames
 };
 QtFrames readFramesWithQt(const QString &path);
 
+// The frames of a GIF as ImageMagick composes them (/usr/bin/convert -coalesce, written as PNG
+// and read back with Qt), each the whole screen as ARGB32; an empty list when convert is not
+// installed.
+QList<QImage> coalescedByImageMagick(const QString &path);
+
+// How many pixels of each picture of `saved` differ from the same picture of `opened` with its
+// background made clear: a pixel clear in `opened` or of a background color must be clear,
+// any other must be opaque and of the same color. The counts, one per frame, are separated by
+// blanks; a frame one list lacks, or of another size, counts as "all".
+QString wrongPixels(
+    const QList<QImage> &opened, const QList<QImage> &saved, const QList<QRgb> &background);
+
+// The path of an animation in tests/data/optimised (see its README).
+QString optimisedFile(const QString &name);
+
 // Reads a saved GIF with giflib and with Qt's reader, independently of the tool, and checks
 // (with QTest) that both see transparentIndex as the transparent color (or none when it is
 // -1) and every other pixel equal to the 256-color picture expected.

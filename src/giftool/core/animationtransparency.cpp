@@ -1,5 +1,7 @@
 #include "giftool/core/animationtransparency.h"
 
+#include "giftool/core/erasingframes.h"
+
 #include <algorithm>
 #include <array>
 
@@ -146,6 +148,7 @@ TransparentAnimation transparentAnimation(GifAnimation animation, const Animatio
     TransparentAnimation result;
     if (animation.frames.isEmpty())
         return result;
+    const GifAnimation opened = animation;
     QList<ColourTable> tables = colourTables(animation);
     for (const PaletteEdit &edit : edits.edits) {
         if (const auto *isolation = std::get_if<BackgroundIsolation>(&edit)) {
@@ -177,6 +180,7 @@ TransparentAnimation transparentAnimation(GifAnimation animation, const Animatio
     for (GifFrame &frame : animation.frames)
         frame.hasControl = true;
     result.animation = std::move(animation);
+    mendErasingFrames(opened, result.animation);
     return result;
 }
 

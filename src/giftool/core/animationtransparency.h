@@ -33,7 +33,9 @@ struct TransparentAnimation
 // index keeps it, and its pixels of the transparent color move onto it, so what was clear stays
 // clear. An isolation of the connected background is done on the first frame only. Every frame
 // gets a graphic control block; delays and disposal stay. Without a selected
-// background only the conversions are done.
+// background only the conversions are done. Frames that would then show what the background
+// used to erase are rewritten to show the opened picture with its background clear (see
+// mendErasingFrames).
 TransparentAnimation transparentAnimation(
     platform::GifAnimation animation, const AnimationEdits &edits);
 
