@@ -52,9 +52,11 @@ public:
 private:
     void addLeaf(
         const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys);
-    // Entries `from` onwards of `node`: the first against the rest, the rest split the same way.
+    // Entries `from` to `to` of `node` as two-way splits: the first against the rest, the rest
+    // split the same way; but a share first and pixels last puts the pixels against the rest,
+    // so that the shares between divide exactly what the pixels leave in any window.
     void addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
-        const QString &path, const SplitKeys &keys);
+        qsizetype to, const QString &path, const SplitKeys &keys);
     // The rectangles into which a frameset divides `rect`, edges on whole twips.
     QList<QRectF> divide(const FramesetNode &node, const QRectF &rect) const;
     // Gives the fixed size to the first cell from `firstCell` on that belongs to side `side` of
@@ -71,7 +73,7 @@ void DesignBuilder::addBlock(
     if (node.isFrame)
         addLeaf(node, rect, path, keys);
     else
-        addEntries(node, divide(node, rect), 0, path, keys);
+        addEntries(node, divide(node, rect), 0, node.children.size() - 1, path, keys);
 }
 
 void DesignBuilder::addLeaf(
@@ -98,22 +100,24 @@ void DesignBuilder::addLeaf(
 }
 
 void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
-    const QString &path, const SplitKeys &keys)
+    qsizetype to, const QString &path, const SplitKeys &keys)
 {
-    const qsizetype last = node.children.size() - 1;
-    if (from == last) {
+    if (from == to) {
         addBlock(node.children[from], parts[from], path, keys);
         return;
     }
+    const bool pixelsLastAgainstTheRest = to - from >= 2
+        && node.sizes[from].kind == FrameSize::Kind::Relative
+        && node.sizes[to].kind == FrameSize::Kind::Pixels;
+    const qsizetype firstSideEnd = pixelsLastAgainstTheRest ? to - 1 : from;
     const QString key = splitpath::firstChild(path);
     const SplitDirection direction = node.direction;
-    const FrameSize &size = node.sizes[from];
     layout.append(layouttext::splitLine(direction, key));
     const int firstSideCell = int(cells.size());
-    addBlock(node.children[from], parts[from], key, keys.with(direction, key, u'A'));
+    addEntries(node, parts, from, firstSideEnd, key, keys.with(direction, key, u'A'));
     const int secondSideCell = int(cells.size());
-    addEntries(
-        node, parts, from + 1, splitpath::secondChild(path), keys.with(direction, key, u'B'));
+    addEntries(node, parts, firstSideEnd + 1, to, splitpath::secondChild(path),
+        keys.with(direction, key, u'B'));
     layout.append(layouttext::FramesetEnd.toString());
     // A pixel entry keeps its size in the browser when a cell on its side of the split can
     // carry it: the first entry of any pair, and the last entry of the list. A list of pixels
@@ -121,13 +125,12 @@ void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &pa
     // its shares instead.
     const bool pixelsStay = std::any_of(node.sizes.begin(), node.sizes.end(),
         [](const FrameSize &s) { return s.kind != FrameSize::Kind::Pixels; });
-    const FrameSize &lastSize = node.sizes[last];
     if (!pixelsStay)
         return;
-    if (size.kind == FrameSize::Kind::Pixels)
-        holdFixedSize(direction, key, u'A', firstSideCell, size.value);
-    else if (from + 1 == last && lastSize.kind == FrameSize::Kind::Pixels)
-        holdFixedSize(direction, key, u'B', secondSideCell, lastSize.value);
+    if (firstSideEnd == from && node.sizes[from].kind == FrameSize::Kind::Pixels)
+        holdFixedSize(direction, key, u'A', firstSideCell, node.sizes[from].value);
+    else if (firstSideEnd + 1 == to && node.sizes[to].kind == FrameSize::Kind::Pixels)
+        holdFixedSize(direction, key, u'B', secondSideCell, node.sizes[to].value);
 }
 
 void DesignBuilder::holdFixedSize(

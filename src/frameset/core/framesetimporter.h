@@ -37,12 +37,13 @@ struct FramesetImport
 // Makes a design from an HTML document that holds a FRAMESET: one written by Panecraft, by hand
 // or by another tool. The first FRAMESET of the document is taken, with the framesets nested in
 // it. A ROWS or COLS list of more than two entries becomes nested two-way splits (the first entry
-// against the rest, and so on); a FRAMESET with both ROWS and COLS becomes rows of columns.
+// against the rest, and so on, but pixels last against a rest that starts with a share); a
+// FRAMESET with both ROWS and COLS becomes rows of columns.
 // Each FRAME's sizes are worked out as a browser lays the frameset out in the design area; a pixel
 // entry also becomes the fixed width or height of a cell where one can carry it (a cell whose
 // innermost split of that direction is the entry's own), unless the list holds pixels alone,
-// which browsers read as proportions. Fixed sizes that the area cannot hold get a larger area
-// that holds them. SRC, NAME, MARGINWIDTH, MARGINHEIGHT, SCROLLING, NORESIZE and FRAMEBORDER (a
+// which browsers read as proportions. Fixed sizes that the area cannot hold, or that would
+// leave a frame under a pixel, get a larger area that holds them. SRC, NAME, MARGINWIDTH, MARGINHEIGHT, SCROLLING, NORESIZE and FRAMEBORDER (a
 // frame without one takes its frameset's) go into the frame properties; a frame without a page
 // shows "about:blank". BORDER=0 (or FRAMEBORDER=NO) on the first FRAMESET that sets either
 // unticks Borders. Missing frames become empty pages ("about:blank"), surplus ones are left out
