@@ -11,17 +11,13 @@
 
 namespace cli {
 
-namespace {
-
-// Every sub-command of the command line; a new one is one more entry here.
+// A new sub-command is one more entry here.
 const QList<SubCommand> &subCommands()
 {
     static const QList<SubCommand> commands{
         framesetCommand(), transparentCommand(), opaqueCommand(), imagemapCommand()};
     return commands;
 }
-
-} // namespace
 
 QString usageText()
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "cli/subcommand.h"
+
+#include <QList>
 #include <QStringList>
 #include <QTextStream>
 
@@ -14,5 +17,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 
 // The text of `trellis --help`.
 QString usageText();
+
+// Every sub-command of the command line.
+const QList<SubCommand> &subCommands();
 
 } // namespace cli
