@@ -43,11 +43,12 @@ struct FramesetImport
 // entry also becomes the fixed width or height of a cell where one can carry it (a cell whose
 // innermost split of that direction is the entry's own), unless the list holds pixels alone,
 // which browsers read as proportions. Fixed sizes that the area cannot hold, or that would
-// leave a frame under a pixel, get a larger area that holds them. SRC, NAME, MARGINWIDTH, MARGINHEIGHT, SCROLLING, NORESIZE and FRAMEBORDER (a
-// frame without one takes its frameset's) go into the frame properties; a frame without a page
-// shows "about:blank". BORDER=0 (or FRAMEBORDER=NO) on the first FRAMESET that sets either
-// unticks Borders. Missing frames become empty pages ("about:blank"), surplus ones are left out
-// as a browser leaves them out. Cells are numbered in document order.
+// leave a frame under a pixel, get a larger area that holds them. SRC, NAME, MARGINWIDTH,
+// MARGINHEIGHT, SCROLLING, NORESIZE and FRAMEBORDER (a frame without one takes its frameset's) go
+// into the frame properties; a frame without a page shows "about:blank". BORDER=0 (or
+// FRAMEBORDER=NO) on the first FRAMESET that sets either unticks Borders. Missing frames become
+// empty pages ("about:blank"), surplus ones are left out as a browser leaves them out. Cells are
+// numbered in document order.
 //
 // Refused, with a message: no FRAMESET, fewer than two or more than 100 frames, a size list that
 // cannot be read, framesets nested more than MaxDepth deep and frames that would still get no
