@@ -3,7 +3,6 @@
 #include "frameset/core/framepropertieseditor.h"
 #include "frameset/core/layoutmodel.h"
 #include "frameset/core/layouttext.h"
-#include "scriptedprompter.h"
 
 #include <QList>
 #include <QMetaType>
@@ -22,8 +21,7 @@ struct SplitStep
 // A layout model over a design area of the given size at (0, 450), as the designer starts.
 struct ModelFixture
 {
-    testsupport::ScriptedPrompter prompter;
-    frameset::LayoutModel model{prompter, 255};
+    frameset::LayoutModel model{255};
 
     explicit ModelFixture(float width = 9000, float height = 6000)
     {

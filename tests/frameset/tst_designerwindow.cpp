@@ -353,6 +353,20 @@ private slots:
         QVERIFY(!d.window.propertiesDialog());
     }
 
+    // A cell whose sibling was split further cannot be removed: a beep, and nothing changes.
+    void removingBesideASplitSiblingBeeps()
+    {
+        Designer d;
+        d.split(0, SplitDirection::Column);
+        d.split(0, SplitDirection::Row);
+        const QString layout = d.model().layoutText();
+        d.clickCell(1);
+        d.give(QStringLiteral("mnuRemove"));
+        QCOMPARE(d.prompter.beeps(), 1);
+        QCOMPARE(d.model().lastCellIndex(), 2);
+        QCOMPARE(d.model().layoutText(), layout);
+    }
+
     // Undo and Remove Cell on the worked example give back the first split's two columns.
     void backToTwoCells_data()
     {

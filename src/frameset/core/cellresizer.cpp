@@ -1,16 +1,13 @@
 #include "frameset/core/cellresizer.h"
 
 #include "frameset/core/layoutmodel.h"
-#include "platform/prompter.h"
 
 #include <algorithm>
 
 namespace frameset {
 
-CellResizer::CellResizer(
-    LayoutModel &model, platform::Prompter &prompter, float rightLimit, float bottomLimit)
+CellResizer::CellResizer(LayoutModel &model, float rightLimit, float bottomLimit)
     : m_model(model)
-    , m_prompter(prompter)
     , m_startRightLimit(rightLimit)
     , m_startBottomLimit(bottomLimit)
     , m_rightLimit(rightLimit)
@@ -53,11 +50,11 @@ bool CellResizer::mouseDown(int cell, bool leftButton)
     return true;
 }
 
-PointerShape CellResizer::mouseMove(int cell, float x, float y, bool leftButton, bool anyButton)
+MoveResult CellResizer::mouseMove(int cell, float x, float y, bool leftButton, bool anyButton)
 {
     m_sizeChanged = false;
     if (!m_model.design().hasCell(cell))
-        return m_pointer;
+        return {m_pointer};
     CellView &c = m_model.design().cell(cell);
     const bool dragging = leftButton && cell == m_pressedCell;
 
@@ -75,35 +72,34 @@ PointerShape CellResizer::mouseMove(int cell, float x, float y, bool leftButton,
         }
     }
     if (!dragging || m_pointer == PointerShape::Arrow)
-        return m_pointer;
+        return {m_pointer};
 
     const bool widths = m_pointer == PointerShape::SizeLeftRight;
     const float size = widths ? x : y;
     if (size < 0) {
-        // One beep when the drag crosses the far edge, not one per mouse event.
-        if (!m_refusedNegative)
-            m_prompter.beep();
+        // Told once when the drag crosses the far edge, not once per mouse event.
+        const bool crossed = !m_refusedNegative;
         m_refusedNegative = true;
-        return m_pointer;
+        return {m_pointer, crossed};
     }
     m_refusedNegative = false;
     (widths ? c.width : c.height) = size;
     m_resizeMode = widths ? ResizeMode::Width : ResizeMode::Height;
     m_sizeChanged = true;
-    return m_pointer;
+    return {m_pointer};
 }
 
-bool CellResizer::mouseUp(int cell)
+BorderMove CellResizer::mouseUp(int cell)
 {
     const ResizeMode mode = m_resizeMode;
     const bool pressed = cell == m_pressedCell;
     endPress();
     if (mode == ResizeMode::None || !pressed || !m_model.design().hasCell(cell))
-        return false;
+        return BorderMove::None;
     return moveBorder(cell, mode == ResizeMode::Width);
 }
 
-bool CellResizer::moveBorder(int i, bool widths)
+BorderMove CellResizer::moveBorder(int i, bool widths)
 {
     Design &design = m_model.design();
     CellView &dragged = design.cell(i);
@@ -123,11 +119,10 @@ bool CellResizer::moveBorder(int i, bool widths)
             refused = true;
     }
     if (refused) {
-        m_prompter.beep();
         dragged.width = m_originWidth;
         dragged.height = m_originHeight;
         m_model.placeScrollBar(i);
-        return false;
+        return BorderMove::Refused;
     }
 
     for (int j = 0; j <= design.lastCellIndex(); ++j) {
@@ -144,7 +139,7 @@ bool CellResizer::moveBorder(int i, bool widths)
         m_model.placeScrollBar(j);
     }
     m_model.setModified(true);
-    return true;
+    return BorderMove::Moved;
 }
 
 void CellResizer::endPress()

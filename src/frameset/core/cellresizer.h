@@ -1,9 +1,5 @@
 #pragma once
 
-namespace platform {
-class Prompter;
-}
-
 namespace frameset {
 
 class LayoutModel;
@@ -16,6 +12,17 @@ enum class PointerShape { Arrow, SizeLeftRight, SizeUpDown };
 // (its bottom border).
 enum class ResizeMode { None, Width, Height };
 
+// What a mouse move over a cell came to: the pointer to show, and whether the drag has just
+// crossed the cell's far edge, a size it refuses (the window beeps once per crossing).
+struct MoveResult
+{
+    PointerShape pointer = PointerShape::Arrow;
+    bool refusedNegative = false;
+};
+
+// What releasing the button after a drag came to.
+enum class BorderMove { None, Moved, Refused };
+
 // Selection and border dragging on the design surface, in twips relative to the pressed cell,
 // without widgets: the window forwards its cells' mouse events here and mirrors the result.
 class CellResizer
@@ -26,8 +33,7 @@ public:
 
     // `rightLimit` and `bottomLimit` are the outer edges of the design area (cell 0's right and
     // bottom edge at start-up minus EdgeZone); borders at or beyond them never move.
-    CellResizer(
-        LayoutModel &model, platform::Prompter &prompter, float rightLimit, float bottomLimit);
+    CellResizer(LayoutModel &model, float rightLimit, float bottomLimit);
 
     float rightLimit() const { return m_rightLimit; }
     float bottomLimit() const { return m_bottomLimit; }
@@ -50,9 +56,8 @@ public:
     // limits; outside both the pointer returns to the arrow unless a button is held). While the
     // left button drags from a press on this cell, the dragged cell's width becomes x (height
     // becomes y); the first sizing move of a press decides which, for the rest of the press. A
-    // negative size is refused with a beep and the cell keeps its last size. Returns the
-    // pointer to show.
-    PointerShape mouseMove(int cell, float x, float y, bool leftButton, bool anyButton);
+    // negative size is refused and the cell keeps its last size.
+    MoveResult mouseMove(int cell, float x, float y, bool leftButton, bool anyButton);
 
     // Whether the last mouseMove changed the dragged cell's size.
     bool sizeChanged() const { return m_sizeChanged; }
@@ -61,19 +66,18 @@ public:
     // follows the border: cells starting on it grow towards it and move, cells ending on it
     // shrink; every scroll-bar view is put back at its cell's right edge and the design counts
     // as modified. When any cell would be left with no width (height), the move is refused as a
-    // whole: beep, and the dragged cell gets back its size from the press. Returns whether the
-    // border moved. A press without a drag changes nothing.
-    bool mouseUp(int cell);
+    // whole and the dragged cell gets back its size from the press. A press without a drag
+    // changes nothing.
+    BorderMove mouseUp(int cell);
 
     ResizeMode resizeMode() const { return m_resizeMode; }
     PointerShape pointer() const { return m_pointer; }
 
 private:
-    bool moveBorder(int cell, bool widths);
+    BorderMove moveBorder(int cell, bool widths);
     void endPress();
 
     LayoutModel &m_model;
-    platform::Prompter &m_prompter;
     float m_startRightLimit;
     float m_startBottomLimit;
     float m_rightLimit;

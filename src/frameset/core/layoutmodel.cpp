@@ -2,7 +2,6 @@
 
 #include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
-#include "platform/prompter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +31,8 @@ PropertyValue splitKeyForPath(
 
 } // namespace
 
-LayoutModel::LayoutModel(platform::Prompter &prompter, float scrollBarWidth)
-    : m_prompter(prompter)
-    , m_scrollBarWidth(scrollBarWidth)
+LayoutModel::LayoutModel(float scrollBarWidth)
+    : m_scrollBarWidth(scrollBarWidth)
 { }
 
 void LayoutModel::selectCell(int i)
@@ -101,10 +99,8 @@ bool LayoutModel::splitCell(SplitDirection direction)
     QString layout;
     const int n = m_design.lastCellIndex() + 1;
     if (n >= Design::MaxCells || !m_design.hasCell(s) || !splitHalves(direction, first, second)
-        || !layoutWithSplit(direction, first.path, n, layout)) {
-        m_prompter.beep();
+        || !layoutWithSplit(direction, first.path, n, layout))
         return false;
-    }
 
     m_modified = true;
     m_undoLayoutText = m_design.layoutText();
@@ -188,25 +184,21 @@ bool LayoutModel::layoutWithoutSplit(
     return true;
 }
 
-bool LayoutModel::removeCell()
+RemoveOutcome LayoutModel::removeCell()
 {
     const int s = m_selectedCell;
-    if (s == 0) {
-        m_prompter.tell(QStringLiteral("The first object cannot be removed."),
-            platform::MessageIcon::Exclamation);
-        return false;
-    }
+    if (s == 0)
+        return RemoveOutcome::FirstCellStays;
     if (!m_design.hasCell(s))
-        return false;
+        return RemoveOutcome::Nothing;
     const QString &path = m_design.cell(s).path;
     const QString siblingPath = splitpath::sibling(path);
     if (siblingPath.isEmpty())
-        return false;
+        return RemoveOutcome::Nothing;
     // A sibling that was split further has a longer path, so it is not found.
     const int j = m_design.findCell(siblingPath);
     if (j < 0) {
-        m_prompter.beep();
-        return false;
+        return RemoveOutcome::Refused;
     }
     const bool selectedSurvives = path.endsWith(u'1');
     const int a = selectedSurvives ? s : j;
@@ -220,16 +212,14 @@ bool LayoutModel::removeCell()
     } else if (cs.left == cj.left) {
         merged.height = cs.height + cj.height;
     } else {
-        m_prompter.beep();
-        return false;
+        return RemoveOutcome::Refused;
     }
 
     // The pair's frameset block becomes the survivor's leaf.
     QStringList lines;
     SplitDirection direction;
     if (!layoutWithoutSplit(merged.path, a, b, lines, direction)) {
-        m_prompter.beep();
-        return false;
+        return RemoveOutcome::Refused;
     }
 
     merged.path = splitpath::parent(merged.path);
@@ -248,7 +238,7 @@ bool LayoutModel::removeCell()
     m_selectedCell = survivor;
     m_undoEnabled = false;
     m_modified = true;
-    return true;
+    return RemoveOutcome::Removed;
 }
 
 void LayoutModel::resetDesign(float width, float height)

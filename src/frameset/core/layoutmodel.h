@@ -5,20 +5,24 @@
 
 #include <QString>
 
-namespace platform {
-class Prompter;
-}
-
 namespace frameset {
+
+// What Remove Cell came to.
+enum class RemoveOutcome {
+    Removed,
+    FirstCellStays, // cell 0 cannot be removed (the window says so)
+    Refused, // the sibling was split further or does not lie beside the cell (a beep)
+    Nothing, // no cell to remove
+};
 
 // The designer's design state and the operations that change its structure: split, one level of
 // undo, removal of a cell and reset. The window owns one instance, shows its cells and re-reads
-// them after every operation; the operations beep or show their messages through the Prompter.
+// them after every operation, and tells the user what a refused operation came to.
 class LayoutModel
 {
 public:
     // `scrollBarWidth` is the width of the scroll-bar views, in twips.
-    LayoutModel(platform::Prompter &prompter, float scrollBarWidth);
+    explicit LayoutModel(float scrollBarWidth);
 
     const Design &design() const { return m_design; }
     // Direct access for the drag arithmetic and the properties dialog, which change geometry
@@ -52,7 +56,7 @@ public:
     // Divides the selected cell in two: it keeps its number and becomes the left (top) half,
     // the new cell lastCellIndex() + 1 becomes the right (bottom) half and the selected cell.
     // Rewrites paths, split keys and the layout text. With 100 cells already, or when the
-    // halves would have no size, it beeps and changes nothing. Returns whether it split.
+    // halves would have no size, it changes nothing (the window beeps). Returns whether it split.
     bool splitCell(SplitDirection direction);
 
     // Merges the cell of the last split back into its sibling, whose path stays as it is and
@@ -63,9 +67,9 @@ public:
     // Merges the selected cell with its sibling as if their split had never been made (geometry
     // aside): the first child survives with its path and split key from before the split, the
     // cells above the removed one move down one number together with their records and leaf
-    // lines. Cell 0 cannot be removed (message); a sibling that was split further or does not
-    // lie beside or above/below the cell makes it beep. Returns whether a cell was removed.
-    bool removeCell();
+    // lines. Cell 0 cannot be removed; a sibling that was split further or does not lie beside
+    // or above/below the cell refuses the removal.
+    RemoveOutcome removeCell();
 
     // Back to a single empty cell of the given size (the design area the window computes);
     // cell 0 keeps its position. The split counters and the undo availability stay.
@@ -90,7 +94,6 @@ private:
     bool layoutWithoutSplit(const QString &key, int first, int second, QStringList &lines,
         SplitDirection &direction) const;
 
-    platform::Prompter &m_prompter;
     float m_scrollBarWidth;
     Design m_design;
     QString m_undoLayoutText;

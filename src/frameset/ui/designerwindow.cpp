@@ -119,19 +119,20 @@ DesignerWindow::DesignerWindow(
     resize(m_scale.toPixels(width), m_scale.toPixels(height));
 
     const int scrollBarPixels = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    m_model = std::make_unique<LayoutModel>(m_prompter, float(m_scale.toTwips(scrollBarPixels)));
+    m_model = std::make_unique<LayoutModel>(float(m_scale.toTwips(scrollBarPixels)));
     CellView &root = m_model->design().cell(0);
     root.left = 0;
     root.top = DesignSurface::DesignTop;
     root.width = width - StartWidthMargin;
     root.height = height - StartHeightMargin;
     m_model->setCell0Caption(tutorialText());
-    m_resizer = std::make_unique<CellResizer>(*m_model, m_prompter,
-        root.right() - CellResizer::EdgeZone, root.bottom() - CellResizer::EdgeZone);
+    m_resizer = std::make_unique<CellResizer>(
+        *m_model, root.right() - CellResizer::EdgeZone, root.bottom() - CellResizer::EdgeZone);
 
     m_surface = new DesignSurface(*m_model, *m_resizer, m_scale, scrollBarPixels, this);
     setCentralWidget(m_surface);
     connect(m_surface, &DesignSurface::splitRequested, this, &DesignerWindow::splitCell);
+    connect(m_surface, &DesignSurface::refused, this, [this] { m_prompter.beep(); });
     connect(m_surface, &DesignSurface::clearRequested, this, &DesignerWindow::clearDesign);
     connect(m_surface, &DesignSurface::propertiesRequested, this, &DesignerWindow::openProperties);
 
@@ -305,6 +306,8 @@ void DesignerWindow::splitCell(SplitDirection direction)
 {
     if (m_model->splitCell(direction))
         showModel(true);
+    else
+        m_prompter.beep();
 }
 
 void DesignerWindow::undoLastSplit()
@@ -316,8 +319,20 @@ void DesignerWindow::undoLastSplit()
 
 void DesignerWindow::removeCell()
 {
-    if (m_model->removeCell())
+    switch (m_model->removeCell()) {
+    case RemoveOutcome::Removed:
         showModel(true);
+        break;
+    case RemoveOutcome::FirstCellStays:
+        m_prompter.tell(QStringLiteral("The first object cannot be removed."),
+            platform::MessageIcon::Exclamation);
+        break;
+    case RemoveOutcome::Refused:
+        m_prompter.beep();
+        break;
+    case RemoveOutcome::Nothing:
+        break;
+    }
     m_undoCommand->setEnabled(m_model->undoEnabled());
 }
 

@@ -274,13 +274,15 @@ void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
 
 void DesignSurface::onCellMoved(int i, QPoint position, Qt::MouseButtons buttons)
 {
-    const PointerShape pointer = m_resizer.mouseMove(i, float(m_scale.toTwips(position.x())),
+    const MoveResult moved = m_resizer.mouseMove(i, float(m_scale.toTwips(position.x())),
         float(m_scale.toTwips(position.y())), buttons.testFlag(Qt::LeftButton),
         buttons != Qt::NoButton);
+    if (moved.refusedNegative)
+        emit refused();
     CellWidget *view = cell(i);
     if (!view)
         return;
-    view->setCursor(cursorOf(pointer));
+    view->setCursor(cursorOf(moved.pointer));
     if (m_resizer.sizeChanged()) {
         // The dragged cell is drawn above its neighbours while it grows over them.
         placeCell(i);
@@ -295,7 +297,8 @@ void DesignSurface::onCellReleased(int i, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     const bool dragged = m_resizer.resizeMode() != ResizeMode::None;
-    m_resizer.mouseUp(i);
+    if (m_resizer.mouseUp(i) == BorderMove::Refused)
+        emit refused();
     if (!dragged || !m_model.design().hasCell(i))
         return;
     placeAll();

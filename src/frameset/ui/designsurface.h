@@ -58,6 +58,8 @@ signals:
     void clearRequested();
     // A double-click or a right-button press on a cell asks for its frame properties.
     void propertiesRequested(int cell);
+    // A border drag was refused: it crossed the cell's far edge, or left a cell without size.
+    void refused();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
