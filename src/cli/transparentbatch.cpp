@@ -71,6 +71,30 @@ QSet<qsizetype> clashingNames(const QStringList &images, const QString &folder, 
     return clashes;
 }
 
+// Prints what became of each picture, in the order given; the exit code.
+int report(const QStringList &images, const std::vector<PictureOutcome> &outcomes, QTextStream &out,
+    QTextStream &err)
+{
+    int failed = 0;
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const PictureOutcome &outcome = outcomes[size_t(i)];
+        if (outcome.saved) {
+            out << outcome.report;
+            continue;
+        }
+        ++failed;
+        // A picture read well whose output could not be written is not blamed: the message
+        // names the output file instead.
+        err << "trellis transparent: ";
+        if (!outcome.notWritten)
+            err << images[i] << ": ";
+        err << outcome.error << '\n';
+    }
+    if (failed > 0)
+        err << "trellis transparent: " << failed << " of " << images.size() << " pictures failed\n";
+    return failed > 0 ? Failure : Success;
+}
+
 } // namespace
 
 QString batchOutputName(const QString &image, const QString &folder, bool png)
@@ -116,23 +140,7 @@ int runTransparentBatch(const TransparentOptions &options, QTextStream &out, QTe
     }
     progress.finish();
 
-    int failed = 0;
-    for (qsizetype i = 0; i < images.size(); ++i) {
-        if (outcomes[size_t(i)].saved) {
-            out << outcomes[size_t(i)].report;
-        } else {
-            ++failed;
-            // A picture read well whose output could not be written is not blamed: the message
-            // names the output file instead.
-            err << "trellis transparent: ";
-            if (!outcomes[size_t(i)].notWritten)
-                err << images[i] << ": ";
-            err << outcomes[size_t(i)].error << '\n';
-        }
-    }
-    if (failed > 0)
-        err << "trellis transparent: " << failed << " of " << images.size() << " pictures failed\n";
-    return failed > 0 ? Failure : Success;
+    return report(images, outcomes, out, err);
 }
 
 } // namespace cli

@@ -343,45 +343,29 @@ qsizetype byteOrderMarkLength(const QByteArray &page)
     return page.startsWith("\xFE\xFF") || page.startsWith("\xFF\xFE") ? 2 : 0;
 }
 
-} // namespace
-
-QByteArray htmlEncoding(const QByteArray &page)
+// A page in a Unicode encoding, decoded by Qt with a replacement character for every malformed
+// sequence and lone surrogate; the system converter would pass some through (five-byte UTF-8)
+// or lose its step (a lone UTF-16 surrogate).
+QByteArray unicodeInUtf8(const QByteArray &input, const QByteArray &encoding)
 {
-    if (page.startsWith("\xEF\xBB\xBF"))
-        return "UTF-8";
-    if (page.startsWith("\xFE\xFF"))
-        return "UTF-16BE";
-    if (page.startsWith("\xFF\xFE"))
-        return "UTF-16LE";
-    const QByteArray declared = MetaScanner(page).declaredEncoding();
-    if (!declared.isEmpty())
-        return declared;
-    return isValidUtf8(page) ? "UTF-8" : "windows-1252";
+    QStringDecoder decoder(encoding == "UTF-8" ? QStringDecoder::Utf8
+            : encoding == "UTF-16LE"           ? QStringDecoder::Utf16LE
+                                               : QStringDecoder::Utf16BE,
+        QStringDecoder::Flag::Stateless);
+    QString text = decoder(input);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text.toUtf8();
 }
 
-QByteArray htmlTextInUtf8(const QByteArray &page)
+// A page in a legacy encoding, decoded by the system's converter. A byte the encoding does not
+// define becomes U+FFFD, or in windows-1252 its C1 code point, and the rest is still read.
+QByteArray legacyInUtf8(QByteArray input, const QByteArray &encoding)
 {
-    const QByteArray encoding = htmlEncoding(page);
-    QByteArray input = page.sliced(byteOrderMarkLength(page));
-    // The Unicode encodings are Qt's to decode, with a replacement character for every malformed
-    // sequence and lone surrogate; the system converter would pass some through (five-byte
-    // UTF-8) or lose its step (a lone UTF-16 surrogate).
-    if (encoding.startsWith("UTF-")) {
-        if (encoding == "UTF-8" && isValidUtf8(input))
-            return input;
-        QStringDecoder decoder(encoding == "UTF-8" ? QStringDecoder::Utf8
-                : encoding == "UTF-16LE"           ? QStringDecoder::Utf16LE
-                                                   : QStringDecoder::Utf16BE,
-            QStringDecoder::Flag::Stateless);
-        QString text = decoder(input);
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                ++i;
-            else if (text[i].isSurrogate())
-                text[i] = QChar::ReplacementCharacter;
-        }
-        return text.toUtf8();
-    }
     const iconv_t converter = iconv_open("UTF-8", converterName(encoding).constData());
     Q_ASSERT(converter != iconv_t(-1)); // every encoding of the table is one the system knows
     QByteArray text;
@@ -413,6 +397,32 @@ QByteArray htmlTextInUtf8(const QByteArray &page)
     convert(nullptr, nullptr); // ends a shifted state such as ISO-2022-JP's
     iconv_close(converter);
     return text;
+}
+
+} // namespace
+
+QByteArray htmlEncoding(const QByteArray &page)
+{
+    if (page.startsWith("\xEF\xBB\xBF"))
+        return "UTF-8";
+    if (page.startsWith("\xFE\xFF"))
+        return "UTF-16BE";
+    if (page.startsWith("\xFF\xFE"))
+        return "UTF-16LE";
+    const QByteArray declared = MetaScanner(page).declaredEncoding();
+    if (!declared.isEmpty())
+        return declared;
+    return isValidUtf8(page) ? "UTF-8" : "windows-1252";
+}
+
+QByteArray htmlTextInUtf8(const QByteArray &page)
+{
+    const QByteArray encoding = htmlEncoding(page);
+    const QByteArray input = page.sliced(byteOrderMarkLength(page));
+    if (encoding == "UTF-8" && isValidUtf8(input))
+        return input;
+    return encoding.startsWith("UTF-") ? unicodeInUtf8(input, encoding)
+                                       : legacyInUtf8(input, encoding);
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace frameset {
 
@@ -197,36 +198,22 @@ RemoveOutcome LayoutModel::removeCell()
         return RemoveOutcome::Nothing;
     // A sibling that was split further has a longer path, so it is not found.
     const int j = m_design.findCell(siblingPath);
-    if (j < 0) {
+    if (j < 0)
         return RemoveOutcome::Refused;
-    }
     const bool selectedSurvives = path.endsWith(u'1');
     const int a = selectedSurvives ? s : j;
     const int b = selectedSurvives ? j : s;
-
-    const CellView &cs = m_design.cell(s);
-    const CellView &cj = m_design.cell(j);
-    CellView merged = m_design.cell(a);
-    if (cs.top == cj.top) {
-        merged.width = cs.width + cj.width;
-    } else if (cs.left == cj.left) {
-        merged.height = cs.height + cj.height;
-    } else {
-        return RemoveOutcome::Refused;
-    }
-
+    std::optional<CellView> merged = mergedPair(s, j, a);
     // The pair's frameset block becomes the survivor's leaf.
     QStringList lines;
     SplitDirection direction;
-    if (!layoutWithoutSplit(merged.path, a, b, lines, direction)) {
+    if (!merged || !layoutWithoutSplit(merged->path, a, b, lines, direction))
         return RemoveOutcome::Refused;
-    }
-
-    merged.path = splitpath::parent(merged.path);
-    const PropertyValue keyBefore = splitKeyForPath(merged.path, direction, lines);
+    merged->path = splitpath::parent(merged->path);
+    const PropertyValue keyBefore = splitKeyForPath(merged->path, direction, lines);
 
     const int last = m_design.lastCellIndex();
-    m_design.cell(a) = merged;
+    m_design.cell(a) = *merged;
     FramePropertyTable &records = m_design.properties();
     records.record(a).splitKey(direction) = keyBefore;
     records.closeGap(b, last);
@@ -239,6 +226,20 @@ RemoveOutcome LayoutModel::removeCell()
     m_undoEnabled = false;
     m_modified = true;
     return RemoveOutcome::Removed;
+}
+
+std::optional<CellView> LayoutModel::mergedPair(int s, int j, int survivor) const
+{
+    const CellView &cs = m_design.cell(s);
+    const CellView &cj = m_design.cell(j);
+    CellView merged = m_design.cell(survivor);
+    if (cs.top == cj.top)
+        merged.width = cs.width + cj.width;
+    else if (cs.left == cj.left)
+        merged.height = cs.height + cj.height;
+    else
+        return std::nullopt;
+    return merged;
 }
 
 void LayoutModel::resetDesign(float width, float height)

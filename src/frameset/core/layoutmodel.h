@@ -4,6 +4,7 @@
 #include "frameset/core/splitdirection.h"
 
 #include <QString>
+#include <optional>
 
 namespace frameset {
 
@@ -89,6 +90,9 @@ private:
     // itself and cell `newCell`; false when the layout has no leaf for the selected cell.
     bool layoutWithSplit(
         SplitDirection direction, const QString &key, int newCell, QString &layout) const;
+    // Cell `survivor` grown over the pair of cells s and j, which lie side by side or one above
+    // the other; nothing when they lie neither way.
+    std::optional<CellView> mergedPair(int s, int j, int survivor) const;
     // The frameset block of the split of cells `first` and `second` (its key being their merged
     // path) turned back into the leaf of `first`; false when the layout has no such block.
     bool layoutWithoutSplit(const QString &key, int first, int second, QStringList &lines,
