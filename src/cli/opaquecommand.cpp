@@ -15,7 +15,7 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
         return UsageError;
     }
     const QString &path = arguments[0].text;
-    const giftool::CancelResult result = giftool::cancelTransparency(path, nullptr);
+    const giftool::CancelResult result = giftool::cancelTransparency(path);
     switch (result.outcome) {
     case giftool::CancelOutcome::Cleared:
         out << path << ": the transparent color is switched off.\n";
@@ -33,6 +33,7 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
         err << "trellis opaque: " << result.message << '\n';
         return Failure;
     case giftool::CancelOutcome::Failed:
+    case giftool::CancelOutcome::Damaged:
         break;
     }
     err << "trellis opaque: " << path << ": " << result.message << '\n';

@@ -3,6 +3,7 @@
 #include "giftool/core/animationtransparency.h"
 #include "giftool/core/gifdocument.h"
 #include "giftool/core/transparencycancel.h"
+#include "giftool/ui/giftoolquestions.h"
 #include "platform/imaging/gifcanvas.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
@@ -259,18 +260,18 @@ private slots:
         QVERIFY(!out.isEmpty());
 
         m_prompter.answer(platform::MessageAnswer::Cancel);
-        QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::Declined);
+        QCOMPARE(cancelTransparencyAsking(out, m_prompter).outcome, CancelOutcome::Declined);
         QCOMPARE(readAnimationWithGiflib(out).frames[0].transparentIndex, 0);
 
         m_prompter.answer(platform::MessageAnswer::Ok);
-        QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::Cleared);
+        QCOMPARE(cancelTransparencyAsking(out, m_prompter).outcome, CancelOutcome::Cleared);
         QList<int> clear;
         for (const GifFrame &frame : readAnimationWithGiflib(out).frames)
             clear << frame.transparentIndex;
         QCOMPARE(clear, QList<int>(4, -1));
         // Nothing is left to switch off: nothing is asked or said.
         const qsizetype asked = m_prompter.shown().size();
-        QCOMPARE(cancelTransparency(out, &m_prompter).outcome, CancelOutcome::NotTransparent);
+        QCOMPARE(cancelTransparencyAsking(out, m_prompter).outcome, CancelOutcome::NotTransparent);
         QCOMPARE(m_prompter.shown().size(), asked);
     }
 

@@ -1,4 +1,5 @@
 #include "giftool/core/saverules.h"
+#include "giftool/ui/giftoolquestions.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 

@@ -1,33 +1,9 @@
 #include "giftool/core/saverules.h"
 
-#include "platform/prompter.h"
-
 #include <QFileInfo>
 #include <QStringList>
 
 namespace giftool {
-
-using platform::MessageAnswer;
-using platform::MessageButtons;
-using platform::MessageIcon;
-
-bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColor)
-{
-    const QString title = QStringLiteral("Transparent");
-    if (!backgroundSelected
-        && prompter.ask(QStringLiteral("You have not selected a 'transparent' background.  Do you "
-                                       "still want to save the file? "),
-               MessageIcon::Question, MessageButtons::OkCancel, title)
-            != MessageAnswer::Ok)
-        return false;
-    if (multiColor
-        && prompter.ask(QStringLiteral("The background has more than one color and it may not "
-                                       "appear transparent.  OK to proceed?"),
-               MessageIcon::Question, MessageButtons::OkCancel, title)
-            != MessageAnswer::Ok)
-        return false;
-    return true;
-}
 
 bool isGifName(const QString &path)
 {

@@ -2,15 +2,7 @@
 
 #include <QString>
 
-namespace platform {
-class Prompter;
-}
-
 namespace giftool {
-
-// Asks what must be asked before a save: whether to save without a selected background and
-// whether to save a background of more than one color. Returns false when the user cancelled.
-bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColor);
 
 // Whether a name ends in ".gif", in any case: such files get the transparency patch.
 bool isGifName(const QString &path);

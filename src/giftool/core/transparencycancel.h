@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QString>
-
-namespace platform {
-class Prompter;
-}
+#include <functional>
 
 namespace giftool {
 
@@ -14,13 +11,14 @@ enum class CancelOutcome {
     NotTransparent, // a Graphic Control Extension without exactly flag 1: nothing to do
     NotVersion89a, // no Graphic Control Extension after a 256-entry color table
     Failed, // the file could not be read
+    Damaged, // the file is an animation that cannot be decoded
     NotWritten // the file could not be replaced: the message names it and says why
 };
 
 struct CancelResult
 {
     CancelOutcome outcome;
-    QString message; // what the user is told, empty when nothing is said
+    QString message; // what the user is told (the reason), empty when nothing is said
 };
 
 // Switches off the transparency of a GIF saved by the tool: the Graphic Control Extension
@@ -31,8 +29,8 @@ struct CancelResult
 // names it and gives the system's reason. In a GIF of several frames the transparency of every
 // frame goes off (Cleared when any frame had it).
 //
-// With a prompter the user is asked first and the messages are shown there; without one
-// nothing is asked and the message is only returned.
-CancelResult cancelTransparency(const QString &path, platform::Prompter *prompter);
+// `confirm`, where given, is asked just before the file is changed; false leaves it (Declined).
+CancelResult cancelTransparency(
+    const QString &path, const std::function<bool()> &confirm = nullptr);
 
 } // namespace giftool

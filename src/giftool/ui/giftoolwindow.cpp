@@ -2,11 +2,11 @@
 
 #include "giftool/core/backgroundframeview.h"
 #include "giftool/core/saverules.h"
-#include "giftool/core/transparencycancel.h"
 #include "giftool/ui/backgroundframe.h"
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/gifhelp.h"
 #include "giftool/ui/giftoolmenus.h"
+#include "giftool/ui/giftoolquestions.h"
 #include "giftool/ui/giftoolwindowlayout.h"
 #include "giftool/ui/hintline.h"
 #include "giftool/ui/imagetoolbar.h"
@@ -338,7 +338,7 @@ void GifToolWindow::cancelTransparency()
 {
     if (m_lastFile.isEmpty())
         return;
-    giftool::cancelTransparency(m_lastFile, &m_prompter);
+    giftool::cancelTransparencyAsking(m_lastFile, m_prompter);
 }
 
 void GifToolWindow::selectBackground(int x, int y)
