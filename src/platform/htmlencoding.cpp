@@ -367,7 +367,10 @@ QByteArray unicodeInUtf8(const QByteArray &input, const QByteArray &encoding)
 QByteArray legacyInUtf8(QByteArray input, const QByteArray &encoding)
 {
     const iconv_t converter = iconv_open("UTF-8", converterName(encoding).constData());
-    Q_ASSERT(converter != iconv_t(-1)); // every encoding of the table is one the system knows
+    // Every encoding of the table is one the system knows; one without its conversion modules
+    // still gets a page it can read, each byte as its own code point.
+    if (converter == iconv_t(-1))
+        return QString::fromLatin1(input).toUtf8();
     QByteArray text;
     text.reserve(input.size() * 2);
     std::array<char, 4096> buffer{};

@@ -59,20 +59,41 @@ QList<const xmlNode *> elements(const xmlNode *root, const char *name)
     return found;
 }
 
-// The map the first IMG with a USEMAP names (by NAME, then by ID), else the first MAP.
 // A map's name, or its ID where it has no NAME.
 QString mapNameOf(const xmlNode *map)
 {
     return attribute(map, "name").value_or(attribute(map, "id").value_or(QString())).trimmed();
 }
 
+// The name of the map an IMG's USEMAP names, without its "#"; nothing without a USEMAP.
+std::optional<QString> usedMapName(const xmlNode *img)
+{
+    std::optional<QString> name = attribute(img, "usemap");
+    if (!name)
+        return std::nullopt;
+    *name = name->trimmed();
+    if (name->startsWith(u'#'))
+        name->remove(0, 1);
+    return name;
+}
+
+// The map of that NAME, or failing that of that ID; nullptr when there is none.
+const xmlNode *mapNamed(const QList<const xmlNode *> &maps, const QString &name)
+{
+    for (const char *key : {"name", "id"}) {
+        for (const xmlNode *map : maps) {
+            if (attribute(map, key) == name)
+                return map;
+        }
+    }
+    return nullptr;
+}
+
 // The SRC of the first IMG whose USEMAP names the map `name`; empty when none does.
 QString pictureOf(const QList<const xmlNode *> &images, const QString &name)
 {
     for (const xmlNode *img : images) {
-        QString used = attribute(img, "usemap").value_or(QString()).trimmed();
-        if (used.startsWith(u'#'))
-            used.remove(0, 1);
+        const QString used = usedMapName(img).value_or(QString());
         if (!used.isEmpty() && (used == name || u'#' + used == name))
             return attribute(img, "src").value_or(QString()).trimmed();
     }
@@ -80,20 +101,18 @@ QString pictureOf(const QList<const xmlNode *> &images, const QString &name)
 }
 
 // The map named `wanted` (by NAME, then by ID) and the picture of the first IMG that uses it.
-const xmlNode *findNamedMap(const QList<const xmlNode *> &maps, const xmlNode *root,
-    const QString &wanted, MapImport &import)
+const xmlNode *findNamedMap(const QList<const xmlNode *> &maps,
+    const QList<const xmlNode *> &images, const QString &wanted, MapImport &import)
 {
-    import.pictureSource = pictureOf(elements(root, "img"), wanted);
-    for (const char *key : {"name", "id"}) {
-        for (const xmlNode *map : maps) {
-            if (attribute(map, key) == wanted)
-                return map;
-        }
-    }
+    import.pictureSource = pictureOf(images, wanted);
+    if (const xmlNode *map = mapNamed(maps, wanted))
+        return map;
     import.error = failure(QStringLiteral("the page holds no MAP named \"%1\".").arg(wanted));
     return nullptr;
 }
 
+// The map `wanted` names, or else the map the first IMG with a USEMAP names (by NAME, then by
+// ID), or else the first MAP.
 const xmlNode *findMap(const xmlNode *root, const QString &wanted, MapImport &import)
 {
     const QList<const xmlNode *> maps = elements(root, "map");
@@ -103,21 +122,15 @@ const xmlNode *findMap(const xmlNode *root, const QString &wanted, MapImport &im
         import.mapPictures << pictureOf(images, import.mapNames.last());
     }
     if (!wanted.isEmpty())
-        return findNamedMap(maps, root, wanted, import);
+        return findNamedMap(maps, images, wanted, import);
     for (const xmlNode *img : images) {
-        const std::optional<QString> usemap = attribute(img, "usemap");
-        if (!usemap)
+        const std::optional<QString> used = usedMapName(img);
+        if (!used)
             continue;
-        QString name = usemap->trimmed();
-        if (name.startsWith(u'#'))
-            name.remove(0, 1);
+        const QString &name = *used;
         import.pictureSource = attribute(img, "src").value_or(QString()).trimmed();
-        for (const char *key : {"name", "id"}) {
-            for (const xmlNode *map : maps) {
-                if (attribute(map, key) == name)
-                    return map;
-            }
-        }
+        if (const xmlNode *map = mapNamed(maps, name))
+            return map;
         // Many pages name the map with the "#" that belongs to USEMAP alone; browsers then find
         // no map, but the map meant is plain.
         for (const xmlNode *map : maps) {
