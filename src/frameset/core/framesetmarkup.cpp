@@ -179,6 +179,9 @@ public:
 
     bool readFrameset(xmlNode *element, FramesetNode &node, int depth);
 
+    // What the frames and framesets read so far hold that the design cannot keep.
+    platform::LeftOut leftOut;
+
 private:
     bool readSizes(xmlNode *element, const char *name, QList<FrameSize> &sizes);
     bool readSlot(xmlNode *element, FramesetNode &node, int depth);
@@ -194,9 +197,6 @@ private:
     FramesetMarkup &m_markup;
     int m_maxFrames;
     int m_maxDepth;
-
-public:
-    platform::LeftOut leftOut;
 };
 
 bool MarkupReader::readSizes(xmlNode *element, const char *name, QList<FrameSize> &sizes)
