@@ -1,7 +1,6 @@
 #include "cli/transparentpicture.h"
 
 #include "giftool/core/gifdocument.h"
-#include "platform/prompter.h"
 
 #include <QTextStream>
 
@@ -9,33 +8,8 @@ namespace cli {
 
 namespace {
 
-// The Background frame's answers without a window: the completion question is answered No
-// (the command saves by itself) and every message is kept for the error output.
-class AnsweringPrompter : public platform::Prompter
-{
-public:
-    platform::MessageAnswer ask(const QString &text, platform::MessageIcon,
-        platform::MessageButtons buttons, const QString &) override
-    {
-        m_lastText = text;
-        return buttons == platform::MessageButtons::YesNoCancel ? platform::MessageAnswer::No
-                                                                : platform::MessageAnswer::Ok;
-    }
-    void beep() override { }
-    const QString &lastText() const { return m_lastText; }
-
-private:
-    QString m_lastText;
-};
-
-// A sampled palette index as the error output writes it; empty for an empty slot.
-QString indexText(const giftool::SampleSlot &slot)
-{
-    return slot.filled() ? QString::number(*slot.index) : QString();
-}
-
-// Selects the background at the pixel and recolors it when asked. An empty text on success.
-QString selectAt(giftool::GifDocument &document, const TransparentOptions &options)
+// Picks the background at the pixel and recolors it when asked. An empty text on success.
+QString pickAt(giftool::GifDocument &document, const TransparentOptions &options)
 {
     giftool::BackgroundSelection &selection = document.selection();
     const QPoint at = *options.at;
@@ -51,45 +25,40 @@ QString selectAt(giftool::GifDocument &document, const TransparentOptions &optio
             + QStringLiteral(" is in the last column, which has no right-hand neighbour to "
                              "compare the background with; choose a point further left");
     }
-    const platform::TwipsScale scale;
-    const int x = scale.toTwips(at.x());
-    const int y = scale.toTwips(at.y());
-    AnsweringPrompter prompter;
-    giftool::SelectOutcome outcome = selection.selectBackground(x, y, prompter);
-    if (outcome == giftool::SelectOutcome::NotInPalette)
-        return prompter.lastText();
-    if (outcome == giftool::SelectOutcome::MustConvert && !options.recolorButton) {
+    const giftool::PickResult picked = selection.pickBackground(at);
+    if (picked.outcome == giftool::PickOutcome::NeedsRecolour && !options.recolorButton) {
         return QStringLiteral("the background at %1 has two colors (palette indexes %2 and %3); "
                               "add --recolor %4 to make it one")
-            .arg(where, indexText(selection.slot(0)), indexText(selection.slot(1)),
+            .arg(where, QString::number(*picked.index), QString::number(*picked.neighbour),
                 QStringLiteral("white, grey, black or neighbour"));
     }
     if (!options.recolorButton)
         return QString();
     // On a uniform background the neighbour already has the background's color: there is
     // nothing to recolor it to, and nothing that needs it.
-    if (outcome == giftool::SelectOutcome::Selected
+    if (picked.outcome == giftool::PickOutcome::Picked
         && *options.recolorButton == giftool::ConversionButton::Neighbour)
         return QString();
-    if (!selection.convertBackground(*options.recolorButton, prompter))
-        return prompter.lastText();
-    outcome = selection.selectBackground(x, y, prompter);
-    if (outcome != giftool::SelectOutcome::Selected)
+    const giftool::RecolourResult recoloured = selection.recolour(*options.recolorButton);
+    if (recoloured.outcome != giftool::RecolourOutcome::Recoloured)
+        return recoloured.error;
+    if (selection.pickBackground(at).outcome != giftool::PickOutcome::Picked)
         return QStringLiteral("the background at %1 is still not one color").arg(where);
     return QString();
 }
 
-// Selects the background the options name, recolored when asked. An empty text on success.
-QString selectBackground(giftool::GifDocument &document, const TransparentOptions &options)
+// Picks the background the options name, recolored when asked. An empty text on success.
+QString pickBackground(giftool::GifDocument &document, const TransparentOptions &options)
 {
     if (options.at)
-        return selectAt(document, options);
+        return pickAt(document, options);
     giftool::BackgroundSelection &selection = document.selection();
-    AnsweringPrompter prompter;
-    selection.selectIndex(*options.index);
-    if (options.recolorButton && !selection.convertBackground(*options.recolorButton, prompter))
-        return prompter.lastText();
-    return QString();
+    selection.pickIndex(*options.index);
+    if (!options.recolorButton)
+        return QString();
+    const giftool::RecolourResult recoloured = selection.recolour(*options.recolorButton);
+    return recoloured.outcome == giftool::RecolourOutcome::Recoloured ? QString()
+                                                                      : recoloured.error;
 }
 
 void reportSaved(const QString &output, int transparent, const giftool::SaveResult &saved,
@@ -121,16 +90,15 @@ PictureOutcome makeTransparent(
     const QString &image, const QString &output, const TransparentOptions &options)
 {
     PictureOutcome outcome;
-    // The working files stay in memory, so a running window's "TEMP.BMP" is never touched and
-    // the picture makes no round trips through the disk.
-    giftool::GifDocument document(giftool::WorkingFiles::heldInMemory());
+    // No working files: a running window's "TEMP.BMP" is never touched.
+    giftool::GifDocument document(giftool::WorkingFiles::none());
     document.selection().setOnlyConnected(options.connected);
     const giftool::OpenResult opened = document.openImage(image);
     if (opened.outcome != giftool::OpenOutcome::Opened) {
         outcome.error = opened.error;
         return outcome;
     }
-    outcome.error = selectBackground(document, options);
+    outcome.error = pickBackground(document, options);
     if (!outcome.error.isEmpty())
         return outcome;
 

@@ -4,6 +4,7 @@
 #include "giftool/core/gifdocument.h"
 #include "giftool/core/transparencycancel.h"
 #include "giftool/ui/giftoolquestions.h"
+#include "giftool/ui/selectionpresenter.h"
 #include "platform/imaging/gifcanvas.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
@@ -122,8 +123,8 @@ private slots:
         QVERIFY(document);
         QCOMPARE(document->frameCount(), 4);
         // The window shows the first frame, on the whole screen.
-        QCOMPARE(document->selection().picture().size(), QSize(40, 30));
-        QVERIFY(document->selection().selectIndex(0));
+        QCOMPARE(document->picture().picture().size(), QSize(40, 30));
+        QVERIFY(document->selection().pickIndex(0));
 
         const QString out = path(QStringLiteral("out.gif"));
         const SaveResult saved = document->saveTransparentGif(out);
@@ -144,8 +145,9 @@ private slots:
             QCOMPARE(independent, QStringLiteral("0 0 0 0"));
         QCOMPARE(ours, QStringLiteral("0 0 0 0"));
         // A GIF's result line is the same as for a single picture.
-        QVERIFY(document->selection().instructions().startsWith(
-            QStringLiteral("The image has been saved as ") + out + QStringLiteral(".  View")));
+        SelectionPresenter presenter(m_prompter);
+        presenter.saved(out, document->frameCount());
+        QCOMPARE(presenter.instructions(), saveResultText(out));
     }
 
     void qtSeesTheSameFramesDelaysAndLoop()
@@ -153,7 +155,7 @@ private slots:
         const GifAnimation in = readAnimationWithGiflib(dataFile(QStringLiteral("fourframes.gif")));
         auto document = openDocument();
         QVERIFY(document);
-        document->selection().selectIndex(0);
+        document->selection().pickIndex(0);
         const QString out = save(*document, QStringLiteral("qt-out.gif"));
         QVERIFY(!out.isEmpty());
 
@@ -204,17 +206,13 @@ private slots:
         QVERIFY(document);
         BackgroundSelection &selection = document->selection();
         // Column 19 of row 1 is the stripe's last near-cream pixel, with cream to its right.
-        const platform::TwipsScale scale;
-        const int x = scale.toTwips(19), y = scale.toTwips(1);
-        m_prompter.answer(platform::MessageAnswer::Ok);
-        QCOMPARE(selection.selectBackground(x, y, m_prompter), SelectOutcome::MustConvert);
-        m_prompter.answer(platform::MessageAnswer::Ok);
-        QVERIFY(selection.convertBackground(ConversionButton(button), m_prompter));
-        m_prompter.answer(platform::MessageAnswer::No);
-        QCOMPARE(selection.selectBackground(x, y, m_prompter), SelectOutcome::Selected);
+        const QPoint stripeEnd(19, 1);
+        QCOMPARE(selection.pickBackground(stripeEnd).outcome, PickOutcome::NeedsRecolour);
+        QCOMPARE(selection.recolour(ConversionButton(button)).outcome, RecolourOutcome::Recoloured);
+        QCOMPARE(selection.pickBackground(stripeEnd).outcome, PickOutcome::Picked);
 
         // The animation's first frame is what the window shows.
-        const QImage shown = selection.picture();
+        const QImage shown = document->picture().picture();
         const QString out = save(*document, QStringLiteral("converted.gif"));
         QVERIFY(!out.isEmpty());
         const GifAnimation result = readAnimationWithGiflib(out);
@@ -237,11 +235,13 @@ private slots:
         QFETCH(QString, name);
         auto document = openDocument();
         QVERIFY(document);
-        document->selection().selectIndex(1);
+        document->selection().pickIndex(1);
         const QString out = path(name);
         const SaveResult saved = document->saveTransparentGif(out);
         QVERIFY2(saved.saved && saved.framesSaved == 1, qPrintable(saved.error));
-        QCOMPARE(document->selection().instructions(),
+        SelectionPresenter presenter(m_prompter);
+        presenter.saved(out, document->frameCount());
+        QCOMPARE(presenter.instructions(),
             QStringLiteral("The image has been saved as %1. Only the first of its 4 frames was "
                            "saved: this type holds one picture.")
                 .arg(out));
@@ -255,7 +255,7 @@ private slots:
     {
         auto document = openDocument();
         QVERIFY(document);
-        document->selection().selectIndex(0);
+        document->selection().pickIndex(0);
         const QString out = save(*document, QStringLiteral("cancel-out.gif"));
         QVERIFY(!out.isEmpty());
 
@@ -286,11 +286,7 @@ private slots:
         auto document = openDocument(QStringLiteral("fourframes-hole.gif"));
         QVERIFY(document);
         document->selection().setOnlyConnected(true);
-        m_prompter.answer(platform::MessageAnswer::No);
-        const platform::TwipsScale scale;
-        QCOMPARE(
-            document->selection().selectBackground(scale.toTwips(1), scale.toTwips(1), m_prompter),
-            SelectOutcome::Selected);
+        QCOMPARE(document->selection().pickBackground(QPoint(1, 1)).outcome, PickOutcome::Picked);
         const QString out = save(*document, QStringLiteral("hole-out.gif"));
         QVERIFY(!out.isEmpty());
 
@@ -437,7 +433,7 @@ private slots:
         auto document = openDocument(opened);
         QVERIFY(document);
         QVERIFY(
-            document->selection().selectIndex(int(in.coloursOf(in.frames.first()).indexOf(Cream))));
+            document->selection().pickIndex(int(in.coloursOf(in.frames.first()).indexOf(Cream))));
         const QString out = save(*document, name);
         QVERIFY(!out.isEmpty());
 

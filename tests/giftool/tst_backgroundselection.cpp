@@ -2,10 +2,13 @@
 #include "giftestdata.h"
 #include "giftool/core/backgroundframeview.h"
 #include "giftool/core/backgroundselection.h"
+#include "giftool/ui/selectionpresenter.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +25,34 @@ const QString DoneText = QStringLiteral(
 const QString MustConvertText = QStringLiteral(
     "You MUST change the background to a single color.  Choose a button in the Background Frame.");
 const QString ClickAgainText = QStringLiteral("Please click on the background again.");
-constexpr int Twips = 15;
+const QString NotInPaletteText = QStringLiteral(
+    "Please try again.  Select a different pixel.  If the problem persists, save the image as a "
+    "bitmap (BMP), re-open the saved bitmap file and repeat the procedure.  If your system is not "
+    "set to 256 colors, you may need to change the setting to 256-colors.");
+
+// The picture, its background selection and the window's words for them, as Clearcoat wires
+// them.
+struct Clearcoat
+{
+    explicit Clearcoat(platform::Prompter &prompter)
+        : presenter(prompter)
+    { }
+
+    PaletteDocument document;
+    BackgroundSelection selection{document};
+    SelectionPresenter presenter;
+    // The user answered Yes to saving now after the last pick.
+    bool saveNow = false;
+
+    const QString &instructions() const { return presenter.instructions(); }
+    bool saveAsEnabled() const { return presenter.saveAsEnabled(); }
+    bool recolour(ConversionButton button)
+    {
+        const RecolourResult result = selection.recolour(button);
+        presenter.tellRecolour(result);
+        return result.outcome == RecolourOutcome::Recoloured;
+    }
+};
 
 // An 8 x 6 picture: background index 5 (or a checkerboard of 3 and 4) around a 2 x 2 object
 // of index 9.
@@ -49,18 +79,23 @@ class TestBackgroundSelection : public QObject
     QString m_path;
     testsupport::ScriptedPrompter m_prompter;
 
-    void open(BackgroundSelection &selection, const QImage &picture, int declaredColors = 0)
+    void open(Clearcoat &c, const QImage &picture)
     {
-        QVERIFY(testsupport::writeAll(m_path, giftesting::bitmapBytes(picture, declaredColors)));
+        c.selection.reset();
+        c.presenter.forget();
         QString error;
-        QVERIFY2(selection.loadWorkBitmap(m_path, &error), qPrintable(error));
+        const bool opened = c.document.open(picture, WorkingBitmap(m_path), &error);
+        c.presenter.opened(opened);
+        QVERIFY2(opened, qPrintable(error));
     }
 
-    // A click in the middle of image pixel (px, py).
-    SelectOutcome click(BackgroundSelection &selection, int px, int py, MessageAnswer answer)
+    // A press on image pixel (px, py), with the answer to the message it brings.
+    PickOutcome click(Clearcoat &c, int px, int py, MessageAnswer answer)
     {
         m_prompter.answer(answer);
-        return selection.selectBackground(px * Twips + 7, py * Twips + 7, m_prompter);
+        const PickResult result = c.selection.pickBackground(QPoint(px, py));
+        c.saveNow = c.presenter.tellPick(result);
+        return result.outcome;
     }
 
     QByteArray fileBytes() const { return testsupport::readAll(m_path); }
@@ -84,54 +119,58 @@ private slots:
 
     void beforeAnyImage()
     {
-        BackgroundSelection selection;
-        QCOMPARE(
-            selection.instructions(), QStringLiteral("Open an image file from the File menu."));
-        QCOMPARE(selection.transparentIndex(), 999);
-        QVERIFY(!selection.saveAsEnabled());
-        QCOMPARE(selection.selectBackground(30, 30, m_prompter), SelectOutcome::NoPicture);
-        QVERIFY(!deriveFrameView(selection).frameShown);
+        Clearcoat c(m_prompter);
+        QCOMPARE(c.instructions(), QStringLiteral("Open an image file from the File menu."));
+        QCOMPARE(c.selection.transparentIndex(), 999);
+        QVERIFY(!c.saveAsEnabled());
+        QCOMPARE(c.selection.pickBackground(QPoint(2, 2)).outcome, PickOutcome::NoPicture);
+        QVERIFY(!c.presenter.tellPick(c.selection.pickBackground(QPoint(2, 2))));
+        QVERIFY(!deriveFrameView(c.selection).frameShown);
         QVERIFY(m_prompter.shown().isEmpty());
     }
 
     void nothingSelectedAfterOpening()
     {
-        BackgroundSelection selection;
-        open(selection, scene(false));
-        QCOMPARE(selection.state(), SelectionState::NothingSelected);
-        QCOMPARE(selection.instructions(),
-            QStringLiteral("Click and select the background area of the image."));
-        QVERIFY(selection.saveAsEnabled() && !selection.backgroundSelected());
-        QVERIFY(!deriveFrameView(selection).frameShown);
-        QCOMPARE(selection.transparentIndex(), 999);
-        QCOMPARE(selection.palette().row(9), rowOf(scene(false), 9));
-        QCOMPARE(selection.picture().pixelIndex(3, 2), 9);
+        Clearcoat c(m_prompter);
+        open(c, scene(false));
+        QCOMPARE(c.selection.state(), SelectionState::NothingSelected);
+        QCOMPARE(
+            c.instructions(), QStringLiteral("Click and select the background area of the image."));
+        QVERIFY(c.saveAsEnabled() && !c.selection.backgroundSelected());
+        QVERIFY(!deriveFrameView(c.selection).frameShown);
+        QCOMPARE(c.selection.transparentIndex(), 999);
+        QCOMPARE(c.document.palette().row(9), rowOf(scene(false), 9));
+        QCOMPARE(c.document.picture().pixelIndex(3, 2), 9);
+        // The working bitmap shows the picture as it was opened.
+        const QImage shown = QImage::fromData(fileBytes(), "BMP");
+        QCOMPARE(shown, c.document.picture());
+        QCOMPARE(shown.colorTable(), c.document.picture().colorTable());
     }
 
     void uniformPick_data()
     {
         QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<SelectOutcome>("outcome");
+        QTest::addColumn<bool>("saveNow");
         QTest::addColumn<QString>("instructions");
-        QTest::newRow("no") << MessageAnswer::No << SelectOutcome::Selected << DoneText;
-        QTest::newRow("cancel") << MessageAnswer::Cancel << SelectOutcome::Selected << DoneText;
-        QTest::newRow("yes saves")
-            << MessageAnswer::Yes << SelectOutcome::SaveRequested << QString();
+        QTest::newRow("no") << MessageAnswer::No << false << DoneText;
+        QTest::newRow("cancel") << MessageAnswer::Cancel << false << DoneText;
+        QTest::newRow("yes saves") << MessageAnswer::Yes << true << QString();
     }
     void uniformPick()
     {
         QFETCH(MessageAnswer, answer);
-        QFETCH(SelectOutcome, outcome);
+        QFETCH(bool, saveNow);
         QFETCH(QString, instructions);
-        BackgroundSelection selection;
-        open(selection, scene(false));
-        QCOMPARE(click(selection, 1, 4, answer), outcome);
+        Clearcoat c(m_prompter);
+        open(c, scene(false));
+        QCOMPARE(click(c, 1, 4, answer), PickOutcome::Picked);
+        QCOMPARE(c.saveNow, saveNow);
         checkShown(DoneText, MessageIcon::Question, MessageButtons::YesNoCancel);
 
+        const BackgroundSelection &selection = c.selection;
         const BackgroundFrameView view = deriveFrameView(selection);
         QCOMPARE(selection.state(), SelectionState::UniformPick);
-        QCOMPARE(
-            QPoint(selection.clickX(), selection.clickY()), QPoint(1, 4) * Twips + QPoint(7, 7));
+        QCOMPARE(selection.pickedPixel(), std::optional<QPoint>(QPoint(1, 4)));
         // Color 5 is (5, 250, 2): 5 + 256 * 250 + 65536 * 2.
         const SampleSlot &slot0 = selection.slot(0);
         QCOMPARE(slot0.index.value_or(-1), 5);
@@ -146,20 +185,20 @@ private slots:
         QVERIFY(view.shows(ConversionButton::White) && view.shows(ConversionButton::Grey)
             && view.shows(ConversionButton::Black) && !view.shows(ConversionButton::Neighbour));
         QCOMPARE(view.indexText, QStringLiteral("Index = 5"));
-        QVERIFY(selection.backgroundSelected() && selection.saveAsEnabled());
+        QVERIFY(selection.backgroundSelected() && c.saveAsEnabled());
         QCOMPARE(selection.transparentIndex(), 5);
         QCOMPARE(selection.multiColorFlag(), false);
-        QCOMPARE(selection.instructions(), instructions);
+        QCOMPARE(c.instructions(), instructions);
     }
 
     void twoToneBackgroundMustBeConverted()
     {
-        BackgroundSelection selection;
-        open(selection, scene(true));
-        m_prompter.answer(MessageAnswer::Ok);
-        QCOMPARE(selection.selectBackground(2 * Twips, 0, m_prompter), SelectOutcome::MustConvert);
+        Clearcoat c(m_prompter);
+        open(c, scene(true));
+        QCOMPARE(click(c, 2, 0, MessageAnswer::Ok), PickOutcome::NeedsRecolour);
         checkShown(MustConvertText, MessageIcon::Exclamation, MessageButtons::Ok);
 
+        const BackgroundSelection &selection = c.selection;
         const BackgroundFrameView view = deriveFrameView(selection);
         QCOMPARE(selection.state(), SelectionState::MustConvert);
         QCOMPARE(selection.slot(0).index.value_or(-1), 3);
@@ -171,8 +210,8 @@ private slots:
         QCOMPARE(view.changeToText, QStringLiteral("Change to:"));
         QCOMPARE(view.changeToPlace, ChangeToPlace::AboveNeighbourButton);
         QCOMPARE(view.indexText, QString());
-        QVERIFY(!selection.backgroundSelected() && !selection.saveAsEnabled());
-        QCOMPARE(selection.instructions(), MustConvertText);
+        QVERIFY(!selection.backgroundSelected() && !c.saveAsEnabled());
+        QCOMPARE(c.instructions(), MustConvertText);
         QCOMPARE(selection.multiColorFlag(), true);
         QCOMPARE(selection.transparentIndex(), 3);
     }
@@ -199,24 +238,25 @@ private slots:
         QFETCH(int, button);
         QFETCH(QColor, color);
         QFETCH(int, transparent);
-        BackgroundSelection selection;
+        Clearcoat c(m_prompter);
         const QImage original = scene(true);
-        open(selection, original);
-        QCOMPARE(click(selection, clickX, 0, MessageAnswer::Ok), SelectOutcome::MustConvert);
+        open(c, original);
+        QCOMPARE(click(c, clickX, 0, MessageAnswer::Ok), PickOutcome::NeedsRecolour);
 
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.convertBackground(ConversionButton(button), m_prompter));
+        QVERIFY(c.recolour(ConversionButton(button)));
         checkShown(ClickAgainText, MessageIcon::Exclamation, MessageButtons::Ok);
 
+        const BackgroundSelection &selection = c.selection;
         const PaletteRow target = PaletteRow::fromRgb(color.red(), color.green(), color.blue());
         QCOMPARE(selection.state(), SelectionState::Converted);
         QCOMPARE(selection.targetColor(), target.value);
         QCOMPARE(selection.transparentIndex(), transparent);
         QCOMPARE(
             deriveFrameView(selection).indexText, QStringLiteral("Index = %1").arg(transparent));
-        QCOMPARE(selection.palette().row(3), target);
-        QCOMPARE(selection.palette().row(4), target);
-        QCOMPARE(selection.palette().row(9), rowOf(original, 9));
+        QCOMPARE(c.document.palette().row(3), target);
+        QCOMPARE(c.document.palette().row(4), target);
+        QCOMPARE(c.document.palette().row(9), rowOf(original, 9));
         // Slot 0 shows the colour the selected entry holds now, for every button alike.
         const BackgroundFrameView view = deriveFrameView(selection);
         QCOMPARE(view.swatchColor[0], color);
@@ -224,8 +264,8 @@ private slots:
         QCOMPARE(view.swatchShown, (std::array<bool, 2>{true, false}));
         QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
         QVERIFY(!view.changeToShown);
-        QCOMPARE(selection.instructions(), ClickAgainText);
-        QVERIFY(!selection.saveAsEnabled());
+        QCOMPARE(c.instructions(), ClickAgainText);
+        QVERIFY(!c.saveAsEnabled());
         QCOMPARE(selection.multiColorFlag(), false);
         // Both samples show the colour their entries hold now.
         for (int k = 0; k < 2; ++k)
@@ -239,15 +279,19 @@ private slots:
         QCOMPARE(bytes.mid(54 + 4 * 3, 4), entry);
         QCOMPARE(bytes.mid(54 + 4 * 4, 4), entry);
         QCOMPARE(bytes.mid(54 + 4 * 9, 3), giftesting::bitmapBytes(original).mid(54 + 4 * 9, 3));
-        const QImage picture = selection.picture();
+        const QImage onDisk = QImage::fromData(bytes, "BMP");
+        const QImage picture = c.document.picture();
         QCOMPARE(giftesting::firstBadPixel(original.size(),
                      [&](int x, int y) {
-                         return picture.pixelIndex(x, y)
-                             == (original.pixelIndex(x, y) == 9 ? 9 : transparent);
+                         const int expected = original.pixelIndex(x, y) == 9 ? 9 : transparent;
+                         return picture.pixelIndex(x, y) == expected
+                             && onDisk.pixelIndex(x, y) == expected;
                      }),
             QString());
+        // What is in memory is what the working bitmap shows.
+        QCOMPARE(picture.colorTable(), onDisk.colorTable());
 
-        QCOMPARE(click(selection, clickX, 0, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(click(c, clickX, 0, MessageAnswer::No), PickOutcome::Picked);
         QCOMPARE(selection.transparentIndex(), transparent);
         QCOMPARE(
             deriveFrameView(selection).indexText, QStringLiteral("Index = %1").arg(transparent));
@@ -257,11 +301,12 @@ private slots:
 
     void lastColumnHasNoNeighbour()
     {
-        BackgroundSelection selection;
+        Clearcoat c(m_prompter);
         const QImage original = scene(false);
-        open(selection, original);
-        QCOMPARE(click(selection, 7, 1, MessageAnswer::Ok), SelectOutcome::MustConvert);
+        open(c, original);
+        QCOMPARE(click(c, 7, 1, MessageAnswer::Ok), PickOutcome::NeedsRecolour);
         QCOMPARE(m_prompter.lastText(), MustConvertText);
+        const BackgroundSelection &selection = c.selection;
         const BackgroundFrameView view = deriveFrameView(selection);
         QVERIFY(!selection.slot(1).filled() && !view.swatchShown[1]);
         QVERIFY(!view.shows(ConversionButton::Neighbour) && view.shows(ConversionButton::White));
@@ -269,19 +314,19 @@ private slots:
         QCOMPARE(view.changeToPlace, ChangeToPlace::AboveWhiteButton);
         QCOMPARE(selection.multiColorFlag(), true);
 
-        QVERIFY(!selection.convertBackground(ConversionButton::Neighbour, m_prompter));
+        QVERIFY(!c.recolour(ConversionButton::Neighbour));
         QCOMPARE(selection.state(), SelectionState::MustConvert);
 
         // White changes the one entry of slot 0 and nothing else.
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.convertBackground(ConversionButton::White, m_prompter));
+        QVERIFY(c.recolour(ConversionButton::White));
         for (int i = 0; i < 256; ++i) {
             const PaletteRow expected
                 = i == 5 ? PaletteRow::fromRgb(255, 255, 255) : rowOf(original, i);
-            QCOMPARE(selection.palette().row(i), expected);
+            QCOMPARE(c.document.palette().row(i), expected);
         }
         QCOMPARE(selection.transparentIndex(), 5);
-        QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
+        QCOMPARE(click(c, 0, 0, MessageAnswer::No), PickOutcome::Picked);
         QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
     }
 
@@ -289,162 +334,207 @@ private slots:
     {
         const QRgb shared = qRgb(10, 20, 30);
         const QList<QRgb> colors = giftesting::colorTable({{2, shared}, {7, shared}});
-        BackgroundSelection selection;
-        open(selection, scene(false, colors, 3, 4, 7));
-        QCOMPARE(click(selection, 0, 0, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.transparentIndex(), 7);
-        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 7"));
+        Clearcoat c(m_prompter);
+        open(c, scene(false, colors, 3, 4, 7));
+        QCOMPARE(click(c, 0, 0, MessageAnswer::No), PickOutcome::Picked);
+        QCOMPARE(c.selection.transparentIndex(), 7);
+        QCOMPARE(deriveFrameView(c.selection).indexText, QStringLiteral("Index = 7"));
         // White recolours the clicked index only: the other entry of the color keeps it.
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.clickSwatch(0, m_prompter));
-        QCOMPARE(selection.palette().row(7), PaletteRow::fromRgb(255, 255, 255));
-        QCOMPARE(selection.palette().row(2), PaletteRow::fromRgb(10, 20, 30));
+        QVERIFY(c.recolour(ConversionButton::White));
+        QCOMPARE(c.document.palette().row(7), PaletteRow::fromRgb(255, 255, 255));
+        QCOMPARE(c.document.palette().row(2), PaletteRow::fromRgb(10, 20, 30));
 
         // The same color under two indexes is two indexes to the transparency.
-        open(selection, scene(true, colors, 2, 7));
-        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::MustConvert);
-        QCOMPARE(selection.slot(0).color, selection.slot(1).color);
+        open(c, scene(true, colors, 2, 7));
+        QCOMPARE(click(c, 0, 0, MessageAnswer::Ok), PickOutcome::NeedsRecolour);
+        QCOMPARE(c.selection.slot(0).color, c.selection.slot(1).color);
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.convertBackground(ConversionButton::Neighbour, m_prompter));
-        QCOMPARE(selection.transparentIndex(), 7);
-        QCOMPARE(click(selection, 0, 1, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 7"));
+        QVERIFY(c.recolour(ConversionButton::Neighbour));
+        QCOMPARE(c.selection.transparentIndex(), 7);
+        QCOMPARE(click(c, 0, 1, MessageAnswer::No), PickOutcome::Picked);
+        QCOMPARE(deriveFrameView(c.selection).indexText, QStringLiteral("Index = 7"));
     }
 
-    void greyLooksUpTheClickedPixelAgain()
+    void greyLooksUpThePickedPixelAgain()
     {
         // Grey already exists at index 1, but the background's pixels use index 5.
         const QList<QRgb> colors = giftesting::colorTable({{1, qRgb(192, 192, 192)}});
-        BackgroundSelection selection;
-        open(selection, scene(false, colors));
-        QCOMPARE(click(selection, 6, 5, MessageAnswer::No), SelectOutcome::Selected);
+        Clearcoat c(m_prompter);
+        open(c, scene(false, colors));
+        QCOMPARE(click(c, 6, 5, MessageAnswer::No), PickOutcome::Picked);
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(selection.convertBackground(ConversionButton::Grey, m_prompter));
-        QCOMPARE(selection.transparentIndex(), 5);
-        QCOMPARE(selection.slot(0).index.value_or(-1), 5);
-        QCOMPARE(selection.slot(0).color.value, 12632256);
-        QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
-        QCOMPARE(selection.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
-        QCOMPARE(selection.picture().pixelIndex(0, 0), 5);
+        QVERIFY(c.recolour(ConversionButton::Grey));
+        QCOMPARE(c.selection.transparentIndex(), 5);
+        QCOMPARE(c.selection.slot(0).index.value_or(-1), 5);
+        QCOMPARE(c.selection.slot(0).color.value, 12632256);
+        QCOMPARE(deriveFrameView(c.selection).indexText, QStringLiteral("Index = 5"));
+        QCOMPARE(c.document.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
+        QCOMPARE(c.document.picture().pixelIndex(0, 0), 5);
+    }
+
+    void greyByIndexKeepsTheIndex()
+    {
+        // Picked by index, with no pixel pressed: the object's pixel at (3, 2) must not decide
+        // which index becomes transparent.
+        Clearcoat c(m_prompter);
+        QImage picture = scene(false);
+        picture.setPixel(0, 0, 9);
+        open(c, picture);
+        QVERIFY(c.selection.pickIndex(5));
+        QCOMPARE(c.selection.recolour(ConversionButton::Grey).outcome, RecolourOutcome::Recoloured);
+        QCOMPARE(c.selection.transparentIndex(), 5);
+        QCOMPARE(c.selection.slot(0).index.value_or(-1), 5);
+        QCOMPARE(c.document.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
+        QCOMPARE(c.document.palette().row(9), rowOf(picture, 9));
     }
 
     void conversionWithoutSelection()
     {
-        BackgroundSelection selection;
-        open(selection, scene(false));
+        Clearcoat c(m_prompter);
+        open(c, scene(false));
         const QByteArray before = fileBytes();
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(!selection.convertBackground(ConversionButton::White, m_prompter));
+        QVERIFY(!c.recolour(ConversionButton::White));
         checkShown(QStringLiteral("Please click on the image and select the background color."),
             MessageIcon::Exclamation, MessageButtons::Ok);
         QCOMPARE(m_prompter.shown().size(), 1);
         QCOMPARE(fileBytes(), before);
-        QCOMPARE(selection.state(), SelectionState::NothingSelected);
+        QCOMPARE(c.selection.state(), SelectionState::NothingSelected);
     }
 
-    void indexBeyondTheDeclaredColors()
+    void pressOutsideThePicture()
     {
-        // A damaged working bitmap that declares 16 colors but uses index 200.
-        BackgroundSelection selection;
-        open(selection, scene(false, giftesting::colorTable(), 3, 4, 200), 16);
-        const QString text = QStringLiteral(
-            "Please try again.  Select a different pixel.  If the problem persists, save the "
-            "image as a bitmap (BMP), re-open the saved bitmap file and repeat the procedure.  If "
-            "your system is not set to 256 colors, you may need to change the setting to "
-            "256-colors.");
-        QCOMPARE(click(selection, 0, 0, MessageAnswer::Ok), SelectOutcome::NotInPalette);
-        checkShown(text, MessageIcon::Exclamation, MessageButtons::Ok);
-        QCOMPARE(selection.instructions(), text);
-        QVERIFY(!selection.saveAsEnabled() && !selection.slot(0).filled());
-        QCOMPARE(selection.transparentIndex(), 999);
+        Clearcoat c(m_prompter);
+        open(c, scene(false));
+        QCOMPARE(click(c, 0, 6, MessageAnswer::Ok), PickOutcome::OutOfPicture);
+        checkShown(NotInPaletteText, MessageIcon::Exclamation, MessageButtons::Ok);
+        QCOMPARE(c.instructions(), NotInPaletteText);
+        QVERIFY(!c.saveAsEnabled() && !c.selection.slot(0).filled());
+        QCOMPARE(c.selection.transparentIndex(), 999);
         // The frame shows, empty.
-        const BackgroundFrameView view = deriveFrameView(selection);
+        const BackgroundFrameView view = deriveFrameView(c.selection);
         QVERIFY(view.frameShown && !view.selectedCaptionShown && !view.changeToShown);
         QCOMPARE(view.swatchShown, (std::array<bool, 2>{false, false}));
         QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
         QCOMPARE(view.indexText, QString());
 
-        // The object's index 9 is declared: that click works.
-        QCOMPARE(click(selection, 3, 2, MessageAnswer::No), SelectOutcome::Selected);
-        QCOMPARE(selection.transparentIndex(), 9);
+        // A press on the picture works again.
+        QCOMPARE(click(c, 3, 2, MessageAnswer::No), PickOutcome::Picked);
+        QCOMPARE(c.selection.transparentIndex(), 9);
     }
 
-    void aPixelOutsideThePaletteKeepsTheFrameAsItWas_data()
+    void aPressOutsideKeepsTheFrameAsItWas_data()
     {
         QTest::addColumn<bool>("dithered");
         QTest::addColumn<SelectionState>("state");
-        QTest::newRow("after a uniform pick") << false << SelectionState::UniformPick;
-        QTest::newRow("while it must be converted") << true << SelectionState::MustConvert;
+        QTest::addColumn<QPoint>("outside");
+        QTest::newRow("after a uniform pick, right")
+            << false << SelectionState::UniformPick << QPoint(8, 5);
+        QTest::newRow("while it must be converted, left")
+            << true << SelectionState::MustConvert << QPoint(-1, 0);
     }
-    void aPixelOutsideThePaletteKeepsTheFrameAsItWas()
+    void aPressOutsideKeepsTheFrameAsItWas()
     {
-        // Index 200 lies beyond the 16 colours the bitmap declares; the rest is a background
-        // of index 5 (or 3 and 4) around the object.
         QFETCH(bool, dithered);
         QFETCH(SelectionState, state);
-        BackgroundSelection selection;
-        QImage picture = scene(dithered);
-        picture.setPixel(7, 5, 200);
-        open(selection, picture, 16);
-        click(selection, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
-        const BackgroundFrameView before = deriveFrameView(selection);
+        QFETCH(QPoint, outside);
+        Clearcoat c(m_prompter);
+        open(c, scene(dithered));
+        click(c, 0, 0, dithered ? MessageAnswer::Ok : MessageAnswer::No);
+        const BackgroundFrameView before = deriveFrameView(c.selection);
 
-        QCOMPARE(click(selection, 7, 5, MessageAnswer::Ok), SelectOutcome::NotInPalette);
-        QCOMPARE(selection.state(), state);
-        QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
-        const BackgroundFrameView after = deriveFrameView(selection);
+        QCOMPARE(click(c, outside.x(), outside.y(), MessageAnswer::Ok), PickOutcome::OutOfPicture);
+        QCOMPARE(c.selection.state(), state);
+        QVERIFY(!c.selection.slot(0).filled() && !c.selection.slot(1).filled());
+        const BackgroundFrameView after = deriveFrameView(c.selection);
         QVERIFY(std::tie(after.swatchShown, after.swatchColor, after.indexText, after.buttonShown,
                     after.changeToText, after.changeToPlace)
             == std::tie(before.swatchShown, before.swatchColor, before.indexText,
                 before.buttonShown, before.changeToText, before.changeToPlace));
-        QVERIFY(!selection.saveAsEnabled());
+        QVERIFY(!c.saveAsEnabled());
     }
 
     void failedConversionKeepsTheSelection()
     {
-        BackgroundSelection selection;
-        open(selection, scene(true));
-        click(selection, 0, 0, MessageAnswer::Ok);
-        QVERIFY(QFile::remove(m_path));
+        Clearcoat c(m_prompter);
+        open(c, scene(true));
+        click(c, 0, 0, MessageAnswer::Ok);
+        const QImage before = c.document.picture();
+        // A folder where the working bitmap was: the file cannot be written.
+        QVERIFY(QFile::remove(m_path) && QDir().mkdir(m_path));
         m_prompter.answer(MessageAnswer::Ok);
-        QVERIFY(!selection.convertBackground(ConversionButton::White, m_prompter));
-        QVERIFY(!m_prompter.lastText().isEmpty() && m_prompter.lastText() != ClickAgainText);
+        QVERIFY(!c.recolour(ConversionButton::White));
+        QVERIFY(
+            m_prompter.lastText().startsWith(QStringLiteral("Cannot write \"%1\": ").arg(m_path)));
         QCOMPARE(m_prompter.shown().last().icon, MessageIcon::Exclamation);
-        QCOMPARE(selection.state(), SelectionState::MustConvert);
-        QCOMPARE(selection.palette().row(3), rowOf(scene(true), 3));
-        QVERIFY(!QFile::exists(m_path));
+        QCOMPARE(c.selection.state(), SelectionState::MustConvert);
+        QCOMPARE(c.document.palette().row(3), rowOf(scene(true), 3));
+        QCOMPARE(c.document.picture(), before);
+        QVERIFY(c.document.edits().isEmpty());
+        QCOMPARE(c.instructions(), MustConvertText);
+        QVERIFY(QFileInfo(m_path).isDir());
+        QVERIFY(QDir().rmdir(m_path));
+    }
+
+    void openingFailsWhereTheWorkingBitmapCannotBeWritten()
+    {
+        Clearcoat c(m_prompter);
+        QVERIFY(QDir().mkdir(m_path));
+        QString error;
+        QVERIFY(!c.document.open(scene(false), WorkingBitmap(m_path), &error));
+        QVERIFY(error.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(m_path)));
+        QVERIFY(!c.document.hasPicture());
+        QCOMPARE(c.selection.pickBackground(QPoint(0, 0)).outcome, PickOutcome::NoPicture);
+        QVERIFY(QDir().rmdir(m_path));
+    }
+
+    void withoutAWorkingBitmapNothingIsWritten()
+    {
+        Clearcoat c(m_prompter);
+        QString error;
+        QVERIFY(c.document.open(scene(true), WorkingBitmap(), &error));
+        click(c, 2, 0, MessageAnswer::Ok);
+        m_prompter.answer(MessageAnswer::Ok);
+        QVERIFY(c.recolour(ConversionButton::Black));
+        QCOMPARE(c.document.palette().row(3), PaletteRow::fromRgb(0, 0, 0));
+        QCOMPARE(c.document.picture().pixelIndex(1, 0), 3);
+        QVERIFY(QDir(m_dir.path()).isEmpty());
     }
 
     void finishSaveClearsThePicture()
     {
-        BackgroundSelection selection;
-        open(selection, scene(true));
-        click(selection, 0, 0, MessageAnswer::Ok);
-        selection.finishSave(QStringLiteral("saved"));
-        QCOMPARE(selection.instructions(), QStringLiteral("saved"));
-        QVERIFY(!selection.hasPicture());
+        Clearcoat c(m_prompter);
+        open(c, scene(true));
+        click(c, 0, 0, MessageAnswer::Ok);
+        c.document.close();
+        c.selection.finishSave();
+        c.presenter.saved(QStringLiteral("/pics/out.bmp"), 1);
+        QCOMPARE(c.instructions(), QStringLiteral("The image has been saved as /pics/out.bmp. "));
+        QVERIFY(!c.document.hasPicture() && !c.saveAsEnabled());
         // The frame stays, empty, until the next image is opened.
-        const BackgroundFrameView view = deriveFrameView(selection);
+        const BackgroundFrameView view = deriveFrameView(c.selection);
         QVERIFY(view.frameShown && !view.selectedCaptionShown && !view.changeToShown);
         QCOMPARE(view.swatchShown, (std::array<bool, 2>{}));
         QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
         QCOMPARE(view.indexText, QString());
-        QCOMPARE(selection.transparentIndex(), 3);
-        QCOMPARE(selection.multiColorFlag(), true);
-        QCOMPARE(selection.selectBackground(0, 0, m_prompter), SelectOutcome::NoPicture);
+        QCOMPARE(c.selection.transparentIndex(), 3);
+        QCOMPARE(c.selection.multiColorFlag(), true);
+        QCOMPARE(c.selection.pickBackground(QPoint(0, 0)).outcome, PickOutcome::NoPicture);
     }
 
     void openingAgainForgetsTheSelection()
     {
-        BackgroundSelection selection;
-        open(selection, scene(true));
-        click(selection, 0, 0, MessageAnswer::Ok);
-        open(selection, scene(false));
-        QCOMPARE(selection.state(), SelectionState::NothingSelected);
-        QCOMPARE(selection.transparentIndex(), 999);
-        QCOMPARE(selection.multiColorFlag(), false);
-        QVERIFY(!selection.slot(0).filled() && !selection.slot(1).filled());
-        const BackgroundFrameView view = deriveFrameView(selection);
+        Clearcoat c(m_prompter);
+        open(c, scene(true));
+        click(c, 0, 0, MessageAnswer::Ok);
+        open(c, scene(false));
+        QCOMPARE(c.selection.state(), SelectionState::NothingSelected);
+        QCOMPARE(c.selection.transparentIndex(), 999);
+        QCOMPARE(c.selection.multiColorFlag(), false);
+        QVERIFY(!c.selection.slot(0).filled() && !c.selection.slot(1).filled());
+        QVERIFY(!c.selection.pickedPixel());
+        const BackgroundFrameView view = deriveFrameView(c.selection);
         QVERIFY(!view.frameShown && !view.shows(ConversionButton::Neighbour));
         QCOMPARE(view.changeToText, QStringLiteral("Change to optional:"));
     }

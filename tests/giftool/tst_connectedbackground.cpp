@@ -2,7 +2,6 @@
 #include "giftestdata.h"
 #include "giftool/core/connectedbackground.h"
 #include "giftool/core/gifdocument.h"
-#include "scriptedprompter.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
@@ -17,14 +16,13 @@ class TestConnectedBackground : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    testsupport::ScriptedPrompter m_prompter;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // Opens the scene (saved as a BMP, so its palette stays as drawn), with only the connected
-    // background unless told otherwise, and clicks its top left corner, giving answer.
-    std::unique_ptr<GifDocument> openAndClickCorner(const QImage &scene,
-        platform::MessageAnswer answer = platform::MessageAnswer::No, bool onlyConnected = true)
+    // background unless told otherwise, and picks its top left corner, which comes to expected.
+    std::unique_ptr<GifDocument> openAndClickCorner(
+        const QImage &scene, PickOutcome expected = PickOutcome::Picked, bool onlyConnected = true)
     {
         const QString source = path(QStringLiteral("scene.bmp"));
         if (!scene.save(source))
@@ -33,11 +31,7 @@ class TestConnectedBackground : public QObject
         document->selection().setOnlyConnected(onlyConnected);
         if (document->openImage(source).outcome != OpenOutcome::Opened)
             return nullptr;
-        m_prompter.answer(answer);
-        const SelectOutcome expected = answer == platform::MessageAnswer::No
-            ? SelectOutcome::Selected
-            : SelectOutcome::MustConvert;
-        return document->selection().selectBackground(0, 0, m_prompter) == expected
+        return document->selection().pickBackground(QPoint(0, 0)).outcome == expected
             ? std::move(document)
             : nullptr;
     }
@@ -131,7 +125,7 @@ private slots:
         const SaveResult saved = document->saveTransparentGif(out);
         QVERIFY2(saved.saved, qPrintable(saved.error));
         QCOMPARE(saved.merges.size(), fullPalette ? 1 : 0);
-        QCOMPARE(document->selection().merges().size(), fullPalette ? 1 : 0);
+        QCOMPARE(document->picture().merges().size(), fullPalette ? 1 : 0);
         // With a full palette, the merged entry's pixels show its partner's color.
         QImage expected = scene;
         for (const PaletteMerge &merge : saved.merges)
@@ -169,13 +163,12 @@ private slots:
             for (int x = 0; x < scene.width(); ++x)
                 if (scene.pixelIndex(x, y) == 0 && !isEnclosedCream(x, y) && (x + y) % 2)
                     scene.setPixel(x, y, 3);
-        auto document = openAndClickCorner(scene, platform::MessageAnswer::Ok);
+        auto document = openAndClickCorner(scene, PickOutcome::NeedsRecolour);
         QVERIFY(document);
-        BackgroundSelection &selection = document->selection();
-        m_prompter.answer(platform::MessageAnswer::Ok);
-        QVERIFY(selection.convertBackground(ConversionButton::Black, m_prompter));
+        QCOMPARE(document->selection().recolour(ConversionButton::Black).outcome,
+            RecolourOutcome::Recoloured);
 
-        const QImage picture = selection.picture();
+        const QImage picture = document->picture().picture();
         QCOMPARE(firstBadPixel(scene.size(),
                      [&](int x, int y) {
                          const bool outside = scene.pixelIndex(x, y) != 1
@@ -188,7 +181,7 @@ private slots:
 
     void offLeavesEveryPixelOfTheColourTransparent()
     {
-        auto document = openAndClickCorner(enclosedScene(), platform::MessageAnswer::No, false);
+        auto document = openAndClickCorner(enclosedScene(), PickOutcome::Picked, false);
         QVERIFY(document);
         const QString out = path(QStringLiteral("off.gif"));
         QVERIFY(document->saveTransparentGif(out).saved);

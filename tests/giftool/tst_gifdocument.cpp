@@ -2,7 +2,6 @@
 #include "filecontents.h"
 #include "giftestdata.h"
 #include "giftool/core/gifdocument.h"
-#include "scriptedprompter.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -13,31 +12,12 @@
 using testsupport::readAll;
 
 using namespace giftool;
-using platform::MessageAnswer;
-
-namespace {
-
-// Answers every box as the command line does: No to the save question, OK to the rest.
-class QuietPrompter : public platform::Prompter
-{
-public:
-    MessageAnswer ask(const QString &, platform::MessageIcon, platform::MessageButtons buttons,
-        const QString &) override
-    {
-        return buttons == platform::MessageButtons::YesNoCancel ? MessageAnswer::No
-                                                                : MessageAnswer::Ok;
-    }
-    void beep() override { }
-};
-
-} // namespace
 
 class TestGifDocument : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    testsupport::ScriptedPrompter m_prompter;
 
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
 
@@ -50,9 +30,6 @@ class TestGifDocument : public QObject
     }
 
 private slots:
-    void init() { m_prompter.clear(); }
-    void cleanup() { QCOMPARE(m_prompter.pendingAnswers(), 0); }
-
     void workingFilesKeepTheirNames()
     {
         const WorkingFiles files = WorkingFiles::in(QStringLiteral("/work/dir"));
@@ -80,17 +57,16 @@ private slots:
         QCOMPARE(bmp.left(2), QByteArray("BM"));
         QCOMPARE(int(bmp[28]), 8);
         QCOMPARE(bmp.mid(10, 4), QByteArray("\x36\x04\x00\x00", 4));
-        const QImage picture = document.selection().picture();
+        const QImage picture = document.picture().picture();
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
         QCOMPARE(picture.colorCount(), 256);
         for (int i = 0; i < 16; ++i) {
             const QRgb c = giftesting::sixteenColors()[i];
-            QCOMPARE(document.selection().palette().row(i),
+            QCOMPARE(document.picture().palette().row(i),
                 PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c)));
         }
         QVERIFY(picture.pixelIndex(4, 3) == 5 && picture.pixelIndex(0, 0) == 0);
-        QCOMPARE(document.selection().instructions(),
-            QStringLiteral("Click and select the background area of the image."));
+        QCOMPARE(QImage::fromData(bmp, "BMP"), picture);
     }
 
     void otherTypesKeepTheGifScreenBytes()
@@ -113,9 +89,8 @@ private slots:
         auto opened = this->opened(giftesting::dataFile(QStringLiteral("small.gif")));
         QVERIFY(opened);
         GifDocument &document = *opened;
-        m_prompter.answer(MessageAnswer::No);
-        QCOMPARE(document.selection().selectBackground(0, 0, m_prompter), SelectOutcome::Selected);
-        const QImage picture = document.selection().picture();
+        QCOMPARE(document.selection().pickBackground(QPoint(0, 0)).outcome, PickOutcome::Picked);
+        const QImage picture = document.picture().picture();
 
         const QString out = path("Out.GIF");
         const SaveResult result = document.saveTransparentGif(out);
@@ -127,12 +102,9 @@ private slots:
         QCOMPARE(int(document.sourcePacked()), 0xB7);
         giftesting::verifyDecoders(out, picture, 0);
 
-        QVERIFY(!document.selection().hasPicture());
-        QCOMPARE(document.selection().instructions(),
-            QStringLiteral("The image has been saved as ") + out
-                + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat "
-                                 "the process but use the ")
-                + out + QStringLiteral(" (not the original) file."));
+        QVERIFY(!document.picture().hasPicture());
+        QCOMPARE(document.selection().state(), SelectionState::NothingSelected);
+        QCOMPARE(document.selection().transparentIndex(), 0);
     }
 
     void otherTypesAreSavedByTheEncoderOnly()
@@ -141,15 +113,13 @@ private slots:
         QVERIFY(document);
         const QString out = path("copy.bmp");
         QVERIFY(document->saveTransparentGif(out).saved);
-        QCOMPARE(document->selection().instructions(),
-            QStringLiteral("The image has been saved as ") + out + QStringLiteral(". "));
         QCOMPARE(readAll(out).left(2), QByteArray("BM"));
         QCOMPARE(int(document->sourcePacked()), 0xB3);
     }
 
-    // The command line holds the working files in memory; every picture, palette and saved file
-    // must be what the working files on disk give.
-    void workingFilesHeldInMemoryGiveTheSameResults_data()
+    // The command line has no working files; every picture, palette and saved file must be
+    // what the window's give, and the window's working bitmap shows the picture in memory.
+    void withoutWorkingFilesTheResultsAreTheSame_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("convert");
@@ -168,7 +138,7 @@ private slots:
         QTest::newRow("only the connected background made white, as GIF")
             << "shaded.jpg" << true << true << "out.gif";
     }
-    void workingFilesHeldInMemoryGiveTheSameResults()
+    void withoutWorkingFilesTheResultsAreTheSame()
     {
         QFETCH(QString, input);
         QFETCH(bool, convert);
@@ -177,33 +147,38 @@ private slots:
 
         QList<QByteArray> saved;
         QList<QImage> pictures;
-        for (const bool inMemory : {false, true}) {
+        for (const bool onDisk : {true, false}) {
             QTemporaryDir work;
-            GifDocument document(
-                inMemory ? WorkingFiles::heldInMemory() : WorkingFiles::in(work.path()));
+            GifDocument document(onDisk ? WorkingFiles::in(work.path()) : WorkingFiles::none());
             document.selection().setOnlyConnected(onlyConnected);
             QCOMPARE(document.openImage(giftesting::dataFile(input)).outcome, OpenOutcome::Opened);
-            QuietPrompter prompter;
             BackgroundSelection &selection = document.selection();
-            selection.selectBackground(0, 0, prompter);
+            selection.pickBackground(QPoint(0, 0));
             if (convert) {
-                QVERIFY(selection.convertBackground(ConversionButton::White, prompter));
-                QCOMPARE(selection.selectBackground(0, 0, prompter), SelectOutcome::Selected);
+                QCOMPARE(selection.recolour(ConversionButton::White).outcome,
+                    RecolourOutcome::Recoloured);
+                QCOMPARE(selection.pickBackground(QPoint(0, 0)).outcome, PickOutcome::Picked);
             }
-            pictures << selection.picture();
+            pictures << document.picture().picture();
             for (int i = 0; i < PaletteTable::Size; ++i) {
                 const QRgb colour = pictures.last().color(i);
-                QCOMPARE(selection.palette().row(i),
+                QCOMPARE(document.picture().palette().row(i),
                     PaletteRow::fromRgb(qRed(colour), qGreen(colour), qBlue(colour)));
+            }
+            if (onDisk) {
+                const QImage shown(document.workingFiles().workBitmap);
+                QCOMPARE(shown.colorTable(), pictures.last().colorTable());
+                QCOMPARE(shown, pictures.last());
             }
             const QString out = work.filePath(output);
             const SaveResult result = document.saveTransparentGif(out);
             QVERIFY2(result.saved, qPrintable(result.error));
             saved << readAll(out);
-            if (inMemory)
+            if (!onDisk)
                 QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList{output});
         }
         QCOMPARE(pictures[1], pictures[0]);
+        QCOMPARE(pictures[1].colorTable(), pictures[0].colorTable());
         QCOMPARE(pictures[1].dotsPerMeterX(), pictures[0].dotsPerMeterX());
         QVERIFY(saved[0].size() > 100);
         QVERIFY(saved[1] == saved[0]);

@@ -152,7 +152,7 @@ private slots:
         const QImage shown = w->pictureView()->picture()->pixmap().toImage();
         QCOMPARE(shown.size(), image.size());
         // Every image becomes a 256-entry palette image; palette images keep their colors.
-        QCOMPARE(w->document().selection().picture().colorCount(), 256);
+        QCOMPARE(w->document().picture().picture().colorCount(), 256);
         if (gif)
             QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), image);
         QCOMPARE(f->label("Instructions")->text(),

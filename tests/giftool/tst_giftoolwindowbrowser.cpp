@@ -72,7 +72,7 @@ private slots:
         QVERIFY(f.open(giftesting::dataFile(source)));
         if (!option.isEmpty())
             f.action(qPrintable(option))->trigger();
-        const QImage picture = f.window->document().selection().picture();
+        const QImage picture = f.window->document().picture().picture();
         f.clickAndSave(name);
         const int transparent = f.window->document().selection().transparentIndex();
         QCOMPARE(transparent, picture.pixelIndex(1, 1));

@@ -75,7 +75,7 @@ private slots:
         platform::ImageComponent component;
         QVERIFY(component.load(f->backgroundGif()) && component.save(bmp));
         QVERIFY(f->open(bmp));
-        const QImage picture = selection().picture();
+        const QImage picture = f->window->document().picture().picture();
         const QString out = f->path(QStringLiteral("clear.gif"));
         QTest::mouseMove(f->window->pictureView()->picture(), QPoint(2, 2));
         QCOMPARE(f->label("Comments")->text(),
@@ -112,7 +112,7 @@ private slots:
     void savingBeforeAnyClickAsksFirst()
     {
         QVERIFY(f->open(f->backgroundGif()));
-        const QImage picture = selection().picture();
+        const QImage picture = f->window->document().picture().picture();
         f->prompter.answer(MessageAnswer::Cancel);
         f->action("mnuSaveAS")->trigger();
         QCOMPARE(f->prompter.lastText(), NoBackgroundQuestion);
@@ -237,7 +237,7 @@ private slots:
     {
         QFETCH(bool, reopened);
         QVERIFY(!selectFlatBackground().isEmpty());
-        const QImage picture = selection().picture();
+        const QImage picture = f->window->document().picture().picture();
         const QString out = saveAs(QStringLiteral("saved.gif"));
         if (reopened)
             QVERIFY(f->open(out));

@@ -62,7 +62,7 @@ private slots:
     }
 
     // The rules of each state are checked on the selection itself; here the click reaches it
-    // in twips and the frame, the detail panel and the menus show its state.
+    // as the pixel under the pointer and the frame, the detail panel and the menus show its state.
     void aUniformClickSelectsThePixelsOwnIndex()
     {
         QVERIFY(f->open(f->backgroundGif()));
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(f->takeShown(), QStringList{DoneText});
         QCOMPARE(selection().state(), SelectionState::UniformPick);
         QCOMPARE(selection().transparentIndex(), 3);
-        QCOMPARE(QPoint(selection().clickX(), selection().clickY()), QPoint(30, 30));
+        QCOMPARE(selection().pickedPixel(), std::optional<QPoint>(QPoint(2, 2)));
 
         QLabel *swatch = f->label("Colorsample", 0);
         QVERIFY(frame()->isVisible() && swatch->isVisible() && f->button(0)->isVisible());
@@ -130,7 +130,7 @@ private slots:
             Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(picture, &press);
         QCOMPARE(f->prompter.lastText(), MustConvertText);
-        QCOMPARE(QPoint(selection().clickX(), selection().clickY()), QPoint(39 * 15, 3 * 15));
+        QCOMPARE(selection().pickedPixel(), std::optional<QPoint>(QPoint(39, 3)));
         QVERIFY(!f->label("Colorindex", 0)->text().isEmpty());
     }
 

@@ -173,45 +173,52 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("TEMP.BMP"));
         QImage picture = giftesting::indexedImage(6, 2, 3);
         picture.setPixel(1, 1, 4), picture.setPixel(5, 0, 8);
-        QVERIFY(testsupport::writeAll(path, giftesting::bitmapBytes(picture)));
 
         WorkingBitmap bitmap(path);
+        QString error;
+        QVERIFY2(bitmap.write(picture, &error), qPrintable(error));
+        const QByteArray written = testsupport::readAll(path);
+        QCOMPARE(QImage::fromData(written, "BMP"), picture);
         PaletteTable table;
-        QVERIFY(bitmap.readPalette(table, nullptr));
+        QVERIFY(table.readPaletteTable(written, nullptr));
         table.setRow(3, PaletteRow::fromRgb(255, 255, 255));
         table.setRow(4, PaletteRow::fromRgb(255, 255, 255));
         QVERIFY(bitmap.rewrite(table, {3, 4}, 3, nullptr));
 
-        QString error;
-        const QImage reloaded = bitmap.loadPicture(&error);
-        QVERIFY2(!reloaded.isNull(), qPrintable(error));
+        const QByteArray rewritten = testsupport::readAll(path);
+        const QImage reloaded = QImage::fromData(rewritten, "BMP");
         QCOMPARE(reloaded.format(), QImage::Format_Indexed8);
         QCOMPARE(QList<int>({reloaded.pixelIndex(1, 1), reloaded.pixelIndex(0, 0),
                      reloaded.pixelIndex(5, 0)}),
             QList<int>({3, 3, 8}));
         QCOMPARE(reloaded.color(4), qRgb(255, 255, 255));
         QCOMPARE(reloaded.color(8), picture.color(8));
+        // Only the palette and the pixels changed: headers and row padding are as written.
+        QCOMPARE(rewritten.size(), written.size());
+        QCOMPARE(rewritten.left(54), written.left(54));
+        QCOMPARE(rewritten.mid(54 + 4 * 4, 4), QByteArray("\xFF\xFF\xFF\x20", 4));
     }
 
-    void missingOrForeignFileIsAnError()
+    void aWorkingBitmapThatCannotBeWrittenIsAnError()
     {
         QTemporaryDir dir;
-        WorkingBitmap missing(dir.filePath(QStringLiteral("none.bmp")));
+        WorkingBitmap missing(dir.filePath(QStringLiteral("gone/TEMP.BMP")));
+        QString writeError, rewriteError;
+        QVERIFY(!missing.write(giftesting::indexedImage(4, 4, 1), &writeError));
+        QVERIFY(writeError.startsWith(QStringLiteral("Cannot write \"%1\": ").arg(missing.path())));
         PaletteTable table;
-        QString error;
-        QString loadError, rewriteError;
-        QVERIFY(!missing.readPalette(table, &error) && !error.isEmpty());
-        QVERIFY(missing.loadPicture(&loadError).isNull() && !loadError.isEmpty());
         QVERIFY(!missing.rewrite(table, {0}, 0, &rewriteError) && !rewriteError.isEmpty());
         QVERIFY(!QFile::exists(missing.path()));
 
-        const QString truecolor = dir.filePath(QStringLiteral("rgb.bmp"));
+        // A true-color picture is no working bitmap; nothing is written.
+        WorkingBitmap rgbBitmap(dir.filePath(QStringLiteral("rgb.bmp")));
         QImage rgb(4, 4, QImage::Format_RGB32);
         rgb.fill(Qt::red);
-        QVERIFY(rgb.save(truecolor, "BMP"));
-        error.clear();
-        QVERIFY(WorkingBitmap(truecolor).loadPicture(&error).isNull());
-        QCOMPARE(error, QStringLiteral("The working bitmap is not a 256-color bitmap."));
+        QString error;
+        QVERIFY(!rgbBitmap.write(rgb, &error));
+        QVERIFY(error.endsWith(QStringLiteral("Only palette images can be written as 8-bit BMP.")));
+        QVERIFY(!QFile::exists(rgbBitmap.path()));
+        QVERIFY(giftool::asWorkingPicture(rgb).isNull());
     }
 };
 

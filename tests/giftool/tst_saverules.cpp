@@ -1,5 +1,6 @@
 #include "giftool/core/saverules.h"
 #include "giftool/ui/giftoolquestions.h"
+#include "giftool/ui/selectionpresenter.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 

@@ -33,9 +33,8 @@ std::bitset<256> entriesSharedWithFirstFrame(const platform::GifAnimation &anima
 
 } // namespace
 
-GifDocument::GifDocument(WorkingFiles files, platform::TwipsScale scale)
+GifDocument::GifDocument(WorkingFiles files)
     : m_files(std::move(files))
-    , m_selection(scale)
 { }
 
 OpenResult GifDocument::openImage(const QString &path)
@@ -58,19 +57,19 @@ OpenResult GifDocument::openImage(const QString &path)
         animation = std::move(read.animation);
     }
     // A true-color image is reduced; a smaller palette is padded to 256 entries, keeping
-    // every index, so the working bitmap always has the full palette at byte 54. Working files
-    // held in memory keep the very picture, so the GIF data made alongside is taken at a save.
+    // every index, so the working bitmap always has the full palette at byte 54. Without working
+    // files the picture is saved as it was reduced, so the GIF data made alongside is taken then.
     if (m_component.colourCount() != 256) {
-        m_component.setColours256(m_files.inMemory);
+        m_component.setColours256(!m_files.onDisk());
         if (m_component.colourCount() != 256)
             return {OpenOutcome::Failed, m_component.errorString()};
     }
     m_imageWidth = m_component.width();
     m_imageHeight = m_component.height();
-    if (!loadWorkBitmap(&error))
+    if (!m_picture.open(m_component.image(), WorkingBitmap(m_files.workBitmap), &error))
         return {OpenOutcome::Failed, error};
     if (animation)
-        m_selection.setReservedEntries(entriesSharedWithFirstFrame(*animation));
+        m_picture.setReservedEntries(entriesSharedWithFirstFrame(*animation));
     if (isGifName(path)) {
         quint8 packed = 0;
         quint8 aspect = 0;
@@ -85,30 +84,17 @@ OpenResult GifDocument::openImage(const QString &path)
     return {OpenOutcome::Opened, QString()};
 }
 
-bool GifDocument::loadWorkBitmap(QString *error)
-{
-    if (m_files.inMemory)
-        return m_selection.loadWorkBitmap(WorkingBitmap::heldInMemory(m_component.image()), error);
-    if (!m_component.save(m_files.workBitmap)) {
-        *error = m_component.errorString();
-        return false;
-    }
-    return m_selection.loadWorkBitmap(m_files.workBitmap, error);
-}
-
 std::optional<QByteArray> GifDocument::encodeWorkGif(QString *error)
 {
-    if (m_files.inMemory) {
-        std::optional<QByteArray> bytes = m_component.saveToMemory(QStringLiteral("TEMP.GIF"));
-        if (!bytes)
-            *error = m_component.errorString();
-        return bytes;
-    }
-    if (!m_component.save(m_files.workGif)) {
+    const QString name = m_files.onDisk() ? m_files.workGif : QStringLiteral("TEMP.GIF");
+    std::optional<QByteArray> bytes = m_component.saveToMemory(name);
+    if (!bytes) {
         *error = m_component.errorString();
         return std::nullopt;
     }
-    return platform::readFileContent(m_files.workGif, error);
+    if (m_files.onDisk() && !platform::saveFileContent(m_files.workGif, *bytes, error))
+        return std::nullopt;
+    return bytes;
 }
 
 int GifDocument::frameCount() const
@@ -118,14 +104,14 @@ int GifDocument::frameCount() const
 
 SaveResult GifDocument::saveTransparentGif(const QString &path)
 {
-    if (!m_selection.hasPicture())
+    if (!m_picture.hasPicture())
         return {false, QStringLiteral("There is no image to save.  Open an image first.")};
     const QString problem = saveNameProblem(path);
     if (!problem.isEmpty())
         return {false, problem};
 
     // The picture is the working bitmap's 256-color image, so the encoder needs no reduction.
-    QImage picture = m_selection.picture();
+    QImage picture = m_picture.picture();
     const std::optional<BackgroundIsolation> isolation = isolationForSave();
     if (isolation)
         applyIsolation(picture, *isolation);
@@ -133,7 +119,6 @@ SaveResult GifDocument::saveTransparentGif(const QString &path)
     SaveResult result;
     result.saved = true;
     result.transparentFrames = m_selection.backgroundSelected() ? 1 : 0;
-    QString resultText = saveResultText(path);
     if (isGifName(path) && m_animation) {
         result.saved = saveAnimation(path, isolation, result);
     } else if (isGifName(path)) {
@@ -141,26 +126,25 @@ SaveResult GifDocument::saveTransparentGif(const QString &path)
     } else {
         result.saved
             = isPngName(path) ? savePng(path, picture, result) : saveWithComponent(path, result);
-        if (m_animation)
-            resultText += firstFrameOnlyText(frameCount());
     }
     if (!result.saved)
         return result;
     if (isolation) {
         result.merges = isolation->merges;
-        m_selection.addMerges(isolation->merges);
+        m_picture.addMerges(isolation->merges);
     }
-    m_selection.finishSave(resultText);
+    m_picture.close();
+    m_selection.finishSave();
     return result;
 }
 
 std::optional<BackgroundIsolation> GifDocument::isolationForSave() const
 {
-    const std::optional<QPoint> seed = m_selection.clickedPixel();
+    const std::optional<QPoint> seed = m_selection.pickedPixel();
     if (!m_selection.onlyConnected() || !m_selection.backgroundSelected() || !seed)
         return std::nullopt;
-    return planIsolation(m_selection.picture(), *seed, {m_selection.transparentIndex()},
-        m_selection.reservedEntries());
+    return planIsolation(
+        m_picture.picture(), *seed, {m_selection.transparentIndex()}, m_picture.reservedEntries());
 }
 
 bool GifDocument::saveGif(const QString &path, SaveResult &result)
@@ -192,7 +176,7 @@ bool GifDocument::saveAnimation(
     const QString &path, const std::optional<BackgroundIsolation> &isolation, SaveResult &result)
 {
     AnimationEdits edits{
-        m_selection.edits(), m_selection.backgroundSelected(), m_selection.transparentIndex()};
+        m_picture.edits(), m_selection.backgroundSelected(), m_selection.transparentIndex()};
     if (isolation)
         edits.edits << *isolation;
     const TransparentAnimation saved = transparentAnimation(*m_animation, edits);

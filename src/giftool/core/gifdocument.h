@@ -34,15 +34,17 @@ struct SaveResult
 };
 
 // The GIF tool's image without its window: the image component, the working files, the
-// background selection and the values a save writes into the GIF header. The window and the
-// command line both open and save through it, so they write the same bytes.
+// picture in memory, the background selection and the values a save writes into the GIF header. The
+// window and the command line both open and save through it, so they write the same bytes.
 class GifDocument
 {
 public:
-    explicit GifDocument(WorkingFiles files, platform::TwipsScale scale = platform::TwipsScale());
+    explicit GifDocument(WorkingFiles files);
+    GifDocument(const GifDocument &) = delete;
+    GifDocument &operator=(const GifDocument &) = delete;
 
     // Opens an image file: decodes it, brings it to a 256-entry palette (reducing true-color
-    // images), writes the working bitmap and loads picture and palette from it. The image's
+    // images), holds it as the picture and writes the working bitmap. The image's
     // width and height are kept; the source's packed and aspect bytes are taken from bytes 10 and
     // 12 of a GIF file named ".gif" and keep their values for any other file. The selection is
     // reset. A GIF of several frames keeps all of them: the first is the picture, and the
@@ -52,8 +54,8 @@ public:
 
     // Saves the picture, with its converted palette, under path in the type its extension
     // names. A ".gif" (any case) becomes a GIF89a whose transparent index is transparent; the
-    // file is replaced only when complete. On success the selection shows the result text
-    // and the picture is dropped. Nothing is saved without a picture or under a name of no
+    // file is replaced only when complete. On success the picture is dropped and the selection
+    // shows nothing selected. Nothing is saved without a picture or under a name of no
     // known type.
     //
     // An animation saved as GIF keeps every frame; in any other type only the first, which the
@@ -67,6 +69,8 @@ public:
     bool keepFullColourInPng() const { return m_keepFullColourInPng; }
     void setKeepFullColourInPng(bool keep) { m_keepFullColourInPng = keep; }
 
+    PaletteDocument &picture() { return m_picture; }
+    const PaletteDocument &picture() const { return m_picture; }
     BackgroundSelection &selection() { return m_selection; }
     const BackgroundSelection &selection() const { return m_selection; }
     const WorkingFiles &workingFiles() const { return m_files; }
@@ -77,7 +81,6 @@ public:
     quint8 sourceAspect() const { return m_sourceAspect; }
 
 private:
-    bool loadWorkBitmap(QString *error);
     std::optional<QByteArray> encodeWorkGif(QString *error);
     bool saveGif(const QString &path, SaveResult &result);
     bool saveAnimation(const QString &path, const std::optional<BackgroundIsolation> &isolation,
@@ -89,7 +92,8 @@ private:
 
     WorkingFiles m_files;
     platform::ImageComponent m_component;
-    BackgroundSelection m_selection;
+    PaletteDocument m_picture;
+    BackgroundSelection m_selection{m_picture};
     int m_imageWidth = 0;
     int m_imageHeight = 0;
     quint8 m_sourcePacked = 0;

@@ -15,13 +15,6 @@ bool isPngName(const QString &path)
     return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
 }
 
-QString firstFrameOnlyText(int frameCount)
-{
-    return QStringLiteral("Only the first of its %1 frames was saved: this type holds one "
-                          "picture.")
-        .arg(frameCount);
-}
-
 QString saveNameProblem(const QString &path)
 {
     static const QStringList extensions = {QStringLiteral("gif"), QStringLiteral("bmp"),
@@ -40,19 +33,6 @@ QString offeredSaveName(const QString &path)
     // A dot that starts the name (".gif") or sits in a folder is no extension.
     const bool hasExtension = dot > slash + 1;
     return (hasExtension ? path.left(dot) : path) + QStringLiteral(".gif");
-}
-
-QString saveResultText(const QString &path)
-{
-    // Shown exactly as it is: this platform's file names are case-sensitive.
-    const QString &name = path;
-    if (isGifName(path)) {
-        return QStringLiteral("The image has been saved as ") + name
-            + QStringLiteral(".  View the effect in web browser.  If not transparent, repeat the "
-                             "process but use the ")
-            + name + QStringLiteral(" (not the original) file.");
-    }
-    return QStringLiteral("The image has been saved as ") + name + QStringLiteral(". ");
 }
 
 } // namespace giftool

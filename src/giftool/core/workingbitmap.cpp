@@ -20,44 +20,6 @@ template <typename T> T littleEndianAt(const QByteArray &bytes, int offset)
     return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
-// The picture a working bitmap file's bytes hold; a null image, with the reason in error, when
-// they hold no 8-bit palette image.
-QImage pictureIn(const QByteArray &bytes, QString *error)
-{
-    const QImage picture = QImage::fromData(bytes, "BMP");
-    if (picture.format() != QImage::Format_Indexed8) {
-        if (error)
-            *error = QStringLiteral("The working bitmap is not a 256-color bitmap.");
-        return QImage();
-    }
-    return picture;
-}
-
-// The picture as a working bitmap file gives it back once stored: 256 opaque colors, the
-// resolution the file holds, and none of the picture's other metadata. The picture itself,
-// unshared, when it is already so.
-QImage asReadBack(const QImage &picture)
-{
-    QList<QRgb> colours = platform::paddedPalette(picture.colorTable());
-    for (QRgb &colour : colours)
-        colour = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
-    // The file holds no resolution below 1, and then the image's default is read back.
-    QImage readBack(picture.size(), QImage::Format_Indexed8);
-    readBack.setDotsPerMeterX(std::max(picture.dotsPerMeterX(), 0));
-    readBack.setDotsPerMeterY(std::max(picture.dotsPerMeterY(), 0));
-    if (picture.colorTable() == colours && picture.textKeys().isEmpty()
-        && !picture.colorSpace().isValid() && picture.offset().isNull()
-        && picture.devicePixelRatio() == 1.0 && picture.dotsPerMeterX() == readBack.dotsPerMeterX()
-        && picture.dotsPerMeterY() == readBack.dotsPerMeterY())
-        return picture;
-    if (readBack.isNull())
-        return readBack;
-    for (int y = 0; y < picture.height(); ++y)
-        std::memcpy(readBack.scanLine(y), picture.constScanLine(y), size_t(picture.width()));
-    readBack.setColorTable(colours);
-    return readBack;
-}
-
 // The index each of the 256 indexes is given when the indexes from are given to.
 std::array<uchar, 256> indexMap(const QList<int> &from, int to)
 {
@@ -82,99 +44,72 @@ bool refuseIndex(int to, QString *error)
 
 } // namespace
 
-WorkingBitmap WorkingBitmap::heldInMemory(const QImage &picture)
+QImage asWorkingPicture(const QImage &picture)
 {
-    WorkingBitmap bitmap;
-    bitmap.m_held = asReadBack(picture);
-    return bitmap;
+    if (picture.isNull() || picture.format() != QImage::Format_Indexed8)
+        return QImage();
+    QList<QRgb> colours = platform::paddedPalette(picture.colorTable());
+    for (QRgb &colour : colours)
+        colour = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    // The file holds no resolution below 1, and then the image's default is read back.
+    QImage working(picture.size(), QImage::Format_Indexed8);
+    working.setDotsPerMeterX(std::max(picture.dotsPerMeterX(), 0));
+    working.setDotsPerMeterY(std::max(picture.dotsPerMeterY(), 0));
+    if (picture.colorTable() == colours && picture.textKeys().isEmpty()
+        && !picture.colorSpace().isValid() && picture.offset().isNull()
+        && picture.devicePixelRatio() == 1.0 && picture.dotsPerMeterX() == working.dotsPerMeterX()
+        && picture.dotsPerMeterY() == working.dotsPerMeterY())
+        return picture;
+    if (working.isNull())
+        return working;
+    for (int y = 0; y < picture.height(); ++y)
+        std::memcpy(working.scanLine(y), picture.constScanLine(y), size_t(picture.width()));
+    working.setColorTable(colours);
+    return working;
 }
 
-bool WorkingBitmap::readPalette(PaletteTable &table, QString *error) const
+void remapIndexes(QImage &picture, const QList<int> &from, int to)
 {
-    if (m_held) {
-        for (int i = 0; i < PaletteTable::Size; ++i) {
-            const QRgb colour = m_held->color(i);
-            table.setRow(i, PaletteRow::fromRgb(qRed(colour), qGreen(colour), qBlue(colour)));
-        }
+    const std::array<uchar, 256> map = indexMap(from, to);
+    for (int y = 0; y < picture.height(); ++y) {
+        uchar *row = picture.scanLine(y);
+        for (int x = 0, width = picture.width(); x < width; ++x)
+            row[x] = map[row[x]];
+    }
+}
+
+bool WorkingBitmap::write(const QImage &picture, QString *error)
+{
+    if (m_path.isEmpty())
         return true;
-    }
-    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    return bytes && table.readPaletteTable(*bytes, error);
-}
-
-QImage WorkingBitmap::loadPicture(QString *error) const
-{
-    if (m_held)
-        return *m_held;
-    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    return bytes ? pictureIn(*bytes, error) : QImage();
-}
-
-bool WorkingBitmap::load(QImage &picture, PaletteTable &table, QString *error) const
-{
-    if (m_held) {
-        picture = *m_held;
-        return readPalette(table, error);
-    }
-    const std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    if (!bytes)
-        return false;
-    QImage read = pictureIn(*bytes, error);
-    if (read.isNull() || !table.readPaletteTable(*bytes, error))
-        return false;
-    picture = std::move(read);
-    return true;
-}
-
-bool WorkingBitmap::rewrite(
-    const PaletteTable &table, const QList<int> &from, int to, QString *error)
-{
-    if (m_held) {
-        if (refuseIndex(to, error))
-            return false;
-        QImage picture = *m_held;
-        QList<QRgb> colours;
-        for (int i = 0; i < PaletteTable::Size; ++i)
-            colours << qRgb(table.row(i).red, table.row(i).green, table.row(i).blue);
-        picture.setColorTable(colours);
-        const std::array<uchar, 256> map = indexMap(from, to);
-        for (int y = 0; y < picture.height(); ++y) {
-            uchar *row = picture.scanLine(y);
-            for (int x = 0, width = picture.width(); x < width; ++x)
-                row[x] = map[row[x]];
-        }
-        m_held = picture;
-        return true;
-    }
-    std::optional<QByteArray> bytes = platform::readFileContent(m_path, error);
-    if (!bytes)
-        return false;
-    if (!table.writePaletteTable(*bytes, error) || !remapPixels(*bytes, from, to, error))
-        return false;
-    return platform::saveFileContent(m_path, *bytes, error);
-}
-
-bool WorkingBitmap::store(const QImage &picture, QString *error)
-{
-    if (m_held) {
-        if (picture.format() != QImage::Format_Indexed8 || picture.isNull()) {
-            if (error)
-                *error = QStringLiteral("Only palette images can be written as 8-bit BMP.");
-            return false;
-        }
-        m_held = asReadBack(picture);
-        return true;
-    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QString reason;
     if (!platform::BmpWriter::write(buffer, picture, &reason)) {
         if (error)
-            *error = reason;
+            *error = platform::cannotWriteText(m_path, reason);
         return false;
     }
-    return platform::saveFileContent(m_path, bytes, error);
+    if (!platform::saveFileContent(m_path, bytes, error))
+        return false;
+    m_bytes = std::move(bytes);
+    return true;
+}
+
+bool WorkingBitmap::rewrite(
+    const PaletteTable &table, const QList<int> &from, int to, QString *error)
+{
+    if (refuseIndex(to, error))
+        return false;
+    if (m_path.isEmpty())
+        return true;
+    QByteArray bytes = m_bytes;
+    if (!table.writePaletteTable(bytes, error) || !remapPixels(bytes, from, to, error)
+        || !platform::saveFileContent(m_path, bytes, error))
+        return false;
+    m_bytes = std::move(bytes);
+    return true;
 }
 
 bool WorkingBitmap::remapPixels(QByteArray &bitmap, const QList<int> &from, int to, QString *error)

@@ -2,16 +2,22 @@
 
 #include "giftool/core/palettetable.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
-#include <optional>
 
 namespace giftool {
 
-// The working bitmap: the 256-color, 8-bit bitmap file that holds the image being edited. The
-// picture on screen is loaded from it and background conversions rewrite it. Without a window
-// the picture may be held in memory instead, where nothing else looks at the file.
+// The picture as the working bitmap holds it: 256 opaque colors, the resolution a bitmap file
+// keeps and none of the picture's other metadata; the picture itself, unshared, when it is
+// already so. A null image for anything but an 8-bit palette picture.
+QImage asWorkingPicture(const QImage &picture);
+
+// The working bitmap: the 256-color, 8-bit bitmap file ("TEMP.BMP") that shows the image being
+// edited to anyone who looks in the working folder. The picture itself is held in memory (see
+// PaletteDocument); this file only follows it, and is written but never read. Without a path
+// there is no file, as on the command line, and every write succeeds at once.
 class WorkingBitmap
 {
 public:
@@ -19,28 +25,16 @@ public:
         : m_path(std::move(path))
     { }
 
-    // A working bitmap held in memory, where nobody else looks at the file: it holds the picture
-    // exactly as storing it in the file and loading it again would give it back.
-    static WorkingBitmap heldInMemory(const QImage &picture);
-
     const QString &path() const { return m_path; }
 
-    // Fills table from the file's palette.
-    bool readPalette(PaletteTable &table, QString *error) const;
+    // Replaces the file with the picture as an 8-bit bitmap, in one atomic replacement. On
+    // failure the file is unchanged and error names it and says why.
+    bool write(const QImage &picture, QString *error);
 
-    // The picture held by the file, as an 8-bit image with its color table; a null image, with
-    // the reason in error, when the file cannot be read or holds no 8-bit palette image.
-    QImage loadPicture(QString *error) const;
-
-    // The picture and the palette, from one reading of the file.
-    bool load(QImage &picture, PaletteTable &table, QString *error) const;
-
-    // Writes table as the file's palette and gives every pixel whose index is one of from the
-    // index to, in one atomic replacement of the file. On failure the file is unchanged.
+    // Writes table as the file's palette (with the 0x20 filler byte) and gives every pixel whose
+    // index is one of from the index to, changing no other byte of what was last written, in
+    // one atomic replacement. On failure the file is unchanged.
     bool rewrite(const PaletteTable &table, const QList<int> &from, int to, QString *error);
-
-    // Replaces the file with an 8-bit picture of 256 colors, in one atomic replacement.
-    bool store(const QImage &picture, QString *error);
 
     // Gives every pixel of an uncompressed 8-bit bitmap file (given as its bytes) whose index
     // is one of from the index to; row padding is left alone. Refused, with the bytes
@@ -49,7 +43,11 @@ public:
 
 private:
     QString m_path;
-    std::optional<QImage> m_held;
+    // What the file holds: the bytes last written.
+    QByteArray m_bytes;
 };
+
+// Gives every pixel of a palette picture whose index is one of from the index to.
+void remapIndexes(QImage &picture, const QList<int> &from, int to);
 
 } // namespace giftool

@@ -5,18 +5,18 @@
 
 namespace giftool {
 
-// The two working files of the GIF tool: the working bitmap ("TEMP.BMP") holds the image being
-// edited as a 256-color bitmap; the working GIF ("TEMP.GIF") receives the encoder's output
-// before a save patches it into the file the user named. Without a window, where nobody else
-// looks at them, both may be held in memory instead.
+// The two working files of the GIF tool: the working bitmap ("TEMP.BMP") shows the image being
+// edited as a 256-color bitmap; the working GIF ("TEMP.GIF") shows the encoder's output before
+// a save patches it into the file the user named. Both are written for whoever looks in the
+// working folder and never read back. Without a window nobody looks, and there are none.
 struct WorkingFiles
 {
     QString workBitmap;
     QString workGif;
-    bool inMemory = false;
 
-    // Working files held in memory.
-    static WorkingFiles heldInMemory() { return {QString(), QString(), true}; }
+    // No working files: the command line's, which leaves every running window's alone.
+    static WorkingFiles none() { return {}; }
+    bool onDisk() const { return !workBitmap.isEmpty(); }
 
     // The working files in folder.
     static WorkingFiles in(const QString &folder);

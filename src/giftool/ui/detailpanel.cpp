@@ -77,7 +77,8 @@ DetailPanel::DetailPanel(platform::TwipsScale scale, QWidget *parent)
     platform::placeInTwips(this, scale, 0, 0, Width, Height);
 }
 
-void DetailPanel::showSelection(const BackgroundSelection &selection)
+void DetailPanel::showSelection(
+    const BackgroundSelection &selection, const QList<PaletteMerge> &merges)
 {
     for (std::size_t k = 0; k < 2; ++k) {
         const SampleSlot &slot = selection.slot(int(k));
@@ -90,7 +91,7 @@ void DetailPanel::showSelection(const BackgroundSelection &selection)
         for (std::size_t part = 0; part < 3; ++part)
             m_rgb[k][part]->setText(number(parts[part]));
     }
-    m_merges->setText(mergeText(selection.merges()));
+    m_merges->setText(mergeText(merges));
 }
 
 QString mergeText(const QList<PaletteMerge> &merges)

@@ -26,7 +26,7 @@ public:
     DetailPanel(platform::TwipsScale scale, QWidget *parent = nullptr);
 
     // Shows the numbers of both sample slots.
-    void showSelection(const BackgroundSelection &selection);
+    void showSelection(const BackgroundSelection &selection, const QList<PaletteMerge> &merges);
 
     QLabel *colorIndex(int k) const { return m_index.at(std::size_t(k)); }
     QLabel *colorValue(int k) const { return m_value.at(std::size_t(k)); }

@@ -76,7 +76,7 @@ GifToolWindow::GifToolWindow(platform::Prompter *prompter, platform::FileDialogs
           })
     , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
-    , m_document(chooseWorkingFiles(files, &m_workingFilesError), m_scale)
+    , m_document(chooseWorkingFiles(files, &m_workingFilesError))
 {
     setWindowTitle(gifToolCaption());
     buildControls();
@@ -125,7 +125,7 @@ void GifToolWindow::buildControls()
     connect(m_backgroundFrame, &BackgroundFrame::swatchClicked, this, &GifToolWindow::clickSwatch);
 
     m_pictureView = new PictureView(m_scale, m_surface);
-    connect(m_pictureView, &PictureView::pressed, this, &GifToolWindow::selectBackground);
+    connect(m_pictureView, &PictureView::pressed, this, &GifToolWindow::pickBackground);
 
     m_detailPanel = new DetailPanel(m_scale, m_surface);
     m_detailPanel->hide();
@@ -195,15 +195,15 @@ void GifToolWindow::showState()
 {
     const BackgroundSelection &selection = m_document.selection();
     m_backgroundFrame->showView(deriveFrameView(selection));
-    m_detailPanel->showSelection(selection);
-    m_instructionLine->setText(selection.instructions());
-    m_menus->saveAction()->setEnabled(m_imageShown && selection.saveAsEnabled());
+    m_detailPanel->showSelection(selection, m_document.picture().merges());
+    m_instructionLine->setText(m_presenter.instructions());
+    m_menus->saveAction()->setEnabled(m_imageShown && m_presenter.saveAsEnabled());
     // With the picture gone (saved, or another file failed to open) its hint asks for a click
     // on nothing.
     if (!m_imageShown)
         m_hintLine->forget(m_pictureView->picture());
-    if (m_imageShown && selection.hasPicture())
-        m_pictureView->showImage(selection.picture());
+    if (m_imageShown && m_document.picture().hasPicture())
+        m_pictureView->showImage(m_document.picture().picture());
     else
         m_pictureView->clearImage();
 }
@@ -238,6 +238,7 @@ void GifToolWindow::openImageFile(const QString &path)
 void GifToolWindow::openImageFrom(const std::function<QString()> &choose)
 {
     m_document.selection().reset();
+    m_presenter.forget();
     // The emptied panel would show nothing true about the next image.
     m_detailPanel->hide();
     m_toolbar->hideTip();
@@ -278,6 +279,7 @@ bool GifToolWindow::openChosenImage(const QString &chosen)
         return false;
     }
     const OpenResult result = m_document.openImage(chosen);
+    m_presenter.opened(result.outcome == OpenOutcome::Opened);
     if (result.outcome == OpenOutcome::Opened)
         return true;
     busy.release();
@@ -329,6 +331,7 @@ void GifToolWindow::saveTransparentGif()
     }
     m_lastFile = chosen;
     m_imageShown = false;
+    m_presenter.saved(chosen, m_document.frameCount());
     setWindowTitle(platform::programTitle());
     showState();
     layOutViewport();
@@ -341,13 +344,13 @@ void GifToolWindow::cancelTransparency()
     giftool::cancelTransparencyAsking(m_lastFile, m_prompter);
 }
 
-void GifToolWindow::selectBackground(int x, int y)
+void GifToolWindow::pickBackground(QPoint pixel)
 {
     if (!m_imageShown)
         return;
-    const SelectOutcome outcome = m_document.selection().selectBackground(x, y, m_prompter);
+    const bool saveNow = m_presenter.tellPick(m_document.selection().pickBackground(pixel));
     showState();
-    if (outcome == SelectOutcome::SaveRequested)
+    if (saveNow)
         saveTransparentGif();
 }
 
@@ -355,22 +358,18 @@ void GifToolWindow::convertBackground(ConversionButton button)
 {
     if (!m_imageShown)
         return;
-    // The busy pointer shows while the working bitmap is rewritten; the prompter ends it
-    // before any message.
+    // The busy pointer shows while the picture and the working bitmap are rewritten.
     m_busy.emplace();
-    m_document.selection().convertBackground(button, m_prompter);
+    const RecolourResult result = m_document.selection().recolour(button);
     m_busy.reset();
+    m_presenter.tellRecolour(result);
     showState();
 }
 
 void GifToolWindow::clickSwatch(int k)
 {
-    if (!m_imageShown)
-        return;
-    m_busy.emplace();
-    m_document.selection().clickSwatch(k, m_prompter);
-    m_busy.reset();
-    showState();
+    // The selected color's swatch stands for White, the neighbour's for Neighbour.
+    convertBackground(k == 0 ? ConversionButton::White : ConversionButton::Neighbour);
 }
 
 void GifToolWindow::showDetail()

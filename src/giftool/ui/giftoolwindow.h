@@ -2,6 +2,7 @@
 
 #include "giftool/core/gifdocument.h"
 #include "giftool/ui/refreshingprompter.h"
+#include "giftool/ui/selectionpresenter.h"
 #include "giftool/ui/toolbarbutton.h"
 #include "platform/busycursor.h"
 #include "platform/filedialogs.h"
@@ -90,8 +91,8 @@ public:
     // Cancel Transparency: switches the transparency of the last file opened or saved off,
     // after a question.
     void cancelTransparency();
-    // A mouse press on the picture at (x, y) twips of the picture.
-    void selectBackground(int x, int y);
+    // A mouse press on the picture's pixel.
+    void pickBackground(QPoint pixel);
     // A click on a conversion button of the Background frame.
     void convertBackground(ConversionButton button);
     // A click on swatch k of the Background frame.
@@ -100,6 +101,7 @@ public:
     void showDetail();
 
     const GifDocument &document() const { return m_document; }
+    const SelectionPresenter &presenter() const { return m_presenter; }
     // Whether a picture is shown, that is open and not yet saved.
     bool hasImage() const { return m_imageShown; }
     // The file Cancel Transparency works on: the last one opened or saved; empty before.
@@ -142,6 +144,7 @@ private:
     std::optional<platform::BusyCursor> m_busy;
     // Message boxes go through m_prompter, which first brings the window up to date.
     RefreshingPrompter m_prompter;
+    SelectionPresenter m_presenter{m_prompter};
     platform::FileDialogs &m_fileDialogs;
     platform::TwipsScale m_scale;
     QString m_workingFilesError;

@@ -78,8 +78,7 @@ void PictureView::layOut(bool shown, QPoint topLeft, QSize maxView, int scrollBa
 bool PictureView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_picture && event->type() == QEvent::MouseButtonPress) {
-        const QPoint at = platform::pixelUnder(static_cast<QMouseEvent *>(event)->position());
-        emit pressed(m_scale.toTwips(at.x()), m_scale.toTwips(at.y()));
+        emit pressed(platform::pixelUnder(static_cast<QMouseEvent *>(event)->position()));
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -38,7 +38,7 @@ public:
     QScrollBar *verticalBar() const { return m_vScroll; }
 
 signals:
-    void pressed(int x, int y);
+    void pressed(QPoint pixel);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

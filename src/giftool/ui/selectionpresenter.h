@@ -1,0 +1,51 @@
+#pragma once
+
+#include "giftool/core/backgroundselection.h"
+#include "platform/prompter.h"
+
+#include <QString>
+
+namespace giftool {
+
+// The instruction line after a save under path.
+QString saveResultText(const QString &path);
+
+// What the instruction line adds after saving the first of an animation's frameCount frames
+// in a type that holds one picture.
+QString firstFrameOnlyText(int frameCount);
+
+// Clearcoat's words for what the background selection comes to: the instruction line, whether
+// Save As may be used, and the messages that go with each pick and conversion. A message is
+// told with the instruction line empty; the line takes its text once the message is dismissed.
+class SelectionPresenter
+{
+public:
+    explicit SelectionPresenter(platform::Prompter &prompter)
+        : m_prompter(prompter)
+    { }
+
+    const QString &instructions() const { return m_instructions; }
+    // Save As may be used: the picture is open and its background needs no conversion first.
+    bool saveAsEnabled() const { return m_saveAsEnabled; }
+
+    // Another image is about to be opened: the line is emptied.
+    void forget() { m_instructions.clear(); }
+    // An image was opened, or failed to open.
+    void opened(bool success);
+    // Tells what a press on the picture came to; returns whether the user asked to save now.
+    bool tellPick(const PickResult &result);
+    // Tells what a conversion button came to.
+    void tellRecolour(const RecolourResult &result);
+    // The picture was saved under path, with frameCount frames opened.
+    void saved(const QString &path, int frameCount);
+
+private:
+    // Empties the line, tells text and then shows it on the line.
+    void tellAndShow(const QString &text);
+
+    platform::Prompter &m_prompter;
+    QString m_instructions = QStringLiteral("Open an image file from the File menu.");
+    bool m_saveAsEnabled = false;
+};
+
+} // namespace giftool
