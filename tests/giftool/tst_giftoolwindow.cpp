@@ -36,7 +36,7 @@ class TestGifToolWindow : public QObject
     Q_OBJECT
     std::unique_ptr<GifToolWindowFixture> f;
 
-    QRect viewportTwips() const { return f->twips(f->window->pictureView()->viewport()); }
+    QRect viewportTwips() const { return f->twips(f->window->controls().pictureView->viewport()); }
 
     // Opens a pattern picture of the given size.
     bool openPattern(QSize size)
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(w->windowTitle(), platform::programTitle() + QStringLiteral("  ") + file);
         QCOMPARE(w->document().imageWidth(), image.width());
         QCOMPARE(w->document().imageHeight(), image.height());
-        const QImage shown = w->pictureView()->picture()->pixmap().toImage();
+        const QImage shown = w->controls().pictureView->picture()->pixmap().toImage();
         QCOMPARE(shown.size(), image.size());
         // Every image becomes a 256-entry palette image; palette images keep their colors.
         QCOMPARE(w->document().picture().picture().colorCount(), 256);
@@ -160,9 +160,9 @@ private slots:
         QVERIFY(f->action("mnuSaveAS")->isEnabled() && f->menu("mnuFile")->menuAction()->isEnabled()
             && f->menu("mnuOptions")->menuAction()->isEnabled());
         // A small picture: the viewport has its size exactly and there is no scroll bar.
-        QVERIFY(w->pictureView()->viewport()->isVisible());
+        QVERIFY(w->controls().pictureView->viewport()->isVisible());
         QCOMPARE(viewportTwips(), QRect(1740, 1140, image.width() * 15, image.height() * 15));
-        QVERIFY(f->allHidden({w->pictureView()->horizontalBar(), w->pictureView()->verticalBar()}));
+        QVERIFY(f->allHidden({w->controls().pictureView->horizontalBar(), w->controls().pictureView->verticalBar()}));
     }
 
     void scrollsEveryPartOfALargePicture()
@@ -173,8 +173,8 @@ private slots:
         const QSize view = w->maxView();
         QCOMPARE(viewportTwips(), QRect(QPoint(1740, 1140), view));
 
-        QScrollBar *h = w->pictureView()->horizontalBar();
-        QScrollBar *v = w->pictureView()->verticalBar();
+        QScrollBar *h = w->controls().pictureView->horizontalBar();
+        QScrollBar *v = w->controls().pictureView->verticalBar();
         QVERIFY(h->isVisible() && v->isVisible());
         QCOMPARE(h->maximum(), 37500 - view.width());
         QCOMPARE(h->pageStep(), (37500 - view.width() + 5) / 10);
@@ -188,13 +188,13 @@ private slots:
         // At the far end the picture's last column and row stand at the viewport's edges.
         h->setValue(h->maximum());
         v->setValue(v->maximum());
-        QCOMPARE(w->pictureView()->picture()->x(), -h->maximum() / 15);
-        QCOMPARE(w->pictureView()->picture()->x() + w->pictureView()->picture()->width(),
-            w->pictureView()->viewport()->width());
-        QCOMPARE(w->pictureView()->picture()->y() + w->pictureView()->picture()->height(),
-            w->pictureView()->viewport()->height());
+        QCOMPARE(w->controls().pictureView->picture()->x(), -h->maximum() / 15);
+        QCOMPARE(w->controls().pictureView->picture()->x() + w->controls().pictureView->picture()->width(),
+            w->controls().pictureView->viewport()->width());
+        QCOMPARE(w->controls().pictureView->picture()->y() + w->controls().pictureView->picture()->height(),
+            w->controls().pictureView->viewport()->height());
         h->setValue(0);
-        QCOMPARE(w->pictureView()->picture()->x(), 0);
+        QCOMPARE(w->controls().pictureView->picture()->x(), 0);
     }
 
     // A picture dropped on the window opens as if Open Image's dialog had given it; drops the
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(!f->menu("mnuOptions")->menuAction()->isEnabled()
             && !f->action("mnuSaveAS")->isEnabled());
         QVERIFY(f->menu("mnuFile")->menuAction()->isEnabled());
-        QVERIFY(f->window->pictureView()->viewport()->isHidden());
+        QVERIFY(f->window->controls().pictureView->viewport()->isHidden());
         // Cancel Transparency stays with the file that was opened.
         QCOMPARE(f->window->lastFile(), gif);
         // Nothing is shown, so nothing can be saved: the toolbar's Save asks nothing.
@@ -271,7 +271,7 @@ private slots:
         QVERIFY(f->child("Frame1")->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QCOMPARE(f->label("Instructions")->text(), QString());
-        QVERIFY(f->window->hasImage() && f->window->pictureView()->viewport()->isVisible());
+        QVERIFY(f->window->hasImage() && f->window->controls().pictureView->viewport()->isVisible());
         // The picture can be clicked again at once.
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
@@ -421,22 +421,22 @@ private slots:
         f->action("mnuDetail")->trigger();
         QWidget *panel = f->child("Frame2");
         QVERIFY(panel->isVisible());
-        const QRect viewport = f->window->pictureView()->viewport()->geometry();
+        const QRect viewport = f->window->controls().pictureView->viewport()->geometry();
         QVERIFY(viewport.right() < panel->x());
-        for (QWidget *bar : {static_cast<QWidget *>(f->window->pictureView()->horizontalBar()),
-                 static_cast<QWidget *>(f->window->pictureView()->verticalBar())}) {
+        for (QWidget *bar : {static_cast<QWidget *>(f->window->controls().pictureView->horizontalBar()),
+                 static_cast<QWidget *>(f->window->controls().pictureView->verticalBar())}) {
             QVERIFY(bar->isVisible() && !bar->geometry().intersects(panel->geometry()));
         }
         QVERIFY(viewportTwips().width() < without.width());
         QCOMPARE(
-            f->window->pictureView()->horizontalBar()->maximum(), 13500 - viewportTwips().width());
+            f->window->controls().pictureView->horizontalBar()->maximum(), 13500 - viewportTwips().width());
         f->window->resize(900, 700);
-        QVERIFY(f->window->pictureView()->viewport()->geometry().right() < panel->x());
+        QVERIFY(f->window->controls().pictureView->viewport()->geometry().right() < panel->x());
         QCOMPARE(panel->geometry().right(), 900 - 1 - 8);
 
         QTest::mouseClick(f->child<QPushButton>("Command1"), Qt::LeftButton);
         QCOMPARE(viewportTwips().size(), f->window->maxView());
-        QVERIFY(f->window->pictureView()->viewport()->geometry().right() > panel->x());
+        QVERIFY(f->window->controls().pictureView->viewport()->geometry().right() > panel->x());
     }
 
     void theWheelScrollsThePicture_data()
@@ -454,13 +454,13 @@ private slots:
         QFETCH(int, across);
         QFETCH(int, down);
         QVERIFY(openPattern(QSize(900, 900)));
-        QWidget *picture = f->window->pictureView()->picture();
+        QWidget *picture = f->window->controls().pictureView->picture();
         const QPointF at(10, 10);
         QWheelEvent wheel(at, picture->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
             modifiers, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(picture, &wheel);
-        QCOMPARE(f->window->pictureView()->horizontalBar()->value(), across);
-        QCOMPARE(f->window->pictureView()->verticalBar()->value(), down);
+        QCOMPARE(f->window->controls().pictureView->horizontalBar()->value(), across);
+        QCOMPARE(f->window->controls().pictureView->verticalBar()->value(), down);
         QCOMPARE(picture->pos(), QPoint(-across / 15, -down / 15));
     }
 
@@ -472,7 +472,7 @@ private slots:
         QCOMPARE(f->label("Instructions")->width(), qRound((560 * 15 - 120 - 200) / 15.0));
         QCOMPARE(f->window->maxView(), QSize(560 * 15 - 2340, 600 * 15 - 2580));
         QCOMPARE(viewportTwips().size(), f->window->maxView());
-        QCOMPARE(f->window->pictureView()->horizontalBar()->maximum(),
+        QCOMPARE(f->window->controls().pictureView->horizontalBar()->maximum(),
             13500 - f->window->maxView().width());
     }
 };

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(f->open(bmp));
         const QImage picture = f->window->document().picture().picture();
         const QString out = f->path(QStringLiteral("clear.gif"));
-        QTest::mouseMove(f->window->pictureView()->picture(), QPoint(2, 2));
+        QTest::mouseMove(f->window->controls().pictureView->picture(), QPoint(2, 2));
         QCOMPARE(f->label("Comments")->text(),
             QStringLiteral("Click on the background that you want to render transparent."));
         f->prompter.answer(MessageAnswer::Yes);
@@ -95,8 +95,8 @@ private slots:
 
         QCOMPARE(f->label("Instructions")->text(), giftool::saveResultText(out));
         QCOMPARE(f->window->windowTitle(), platform::programTitle());
-        QVERIFY(!f->window->hasImage() && f->window->pictureView()->picture()->pixmap().isNull());
-        QVERIFY(f->allHidden({f->window->pictureView()->viewport(), f->button(0)}));
+        QVERIFY(!f->window->hasImage() && f->window->controls().pictureView->picture()->pixmap().isNull());
+        QVERIFY(f->allHidden({f->window->controls().pictureView->viewport(), f->button(0)}));
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         // The index stays; the picture must be opened again before anything more is saved.
         QCOMPARE(selection().transparentIndex(), 3);
@@ -296,7 +296,7 @@ private slots:
         f->action("mnuOnlyConnected")->trigger();
         QVERIFY(f->window->document().selection().onlyConnected());
         f->action("mnuDetail")->trigger();
-        QLabel *merges = f->window->detailPanel()->merges();
+        QLabel *merges = f->window->controls().detailPanel->merges();
         QCOMPARE(merges->text(), QString());
         // (A click at 0,0 would land in the middle: QTest takes a null point for the centre.)
         const QString gif = f->clickAndSave(QStringLiteral("full.gif"));

@@ -124,7 +124,7 @@ private slots:
         f->prompter.answer(MessageAnswer::Ok);
         // Fractional display scaling hands positions between pixels: the right half of the
         // last column is still the last column, not one past it.
-        QWidget *picture = f->window->pictureView()->picture();
+        QWidget *picture = f->window->controls().pictureView->picture();
         const QPointF at(39.6, 3.6);
         QMouseEvent press(QEvent::MouseButtonPress, at, picture->mapToGlobal(at), Qt::LeftButton,
             Qt::LeftButton, Qt::NoModifier);
@@ -179,7 +179,7 @@ private slots:
         // The detail panel and the picture on screen show the recoloured entry.
         QCOMPARE(f->label("RGB1", 0)->text(), QString::number(qRed(target)));
         QCOMPARE(f->label("RGB2", 1)->text(), QString::number(qGreen(target)));
-        QCOMPARE(f->window->pictureView()->picture()->pixmap().toImage().pixel(24, 2), target);
+        QCOMPARE(f->window->controls().pictureView->picture()->pixmap().toImage().pixel(24, 2), target);
     }
 
     void aClickInAnyStateStartsAfresh()
@@ -223,7 +223,7 @@ private slots:
         window.openImage();
         watcher.answer(MessageAnswer::Ok);
         QTest::mouseClick(
-            window.pictureView()->picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
+            window.controls().pictureView->picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
         QCOMPARE(watcher.pendingAnswers(), 0);
         QVERIFY(watcher.swatchShown);
         QCOMPARE(watcher.instructions, QString());

@@ -320,17 +320,17 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     answers.setOpenPath(badgeImage(scratch, QStringLiteral("twotone.bmp"), true));
     window.openImage();
     settle();
-    click(window.pictureView()->picture(), QPoint(10, 10));
+    click(window.controls().pictureView->picture(), QPoint(10, 10));
     settle();
     const bool mustConvert
         = window.document().selection().state() == giftool::SelectionState::MustConvert;
     out.store(QStringLiteral("must-convert.png"), window.grab(work));
     window.showDetail();
     settle();
-    const QRect panel(window.detailPanel()->mapTo(&window, QPoint(0, 0)) - QPoint(8, 8),
-        window.detailPanel()->size() + QSize(16, 16));
+    const QRect panel(window.controls().detailPanel->mapTo(&window, QPoint(0, 0)) - QPoint(8, 8),
+        window.controls().detailPanel->size() + QSize(16, 16));
     out.store(QStringLiteral("detail-panel.png"), window.grab(panel));
-    window.detailPanel()->hide();
+    window.controls().detailPanel->hide();
     window.convertBackground(giftool::ConversionButton::Neighbour);
     settle();
     const bool converted
@@ -341,7 +341,7 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     window.openImage();
     settle();
     out.store(QStringLiteral("clearcoat-open.png"), window.grab(work));
-    click(window.pictureView()->picture(), QPoint(10, 10));
+    click(window.controls().pictureView->picture(), QPoint(10, 10));
     settle();
     const bool picked
         = window.document().selection().state() == giftool::SelectionState::UniformPick;
@@ -352,7 +352,7 @@ void gifToolScenes(PictureFolder &out, const QTemporaryDir &scratch)
     out.store(QStringLiteral("menu-options.png"),
         withMenuOpen(&window, menuNamed(&window, "mnuOptions")));
 
-    sendMouse(window.toolbar()->button(giftool::ToolbarButton::Open), QEvent::MouseMove,
+    sendMouse(window.controls().toolbar->button(giftool::ToolbarButton::Open), QEvent::MouseMove,
         QPoint(6, 6), Qt::NoButton);
     settle();
     out.store(QStringLiteral("toolbar.png"), window.grab(QRect(0, 0, 220, 62)));

@@ -172,7 +172,7 @@ bool saveGifToolScene(const QString &path, QTextStream &err)
     giftool::GifToolWindow window(answers, answers, giftool::WorkingFiles::in(scratch.path()));
     window.show();
     window.openImage();
-    QWidget *picture = window.pictureView()->picture();
+    QWidget *picture = window.controls().pictureView->picture();
     const QPoint sky(250, 60);
     auto click = [picture, sky] {
         sendMouse(picture, QEvent::MouseButtonPress, sky, Qt::LeftButton);

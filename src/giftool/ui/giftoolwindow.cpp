@@ -44,6 +44,12 @@ QString cannotOpenText(const QString &reason)
     return reason.isEmpty() ? text : text + QStringLiteral("  ") + reason;
 }
 
+// The window's client area in twips.
+QSize windowTwips(const QWidget *window, platform::TwipsScale scale)
+{
+    return QSize(scale.toTwips(window->width()), scale.toTwips(window->height()));
+}
+
 WorkingFiles chooseWorkingFiles(const std::optional<WorkingFiles> &given, QString *error)
 {
     if (given)
@@ -74,14 +80,16 @@ GifToolWindow::GifToolWindow(platform::Prompter *prompter, platform::FileDialogs
               m_busy.reset();
               showState();
           })
-    , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
+    , m_files(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
     , m_document(chooseWorkingFiles(files, &m_workingFilesError))
+    , m_controls(new QWidget(this), m_scale)
 {
     setWindowTitle(gifToolCaption());
-    buildControls();
+    setCentralWidget(m_controls.surface);
+    connectControls();
     buildMenus();
-    nameWidgetsForTests();
+    nameGifToolWidgets(this, m_controls, m_menus);
     // A dropped picture opens as if Open Image's dialog had given it.
     new platform::FileDropTarget(
         this, imageExtensions(), [this](const QString &path) { openImageFile(path); });
@@ -97,45 +105,18 @@ GifToolWindow::GifToolWindow(platform::Prompter *prompter, platform::FileDialogs
 
 GifToolWindow::~GifToolWindow() = default;
 
-void GifToolWindow::buildControls()
+void GifToolWindow::connectControls()
 {
-    m_surface = new QWidget(this);
-    setCentralWidget(m_surface);
-    m_surface->setMouseTracking(true);
-    m_surface->installEventFilter(this);
-
-    m_hintLine = new HintLine(m_surface);
-
-    auto *line = new QFrame(m_surface);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    m_separator = line;
-
-    m_instructionLine = new QLabel(m_surface);
-    m_instructionLine->setWordWrap(true);
-    m_instructionLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_instructionLine->setMouseTracking(true);
-    m_instructionLine->installEventFilter(this);
-
-    m_backgroundFrame = new BackgroundFrame(m_scale, m_surface);
-    platform::placeInTwips(m_backgroundFrame, m_scale, GifToolWindowLayout::BackgroundFrameLeft,
-        GifToolWindowLayout::BackgroundFrameTop, BackgroundFrame::Width, BackgroundFrame::Height);
-    connect(m_backgroundFrame, &BackgroundFrame::conversionRequested, this,
+    m_controls.surface->installEventFilter(this);
+    m_controls.instructionLine->installEventFilter(this);
+    connect(m_controls.backgroundFrame, &BackgroundFrame::conversionRequested, this,
         &GifToolWindow::convertBackground);
-    connect(m_backgroundFrame, &BackgroundFrame::swatchClicked, this, &GifToolWindow::clickSwatch);
-
-    m_pictureView = new PictureView(m_scale, m_surface);
-    connect(m_pictureView, &PictureView::pressed, this, &GifToolWindow::pickBackground);
-
-    m_detailPanel = new DetailPanel(m_scale, m_surface);
-    m_detailPanel->hide();
+    connect(m_controls.backgroundFrame, &BackgroundFrame::swatchClicked, this,
+        &GifToolWindow::clickSwatch);
+    connect(m_controls.pictureView, &PictureView::pressed, this, &GifToolWindow::pickBackground);
     // Shown or closed, the panel changes the room the picture has.
-    m_detailPanel->installEventFilter(this);
-
-    // Made last, so the tip stands in front of everything it overlaps.
-    m_toolbar = new ImageToolbar(m_scale, m_surface);
-    connect(m_toolbar, &ImageToolbar::clicked, this, &GifToolWindow::toolbarClicked);
-    m_hintLine->follow(m_surface);
+    m_controls.detailPanel->installEventFilter(this);
+    connect(m_controls.toolbar, &ImageToolbar::clicked, this, &GifToolWindow::toolbarClicked);
 }
 
 void GifToolWindow::buildMenus()
@@ -153,36 +134,14 @@ void GifToolWindow::buildMenus()
     help::addHelpMenu(this, gifToolHelpMenu(), m_prompter);
 }
 
-QSize GifToolWindow::windowTwips() const
-{
-    return QSize(m_scale.toTwips(width()), m_scale.toTwips(height()));
-}
-
 QSize GifToolWindow::maxView() const
 {
-    return GifToolWindowLayout::maxView(windowTwips(), m_detailPanel->isVisibleTo(this));
+    return m_controls.maxView(windowTwips(this, m_scale));
 }
 
 void GifToolWindow::layOut()
 {
-    const QSize window = windowTwips();
-    const auto place = [this](QWidget *widget, const QRect &r) {
-        platform::placeInTwips(widget, m_scale, r.x(), r.y(), r.width(), r.height());
-    };
-    place(m_separator, GifToolWindowLayout::separatorGeometry(window));
-    place(m_hintLine->label(), GifToolWindowLayout::hintLineGeometry(window));
-    place(m_instructionLine, GifToolWindowLayout::instructionLineGeometry(window));
-    place(m_detailPanel,
-        GifToolWindowLayout::detailPanelGeometry(
-            window, QSize(DetailPanel::Width, DetailPanel::Height)));
-    layOutViewport();
-}
-
-void GifToolWindow::layOutViewport()
-{
-    m_pictureView->layOut(m_imageShown,
-        QPoint(GifToolWindowLayout::ViewportLeft, GifToolWindowLayout::ViewportTop), maxView(),
-        m_scale.toTwips(style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    m_controls.layOut(windowTwips(this, m_scale), m_imageShown);
 }
 
 void GifToolWindow::resizeEvent(QResizeEvent *event)
@@ -194,18 +153,18 @@ void GifToolWindow::resizeEvent(QResizeEvent *event)
 void GifToolWindow::showState()
 {
     const BackgroundSelection &selection = m_document.selection();
-    m_backgroundFrame->showView(deriveFrameView(selection));
-    m_detailPanel->showSelection(selection, m_document.picture().merges());
-    m_instructionLine->setText(m_presenter.instructions());
+    m_controls.backgroundFrame->showView(deriveFrameView(selection));
+    m_controls.detailPanel->showSelection(selection, m_document.picture().merges());
+    m_controls.instructionLine->setText(m_presenter.instructions());
     m_menus->saveAction()->setEnabled(m_imageShown && m_presenter.saveAsEnabled());
     // With the picture gone (saved, or another file failed to open) its hint asks for a click
     // on nothing.
     if (!m_imageShown)
-        m_hintLine->forget(m_pictureView->picture());
+        m_controls.hintLine->forget(m_controls.pictureView->picture());
     if (m_imageShown && m_document.picture().hasPicture())
-        m_pictureView->showImage(m_document.picture().picture());
+        m_controls.pictureView->showImage(m_document.picture().picture());
     else
-        m_pictureView->clearImage();
+        m_controls.pictureView->clearImage();
 }
 
 QString openedCaption(const QString &path, int frameCount)
@@ -220,14 +179,7 @@ QString openedCaption(const QString &path, int frameCount)
 
 void GifToolWindow::openImage()
 {
-    openImageFrom([this] {
-        platform::FileDialogRequest request;
-        request.filter = openFilter();
-        request.fileName = openPattern();
-        if (!m_dialogName.isEmpty())
-            request.directory = QFileInfo(m_dialogName).absolutePath();
-        return m_fileDialogs.openFile(request);
-    });
+    openImageFrom([this] { return m_files.chooseImage(); });
 }
 
 void GifToolWindow::openImageFile(const QString &path)
@@ -240,8 +192,8 @@ void GifToolWindow::openImageFrom(const std::function<QString()> &choose)
     m_document.selection().reset();
     m_presenter.forget();
     // The emptied panel would show nothing true about the next image.
-    m_detailPanel->hide();
-    m_toolbar->hideTip();
+    m_controls.detailPanel->hide();
+    m_controls.toolbar->hideTip();
     showState();
 
     const QString chosen = choose();
@@ -249,22 +201,22 @@ void GifToolWindow::openImageFrom(const std::function<QString()> &choose)
         setWindowTitle(gifToolCaption());
         return;
     }
-    m_dialogName = chosen;
+    m_files.noteChosen(chosen);
 
     m_imageShown = false;
     showState();
-    layOutViewport();
+    layOut();
     m_menus->fileMenu()->menuAction()->setEnabled(false);
     if (!openChosenImage(chosen))
         return;
 
     m_imageShown = true;
-    m_lastFile = chosen;
+    m_files.setLastFile(chosen);
     m_menus->optionsMenu()->menuAction()->setEnabled(true);
     setWindowTitle(openedCaption(chosen, m_document.frameCount()));
-    m_pictureView->scrollToOrigin();
+    m_controls.pictureView->scrollToOrigin();
     showState();
-    layOutViewport();
+    layOut();
     platform::letPendingEventsRun();
     m_menus->fileMenu()->menuAction()->setEnabled(true);
 }
@@ -302,7 +254,7 @@ void GifToolWindow::openFailed(const QString &message)
 
 void GifToolWindow::saveTransparentGif()
 {
-    m_toolbar->hideTip();
+    m_controls.toolbar->hideTip();
     // Nothing to save: no image opened yet, or the last one was saved and cleared.
     if (!m_imageShown)
         return;
@@ -310,16 +262,10 @@ void GifToolWindow::saveTransparentGif()
     if (!confirmSave(m_prompter, selection.backgroundSelected(), selection.multiColorFlag()))
         return;
 
-    platform::FileDialogRequest request;
-    request.filter = saveFilter();
-    request.fileName = offeredSaveName(m_dialogName);
-    // The offered name is normally the opened image's own as a GIF: the dialog asks before
-    // replacing it.
-    request.confirmOverwrite = true;
-    const QString chosen = m_fileDialogs.saveFile(request);
+    const QString chosen = m_files.chooseSaveName();
     if (chosen.isEmpty())
         return;
-    m_dialogName = chosen;
+    m_files.noteChosen(chosen);
 
     platform::BusyCursor busy;
     const SaveResult result = m_document.saveTransparentGif(chosen);
@@ -329,19 +275,19 @@ void GifToolWindow::saveTransparentGif()
         m_prompter.tell(result.error, MessageIcon::Exclamation);
         return;
     }
-    m_lastFile = chosen;
+    m_files.setLastFile(chosen);
     m_imageShown = false;
     m_presenter.saved(chosen, m_document.frameCount());
     setWindowTitle(platform::programTitle());
     showState();
-    layOutViewport();
+    layOut();
 }
 
 void GifToolWindow::cancelTransparency()
 {
-    if (m_lastFile.isEmpty())
+    if (m_files.lastFile().isEmpty())
         return;
-    giftool::cancelTransparencyAsking(m_lastFile, m_prompter);
+    giftool::cancelTransparencyAsking(m_files.lastFile(), m_prompter);
 }
 
 void GifToolWindow::pickBackground(QPoint pixel)
@@ -374,8 +320,8 @@ void GifToolWindow::clickSwatch(int k)
 
 void GifToolWindow::showDetail()
 {
-    m_detailPanel->show();
-    m_detailPanel->raise();
+    m_controls.detailPanel->show();
+    m_controls.detailPanel->raise();
 }
 
 void GifToolWindow::toolbarClicked(ToolbarButton button)
@@ -391,28 +337,28 @@ void GifToolWindow::toolbarClicked(ToolbarButton button)
         help::showOnlineHelp(gifToolHelpMenu());
         break;
     }
-    m_toolbar->hideTip();
+    m_controls.toolbar->hideTip();
 }
 
 bool GifToolWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_detailPanel
+    if (watched == m_controls.detailPanel
         && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
-        layOutViewport();
+        m_controls.layOutViewport(windowTwips(this, m_scale), m_imageShown);
         return QMainWindow::eventFilter(watched, event);
     }
     if (event->type() != QEvent::MouseMove)
         return QMainWindow::eventFilter(watched, event);
 
-    if (watched == m_surface) {
+    if (watched == m_controls.surface) {
         // A move a child ignored reaches the window too; only its own surface clears the hint.
         const QPoint at = platform::pixelUnder(static_cast<QMouseEvent *>(event)->position());
-        if (!m_surface->childAt(at)) {
-            m_hintLine->clear();
-            m_toolbar->hideTip();
+        if (!m_controls.surface->childAt(at)) {
+            m_controls.hintLine->clear();
+            m_controls.toolbar->hideTip();
         }
-    } else if (watched == m_instructionLine) {
-        m_toolbar->hideTip();
+    } else if (watched == m_controls.instructionLine) {
+        m_controls.toolbar->hideTip();
     }
     return QMainWindow::eventFilter(watched, event);
 }

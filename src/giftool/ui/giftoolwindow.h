@@ -1,6 +1,8 @@
 #pragma once
 
 #include "giftool/core/gifdocument.h"
+#include "giftool/ui/giftoolcontrols.h"
+#include "giftool/ui/giftoolfiles.h"
 #include "giftool/ui/refreshingprompter.h"
 #include "giftool/ui/selectionpresenter.h"
 #include "giftool/ui/toolbarbutton.h"
@@ -14,16 +16,14 @@
 #include <memory>
 #include <optional>
 
-class QLabel;
-
 namespace giftool {
 
-class BackgroundFrame;
-class DetailPanel;
 class GifToolMenus;
-class HintLine;
-class ImageToolbar;
-class PictureView;
+class GifToolWindow;
+
+// Gives the window's widgets the object names by which the tests find them, all in one place.
+void nameGifToolWidgets(
+    GifToolWindow *window, const GifToolControls &controls, GifToolMenus *menus);
 
 // The filter of the open and save dialogs.
 inline QString openFilter()
@@ -101,20 +101,14 @@ public:
     void showDetail();
 
     const GifDocument &document() const { return m_document; }
-    const SelectionPresenter &presenter() const { return m_presenter; }
     // Whether a picture is shown, that is open and not yet saved.
     bool hasImage() const { return m_imageShown; }
     // The file Cancel Transparency works on: the last one opened or saved; empty before.
-    QString lastFile() const { return m_lastFile; }
+    QString lastFile() const { return m_files.lastFile(); }
     platform::TwipsScale scale() const { return m_scale; }
     // The largest viewport for the window's present size, in twips.
     QSize maxView() const;
-
-    PictureView *pictureView() const { return m_pictureView; }
-    ImageToolbar *toolbar() const { return m_toolbar; }
-    QLabel *instructionLine() const { return m_instructionLine; }
-    BackgroundFrame *backgroundFrame() const { return m_backgroundFrame; }
-    DetailPanel *detailPanel() const { return m_detailPanel; }
+    const GifToolControls &controls() const { return m_controls; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -124,19 +118,15 @@ private:
     // Without a prompter or file dialogs given, the window makes and owns Qt's own.
     GifToolWindow(platform::Prompter *prompter, platform::FileDialogs *dialogs,
         std::optional<WorkingFiles> files, QWidget *parent);
-    void buildControls();
+    void connectControls();
     void buildMenus();
-    // Gives the widgets the object names by which the tests find them (giftoolwindownames.cpp).
-    void nameWidgetsForTests();
     void layOut();
-    void layOutViewport();
     void showState();
     bool openChosenImage(const QString &chosen);
     // Open Image with the file `choose` gives (empty: cancelled).
     void openImageFrom(const std::function<QString()> &choose);
     void openFailed(const QString &message);
     void toolbarClicked(ToolbarButton button);
-    QSize windowTwips() const;
 
     std::unique_ptr<platform::Prompter> m_ownPrompter;
     std::unique_ptr<platform::FileDialogs> m_ownDialogs;
@@ -145,24 +135,12 @@ private:
     // Message boxes go through m_prompter, which first brings the window up to date.
     RefreshingPrompter m_prompter;
     SelectionPresenter m_presenter{m_prompter};
-    platform::FileDialogs &m_fileDialogs;
+    GifToolFiles m_files;
     platform::TwipsScale m_scale;
     QString m_workingFilesError;
     GifDocument m_document;
     bool m_imageShown = false;
-    // The name the file dialogs offer next: the last one chosen in either.
-    QString m_dialogName;
-    QString m_lastFile;
-
-    QWidget *m_surface = nullptr;
-    ImageToolbar *m_toolbar = nullptr;
-    HintLine *m_hintLine = nullptr;
-    QWidget *m_separator = nullptr;
-    // Tells the user what to do next.
-    QLabel *m_instructionLine = nullptr;
-    BackgroundFrame *m_backgroundFrame = nullptr;
-    PictureView *m_pictureView = nullptr;
-    DetailPanel *m_detailPanel = nullptr;
+    GifToolControls m_controls;
     GifToolMenus *m_menus = nullptr;
 };
 
