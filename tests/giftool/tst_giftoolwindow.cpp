@@ -162,7 +162,8 @@ private slots:
         // A small picture: the viewport has its size exactly and there is no scroll bar.
         QVERIFY(w->controls().pictureView->viewport()->isVisible());
         QCOMPARE(viewportTwips(), QRect(1740, 1140, image.width() * 15, image.height() * 15));
-        QVERIFY(f->allHidden({w->controls().pictureView->horizontalBar(), w->controls().pictureView->verticalBar()}));
+        QVERIFY(f->allHidden({w->controls().pictureView->horizontalBar(),
+            w->controls().pictureView->verticalBar()}));
     }
 
     void scrollsEveryPartOfALargePicture()
@@ -189,9 +190,11 @@ private slots:
         h->setValue(h->maximum());
         v->setValue(v->maximum());
         QCOMPARE(w->controls().pictureView->picture()->x(), -h->maximum() / 15);
-        QCOMPARE(w->controls().pictureView->picture()->x() + w->controls().pictureView->picture()->width(),
+        QCOMPARE(w->controls().pictureView->picture()->x()
+                + w->controls().pictureView->picture()->width(),
             w->controls().pictureView->viewport()->width());
-        QCOMPARE(w->controls().pictureView->picture()->y() + w->controls().pictureView->picture()->height(),
+        QCOMPARE(w->controls().pictureView->picture()->y()
+                + w->controls().pictureView->picture()->height(),
             w->controls().pictureView->viewport()->height());
         h->setValue(0);
         QCOMPARE(w->controls().pictureView->picture()->x(), 0);
@@ -271,7 +274,8 @@ private slots:
         QVERIFY(f->child("Frame1")->isHidden());
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         QCOMPARE(f->label("Instructions")->text(), QString());
-        QVERIFY(f->window->hasImage() && f->window->controls().pictureView->viewport()->isVisible());
+        QVERIFY(
+            f->window->hasImage() && f->window->controls().pictureView->viewport()->isVisible());
         // The picture can be clicked again at once.
         f->prompter.answer(MessageAnswer::No);
         f->clickPicture(QPoint(2, 2));
@@ -423,13 +427,14 @@ private slots:
         QVERIFY(panel->isVisible());
         const QRect viewport = f->window->controls().pictureView->viewport()->geometry();
         QVERIFY(viewport.right() < panel->x());
-        for (QWidget *bar : {static_cast<QWidget *>(f->window->controls().pictureView->horizontalBar()),
-                 static_cast<QWidget *>(f->window->controls().pictureView->verticalBar())}) {
+        for (QWidget *bar :
+            {static_cast<QWidget *>(f->window->controls().pictureView->horizontalBar()),
+                static_cast<QWidget *>(f->window->controls().pictureView->verticalBar())}) {
             QVERIFY(bar->isVisible() && !bar->geometry().intersects(panel->geometry()));
         }
         QVERIFY(viewportTwips().width() < without.width());
-        QCOMPARE(
-            f->window->controls().pictureView->horizontalBar()->maximum(), 13500 - viewportTwips().width());
+        QCOMPARE(f->window->controls().pictureView->horizontalBar()->maximum(),
+            13500 - viewportTwips().width());
         f->window->resize(900, 700);
         QVERIFY(f->window->controls().pictureView->viewport()->geometry().right() < panel->x());
         QCOMPARE(panel->geometry().right(), 900 - 1 - 8);

@@ -62,7 +62,8 @@ struct GifToolWindowFixture
     // A left click on Picture1 at image pixel at.
     void clickPicture(QPoint at)
     {
-        QTest::mouseClick(window->controls().pictureView->picture(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(
+            window->controls().pictureView->picture(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
     // Opens file (the test picture when empty) and clicks at, giving answer to what is asked.

@@ -95,7 +95,8 @@ private slots:
 
         QCOMPARE(f->label("Instructions")->text(), giftool::saveResultText(out));
         QCOMPARE(f->window->windowTitle(), platform::programTitle());
-        QVERIFY(!f->window->hasImage() && f->window->controls().pictureView->picture()->pixmap().isNull());
+        QVERIFY(!f->window->hasImage()
+            && f->window->controls().pictureView->picture()->pixmap().isNull());
         QVERIFY(f->allHidden({f->window->controls().pictureView->viewport(), f->button(0)}));
         QCOMPARE(f->label("Backgroundbox")->text(), QString());
         // The index stays; the picture must be opened again before anything more is saved.

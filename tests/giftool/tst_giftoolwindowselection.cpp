@@ -179,7 +179,8 @@ private slots:
         // The detail panel and the picture on screen show the recoloured entry.
         QCOMPARE(f->label("RGB1", 0)->text(), QString::number(qRed(target)));
         QCOMPARE(f->label("RGB2", 1)->text(), QString::number(qGreen(target)));
-        QCOMPARE(f->window->controls().pictureView->picture()->pixmap().toImage().pixel(24, 2), target);
+        QCOMPARE(
+            f->window->controls().pictureView->picture()->pixmap().toImage().pixel(24, 2), target);
     }
 
     void aClickInAnyStateStartsAfresh()
@@ -222,8 +223,8 @@ private slots:
         f->dialogs.answer(f->backgroundGif());
         window.openImage();
         watcher.answer(MessageAnswer::Ok);
-        QTest::mouseClick(
-            window.controls().pictureView->picture(), Qt::LeftButton, Qt::NoModifier, QPoint(24, 2));
+        QTest::mouseClick(window.controls().pictureView->picture(), Qt::LeftButton, Qt::NoModifier,
+            QPoint(24, 2));
         QCOMPARE(watcher.pendingAnswers(), 0);
         QVERIFY(watcher.swatchShown);
         QCOMPARE(watcher.instructions, QString());
