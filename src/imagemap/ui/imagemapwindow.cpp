@@ -56,7 +56,7 @@ ImageMapWindow::ImageMapWindow(
     , m_prompter(prompter ? *prompter : *m_ownPrompter)
     , m_fileDialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_scale(platform::scaleOf(this))
-    , m_drawing(m_state, m_scale.factor())
+    , m_drawing(m_state)
     , m_mapFiles(m_prompter, m_fileDialogs)
 {
     setWindowTitle(imageMapCaption());
@@ -366,7 +366,7 @@ void ImageMapWindow::openMapFile(const QString &path)
         return;
     // The reader has checked the areas against the table and the store, which showImage() has
     // just emptied, so they fit.
-    if (!storeImportedHotspots(m_state, map->areas, m_scale.factor()))
+    if (!storeImportedHotspots(m_state, map->areas))
         m_prompter.tell(capacityMessage(), platform::MessageIcon::Exclamation);
     m_keptMap = mapText();
     m_htmlDelivered = false;
