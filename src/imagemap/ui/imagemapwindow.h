@@ -82,7 +82,7 @@ private:
     void setObjectNames();
     void layOut();
     // A new image has loaded: the hotspots go and the picture is shown from its top-left corner.
-    void showOpenedImage(const QString &path, const QImage &picture);
+    void showOpenedImage(const QString &path, const QImage &image);
     void updatePointerDisplay();
     QSize windowTwips() const;
 
