@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!read.succeeded())
         return 0;
     imagemap::ImageMapState state;
-    if (!imagemap::storeImportedHotspots(state, read.areas, 15))
+    if (!imagemap::storeImportedHotspots(state, read.areas))
         abort();
     const QString picture = QStringLiteral("/fuzz/picture.gif");
     const imagemap::ImageMapHtml page

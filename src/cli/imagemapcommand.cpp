@@ -7,7 +7,6 @@
 #include "imagemap/core/svgmap.h"
 #include "platform/filecontent.h"
 #include "platform/imaging/imagecomponent.h"
-#include "platform/units.h"
 
 namespace cli {
 
@@ -76,7 +75,7 @@ QString mapText(const ImageMapRequest &request, QString &error, QTextStream &err
         return QString();
     }
     imagemap::ImageMapState state;
-    imagemap::storeImportedHotspots(state, read.areas, platform::TwipsScale().factor());
+    imagemap::storeImportedHotspots(state, read.areas);
     const QString local = imagemap::localPicturePath(request.page, read.pictureSource);
     const QString imagePath = local.isEmpty() ? read.pictureSource : local;
     imagemap::ImageMapHtml text;

@@ -12,22 +12,16 @@
 namespace testsupport {
 
 // An image-map window's state without the window: the drawing and the dialog logic on one
-// state, at 15 twips per pixel, their results told through a scripted prompter as the window
-// tells them. Positions are given in image pixels and sent in twips, as the picture would.
+// state, their results told through a scripted prompter as the window tells them. Positions
+// are given in image pixels, as the picture sends them.
 struct DrawingFixture
 {
-    static constexpr int Tpp = 15;
-
     explicit DrawingFixture(int regionCapacity = imagemap::RegionTable::DefaultCapacity)
         : state(regionCapacity)
     { }
 
-    static QPoint tw(QPoint pixels) { return pixels * Tpp; }
     // A visible straight outline segment between two pixel positions.
-    static imagemap::OutlineSegment line(QPoint from, QPoint to)
-    {
-        return {tw(from), tw(to), true};
-    }
+    static imagemap::OutlineSegment line(QPoint from, QPoint to) { return {from, to, true}; }
 
     // Tells the result's notices and returns the action it asks for.
     imagemap::DrawingAction told(const imagemap::DrawingResult &result)
@@ -39,11 +33,11 @@ struct DrawingFixture
     imagemap::DrawingAction press(QPoint pixels, Qt::MouseButton button = Qt::LeftButton,
         Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        return told(drawing.press(tw(pixels), button, modifiers));
+        return told(drawing.press(pixels, button, modifiers));
     }
     imagemap::DrawingAction release(QPoint pixels, Qt::MouseButton button = Qt::LeftButton)
     {
-        return told(drawing.release(tw(pixels), button));
+        return told(drawing.release(pixels, button));
     }
     imagemap::DrawingAction keyRelease(int key) { return told(drawing.keyRelease(key)); }
     imagemap::DrawingAction cancel() { return told(drawing.cancel()); }
@@ -52,7 +46,7 @@ struct DrawingFixture
     imagemap::DrawingAction drag(QPoint from, QPoint to)
     {
         press(from);
-        drawing.move(tw(to), Qt::LeftButton, Qt::NoModifier);
+        drawing.move(to, Qt::LeftButton, Qt::NoModifier);
         return release(to);
     }
 
@@ -119,7 +113,7 @@ struct DrawingFixture
 
     ScriptedPrompter prompter;
     imagemap::ImageMapState state;
-    imagemap::HotspotDrawing drawing{state, Tpp};
+    imagemap::HotspotDrawing drawing{state};
     imagemap::HotspotProperties properties{state};
 };
 

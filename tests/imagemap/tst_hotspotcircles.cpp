@@ -47,8 +47,8 @@ private slots:
         QCOMPARE(f->state.pendingShape(), std::optional(ShapeKind::Circle));
         const imagemap::OutlineSegment outline = f->state.segments().at(2);
         QVERIFY(outline.round && outline.visible);
-        QCOMPARE(outline.from, DrawingFixture::tw(QPoint(100, 80)));
-        QCOMPARE(outline.to, DrawingFixture::tw(rim));
+        QCOMPARE(outline.from, QPoint(100, 80));
+        QCOMPARE(outline.to, rim);
         QCOMPARE(f->state.segments().indexes(), QList<int>({2}));
         QVERIFY(f->ok({QStringLiteral("c.htm"), QStringLiteral("Round"), {}}));
         const imagemap::HotspotRecord &row = f->row(1);
@@ -68,13 +68,13 @@ private slots:
     void bandFollowsThePointer()
     {
         f->drawing.setDrawCircles(true);
-        f->drawing.press(DrawingFixture::tw(QPoint(50, 50)), Qt::LeftButton, Qt::NoModifier);
-        f->drawing.move(DrawingFixture::tw(QPoint(56, 58)), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.press(QPoint(50, 50), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(QPoint(56, 58), Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(f->drawing.circleBand(), std::optional(CircleBand{QPoint(50, 50), 10}));
-        QCOMPARE(f->drawing.bandPixels(), QRect());
+        QCOMPARE(f->drawing.normalisedBand(), QRect());
         // Switching the option during a drag does not change the shape being dragged.
         f->drawing.setDrawCircles(false);
-        f->drawing.move(DrawingFixture::tw(QPoint(50, 30)), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(QPoint(50, 30), Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(f->drawing.circleBand(), std::optional(CircleBand{QPoint(50, 50), 20}));
         QCOMPARE(f->release(QPoint(50, 30), Qt::LeftButton), DrawingAction::ShowDialog);
         QVERIFY(!f->drawing.circleBand());

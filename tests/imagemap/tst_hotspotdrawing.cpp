@@ -14,7 +14,6 @@ class TestHotspotDrawing : public QObject
     Q_OBJECT
 private:
     std::unique_ptr<DrawingFixture> f;
-    static QPoint tw(int x, int y) { return DrawingFixture::tw(QPoint(x, y)); }
 
 private slots:
     void init() { f = std::make_unique<DrawingFixture>(); }
@@ -80,23 +79,23 @@ private slots:
 
     void rubberBand()
     {
-        f->drawing.press(tw(50, 20), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.press(QPoint(50, 20), Qt::LeftButton, Qt::NoModifier);
         QVERIFY(f->drawing.dragArmed());
-        QCOMPARE(f->drawing.pressPoint(), tw(50, 20));
+        QCOMPARE(f->drawing.pressPoint(), QPoint(50, 20));
         QVERIFY(!f->drawing.bandShown());
-        f->drawing.move(tw(52, 21), Qt::LeftButton, Qt::NoModifier);
-        f->drawing.move(tw(20, 10), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(QPoint(52, 21), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(QPoint(20, 10), Qt::LeftButton, Qt::NoModifier);
         QVERIFY(f->drawing.bandShown());
-        QCOMPARE(f->drawing.bandAnchor(), tw(50, 20));
-        // Not normalised in twips, normalised for painting.
-        QCOMPARE(f->drawing.bandRect(), (imagemap::BandRect{750, 300, 300, 150}));
-        QCOMPARE(f->drawing.bandPixels(), QRect(QPoint(20, 10), QPoint(50, 20)));
+        QCOMPARE(f->drawing.bandAnchor(), QPoint(50, 20));
+        // Not normalised as dragged, normalised for painting.
+        QCOMPARE(f->drawing.bandRect(), (imagemap::BandRect{50, 20, 20, 10}));
+        QCOMPARE(f->drawing.normalisedBand(), QRect(QPoint(20, 10), QPoint(50, 20)));
         // Moves with a modifier held leave the band alone.
-        f->drawing.move(tw(90, 90), Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(f->drawing.bandRect(), (imagemap::BandRect{750, 300, 300, 150}));
+        f->drawing.move(QPoint(90, 90), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(f->drawing.bandRect(), (imagemap::BandRect{50, 20, 20, 10}));
         f->drawing.windowActivated();
         QVERIFY(!f->drawing.bandShown());
-        QCOMPARE(f->drawing.bandPixels(), QRect());
+        QCOMPARE(f->drawing.normalisedBand(), QRect());
         QCOMPARE(f->release(QPoint(20, 10), Qt::LeftButton), DrawingAction::None);
         QCOMPARE(f->state.vertexCount(), 1);
     }
@@ -104,11 +103,11 @@ private slots:
     void inputsThatDrawNothing()
     {
         // A move without a press and a middle-button drag leave no band and no shape.
-        f->drawing.move(tw(20, 10), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(QPoint(20, 10), Qt::LeftButton, Qt::NoModifier);
         QVERIFY(!f->drawing.bandShown());
         QCOMPARE(f->release(QPoint(40, 40), Qt::LeftButton), DrawingAction::None);
         QCOMPARE(f->press(QPoint(10, 10), Qt::MiddleButton), DrawingAction::None);
-        f->drawing.move(tw(60, 60), Qt::MiddleButton, Qt::NoModifier);
+        f->drawing.move(QPoint(60, 60), Qt::MiddleButton, Qt::NoModifier);
         QCOMPARE(f->release(QPoint(60, 60), Qt::MiddleButton), DrawingAction::None);
         QCOMPARE(f->state.vertexCount(), 1);
     }
@@ -148,8 +147,8 @@ private slots:
         QVERIFY(f->state.polygonOpen());
         QVERIFY(!f->drawing.dragArmed());
         QCOMPARE(f->state.vertexCount(), 2);
-        QCOMPARE(f->state.firstVertex(), tw(30, 40));
-        QCOMPARE(f->state.lastVertex(), tw(30, 40));
+        QCOMPARE(f->state.firstVertex(), QPoint(30, 40));
+        QCOMPARE(f->state.lastVertex(), QPoint(30, 40));
         // The first vertex makes the closing segment, of zero length so far.
         QCOMPARE(f->state.segments().at(2), f->line({30, 40}, {30, 40}));
     }
@@ -238,36 +237,41 @@ private slots:
 
     void pointerDisplay_data()
     {
-        QTest::addColumn<QPoint>("twips");
+        QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<QString>("text");
-        QTest::newRow("example") << tw(120, 45) << "120,45";
+        QTest::newRow("example") << QPoint(120, 45) << "120,45";
         QTest::newRow("top-left") << QPoint(0, 0) << "0,0";
-        QTest::newRow("rounded down") << QPoint(1807, 682) << "120,45";
-        QTest::newRow("rounded up") << QPoint(1793, 668) << "120,45";
-        QTest::newRow("left of picture") << tw(-3, 7) << "-3,7";
+        QTest::newRow("left of picture") << QPoint(-3, 7) << "-3,7";
     }
     void pointerDisplay()
     {
-        QFETCH(QPoint, twips);
+        QFETCH(QPoint, pixel);
         QFETCH(QString, text);
         QCOMPARE(f->drawing.xyText(), QString());
-        f->drawing.move(twips, Qt::NoButton, Qt::NoModifier);
+        f->drawing.move(pixel, Qt::NoButton, Qt::NoModifier);
         QCOMPARE(f->drawing.xyText(), text);
         f->drawing.pointerLeft();
         QCOMPARE(f->drawing.xyText(), QString());
     }
 
-    void otherTwipsPerPixel()
+    // A press and a release with no move in between: the rectangle runs from the press to the
+    // release, four pixels being the shortest drag that makes one.
+    void releaseWithoutMove()
     {
-        imagemap::HotspotDrawing drawing(f->state, 12);
-        drawing.move(QPoint(1440, 120), Qt::NoButton, Qt::NoModifier);
-        QCOMPARE(drawing.xyText(), "120,10");
-        // 3 pixels at 12 twips per pixel are 36 twips: too short.
-        drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
-        QCOMPARE(drawing.release(QPoint(47, 47), Qt::LeftButton).action, DrawingAction::None);
-        drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
-        QCOMPARE(drawing.release(QPoint(48, 0), Qt::LeftButton).action, DrawingAction::ShowDialog);
+        f->drawing.move(QPoint(120, 10), Qt::NoButton, Qt::NoModifier);
+        QCOMPARE(f->drawing.xyText(), "120,10");
+        // A band left over from an earlier drag does not give the next rectangle its corners.
+        f->drawing.press(QPoint(40, 40), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.move(QPoint(90, 90), Qt::LeftButton, Qt::NoModifier);
+        f->drawing.windowActivated();
+        QCOMPARE(f->release(QPoint(42, 42)), DrawingAction::None);
+        f->drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(f->drawing.release(QPoint(3, 3), Qt::LeftButton).action, DrawingAction::None);
+        f->drawing.press(QPoint(0, 0), Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(
+            f->drawing.release(QPoint(4, 0), Qt::LeftButton).action, DrawingAction::ShowDialog);
         QCOMPARE(f->state.vertices().at(3), QPoint(4, 0));
+        QCOMPARE(f->state.segments().at(3), f->line({4, 0}, {4, 0}));
         QVERIFY(f->properties.cancel());
     }
 

@@ -23,6 +23,14 @@ class TestImageMapWindow : public testsupport::ImageMapWindowSuite
     Q_OBJECT
 private:
     QWidget *child(const char *name) const { return f->window->findChild<QWidget *>(name); }
+    // A mouse event at a position between whole pixels, as fractional display scaling gives.
+    void sendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button) const
+    {
+        const Qt::MouseButtons held
+            = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, at, f->canvas()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(f->canvas(), &event);
+    }
     QScrollBar *bar(const char *name) const
     {
         return f->window->findChild<QScrollBar *>(QLatin1String(name));
@@ -170,16 +178,54 @@ private slots:
         QCOMPARE(f->canvas()->pos() - before, QPoint(0, -120));
     }
 
+    // Under fractional display scaling positions fall between pixels: the picture hands the
+    // drawing the pixel under the pointer, the last pixel's right half still the last pixel.
+    void thePointerIsOnThePixelUnderIt_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole position") << QPointF(40, 30) << "40,30";
+        QTest::newRow("right half of a pixel") << QPointF(40.6, 30.9) << "40,30";
+        QTest::newRow("top-left pixel") << QPointF(0.4, 0.7) << "0,0";
+        QTest::newRow("last pixel's right half") << QPointF(99.6, 79.7) << "99,79";
+    }
     void thePointerIsOnThePixelUnderIt()
     {
+        QFETCH(QPointF, at);
+        QFETCH(QString, text);
         QVERIFY(f->open(picture("tiny.gif", QSize(100, 80))));
-        // Under fractional display scaling positions fall between pixels; the last pixel's
-        // right half is still the last pixel.
-        const QPointF at(99.6, 79.7);
-        QMouseEvent move(QEvent::MouseMove, at, f->canvas()->mapToGlobal(at), Qt::NoButton,
-            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(f->canvas(), &move);
-        QCOMPARE(f->xyText(), "99,79");
+        sendMouse(QEvent::MouseMove, at, Qt::NoButton);
+        QCOMPARE(f->xyText(), text);
+    }
+
+    // A drag between fractional positions is measured in the pixels under them: 3.5 pixels of
+    // pointer travel that cross four pixel borders make a rectangle, 3.8 that cross three do not.
+    void fractionalDragsCountPixels_data()
+    {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<QList<QPoint>>("points");
+        QTest::newRow("four borders")
+            << QPointF(10.7, 20.2) << QPointF(14.2, 20.9) << QList<QPoint>{{10, 20}, {14, 20}};
+        QTest::newRow("three borders")
+            << QPointF(10.1, 20.5) << QPointF(13.9, 23.9) << QList<QPoint>{};
+        QTest::newRow("to the last pixel")
+            << QPointF(90.5, 70.5) << QPointF(99.9, 79.9) << QList<QPoint>{{90, 70}, {99, 79}};
+    }
+    void fractionalDragsCountPixels()
+    {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(QList<QPoint>, points);
+        QVERIFY(f->open(picture("tiny.gif", QSize(100, 80))));
+        if (!points.isEmpty())
+            f->script.then(testsupport::fillAndOk(QStringLiteral("a.htm")));
+        sendMouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        sendMouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+        QCOMPARE(f->row(1).points, points);
+        // The outline runs along the same pixels: the top edge from the press to the release.
+        if (!points.isEmpty())
+            QCOMPARE(f->window->state().segments().at(2).to, QPoint(points[1].x(), points[0].y()));
     }
 
     void resizingKeepsEveryPartReachable()

@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(htmlCode(), html);
         // Every shape opened has the outline the drawing would have made.
         QCOMPARE(state().segments().indexes(), QList<int>({2, 3, 4, 5, 7, 8, 9, 11}));
-        QCOMPARE(state().segments().at(7).to, QPoint(120, 60) * 15);
+        QCOMPARE(state().segments().at(7).to, QPoint(120, 60));
         QVERIFY(state().segments().at(11).round);
         QVERIFY(state().segments().at(2).visible);
         // Save Map As offers the page the map came from, which holds nothing but the map; after

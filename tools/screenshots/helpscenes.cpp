@@ -254,7 +254,7 @@ void imageMapScenes(PictureFolder &out, const QString &photo)
     answers.setOpenPath(photo);
     imagemap::ImageMapWindow window(answers, answers);
     window.show();
-    window.openImage();
+    window.findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
     QWidget *picture = window.picture();
     const auto *viewport = window.findChild<QWidget *>(QStringLiteral("Parent"));
     const auto *xyBox = window.findChild<QWidget *>(QStringLiteral("XYBox"));

@@ -90,7 +90,7 @@ bool saveImageMapScene(const QString &path, QTextStream &err)
     SceneAnswers answers(sceneImage(scratch));
     imagemap::ImageMapWindow window(answers, answers);
     window.show();
-    window.openImage();
+    window.findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
     QWidget *picture = window.picture();
 
     answerNextDialog(QStringLiteral("espresso.htm"));

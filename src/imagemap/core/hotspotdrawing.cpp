@@ -18,23 +18,22 @@ constexpr int MinimumDragPixels = 4;
 
 } // namespace
 
-HotspotDrawing::HotspotDrawing(ImageMapState &state, int twipsPerPixel)
+HotspotDrawing::HotspotDrawing(ImageMapState &state)
     : m_state(state)
-    , m_scale(twipsPerPixel)
 { }
 
 DrawingResult HotspotDrawing::press(
-    QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+    QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (m_state.dialogOpen())
         return result(DrawingAction::None);
     if (button == Qt::RightButton)
-        return result(hitTest(twips));
+        return result(hitTest(pixel));
     if (button != Qt::LeftButton)
         return result(DrawingAction::None);
-    m_pressPoint = twips;
+    m_pressPoint = pixel;
     if (modifiers & VertexModifiers)
-        return result(addVertex(twips));
+        return result(addVertex(pixel));
     // A plain press while a polygon is open would start a second shape over the points of the
     // first; the polygon is finished by releasing Ctrl or dropped with the window's Cancel.
     if (!m_state.polygonOpen()) {
@@ -44,10 +43,9 @@ DrawingResult HotspotDrawing::press(
     return result(DrawingAction::None);
 }
 
-void HotspotDrawing::move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+void HotspotDrawing::move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
-    m_xyText = platform::plainNumber(toPixels(twips.x())) + u','
-        + platform::plainNumber(toPixels(twips.y()));
+    m_xyText = platform::plainNumber(pixel.x()) + u',' + platform::plainNumber(pixel.y());
     if (!m_dragArmed || !(buttons & Qt::LeftButton) || (modifiers & VertexModifiers))
         return;
     // The band starts where the button went down: one quick move would otherwise give a
@@ -56,34 +54,32 @@ void HotspotDrawing::move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardMo
         m_bandAnchor = m_pressPoint;
         m_bandShown = true;
     }
-    m_bandRect = {m_bandAnchor.x(), m_bandAnchor.y(), twips.x(), twips.y()};
+    m_bandRect = {m_bandAnchor.x(), m_bandAnchor.y(), pixel.x(), pixel.y()};
 }
 
-DrawingResult HotspotDrawing::release(QPoint twips, Qt::MouseButton button)
+DrawingResult HotspotDrawing::release(QPoint pixel, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton || !m_dragArmed)
         return result(DrawingAction::None);
     const bool hadBand = m_bandShown;
     m_bandShown = false;
     if (m_dragCircle)
-        return result(finishCircle(m_pressPoint, twips));
-    const int minimum = MinimumDragPixels * m_scale.factor();
-    if (twips.x() - m_pressPoint.x() < minimum && twips.y() - m_pressPoint.y() < minimum) {
+        return result(finishCircle(m_pressPoint, pixel));
+    if (pixel.x() - m_pressPoint.x() < MinimumDragPixels
+        && pixel.y() - m_pressPoint.y() < MinimumDragPixels) {
         m_dragArmed = false;
         return result(DrawingAction::None);
     }
     // Without a move in between no band was ever set; the rectangle then runs from the press
     // to the release instead of from a band left over from an earlier drag.
     if (!hadBand)
-        m_bandRect = {m_pressPoint.x(), m_pressPoint.y(), twips.x(), twips.y()};
+        m_bandRect = {m_pressPoint.x(), m_pressPoint.y(), pixel.x(), pixel.y()};
     return result(finishDrag());
 }
 
-DrawingAction HotspotDrawing::finishCircle(QPoint centreTwips, QPoint rimTwips)
+DrawingAction HotspotDrawing::finishCircle(QPoint centre, QPoint rim)
 {
     m_dragArmed = false;
-    const QPoint centre = toPixels(centreTwips);
-    const QPoint rim = toPixels(rimTwips);
     if (circleRadius(centre, rim) < MinimumDragPixels)
         return DrawingAction::None;
     if (!m_state.hasRoomFor(2)) {
@@ -94,7 +90,7 @@ DrawingAction HotspotDrawing::finishCircle(QPoint centreTwips, QPoint rimTwips)
     const int index = m_state.appendPoint(centre);
     m_state.appendPoint(rim);
     // The outline hangs on the centre's index, so Cancel and Delete remove it with the shape.
-    m_state.segments().placeRound(index, centreTwips, rimTwips);
+    m_state.segments().placeRound(index, centre, rim);
     m_state.segments().show(index);
     m_state.setPendingShape(ShapeKind::Circle);
     m_state.setCurrentHotspot(0);
@@ -109,8 +105,7 @@ DrawingAction HotspotDrawing::finishDrag()
         refuseShape();
         return DrawingAction::None;
     }
-    const BandRect &b = m_bandRect;
-    addCorners(b, {toPixels(b.left), toPixels(b.top), toPixels(b.right), toPixels(b.bottom)});
+    addCorners(m_bandRect);
     m_state.setPendingShape(ShapeKind::Rectangle);
     m_state.setCurrentHotspot(0);
     m_state.setDialogOpen(true);
@@ -167,8 +162,7 @@ DrawingResult HotspotDrawing::selectionNotified(int left, int top, int right, in
         refuseShape();
         return result(DrawingAction::None);
     }
-    const int f = m_scale.factor();
-    addCorners({left * f, top * f, right * f, bottom * f}, {left, top, right, bottom});
+    addCorners({left, top, right, bottom});
     // The dialog stores the shape by its kind; a selection is a rectangle.
     m_state.setPendingShape(ShapeKind::Rectangle);
     m_state.setCurrentHotspot(0);
@@ -180,30 +174,25 @@ std::optional<CircleBand> HotspotDrawing::circleBand() const
 {
     if (!m_bandShown || !m_dragCircle)
         return std::nullopt;
-    const QPoint centre(toPixels(m_bandRect.left), toPixels(m_bandRect.top));
-    const QPoint rim(toPixels(m_bandRect.right), toPixels(m_bandRect.bottom));
+    const QPoint centre(m_bandRect.left, m_bandRect.top);
+    const QPoint rim(m_bandRect.right, m_bandRect.bottom);
     return CircleBand{centre, circleRadius(centre, rim)};
 }
 
-QRect HotspotDrawing::bandPixels() const
+QRect HotspotDrawing::normalisedBand() const
 {
     if (!m_bandShown || m_dragCircle)
         return QRect();
     const BandRect &b = m_bandRect;
-    const int x1 = toPixels(b.left);
-    const int y1 = toPixels(b.top);
-    const int x2 = toPixels(b.right);
-    const int y2 = toPixels(b.bottom);
     // QRect::normalized() would move the corners of a band dragged up or left by a pixel.
-    return QRect(
-        QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    return QRect(QPoint(std::min(b.left, b.right), std::min(b.top, b.bottom)),
+        QPoint(std::max(b.left, b.right), std::max(b.top, b.bottom)));
 }
 
-DrawingAction HotspotDrawing::hitTest(QPoint twips)
+DrawingAction HotspotDrawing::hitTest(QPoint pixel)
 {
     if (m_dragArmed || m_state.polygonOpen())
         return DrawingAction::None;
-    const QPoint pixel(toPixels(twips.x()), toPixels(twips.y()));
     const HotspotTable &table = m_state.hotspots();
     for (int row = HotspotTable::FirstRow; row <= HotspotTable::LastRow; ++row) {
         const int region = table.row(row).region;
@@ -223,32 +212,28 @@ DrawingAction HotspotDrawing::hitTest(QPoint twips)
     return DrawingAction::None;
 }
 
-DrawingAction HotspotDrawing::addVertex(QPoint twips)
+DrawingAction HotspotDrawing::addVertex(QPoint pixel)
 {
     if (!m_state.hasRoomFor(1)) {
         refuseShape();
         return DrawingAction::None;
     }
-    if (!m_state.polygonOpen()) {
-        m_state.openPolygon(twips);
+    if (!m_state.polygonOpen())
         m_state.beginShape();
-    }
-    const int index = m_state.appendPoint(QPoint(toPixels(twips.x()), toPixels(twips.y())));
+    const QPoint previous = m_state.followPolygon(pixel);
+    const int index = m_state.appendPoint(pixel);
     OutlineSegments &segments = m_state.segments();
-    segments.place(index, m_state.lastVertex(), twips);
-    m_state.setLastVertex(twips);
+    segments.place(index, previous, pixel);
     // The segment of the shape's first point doubles as the closing edge from the first to the
     // latest vertex.
-    segments.place(m_state.shapeStart(), m_state.firstVertex(), twips);
+    segments.place(m_state.shapeStart(), m_state.firstVertex(), pixel);
     segments.show(m_state.shapeStart());
     segments.show(index);
     return DrawingAction::None;
 }
 
-void HotspotDrawing::addCorners(const BandRect &twips, const BandRect &pixels)
+void HotspotDrawing::addCorners(const BandRect &r)
 {
-    const BandRect &t = twips;
-    const BandRect &p = pixels;
     struct Corner
     {
         QPoint from;
@@ -256,10 +241,10 @@ void HotspotDrawing::addCorners(const BandRect &twips, const BandRect &pixels)
         QPoint point;
     };
     const Corner corners[4] = {
-        {{t.left, t.top}, {t.right, t.top}, {p.left, p.top}},
-        {{t.right, t.top}, {t.right, t.bottom}, {p.right, p.top}},
-        {{t.left, t.bottom}, {t.right, t.bottom}, {p.right, p.bottom}},
-        {{t.left, t.top}, {t.left, t.bottom}, {p.left, p.bottom}},
+        {{r.left, r.top}, {r.right, r.top}, {r.left, r.top}},
+        {{r.right, r.top}, {r.right, r.bottom}, {r.right, r.top}},
+        {{r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.bottom}},
+        {{r.left, r.top}, {r.left, r.bottom}, {r.left, r.bottom}},
     };
     m_state.beginShape();
     for (const Corner &corner : corners) {

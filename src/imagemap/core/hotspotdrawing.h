@@ -1,7 +1,6 @@
 #pragma once
 
 #include "imagemap/core/imagemapstate.h"
-#include "platform/units.h"
 
 #include <QList>
 #include <QPoint>
@@ -37,7 +36,8 @@ struct DrawingResult
     bool operator==(const DrawingResult &) const = default;
 };
 
-// The rubber band in twips, not normalised: dragged up or left, right < left or bottom < top.
+// The rubber band in image pixels, not normalised: dragged up or left, right < left or bottom <
+// top.
 struct BandRect
 {
     int left = 0;
@@ -59,8 +59,7 @@ struct CircleBand
 
 // The drawing of hotspots on the picture: dragging rectangles, Ctrl-clicking polygons,
 // re-opening hotspots with the right button, and the pointer display. Positions arrive in
-// twips from the picture's top-left corner; points are stored in image pixels (twips divided
-// by twipsPerPixel(), rounded).
+// image pixels from the picture's top-left corner, and points and outlines are kept in them.
 //
 // With circle drawing on, a plain left drag outlines a circle instead of a rectangle: its centre
 // is at the press and its rim follows the pointer. A circle takes three vertex slots (centre,
@@ -77,9 +76,7 @@ struct CircleBand
 class HotspotDrawing
 {
 public:
-    HotspotDrawing(ImageMapState &state, int twipsPerPixel);
-
-    int twipsPerPixel() const { return m_scale.factor(); }
+    explicit HotspotDrawing(ImageMapState &state);
 
     // Whether a plain left drag outlines a circle (off at start). A drag under way keeps the
     // shape it started with.
@@ -89,13 +86,13 @@ public:
     // A button went down over the picture. The left button arms a drag, or with Shift, Ctrl or
     // Alt held adds a polygon vertex; the right button re-opens the hotspot under the pointer
     // (the lowest row wins) and asks for the dialog.
-    DrawingResult press(QPoint twips, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    DrawingResult press(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // The pointer moved over the picture: updates the pointer display and, during a drag with
     // the left button and no modifier, the rubber band.
-    void move(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void move(QPoint pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     // A button came up. Ends a drag: a rectangle results when the pointer ended at least four
     // pixels right of or below the press point, and the dialog is asked for.
-    DrawingResult release(QPoint twips, Qt::MouseButton button);
+    DrawingResult release(QPoint pixel, Qt::MouseButton button);
     // A key came up while the picture had the focus. Releasing Ctrl closes an open polygon and
     // asks for the dialog; a polygon of fewer than three distinct corners is dropped with a
     // beep instead, and its points are given back.
@@ -127,29 +124,25 @@ public:
     QPoint bandAnchor() const { return m_bandAnchor; }
     bool bandShown() const { return m_bandShown; }
     BandRect bandRect() const { return m_bandRect; }
-    // The rubber band to paint, in pixels (each BandRect value divided by twipsPerPixel(),
-    // rounded), normalised; an empty rectangle while no band is shown or a circle is dragged.
-    QRect bandPixels() const;
+    // The rubber band to paint, normalised; an empty rectangle while no band is shown or a
+    // circle is dragged.
+    QRect normalisedBand() const;
     // The circle to paint while one is dragged; nothing otherwise.
     std::optional<CircleBand> circleBand() const;
 
 private:
-    DrawingAction hitTest(QPoint twips);
-    DrawingAction addVertex(QPoint twips);
+    DrawingAction hitTest(QPoint pixel);
+    DrawingAction addVertex(QPoint pixel);
     DrawingAction finishDrag();
-    DrawingAction finishCircle(QPoint centreTwips, QPoint rimTwips);
-    QPoint toPixels(QPoint twips) const { return {toPixels(twips.x()), toPixels(twips.y())}; }
-    // Adds the four corners of a rectangle as a new shape: segment ends in twips, stored points
-    // in pixels, both given as left, top, right, bottom.
-    void addCorners(const BandRect &twips, const BandRect &pixels);
+    DrawingAction finishCircle(QPoint centre, QPoint rim);
+    // Adds the four corners of the rectangle as a new shape, with their outline.
+    void addCorners(const BandRect &corners);
     // Drops the open polygon, if any, and notes that the shape's points did not fit.
     void refuseShape();
     // The result of an input: the action and the notices gathered since the last result.
     DrawingResult result(DrawingAction action);
-    int toPixels(int twips) const { return m_scale.toPixels(twips); }
 
     ImageMapState &m_state;
-    platform::TwipsScale m_scale;
     QList<DrawingNotice> m_notices;
     bool m_drawCircles = false;
     bool m_dragArmed = false;

@@ -1,6 +1,7 @@
 #include "imagemap/core/imagemapstate.h"
 
 #include <QPolygon>
+#include <utility>
 
 namespace imagemap {
 
@@ -45,11 +46,14 @@ int ImageMapState::createShapeRegion(ShapeKind kind, int first, int last)
     return m_regions.create(polygon);
 }
 
-void ImageMapState::openPolygon(QPoint twips)
+QPoint ImageMapState::followPolygon(QPoint pixels)
 {
-    m_polygonOpen = true;
-    m_firstVertex = twips;
-    m_lastVertex = twips;
+    if (!m_polygonOpen) {
+        m_polygonOpen = true;
+        m_firstVertex = pixels;
+        m_lastVertex = pixels;
+    }
+    return std::exchange(m_lastVertex, pixels);
 }
 
 void ImageMapState::resetPolygon()

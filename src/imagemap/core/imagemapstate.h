@@ -33,7 +33,7 @@ public:
     // Index of the first point of the latest shape.
     int shapeStart() const { return m_shapeStart; }
     bool polygonOpen() const { return m_polygonOpen; }
-    // First and latest vertex of the open polygon, in twips.
+    // First and latest vertex of the open polygon.
     QPoint firstVertex() const { return m_firstVertex; }
     QPoint lastVertex() const { return m_lastVertex; }
 
@@ -67,9 +67,10 @@ public:
     // its outline. Returns the region's handle, or 0 when it cannot be made.
     int createShapeRegion(ShapeKind kind, int first, int last);
 
-    // Opens a polygon whose first vertex is at the position (twips).
-    void openPolygon(QPoint twips);
-    void setLastVertex(QPoint twips) { m_lastVertex = twips; }
+    // A vertex is added to the polygon, which opens with it as its first vertex when none is
+    // open; it becomes the latest vertex. Returns the latest vertex before it (itself when it
+    // opened the polygon).
+    QPoint followPolygon(QPoint pixels);
     // No polygon is open any more, and both vertex positions are (0, 0).
     void resetPolygon();
 

@@ -5,10 +5,9 @@ namespace imagemap {
 namespace {
 
 // Adds the shape's points and outline as the drawing would; false when they do not fit.
-bool addOutline(ImageMapState &state, const MapArea &area, int twipsPerPixel)
+bool addOutline(ImageMapState &state, const MapArea &area)
 {
     const QList<QPoint> &p = area.points;
-    const auto tw = [twipsPerPixel](QPoint pixels) { return pixels * twipsPerPixel; };
     OutlineSegments &segments = state.segments();
     state.beginShape();
     if (area.shape == ShapeKind::Rectangle) {
@@ -24,14 +23,14 @@ bool addOutline(ImageMapState &state, const MapArea &area, int twipsPerPixel)
             const int index = state.appendPoint(corner[0]);
             if (index == 0)
                 return false;
-            segments.place(index, tw(corner[1]), tw(corner[2]));
+            segments.place(index, corner[1], corner[2]);
             segments.show(index);
         }
     } else if (area.shape == ShapeKind::Circle) {
         const int index = state.appendPoint(p[0]);
         if (index == 0 || state.appendPoint(p[1]) == 0)
             return false;
-        segments.placeRound(index, tw(p[0]), tw(p[1]));
+        segments.placeRound(index, p[0], p[1]);
         segments.show(index);
     } else {
         // Segment k joins vertex k - 1 to vertex k; the first vertex's segment is the closing
@@ -41,19 +40,19 @@ bool addOutline(ImageMapState &state, const MapArea &area, int twipsPerPixel)
             if (index == 0)
                 return false;
             if (i == 0)
-                segments.place(index, tw(p[0]), tw(p[p.size() - 2]));
+                segments.place(index, p[0], p[p.size() - 2]);
             else
-                segments.place(index, tw(p[i - 1]), tw(p[i]));
+                segments.place(index, p[i - 1], p[i]);
             segments.show(index);
         }
     }
     return true;
 }
 
-bool storeOne(ImageMapState &state, const MapArea &area, int twipsPerPixel)
+bool storeOne(ImageMapState &state, const MapArea &area)
 {
     const int row = state.hotspots().firstFreeRow();
-    if (row == 0 || area.points.size() < 2 || !addOutline(state, area, twipsPerPixel))
+    if (row == 0 || area.points.size() < 2 || !addOutline(state, area))
         return false;
     const int start = state.shapeStart();
     const int closing = state.appendPoint(state.vertices().at(start));
@@ -78,10 +77,10 @@ bool storeOne(ImageMapState &state, const MapArea &area, int twipsPerPixel)
 
 } // namespace
 
-bool storeImportedHotspots(ImageMapState &state, const QList<MapArea> &areas, int twipsPerPixel)
+bool storeImportedHotspots(ImageMapState &state, const QList<MapArea> &areas)
 {
     for (const MapArea &area : areas) {
-        if (!storeOne(state, area, twipsPerPixel)) {
+        if (!storeOne(state, area)) {
             state.clearHotspots();
             return false;
         }

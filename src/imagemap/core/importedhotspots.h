@@ -11,6 +11,6 @@ namespace imagemap {
 // the closing point, its outline segments are shown and its hit-test region is made. The state
 // must have been cleared (ClearHotspots). Returns false, with the state cleared again, when the
 // areas do not fit into the table or the store, or a region cannot be made.
-bool storeImportedHotspots(ImageMapState &state, const QList<MapArea> &areas, int twipsPerPixel);
+bool storeImportedHotspots(ImageMapState &state, const QList<MapArea> &areas);
 
 } // namespace imagemap

@@ -5,7 +5,7 @@
 
 namespace imagemap {
 
-// One outline line over the picture, in twips of the picture's coordinate space. A round
+// One outline line over the picture, in image pixels from its top-left corner. A round
 // segment is a circle's outline instead: the circle round `from` whose rim passes through `to`.
 struct OutlineSegment
 {

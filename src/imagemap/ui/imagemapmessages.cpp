@@ -2,6 +2,19 @@
 
 namespace imagemap {
 
+bool confirmHtml(platform::Prompter &prompter)
+{
+    return prompter.ask(htmlQuestion(), platform::MessageIcon::Question,
+               platform::MessageButtons::YesNoCancel)
+        == platform::MessageAnswer::Yes;
+}
+
+bool confirmDiscardingHotspots(platform::Prompter &prompter, const QString &question)
+{
+    return prompter.ask(question, platform::MessageIcon::Question, platform::MessageButtons::YesNo)
+        == platform::MessageAnswer::Yes;
+}
+
 void tellDrawingNotices(platform::Prompter &prompter, const QList<DrawingNotice> &notices)
 {
     for (const DrawingNotice notice : notices) {

@@ -59,6 +59,18 @@ inline QString deleteQuestion()
     return QStringLiteral("Are you sure you want to delete this hotspot?");
 }
 
+// Told when the clipboard did not take the HTML; the window then stays open with its hotspots.
+inline QString clipboardRefusedMessage()
+{
+    return QStringLiteral("The image-map HTML could not be placed on the clipboard.");
+}
+
+// Asks the question before the image-map HTML is built; true only for Yes.
+bool confirmHtml(platform::Prompter &prompter);
+
+// Asks whether the hotspots may go (one of the two discard questions); true only for Yes.
+bool confirmDiscardingHotspots(platform::Prompter &prompter, const QString &question);
+
 // Beeps and message boxes for what a drawing input came to, in order.
 void tellDrawingNotices(platform::Prompter &prompter, const QList<DrawingNotice> &notices);
 

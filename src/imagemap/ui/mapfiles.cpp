@@ -2,7 +2,7 @@
 
 #include "imagemap/core/mappage.h"
 #include "imagemap/core/svgmap.h"
-#include "imagemap/ui/imagemapwindow.h"
+#include "imagemap/ui/imagemapmessages.h"
 #include "platform/busycursor.h"
 #include "platform/filecontent.h"
 

@@ -10,6 +10,12 @@
 
 namespace imagemap {
 
+// The filter of the image Open dialog, also where a map's picture is asked for.
+inline QString openFilter()
+{
+    return QStringLiteral("GIF(*.gif)|*.gif|JPEG(*.jpg|*.jpg");
+}
+
 inline QString mapPageFilter()
 {
     return QStringLiteral("Web Pages (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");

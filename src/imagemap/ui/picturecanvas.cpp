@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
-#include <cmath>
 
 namespace imagemap {
 
@@ -28,15 +27,11 @@ void PictureCanvas::setPicture(const QImage &image)
     update();
 }
 
-QPoint PictureCanvas::twipsAt(const QMouseEvent *event) const
+QPoint PictureCanvas::pixelAt(const QMouseEvent *event)
 {
-    return platform::pixelUnder(event->position()) * m_drawing.twipsPerPixel();
-}
-
-QPoint PictureCanvas::pixelsOf(QPoint twips) const
-{
-    const double factor = m_drawing.twipsPerPixel();
-    return QPoint(int(std::lround(twips.x() / factor)), int(std::lround(twips.y() / factor)));
+    // One picture pixel per image pixel: the image pixel is the one under the pointer, also
+    // when the pointer stands between whole positions.
+    return platform::pixelUnder(event->position());
 }
 
 void PictureCanvas::request(const DrawingResult &result)
@@ -49,19 +44,19 @@ void PictureCanvas::request(const DrawingResult &result)
 void PictureCanvas::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
-    request(m_drawing.press(twipsAt(event), event->button(), event->modifiers()));
+    request(m_drawing.press(pixelAt(event), event->button(), event->modifiers()));
 }
 
 void PictureCanvas::mouseMoveEvent(QMouseEvent *event)
 {
-    m_drawing.move(twipsAt(event), event->buttons(), event->modifiers());
+    m_drawing.move(pixelAt(event), event->buttons(), event->modifiers());
     update();
     emit pointerMoved();
 }
 
 void PictureCanvas::mouseReleaseEvent(QMouseEvent *event)
 {
-    request(m_drawing.release(twipsAt(event), event->button()));
+    request(m_drawing.release(pixelAt(event), event->button()));
 }
 
 void PictureCanvas::keyReleaseEvent(QKeyEvent *event)
@@ -95,13 +90,11 @@ void PictureCanvas::paintEvent(QPaintEvent *)
         for (const OutlineSegment &segment : segments) {
             if (!segment.visible)
                 continue;
-            const QPoint from = pixelsOf(segment.from);
-            const QPoint to = pixelsOf(segment.to);
             if (segment.round) {
-                const int radius = circleRadius(from, to);
-                painter.drawEllipse(from, radius, radius);
+                const int radius = circleRadius(segment.from, segment.to);
+                painter.drawEllipse(segment.from, radius, radius);
             } else {
-                painter.drawLine(from, to);
+                painter.drawLine(segment.from, segment.to);
             }
         }
     }
@@ -110,7 +103,7 @@ void PictureCanvas::paintEvent(QPaintEvent *)
 
 void PictureCanvas::paintBand(QPainter &painter)
 {
-    const QRect band = m_drawing.bandPixels();
+    const QRect band = m_drawing.normalisedBand();
     const std::optional<CircleBand> circle = m_drawing.circleBand();
     if (band.isNull() && !circle)
         return;

@@ -12,7 +12,7 @@ namespace imagemap {
 
 // The picture of the image-map window: shows the image and, laid over it, the
 // outline segments and the rubber band exactly as the drawing state holds them. Its mouse
-// and key events go to the drawing as positions in twips from its top-left corner; what the
+// and key events go to the drawing as image pixels from its top-left corner; what the
 // drawing then asks for is passed on through actionRequested().
 class PictureCanvas : public QWidget
 {
@@ -41,8 +41,8 @@ protected:
 private:
     // The rubber band, a rectangle or a circle, painted so it shows on any picture.
     void paintBand(QPainter &painter);
-    QPoint twipsAt(const QMouseEvent *event) const;
-    QPoint pixelsOf(QPoint twips) const;
+    // The image pixel under the pointer.
+    static QPoint pixelAt(const QMouseEvent *event);
     void request(const DrawingResult &result);
 
     HotspotDrawing &m_drawing;
