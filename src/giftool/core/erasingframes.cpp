@@ -230,6 +230,100 @@ QRect areaOf(const GifAnimation &animation)
     return area;
 }
 
+// Draws the frames one by one on two canvases: the target, the opened animation with the
+// cleared pixels painting clear, and the output, what the written frames draw. Each frame is
+// kept or rewritten so that both canvases agree once it is drawn, so only what the frame and
+// its disposal touch can differ.
+class ErasingFrameMender
+{
+public:
+    ErasingFrameMender(const GifAnimation &saved, QList<QBitArray> clears, QRect area)
+        : m_saved(saved)
+        , m_clears(std::move(clears))
+        , m_target(area)
+        , m_out(area)
+        , m_area(area)
+        , m_frames(saved.frames)
+        , m_rewritten(saved.frames.size(), false)
+    { }
+
+    // Keeps or rewrites frame k; false when it cannot be made to agree, or the comparison
+    // would grow too long.
+    bool mendFrame(qsizetype k);
+
+    const QList<GifFrame> &frames() const { return m_frames; }
+    int rewrittenCount() const { return int(m_rewritten.count(true)); }
+
+private:
+    bool clearThroughPreviousDisposal(
+        qsizetype k, const GifCanvas::Snapshot &before, QRegion &touched);
+
+    const GifAnimation &m_saved;
+    QList<QBitArray> m_clears;
+    GifCanvas m_target;
+    GifCanvas m_out;
+    QRect m_area;
+    QList<GifFrame> m_frames;
+    QList<bool> m_rewritten;
+    qint64 m_compared = 0;
+};
+
+bool ErasingFrameMender::mendFrame(qsizetype k)
+{
+    const GifFrame &ruled = m_saved.frames[k]; // as the per-frame rule wrote it
+    QRegion touched
+        = QRegion(m_target.disposalArea()) + m_out.disposalArea() + (ruled.rect & m_area);
+    m_compared += qint64(touched.boundingRect().width()) * touched.boundingRect().height();
+    if (m_compared > MaxComparedPixels)
+        return false;
+    m_target.draw(ruled, m_saved.coloursOf(ruled), m_clears[k]);
+    const GifCanvas::Snapshot before = m_out.snapshot(m_out.disposalArea(), ruled.rect);
+    m_out.draw(ruled, m_saved.coloursOf(ruled));
+    if (differences(m_out, m_target, touched).isEmpty())
+        return true;
+    m_out.restore(before);
+    m_out.dispose();
+    if (!clearThroughPreviousDisposal(k, before, touched))
+        return false;
+    QRect change = differences(m_out, m_target, touched);
+    if (change.isEmpty())
+        change = QRect(ruled.rect.topLeft(), QSize(1, 1));
+    const std::optional<GifFrame> frame = frameOfChange(m_out, m_target, change, ruled, m_saved);
+    if (!frame)
+        return false;
+    m_out.draw(*frame, m_saved.coloursOf(*frame));
+    if (!differences(m_out, m_target, touched + change).isEmpty())
+        return false;
+    m_frames[k] = *frame;
+    m_rewritten[k] = true;
+    return true;
+}
+
+bool ErasingFrameMender::clearThroughPreviousDisposal(
+    qsizetype k, const GifCanvas::Snapshot &before, QRegion &touched)
+{
+    const QRect mustClear = boundsWhere(
+        touched, [&](int x, int y) { return m_target.pixel(x, y) == 0 && m_out.pixel(x, y) != 0; });
+    if (mustClear.isEmpty())
+        return true;
+    // Only the disposal of the frame before can make the canvas clear; the first frame is
+    // drawn on a clear canvas, so it never needs that.
+    if (k == 0)
+        return false;
+    GifFrame &previous = m_frames[k - 1];
+    const QRect wider = previous.rect | mustClear;
+    if (wider != previous.rect && !widen(previous, m_saved.coloursOf(previous), wider))
+        return false;
+    m_rewritten[k - 1] = m_rewritten[k - 1] || wider != m_saved.frames[k - 1].rect
+        || previous.disposal != RestoreBackground;
+    previous.disposal = RestoreBackground;
+    m_out.restore(before);
+    m_out.setDisposal(wider, RestoreBackground);
+    m_out.dispose();
+    touched += wider & m_area;
+    return true;
+}
+
 } // namespace
 
 int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
@@ -246,62 +340,16 @@ int mendErasingFrames(const GifAnimation &opened, GifAnimation &saved)
     const QRect area = areaOf(saved);
     if (!anyClear || qint64(area.width()) * area.height() > MaxCanvasPixels)
         return 0;
-    // The target is the opened animation with the cleared pixels painting clear; the output is
-    // what the written frames draw. Each frame is kept or rewritten so that both canvases agree
-    // once it is drawn, so only what the frame and its disposal touch can differ.
-    GifCanvas target(area), out(area);
-    QList<GifFrame> frames = saved.frames;
-    QList<bool> rewritten(count, false);
-    qint64 compared = 0;
+    ErasingFrameMender mender(saved, std::move(clears), area);
     for (qsizetype k = 0; k < count; ++k) {
-        const GifFrame &ruled = saved.frames[k]; // as the per-frame rule wrote it
-        QRegion touched = QRegion(target.disposalArea()) + out.disposalArea() + (ruled.rect & area);
-        compared += qint64(touched.boundingRect().width()) * touched.boundingRect().height();
-        if (compared > MaxComparedPixels)
+        if (!mender.mendFrame(k))
             return 0;
-        target.draw(ruled, saved.coloursOf(ruled), clears[k]);
-        const GifCanvas::Snapshot before = out.snapshot(out.disposalArea(), ruled.rect);
-        out.draw(ruled, saved.coloursOf(ruled));
-        if (differences(out, target, touched).isEmpty())
-            continue;
-        out.restore(before);
-        out.dispose();
-        const QRect mustClear = boundsWhere(
-            touched, [&](int x, int y) { return target.pixel(x, y) == 0 && out.pixel(x, y) != 0; });
-        if (!mustClear.isEmpty()) {
-            // Only the disposal of the frame before can make the canvas clear; the first
-            // frame is drawn on a clear canvas, so it never needs that.
-            if (k == 0)
-                return 0;
-            GifFrame &previous = frames[k - 1];
-            const QRect wider = previous.rect | mustClear;
-            if (wider != previous.rect && !widen(previous, saved.coloursOf(previous), wider))
-                return 0;
-            rewritten[k - 1] = rewritten[k - 1] || wider != saved.frames[k - 1].rect
-                || previous.disposal != RestoreBackground;
-            previous.disposal = RestoreBackground;
-            out.restore(before);
-            out.setDisposal(wider, RestoreBackground);
-            out.dispose();
-            touched += wider & area;
-        }
-        QRect change = differences(out, target, touched);
-        if (change.isEmpty())
-            change = QRect(ruled.rect.topLeft(), QSize(1, 1));
-        const std::optional<GifFrame> frame = frameOfChange(out, target, change, ruled, saved);
-        if (!frame)
-            return 0;
-        out.draw(*frame, saved.coloursOf(*frame));
-        if (!differences(out, target, touched + change).isEmpty())
-            return 0;
-        frames[k] = *frame;
-        rewritten[k] = true;
     }
-    const int redrawn = int(rewritten.count(true));
+    const int redrawn = mender.rewrittenCount();
     if (redrawn > 0) {
         // The file keeps the screen it would have had, grown to hold the frames as they were.
         saved.screen = saved.screen.expandedTo(QSize(area.right() + 1, area.bottom() + 1));
-        saved.frames = frames;
+        saved.frames = mender.frames();
     }
     return redrawn;
 }

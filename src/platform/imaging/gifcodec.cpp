@@ -52,6 +52,73 @@ bool findFirstImage(GifFileType *gif, QString *error)
     }
 }
 
+// Why the first image's canvas, the screen grown to hold the frame, cannot be made; empty when
+// it can, with its size in canvas.
+QString canvasProblem(const GifFileType *gif, QSize *canvas)
+{
+    const GifImageDesc &frame = gif->Image;
+    if (!fitsPixelLimit(frame.Width, frame.Height))
+        return pixelLimitMessage(frame.Width, frame.Height);
+    const qint64 canvasWidth = std::max<qint64>(gif->SWidth, qint64(frame.Left) + frame.Width);
+    const qint64 canvasHeight = std::max<qint64>(gif->SHeight, qint64(frame.Top) + frame.Height);
+    if (!fitsPixelLimit(canvasWidth, canvasHeight))
+        return pixelLimitMessage(canvasWidth, canvasHeight);
+    // No GIF screen is wider or taller than 65535: a frame placed past it is damaged, and such
+    // a picture could not be saved as GIF again.
+    if (canvasWidth > 65535 || canvasHeight > 65535)
+        return QStringLiteral("The GIF image's frame lies beyond the 65535 pixels a GIF screen "
+                              "can have.");
+    *canvas = QSize(int(canvasWidth), int(canvasHeight));
+    return QString();
+}
+
+// The canvas with the colour table, filled with the screen's background where the frame does
+// not cover it; a null image when there is no memory for it.
+QImage blankCanvas(const GifFileType *gif, const ColorMapObject *map, QSize canvas)
+{
+    QImage image(canvas, QImage::Format_Indexed8);
+    if (image.isNull())
+        return image;
+    QList<QRgb> palette;
+    palette.reserve(map->ColorCount);
+    for (int i = 0; i < map->ColorCount; ++i)
+        palette.append(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
+    image.setColorTable(palette);
+    if (canvas != QSize(gif->Image.Width, gif->Image.Height)) {
+        const int background = gif->SBackGroundColor < map->ColorCount ? gif->SBackGroundColor : 0;
+        image.fill(uint(background));
+    }
+    return image;
+}
+
+// The layout giflib writes for a screen of one image, up to its LZW data: "GIF87a", the screen
+// descriptor with a 256-entry global table (packed byte 0xF7: the table, 8 bits of colour
+// resolution, 256 entries), background 0, aspect 0, the table and the image descriptor at byte
+// 781. The LZW data and the trailer follow.
+void appendScreenAndDescriptor(QByteArray &file, const QImage &indexed)
+{
+    const auto word = [&file](int value) {
+        file.append(char(value & 0xFF));
+        file.append(char((value >> 8) & 0xFF));
+    };
+    file.append("GIF87a");
+    word(indexed.width());
+    word(indexed.height());
+    file.append(char(0xF7));
+    file.append(2, '\0');
+    for (const QRgb colour : paddedPalette(indexed.colorTable())) {
+        file.append(char(qRed(colour)));
+        file.append(char(qGreen(colour)));
+        file.append(char(qBlue(colour)));
+    }
+    file.append(char(0x2C));
+    word(0);
+    word(0);
+    word(indexed.width());
+    word(indexed.height());
+    file.append('\0');
+}
+
 } // namespace
 
 DecodedImage GifCodec::read(const QByteArray &file)
@@ -73,36 +140,18 @@ DecodedImage GifCodec::read(const QByteArray &file)
     if (!findFirstImage(gif.get(), &error))
         return DecodedImage::failure(error);
     const GifImageDesc &frame = gif->Image;
-    if (!fitsPixelLimit(frame.Width, frame.Height))
-        return DecodedImage::failure(pixelLimitMessage(frame.Width, frame.Height));
-    const qint64 canvasWidth = std::max<qint64>(gif->SWidth, qint64(frame.Left) + frame.Width);
-    const qint64 canvasHeight = std::max<qint64>(gif->SHeight, qint64(frame.Top) + frame.Height);
-    if (!fitsPixelLimit(canvasWidth, canvasHeight))
-        return DecodedImage::failure(pixelLimitMessage(canvasWidth, canvasHeight));
-    // No GIF screen is wider or taller than 65535: a frame placed past it is damaged, and such
-    // a picture could not be saved as GIF again.
-    if (canvasWidth > 65535 || canvasHeight > 65535)
-        return DecodedImage::failure(QStringLiteral("The GIF image's frame lies beyond the 65535 "
-                                                    "pixels a GIF screen can have."));
+    QSize canvas;
+    if (const QString problem = canvasProblem(gif.get(), &canvas); !problem.isEmpty())
+        return DecodedImage::failure(problem);
     const ColorMapObject *map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     if (!map || map->ColorCount < 1 || !map->Colors)
         return DecodedImage::failure(QStringLiteral("The GIF image has no colour table."));
-
-    QImage image(int(canvasWidth), int(canvasHeight), QImage::Format_Indexed8);
+    QImage image = blankCanvas(gif.get(), map, canvas);
     if (image.isNull())
         return DecodedImage::failure(QStringLiteral("There is not enough memory for a %1 x %2 "
                                                     "image.")
-                                         .arg(canvasWidth)
-                                         .arg(canvasHeight));
-    QList<QRgb> palette;
-    palette.reserve(map->ColorCount);
-    for (int i = 0; i < map->ColorCount; ++i)
-        palette.append(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
-    image.setColorTable(palette);
-    if (canvasWidth != frame.Width || canvasHeight != frame.Height) {
-        const int background = gif->SBackGroundColor < map->ColorCount ? gif->SBackGroundColor : 0;
-        image.fill(uint(background));
-    }
+                                         .arg(canvas.width())
+                                         .arg(canvas.height()));
 
     for (const int y : rowOrder(frame.Height, frame.Interlace)) {
         GifPixelType *line = image.scanLine(frame.Top + y) + frame.Left;
@@ -128,32 +177,9 @@ bool GifCodec::write(
                      .arg(height);
         return false;
     }
-    // The layout giflib writes for a screen of one image: "GIF87a", the screen descriptor with
-    // a 256-entry global table (packed byte 0xF7: the table, 8 bits of colour resolution, 256
-    // entries), background 0, aspect 0, the table, the image descriptor at byte 781, the LZW
-    // data and the trailer.
     QByteArray file;
     file.reserve(ImageDescriptorOffset + 32 + qsizetype(width) * height / 2);
-    const auto word = [&file](int value) {
-        file.append(char(value & 0xFF));
-        file.append(char((value >> 8) & 0xFF));
-    };
-    file.append("GIF87a");
-    word(width);
-    word(height);
-    file.append(char(0xF7));
-    file.append(2, '\0');
-    for (const QRgb colour : paddedPalette(indexed.colorTable())) {
-        file.append(char(qRed(colour)));
-        file.append(char(qGreen(colour)));
-        file.append(char(qBlue(colour)));
-    }
-    file.append(char(0x2C));
-    word(0);
-    word(0);
-    word(width);
-    word(height);
-    file.append('\0');
+    appendScreenAndDescriptor(file, indexed);
     if (ready && ready->matches(indexed)) {
         file.append(ready->bytes());
     } else {

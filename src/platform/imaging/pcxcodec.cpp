@@ -215,6 +215,49 @@ void storeLine(const PcxLayout &layout, const uchar *line, QImage &image, int y)
     }
 }
 
+// The 128-byte header of an 8-bit, one-plane picture: version 5, run-length encoded, the last
+// column and row, the resolution in dpi (72 when the picture has none), the first 16 colours and
+// the bytes per line.
+std::array<uchar, PcxCodec::HeaderSize> headerOf(
+    const QImage &indexed, const QList<QRgb> &palette, int bytesPerLine)
+{
+    std::array<uchar, PcxCodec::HeaderSize> header{};
+    header[0] = Maker;
+    header[1] = 5;
+    header[2] = 1;
+    header[3] = 8;
+    putWord(&header[8], indexed.width() - 1);
+    putWord(&header[10], indexed.height() - 1);
+    const auto dpi = [](int dotsPerMeter) {
+        return dotsPerMeter > 0 ? std::clamp(int(std::lround(dotsPerMeter * 0.0254)), 1, 65535)
+                                : 72;
+    };
+    putWord(&header[12], dpi(indexed.dotsPerMeterX()));
+    putWord(&header[14], dpi(indexed.dotsPerMeterY()));
+    for (int i = 0; i < 16; ++i) {
+        header[size_t(16 + 3 * i)] = uchar(qRed(palette[i]));
+        header[size_t(17 + 3 * i)] = uchar(qGreen(palette[i]));
+        header[size_t(18 + 3 * i)] = uchar(qBlue(palette[i]));
+    }
+    header[65] = 1;
+    putWord(&header[66], bytesPerLine);
+    putWord(&header[68], 1); // colour palette
+    return header;
+}
+
+// The 256-colour palette after the pixels, behind its marker byte.
+QByteArray trailingPalette(const QList<QRgb> &palette)
+{
+    QByteArray trailer(PcxCodec::TrailingPaletteSize, '\0');
+    trailer[0] = char(PaletteMarker);
+    for (int i = 0; i < FullPaletteSize; ++i) {
+        trailer[1 + 3 * i] = char(qRed(palette[i]));
+        trailer[2 + 3 * i] = char(qGreen(palette[i]));
+        trailer[3 + 3 * i] = char(qBlue(palette[i]));
+    }
+    return trailer;
+}
+
 } // namespace
 
 DecodedImage PcxCodec::read(const QByteArray &file)
@@ -283,28 +326,7 @@ bool PcxCodec::write(QIODevice &device, const QImage &indexed, QString *error)
         return false;
     }
     const QList<QRgb> palette = paddedPalette(indexed.colorTable());
-
-    std::array<uchar, HeaderSize> header{};
-    header[0] = Maker;
-    header[1] = 5;
-    header[2] = 1;
-    header[3] = 8;
-    putWord(&header[8], width - 1);
-    putWord(&header[10], height - 1);
-    const auto dpi = [](int dotsPerMeter) {
-        return dotsPerMeter > 0 ? std::clamp(int(std::lround(dotsPerMeter * 0.0254)), 1, 65535)
-                                : 72;
-    };
-    putWord(&header[12], dpi(indexed.dotsPerMeterX()));
-    putWord(&header[14], dpi(indexed.dotsPerMeterY()));
-    for (int i = 0; i < 16; ++i) {
-        header[size_t(16 + 3 * i)] = uchar(qRed(palette[i]));
-        header[size_t(17 + 3 * i)] = uchar(qGreen(palette[i]));
-        header[size_t(18 + 3 * i)] = uchar(qBlue(palette[i]));
-    }
-    header[65] = 1;
-    putWord(&header[66], bytesPerLine);
-    putWord(&header[68], 1); // colour palette
+    const std::array<uchar, PcxCodec::HeaderSize> header = headerOf(indexed, palette, bytesPerLine);
     bool written
         = device.write(reinterpret_cast<const char *>(header.data()), HeaderSize) == HeaderSize;
 
@@ -318,13 +340,7 @@ bool PcxCodec::write(QIODevice &device, const QImage &indexed, QString *error)
         written = device.write(encoded) == encoded.size();
     }
 
-    QByteArray trailer(TrailingPaletteSize, '\0');
-    trailer[0] = char(PaletteMarker);
-    for (int i = 0; i < FullPaletteSize; ++i) {
-        trailer[1 + 3 * i] = char(qRed(palette[i]));
-        trailer[2 + 3 * i] = char(qGreen(palette[i]));
-        trailer[3 + 3 * i] = char(qBlue(palette[i]));
-    }
+    const QByteArray trailer = trailingPalette(palette);
     written = written && device.write(trailer) == trailer.size();
     if (!written)
         *error = device.errorString();

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -165,6 +166,21 @@ void mapNearest(
     }
 }
 
+// Passes a pixel's error on, per channel: 7/16 to the pixel ahead in its row, and 3/16, 5/16
+// and 1/16 to the pixels behind, below and ahead in the next row (below points at the one
+// below).
+inline void spreadError(const float error[3], float *ahead, float *below, int step)
+{
+    float *belowBehind = below - 3 * step;
+    float *belowAhead = below + 3 * step;
+    for (int c = 0; c < 3; ++c) {
+        ahead[c] += error[c] * (7.0f / 16.0f);
+        belowBehind[c] += error[c] * (3.0f / 16.0f);
+        below[c] += error[c] * (5.0f / 16.0f);
+        belowAhead[c] += error[c] * (1.0f / 16.0f);
+    }
+}
+
 template <typename RowDone>
 void diffuseErrors(const QImage &source, PixelReader read, PaletteMapper &mapper, float level,
     const Band &out, RowDone rowDone)
@@ -202,20 +218,34 @@ void diffuseErrors(const QImage &source, PixelReader read, PaletteMapper &mapper
             const float error[3] = {(wanted[0] - float(qRed(chosen))) * level,
                 (wanted[1] - float(qGreen(chosen))) * level,
                 (wanted[2] - float(qBlue(chosen))) * level};
-            float *ahead = here + 3 * step;
-            float *belowBehind = &next[size_t(x + 1 - step) * 3];
-            float *below = &next[size_t(x + 1) * 3];
-            float *belowAhead = &next[size_t(x + 1 + step) * 3];
-            for (int c = 0; c < 3; ++c) {
-                ahead[c] += error[c] * (7.0f / 16.0f);
-                belowBehind[c] += error[c] * (3.0f / 16.0f);
-                below[c] += error[c] * (5.0f / 16.0f);
-                belowAhead[c] += error[c] * (1.0f / 16.0f);
-            }
+            spreadError(error, here + 3 * step, &next[size_t(x + 1) * 3], step);
         }
         std::swap(current, next);
         rowDone(y);
     }
+}
+
+// Runs work on up to threads threads, this one included, and passOn, when given, on a thread of
+// its own; what no thread can be had for, this one does.
+void runOnThreads(
+    int threads, const std::function<void()> &work, const std::function<void()> &passOn)
+{
+    std::vector<std::thread> helpers;
+    const auto start = [&helpers](const std::function<void()> &job) {
+        try {
+            helpers.emplace_back(job);
+            return true;
+        } catch (const std::system_error &) {
+            return false; // no thread to be had: the work is done by the others
+        }
+    };
+    const bool passingOn = passOn && start(passOn);
+    for (int i = 1; i < threads && start(work); ++i) { }
+    work();
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (passOn && !passingOn)
+        passOn();
 }
 
 } // namespace
@@ -261,22 +291,7 @@ QImage Remapper::remap(
 
     const int cores = std::max(1, int(std::thread::hardware_concurrency()));
     const int threads = std::min(options.threads > 0 ? options.threads : cores, plan.count());
-    std::vector<std::thread> helpers;
-    const auto start = [&helpers](const auto &job) {
-        try {
-            helpers.emplace_back(job);
-            return true;
-        } catch (const std::system_error &) {
-            return false; // no thread to be had: the work is done by the others
-        }
-    };
-    const bool passingOn = options.finishedRows && start(passOn);
-    for (int i = 1; i < threads && start(work); ++i) { }
-    work();
-    for (std::thread &helper : helpers)
-        helper.join();
-    if (options.finishedRows && !passingOn)
-        passOn();
+    runOnThreads(threads, work, options.finishedRows ? passOn : std::function<void()>());
     return out;
 }
 
