@@ -6,7 +6,7 @@ namespace cli {
 
 namespace {
 
-const char *const RecolorChoices = "white, grey, black or neighbour";
+const char *const RecolourChoices = "white, grey, black or neighbour";
 
 std::optional<int> wholeNumber(const QString &text)
 {
@@ -15,7 +15,7 @@ std::optional<int> wholeNumber(const QString &text)
     return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<giftool::ConversionButton> recolorButton(const QString &name)
+std::optional<giftool::ConversionButton> recolourButton(const QString &name)
 {
     if (name == QLatin1String("white"))
         return giftool::ConversionButton::White;
@@ -68,9 +68,9 @@ QString readOption(const CommandArgument &argument, TransparentOptions &options)
         if (!options.index || *options.index > 255)
             return QStringLiteral("--index takes a palette index from 0 to 255");
     } else {
-        options.recolorButton = recolorButton(value);
-        if (!options.recolorButton)
-            return QStringLiteral("--recolour takes ") + QLatin1String(RecolorChoices);
+        options.recolourButton = recolourButton(value);
+        if (!options.recolourButton)
+            return QStringLiteral("--recolour takes ") + QLatin1String(RecolourChoices);
     }
     return QString();
 }
@@ -125,7 +125,7 @@ QString checkBackground(const TransparentOptions &options)
 {
     if (int(options.at.has_value()) + int(options.index.has_value()) + int(options.corner) != 1)
         return QStringLiteral("give one of --at X,Y, --index N or --corner");
-    if (options.index && options.recolorButton == giftool::ConversionButton::Neighbour)
+    if (options.index && options.recolourButton == giftool::ConversionButton::Neighbour)
         return QStringLiteral("--recolour neighbour needs --at X,Y or --corner");
     if (options.index && options.connected)
         return QStringLiteral("--connected needs --at X,Y or --corner: the background is the "

@@ -18,7 +18,7 @@ struct TransparentOptions
     std::optional<QPoint> at; // --at, or 0,0 for --corner
     bool corner = false;
     std::optional<int> index;
-    std::optional<giftool::ConversionButton> recolorButton;
+    std::optional<giftool::ConversionButton> recolourButton;
     bool fullColour = false;
     bool connected = false;
     bool png = false;

@@ -26,20 +26,20 @@ QString pickAt(giftool::GifDocument &document, const TransparentOptions &options
                              "compare the background with; choose a point further left");
     }
     const giftool::PickResult picked = selection.pickBackground(at);
-    if (picked.outcome == giftool::PickOutcome::NeedsRecolour && !options.recolorButton) {
+    if (picked.outcome == giftool::PickOutcome::NeedsRecolour && !options.recolourButton) {
         return QStringLiteral("the background at %1 has two colors (palette indexes %2 and %3); "
                               "add --recolor %4 to make it one")
             .arg(where, QString::number(*picked.index), QString::number(*picked.neighbour),
                 QStringLiteral("white, grey, black or neighbour"));
     }
-    if (!options.recolorButton)
+    if (!options.recolourButton)
         return QString();
     // On a uniform background the neighbour already has the background's color: there is
     // nothing to recolor it to, and nothing that needs it.
     if (picked.outcome == giftool::PickOutcome::Picked
-        && *options.recolorButton == giftool::ConversionButton::Neighbour)
+        && *options.recolourButton == giftool::ConversionButton::Neighbour)
         return QString();
-    const giftool::RecolourResult recoloured = selection.recolour(*options.recolorButton);
+    const giftool::RecolourResult recoloured = selection.recolour(*options.recolourButton);
     if (recoloured.outcome != giftool::RecolourOutcome::Recoloured)
         return recoloured.error;
     if (selection.pickBackground(at).outcome != giftool::PickOutcome::Picked)
@@ -54,9 +54,9 @@ QString pickBackground(giftool::GifDocument &document, const TransparentOptions 
         return pickAt(document, options);
     giftool::BackgroundSelection &selection = document.selection();
     selection.pickIndex(*options.index);
-    if (!options.recolorButton)
+    if (!options.recolourButton)
         return QString();
-    const giftool::RecolourResult recoloured = selection.recolour(*options.recolorButton);
+    const giftool::RecolourResult recoloured = selection.recolour(*options.recolourButton);
     return recoloured.outcome == giftool::RecolourOutcome::Recoloured ? QString()
                                                                       : recoloured.error;
 }

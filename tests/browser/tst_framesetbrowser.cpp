@@ -23,7 +23,7 @@ QString pageName(int cell, bool accented = false)
     return (accented ? QStringLiteral("cell\u00e9%1.htm") : QStringLiteral("cell%1.htm")).arg(cell);
 }
 
-QRgb colorOf(const QString &source)
+QRgb colourOf(const QString &source)
 {
     static const QRegularExpression page(QStringLiteral("^cell(&#233;)?(\\d+)\\.htm$"));
     const QRegularExpressionMatch m = page.match(source);
@@ -31,11 +31,11 @@ QRgb colorOf(const QString &source)
 }
 
 // The first pixel that is not `color` in `rect`, as "x,y is #rrggbb"; empty when there is none.
-QString firstStrayPixel(const QImage &shot, const QRect &rect, QRgb color)
+QString firstStrayPixel(const QImage &shot, const QRect &rect, QRgb colour)
 {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
-            if (!testsupport::nearColour(shot.pixel(x, y), color))
+            if (!testsupport::nearColour(shot.pixel(x, y), colour))
                 return QStringLiteral("%1,%2 is %3")
                     .arg(x)
                     .arg(y)
@@ -78,8 +78,8 @@ int measuredBorder(const QImage &shot, const ExpectedFrameLayout::Division &divi
     auto pixel = [&](int along) {
         return division.columns ? shot.pixel(along, across) : shot.pixel(across, along);
     };
-    const QRgb first = colorOf(before->source);
-    const QRgb second = colorOf(after->source);
+    const QRgb first = colourOf(before->source);
+    const QRgb second = colourOf(after->source);
     const int end = division.at + after->tolerance;
     int along = division.at - before->tolerance;
     while (along <= end && testsupport::nearColour(pixel(along), first))
@@ -169,7 +169,7 @@ private slots:
             const QRect inside = frame.rect.adjusted(
                 frame.tolerance, frame.tolerance, -frame.tolerance, -frame.tolerance);
             QVERIFY(inside.width() > 0 && inside.height() > 0);
-            const QString stray = firstStrayPixel(shot, inside, colorOf(frame.source));
+            const QString stray = firstStrayPixel(shot, inside, colourOf(frame.source));
             QVERIFY2(stray.isEmpty(),
                 qPrintable(frame.source + u' ' + QDebug::toString(frame.rect) + u' ' + stray));
         }

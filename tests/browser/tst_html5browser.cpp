@@ -80,7 +80,7 @@ void compareFrames(
 }
 
 // Gives cell i the page c<i>.htm.
-void colorCells(frameset::Design &design)
+void colourCells(frameset::Design &design)
 {
     for (int cell = 0; cell <= design.lastCellIndex(); ++cell)
         design.properties().record(cell).sourceUrl = PropertyValue::fromText(colourPage(cell));
@@ -118,7 +118,7 @@ private slots:
         QFETCH(bool, borders);
         frameset::Design design = browserDesign(made);
         QVERIFY(design.lastCellIndex() > 0);
-        colorCells(design);
+        colourCells(design);
         design.setBordersOn(borders);
         Site site;
         QVERIFY(site.isValid());
@@ -142,7 +142,7 @@ private slots:
     {
         QFETCH(bool, html5);
         frameset::Design design = browserDesign(QStringLiteral("worked-example"));
-        colorCells(design);
+        colourCells(design);
         // Cell 0 holds a page whose link, clicked as it loads, opens c6.htm in cell 2, whose
         // name is the default one.
         design.properties().record(0).sourceUrl = PropertyValue::fromText("link.htm");

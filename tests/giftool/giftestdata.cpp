@@ -23,51 +23,51 @@ bool isEnclosedCream(int x, int y)
     return mask.pixelIndex(x, y) == 1;
 }
 
-QList<QRgb> colorTable(const QList<std::pair<int, QRgb>> &colors)
+QList<QRgb> colourTable(const QList<std::pair<int, QRgb>> &colours)
 {
     QList<QRgb> table;
     for (int i = 0; i < 256; ++i)
         table << qRgb(i, 255 - i, i / 2);
-    for (const auto &[index, rgb] : colors)
+    for (const auto &[index, rgb] : colours)
         table[index] = rgb;
     return table;
 }
 
-QImage indexedImage(int width, int height, int fill, const QList<QRgb> &colors)
+QImage indexedImage(int width, int height, int fill, const QList<QRgb> &colours)
 {
     QImage image(width, height, QImage::Format_Indexed8);
-    image.setColorTable(colors);
+    image.setColorTable(colours);
     image.fill(uint(fill));
     return image;
 }
 
 QImage boxPicture(
-    QSize size, const QList<QRgb> &colors, int a, int b, const QRect &box, int boxIndex)
+    QSize size, const QList<QRgb> &colours, int a, int b, const QRect &box, int boxIndex)
 {
-    QImage picture = indexedImage(size.width(), size.height(), a, colors);
+    QImage picture = indexedImage(size.width(), size.height(), a, colours);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
             picture.setPixel(x, y, box.contains(x, y) ? boxIndex : (x + y) % 2 ? b : a);
     return picture;
 }
 
-QList<QRgb> sixteenColors()
+QList<QRgb> sixteenColours()
 {
-    QList<QRgb> colors;
+    QList<QRgb> colours;
     for (int i = 0; i < 16; ++i)
-        colors << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
-    colors[1] = colors[3];
-    return colors;
+        colours << qRgb(i * 16, 255 - i * 16, (i * 40) % 256);
+    colours[1] = colours[3];
+    return colours;
 }
 
-QByteArray bitmapBytes(const QImage &picture, int declaredColors)
+QByteArray bitmapBytes(const QImage &picture, int declaredColours)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "BMP");
-    if (declaredColors > 0)
-        qToLittleEndian<quint32>(quint32(declaredColors), bytes.data() + 46);
+    if (declaredColours > 0)
+        qToLittleEndian<quint32>(quint32(declaredColours), bytes.data() + 46);
     return bytes;
 }
 

@@ -56,11 +56,11 @@ struct Clearcoat
 
 // An 8 x 6 picture: background index 5 (or a checkerboard of 3 and 4) around a 2 x 2 object
 // of index 9.
-QImage scene(bool dithered, const QList<QRgb> &colors = giftesting::colorTable(), int a = 3,
+QImage scene(bool dithered, const QList<QRgb> &colours = giftesting::colourTable(), int a = 3,
     int b = 4, int plain = 5)
 {
     return giftesting::boxPicture(
-        QSize(8, 6), colors, dithered ? a : plain, dithered ? b : plain, QRect(3, 2, 2, 2), 9);
+        QSize(8, 6), colours, dithered ? a : plain, dithered ? b : plain, QRect(3, 2, 2, 2), 9);
 }
 
 PaletteRow rowOf(const QImage &picture, int index)
@@ -174,9 +174,9 @@ private slots:
         // Color 5 is (5, 250, 2): 5 + 256 * 250 + 65536 * 2.
         const SampleSlot &slot0 = selection.slot(0);
         QCOMPARE(slot0.index.value_or(-1), 5);
-        QCOMPARE(slot0.color, PaletteRow::fromRgb(5, 250, 2));
-        QCOMPARE(slot0.color.value, 195077);
-        QCOMPARE(view.swatchColor[0], QColor(5, 250, 2));
+        QCOMPARE(slot0.colour, PaletteRow::fromRgb(5, 250, 2));
+        QCOMPARE(slot0.colour.value, 195077);
+        QCOMPARE(view.swatchColour[0], QColor(5, 250, 2));
         QCOMPARE(view.swatchShown, (std::array<bool, 2>{true, false}));
         QVERIFY(!selection.slot(1).filled());
         QVERIFY(view.frameShown && view.selectedCaptionShown && view.changeToShown);
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(view.indexText, QStringLiteral("Index = 5"));
         QVERIFY(selection.backgroundSelected() && c.saveAsEnabled());
         QCOMPARE(selection.transparentIndex(), 5);
-        QCOMPARE(selection.multiColorFlag(), false);
+        QCOMPARE(selection.multiColourFlag(), false);
         QCOMPARE(c.instructions(), instructions);
     }
 
@@ -203,8 +203,8 @@ private slots:
         QCOMPARE(selection.state(), SelectionState::MustConvert);
         QCOMPARE(selection.slot(0).index.value_or(-1), 3);
         QCOMPARE(selection.slot(1).index.value_or(-1), 4);
-        QCOMPARE(selection.slot(1).color.value, PaletteRow::fromRgb(4, 251, 2).value);
-        QCOMPARE(selection.slot(1).color.red, 4);
+        QCOMPARE(selection.slot(1).colour.value, PaletteRow::fromRgb(4, 251, 2).value);
+        QCOMPARE(selection.slot(1).colour.red, 4);
         QVERIFY(
             view.swatchShown[0] && view.swatchShown[1] && view.shows(ConversionButton::Neighbour));
         QCOMPARE(view.changeToText, QStringLiteral("Change to:"));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(view.indexText, QString());
         QVERIFY(!selection.backgroundSelected() && !c.saveAsEnabled());
         QCOMPARE(c.instructions(), MustConvertText);
-        QCOMPARE(selection.multiColorFlag(), true);
+        QCOMPARE(selection.multiColourFlag(), true);
         QCOMPARE(selection.transparentIndex(), 3);
     }
 
@@ -220,7 +220,7 @@ private slots:
     {
         QTest::addColumn<int>("clickX");
         QTest::addColumn<int>("button");
-        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("transparent");
         QTest::newRow("white") << 2 << int(ConversionButton::White) << QColor(255, 255, 255) << 3;
         QTest::newRow("neighbour")
@@ -236,7 +236,7 @@ private slots:
     {
         QFETCH(int, clickX);
         QFETCH(int, button);
-        QFETCH(QColor, color);
+        QFETCH(QColor, colour);
         QFETCH(int, transparent);
         Clearcoat c(m_prompter);
         const QImage original = scene(true);
@@ -248,9 +248,9 @@ private slots:
         checkShown(ClickAgainText, MessageIcon::Exclamation, MessageButtons::Ok);
 
         const BackgroundSelection &selection = c.selection;
-        const PaletteRow target = PaletteRow::fromRgb(color.red(), color.green(), color.blue());
+        const PaletteRow target = PaletteRow::fromRgb(colour.red(), colour.green(), colour.blue());
         QCOMPARE(selection.state(), SelectionState::Converted);
-        QCOMPARE(selection.targetColor(), target.value);
+        QCOMPARE(selection.targetColour(), target.value);
         QCOMPARE(selection.transparentIndex(), transparent);
         QCOMPARE(
             deriveFrameView(selection).indexText, QStringLiteral("Index = %1").arg(transparent));
@@ -259,23 +259,23 @@ private slots:
         QCOMPARE(c.document.palette().row(9), rowOf(original, 9));
         // Slot 0 shows the colour the selected entry holds now, for every button alike.
         const BackgroundFrameView view = deriveFrameView(selection);
-        QCOMPARE(view.swatchColor[0], color);
-        QCOMPARE(selection.slot(0).color.value, target.value);
+        QCOMPARE(view.swatchColour[0], colour);
+        QCOMPARE(selection.slot(0).colour.value, target.value);
         QCOMPARE(view.swatchShown, (std::array<bool, 2>{true, false}));
         QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
         QVERIFY(!view.changeToShown);
         QCOMPARE(c.instructions(), ClickAgainText);
         QVERIFY(!c.saveAsEnabled());
-        QCOMPARE(selection.multiColorFlag(), false);
+        QCOMPARE(selection.multiColourFlag(), false);
         // Both samples show the colour their entries hold now.
         for (int k = 0; k < 2; ++k)
-            QCOMPARE(selection.slot(k).color, target);
+            QCOMPARE(selection.slot(k).colour, target);
 
         // The working bitmap: both entries rewritten with the filler byte, and every pixel of
         // the background on the transparent index; the object keeps its index.
         const QByteArray bytes = fileBytes();
-        const QByteArray entry = QByteArray() + char(color.blue()) + char(color.green())
-            + char(color.red()) + char(0x20);
+        const QByteArray entry = QByteArray() + char(colour.blue()) + char(colour.green())
+            + char(colour.red()) + char(0x20);
         QCOMPARE(bytes.mid(54 + 4 * 3, 4), entry);
         QCOMPARE(bytes.mid(54 + 4 * 4, 4), entry);
         QCOMPARE(bytes.mid(54 + 4 * 9, 3), giftesting::bitmapBytes(original).mid(54 + 4 * 9, 3));
@@ -295,8 +295,8 @@ private slots:
         QCOMPARE(selection.transparentIndex(), transparent);
         QCOMPARE(
             deriveFrameView(selection).indexText, QStringLiteral("Index = %1").arg(transparent));
-        QCOMPARE(deriveFrameView(selection).swatchColor[0], color);
-        QCOMPARE(selection.multiColorFlag(), false);
+        QCOMPARE(deriveFrameView(selection).swatchColour[0], colour);
+        QCOMPARE(selection.multiColourFlag(), false);
     }
 
     void lastColumnHasNoNeighbour()
@@ -312,7 +312,7 @@ private slots:
         QVERIFY(!view.shows(ConversionButton::Neighbour) && view.shows(ConversionButton::White));
         QCOMPARE(view.changeToText, QStringLiteral("Change to:"));
         QCOMPARE(view.changeToPlace, ChangeToPlace::AboveWhiteButton);
-        QCOMPARE(selection.multiColorFlag(), true);
+        QCOMPARE(selection.multiColourFlag(), true);
 
         QVERIFY(!c.recolour(ConversionButton::Neighbour));
         QCOMPARE(selection.state(), SelectionState::MustConvert);
@@ -330,12 +330,12 @@ private slots:
         QCOMPARE(deriveFrameView(selection).indexText, QStringLiteral("Index = 5"));
     }
 
-    void duplicateColorsSelectTheIndexThePixelsUse()
+    void duplicateColoursSelectTheIndexThePixelsUse()
     {
         const QRgb shared = qRgb(10, 20, 30);
-        const QList<QRgb> colors = giftesting::colorTable({{2, shared}, {7, shared}});
+        const QList<QRgb> colours = giftesting::colourTable({{2, shared}, {7, shared}});
         Clearcoat c(m_prompter);
-        open(c, scene(false, colors, 3, 4, 7));
+        open(c, scene(false, colours, 3, 4, 7));
         QCOMPARE(click(c, 0, 0, MessageAnswer::No), PickOutcome::Picked);
         QCOMPARE(c.selection.transparentIndex(), 7);
         QCOMPARE(deriveFrameView(c.selection).indexText, QStringLiteral("Index = 7"));
@@ -346,9 +346,9 @@ private slots:
         QCOMPARE(c.document.palette().row(2), PaletteRow::fromRgb(10, 20, 30));
 
         // The same color under two indexes is two indexes to the transparency.
-        open(c, scene(true, colors, 2, 7));
+        open(c, scene(true, colours, 2, 7));
         QCOMPARE(click(c, 0, 0, MessageAnswer::Ok), PickOutcome::NeedsRecolour);
-        QCOMPARE(c.selection.slot(0).color, c.selection.slot(1).color);
+        QCOMPARE(c.selection.slot(0).colour, c.selection.slot(1).colour);
         m_prompter.answer(MessageAnswer::Ok);
         QVERIFY(c.recolour(ConversionButton::Neighbour));
         QCOMPARE(c.selection.transparentIndex(), 7);
@@ -359,15 +359,15 @@ private slots:
     void greyLooksUpThePickedPixelAgain()
     {
         // Grey already exists at index 1, but the background's pixels use index 5.
-        const QList<QRgb> colors = giftesting::colorTable({{1, qRgb(192, 192, 192)}});
+        const QList<QRgb> colours = giftesting::colourTable({{1, qRgb(192, 192, 192)}});
         Clearcoat c(m_prompter);
-        open(c, scene(false, colors));
+        open(c, scene(false, colours));
         QCOMPARE(click(c, 6, 5, MessageAnswer::No), PickOutcome::Picked);
         m_prompter.answer(MessageAnswer::Ok);
         QVERIFY(c.recolour(ConversionButton::Grey));
         QCOMPARE(c.selection.transparentIndex(), 5);
         QCOMPARE(c.selection.slot(0).index.value_or(-1), 5);
-        QCOMPARE(c.selection.slot(0).color.value, 12632256);
+        QCOMPARE(c.selection.slot(0).colour.value, 12632256);
         QCOMPARE(deriveFrameView(c.selection).indexText, QStringLiteral("Index = 5"));
         QCOMPARE(c.document.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
         QCOMPARE(c.document.picture().pixelIndex(0, 0), 5);
@@ -448,9 +448,9 @@ private slots:
         QCOMPARE(c.selection.state(), state);
         QVERIFY(!c.selection.slot(0).filled() && !c.selection.slot(1).filled());
         const BackgroundFrameView after = deriveFrameView(c.selection);
-        QVERIFY(std::tie(after.swatchShown, after.swatchColor, after.indexText, after.buttonShown,
+        QVERIFY(std::tie(after.swatchShown, after.swatchColour, after.indexText, after.buttonShown,
                     after.changeToText, after.changeToPlace)
-            == std::tie(before.swatchShown, before.swatchColor, before.indexText,
+            == std::tie(before.swatchShown, before.swatchColour, before.indexText,
                 before.buttonShown, before.changeToText, before.changeToPlace));
         QVERIFY(!c.saveAsEnabled());
     }
@@ -519,7 +519,7 @@ private slots:
         QCOMPARE(view.buttonShown, (std::array<bool, 4>{}));
         QCOMPARE(view.indexText, QString());
         QCOMPARE(c.selection.transparentIndex(), 3);
-        QCOMPARE(c.selection.multiColorFlag(), true);
+        QCOMPARE(c.selection.multiColourFlag(), true);
         QCOMPARE(c.selection.pickBackground(QPoint(0, 0)).outcome, PickOutcome::NoPicture);
     }
 
@@ -531,7 +531,7 @@ private slots:
         open(c, scene(false));
         QCOMPARE(c.selection.state(), SelectionState::NothingSelected);
         QCOMPARE(c.selection.transparentIndex(), 999);
-        QCOMPARE(c.selection.multiColorFlag(), false);
+        QCOMPARE(c.selection.multiColourFlag(), false);
         QVERIFY(!c.selection.slot(0).filled() && !c.selection.slot(1).filled());
         QVERIFY(!c.selection.pickedPixel());
         const BackgroundFrameView view = deriveFrameView(c.selection);

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
         QCOMPARE(picture.colorCount(), 256);
         for (int i = 0; i < 16; ++i) {
-            const QRgb c = giftesting::sixteenColors()[i];
+            const QRgb c = giftesting::sixteenColours()[i];
             QCOMPARE(document.picture().palette().row(i),
                 PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c)));
         }

@@ -19,7 +19,7 @@ namespace {
 
 // A 10 x 6 picture of 4 colors: background index 0 (or a checkerboard of 1 and 2) with a
 // 2 x 2 box of index 3.
-QImage fourColors(bool dithered)
+QImage fourColours(bool dithered)
 {
     return giftesting::boxPicture(QSize(10, 6),
         {qRgb(0, 128, 255), qRgb(200, 10, 10), qRgb(190, 20, 20), qRgb(250, 250, 0)},
@@ -86,7 +86,7 @@ private slots:
                 QVERIFY(testsupport::writeAll(name, "not a picture at all"));
                 bad << name;
             } else {
-                QImage picture = fourColors(i % 2 == 1);
+                QImage picture = fourColours(i % 2 == 1);
                 picture.setColor(3, qRgb(250, 250 - i, i * 5));
                 platform::ImageComponent component;
                 component.setPicture(picture);

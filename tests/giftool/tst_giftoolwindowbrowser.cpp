@@ -9,9 +9,9 @@ using giftesting::GifToolWindowFixture;
 
 namespace {
 
-const QColor PageColor(0, 192, 96);
+const QColor PageColour(0, 192, 96);
 constexpr QSize ShotSize(240, 180);
-// The saved file, shown by a real browser on a page of PageColor at the top left, as a
+// The saved file, shown by a real browser on a page of PageColour at the top left, as a
 // screenshot; a null image, with the failure recorded, when the browser cannot show it.
 QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
 {
@@ -19,7 +19,7 @@ QImage screenshotOf(const GifToolWindowFixture &f, const QString &fileName)
     if (!testsupport::writeAll(page,
             QStringLiteral("<!DOCTYPE html>\r\n<html><body style=\"margin:0;background:%1\">"
                            "<img src=\"%2\" style=\"display:block\"></body></html>\r\n")
-                .arg(PageColor.name(), fileName)
+                .arg(PageColour.name(), fileName)
                 .toUtf8()))
         return QImage();
     const testsupport::ChromiumPage shown = testsupport::HeadlessChromium::shared().open(
@@ -95,7 +95,7 @@ private slots:
                     = index == transparent && !(connected && giftesting::isEnclosedCream(x, y));
                 background += clear;
                 expected.setPixel(x, y,
-                    clear            ? PageColor.rgb()
+                    clear            ? PageColour.rgb()
                         : fullColour ? original.pixel(x, y)
                                      : picture.color(index));
             }
@@ -106,7 +106,7 @@ private slots:
                              screenshot.pixel(x, y), expected.pixel(x, y));
                      }),
             QString());
-        QVERIFY(testsupport::nearColour(screenshot.pixel(200, 150), PageColor.rgb()));
+        QVERIFY(testsupport::nearColour(screenshot.pixel(200, 150), PageColour.rgb()));
         if (source == QLatin1String("scene.png")) {
             // The flat background is most of the picture, and the disc is not part of it.
             QVERIFY(background > picture.width() * picture.height() / 2);

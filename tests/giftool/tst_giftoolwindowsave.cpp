@@ -20,7 +20,7 @@ namespace {
 
 const QString NoBackgroundQuestion = QStringLiteral(
     "You have not selected a 'transparent' background.  Do you still want to save the file? ");
-const QString MoreColorsQuestion = QStringLiteral(
+const QString MoreColoursQuestion = QStringLiteral(
     "The background has more than one color and it may not appear transparent.  OK to proceed?");
 const QString CancelQuestion = QStringLiteral("Are you sure you want to delete the transparency?");
 
@@ -136,7 +136,7 @@ private slots:
         const QString out = f->path(QStringLiteral("two.gif"));
         f->dialogs.answer(out);
         QTest::mouseClick(f->label("Thebutton", 2), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(f->takeShown(), (QStringList{NoBackgroundQuestion, MoreColorsQuestion}));
+        QCOMPARE(f->takeShown(), (QStringList{NoBackgroundQuestion, MoreColoursQuestion}));
         // No background selected: the flag stays off, the clicked index is still written.
         QCOMPARE(readAll(out).mid(781, 8), QByteArray("\x21\xF9\x04\x00\x00\x00\x06\x00", 8));
         QVERIFY(!f->window->hasImage());

@@ -16,7 +16,7 @@ const QString MustConvertText = QStringLiteral(
     "You MUST change the background to a single color.  Choose a button in the Background Frame.");
 const QString ClickAgainText = QStringLiteral("Please click on the background again.");
 
-int colorValue(QRgb rgb)
+int colourValue(QRgb rgb)
 {
     return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
 }
@@ -80,7 +80,7 @@ private slots:
 
         QLabel *swatch = f->label("Colorsample", 0);
         QVERIFY(frame()->isVisible() && swatch->isVisible() && f->button(0)->isVisible());
-        QCOMPARE(swatch->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[3]);
+        QCOMPARE(swatch->palette().color(QPalette::Window).rgb(), giftesting::sixteenColours()[3]);
         QVERIFY(f->allHidden({f->label("Colorsample", 1), f->button(1)}));
         QCOMPARE(f->label("Backgroundbox")->text(), QStringLiteral("Index = 3"));
         QCOMPARE(f->label("Label1")->text(), QStringLiteral("Change to optional:"));
@@ -89,7 +89,7 @@ private slots:
         QVERIFY(f->action("mnuSaveAS")->isEnabled());
         QCOMPARE(f->label("Colorindex", 0)->text(), QStringLiteral("3"));
         QCOMPARE(f->label("Clrlong", 0)->text(),
-            QString::number(colorValue(giftesting::sixteenColors()[3])));
+            QString::number(colourValue(giftesting::sixteenColours()[3])));
         QCOMPARE(f->label("Colorindex", 1)->text(), QString());
     }
 
@@ -103,7 +103,7 @@ private slots:
         QLabel *neighbour = f->label("Colorsample", 1);
         QVERIFY(neighbour->isVisible() && f->button(1)->isVisible());
         QCOMPARE(
-            neighbour->palette().color(QPalette::Window).rgb(), giftesting::sixteenColors()[7]);
+            neighbour->palette().color(QPalette::Window).rgb(), giftesting::sixteenColours()[7]);
         // The neighbour's swatch lies on the neighbour button's face, in front of it, with the
         // button's edge showing around it.
         const QRect face = f->button(1)->geometry();
@@ -140,7 +140,7 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QRgb>("target");
         QTest::addColumn<int>("transparent");
-        const QRgb neighbour = giftesting::sixteenColors()[7];
+        const QRgb neighbour = giftesting::sixteenColours()[7];
         QTest::newRow("white") << false << 0 << qRgb(255, 255, 255) << 6;
         QTest::newRow("neighbour") << false << 1 << neighbour << 7;
         QTest::newRow("grey") << false << 2 << qRgb(192, 192, 192) << 6;

@@ -26,7 +26,7 @@ private slots:
     void confirmSave_data()
     {
         QTest::addColumn<bool>("selected");
-        QTest::addColumn<bool>("multiColor");
+        QTest::addColumn<bool>("multiColour");
         QTest::addColumn<QList<MessageAnswer>>("answers");
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<bool>("proceed");
@@ -49,14 +49,14 @@ private slots:
     void confirmSave()
     {
         QFETCH(bool, selected);
-        QFETCH(bool, multiColor);
+        QFETCH(bool, multiColour);
         QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QStringList, asked);
         QFETCH(bool, proceed);
         testsupport::ScriptedPrompter prompter;
         for (MessageAnswer answer : answers)
             prompter.answer(answer);
-        QCOMPARE(giftool::confirmSave(prompter, selected, multiColor), proceed);
+        QCOMPARE(giftool::confirmSave(prompter, selected, multiColour), proceed);
         QCOMPARE(prompter.shown().size(), asked.size());
         for (qsizetype i = 0; i < asked.size(); ++i) {
             const auto &shown = prompter.shown()[i];

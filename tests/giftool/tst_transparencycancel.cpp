@@ -107,11 +107,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         // A 2-color GIF: its image descriptor sits at 19 and 781 lies inside the image data.
-        QByteArray twoColor("GIF89a\x10\x00\x10\x00\x80\x00\x00\xFF\xFF\xFF\x00\x00\x00", 19);
-        twoColor.append('\x2C');
-        while (twoColor.size() < 900)
-            twoColor.append('\x55');
-        QTest::newRow("not 256-color") << twoColor;
+        QByteArray twoColour("GIF89a\x10\x00\x10\x00\x80\x00\x00\xFF\xFF\xFF\x00\x00\x00", 19);
+        twoColour.append('\x2C');
+        while (twoColour.size() < 900)
+            twoColour.append('\x55');
+        QTest::newRow("not 256-color") << twoColour;
         QTest::newRow("descriptor at 781") << giftesting::componentGif(1000);
         QTest::newRow("comment at 781")
             << giftesting::componentGif(1000, QByteArray("\x21\xFE\x01x\x00\x2C", 6));

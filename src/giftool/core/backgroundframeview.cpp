@@ -15,7 +15,7 @@ BackgroundFrameView deriveFrameView(const BackgroundSelection &selection)
     view.selectedCaptionShown = state != SelectionState::NothingSelected;
     view.swatchShown = {state != SelectionState::NothingSelected, neighbourOffered};
     for (int k = 0; k < 2; ++k)
-        view.swatchColor.at(std::size_t(k)) = selection.slot(k).color.color();
+        view.swatchColour.at(std::size_t(k)) = selection.slot(k).colour.colour();
     if (selection.backgroundSelected())
         view.indexText = QStringLiteral("Index = ") + QString::number(selection.transparentIndex());
 

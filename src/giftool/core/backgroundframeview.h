@@ -8,8 +8,8 @@
 
 namespace giftool {
 
-// Where the "Change to" caption stands: 450 twips above the White button, or 240 twips above
-// the neighbour button when that one is shown.
+// Where the "Change to" caption stands: above the White button, or above the neighbour button
+// when that one is shown (the frame's layout says how far).
 enum class ChangeToPlace { AboveWhiteButton, AboveNeighbourButton };
 
 // What the "Background" frame shows for a selection: which of its controls are visible, the
@@ -21,7 +21,7 @@ struct BackgroundFrameView
     bool selectedCaptionShown = false;
     // The selected color's swatch (0) and the neighbour's (1).
     std::array<bool, 2> swatchShown{};
-    std::array<QColor, 2> swatchColor;
+    std::array<QColor, 2> swatchColour;
     // The selected background's palette index, "Index = 5"; empty while none is selected.
     QString indexText;
     // By ConversionButton.

@@ -7,7 +7,7 @@ void BackgroundSelection::reset()
     m_sampled = false;
     emptySlots();
     m_transparentIndex = NoIndex;
-    m_multiColorFlag = false;
+    m_multiColourFlag = false;
     m_neighbourFound = false;
     m_pickedPixel.reset();
     m_state = SelectionState::NothingSelected;
@@ -17,7 +17,7 @@ void BackgroundSelection::fillSlot(int k, int index)
 {
     SampleSlot &slot = m_slots.at(std::size_t(k));
     slot.index = index;
-    slot.color = m_document.palette().row(index);
+    slot.colour = m_document.palette().row(index);
 }
 
 void BackgroundSelection::emptySlots()
@@ -66,7 +66,7 @@ PickResult BackgroundSelection::pickBackground(QPoint pixel)
     if (neighbour)
         fillSlot(1, *neighbour);
     m_neighbourFound = neighbour.has_value();
-    m_multiColorFlag = true;
+    m_multiColourFlag = true;
     m_state = SelectionState::MustConvert;
     return {PickOutcome::NeedsRecolour, picked, neighbour};
 }
@@ -77,7 +77,7 @@ PaletteRow BackgroundSelection::conversionTarget(ConversionButton button) const
     case ConversionButton::White:
         return PaletteRow::fromRgb(255, 255, 255);
     case ConversionButton::Neighbour:
-        return m_slots[1].color;
+        return m_slots[1].colour;
     case ConversionButton::Grey:
         return PaletteRow::fromRgb(192, 192, 192);
     case ConversionButton::Black:
@@ -132,7 +132,7 @@ RecolourResult BackgroundSelection::recolour(ConversionButton button)
     if (!isolateBackground(&result.error))
         return result;
     const PaletteConversion conversion = conversionOf(button);
-    m_targetColor = conversion.target.value;
+    m_targetColour = conversion.target.value;
     if (!m_document.convert(conversion, &result.error))
         return result;
     showConversion(button, conversion.movedTo);
@@ -154,9 +154,9 @@ void BackgroundSelection::showConversion(ConversionButton button, int transparen
     // The samples show what both entries hold now, not the colours they had.
     for (SampleSlot &slot : m_slots) {
         if (slot.filled())
-            slot.color = m_document.palette().row(*slot.index);
+            slot.colour = m_document.palette().row(*slot.index);
     }
-    m_multiColorFlag = false;
+    m_multiColourFlag = false;
     m_state = SelectionState::Converted;
 }
 

@@ -17,7 +17,7 @@ struct SampleSlot
     std::optional<int> index;
     // The color the entry holds. An emptied slot keeps the color it last had: its swatch goes
     // on showing it for as long as the swatch stays visible.
-    PaletteRow color;
+    PaletteRow colour;
 
     bool filled() const { return index.has_value(); }
 };
@@ -98,9 +98,9 @@ public:
     const SampleSlot &slot(int k) const { return m_slots.at(std::size_t(k)); }
     int transparentIndex() const { return m_transparentIndex; }
     // The last pick found a background of more than one index that is not yet converted.
-    bool multiColorFlag() const { return m_multiColorFlag; }
+    bool multiColourFlag() const { return m_multiColourFlag; }
     // The combined color value the last conversion gave the background.
-    int targetColor() const { return m_targetColor; }
+    int targetColour() const { return m_targetColour; }
     // The pixel of the last pick; nothing before one since the picture was opened.
     std::optional<QPoint> pickedPixel() const { return m_pickedPixel; }
 
@@ -128,8 +128,8 @@ private:
     std::array<SampleSlot, 2> m_slots;
     SelectionState m_state = SelectionState::NothingSelected;
     int m_transparentIndex = NoIndex;
-    bool m_multiColorFlag = false;
-    int m_targetColor = 0;
+    bool m_multiColourFlag = false;
+    int m_targetColour = 0;
     std::optional<QPoint> m_pickedPixel;
     bool m_onlyConnected = false;
     bool m_sampled = false;

@@ -19,7 +19,7 @@ struct PaletteRow
     static PaletteRow fromRgb(int red, int green, int blue);
     // Splits a combined value into its red, green and blue parts.
     static PaletteRow fromValue(int value);
-    QColor color() const { return QColor(red, green, blue); }
+    QColor colour() const { return QColor(red, green, blue); }
     friend bool operator==(const PaletteRow &, const PaletteRow &) = default;
 };
 

@@ -124,7 +124,7 @@ void BackgroundFrame::showView(const BackgroundFrameView &view)
     for (std::size_t k = 0; k < m_swatches.size(); ++k) {
         QLabel *swatch = m_swatches[k];
         QPalette palette = swatch->palette();
-        palette.setColor(QPalette::Window, view.swatchColor[k]);
+        palette.setColor(QPalette::Window, view.swatchColour[k]);
         swatch->setPalette(palette);
         swatch->setVisible(view.swatchShown[k]);
     }

@@ -82,12 +82,12 @@ void DetailPanel::showSelection(
 {
     for (std::size_t k = 0; k < 2; ++k) {
         const SampleSlot &slot = selection.slot(int(k));
-        const PaletteRow &color = slot.color;
+        const PaletteRow &colour = slot.colour;
         const auto number
             = [&slot](int n) { return slot.filled() ? QString::number(n) : QString(); };
         m_index[k]->setText(slot.filled() ? QString::number(*slot.index) : QString());
-        m_value[k]->setText(number(color.value));
-        const std::array<int, 3> parts = {color.red, color.green, color.blue};
+        m_value[k]->setText(number(colour.value));
+        const std::array<int, 3> parts = {colour.red, colour.green, colour.blue};
         for (std::size_t part = 0; part < 3; ++part)
             m_rgb[k][part]->setText(number(parts[part]));
     }

@@ -28,8 +28,8 @@ public:
     // Shows the numbers of both sample slots.
     void showSelection(const BackgroundSelection &selection, const QList<PaletteMerge> &merges);
 
-    QLabel *colorIndex(int k) const { return m_index.at(std::size_t(k)); }
-    QLabel *colorValue(int k) const { return m_value.at(std::size_t(k)); }
+    QLabel *colourIndex(int k) const { return m_index.at(std::size_t(k)); }
+    QLabel *colourValue(int k) const { return m_value.at(std::size_t(k)); }
     // Red (0), green (1) or blue (2) of slot k.
     QLabel *rgb(int k, int part) const { return m_rgb.at(std::size_t(k)).at(std::size_t(part)); }
     QPushButton *closeButton() const { return m_close; }

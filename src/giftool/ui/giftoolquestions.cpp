@@ -6,7 +6,7 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColor)
+bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColour)
 {
     const QString title = QStringLiteral("Transparent");
     if (!backgroundSelected
@@ -15,7 +15,7 @@ bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool mul
                MessageIcon::Question, MessageButtons::OkCancel, title)
             != MessageAnswer::Ok)
         return false;
-    if (multiColor
+    if (multiColour
         && prompter.ask(QStringLiteral("The background has more than one color and it may not "
                                        "appear transparent.  OK to proceed?"),
                MessageIcon::Question, MessageButtons::OkCancel, title)

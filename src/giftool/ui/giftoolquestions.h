@@ -7,7 +7,7 @@ namespace giftool {
 
 // Asks what must be asked before a save: whether to save without a selected background and
 // whether to save a background of more than one color. Returns false when the user cancelled.
-bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColor);
+bool confirmSave(platform::Prompter &prompter, bool backgroundSelected, bool multiColour);
 
 // Cancel Transparency in the window: asks before the file is changed and tells what could not
 // be done.

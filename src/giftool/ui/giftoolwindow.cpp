@@ -259,7 +259,7 @@ void GifToolWindow::saveTransparentGif()
     if (!m_imageShown)
         return;
     const BackgroundSelection &selection = m_document.selection();
-    if (!confirmSave(m_prompter, selection.backgroundSelected(), selection.multiColorFlag()))
+    if (!confirmSave(m_prompter, selection.backgroundSelected(), selection.multiColourFlag()))
         return;
 
     const QString chosen = m_files.chooseSaveName();

@@ -57,8 +57,8 @@ void nameGifToolWidgets(GifToolWindow *window, const GifToolControls &controls, 
         name(c.backgroundFrame->button(ConversionButton(i)), "Backgroundbutton", i);
     for (int k = 0; k < 2; ++k) {
         name(c.backgroundFrame->swatch(k), "Colorsample", k);
-        name(c.detailPanel->colorIndex(k), "Colorindex", k);
-        name(c.detailPanel->colorValue(k), "Clrlong", k);
+        name(c.detailPanel->colourIndex(k), "Colorindex", k);
+        name(c.detailPanel->colourValue(k), "Clrlong", k);
         for (int part = 0; part < 3; ++part)
             name(c.detailPanel->rgb(k, part), k == 0 ? "RGB1" : "RGB2", part);
     }
