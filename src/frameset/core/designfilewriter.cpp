@@ -1,6 +1,7 @@
 #include "frameset/core/designfilewriter.h"
 
 #include "frameset/core/design.h"
+#include "frameset/core/layouttext.h"
 #include "platform/filecontent.h"
 
 #include <charconv>
@@ -59,7 +60,7 @@ QString DesignFileWriter::number(float value)
 
 QByteArray DesignFileWriter::write(const Design &design)
 {
-    QString text = design.layoutText() + CrLf + QStringLiteral("***") + CrLf;
+    QString text = layouttext::write(design.splitTree()) + CrLf + QStringLiteral("***") + CrLf;
     for (const CellView &cell : design.cells())
         text += cellLine(cell) + CrLf;
     text += CrLf + QStringLiteral("***") + CrLf;

@@ -1,7 +1,6 @@
 #include "frameset/core/framesetimporter.h"
 
 #include "frameset/core/framesetmarkup.h"
-#include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
 #include "platform/filecontent.h"
 
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace frameset {
 
@@ -32,7 +32,7 @@ struct SplitKeys
     }
 };
 
-// Turns the read framesets into cells, layout lines and records, cells numbered in document
+// Turns the read framesets into cells, a split tree and records, cells numbered in document
 // order.
 class DesignBuilder
 {
@@ -40,6 +40,8 @@ public:
     explicit DesignBuilder(const ImportArea &area)
         : m_area(area)
     { }
+    DesignBuilder(const DesignBuilder &) = delete;
+    DesignBuilder &operator=(const DesignBuilder &) = delete;
 
     // Adds `node` filling `rect` (twips) with split path `path`.
     void addBlock(
@@ -47,7 +49,7 @@ public:
 
     QList<CellView> cells;
     QList<FrameProperties> records;
-    QStringList layout;
+    SplitTree tree() const { return SplitTree(m_nodes); }
 
 private:
     void addLeaf(
@@ -65,6 +67,9 @@ private:
         SplitDirection direction, const QString &key, QChar side, int firstCell, double pixels);
 
     const ImportArea &m_area;
+    QList<SplitNode> m_nodes;
+    // Where the next node goes: the top level or the parts of the split being built.
+    QList<SplitNode> *m_into = &m_nodes;
 };
 
 void DesignBuilder::addBlock(
@@ -94,7 +99,7 @@ void DesignBuilder::addLeaf(
         record.columnSplitKey = PropertyValue::fromText(keys.column);
     if (!keys.row.isEmpty())
         record.rowSplitKey = PropertyValue::fromText(keys.row);
-    layout.append(layouttext::leafLine(int(cells.size())));
+    m_into->append(SplitNode::leaf(int(cells.size())));
     cells.append(cell);
     records.append(record);
 }
@@ -112,13 +117,16 @@ void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &pa
     const qsizetype firstSideEnd = pixelsLastAgainstTheRest ? to - 1 : from;
     const QString key = splitpath::firstChild(path);
     const SplitDirection direction = node.direction;
-    layout.append(layouttext::splitLine(direction, key));
+    SplitNode split = SplitNode::split(direction, key, 0, 0);
+    split.parts.clear();
+    QList<SplitNode> *outer = std::exchange(m_into, &split.parts);
     const int firstSideCell = int(cells.size());
     addEntries(node, parts, from, firstSideEnd, key, keys.with(direction, key, u'A'));
     const int secondSideCell = int(cells.size());
     addEntries(node, parts, firstSideEnd + 1, to, splitpath::secondChild(path),
         keys.with(direction, key, u'B'));
-    layout.append(layouttext::FramesetEnd.toString());
+    m_into = outer;
+    outer->append(split);
     // A pixel entry keeps its size in the browser when a cell on its side of the split can
     // carry it: the first entry of any pair, and the last entry of the list. A list of pixels
     // alone is a proportion to browsers ("200,600" fills any window 1:3), so the design keeps
@@ -264,7 +272,7 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
         design.appendCell(builder->cells[i]);
     for (qsizetype i = 0; i < builder->records.size(); ++i)
         design.properties().record(int(i)) = builder->records[i];
-    design.setLayoutText(layouttext::join(builder->layout));
+    design.setSplitTree(builder->tree());
     design.setBordersOn(markup.bordersOn);
     result.leftOut = markup.leftOut;
     return result;

@@ -48,7 +48,7 @@ class PageWriter
 public:
     explicit PageWriter(const Design &design)
         : m_design(design)
-        , m_lines(layouttext::lines(design.layoutText()))
+        , m_lines(layouttext::lines(layouttext::write(design.splitTree())))
         , m_sized(layouttext::lines(resolveFixedSizes(design)))
     { }
 

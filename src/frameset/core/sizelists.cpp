@@ -1,6 +1,7 @@
 #include "frameset/core/sizelists.h"
 
 #include "frameset/core/design.h"
+#include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
 #include "platform/textnumber.h"
 
@@ -57,7 +58,7 @@ struct SideMember
 
 QString resolveFixedSizes(const Design &design, const QString &border)
 {
-    QString sized = design.layoutText();
+    QString sized = layouttext::write(design.splitTree());
     const FramePropertyTable &records = design.properties();
     for (int i = 0; i <= design.lastCellIndex(); ++i) {
         const FrameProperties &record = records.record(i);
