@@ -43,7 +43,7 @@ public:
     DesignBuilder(const DesignBuilder &) = delete;
     DesignBuilder &operator=(const DesignBuilder &) = delete;
 
-    // Adds `node` filling `rect` (twips) with split path `path`.
+    // Adds `node` filling `rect` with split path `path`.
     void addBlock(
         const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys);
 
@@ -59,7 +59,7 @@ private:
     // so that the shares between divide exactly what the pixels leave in any window.
     void addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
         qsizetype to, const QString &path, const SplitKeys &keys);
-    // The rectangles into which a frameset divides `rect`, edges on whole twips.
+    // The rectangles into which a frameset divides `rect`, edges on whole units.
     QList<QRectF> divide(const FramesetNode &node, const QRectF &rect) const;
     // Gives the fixed size to the first cell from `firstCell` on that belongs to side `side` of
     // split `key`, if there is one.
@@ -163,7 +163,7 @@ QList<QRectF> DesignBuilder::divide(const FramesetNode &node, const QRectF &rect
     const bool columns = node.direction == SplitDirection::Column;
     const double start = columns ? rect.left() : rect.top();
     const double extent = columns ? rect.width() : rect.height();
-    const double factor = m_area.twipsPerPixel;
+    const double factor = m_area.unitsPerPixel;
     const QList<double> lengths = distributeSizes(node.sizes, extent / factor);
     QList<QRectF> parts;
     double edge = start;
@@ -223,7 +223,7 @@ double neededPixels(const FramesetNode &node, bool columns)
     return std::min(std::max(needed, sum), MaxNeededPixels);
 }
 
-// Whether every cell is at least `least` twips wide and high.
+// Whether every cell is at least `least` units wide and high.
 bool everyCellHasSize(const QList<CellView> &cells, float least = 1)
 {
     return std::all_of(cells.begin(), cells.end(),
@@ -252,11 +252,11 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
     // area), or that leave a frame less than a pixel, get an area that holds them, as a browser
     // window large enough would.
     ImportArea larger = area;
-    if (!everyCellHasSize(builder->cells, float(area.twipsPerPixel))) {
+    if (!everyCellHasSize(builder->cells, float(area.unitsPerPixel))) {
         larger.width = std::max<float>(
-            area.width, float(neededPixels(markup.root, true) * area.twipsPerPixel));
+            area.width, float(neededPixels(markup.root, true) * area.unitsPerPixel));
         larger.height = std::max<float>(
-            area.height, float(neededPixels(markup.root, false) * area.twipsPerPixel));
+            area.height, float(neededPixels(markup.root, false) * area.unitsPerPixel));
         builder.emplace(larger);
         builder->addBlock(markup.root, QRectF(larger.left, larger.top, larger.width, larger.height),
             splitpath::root(), {});

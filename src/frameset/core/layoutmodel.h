@@ -22,7 +22,7 @@ enum class RemoveOutcome {
 class LayoutModel
 {
 public:
-    // `scrollBarWidth` is the width of the scroll-bar views, in twips.
+    // `scrollBarWidth` is the width of the scroll-bar views, in design units.
     explicit LayoutModel(float scrollBarWidth);
 
     const Design &design() const { return m_design; }

@@ -19,7 +19,7 @@ QString resolveFixedSizes(const Design &design, const QString &border = {});
 // The size list of the split with `key` (digits) whose cells lie side by side (Column) or are
 // stacked (Row): the first child's fixed width (height) followed by ",*" when it has one, else
 // the first side's share of the split's extent in whole percent followed by "%,*" ("33%,*" for
-// halves of 3000 and 6000 twips). A key whose sides are not both found, or that spans no
+// halves of 3000 and 6000 units). A key whose sides are not both found, or that spans no
 // extent, gives an even "50%,*".
 QString splitSizeList(const Design &design, const QString &key, SplitDirection kind);
 

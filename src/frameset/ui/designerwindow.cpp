@@ -275,7 +275,7 @@ ImportArea DesignerWindow::importArea() const
     area.top = root.top;
     area.width = float(m_scale.toTwips(outer.width())) - ResetWidthMargin;
     area.height = float(m_scale.toTwips(outer.height())) - ResetHeightMargin;
-    area.twipsPerPixel = m_scale.factor();
+    area.unitsPerPixel = m_scale.factor();
     area.scrollBarWidth = m_model->scrollBarWidth();
     return area;
 }

@@ -247,7 +247,8 @@ void DesignSurface::paintSelection()
 
 void DesignSurface::showSize(float width, float height)
 {
-    m_sizeDisplay->setText(sizeDisplayText(width, height, m_scale, m_scale));
+    const PixelScale pixels(m_scale.factor());
+    m_sizeDisplay->setText(sizeDisplayText(width, height, pixels, pixels));
 }
 
 void DesignSurface::showSelectedSize()
