@@ -85,15 +85,15 @@ bool LayoutModel::splitCell(SplitDirection direction)
         return false;
 
     m_modified = true;
-    m_undoSplitTree = m_design.splitTree();
+    m_undo.treeBefore = m_design.splitTree();
     m_cell0Caption.clear();
 
     // The first child's path is also the split's key.
     const QString &key = first.path;
     FramePropertyTable &records = m_design.properties();
-    m_undoCell = s;
-    m_undoDirection = direction;
-    m_undoKey = records.record(s).splitKey(direction);
+    m_undo.cell = s;
+    m_undo.direction = direction;
+    m_undo.keyBefore = records.record(s).splitKey(direction);
 
     m_design.cell(s) = first;
     m_design.appendCell(second);
@@ -112,15 +112,15 @@ bool LayoutModel::splitCell(SplitDirection direction)
         m_design.cell(i).scroll.visible = true;
     }
     m_selectedCell = n;
-    m_undoEnabled = true;
+    m_undo.available = true;
     return true;
 }
 
 bool LayoutModel::undoLastSplit()
 {
-    if (!m_undoEnabled)
+    if (!m_undo.available)
         return false;
-    m_undoEnabled = false;
+    m_undo.available = false;
 
     // The highest-numbered cell is the second child of the last split.
     const int m = m_design.lastCellIndex();
@@ -138,13 +138,13 @@ bool LayoutModel::undoLastSplit()
 
     FramePropertyTable &records = m_design.properties();
     records.record(m).clear();
-    if (j == m_undoCell)
-        records.record(j).splitKey(m_undoDirection) = m_undoKey;
+    if (j == m_undo.cell)
+        records.record(j).splitKey(m_undo.direction) = m_undo.keyBefore;
     m_design.removeCell(m);
     placeScrollBar(j);
 
     m_selectedCell = m_design.lastCellIndex();
-    m_design.setSplitTree(m_undoSplitTree);
+    m_design.setSplitTree(m_undo.treeBefore);
     m_modified = true;
     return true;
 }
@@ -189,7 +189,7 @@ RemoveOutcome LayoutModel::removeCell()
     const int survivor = a > b ? a - 1 : a;
     placeScrollBar(survivor);
     m_selectedCell = survivor;
-    m_undoEnabled = false;
+    m_undo.available = false;
     m_modified = true;
     return RemoveOutcome::Removed;
 }
@@ -220,7 +220,7 @@ void LayoutModel::resetDesign(float width, float height)
     m_cell0Caption.clear();
     m_selectedCell = 0;
     m_design.setSplitTree(SplitTree());
-    m_undoSplitTree = SplitTree();
+    m_undo.treeBefore = SplitTree();
     m_modified = false;
     m_design.setBordersOn(true);
 }
@@ -228,11 +228,11 @@ void LayoutModel::resetDesign(float width, float height)
 void LayoutModel::openDesign(const Design &design)
 {
     m_design = design;
-    m_undoSplitTree = SplitTree();
+    m_undo.treeBefore = SplitTree();
     m_cell0Caption.clear();
     m_selectedCell = 0;
     m_modified = false;
-    m_undoEnabled = false;
+    m_undo.available = false;
 }
 
 } // namespace frameset

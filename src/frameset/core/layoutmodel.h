@@ -2,6 +2,7 @@
 
 #include "frameset/core/design.h"
 #include "frameset/core/splitdirection.h"
+#include "frameset/core/splitundo.h"
 
 #include <QString>
 #include <optional>
@@ -33,7 +34,7 @@ public:
     int lastCellIndex() const { return m_design.lastCellIndex(); }
     const SplitTree &splitTree() const { return m_design.splitTree(); }
     // The split tree from before the last split, which an undo brings back.
-    const SplitTree &undoSplitTree() const { return m_undoSplitTree; }
+    const SplitTree &undoSplitTree() const { return m_undo.treeBefore; }
     int columnSplitCount() const { return m_columnSplitCount; }
     int rowSplitCount() const { return m_rowSplitCount; }
     float scrollBarWidth() const { return m_scrollBarWidth; }
@@ -48,7 +49,7 @@ public:
 
     // Whether "Undo Last Split" is available: after a split, until an undo, a removal or an
     // opened file.
-    bool undoEnabled() const { return m_undoEnabled; }
+    bool undoEnabled() const { return m_undo.available; }
 
     // Cell 0's caption: the window puts the start-up tutorial here; the first split and a
     // reset clear it.
@@ -93,18 +94,12 @@ private:
 
     float m_scrollBarWidth;
     Design m_design;
-    SplitTree m_undoSplitTree;
     int m_columnSplitCount = 0;
     int m_rowSplitCount = 0;
     int m_selectedCell = 0;
     bool m_modified = false;
-    bool m_undoEnabled = false;
     QString m_cell0Caption;
-    // What the last split overwrote: the split key of its direction in the record of the split
-    // cell.
-    int m_undoCell = -1;
-    SplitDirection m_undoDirection = SplitDirection::Column;
-    PropertyValue m_undoKey;
+    SplitUndo m_undo;
 };
 
 } // namespace frameset
