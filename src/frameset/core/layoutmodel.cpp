@@ -12,7 +12,7 @@ namespace {
 
 // The split key of direction `direction` that a cell whose path is `path` holds: the key
 // of the innermost split of that direction the cell took part in since it was created (at the
-// last 2 of its path), with its side. Levels whose split is not in the layout (undone splits
+// last 2 of its path), with its side. Levels whose split is not in the tree (undone splits
 // whose path the survivor kept) are passed over.
 PropertyValue splitKeyForPath(const QString &path, SplitDirection direction, const SplitTree &tree)
 {

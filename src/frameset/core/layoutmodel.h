@@ -28,7 +28,7 @@ public:
 
     const Design &design() const { return m_design; }
     // Direct access for the drag arithmetic and the properties dialog, which change geometry
-    // and records but never the number of cells or the layout text.
+    // and records but never the number of cells or the split tree.
     Design &design() { return m_design; }
 
     int lastCellIndex() const { return m_design.lastCellIndex(); }

@@ -29,7 +29,7 @@ QString pageInFolder(const QString &source)
     return clean;
 }
 
-// The source each leaf of the layout shows, as its FRAME tag writes it.
+// The source each cell of the split tree shows, as its FRAME tag writes it.
 QStringList frameSources(const Design &design)
 {
     QStringList sources;
