@@ -1,4 +1,5 @@
 #include "designbuilder.h"
+#include "frameset/core/layoutmodel.h"
 #include "frameset/core/layouttext.h"
 #include "frameset/core/splittree.h"
 #include "testmain.h"
@@ -15,6 +16,29 @@ namespace {
 SplitTree treeOf(const QStringList &lines)
 {
     return layouttext::read(lines);
+}
+
+frameset::CellView cellAt(float left, float top, float width, float height, const QString &path)
+{
+    frameset::CellView cell;
+    cell.left = left;
+    cell.top = top;
+    cell.width = width;
+    cell.height = height;
+    cell.path = path;
+    return cell;
+}
+
+// A design as a design file may hold it: cell 0 at the top left of the area above cell 2, cell 1
+// on the right, and `lines` as its layout.
+frameset::Design openedDesign(const QStringList &lines)
+{
+    frameset::Design design;
+    design.cell(0) = cellAt(0, 450, 4500, 3000, QStringLiteral("11"));
+    design.appendCell(cellAt(4500, 450, 4500, 6000, QStringLiteral("2")));
+    design.appendCell(cellAt(0, 3450, 4500, 3000, QStringLiteral("12")));
+    design.setSplitTree(treeOf(lines));
+    return design;
 }
 
 } // namespace
@@ -133,6 +157,52 @@ private slots:
         } else {
             QVERIFY(tree == treeOf(lines));
         }
+    }
+
+    // What splitting and removing do to layouts that design files may hold besides the ones the
+    // designer makes: lines it does not know stay where they are.
+    void operationsOnAnOpenedLayout_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("cell");
+        // -1 removes the cell, otherwise a split in that direction.
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QStringList>("after");
+
+        const QStringList nested = {"<FRAMESET COLS= ##1>", "<FRAMESET ROWS= ##11>", "!!0", "!!2",
+            "</FRAMESET>", "!!1", "</FRAMESET>", "junk !!3"};
+        QTest::newRow("split beside a stray end")
+            << QStringList({"!!0", "</FRAMESET>", "!!1", "!!2"}) << 1 << int(Column) << true
+            << QStringList({"!!0", "</FRAMESET>", "<FRAMESET COLS= ##21>", "!!1", "!!3",
+                   "</FRAMESET>", "!!2"});
+        QTest::newRow("split of a cell the layout does not name")
+            << QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!2", "</FRAMESET>"}) << 1 << int(Row)
+            << false << QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!2", "</FRAMESET>"});
+        QTest::newRow("remove, higher numbers move down past unknown lines")
+            << nested << 2 << -1 << true
+            << QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>", "junk !!3"});
+        QTest::newRow("remove from a frameset without its end")
+            << QStringList({"<FRAMESET COLS= ##1>", "<FRAMESET ROWS= ##11>", "!!0", "!!2", "!!1"})
+            << 2 << -1 << false
+            << QStringList({"<FRAMESET COLS= ##1>", "<FRAMESET ROWS= ##11>", "!!0", "!!2", "!!1"});
+    }
+
+    void operationsOnAnOpenedLayout()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, cell);
+        QFETCH(int, operation);
+        QFETCH(bool, done);
+        QFETCH(QStringList, after);
+        frameset::LayoutModel model(255);
+        model.openDesign(openedDesign(lines));
+        model.selectCell(cell);
+        const bool result = operation < 0 ? model.removeCell() == frameset::RemoveOutcome::Removed
+                                          : model.splitCell(frameset::SplitDirection(operation));
+        QCOMPARE(result, done);
+        QCOMPARE(layouttext::lines(layoutText(model.design())), after);
+        QCOMPARE(model.lastCellIndex(), operation < 0 ? 2 - int(done) : 2 + int(done));
     }
 };
 
