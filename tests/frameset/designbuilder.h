@@ -49,9 +49,19 @@ struct ModelFixture
     }
 };
 
+// The layout text a design file holds for `tree` (a design's or the undo's).
+inline QString layoutText(const frameset::SplitTree &tree)
+{
+    return frameset::layouttext::write(tree);
+}
+inline QString layoutText(const frameset::Design &design)
+{
+    return layoutText(design.splitTree());
+}
+
 inline QStringList layoutLines(const frameset::LayoutModel &model)
 {
-    return frameset::layouttext::lines(model.layoutText());
+    return frameset::layouttext::lines(layoutText(model.design()));
 }
 
 inline QStringList cellPaths(const frameset::Design &design)

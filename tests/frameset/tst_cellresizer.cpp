@@ -1,7 +1,7 @@
 #include "designbuilder.h"
 #include "frameset/core/cellresizer.h"
+#include "frameset/core/pixelscale.h"
 #include "frameset/core/sizedisplay.h"
-#include "platform/units.h"
 #include "testmain.h"
 
 #include <QTest>
@@ -328,7 +328,7 @@ private slots:
         QFETCH(float, height);
         QFETCH(int, factor);
         QFETCH(QString, text);
-        const platform::TwipsScale scale(factor);
+        const frameset::PixelScale scale(factor);
         QCOMPARE(frameset::sizeDisplayText(width, height, scale, scale), text);
     }
 };

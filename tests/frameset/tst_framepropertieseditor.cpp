@@ -23,7 +23,7 @@ struct Editor
     ModelFixture f;
     testsupport::ScriptedFileDialogs dialogs;
     QString folder;
-    frameset::FramePropertiesEditor editor{f.model, dialogs, platform::TwipsScale(15), folder};
+    frameset::FramePropertiesEditor editor{f.model, dialogs, frameset::PixelScale(15), folder};
 
     frameset::FrameProperties &record(int cell)
     {

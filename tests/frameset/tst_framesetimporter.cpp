@@ -21,7 +21,7 @@ frameset::ImportArea area()
     a.top = 450;
     a.width = 9000;
     a.height = 6000;
-    a.twipsPerPixel = 15;
+    a.unitsPerPixel = 15;
     a.scrollBarWidth = 255;
     return a;
 }

@@ -113,7 +113,7 @@ private:
     testsupport::ScriptedFileDialogs m_dialogs;
     QString m_folder;
     frameset::FramePropertiesEditor m_editor{
-        m_f.model, m_dialogs, platform::TwipsScale(15), m_folder};
+        m_f.model, m_dialogs, frameset::PixelScale(15), m_folder};
 };
 
 } // namespace
@@ -131,7 +131,7 @@ private slots:
         ModelFixture f(14400, 9600);
         testsupport::ScriptedFileDialogs dialogs;
         QString folder;
-        frameset::FramePropertiesEditor editor{f.model, dialogs, platform::TwipsScale(15), folder};
+        frameset::FramePropertiesEditor editor{f.model, dialogs, frameset::PixelScale(15), folder};
         QVERIFY(f.split(0, Column));
         f.model.selectCell(0);
         FramePropertiesEntries entries = editor.open();

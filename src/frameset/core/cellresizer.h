@@ -23,8 +23,8 @@ struct MoveResult
 // What releasing the button after a drag came to.
 enum class BorderMove { None, Moved, Refused };
 
-// Selection and border dragging on the design surface, in twips relative to the pressed cell,
-// without widgets: the window forwards its cells' mouse events here and mirrors the result.
+// Selection and border dragging on the design surface, in design units relative to the pressed
+// cell, without widgets: the window forwards its cells' mouse events here and mirrors the result.
 class CellResizer
 {
 public:

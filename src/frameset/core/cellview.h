@@ -4,7 +4,7 @@
 
 namespace frameset {
 
-// The vertical scroll-bar mark at a cell's right edge. Twips.
+// The vertical scroll-bar mark at a cell's right edge, in design units.
 struct ScrollBarView
 {
     float left = 0;
@@ -15,8 +15,8 @@ struct ScrollBarView
     bool operator==(const ScrollBarView &other) const = default;
 };
 
-// One cell of a design: its rectangle in twips (client coordinates of the designer window),
-// its split path and its scroll-bar view.
+// One cell of a design: its rectangle in design units (the coordinates of the design area, which
+// the window places below its button row), its split path and its scroll-bar view.
 struct CellView
 {
     float left = 0;

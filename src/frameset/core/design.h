@@ -2,6 +2,7 @@
 
 #include "frameset/core/cellview.h"
 #include "frameset/core/framepropertytable.h"
+#include "frameset/core/splittree.h"
 
 #include <QList>
 #include <QString>
@@ -13,14 +14,14 @@ namespace frameset {
 inline constexpr int PropertyLinesBeforeBorders = 51;
 
 // What a design file stores of a frameset design: the cells 0..lastCellIndex() with geometry, split
-// paths and scroll-bar views, the layout text, the frame property records and the Borders
+// paths and scroll-bar views, the split tree, the frame property records and the Borders
 // setting. A design always has at least cell 0 and at most MaxCells cells.
 class Design
 {
 public:
     static constexpr int MaxCells = FramePropertyTable::RecordCount;
 
-    // One root cell with path "0" and no size, an empty layout, empty records, Borders on.
+    // One root cell with path "0" and no size, an empty split tree, empty records, Borders on.
     Design();
 
     int lastCellIndex() const { return int(m_cells.size()) - 1; }
@@ -39,8 +40,8 @@ public:
     // The first cell in number order whose path is exactly `path`; -1 when none is.
     int findCell(const QString &path) const;
 
-    const QString &layoutText() const { return m_layoutText; }
-    void setLayoutText(const QString &text) { m_layoutText = text; }
+    const SplitTree &splitTree() const { return m_splitTree; }
+    void setSplitTree(const SplitTree &tree) { m_splitTree = tree; }
 
     const FramePropertyTable &properties() const { return m_properties; }
     FramePropertyTable &properties() { return m_properties; }
@@ -52,7 +53,7 @@ public:
 
 private:
     QList<CellView> m_cells;
-    QString m_layoutText;
+    SplitTree m_splitTree;
     FramePropertyTable m_properties;
     bool m_bordersOn = true;
 };

@@ -210,7 +210,7 @@ DesignFileReadResult DesignFileReader::read()
     design.cell(0) = cells.front();
     for (qsizetype i = 1; i < cells.size(); ++i)
         design.appendCell(cells[i]);
-    design.setLayoutText(layouttext::join(layout));
+    design.setSplitTree(layouttext::read(layout));
     if (const DesignFileStatus status = readRecords(design); status != DesignFileStatus::Valid)
         return failed(status);
     return {DesignFileStatus::Valid, design};

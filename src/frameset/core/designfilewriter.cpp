@@ -1,6 +1,7 @@
 #include "frameset/core/designfilewriter.h"
 
 #include "frameset/core/design.h"
+#include "frameset/core/layouttext.h"
 #include "platform/filecontent.h"
 
 #include <charconv>
@@ -9,7 +10,7 @@ namespace frameset {
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
+const QString FileLineEnd = QStringLiteral("\r\n");
 
 QString fieldText(const PropertyValue &value)
 {
@@ -59,17 +60,18 @@ QString DesignFileWriter::number(float value)
 
 QByteArray DesignFileWriter::write(const Design &design)
 {
-    QString text = design.layoutText() + CrLf + QStringLiteral("***") + CrLf;
+    QString text
+        = layouttext::write(design.splitTree()) + FileLineEnd + QStringLiteral("***") + FileLineEnd;
     for (const CellView &cell : design.cells())
-        text += cellLine(cell) + CrLf;
-    text += CrLf + QStringLiteral("***") + CrLf;
+        text += cellLine(cell) + FileLineEnd;
+    text += FileLineEnd + QStringLiteral("***") + FileLineEnd;
     const FramePropertyTable &records = design.properties();
     for (int i = 0; i < PropertyLinesBeforeBorders; ++i)
-        text += propertyLine(records.record(i)) + CrLf;
+        text += propertyLine(records.record(i)) + FileLineEnd;
     text += design.bordersOn() ? QStringLiteral("1") : QStringLiteral("0");
     for (int i = PropertyLinesBeforeBorders; i <= design.lastCellIndex(); ++i)
-        text += CrLf + propertyLine(records.record(i));
-    text += CrLf;
+        text += FileLineEnd + propertyLine(records.record(i));
+    text += FileLineEnd;
     return text.toUtf8();
 }
 

@@ -45,8 +45,8 @@ QString FramePropertiesEntries::*FramePropertiesEntries::textField(FrameTextBox 
     return fields[std::size_t(box)];
 }
 
-FramePropertiesEditor::FramePropertiesEditor(LayoutModel &model, platform::FileDialogs &dialogs,
-    platform::TwipsScale scale, QString &browseFolder)
+FramePropertiesEditor::FramePropertiesEditor(
+    LayoutModel &model, platform::FileDialogs &dialogs, PixelScale scale, QString &browseFolder)
     : m_model(model)
     , m_dialogs(dialogs)
     , m_scale(scale)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frameset/core/frameproperties.h"
-#include "platform/units.h"
+#include "frameset/core/pixelscale.h"
 
 #include <QString>
 #include <optional>
@@ -59,8 +59,8 @@ class FramePropertiesEditor
 {
 public:
     // `browseFolder` is where Browse starts and what it remembers; it outlives the editor.
-    FramePropertiesEditor(LayoutModel &model, platform::FileDialogs &dialogs,
-        platform::TwipsScale scale, QString &browseFolder);
+    FramePropertiesEditor(LayoutModel &model, platform::FileDialogs &dialogs, PixelScale scale,
+        QString &browseFolder);
 
     // Takes the selected cell as the one to edit and returns what the controls show for its
     // record: the texts as stored, a frame name made up as "Frame" and the cell number + 1 when
@@ -98,7 +98,7 @@ public:
 private:
     LayoutModel &m_model;
     platform::FileDialogs &m_dialogs;
-    platform::TwipsScale m_scale;
+    PixelScale m_scale;
     QString &m_browseFolder;
     int m_cell = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "frameset/core/design.h"
 #include "frameset/core/layouttext.h"
+#include "frameset/core/sizedlayouttext.h"
 #include "frameset/core/sizelists.h"
 #include "frameset/core/splitpath.h"
 #include "platform/filecontent.h"

@@ -14,9 +14,9 @@ class Design;
 // ASCII as numeric character references ("caf&#233;.htm"), so the document is pure ASCII.
 QString frameTag(const Design &design, int cell);
 
-// The whole document: the HTML head, then the layout with every split turned
-// into a FRAMESET tag with its size list (and BORDER=5 or BORDER=0 unless the size is fixed)
-// and every leaf line into its FRAME tag, then "</HTML>". Lines end in CR LF, the last one
+// The whole document: the HTML head, then the layout text of the split tree with every split
+// turned into a FRAMESET tag with its size list (and BORDER=5 or BORDER=0 unless the size is
+// fixed) and every leaf line into its FRAME tag, then "</HTML>". Lines end in CR LF, the last one
 // has none.
 QString buildFramesetDocument(const Design &design);
 

@@ -1,7 +1,6 @@
 #include "frameset/core/framesetimporter.h"
 
 #include "frameset/core/framesetmarkup.h"
-#include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
 #include "platform/filecontent.h"
 
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace frameset {
 
@@ -32,7 +32,7 @@ struct SplitKeys
     }
 };
 
-// Turns the read framesets into cells, layout lines and records, cells numbered in document
+// Turns the read framesets into cells, a split tree and records, cells numbered in document
 // order.
 class DesignBuilder
 {
@@ -40,14 +40,16 @@ public:
     explicit DesignBuilder(const ImportArea &area)
         : m_area(area)
     { }
+    DesignBuilder(const DesignBuilder &) = delete;
+    DesignBuilder &operator=(const DesignBuilder &) = delete;
 
-    // Adds `node` filling `rect` (twips) with split path `path`.
+    // Adds `node` filling `rect` with split path `path`.
     void addBlock(
         const FramesetNode &node, const QRectF &rect, const QString &path, const SplitKeys &keys);
 
     QList<CellView> cells;
     QList<FrameProperties> records;
-    QStringList layout;
+    SplitTree tree() const { return SplitTree(m_nodes); }
 
 private:
     void addLeaf(
@@ -57,7 +59,7 @@ private:
     // so that the shares between divide exactly what the pixels leave in any window.
     void addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
         qsizetype to, const QString &path, const SplitKeys &keys);
-    // The rectangles into which a frameset divides `rect`, edges on whole twips.
+    // The rectangles into which a frameset divides `rect`, edges on whole units.
     QList<QRectF> divide(const FramesetNode &node, const QRectF &rect) const;
     // Gives the fixed size to the first cell from `firstCell` on that belongs to side `side` of
     // split `key`, if there is one.
@@ -65,6 +67,9 @@ private:
         SplitDirection direction, const QString &key, QChar side, int firstCell, double pixels);
 
     const ImportArea &m_area;
+    QList<SplitNode> m_nodes;
+    // Where the next node goes: the top level or the parts of the split being built.
+    QList<SplitNode> *m_into = &m_nodes;
 };
 
 void DesignBuilder::addBlock(
@@ -94,7 +99,7 @@ void DesignBuilder::addLeaf(
         record.columnSplitKey = PropertyValue::fromText(keys.column);
     if (!keys.row.isEmpty())
         record.rowSplitKey = PropertyValue::fromText(keys.row);
-    layout.append(layouttext::leafLine(int(cells.size())));
+    m_into->append(SplitNode::leaf(int(cells.size())));
     cells.append(cell);
     records.append(record);
 }
@@ -112,13 +117,16 @@ void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &pa
     const qsizetype firstSideEnd = pixelsLastAgainstTheRest ? to - 1 : from;
     const QString key = splitpath::firstChild(path);
     const SplitDirection direction = node.direction;
-    layout.append(layouttext::splitLine(direction, key));
+    SplitNode split = SplitNode::split(direction, key, 0, 0);
+    split.parts.clear();
+    QList<SplitNode> *outer = std::exchange(m_into, &split.parts);
     const int firstSideCell = int(cells.size());
     addEntries(node, parts, from, firstSideEnd, key, keys.with(direction, key, u'A'));
     const int secondSideCell = int(cells.size());
     addEntries(node, parts, firstSideEnd + 1, to, splitpath::secondChild(path),
         keys.with(direction, key, u'B'));
-    layout.append(layouttext::FramesetEnd.toString());
+    m_into = outer;
+    outer->append(split);
     // A pixel entry keeps its size in the browser when a cell on its side of the split can
     // carry it: the first entry of any pair, and the last entry of the list. A list of pixels
     // alone is a proportion to browsers ("200,600" fills any window 1:3), so the design keeps
@@ -155,7 +163,7 @@ QList<QRectF> DesignBuilder::divide(const FramesetNode &node, const QRectF &rect
     const bool columns = node.direction == SplitDirection::Column;
     const double start = columns ? rect.left() : rect.top();
     const double extent = columns ? rect.width() : rect.height();
-    const double factor = m_area.twipsPerPixel;
+    const double factor = m_area.unitsPerPixel;
     const QList<double> lengths = distributeSizes(node.sizes, extent / factor);
     QList<QRectF> parts;
     double edge = start;
@@ -215,7 +223,7 @@ double neededPixels(const FramesetNode &node, bool columns)
     return std::min(std::max(needed, sum), MaxNeededPixels);
 }
 
-// Whether every cell is at least `least` twips wide and high.
+// Whether every cell is at least `least` units wide and high.
 bool everyCellHasSize(const QList<CellView> &cells, float least = 1)
 {
     return std::all_of(cells.begin(), cells.end(),
@@ -244,11 +252,11 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
     // area), or that leave a frame less than a pixel, get an area that holds them, as a browser
     // window large enough would.
     ImportArea larger = area;
-    if (!everyCellHasSize(builder->cells, float(area.twipsPerPixel))) {
+    if (!everyCellHasSize(builder->cells, float(area.unitsPerPixel))) {
         larger.width = std::max<float>(
-            area.width, float(neededPixels(markup.root, true) * area.twipsPerPixel));
+            area.width, float(neededPixels(markup.root, true) * area.unitsPerPixel));
         larger.height = std::max<float>(
-            area.height, float(neededPixels(markup.root, false) * area.twipsPerPixel));
+            area.height, float(neededPixels(markup.root, false) * area.unitsPerPixel));
         builder.emplace(larger);
         builder->addBlock(markup.root, QRectF(larger.left, larger.top, larger.width, larger.height),
             splitpath::root(), {});
@@ -264,7 +272,7 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
         design.appendCell(builder->cells[i]);
     for (qsizetype i = 0; i < builder->records.size(); ++i)
         design.properties().record(int(i)) = builder->records[i];
-    design.setLayoutText(layouttext::join(builder->layout));
+    design.setSplitTree(builder->tree());
     design.setBordersOn(markup.bordersOn);
     result.leftOut = markup.leftOut;
     return result;

@@ -7,17 +7,17 @@
 
 namespace frameset {
 
-// The design area an imported frameset fills: the rectangle of the design's root cell in twips,
-// the screen's twips per pixel (pixel sizes of the frameset become twips with it) and the width
-// of the scroll-bar views in twips. The window passes its own; the defaults, 960 x 640 pixels
-// below the button row at 96 dpi, serve where there is no window.
+// The design area an imported frameset fills: the rectangle of the design's root cell, the
+// design units per pixel of the screen (pixel sizes of the frameset become units with it) and
+// the width of the scroll-bar views, in design units. The window passes its own; the defaults,
+// 960 x 640 pixels below the button row at 15 units per pixel, serve where there is no window.
 struct ImportArea
 {
     float left = 0;
     float top = 450;
     float width = 14400;
     float height = 9600;
-    int twipsPerPixel = 15;
+    int unitsPerPixel = 15;
     float scrollBarWidth = 255;
 };
 

@@ -2,6 +2,7 @@
 
 #include "frameset/core/design.h"
 #include "frameset/core/layouttext.h"
+#include "frameset/core/sizedlayouttext.h"
 #include "frameset/core/sizelists.h"
 #include "frameset/core/splitpath.h"
 #include "platform/filecontent.h"
@@ -48,7 +49,7 @@ class PageWriter
 public:
     explicit PageWriter(const Design &design)
         : m_design(design)
-        , m_lines(layouttext::lines(design.layoutText()))
+        , m_lines(layouttext::lines(layouttext::write(design.splitTree())))
         , m_sized(layouttext::lines(resolveFixedSizes(design)))
     { }
 

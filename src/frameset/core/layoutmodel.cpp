@@ -1,6 +1,5 @@
 #include "frameset/core/layoutmodel.h"
 
-#include "frameset/core/layouttext.h"
 #include "frameset/core/splitpath.h"
 
 #include <algorithm>
@@ -13,18 +12,16 @@ namespace {
 
 // The split key of direction `direction` that a cell whose path is `path` holds: the key
 // of the innermost split of that direction the cell took part in since it was created (at the
-// last 2 of its path), with its side. Levels whose split is not in the layout (undone splits
+// last 2 of its path), with its side. Levels whose split is not in the tree (undone splits
 // whose path the survivor kept) are passed over.
-PropertyValue splitKeyForPath(
-    const QString &path, SplitDirection direction, const QStringList &layoutLines)
+PropertyValue splitKeyForPath(const QString &path, SplitDirection direction, const SplitTree &tree)
 {
     const QString digits = path == splitpath::root() ? QString() : path;
     PropertyValue result;
     for (qsizetype level = std::max<qsizetype>(digits.lastIndexOf(u'2'), 0); level < digits.size();
          ++level) {
         const QString key = digits.left(level) + u'1';
-        SplitDirection found;
-        if (layouttext::findSplit(layoutLines, key, &found) >= 0 && found == direction)
+        if (tree.findSplit(key) == direction)
             result = PropertyValue::fromText(key + (digits[level] == u'1' ? u'A' : u'B'));
     }
     return result;
@@ -74,52 +71,36 @@ bool LayoutModel::splitHalves(SplitDirection direction, CellView &first, CellVie
     return first.width > 0 && first.height > 0 && second.width > 0 && second.height > 0;
 }
 
-bool LayoutModel::layoutWithSplit(
-    SplitDirection direction, const QString &key, int newCell, QString &layout) const
-{
-    const QString block = layouttext::splitBlock(direction, key, m_selectedCell, newCell);
-    QStringList lines = layouttext::lines(m_design.layoutText());
-    // A single cell has an empty layout; a larger design without one cannot be split.
-    if (lines.isEmpty()) {
-        layout = block;
-        return m_design.lastCellIndex() == 0;
-    }
-    const qsizetype at = lines.indexOf(layouttext::leafLine(m_selectedCell));
-    if (at < 0)
-        return false;
-    lines[at] = block;
-    layout = layouttext::join(lines);
-    return true;
-}
-
 bool LayoutModel::splitCell(SplitDirection direction)
 {
     const int s = m_selectedCell;
     CellView first;
     CellView second;
-    QString layout;
     const int n = m_design.lastCellIndex() + 1;
-    if (n >= Design::MaxCells || !m_design.hasCell(s) || !splitHalves(direction, first, second)
-        || !layoutWithSplit(direction, first.path, n, layout))
+    if (n >= Design::MaxCells || !m_design.hasCell(s) || !splitHalves(direction, first, second))
+        return false;
+    // A single cell has an empty tree; a larger design without one cannot be split.
+    SplitTree tree = m_design.splitTree();
+    if ((tree.isEmpty() && n != 1) || !tree.splitCell(s, direction, first.path, n))
         return false;
 
     m_modified = true;
-    m_undoLayoutText = m_design.layoutText();
+    m_undo.treeBefore = m_design.splitTree();
     m_cell0Caption.clear();
 
     // The first child's path is also the split's key.
     const QString &key = first.path;
     FramePropertyTable &records = m_design.properties();
-    m_undoCell = s;
-    m_undoDirection = direction;
-    m_undoKey = records.record(s).splitKey(direction);
+    m_undo.cell = s;
+    m_undo.direction = direction;
+    m_undo.keyBefore = records.record(s).splitKey(direction);
 
     m_design.cell(s) = first;
     m_design.appendCell(second);
     records.record(n).clear();
     records.record(s).splitKey(direction) = PropertyValue::fromText(key + u'A');
     records.record(n).splitKey(direction) = PropertyValue::fromText(key + u'B');
-    m_design.setLayoutText(layout);
+    m_design.setSplitTree(tree);
 
     if (direction == SplitDirection::Column)
         ++m_columnSplitCount;
@@ -131,15 +112,15 @@ bool LayoutModel::splitCell(SplitDirection direction)
         m_design.cell(i).scroll.visible = true;
     }
     m_selectedCell = n;
-    m_undoEnabled = true;
+    m_undo.available = true;
     return true;
 }
 
 bool LayoutModel::undoLastSplit()
 {
-    if (!m_undoEnabled)
+    if (!m_undo.available)
         return false;
-    m_undoEnabled = false;
+    m_undo.available = false;
 
     // The highest-numbered cell is the second child of the last split.
     const int m = m_design.lastCellIndex();
@@ -157,31 +138,14 @@ bool LayoutModel::undoLastSplit()
 
     FramePropertyTable &records = m_design.properties();
     records.record(m).clear();
-    if (j == m_undoCell)
-        records.record(j).splitKey(m_undoDirection) = m_undoKey;
+    if (j == m_undo.cell)
+        records.record(j).splitKey(m_undo.direction) = m_undo.keyBefore;
     m_design.removeCell(m);
     placeScrollBar(j);
 
     m_selectedCell = m_design.lastCellIndex();
-    m_design.setLayoutText(m_undoLayoutText);
+    m_design.setSplitTree(m_undo.treeBefore);
     m_modified = true;
-    return true;
-}
-
-bool LayoutModel::layoutWithoutSplit(
-    const QString &key, int first, int second, QStringList &lines, SplitDirection &direction) const
-{
-    lines = layouttext::lines(m_design.layoutText());
-    const int at = layouttext::findSplit(lines, key, &direction);
-    if (at < 0 || at + 3 >= lines.size() || lines[at + 1] != layouttext::leafLine(first)
-        || lines[at + 2] != layouttext::leafLine(second)
-        || lines[at + 3] != layouttext::FramesetEnd)
-        return false;
-    lines.remove(at + 1, 3);
-    lines[at] = layouttext::leafLine(first);
-    layouttext::closeLeafGap(lines, second);
-    if (lines.size() == 1)
-        lines.clear(); // a single cell has an empty layout
     return true;
 }
 
@@ -204,26 +168,28 @@ RemoveOutcome LayoutModel::removeCell()
     const int a = selectedSurvives ? s : j;
     const int b = selectedSurvives ? j : s;
     std::optional<CellView> merged = mergedPair(s, j, a);
-    // The pair's frameset block becomes the survivor's leaf.
-    QStringList lines;
-    SplitDirection direction;
-    if (!merged || !layoutWithoutSplit(merged->path, a, b, lines, direction))
+    if (!merged)
+        return RemoveOutcome::Refused;
+    // The pair's split, named by the survivor's path, becomes the survivor.
+    SplitTree tree = m_design.splitTree();
+    const std::optional<SplitDirection> direction = tree.mergeSplit(merged->path, a, b);
+    if (!direction)
         return RemoveOutcome::Refused;
     merged->path = splitpath::parent(merged->path);
-    const PropertyValue keyBefore = splitKeyForPath(merged->path, direction, lines);
+    const PropertyValue keyBefore = splitKeyForPath(merged->path, *direction, tree);
 
     const int last = m_design.lastCellIndex();
     m_design.cell(a) = *merged;
     FramePropertyTable &records = m_design.properties();
-    records.record(a).splitKey(direction) = keyBefore;
+    records.record(a).splitKey(*direction) = keyBefore;
     records.closeGap(b, last);
     m_design.removeCell(b);
-    m_design.setLayoutText(layouttext::join(lines));
+    m_design.setSplitTree(tree);
 
     const int survivor = a > b ? a - 1 : a;
     placeScrollBar(survivor);
     m_selectedCell = survivor;
-    m_undoEnabled = false;
+    m_undo.available = false;
     m_modified = true;
     return RemoveOutcome::Removed;
 }
@@ -253,8 +219,8 @@ void LayoutModel::resetDesign(float width, float height)
     root.scroll.visible = false;
     m_cell0Caption.clear();
     m_selectedCell = 0;
-    m_design.setLayoutText(QString());
-    m_undoLayoutText.clear();
+    m_design.setSplitTree(SplitTree());
+    m_undo.treeBefore = SplitTree();
     m_modified = false;
     m_design.setBordersOn(true);
 }
@@ -262,11 +228,11 @@ void LayoutModel::resetDesign(float width, float height)
 void LayoutModel::openDesign(const Design &design)
 {
     m_design = design;
-    m_undoLayoutText.clear();
+    m_undo.treeBefore = SplitTree();
     m_cell0Caption.clear();
     m_selectedCell = 0;
     m_modified = false;
-    m_undoEnabled = false;
+    m_undo.available = false;
 }
 
 } // namespace frameset

@@ -2,6 +2,7 @@
 
 #include "frameset/core/design.h"
 #include "frameset/core/splitdirection.h"
+#include "frameset/core/splitundo.h"
 
 #include <QString>
 #include <optional>
@@ -22,17 +23,18 @@ enum class RemoveOutcome {
 class LayoutModel
 {
 public:
-    // `scrollBarWidth` is the width of the scroll-bar views, in twips.
+    // `scrollBarWidth` is the width of the scroll-bar views, in design units.
     explicit LayoutModel(float scrollBarWidth);
 
     const Design &design() const { return m_design; }
     // Direct access for the drag arithmetic and the properties dialog, which change geometry
-    // and records but never the number of cells or the layout text.
+    // and records but never the number of cells or the split tree.
     Design &design() { return m_design; }
 
     int lastCellIndex() const { return m_design.lastCellIndex(); }
-    const QString &layoutText() const { return m_design.layoutText(); }
-    const QString &undoLayoutText() const { return m_undoLayoutText; }
+    const SplitTree &splitTree() const { return m_design.splitTree(); }
+    // The split tree from before the last split, which an undo brings back.
+    const SplitTree &undoSplitTree() const { return m_undo.treeBefore; }
     int columnSplitCount() const { return m_columnSplitCount; }
     int rowSplitCount() const { return m_rowSplitCount; }
     float scrollBarWidth() const { return m_scrollBarWidth; }
@@ -47,7 +49,7 @@ public:
 
     // Whether "Undo Last Split" is available: after a split, until an undo, a removal or an
     // opened file.
-    bool undoEnabled() const { return m_undoEnabled; }
+    bool undoEnabled() const { return m_undo.available; }
 
     // Cell 0's caption: the window puts the start-up tutorial here; the first split and a
     // reset clear it.
@@ -56,20 +58,20 @@ public:
 
     // Divides the selected cell in two: it keeps its number and becomes the left (top) half,
     // the new cell lastCellIndex() + 1 becomes the right (bottom) half and the selected cell.
-    // Rewrites paths, split keys and the layout text. With 100 cells already, or when the
+    // Rewrites paths, split keys and the split tree. With 100 cells already, or when the
     // halves would have no size, it changes nothing (the window beeps). Returns whether it split.
     bool splitCell(SplitDirection direction);
 
     // Merges the cell of the last split back into its sibling, whose path stays as it is and
-    // whose split key of that direction gets back its value from before the split; the layout
-    // text returns to its state before the split. Does nothing when undo is not available.
+    // whose split key of that direction gets back its value from before the split; the split
+    // tree returns to its state before the split. Does nothing when undo is not available.
     bool undoLastSplit();
 
     // Merges the selected cell with its sibling as if their split had never been made (geometry
     // aside): the first child survives with its path and split key from before the split, the
-    // cells above the removed one move down one number together with their records and leaf
-    // lines. Cell 0 cannot be removed; a sibling that was split further or does not lie beside
-    // or above/below the cell refuses the removal.
+    // cells above the removed one move down one number together with their records and their
+    // nodes in the split tree. Cell 0 cannot be removed; a sibling that was split further or does
+    // not lie beside or above/below the cell refuses the removal.
     RemoveOutcome removeCell();
 
     // Back to a single empty cell of the given size (the design area the window computes);
@@ -86,32 +88,18 @@ private:
     // The two halves of the selected cell for a split in `direction`; false when either would
     // have no size.
     bool splitHalves(SplitDirection direction, CellView &first, CellView &second) const;
-    // The layout text with the selected cell's leaf replaced by the block of its split into
-    // itself and cell `newCell`; false when the layout has no leaf for the selected cell.
-    bool layoutWithSplit(
-        SplitDirection direction, const QString &key, int newCell, QString &layout) const;
     // Cell `survivor` grown over the pair of cells s and j, which lie side by side or one above
     // the other; nothing when they lie neither way.
     std::optional<CellView> mergedPair(int s, int j, int survivor) const;
-    // The frameset block of the split of cells `first` and `second` (its key being their merged
-    // path) turned back into the leaf of `first`; false when the layout has no such block.
-    bool layoutWithoutSplit(const QString &key, int first, int second, QStringList &lines,
-        SplitDirection &direction) const;
 
     float m_scrollBarWidth;
     Design m_design;
-    QString m_undoLayoutText;
     int m_columnSplitCount = 0;
     int m_rowSplitCount = 0;
     int m_selectedCell = 0;
     bool m_modified = false;
-    bool m_undoEnabled = false;
     QString m_cell0Caption;
-    // What the last split overwrote: the split key of its direction in the record of the split
-    // cell.
-    int m_undoCell = -1;
-    SplitDirection m_undoDirection = SplitDirection::Column;
-    PropertyValue m_undoKey;
+    SplitUndo m_undo;
 };
 
 } // namespace frameset

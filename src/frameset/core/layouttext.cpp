@@ -7,6 +7,50 @@ constexpr int MaxCell = 99;
 constexpr QStringView LeafPrefix = u"!!";
 constexpr QStringView ColumnsOpening = u"<FRAMESET COLS= ##";
 constexpr QStringView RowsOpening = u"<FRAMESET ROWS= ##";
+// The direction and key of an opening line whose key is digits.
+bool splitOpening(const QString &line, SplitDirection &direction, QString &key)
+{
+    const bool columns = line.startsWith(ColumnsOpening);
+    if ((!columns && !line.startsWith(RowsOpening)) || !line.endsWith(u'>'))
+        return false;
+    const QStringView digits = QStringView(line).mid(ColumnsOpening.size()).chopped(1);
+    if (digits.isEmpty())
+        return false;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    direction = columns ? SplitDirection::Column : SplitDirection::Row;
+    key = digits.toString();
+    return true;
+}
+
+void writeNodes(const QList<SplitNode> &nodes, QStringList &out);
+
+void writeNode(const SplitNode &node, QStringList &out)
+{
+    switch (node.kind) {
+    case SplitNode::Kind::Cell:
+        out.append(leafLine(node.cell));
+        break;
+    case SplitNode::Kind::Verbatim:
+        out.append(node.text);
+        break;
+    case SplitNode::Kind::Split:
+        out.append(splitLine(node.direction, node.key));
+        writeNodes(node.parts, out);
+        if (node.closed)
+            out.append(FramesetEnd.toString());
+        break;
+    }
+}
+
+void writeNodes(const QList<SplitNode> &nodes, QStringList &out)
+{
+    for (const SplitNode &node : nodes)
+        writeNode(node, out);
+}
+
 } // namespace
 
 QStringList lines(const QString &layout)
@@ -48,33 +92,41 @@ QString splitLine(SplitDirection direction, const QString &key)
     return opening.toString() + key + u'>';
 }
 
-QString splitBlock(SplitDirection direction, const QString &key, int cell, int newCell)
+SplitTree read(const QStringList &lines)
 {
-    return join(
-        {splitLine(direction, key), leafLine(cell), leafLine(newCell), FramesetEnd.toString()});
-}
-
-int findSplit(const QStringList &lines, const QString &key, SplitDirection *direction)
-{
-    const QString columns = splitLine(SplitDirection::Column, key);
-    const QString rows = splitLine(SplitDirection::Row, key);
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i] == columns || lines[i] == rows) {
-            if (direction)
-                *direction = lines[i] == columns ? SplitDirection::Column : SplitDirection::Row;
-            return i;
+    // The open framesets, innermost last, each with the nodes read into it so far.
+    QList<SplitNode> open;
+    QList<SplitNode> top;
+    const auto add
+        = [&](const SplitNode &node) { (open.isEmpty() ? top : open.back().parts).append(node); };
+    for (const QString &line : lines) {
+        SplitDirection direction;
+        QString key;
+        if (const int cell = leafCell(line); cell >= 0) {
+            add(SplitNode::leaf(cell));
+        } else if (splitOpening(line, direction, key)) {
+            SplitNode split = SplitNode::split(direction, key, 0, 0);
+            split.parts.clear();
+            split.closed = false;
+            open.append(split);
+        } else if (line == FramesetEnd && !open.isEmpty()) {
+            SplitNode split = open.takeLast();
+            split.closed = true;
+            add(split);
+        } else {
+            add(SplitNode::verbatim(line));
         }
     }
-    return -1;
+    while (!open.isEmpty())
+        add(open.takeLast());
+    return SplitTree(top);
 }
 
-void closeLeafGap(QStringList &lines, int removed)
+QString write(const SplitTree &tree)
 {
-    for (QString &line : lines) {
-        const int cell = leafCell(line);
-        if (cell > removed)
-            line = leafLine(cell - 1);
-    }
+    QStringList out;
+    writeNodes(tree.nodes(), out);
+    return join(out);
 }
 
 } // namespace frameset::layouttext

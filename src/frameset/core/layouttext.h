@@ -1,13 +1,15 @@
 #pragma once
 
 #include "frameset/core/splitdirection.h"
+#include "frameset/core/splittree.h"
 
 #include <QString>
 #include <QStringList>
 
-// The layout text: the nesting skeleton of a design as CR LF separated lines. A leaf line is
-// "!!" and a cell number; a frameset opens with "<FRAMESET COLS= ##" or "<FRAMESET ROWS= ##",
-// the split key and ">", holds two blocks and closes with "</FRAMESET>".
+// The layout text: the split tree as design files and frameset documents spell it, CR LF
+// separated lines. A leaf line is "!!" and a cell number; a frameset opens with
+// "<FRAMESET COLS= ##" or "<FRAMESET ROWS= ##", the split key and ">", holds two blocks and
+// closes with "</FRAMESET>".
 namespace frameset::layouttext {
 
 inline constexpr QStringView LineBreak = u"\r\n";
@@ -27,15 +29,11 @@ int leafCell(QStringView line);
 // "<FRAMESET COLS= ##key>" or "<FRAMESET ROWS= ##key>".
 QString splitLine(SplitDirection direction, const QString &key);
 
-// The four lines that a split of `cell` into `cell` and `newCell` puts where the leaf of `cell`
-// stood, joined with CR LF.
-QString splitBlock(SplitDirection direction, const QString &key, int cell, int newCell);
-
-// Index of the opening line of the split with `key` in `lines`, and its direction; -1 when the
-// layout has no such split.
-int findSplit(const QStringList &lines, const QString &key, SplitDirection *direction = nullptr);
-
-// Lowers by one the number of every leaf line naming a cell above `removed`.
-void closeLeafGap(QStringList &lines, int removed);
+// The split tree that `lines` spell. Lines that are neither a leaf line, an opening line with a
+// key of digits nor the end of an open frameset are kept as they are; a frameset without its
+// end is closed by the end of the text.
+SplitTree read(const QStringList &lines);
+// The layout text of `tree`; read(lines(write(tree))) gives `tree` back.
+QString write(const SplitTree &tree);
 
 } // namespace frameset::layouttext

@@ -2,7 +2,6 @@
 
 #include "frameset/core/design.h"
 #include "frameset/core/framesetdocument.h"
-#include "frameset/core/layouttext.h"
 #include "platform/filecontent.h"
 
 #include <QDir>
@@ -30,14 +29,11 @@ QString pageInFolder(const QString &source)
     return clean;
 }
 
-// The source each leaf of the layout shows, as its FRAME tag writes it.
+// The source each cell of the split tree shows, as its FRAME tag writes it.
 QStringList frameSources(const Design &design)
 {
     QStringList sources;
-    for (const QString &line : layouttext::lines(design.layoutText())) {
-        const int cell = layouttext::leafCell(line);
-        if (cell < 0)
-            continue;
+    for (const int cell : design.splitTree().cells()) {
         const QString source = design.properties().record(cell).sourceUrl.text();
         sources.append(source.isEmpty() ? QStringLiteral("xxxxx.htm") : source);
     }

@@ -1,11 +1,8 @@
 #include "frameset/core/sizedisplay.h"
-
-#include "platform/units.h"
-
 namespace frameset {
 
-QString sizeDisplayText(float width, float height, const platform::TwipsScale &horizontal,
-    const platform::TwipsScale &vertical)
+QString sizeDisplayText(
+    float width, float height, const PixelScale &horizontal, const PixelScale &vertical)
 {
     return QString::number(horizontal.toWholePixels(width)) + QStringLiteral("w  ")
         + QString::number(vertical.toWholePixels(height)) + QStringLiteral("h (pixels)");

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "frameset/core/pixelscale.h"
 
-namespace platform {
-class TwipsScale;
-}
+#include <QString>
 
 namespace frameset {
 
 // The cell-size display of the design surface: "300w  200h (pixels)" for a cell of 4500 x 3000
-// twips at 15 twips per pixel. Each size is rounded to whole twips and then divided by its
+// units at 15 units per pixel. Each size is rounded to whole units and then divided by its
 // axis's factor with the remainder dropped.
-QString sizeDisplayText(float width, float height, const platform::TwipsScale &horizontal,
-    const platform::TwipsScale &vertical);
+QString sizeDisplayText(
+    float width, float height, const PixelScale &horizontal, const PixelScale &vertical);
 
 } // namespace frameset

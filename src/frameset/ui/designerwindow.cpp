@@ -36,6 +36,20 @@ const QString ClearQuestion
 const QString ExitQuestion
     = QStringLiteral("Are you sure you want exit without saving the changes?");
 
+void showPropertiesHint(platform::Prompter &prompter)
+{
+    prompter.tell(
+        QStringLiteral("Select the frame by clicking on it, then press the right mouse button."),
+        platform::MessageIcon::Exclamation);
+}
+
+void showResizeHint(platform::Prompter &prompter)
+{
+    prompter.tell(QStringLiteral("The cells can be re-sized by drag action.  Point the mouse to "
+                                 "the right or bottom edge of the cell, and move the border "
+                                 "while holding down the left mouse button."));
+}
+
 } // namespace
 
 const char *designerControlName(DesignerControl control)
@@ -212,9 +226,9 @@ void DesignerWindow::buildMenus()
     addCommand(design, C::ColumnSplitCommand, QStringLiteral("Vertical Split (&Column)"),
         QKeySequence(Qt::CTRL | Qt::Key_C), [this] { splitCell(SplitDirection::Column); });
     addCommand(design, C::PropertiesCommand, QStringLiteral("&Properties"),
-        QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showPropertiesHint(); });
+        QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showPropertiesHint(m_prompter); });
     addCommand(design, C::ResizeCommand, QStringLiteral("Re&size Cells"), {},
-        [this] { showResizeHint(); });
+        [this] { showResizeHint(m_prompter); });
     addCommand(
         design, C::RemoveCommand, QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
     addCommand(design, C::PreviewCommand, QStringLiteral("Preview in &Browser"), {},
@@ -230,14 +244,6 @@ void DesignerWindow::showModel(bool selectionShown)
 {
     m_surface->showDesign(selectionShown);
     m_undoCommand->setEnabled(m_model->undoEnabled());
-}
-
-bool DesignerWindow::confirmClear()
-{
-    return !m_model->isModified()
-        || m_prompter.ask(ClearQuestion, platform::MessageIcon::Question,
-               platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
-        == platform::MessageAnswer::Yes;
 }
 
 void DesignerWindow::resetDesign()
@@ -275,14 +281,17 @@ ImportArea DesignerWindow::importArea() const
     area.top = root.top;
     area.width = float(m_scale.toTwips(outer.width())) - ResetWidthMargin;
     area.height = float(m_scale.toTwips(outer.height())) - ResetHeightMargin;
-    area.twipsPerPixel = m_scale.factor();
+    area.unitsPerPixel = m_scale.factor();
     area.scrollBarWidth = m_model->scrollBarWidth();
     return area;
 }
 
 void DesignerWindow::clearDesign()
 {
-    if (confirmClear())
+    if (!m_model->isModified()
+        || m_prompter.ask(ClearQuestion, platform::MessageIcon::Question,
+               platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
+            == platform::MessageAnswer::Yes)
         resetDesign();
 }
 
@@ -334,20 +343,6 @@ void DesignerWindow::removeCell()
         break;
     }
     m_undoCommand->setEnabled(m_model->undoEnabled());
-}
-
-void DesignerWindow::showPropertiesHint()
-{
-    m_prompter.tell(
-        QStringLiteral("Select the frame by clicking on it, then press the right mouse button."),
-        platform::MessageIcon::Exclamation);
-}
-
-void DesignerWindow::showResizeHint()
-{
-    m_prompter.tell(QStringLiteral("The cells can be re-sized by drag action.  Point the mouse to "
-                                   "the right or bottom edge of the cell, and move the border "
-                                   "while holding down the left mouse button."));
 }
 
 void DesignerWindow::openProperties(int cell)

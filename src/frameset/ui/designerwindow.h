@@ -87,12 +87,8 @@ private:
     void showModel(bool selectionShown);
 
     // True when nothing unsaved would be lost, or the user answered Yes to losing it.
-    bool confirmClear();
-
     void clearDesign();
     void undoLastSplit();
-    void showPropertiesHint();
-    void showResizeHint();
     void removeCell();
 
     std::unique_ptr<platform::Prompter> m_ownPrompter;

@@ -62,8 +62,8 @@ DesignSurface::DesignSurface(LayoutModel &model, CellResizer &resizer, platform:
     , m_model(model)
     , m_resizer(resizer)
     , m_scale(scale)
-    , m_scrollBarPixels(scrollBarPixels)
     , m_areaTop(scale.toPixels(DesignTop))
+    , m_views(model, scale, scrollBarPixels, m_areaTop)
 {
     name(this, DesignerControl::Surface);
     setMouseTracking(true);
@@ -131,12 +131,12 @@ void DesignSurface::buildControls()
 
 CellWidget *DesignSurface::cell(int i) const
 {
-    return i >= 0 && i < m_cells.size() ? m_cells.at(i) : nullptr;
+    return m_views.cell(i);
 }
 
 QScrollBar *DesignSurface::scrollView(int i) const
 {
-    return i >= 0 && i < m_scrolls.size() ? m_scrolls.at(i) : nullptr;
+    return m_views.scrollView(i);
 }
 
 SplitButton *DesignSurface::button(int i) const
@@ -162,92 +162,30 @@ void DesignSurface::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
-void DesignSurface::syncViewCount(int count)
-{
-    while (m_cells.size() > count) {
-        delete m_cells.takeLast();
-        delete m_scrolls.takeLast();
-    }
-    while (m_cells.size() < count) {
-        const int i = int(m_cells.size());
-        auto *view = new CellWidget(i, m_area->canvas());
-        name(view, DesignerControl::Cell);
-        connect(view, &CellWidget::pressed, this, &DesignSurface::onCellPressed);
-        connect(view, &CellWidget::moved, this, &DesignSurface::onCellMoved);
-        connect(view, &CellWidget::released, this, &DesignSurface::onCellReleased);
-        connect(view, &CellWidget::doubleClicked, this, &DesignSurface::onCellDoubleClicked);
-        m_cells.append(view);
-
-        // The scroll-bar view only marks where the frame's scroll bar will be; the mouse goes
-        // through it to the cell, whose border zone it covers.
-        auto *scroll = new QScrollBar(Qt::Vertical, m_area->canvas());
-        name(scroll, DesignerControl::ScrollBarView);
-        scroll->setProperty("index", i);
-        scroll->setAttribute(Qt::WA_TransparentForMouseEvents);
-        scroll->setFocusPolicy(Qt::NoFocus);
-        m_scrolls.append(scroll);
-    }
-}
-
 void DesignSurface::showDesign(bool selectionShown)
 {
     m_selectionShown = selectionShown;
     const int count = m_model.lastCellIndex() + 1;
-    syncViewCount(count);
+    m_views.setCount(count, m_area->canvas(), [this](CellWidget *view) {
+        connect(view, &CellWidget::pressed, this, &DesignSurface::onCellPressed);
+        connect(view, &CellWidget::moved, this, &DesignSurface::onCellMoved);
+        connect(view, &CellWidget::released, this, &DesignSurface::onCellReleased);
+        connect(view, &CellWidget::doubleClicked, this, &DesignSurface::onCellDoubleClicked);
+    });
     for (int i = 0; i < count; ++i) {
-        m_cells[i]->setCaption(i == 0 ? m_model.cell0Caption() : QString());
-        m_cells[i]->show();
+        m_views.cell(i)->setCaption(i == 0 ? m_model.cell0Caption() : QString());
+        m_views.cell(i)->show();
     }
-    placeAll();
-    paintSelection();
+    m_views.placeAll(m_area);
+    m_views.paintSelection(m_selectionShown);
     showSelectedSize();
     m_bordersBox->setChecked(m_model.design().bordersOn());
 }
 
-void DesignSurface::placeCell(int i)
-{
-    const CellView &c = m_model.design().cell(i);
-    // Edges are converted, not sizes, so neighbouring cells meet without gaps.
-    const int left = m_scale.toPixels(c.left);
-    const int top = m_scale.toPixels(c.top);
-    m_cells[i]->setGeometry(left, top - m_areaTop, m_scale.toPixels(c.right()) - left,
-        m_scale.toPixels(c.bottom()) - top);
-}
-
-void DesignSurface::placeScrollView(int i)
-{
-    const ScrollBarView &s = m_model.design().cell(i).scroll;
-    const int left = m_scale.toPixels(s.left);
-    const int top = m_scale.toPixels(s.top);
-    m_scrolls[i]->setGeometry(
-        left, top - m_areaTop, m_scrollBarPixels, m_scale.toPixels(s.top + s.height) - top);
-    m_scrolls[i]->setVisible(s.visible);
-}
-
-void DesignSurface::placeAll()
-{
-    QSize extent;
-    for (int i = 0; i < m_cells.size(); ++i) {
-        placeCell(i);
-        placeScrollView(i);
-        extent = extent.expandedTo(
-            QSize(m_cells[i]->geometry().right() + 1, m_cells[i]->geometry().bottom() + 1));
-    }
-    m_area->setExtent(extent);
-    for (QScrollBar *scroll : std::as_const(m_scrolls))
-        scroll->raise();
-}
-
-void DesignSurface::paintSelection()
-{
-    const int selected = m_model.selectedCell();
-    for (CellWidget *view : std::as_const(m_cells))
-        view->setHighlighted(m_selectionShown && view->index() == selected);
-}
-
 void DesignSurface::showSize(float width, float height)
 {
-    m_sizeDisplay->setText(sizeDisplayText(width, height, m_scale, m_scale));
+    const PixelScale pixels(m_scale.factor());
+    m_sizeDisplay->setText(sizeDisplayText(width, height, pixels, pixels));
 }
 
 void DesignSurface::showSelectedSize()
@@ -266,7 +204,7 @@ void DesignSurface::onCellPressed(int i, Qt::MouseButton button)
     if (!m_resizer.mouseDown(i, button == Qt::LeftButton))
         return;
     m_selectionShown = true;
-    paintSelection();
+    m_views.paintSelection(m_selectionShown);
     showSelectedSize();
     if (button == Qt::RightButton)
         emit propertiesRequested(i);
@@ -285,7 +223,7 @@ void DesignSurface::onCellMoved(int i, QPoint position, Qt::MouseButtons buttons
     view->setCursor(cursorOf(moved.pointer));
     if (m_resizer.sizeChanged()) {
         // The dragged cell is drawn above its neighbours while it grows over them.
-        placeCell(i);
+        m_views.placeCell(i);
         view->raise();
         const CellView &c = m_model.design().cell(i);
         showSize(c.width, c.height);
@@ -301,7 +239,7 @@ void DesignSurface::onCellReleased(int i, Qt::MouseButton button)
         emit refused();
     if (!dragged || !m_model.design().hasCell(i))
         return;
-    placeAll();
+    m_views.placeAll(m_area);
     showSelectedSize();
 }
 
@@ -312,7 +250,7 @@ void DesignSurface::onCellDoubleClicked(int i)
     m_model.selectCell(i);
     if (m_model.lastCellIndex() > 0) {
         m_selectionShown = true;
-        paintSelection();
+        m_views.paintSelection(m_selectionShown);
         showSelectedSize();
     }
     emit propertiesRequested(i);

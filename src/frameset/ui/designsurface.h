@@ -2,6 +2,7 @@
 
 #include "frameset/core/splitdirection.h"
 #include "frameset/ui/buttonpictures.h"
+#include "frameset/ui/cellviews.h"
 #include "platform/units.h"
 
 #include <QList>
@@ -43,7 +44,7 @@ public:
     bool selectionShown() const { return m_selectionShown; }
 
     CellWidget *cell(int i) const;
-    int cellCount() const { return int(m_cells.size()); }
+    int cellCount() const { return m_views.count(); }
     QScrollBar *scrollView(int i) const;
     SplitButton *button(int i) const;
     QLabel *hintLine() const { return m_hintLine; }
@@ -69,16 +70,11 @@ private:
     void buildControls();
     void buildButtonRow();
     void showHint(ButtonPicture button);
-    void placeCell(int i);
-    void placeScrollView(int i);
     // Places every cell and scroll-bar view and sizes the design area's canvas to hold them.
-    void placeAll();
-    void paintSelection();
     // Shows the size of a cell of `width` x `height` twips in pixels.
     void showSize(float width, float height);
     // The selected cell's size while the selection is shown, otherwise nothing.
     void showSelectedSize();
-    void syncViewCount(int count);
 
     void onCellPressed(int i, Qt::MouseButton button);
     void onCellMoved(int i, QPoint position, Qt::MouseButtons buttons);
@@ -88,7 +84,6 @@ private:
     LayoutModel &m_model;
     CellResizer &m_resizer;
     platform::TwipsScale m_scale;
-    int m_scrollBarPixels;
     bool m_selectionShown = false;
     QList<SplitButton *> m_buttons;
     QLabel *m_hintLine = nullptr;
@@ -98,8 +93,7 @@ private:
     DesignArea *m_area = nullptr;
     // Where the design area begins, in pixels below the top of the surface.
     int m_areaTop;
-    QList<CellWidget *> m_cells;
-    QList<QScrollBar *> m_scrolls;
+    CellViews m_views;
 };
 
 } // namespace frameset

@@ -29,7 +29,7 @@ FilteredLineEdit *textBoxFor(FrameTextBox box, QWidget *parent)
 FramePropertiesDialog::FramePropertiesDialog(LayoutModel &model, platform::FileDialogs &dialogs,
     platform::TwipsScale scale, QString &browseFolder, QWidget *parent)
     : QDialog(parent)
-    , m_editor(model, dialogs, scale, browseFolder)
+    , m_editor(model, dialogs, PixelScale(scale.factor()), browseFolder)
     , m_scale(scale)
 {
     setWindowTitle(QStringLiteral("Properties"));
