@@ -33,7 +33,7 @@ void CellWidget::setHighlighted(bool highlighted)
 {
     m_highlighted = highlighted;
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, highlighted ? selectionColor() : QColor(Qt::white));
+    colours.setColor(QPalette::Window, highlighted ? selectionColour() : QColor(Qt::white));
     setPalette(colours);
 }
 

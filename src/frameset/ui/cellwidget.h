@@ -11,7 +11,7 @@ class CellWidget : public QLabel
     Q_OBJECT
 public:
     // The background of the selected cell: red 255, green 255, blue 224.
-    static QColor selectionColor() { return QColor(255, 255, 224); }
+    static QColor selectionColour() { return QColor(255, 255, 224); }
 
     explicit CellWidget(int index, QWidget *parent = nullptr);
 
