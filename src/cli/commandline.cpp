@@ -1,23 +1,11 @@
 #include "cli/commandline.h"
 
-#include "cli/framesetcommand.h"
-#include "cli/imagemapcommand.h"
-#include "cli/opaquecommand.h"
 #include "cli/subcommand.h"
-#include "cli/transparentcommand.h"
 #include "platform/programinfo.h"
 
 #include <algorithm>
 
 namespace cli {
-
-// A new sub-command is one more entry here.
-const QList<SubCommand> &subCommands()
-{
-    static const QList<SubCommand> commands{
-        framesetCommand(), transparentCommand(), opaqueCommand(), imagemapCommand()};
-    return commands;
-}
 
 QString usageText()
 {

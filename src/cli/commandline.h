@@ -18,7 +18,9 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 // The text of `trellis --help`.
 QString usageText();
 
-// Every sub-command of the command line.
+// Every sub-command of the command line (subcommands.cpp).
 const QList<SubCommand> &subCommands();
+// The sub-command of that name, which must be one of them.
+const SubCommand &subCommand(const QString &name);
 
 } // namespace cli

@@ -132,6 +132,8 @@ int importPage(const FramesetRequest &request, QTextStream &err)
     return Success;
 }
 
+} // namespace
+
 int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     FramesetRequest request;
@@ -145,29 +147,10 @@ int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream
     if (!request.page.isEmpty())
         return importPage(request, err);
     if (request.design.isEmpty()) {
-        err << framesetCommand().usage();
+        err << subCommand(QStringLiteral("frameset")).usage();
         return UsageError;
     }
     return writeDocument(request, out, err);
-}
-
-} // namespace
-
-const SubCommand &framesetCommand()
-{
-    static const SubCommand command{QStringLiteral("frameset"),
-        {{QStringLiteral("DESIGN.spc [-o OUT.htm]"),
-             QStringLiteral("write the HTML frameset document of a Panecraft design")},
-            {QStringLiteral("DESIGN.spc --html5 [-o OUT.html]"),
-                QStringLiteral("write the design's HTML5 page (inline frames in CSS grids)")},
-            {QStringLiteral("--import PAGE.htm -o DESIGN.spc"),
-                QStringLiteral("make a Panecraft design of the frameset of an HTML page")}},
-        QString(),
-        {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT.htm")),
-            QCommandLineOption(QStringLiteral("html5")),
-            QCommandLineOption(QStringLiteral("import"), QString(), QStringLiteral("PAGE.htm"))},
-        runFrameset};
-    return command;
 }
 
 } // namespace cli

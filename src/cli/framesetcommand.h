@@ -13,6 +13,6 @@ namespace cli {
 // Import Frameset does, in a design area of 960 x 640 pixels, and writes its design file.
 // Exits with 0 when written, 1 for an invalid design, a refused page or a failed write, 2 for a
 // usage error.
-const SubCommand &framesetCommand();
+int runFrameset(const CommandArguments &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace cli

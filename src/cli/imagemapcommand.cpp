@@ -120,6 +120,8 @@ int writeMap(const ImageMapRequest &request, QTextStream &out, QTextStream &err)
     return Success;
 }
 
+} // namespace
+
 int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     ImageMapRequest request;
@@ -129,30 +131,10 @@ int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream
         return UsageError;
     }
     if (request.page.isEmpty()) {
-        err << imagemapCommand().usage();
+        err << subCommand(QStringLiteral("imagemap")).usage();
         return UsageError;
     }
     return writeMap(request, out, err);
-}
-
-} // namespace
-
-const SubCommand &imagemapCommand()
-{
-    static const SubCommand command{QStringLiteral("imagemap"),
-        {{QStringLiteral("PAGE.htm [--map NAME] [--svg] [-o OUT]"),
-            QStringLiteral("write the image map of an HTML page as IMG, MAP and AREA lines,\n"
-                           "or with --svg as an SVG that scales with its page")}},
-        QStringLiteral(
-            "Reads the image map of an HTML page and writes it as IMG, MAP and AREA lines, or "
-            "with\n"
-            "--svg as an inline SVG that scales with its page. --map takes the MAP of that name\n"
-            "where the page holds several.\n"),
-        {QCommandLineOption(QStringLiteral("o"), QString(), QStringLiteral("OUT")),
-            QCommandLineOption(QStringLiteral("map"), QString(), QStringLiteral("NAME")),
-            QCommandLineOption(QStringLiteral("svg"))},
-        runImageMap};
-    return command;
 }
 
 } // namespace cli

@@ -10,6 +10,6 @@ namespace cli {
 // the picture for its size. Writes to OUT, replacing it, or to standard output. Exits with 0
 // when written; 1 when the page's map cannot be taken (with Open Map's message), the picture is
 // unknown or, for --svg, cannot be read, or OUT cannot be written; 2 for a usage error.
-const SubCommand &imagemapCommand();
+int runImageMap(const CommandArguments &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace cli

@@ -5,13 +5,12 @@
 
 namespace cli {
 
-namespace {
-
 int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     if (arguments.size() != 1 || arguments[0].kind != CommandArgument::Kind::Positional
         || arguments[0].text.startsWith(u'-')) {
-        err << "trellis opaque: expected exactly one file name\n" << opaqueCommand().usage();
+        err << "trellis opaque: expected exactly one file name\n"
+            << subCommand(QStringLiteral("opaque")).usage();
         return UsageError;
     }
     const QString &path = arguments[0].text;
@@ -38,19 +37,6 @@ int runOpaque(const CommandArguments &arguments, QTextStream &out, QTextStream &
     }
     err << "trellis opaque: " << path << ": " << result.message << '\n';
     return Failure;
-}
-
-} // namespace
-
-const SubCommand &opaqueCommand()
-{
-    static const SubCommand command{QStringLiteral("opaque"),
-        {{QStringLiteral("FILE.gif"),
-            QStringLiteral("switch the transparency of such a GIF off again")}},
-        QStringLiteral("Switches off the transparent color of a GIF89a file saved by the GIF "
-                       "tool.\n"),
-        {}, runOpaque};
-    return command;
 }
 
 } // namespace cli

@@ -12,6 +12,6 @@ namespace cli {
 // Exits with 0 when saved; 1 when the image cannot be read, the background at X,Y has more
 // than one color and no --recolor was given, or the file cannot be written; 2 for a usage
 // error.
-const SubCommand &transparentCommand();
+int runTransparent(const CommandArguments &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace cli
