@@ -3,8 +3,7 @@
 #include "giftool/core/animationtransparency.h"
 #include "giftool/core/gifdocument.h"
 #include "giftool/core/transparencycancel.h"
-#include "giftool/ui/giftoolquestions.h"
-#include "giftool/ui/selectionpresenter.h"
+#include "giftool/ui/giftoolpresenter.h"
 #include "platform/imaging/gifcanvas.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
@@ -145,7 +144,7 @@ private slots:
             QCOMPARE(independent, QStringLiteral("0 0 0 0"));
         QCOMPARE(ours, QStringLiteral("0 0 0 0"));
         // A GIF's result line is the same as for a single picture.
-        SelectionPresenter presenter(m_prompter);
+        GifToolPresenter presenter(m_prompter);
         presenter.saved(out, document->frameCount());
         QCOMPARE(presenter.instructions(), saveResultText(out));
     }
@@ -239,7 +238,7 @@ private slots:
         const QString out = path(name);
         const SaveResult saved = document->saveTransparentGif(out);
         QVERIFY2(saved.saved && saved.framesSaved == 1, qPrintable(saved.error));
-        SelectionPresenter presenter(m_prompter);
+        GifToolPresenter presenter(m_prompter);
         presenter.saved(out, document->frameCount());
         QCOMPARE(presenter.instructions(),
             QStringLiteral("The image has been saved as %1. Only the first of its 4 frames was "
@@ -260,18 +259,21 @@ private slots:
         QVERIFY(!out.isEmpty());
 
         m_prompter.answer(platform::MessageAnswer::Cancel);
-        QCOMPARE(cancelTransparencyAsking(out, m_prompter).outcome, CancelOutcome::Declined);
+        QCOMPARE(
+            GifToolPresenter(m_prompter).cancelTransparency(out).outcome, CancelOutcome::Declined);
         QCOMPARE(readAnimationWithGiflib(out).frames[0].transparentIndex, 0);
 
         m_prompter.answer(platform::MessageAnswer::Ok);
-        QCOMPARE(cancelTransparencyAsking(out, m_prompter).outcome, CancelOutcome::Cleared);
+        QCOMPARE(
+            GifToolPresenter(m_prompter).cancelTransparency(out).outcome, CancelOutcome::Cleared);
         QList<int> clear;
         for (const GifFrame &frame : readAnimationWithGiflib(out).frames)
             clear << frame.transparentIndex;
         QCOMPARE(clear, QList<int>(4, -1));
         // Nothing is left to switch off: nothing is asked or said.
         const qsizetype asked = m_prompter.shown().size();
-        QCOMPARE(cancelTransparencyAsking(out, m_prompter).outcome, CancelOutcome::NotTransparent);
+        QCOMPARE(GifToolPresenter(m_prompter).cancelTransparency(out).outcome,
+            CancelOutcome::NotTransparent);
         QCOMPARE(m_prompter.shown().size(), asked);
     }
 

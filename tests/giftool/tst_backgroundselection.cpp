@@ -2,7 +2,7 @@
 #include "giftestdata.h"
 #include "giftool/core/backgroundframeview.h"
 #include "giftool/core/backgroundselection.h"
-#include "giftool/ui/selectionpresenter.h"
+#include "giftool/ui/giftoolpresenter.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
@@ -40,7 +40,7 @@ struct Clearcoat
 
     PaletteDocument document;
     BackgroundSelection selection{document};
-    SelectionPresenter presenter;
+    GifToolPresenter presenter;
     // The user answered Yes to saving now after the last pick.
     bool saveNow = false;
 

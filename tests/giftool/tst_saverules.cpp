@@ -1,6 +1,5 @@
 #include "giftool/core/saverules.h"
-#include "giftool/ui/giftoolquestions.h"
-#include "giftool/ui/selectionpresenter.h"
+#include "giftool/ui/giftoolpresenter.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
@@ -56,7 +55,7 @@ private slots:
         testsupport::ScriptedPrompter prompter;
         for (MessageAnswer answer : answers)
             prompter.answer(answer);
-        QCOMPARE(giftool::confirmSave(prompter, selected, multiColour), proceed);
+        QCOMPARE(GifToolPresenter(prompter).confirmSave(selected, multiColour), proceed);
         QCOMPARE(prompter.shown().size(), asked.size());
         for (qsizetype i = 0; i < asked.size(); ++i) {
             const auto &shown = prompter.shown()[i];

@@ -1,6 +1,5 @@
 #include "giftestdata.h"
 #include "giftool/core/transparencycancel.h"
-#include "giftool/ui/giftoolquestions.h"
 #include "lockedfile.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
@@ -71,7 +70,7 @@ private slots:
         const QByteArray original = transparentGif(1);
         const QString path = write(original);
         m_prompter.answer(answer);
-        QCOMPARE(giftool::cancelTransparencyAsking(path, m_prompter).outcome, outcome);
+        QCOMPARE(GifToolPresenter(m_prompter).cancelTransparency(path).outcome, outcome);
         QCOMPARE(m_prompter.shown().size(), 1);
         checkShown(QStringLiteral("Are you sure you want to delete the transparency?"),
             MessageIcon::Question, QStringLiteral("Transparency"));
@@ -97,7 +96,7 @@ private slots:
         QFETCH(int, packed);
         const QByteArray original = transparentGif(packed);
         const QString path = write(original);
-        QCOMPARE(giftool::cancelTransparencyAsking(path, m_prompter).outcome,
+        QCOMPARE(GifToolPresenter(m_prompter).cancelTransparency(path).outcome,
             CancelOutcome::NotTransparent);
         QVERIFY(m_prompter.shown().isEmpty());
         QCOMPARE(read(path), original);
@@ -126,7 +125,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         const QString path = write(bytes);
         m_prompter.answer(MessageAnswer::Ok);
-        const giftool::CancelResult result = giftool::cancelTransparencyAsking(path, m_prompter);
+        const giftool::CancelResult result = GifToolPresenter(m_prompter).cancelTransparency(path);
         QCOMPARE(result.outcome, CancelOutcome::NotVersion89a);
         checkShown(NotVersion89a, MessageIcon::Exclamation, QString());
         QCOMPARE(read(path), bytes);
@@ -152,7 +151,7 @@ private slots:
             QSKIP("This file system or user cannot mark a file immutable.");
         m_prompter.answer(MessageAnswer::Ok);
         m_prompter.answer(MessageAnswer::Ok);
-        const giftool::CancelResult result = giftool::cancelTransparencyAsking(path, m_prompter);
+        const giftool::CancelResult result = GifToolPresenter(m_prompter).cancelTransparency(path);
         QCOMPARE(result.outcome, CancelOutcome::NotWritten);
         const QString told
             = QStringLiteral("Cannot write \"%1\": Existing file %1 is not writable").arg(path);
@@ -168,7 +167,7 @@ private slots:
     {
         const QString path = m_dir.filePath(QStringLiteral("missing.gif"));
         m_prompter.answer(MessageAnswer::Ok);
-        const giftool::CancelResult result = giftool::cancelTransparencyAsking(path, m_prompter);
+        const giftool::CancelResult result = GifToolPresenter(m_prompter).cancelTransparency(path);
         QCOMPARE(result.outcome, CancelOutcome::Failed);
         QVERIFY(!result.message.isEmpty());
         QCOMPARE(m_prompter.lastText(), result.message);

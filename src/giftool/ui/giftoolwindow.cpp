@@ -6,7 +6,6 @@
 #include "giftool/ui/detailpanel.h"
 #include "giftool/ui/gifhelp.h"
 #include "giftool/ui/giftoolmenus.h"
-#include "giftool/ui/giftoolquestions.h"
 #include "giftool/ui/giftoolwindowlayout.h"
 #include "giftool/ui/hintline.h"
 #include "giftool/ui/imagetoolbar.h"
@@ -259,7 +258,7 @@ void GifToolWindow::saveTransparentGif()
     if (!m_imageShown)
         return;
     const BackgroundSelection &selection = m_document.selection();
-    if (!confirmSave(m_prompter, selection.backgroundSelected(), selection.multiColourFlag()))
+    if (!m_presenter.confirmSave(selection.backgroundSelected(), selection.multiColourFlag()))
         return;
 
     const QString chosen = m_files.chooseSaveName();
@@ -287,7 +286,7 @@ void GifToolWindow::cancelTransparency()
 {
     if (m_files.lastFile().isEmpty())
         return;
-    giftool::cancelTransparencyAsking(m_files.lastFile(), m_prompter);
+    GifToolPresenter(m_prompter).cancelTransparency(m_files.lastFile());
 }
 
 void GifToolWindow::pickBackground(QPoint pixel)

@@ -3,8 +3,8 @@
 #include "giftool/core/gifdocument.h"
 #include "giftool/ui/giftoolcontrols.h"
 #include "giftool/ui/giftoolfiles.h"
+#include "giftool/ui/giftoolpresenter.h"
 #include "giftool/ui/refreshingprompter.h"
-#include "giftool/ui/selectionpresenter.h"
 #include "giftool/ui/toolbarbutton.h"
 #include "platform/busycursor.h"
 #include "platform/filedialogs.h"
@@ -134,7 +134,7 @@ private:
     std::optional<platform::BusyCursor> m_busy;
     // Message boxes go through m_prompter, which first brings the window up to date.
     RefreshingPrompter m_prompter;
-    SelectionPresenter m_presenter{m_prompter};
+    GifToolPresenter m_presenter{m_prompter};
     GifToolFiles m_files;
     platform::TwipsScale m_scale;
     QString m_workingFilesError;

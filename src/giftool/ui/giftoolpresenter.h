@@ -1,6 +1,7 @@
 #pragma once
 
 #include "giftool/core/backgroundselection.h"
+#include "giftool/core/transparencycancel.h"
 #include "platform/prompter.h"
 
 #include <QString>
@@ -14,13 +15,14 @@ QString saveResultText(const QString &path);
 // in a type that holds one picture.
 QString firstFrameOnlyText(int frameCount);
 
-// Clearcoat's words for what the background selection comes to: the instruction line, whether
-// Save As may be used, and the messages that go with each pick and conversion. A message is
-// told with the instruction line empty; the line takes its text once the message is dismissed.
-class SelectionPresenter
+// Clearcoat's words for what its core comes to: the instruction line, whether Save As may be
+// used, the messages that go with each pick and conversion, and the questions before a save and
+// before Cancel Transparency. A message is told with the instruction line empty; the line takes
+// its text once the message is dismissed.
+class GifToolPresenter
 {
 public:
-    explicit SelectionPresenter(platform::Prompter &prompter)
+    explicit GifToolPresenter(platform::Prompter &prompter)
         : m_prompter(prompter)
     { }
 
@@ -38,6 +40,12 @@ public:
     void tellRecolour(const RecolourResult &result);
     // The picture was saved under path, with frameCount frames opened.
     void saved(const QString &path, int frameCount);
+
+    // Asks what must be asked before a save: whether to save without a selected background and
+    // whether to save a background of more than one color. False when the user cancelled.
+    bool confirmSave(bool backgroundSelected, bool multiColour);
+    // Cancel Transparency: asks before the file is changed and tells what could not be done.
+    CancelResult cancelTransparency(const QString &path);
 
 private:
     // Empties the line, tells text and then shows it on the line.

@@ -1,4 +1,4 @@
-#include "giftool/ui/selectionpresenter.h"
+#include "giftool/ui/giftoolpresenter.h"
 
 #include "giftool/core/saverules.h"
 
@@ -47,21 +47,21 @@ QString firstFrameOnlyText(int frameCount)
         .arg(frameCount);
 }
 
-void SelectionPresenter::opened(bool success)
+void GifToolPresenter::opened(bool success)
 {
     m_saveAsEnabled = success;
     if (success)
         m_instructions = ClickInstruction;
 }
 
-void SelectionPresenter::tellAndShow(const QString &text)
+void GifToolPresenter::tellAndShow(const QString &text)
 {
     m_instructions.clear();
     m_prompter.tell(text, MessageIcon::Exclamation);
     m_instructions = text;
 }
 
-bool SelectionPresenter::tellPick(const PickResult &result)
+bool GifToolPresenter::tellPick(const PickResult &result)
 {
     switch (result.outcome) {
     case PickOutcome::NoPicture:
@@ -84,7 +84,7 @@ bool SelectionPresenter::tellPick(const PickResult &result)
     return false;
 }
 
-void SelectionPresenter::tellRecolour(const RecolourResult &result)
+void GifToolPresenter::tellRecolour(const RecolourResult &result)
 {
     switch (result.outcome) {
     case RecolourOutcome::Recoloured:
@@ -102,12 +102,55 @@ void SelectionPresenter::tellRecolour(const RecolourResult &result)
     }
 }
 
-void SelectionPresenter::saved(const QString &path, int frameCount)
+void GifToolPresenter::saved(const QString &path, int frameCount)
 {
     m_instructions = saveResultText(path);
     if (frameCount > 1 && !isGifName(path))
         m_instructions += firstFrameOnlyText(frameCount);
     m_saveAsEnabled = false;
+}
+
+bool GifToolPresenter::confirmSave(bool backgroundSelected, bool multiColour)
+{
+    const QString title = QStringLiteral("Transparent");
+    if (!backgroundSelected
+        && m_prompter.ask(
+               QStringLiteral("You have not selected a 'transparent' background.  Do you "
+                              "still want to save the file? "),
+               MessageIcon::Question, MessageButtons::OkCancel, title)
+            != MessageAnswer::Ok)
+        return false;
+    if (multiColour
+        && m_prompter.ask(QStringLiteral("The background has more than one color and it may not "
+                                         "appear transparent.  OK to proceed?"),
+               MessageIcon::Question, MessageButtons::OkCancel, title)
+            != MessageAnswer::Ok)
+        return false;
+    return true;
+}
+
+CancelResult GifToolPresenter::cancelTransparency(const QString &path)
+{
+    const CancelResult result = giftool::cancelTransparency(path, [this] {
+        return m_prompter.ask(QStringLiteral("Are you sure you want to delete the transparency?"),
+                   MessageIcon::Question, MessageButtons::OkCancel, QStringLiteral("Transparency"))
+            == MessageAnswer::Ok;
+    });
+    switch (result.outcome) {
+    case CancelOutcome::Failed:
+        m_prompter.tell(result.message);
+        break;
+    case CancelOutcome::Damaged:
+    case CancelOutcome::NotVersion89a:
+    case CancelOutcome::NotWritten:
+        m_prompter.tell(result.message, MessageIcon::Exclamation);
+        break;
+    case CancelOutcome::Cleared:
+    case CancelOutcome::Declined:
+    case CancelOutcome::NotTransparent:
+        break;
+    }
+    return result;
 }
 
 } // namespace giftool
