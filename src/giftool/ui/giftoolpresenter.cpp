@@ -110,6 +110,11 @@ void GifToolPresenter::saved(const QString &path, int frameCount)
     m_saveAsEnabled = false;
 }
 
+void GifToolPresenter::tellFailure(const QString &message)
+{
+    m_prompter.tell(message, MessageIcon::Exclamation);
+}
+
 bool GifToolPresenter::confirmSave(bool backgroundSelected, bool multiColour)
 {
     const QString title = QStringLiteral("Transparent");

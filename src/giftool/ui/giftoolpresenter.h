@@ -41,6 +41,9 @@ public:
     // The picture was saved under path, with frameCount frames opened.
     void saved(const QString &path, int frameCount);
 
+    // Tells why an image could not be opened or saved.
+    void tellFailure(const QString &message);
+
     // Asks what must be asked before a save: whether to save without a selected background and
     // whether to save a background of more than one color. False when the user cancelled.
     bool confirmSave(bool backgroundSelected, bool multiColour);

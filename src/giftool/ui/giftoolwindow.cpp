@@ -28,8 +28,6 @@
 
 namespace giftool {
 
-using platform::MessageIcon;
-
 namespace {
 
 // Small enough for any screen, large enough for the Background frame and the detail panel.
@@ -247,7 +245,7 @@ void GifToolWindow::openFailed(const QString &message)
 {
     m_menus->optionsMenu()->menuAction()->setEnabled(false);
     showState();
-    m_prompter.tell(message, MessageIcon::Exclamation);
+    m_presenter.tellFailure(message);
     m_menus->fileMenu()->menuAction()->setEnabled(true);
 }
 
@@ -271,7 +269,7 @@ void GifToolWindow::saveTransparentGif()
     busy.release();
     if (!result.saved) {
         // The picture, its selection and its caption stay: the user can save elsewhere.
-        m_prompter.tell(result.error, MessageIcon::Exclamation);
+        m_presenter.tellFailure(result.error);
         return;
     }
     m_files.setLastFile(chosen);
