@@ -14,9 +14,9 @@
 
 namespace giftool {
 
-GifToolControls::GifToolControls(QWidget *surface, platform::TwipsScale scale)
-    : scale(scale)
-    , surface(surface)
+GifToolControls::GifToolControls(QWidget *onSurface, platform::TwipsScale screenScale)
+    : scale(screenScale)
+    , surface(onSurface)
 {
     surface->setMouseTracking(true);
     hintLine = new HintLine(surface);

@@ -19,8 +19,8 @@ class PictureView;
 // out together in twips of the window.
 struct GifToolControls
 {
-    // Makes them on surface, each in its place; the window wires them.
-    GifToolControls(QWidget *surface, platform::TwipsScale scale);
+    // Makes them on onSurface, each in its place; the window wires them.
+    GifToolControls(QWidget *onSurface, platform::TwipsScale screenScale);
 
     // Places the separator, hint line, instruction line, detail panel and viewport for a window
     // of that size in twips; the viewport shows the picture only while imageShown.
