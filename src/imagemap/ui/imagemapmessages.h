@@ -65,6 +65,47 @@ inline QString clipboardRefusedMessage()
     return QStringLiteral("The image-map HTML could not be placed on the clipboard.");
 }
 
+// Asked when a page holds several maps; the user picks one of the count listed.
+inline QString chooseMapQuestion(int count)
+{
+    return QStringLiteral("The page holds %1 image maps. Which one do you want to open?")
+        .arg(count);
+}
+
+// Asked before Save Map As replaces a file; only OK replaces it.
+inline QString replaceFileQuestion()
+{
+    return QStringLiteral("File already exists.  OK to over-write existing file?");
+}
+
+// The same question for a page (named by its file name) that holds more than a map.
+inline QString replacePageQuestion(const QString &fileName)
+{
+    return QStringLiteral("\"%1\" is a page that holds more than a map.  Saving the map replaces "
+                          "the whole page: its text, pictures, scripts and styles will be lost.  "
+                          "OK to over-write it?")
+        .arg(fileName);
+}
+
+// Told when the map page could not be written, with the system's reason.
+inline QString mapNotSavedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The map could not be saved to \"%1\": %2").arg(path, reason);
+}
+
+// Told when the clipboard did not take the SVG map.
+inline QString svgClipboardRefusedMessage()
+{
+    return QStringLiteral("The SVG map could not be placed on the clipboard.");
+}
+
+// Told once the SVG map is on the clipboard.
+inline QString svgDoneMessage()
+{
+    return QStringLiteral("Done.  Now paste the SVG map into your HTML document; it takes the "
+                          "width the page gives it.");
+}
+
 // Asks the question before the image-map HTML is built; true only for Yes.
 bool confirmHtml(platform::Prompter &prompter);
 

@@ -79,9 +79,7 @@ std::optional<QString> MapFiles::chooseMap(const MapImport &import)
     if (names.size() < 2)
         return import.mapName;
     const std::optional<int> chosen = m_prompter.choose(
-        QStringLiteral("The page holds %1 image maps. Which one do you want to open?")
-            .arg(names.size()),
-        items, current, QStringLiteral("Open Map"));
+        chooseMapQuestion(int(names.size())), items, current, QStringLiteral("Open Map"));
     if (!chosen)
         return std::nullopt;
     return names.value(*chosen);
@@ -119,12 +117,8 @@ bool MapFiles::mayReplace(const QString &path)
     const std::optional<QByteArray> bytes
         = platform::readFileContent(path, nullptr, MaximumPageBytes);
     const bool wholePage = bytes && bytes->contains('<') && !holdsOnlyAMapPage(*bytes);
-    const QString question = wholePage
-        ? QStringLiteral("\"%1\" is a page that holds more than a map.  Saving the map replaces "
-                         "the whole page: its text, pictures, scripts and styles will be lost.  "
-                         "OK to over-write it?")
-              .arg(QFileInfo(path).fileName())
-        : QStringLiteral("File already exists.  OK to over-write existing file?");
+    const QString question
+        = wholePage ? replacePageQuestion(QFileInfo(path).fileName()) : replaceFileQuestion();
     return m_prompter.ask(question, platform::MessageIcon::Exclamation,
                platform::MessageButtons::OkCancel, QStringLiteral("Please Note"))
         == platform::MessageAnswer::Ok;
@@ -164,8 +158,7 @@ bool MapFiles::saveMapAs(const QString &imagePath, const HotspotTable &table)
     const bool written = platform::writeFileAtomically(path, page.text.toUtf8(), &error);
     busy.release();
     if (!written) {
-        m_prompter.tell(QStringLiteral("The map could not be saved to \"%1\": %2").arg(path, error),
-            platform::MessageIcon::Exclamation);
+        m_prompter.tell(mapNotSavedMessage(path, error), platform::MessageIcon::Exclamation);
         return false;
     }
     m_pageName = path;
@@ -186,13 +179,10 @@ void MapFiles::copySvgMap(const QString &imagePath, QSize pictureSize, const Hot
     clipboard->setText(svg.text);
     // Some platforms refuse the clipboard silently; "Done" would then be untrue.
     if (clipboard->text() != svg.text) {
-        m_prompter.tell(QStringLiteral("The SVG map could not be placed on the clipboard."),
-            platform::MessageIcon::Exclamation);
+        m_prompter.tell(svgClipboardRefusedMessage(), platform::MessageIcon::Exclamation);
         return;
     }
-    m_prompter.tell(QStringLiteral("Done.  Now paste the SVG map into your HTML document; it "
-                                   "takes the width the page gives it."),
-        platform::MessageIcon::Information);
+    m_prompter.tell(svgDoneMessage(), platform::MessageIcon::Information);
 }
 
 } // namespace imagemap
