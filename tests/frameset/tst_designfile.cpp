@@ -134,8 +134,8 @@ private slots:
         for (int i = 0; i <= splits; ++i) {
             QCOMPARE(read.design.properties().record(i).frameName.text(),
                 records.record(i).frameName.text());
-            QCOMPARE(read.design.properties().record(i).rowSplitKey.text(),
-                records.record(i).rowSplitKey.text());
+            QCOMPARE(read.design.labels(i).rowSplitKey.text(),
+                f.model.design().labels(i).rowSplitKey.text());
         }
         QCOMPARE(frameset::DesignFileWriter::write(read.design), first);
     }
