@@ -10,7 +10,10 @@ bool Design::appendCell(const CellView &cell, const QString &path)
 {
     if (m_cells.size() >= MaxCells)
         return false;
-    m_labels.record(int(m_cells.size())).path = path;
+    const int added = int(m_cells.size());
+    m_properties.record(added).clear();
+    m_labels.record(added) = CellLabels();
+    m_labels.record(added).path = path;
     m_cells.append(cell);
     return true;
 }

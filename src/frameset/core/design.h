@@ -31,8 +31,8 @@ public:
     CellView &cell(int i) { return m_cells[i]; }
     bool hasCell(int i) const { return i >= 0 && i < m_cells.size(); }
 
-    // Adds a cell with the next number and split path `path`; its record and split keys stay as
-    // they are. False (and no change) when MaxCells exist.
+    // Adds a cell with the next number, an empty record and split path `path` without split
+    // keys. False (and no change) when MaxCells exist.
     bool appendCell(const CellView &cell, const QString &path);
     // Removes cell i (never the only cell) with its record and labels; the cells above it move
     // down one number with theirs, and the record and labels of the last number are emptied.

@@ -94,15 +94,10 @@ bool LayoutModel::splitCell(SplitDirection direction)
     m_undo.keyBefore = m_design.labels(s).splitKey(direction);
 
     m_design.cell(s) = first;
+    m_design.labels(s).path = key;
+    m_design.labels(s).splitKey(direction) = PropertyValue::fromText(key + u'A');
     m_design.appendCell(second, splitpath::secondChild(oldPath));
-    m_design.properties().record(n).clear();
-    CellLabels &firstLabels = m_design.labels(s);
-    CellLabels &secondLabels = m_design.labels(n);
-    firstLabels.path = key;
-    secondLabels.splitKey(SplitDirection::Column) = PropertyValue();
-    secondLabels.splitKey(SplitDirection::Row) = PropertyValue();
-    firstLabels.splitKey(direction) = PropertyValue::fromText(key + u'A');
-    secondLabels.splitKey(direction) = PropertyValue::fromText(key + u'B');
+    m_design.labels(n).splitKey(direction) = PropertyValue::fromText(key + u'B');
     m_design.setSplitTree(tree);
 
     if (direction == SplitDirection::Column)
