@@ -67,8 +67,8 @@ inline QStringList layoutLines(const frameset::LayoutModel &model)
 inline QStringList cellPaths(const frameset::Design &design)
 {
     QStringList paths;
-    for (const frameset::CellView &cell : design.cells())
-        paths.append(cell.path);
+    for (int i = 0; i <= design.lastCellIndex(); ++i)
+        paths.append(design.labels(i).path);
     return paths;
 }
 
@@ -82,9 +82,6 @@ inline frameset::PropertyValue number(qint64 n)
     return frameset::PropertyValue::fromNumber(n);
 }
 
-// A field of a frame property record, as test data rows name it.
-using RecordField = frameset::PropertyValue frameset::FrameProperties::*;
-
 // The path of tests/frameset/data/`name`.
 inline QString dataFile(const QString &name)
 {
@@ -97,6 +94,5 @@ constexpr auto Row = frameset::SplitDirection::Row;
 
 } // namespace framesettest
 
-Q_DECLARE_METATYPE(framesettest::RecordField)
 Q_DECLARE_METATYPE(frameset::SplitDirection)
 Q_DECLARE_METATYPE(frameset::FrameTextBox)

@@ -101,6 +101,36 @@ private slots:
         QCOMPARE(frameset::DesignFileWriter::write(d), bytes);
     }
 
+    // The path column of a cell line and columns 6 and 7 of a record line are the cell's labels,
+    // kept as the file spells them (a path that another cell has too, keys that name no split,
+    // a quoted key), a record past the last cell included; the other columns are its frame
+    // properties.
+    void labelsAreTheFilesPathsAndKeys()
+    {
+        QStringList lines = validLines();
+        lines[6] = QStringLiteral("4500;450;4500;6000;1;8745;450;6000;-1;");
+        lines[9] = QStringLiteral("a.htm;A;;;120;;x1A;\"1;B\";;;;");
+        lines[10] = QStringLiteral(";;;;;;2;21B;1;;;");
+        lines[16] = QStringLiteral(";Seven;;;;;1A;;;;;");
+        const frameset::DesignFileReadResult read = frameset::DesignFileReader::read(crlf(lines));
+        QCOMPARE(read.status, DesignFileStatus::Valid);
+        const frameset::Design &d = read.design;
+        QCOMPARE(cellPaths(d), QStringList({"1", "1"}));
+        QCOMPARE(d.labels(0).columnSplitKey, text("x1A"));
+        QCOMPARE(d.labels(0).rowSplitKey, text("1;B"));
+        QCOMPARE(d.properties().record(0).sourceUrl, text("a.htm"));
+        QCOMPARE(d.properties().record(0).frameName, text("A"));
+        QCOMPARE(d.properties().record(0).fixedWidthPixels, text("120"));
+        QVERIFY(d.properties().record(0).noResize.isEmpty());
+        QCOMPARE(d.labels(1).columnSplitKey, text("2"));
+        QCOMPARE(d.labels(1).rowSplitKey, text("21B"));
+        QVERIFY(d.properties().record(1).fixedHeightPixels.isEmpty());
+        QCOMPARE(d.properties().record(1).noResize, text("1"));
+        QCOMPARE(d.properties().record(7).frameName, text("Seven"));
+        QCOMPARE(d.labels(7).columnSplitKey, text("1A"));
+        QCOMPARE(frameset::DesignFileWriter::write(d), crlf(lines));
+    }
+
     void roundTripsRandomDesigns_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -134,8 +164,8 @@ private slots:
         for (int i = 0; i <= splits; ++i) {
             QCOMPARE(read.design.properties().record(i).frameName.text(),
                 records.record(i).frameName.text());
-            QCOMPARE(read.design.properties().record(i).rowSplitKey.text(),
-                records.record(i).rowSplitKey.text());
+            QCOMPARE(read.design.labels(i).rowSplitKey.text(),
+                f.model.design().labels(i).rowSplitKey.text());
         }
         QCOMPARE(frameset::DesignFileWriter::write(read.design), first);
     }

@@ -159,9 +159,10 @@ private slots:
         t.editor.store(t.open(0));
         QVERIFY(t.f.model.isModified());
         const frameset::FrameProperties &r = t.record(0);
+        const frameset::CellLabels &l = t.f.model.design().labels(0);
         QCOMPARE(QList<PropertyValue>({r.sourceUrl, r.frameName, r.marginWidth, r.marginHeight,
                      r.fixedWidthPixels, r.fixedHeightPixels, r.noResize, r.scrolling,
-                     r.frameBorder, r.columnSplitKey, r.rowSplitKey}),
+                     r.frameBorder, l.columnSplitKey, l.rowSplitKey}),
             QList<PropertyValue>({text(""), text("Frame1"), text(""), text(""), number(0),
                 number(0), number(0), number(0), number(0), text("1A"), PropertyValue()}));
         // Another cell's record is untouched.

@@ -16,7 +16,7 @@ private slots:
     {
         ModelFixture f;
         QCOMPARE(f.model.lastCellIndex(), 0);
-        QCOMPARE(f.model.design().cell(0).path, QStringLiteral("0"));
+        QCOMPARE(f.model.design().labels(0).path, QStringLiteral("0"));
         QVERIFY(layoutText(f.model.design()).isEmpty());
         QVERIFY(!f.model.isModified());
         QVERIFY(!f.model.undoEnabled());
@@ -31,9 +31,9 @@ private slots:
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "!!1", "</FRAMESET>"}));
         QVERIFY(!layoutText(f.model.design()).endsWith(QStringLiteral("\r\n")));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "2"}));
-        const auto &records = f.model.design().properties();
-        QCOMPARE(records.record(0).columnSplitKey.text(), QStringLiteral("1A"));
-        QCOMPARE(records.record(1).columnSplitKey.text(), QStringLiteral("1B"));
+        const frameset::Design &d = f.model.design();
+        QCOMPARE(d.labels(0).columnSplitKey.text(), QStringLiteral("1A"));
+        QCOMPARE(d.labels(1).columnSplitKey.text(), QStringLiteral("1B"));
         QVERIFY(f.model.cell0Caption().isEmpty());
         QCOMPARE(f.model.selectedCell(), 1);
         QVERIFY(f.model.isModified());
@@ -44,11 +44,11 @@ private slots:
             QStringList({"<FRAMESET COLS= ##1>", "!!0", "<FRAMESET ROWS= ##21>", "!!1", "!!2",
                 "</FRAMESET>", "</FRAMESET>"}));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "21", "22"}));
-        QCOMPARE(records.record(1).rowSplitKey.text(), QStringLiteral("21A"));
-        QCOMPARE(records.record(2).rowSplitKey.text(), QStringLiteral("21B"));
+        QCOMPARE(d.labels(1).rowSplitKey.text(), QStringLiteral("21A"));
+        QCOMPARE(d.labels(2).rowSplitKey.text(), QStringLiteral("21B"));
         // A new cell only takes part in the split that made it.
-        QCOMPARE(records.record(1).columnSplitKey.text(), QStringLiteral("1B"));
-        QVERIFY(records.record(2).columnSplitKey.isEmpty());
+        QCOMPARE(d.labels(1).columnSplitKey.text(), QStringLiteral("1B"));
+        QVERIFY(d.labels(2).columnSplitKey.isEmpty());
         QCOMPARE(layoutText(f.model.undoSplitTree()),
             QStringLiteral("<FRAMESET COLS= ##1>\r\n!!0\r\n!!1\r\n</FRAMESET>"));
     }
@@ -154,14 +154,14 @@ private slots:
             QVERIFY(f.split(cell, level % 2 ? Column : Row));
             cell = f.model.lastCellIndex();
             path = (path == QStringLiteral("0") ? QString() : path) + u'2';
-            QCOMPARE(f.model.design().cell(cell).path, path);
+            QCOMPARE(f.model.design().labels(cell).path, path);
         }
         QCOMPARE(path.size(), 20);
         const QString key = path.left(19) + u'1';
-        QCOMPARE(f.model.design().cell(cell - 1).path, key);
+        QCOMPARE(f.model.design().labels(cell - 1).path, key);
         // Level 20 is a row split.
         QVERIFY(layoutLines(f.model).contains(QStringLiteral("<FRAMESET ROWS= ##") + key + u'>'));
-        QCOMPARE(f.model.design().properties().record(cell).rowSplitKey.text(), key + u'B');
+        QCOMPARE(f.model.design().labels(cell).rowSplitKey.text(), key + u'B');
     }
 
     void undoRightAfterTheFirstSplit()
@@ -174,11 +174,12 @@ private slots:
         const frameset::CellView &cell = f.model.design().cell(0);
         QCOMPARE(cell.width, 9000.0f);
         QCOMPARE(cell.height, 6000.0f);
-        QCOMPARE(cell.path, QStringLiteral("1"));
+        QCOMPARE(f.model.design().labels(0).path, QStringLiteral("1"));
         QCOMPARE(cell.scroll.left, 9000.0f - 255);
         QVERIFY(layoutText(f.model.design()).isEmpty());
-        QVERIFY(f.model.design().properties().record(0).columnSplitKey.isEmpty());
+        QVERIFY(f.model.design().labels(0).columnSplitKey.isEmpty());
         QVERIFY(f.model.design().properties().record(1).isEmpty());
+        QVERIFY(f.model.design().labels(1) == frameset::CellLabels());
         QCOMPARE(f.model.selectedCell(), 0);
         QVERIFY(f.model.isModified());
         QVERIFY(!f.model.undoEnabled());
@@ -207,11 +208,12 @@ private slots:
         QCOMPARE(f.model.lastCellIndex(), 1);
         QCOMPARE(f.model.design().cell(0).width, 4500.0f);
         QCOMPARE(f.model.design().cell(0).height, 6000.0f);
-        QCOMPARE(records.record(0).columnSplitKey.text(), QStringLiteral("1A"));
-        QVERIFY(records.record(0).rowSplitKey.isEmpty());
+        QCOMPARE(f.model.design().labels(0).columnSplitKey.text(), QStringLiteral("1A"));
+        QVERIFY(f.model.design().labels(0).rowSplitKey.isEmpty());
         QCOMPARE(records.record(0).sourceUrl.text(), QStringLiteral("menu.htm"));
-        QVERIFY(records.record(2).isEmpty()); // all eleven fields, FrameBorder included
-        QCOMPARE(f.model.design().cell(0).path, QStringLiteral("11")); // the path stays
+        QVERIFY(records.record(2).isEmpty()); // FrameBorder included
+        QVERIFY(f.model.design().labels(2) == frameset::CellLabels()); // the keys too
+        QCOMPARE(f.model.design().labels(0).path, QStringLiteral("11")); // the path stays
         QCOMPARE(f.model.selectedCell(), 1);
     }
 
@@ -225,13 +227,14 @@ private slots:
         f.model.resetDesign(12000, 7000);
         const frameset::Design &d = f.model.design();
         QCOMPARE(d.lastCellIndex(), 0);
-        QCOMPARE(d.cell(0).path, QStringLiteral("0"));
+        QCOMPARE(d.labels(0).path, QStringLiteral("0"));
         QCOMPARE(d.cell(0).left, 0.0f);
         QCOMPARE(d.cell(0).top, 450.0f);
         QCOMPARE(d.cell(0).width, 12000.0f);
         QCOMPARE(d.cell(0).height, 7000.0f);
         QVERIFY(!d.cell(0).scroll.visible);
         QVERIFY(d.properties().record(0).isEmpty());
+        QVERIFY(d.labels(0) == frameset::CellLabels());
         QVERIFY(layoutText(d).isEmpty());
         QVERIFY(layoutText(f.model.undoSplitTree()).isEmpty());
         QVERIFY(d.bordersOn());

@@ -1,5 +1,6 @@
 #include "designbuilder.h"
 #include "frameset/core/layoutmodel.h"
+#include "frameset/core/recordline.h"
 #include "frameset/core/splitpath.h"
 #include "testmain.h"
 
@@ -21,9 +22,9 @@ void compareStructure(const frameset::Design &actual, const frameset::Design &ex
     for (int i = 0; i < frameset::FramePropertyTable::RecordCount; ++i) {
         const frameset::FrameProperties &got = actual.properties().record(i);
         const frameset::FrameProperties &want = expected.properties().record(i);
-        for (std::size_t column = 0; column < got.FileColumns.size(); ++column) {
-            const RecordField field = got.FileColumns[column];
-            QCOMPARE(got.*field, want.*field);
+        for (int column = 0; column < frameset::recordline::ColumnCount; ++column) {
+            QCOMPARE(frameset::recordline::column(got, actual.labels(i), column),
+                frameset::recordline::column(want, expected.labels(i), column));
         }
     }
 }
@@ -81,9 +82,10 @@ private slots:
         QCOMPARE(d.cell(1).scroll.left, 9000.0f - 255);
         QCOMPARE(d.cell(1).scroll.height, 6000.0f);
         QCOMPARE(records.record(1).frameName.text(), QStringLiteral("upper"));
-        QCOMPARE(records.record(1).columnSplitKey.text(), QStringLiteral("1B"));
-        QVERIFY(records.record(1).rowSplitKey.isEmpty());
+        QCOMPARE(f.model.design().labels(1).columnSplitKey.text(), QStringLiteral("1B"));
+        QVERIFY(f.model.design().labels(1).rowSplitKey.isEmpty());
         QVERIFY(records.record(2).isEmpty());
+        QVERIFY(d.labels(2) == frameset::CellLabels());
         QCOMPARE(f.model.selectedCell(), 1);
         QVERIFY(f.model.isModified());
         QVERIFY(!f.model.undoEnabled());
@@ -105,10 +107,11 @@ private slots:
                 "</FRAMESET>", "</FRAMESET>"}));
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1", "21", "22"}));
         QCOMPARE(records.record(2).sourceUrl.text(), QStringLiteral("3"));
-        QCOMPARE(records.record(2).rowSplitKey.text(), QStringLiteral("21B"));
+        QCOMPARE(f.model.design().labels(2).rowSplitKey.text(), QStringLiteral("21B"));
         QVERIFY(records.record(3).isEmpty());
-        QCOMPARE(records.record(0).columnSplitKey.text(), QStringLiteral("1A"));
-        QVERIFY(records.record(0).rowSplitKey.isEmpty());
+        QVERIFY(f.model.design().labels(3) == frameset::CellLabels());
+        QCOMPARE(f.model.design().labels(0).columnSplitKey.text(), QStringLiteral("1A"));
+        QVERIFY(f.model.design().labels(0).rowSplitKey.isEmpty());
         QCOMPARE(f.model.design().cell(0).height, 6000.0f);
         QCOMPARE(f.model.selectedCell(), 0);
     }
@@ -158,6 +161,8 @@ private slots:
         QCOMPARE(cellPaths(f.model.design()), QStringList({"1"}));
         QVERIFY(layoutText(f.model.design()).isEmpty());
         QVERIFY(f.model.design().properties().record(0).isEmpty());
+        QVERIFY(f.model.design().labels(0).columnSplitKey.isEmpty());
+        QVERIFY(f.model.design().labels(0).rowSplitKey.isEmpty());
         QVERIFY(f.split(0, Column));
         QCOMPARE(layoutLines(f.model),
             QStringList({"<FRAMESET COLS= ##11>", "!!0", "!!1", "</FRAMESET>"}));
@@ -185,7 +190,7 @@ private slots:
                 random.bounded(2) ? Column : Row};
             QVERIFY(full.split(step.cell, step.direction));
             steps.append(step);
-            keys.append(full.model.design().cell(step.cell).path);
+            keys.append(full.model.design().labels(step.cell).path);
         }
 
         int checked = 0;
@@ -193,8 +198,8 @@ private slots:
             const int s = steps[i].cell;
             const int n = i + 1; // the new cell of split i
             const frameset::Design &d = full.model.design();
-            if (d.cell(s).path != keys[i]
-                || d.cell(n).path != frameset::splitpath::sibling(keys[i]))
+            if (d.labels(s).path != keys[i]
+                || d.labels(n).path != frameset::splitpath::sibling(keys[i]))
                 continue; // one of the pair was split again
             QList<SplitStep> without;
             for (int k = 0; k < splits; ++k) {

@@ -26,12 +26,14 @@ frameset::Design designOf(const QList<Rect> &rects)
     frameset::Design design;
     for (int i = 0; i < rects.size(); ++i) {
         frameset::CellView cell;
-        std::tie(cell.path, cell.left, cell.top, cell.width, cell.height)
-            = std::tie(rects[i].path, rects[i].left, rects[i].top, rects[i].width, rects[i].height);
-        if (i == 0)
+        std::tie(cell.left, cell.top, cell.width, cell.height)
+            = std::tie(rects[i].left, rects[i].top, rects[i].width, rects[i].height);
+        if (i == 0) {
             design.cell(0) = cell;
-        else
-            design.appendCell(cell);
+            design.labels(0).path = rects[i].path;
+        } else {
+            design.appendCell(cell, rects[i].path);
+        }
     }
     return design;
 }

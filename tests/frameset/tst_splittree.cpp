@@ -18,14 +18,13 @@ SplitTree treeOf(const QStringList &lines)
     return layouttext::read(lines);
 }
 
-frameset::CellView cellAt(float left, float top, float width, float height, const QString &path)
+frameset::CellView cellAt(float left, float top, float width, float height)
 {
     frameset::CellView cell;
     cell.left = left;
     cell.top = top;
     cell.width = width;
     cell.height = height;
-    cell.path = path;
     return cell;
 }
 
@@ -34,9 +33,10 @@ frameset::CellView cellAt(float left, float top, float width, float height, cons
 frameset::Design openedDesign(const QStringList &lines)
 {
     frameset::Design design;
-    design.cell(0) = cellAt(0, 450, 4500, 3000, QStringLiteral("11"));
-    design.appendCell(cellAt(4500, 450, 4500, 6000, QStringLiteral("2")));
-    design.appendCell(cellAt(0, 3450, 4500, 3000, QStringLiteral("12")));
+    design.cell(0) = cellAt(0, 450, 4500, 3000);
+    design.labels(0).path = QStringLiteral("11");
+    design.appendCell(cellAt(4500, 450, 4500, 6000), QStringLiteral("2"));
+    design.appendCell(cellAt(0, 3450, 4500, 3000), QStringLiteral("12"));
     design.setSplitTree(treeOf(lines));
     return design;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 namespace frameset {
 
 // The vertical scroll-bar mark at a cell's right edge, in design units.
@@ -16,16 +14,13 @@ struct ScrollBarView
 };
 
 // One cell of a design: its rectangle in design units (the coordinates of the design area, which
-// the window places below its button row), its split path and its scroll-bar view.
+// the window places below its button row) and its scroll-bar view.
 struct CellView
 {
     float left = 0;
     float top = 0;
     float width = 0;
     float height = 0;
-    // Digit string; "0" for the root cell, otherwise one digit 1 (first side) or 2 (second
-    // side) per split on the way down from the whole area.
-    QString path = QStringLiteral("0");
     ScrollBarView scroll;
 
     float right() const { return left + width; }

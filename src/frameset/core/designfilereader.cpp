@@ -1,6 +1,7 @@
 #include "frameset/core/designfilereader.h"
 
 #include "frameset/core/layouttext.h"
+#include "frameset/core/recordline.h"
 #include "frameset/core/splitpath.h"
 #include "platform/filecontent.h"
 #include "platform/textdecoding.h"
@@ -72,7 +73,7 @@ bool takeFields(const QString &line, int count, bool quoted, QStringList &fields
     return true;
 }
 
-bool readCell(const QString &line, CellView &cell)
+bool readCell(const QString &line, CellView &cell, QString &path)
 {
     QStringList v;
     if (!takeFields(line, 9, false, v))
@@ -82,20 +83,20 @@ bool readCell(const QString &line, CellView &cell)
         && parseNumber(v[2], cell.width) && parseNumber(v[3], cell.height)
         && parseNumber(v[5], cell.scroll.left) && parseNumber(v[6], cell.scroll.top)
         && parseNumber(v[7], cell.scroll.height) && parseNumber(v[8], visible);
-    cell.path = v[4].trimmed();
+    path = v[4].trimmed();
     cell.scroll.visible = visible != 0;
-    return numbers && splitpath::isValid(cell.path) && cell.width >= 0 && cell.height >= 0
+    return numbers && splitpath::isValid(path) && cell.width >= 0 && cell.height >= 0
         && cell.scroll.height >= 0;
 }
 
-bool readRecord(const QString &line, FrameProperties &record)
+bool readRecord(const QString &line, FrameProperties &record, CellLabels &labels)
 {
     QStringList v;
-    if (!takeFields(line, int(FrameProperties::FileColumns.size()), true, v))
+    if (!takeFields(line, recordline::ColumnCount, true, v))
         return false;
     // The file cannot tell an empty text from a field never set; both read as never set.
-    for (qsizetype i = 0; i < v.size(); ++i) {
-        record.*FrameProperties::FileColumns[std::size_t(i)]
+    for (int i = 0; i < recordline::ColumnCount; ++i) {
+        recordline::column(record, labels, i)
             = v[i].isEmpty() ? PropertyValue() : PropertyValue::fromText(v[i]);
     }
     return true;
@@ -148,7 +149,7 @@ DesignFileStatus DesignFileReader::readLayout(QStringList &layout)
     return DesignFileStatus::Invalid;
 }
 
-DesignFileStatus DesignFileReader::readCells(QList<CellView> &cells)
+DesignFileStatus DesignFileReader::readCells(QList<CellView> &cells, QStringList &paths)
 {
     QString line;
     while (nextLine(line)) {
@@ -160,9 +161,11 @@ DesignFileStatus DesignFileReader::readCells(QList<CellView> &cells)
             continue;
         ++m_counter;
         CellView cell;
-        if (cells.size() == Design::MaxCells || !readCell(line, cell))
+        QString path;
+        if (cells.size() == Design::MaxCells || !readCell(line, cell, path))
             return DesignFileStatus::Invalid;
         cells.append(cell);
+        paths.append(path);
     }
     return DesignFileStatus::Invalid;
 }
@@ -177,8 +180,9 @@ DesignFileStatus DesignFileReader::readRecords(Design &design)
             return DesignFileStatus::Invalid;
         if (isBlank(line))
             continue;
-        if (!readRecord(line, records.record(record++)))
+        if (!readRecord(line, records.record(record), design.labels(record)))
             return DesignFileStatus::Invalid;
+        ++record;
     }
 
     float borders = 0;
@@ -191,8 +195,9 @@ DesignFileStatus DesignFileReader::readRecords(Design &design)
         if (isBlank(line))
             continue;
         if (record == FramePropertyTable::RecordCount
-            || !readRecord(line, records.record(record++)))
+            || !readRecord(line, records.record(record), design.labels(record)))
             return DesignFileStatus::Invalid;
+        ++record;
     }
     return DesignFileStatus::Valid;
 }
@@ -203,13 +208,15 @@ DesignFileReadResult DesignFileReader::read()
     if (const DesignFileStatus status = readLayout(layout); status != DesignFileStatus::Valid)
         return failed(status);
     QList<CellView> cells;
-    if (const DesignFileStatus status = readCells(cells); status != DesignFileStatus::Valid)
+    QStringList paths;
+    if (const DesignFileStatus status = readCells(cells, paths); status != DesignFileStatus::Valid)
         return failed(status);
 
     Design design;
     design.cell(0) = cells.front();
+    design.labels(0).path = paths.front();
     for (qsizetype i = 1; i < cells.size(); ++i)
-        design.appendCell(cells[i]);
+        design.appendCell(cells[i], paths[i]);
     design.setSplitTree(layouttext::read(layout));
     if (const DesignFileStatus status = readRecords(design); status != DesignFileStatus::Valid)
         return failed(status);

@@ -61,7 +61,7 @@ private:
     // The layout section up to the first "***", without its empty lines.
     DesignFileStatus readLayout(QStringList &layout);
     // The cell section up to the second "***".
-    DesignFileStatus readCells(QList<CellView> &cells);
+    DesignFileStatus readCells(QList<CellView> &cells, QStringList &paths);
     // The property records, the Borders line and the records after it.
     DesignFileStatus readRecords(Design &design);
 

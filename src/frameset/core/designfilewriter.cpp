@@ -2,6 +2,7 @@
 
 #include "frameset/core/design.h"
 #include "frameset/core/layouttext.h"
+#include "frameset/core/recordline.h"
 #include "platform/filecontent.h"
 
 #include <charconv>
@@ -26,20 +27,20 @@ QString fieldText(const PropertyValue &value)
     return text;
 }
 
-QString propertyLine(const FrameProperties &record)
+QString propertyLine(const FrameProperties &record, const CellLabels &labels)
 {
     QString line;
-    for (PropertyValue FrameProperties::*column : FrameProperties::FileColumns)
-        line += fieldText(record.*column) + u';';
+    for (int column = 0; column < recordline::ColumnCount; ++column)
+        line += fieldText(recordline::column(record, labels, column)) + u';';
     return line;
 }
 
-QString cellLine(const CellView &cell)
+QString cellLine(const CellView &cell, const QString &path)
 {
     QString line;
     for (const float value : {cell.left, cell.top, cell.width, cell.height})
         line += DesignFileWriter::number(value) + u';';
-    line += cell.path + u';';
+    line += path + u';';
     for (const float value : {cell.scroll.left, cell.scroll.top, cell.scroll.height})
         line += DesignFileWriter::number(value) + u';';
     line += (cell.scroll.visible ? QStringLiteral("-1") : QStringLiteral("0")) + u';';
@@ -62,15 +63,15 @@ QByteArray DesignFileWriter::write(const Design &design)
 {
     QString text
         = layouttext::write(design.splitTree()) + FileLineEnd + QStringLiteral("***") + FileLineEnd;
-    for (const CellView &cell : design.cells())
-        text += cellLine(cell) + FileLineEnd;
+    for (int i = 0; i <= design.lastCellIndex(); ++i)
+        text += cellLine(design.cell(i), design.labels(i).path) + FileLineEnd;
     text += FileLineEnd + QStringLiteral("***") + FileLineEnd;
     const FramePropertyTable &records = design.properties();
     for (int i = 0; i < PropertyLinesBeforeBorders; ++i)
-        text += propertyLine(records.record(i)) + FileLineEnd;
+        text += propertyLine(records.record(i), design.labels(i)) + FileLineEnd;
     text += design.bordersOn() ? QStringLiteral("1") : QStringLiteral("0");
     for (int i = PropertyLinesBeforeBorders; i <= design.lastCellIndex(); ++i)
-        text += FileLineEnd + propertyLine(records.record(i));
+        text += FileLineEnd + propertyLine(records.record(i), design.labels(i));
     text += FileLineEnd;
     return text.toUtf8();
 }

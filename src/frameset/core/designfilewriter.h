@@ -10,7 +10,7 @@ class Design;
 // The design file (".spc") of a design, in UTF-8 with CR LF line ends: the layout text and CR LF,
 // "***", one line per cell (left; top; width; height; path; scroll-bar left; top; height;
 // visible as -1 or 0;, the geometry in design units, which the file calls twips), an empty line,
-// "***", the property records 0..50 (eleven fields in FrameProperties::FileColumns order, each
+// "***", the property records 0..50 (each the eleven fields of recordline::column, each
 // followed by ";"), the Borders line ("1" or "0"), the records 51 up to the last cell of a larger
 // design in the same form, and a final CR LF. A field value that holds a ";" or starts with a
 // double quote is written in double quotes with inner quotes doubled, so it reads back whole.

@@ -4,16 +4,6 @@
 
 namespace frameset {
 
-PropertyValue &FrameProperties::splitKey(SplitDirection direction)
-{
-    return direction == SplitDirection::Column ? columnSplitKey : rowSplitKey;
-}
-
-const PropertyValue &FrameProperties::splitKey(SplitDirection direction) const
-{
-    return direction == SplitDirection::Column ? columnSplitKey : rowSplitKey;
-}
-
 const PropertyValue &FrameProperties::fixedSize(SplitDirection direction) const
 {
     return direction == SplitDirection::Column ? fixedWidthPixels : fixedHeightPixels;
@@ -21,7 +11,7 @@ const PropertyValue &FrameProperties::fixedSize(SplitDirection direction) const
 
 bool FrameProperties::isEmpty() const
 {
-    return std::all_of(FileColumns.begin(), FileColumns.end(),
+    return std::all_of(Fields.begin(), Fields.end(),
         [this](PropertyValue FrameProperties::*field) { return (this->*field).isEmpty(); });
 }
 

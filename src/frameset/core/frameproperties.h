@@ -7,9 +7,9 @@
 
 namespace frameset {
 
-// The attributes of one cell's FRAME tag and the two split keys that tie the cell to the splits
-// it belongs to. Each field keeps apart never set, a text and a number (PropertyValue), as the
-// design file and the FRAME tag tell them apart.
+// The attributes of one cell's FRAME tag. Each field keeps apart never set, a text and a number
+// (PropertyValue), as the design file and the FRAME tag tell them apart. The split keys that
+// share the design file's record line are the cell's CellLabels.
 struct FrameProperties
 {
     // The page the frame shows.
@@ -22,9 +22,6 @@ struct FrameProperties
     // none.
     PropertyValue fixedWidthPixels;
     PropertyValue fixedHeightPixels;
-    // The key and side ("1A", "21B") of the innermost column (row) split the cell belongs to.
-    PropertyValue columnSplitKey;
-    PropertyValue rowSplitKey;
     // Non-zero: the frame cannot be resized in the browser.
     PropertyValue noResize;
     // A ScrollingChoice as a number; other values write no SCROLLING attribute.
@@ -32,17 +29,14 @@ struct FrameProperties
     // A FrameBorderChoice as a number.
     PropertyValue frameBorder;
 
-    // The fields in the order of the design file's columns.
-    static constexpr std::array<PropertyValue FrameProperties::*, 11> FileColumns
+    // The fields in the order of the design file's columns (where the split keys stand
+    // between the fixed sizes and noResize).
+    static constexpr std::array<PropertyValue FrameProperties::*, 9> Fields
         = {&FrameProperties::sourceUrl, &FrameProperties::frameName, &FrameProperties::marginWidth,
             &FrameProperties::marginHeight, &FrameProperties::fixedWidthPixels,
-            &FrameProperties::fixedHeightPixels, &FrameProperties::columnSplitKey,
-            &FrameProperties::rowSplitKey, &FrameProperties::noResize, &FrameProperties::scrolling,
-            &FrameProperties::frameBorder};
+            &FrameProperties::fixedHeightPixels, &FrameProperties::noResize,
+            &FrameProperties::scrolling, &FrameProperties::frameBorder};
 
-    // The split key of the given direction: columnSplitKey for Column, rowSplitKey for Row.
-    PropertyValue &splitKey(SplitDirection direction);
-    const PropertyValue &splitKey(SplitDirection direction) const;
     // The fixed size across the given direction's split: fixedWidthPixels for Column,
     // fixedHeightPixels for Row.
     const PropertyValue &fixedSize(SplitDirection direction) const;

@@ -57,6 +57,7 @@ FramePropertiesEntries FramePropertiesEditor::open()
 {
     m_cell = m_model.selectedCell();
     const FrameProperties &record = m_model.design().properties().record(m_cell);
+    const CellLabels &labels = m_model.design().labels(m_cell);
     FramePropertiesEntries entries;
     entries.sourceUrl = record.sourceUrl.text();
     entries.frameName = record.frameName.text();
@@ -64,8 +65,8 @@ FramePropertiesEntries FramePropertiesEditor::open()
         entries.frameName = QStringLiteral("Frame") + QString::number(m_cell + 1);
     entries.marginWidth = record.marginWidth.text();
     entries.marginHeight = record.marginHeight.text();
-    entries.fixedWidth = fixedSizeEntryOf(record.fixedWidthPixels, record.columnSplitKey);
-    entries.fixedHeight = fixedSizeEntryOf(record.fixedHeightPixels, record.rowSplitKey);
+    entries.fixedWidth = fixedSizeEntryOf(record.fixedWidthPixels, labels.columnSplitKey);
+    entries.fixedHeight = fixedSizeEntryOf(record.fixedHeightPixels, labels.rowSplitKey);
     entries.noResize = record.noResize.wholeValue() != 0;
     entries.scrolling = scrollingChoiceOf(record.scrolling);
     entries.frameBorder = frameBorderChoiceOf(record.frameBorder);

@@ -87,7 +87,7 @@ public:
 
     // OK: stores the entries in the edited cell's record (the texts trimmed, a fixed size only
     // while ticked and 0 otherwise, the ticks and choices as numbers) and marks the design
-    // modified. The split keys stay.
+    // modified. The cell's labels (split path and keys) stay as they are.
     void store(const FramePropertiesEntries &entries);
 
     // The characters a text box takes from what is typed or pasted: the URL and the name take

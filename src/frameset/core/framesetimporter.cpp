@@ -49,6 +49,7 @@ public:
 
     QList<CellView> cells;
     QList<FrameProperties> records;
+    QList<CellLabels> labels;
     SplitTree tree() const { return SplitTree(m_nodes); }
 
 private:
@@ -89,19 +90,20 @@ void DesignBuilder::addLeaf(
     cell.top = float(rect.top());
     cell.width = float(rect.width());
     cell.height = float(rect.height());
-    cell.path = path;
     cell.scroll.left = cell.right() - m_area.scrollBarWidth;
     cell.scroll.top = cell.top;
     cell.scroll.height = cell.height;
     cell.scroll.visible = node.properties.scrolling.wholeValue() != int(ScrollingChoice::No);
-    FrameProperties record = node.properties;
+    CellLabels cellLabels;
+    cellLabels.path = path;
     if (!keys.column.isEmpty())
-        record.columnSplitKey = PropertyValue::fromText(keys.column);
+        cellLabels.columnSplitKey = PropertyValue::fromText(keys.column);
     if (!keys.row.isEmpty())
-        record.rowSplitKey = PropertyValue::fromText(keys.row);
+        cellLabels.rowSplitKey = PropertyValue::fromText(keys.row);
     m_into->append(SplitNode::leaf(int(cells.size())));
     cells.append(cell);
-    records.append(record);
+    records.append(node.properties);
+    labels.append(cellLabels);
 }
 
 void DesignBuilder::addEntries(const FramesetNode &node, const QList<QRectF> &parts, qsizetype from,
@@ -150,7 +152,7 @@ void DesignBuilder::holdFixedSize(
     const QString sideKey = key + side;
     for (qsizetype i = firstCell; i < records.size(); ++i) {
         FrameProperties &record = records[i];
-        if (record.splitKey(direction).text() != sideKey)
+        if (labels[i].splitKey(direction).text() != sideKey)
             continue;
         (direction == SplitDirection::Column ? record.fixedWidthPixels : record.fixedHeightPixels)
             = PropertyValue::fromNumber(whole);
@@ -269,9 +271,11 @@ FramesetImport FramesetImporter::read(const QByteArray &html, const ImportArea &
     Design &design = result.design;
     design.cell(0) = builder->cells.front();
     for (qsizetype i = 1; i < builder->cells.size(); ++i)
-        design.appendCell(builder->cells[i]);
-    for (qsizetype i = 0; i < builder->records.size(); ++i)
+        design.appendCell(builder->cells[i], QString());
+    for (qsizetype i = 0; i < builder->records.size(); ++i) {
         design.properties().record(int(i)) = builder->records[i];
+        design.labels(int(i)) = builder->labels[i];
+    }
     design.setSplitTree(builder->tree());
     design.setBordersOn(markup.bordersOn);
     result.leftOut = markup.leftOut;

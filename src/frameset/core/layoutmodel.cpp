@@ -54,8 +54,6 @@ bool LayoutModel::splitHalves(SplitDirection direction, CellView &first, CellVie
     const CellView &old = m_design.cell(m_selectedCell);
     first = old;
     second = old;
-    first.path = splitpath::firstChild(old.path);
-    second.path = splitpath::secondChild(old.path);
     // The halves are uneven by the number of splits made so far, so that borders made by
     // different splits rarely fall on the same line and move together when dragged.
     if (direction == SplitDirection::Column) {
@@ -79,27 +77,27 @@ bool LayoutModel::splitCell(SplitDirection direction)
     const int n = m_design.lastCellIndex() + 1;
     if (n >= Design::MaxCells || !m_design.hasCell(s) || !splitHalves(direction, first, second))
         return false;
+    // The first child's path is also the split's key.
+    const QString oldPath = m_design.labels(s).path;
+    const QString key = splitpath::firstChild(oldPath);
     // A single cell has an empty tree; a larger design without one cannot be split.
     SplitTree tree = m_design.splitTree();
-    if ((tree.isEmpty() && n != 1) || !tree.splitCell(s, direction, first.path, n))
+    if ((tree.isEmpty() && n != 1) || !tree.splitCell(s, direction, key, n))
         return false;
 
     m_modified = true;
     m_undo.treeBefore = m_design.splitTree();
     m_cell0Caption.clear();
 
-    // The first child's path is also the split's key.
-    const QString &key = first.path;
-    FramePropertyTable &records = m_design.properties();
     m_undo.cell = s;
     m_undo.direction = direction;
-    m_undo.keyBefore = records.record(s).splitKey(direction);
+    m_undo.keyBefore = m_design.labels(s).splitKey(direction);
 
     m_design.cell(s) = first;
-    m_design.appendCell(second);
-    records.record(n).clear();
-    records.record(s).splitKey(direction) = PropertyValue::fromText(key + u'A');
-    records.record(n).splitKey(direction) = PropertyValue::fromText(key + u'B');
+    m_design.labels(s).path = key;
+    m_design.labels(s).splitKey(direction) = PropertyValue::fromText(key + u'A');
+    m_design.appendCell(second, splitpath::secondChild(oldPath));
+    m_design.labels(n).splitKey(direction) = PropertyValue::fromText(key + u'B');
     m_design.setSplitTree(tree);
 
     if (direction == SplitDirection::Column)
@@ -124,7 +122,7 @@ bool LayoutModel::undoLastSplit()
 
     // The highest-numbered cell is the second child of the last split.
     const int m = m_design.lastCellIndex();
-    const QString &path = m_design.cell(m).path;
+    const QString &path = m_design.labels(m).path;
     const int j = m > 0 && path.endsWith(u'2') ? m_design.findCell(splitpath::sibling(path)) : -1;
     if (j < 0)
         return false;
@@ -136,10 +134,8 @@ bool LayoutModel::undoLastSplit()
     else
         survivor.width += gone.width;
 
-    FramePropertyTable &records = m_design.properties();
-    records.record(m).clear();
     if (j == m_undo.cell)
-        records.record(j).splitKey(m_undo.direction) = m_undo.keyBefore;
+        m_design.labels(j).splitKey(m_undo.direction) = m_undo.keyBefore;
     m_design.removeCell(m);
     placeScrollBar(j);
 
@@ -156,7 +152,7 @@ RemoveOutcome LayoutModel::removeCell()
         return RemoveOutcome::FirstCellStays;
     if (!m_design.hasCell(s))
         return RemoveOutcome::Nothing;
-    const QString &path = m_design.cell(s).path;
+    const QString path = m_design.labels(s).path;
     const QString siblingPath = splitpath::sibling(path);
     if (siblingPath.isEmpty())
         return RemoveOutcome::Nothing;
@@ -172,17 +168,14 @@ RemoveOutcome LayoutModel::removeCell()
         return RemoveOutcome::Refused;
     // The pair's split, named by the survivor's path, becomes the survivor.
     SplitTree tree = m_design.splitTree();
-    const std::optional<SplitDirection> direction = tree.mergeSplit(merged->path, a, b);
+    CellLabels &survivorLabels = m_design.labels(a);
+    const std::optional<SplitDirection> direction = tree.mergeSplit(survivorLabels.path, a, b);
     if (!direction)
         return RemoveOutcome::Refused;
-    merged->path = splitpath::parent(merged->path);
-    const PropertyValue keyBefore = splitKeyForPath(merged->path, *direction, tree);
+    survivorLabels.path = splitpath::parent(survivorLabels.path);
+    survivorLabels.splitKey(*direction) = splitKeyForPath(survivorLabels.path, *direction, tree);
 
-    const int last = m_design.lastCellIndex();
     m_design.cell(a) = *merged;
-    FramePropertyTable &records = m_design.properties();
-    records.record(a).splitKey(*direction) = keyBefore;
-    records.closeGap(b, last);
     m_design.removeCell(b);
     m_design.setSplitTree(tree);
 
@@ -211,11 +204,9 @@ std::optional<CellView> LayoutModel::mergedPair(int s, int j, int survivor) cons
 void LayoutModel::resetDesign(float width, float height)
 {
     m_design.truncateToRoot();
-    m_design.properties().clear();
     CellView &root = m_design.cell(0);
     root.width = std::max(width, 0.0f);
     root.height = std::max(height, 0.0f);
-    root.path = splitpath::root();
     root.scroll.visible = false;
     m_cell0Caption.clear();
     m_selectedCell = 0;

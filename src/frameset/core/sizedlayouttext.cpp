@@ -52,9 +52,9 @@ QString resolveFixedSizes(const Design &design, const QString &border)
         const qint64 width = record.fixedWidthPixels.wholeValue();
         const qint64 height = record.fixedHeightPixels.wholeValue();
         if (width != 0)
-            resolveOne(sized, record.columnSplitKey, width, border);
+            resolveOne(sized, design.labels(i).columnSplitKey, width, border);
         if (height != 0)
-            resolveOne(sized, record.rowSplitKey, height, border);
+            resolveOne(sized, design.labels(i).rowSplitKey, height, border);
     }
     return sized;
 }

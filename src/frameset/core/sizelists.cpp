@@ -32,7 +32,7 @@ QString splitSizeList(const Design &design, const QString &key, SplitDirection k
     QList<SideMember> first;
     QList<SideMember> second;
     for (int j = 0; j <= design.lastCellIndex(); ++j) {
-        const QString &path = design.cell(j).path;
+        const QString &path = design.labels(j).path;
         if (path == key) {
             const qint64 fixed = design.properties().record(j).fixedSize(kind).wholeValue();
             if (fixed != 0)

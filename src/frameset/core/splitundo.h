@@ -7,7 +7,7 @@
 namespace frameset {
 
 // What undoing the last split brings back: the split tree from before it, and the split key that
-// it overwrote in the record of the cell it divided. There is one level of undo.
+// it overwrote in the labels of the cell it divided. There is one level of undo.
 struct SplitUndo
 {
     // After a split, until an undo, a removal or an opened design.
