@@ -58,7 +58,7 @@ DesignerFiles::DesignerFiles(DesignerWindow &window, LayoutModel &model,
     platform::Prompter &prompter, platform::FileDialogs &dialogs)
     : m_window(window)
     , m_model(model)
-    , m_prompter(prompter)
+    , m_messages(prompter)
     , m_dialogs(dialogs)
 { }
 
@@ -70,10 +70,7 @@ bool DesignerFiles::mayOverwrite(const QString &path)
     if (!existing.open(QIODevice::ReadOnly))
         return true;
     existing.close();
-    return m_prompter.ask(QStringLiteral("File already exists.  OK to over-write existing file?"),
-               platform::MessageIcon::Exclamation, platform::MessageButtons::OkCancel,
-               QStringLiteral("Please Note"))
-        == platform::MessageAnswer::Ok;
+    return m_messages.mayOverwrite();
 }
 
 void DesignerFiles::createHtmlDocument()
@@ -92,7 +89,7 @@ void DesignerFiles::createHtmlDocument()
     const QString error = writeFramesetDocument(path, document);
     busy.release();
     if (!error.isEmpty())
-        m_prompter.tell(platform::cannotWriteText(path, error), platform::MessageIcon::Exclamation);
+        m_messages.tellNotWritten(path, error);
 }
 
 bool DesignerFiles::writeDesignFile(const QString &path)
@@ -101,7 +98,7 @@ bool DesignerFiles::writeDesignFile(const QString &path)
     const QString error = DesignFileWriter::save(path, m_model.design());
     busy.release();
     if (!error.isEmpty()) {
-        m_prompter.tell(platform::cannotWriteText(path, error), platform::MessageIcon::Exclamation);
+        m_messages.tellNotWritten(path, error);
         return false;
     }
     m_model.setModified(false);
@@ -150,13 +147,7 @@ void DesignerFiles::openDesignFile(const QString &path)
 
 bool DesignerFiles::mayReplaceDesign()
 {
-    return !m_model.isModified()
-        || m_prompter.ask(
-               QStringLiteral("Are you sure you want to open a new file without saving the "
-                              "current file?"),
-               platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel,
-               QStringLiteral("Clear"))
-        == platform::MessageAnswer::Yes;
+    return !m_model.isModified() || m_messages.mayReplaceDesign();
 }
 
 void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
@@ -168,7 +159,7 @@ void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
     if (path.isEmpty())
         return;
     if (isHtmlPath(path)) {
-        m_prompter.tell(DesignFileReader::htmlFileRefusedMessage());
+        m_messages.tell(DesignFileReader::htmlFileRefusedMessage());
         return;
     }
 
@@ -184,7 +175,7 @@ void DesignerFiles::openDesignFrom(const std::function<QString()> &choose)
         m_designFileName = path;
         break;
     case DesignFileStatus::Invalid:
-        m_prompter.tell(DesignFileReader::invalidFileMessage(path));
+        m_messages.tell(DesignFileReader::invalidFileMessage(path));
         break;
     case DesignFileStatus::TooLong:
         break;
@@ -218,7 +209,7 @@ void DesignerFiles::importFrom(const std::function<QString()> &choose)
     const FramesetImport imported = FramesetImporter::load(path, m_window.importArea());
     busy.release();
     if (!imported.imported()) {
-        m_prompter.tell(FramesetImporter::refusedMessage(path, imported.refusal),
+        m_messages.tell(FramesetImporter::refusedMessage(path, imported.refusal),
             platform::MessageIcon::Exclamation);
         return;
     }
@@ -228,7 +219,7 @@ void DesignerFiles::importFrom(const std::function<QString()> &choose)
     m_window.showImportedDesign(imported.design, importCaption(path));
     m_siteFolder = QFileInfo(path).absolutePath();
     if (!imported.leftOut.isEmpty())
-        m_prompter.tell(imported.leftOut, platform::MessageIcon::Information);
+        m_messages.tell(imported.leftOut, platform::MessageIcon::Information);
 }
 
 void DesignerFiles::createHtml5Page()
@@ -247,7 +238,7 @@ void DesignerFiles::createHtml5Page()
     const QString error = writeHtml5Page(path, page);
     busy.release();
     if (!error.isEmpty())
-        m_prompter.tell(platform::cannotWriteText(path, error), platform::MessageIcon::Exclamation);
+        m_messages.tellNotWritten(path, error);
 }
 
 void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
@@ -256,24 +247,19 @@ void DesignerFiles::previewInBrowser(platform::WebBrowser &browser)
     auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/panecraft-preview-XXXXXX");
     if (!folder->isValid()) {
         busy.release();
-        m_prompter.tell(QStringLiteral("The preview folder cannot be made in \"%1\": %2")
-                            .arg(QDir::tempPath(), folder->errorString()),
-            platform::MessageIcon::Exclamation);
+        m_messages.tellPreviewFolderFailed(QDir::tempPath(), folder->errorString());
         return;
     }
     const PreviewSite site = writePreviewSite(folder->path(), m_model.design(), m_siteFolder);
     busy.release();
     if (!site.error.isEmpty()) {
-        m_prompter.tell(site.error, platform::MessageIcon::Exclamation);
+        m_messages.tell(site.error, platform::MessageIcon::Exclamation);
         return;
     }
     m_previewFolders.push_back(std::move(folder));
     const QString document = QDir::toNativeSeparators(site.document);
-    browser.open(QUrl::fromLocalFile(site.document), [this, document](const QString &reason) {
-        m_prompter.tell(
-            QStringLiteral("No web browser could be started to show %1: %2.").arg(document, reason),
-            platform::MessageIcon::Exclamation);
-    });
+    browser.open(QUrl::fromLocalFile(site.document),
+        [this, document](const QString &reason) { m_messages.tellNoBrowser(document, reason); });
 }
 
 QStringList DesignerFiles::previewFolders() const

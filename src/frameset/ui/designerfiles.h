@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frameset/ui/designermessages.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -87,7 +89,7 @@ private:
 
     DesignerWindow &m_window;
     LayoutModel &m_model;
-    platform::Prompter &m_prompter;
+    DesignerMessages m_messages;
     platform::FileDialogs &m_dialogs;
     QString m_designFileName;
     QString m_htmlFileName;

@@ -31,25 +31,6 @@ constexpr float ResetWidthMargin = 75;
 constexpr float ResetHeightMargin = 1275;
 constexpr int ScreenBottomMargin = 300;
 
-const QString ClearQuestion
-    = QStringLiteral("Are you sure you want to clear the screen without saving the changes?");
-const QString ExitQuestion
-    = QStringLiteral("Are you sure you want exit without saving the changes?");
-
-void showPropertiesHint(platform::Prompter &prompter)
-{
-    prompter.tell(
-        QStringLiteral("Select the frame by clicking on it, then press the right mouse button."),
-        platform::MessageIcon::Exclamation);
-}
-
-void showResizeHint(platform::Prompter &prompter)
-{
-    prompter.tell(QStringLiteral("The cells can be re-sized by drag action.  Point the mouse to "
-                                 "the right or bottom edge of the cell, and move the border "
-                                 "while holding down the left mouse button."));
-}
-
 } // namespace
 
 const char *designerControlName(DesignerControl control)
@@ -117,7 +98,7 @@ DesignerWindow::DesignerWindow(
     : QMainWindow(parent)
     , m_ownPrompter(prompter ? nullptr : std::make_unique<platform::MessageBoxPrompter>(this))
     , m_ownDialogs(dialogs ? nullptr : std::make_unique<platform::QtFileDialogs>(this))
-    , m_prompter(prompter ? *prompter : *m_ownPrompter)
+    , m_messages(prompter ? *prompter : *m_ownPrompter)
     , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
     , m_desktopBrowser(std::make_unique<platform::DesktopWebBrowser>())
     , m_browser(m_desktopBrowser.get())
@@ -146,11 +127,11 @@ DesignerWindow::DesignerWindow(
     m_surface = new DesignSurface(*m_model, *m_resizer, m_scale, scrollBarPixels, this);
     setCentralWidget(m_surface);
     connect(m_surface, &DesignSurface::splitRequested, this, &DesignerWindow::splitCell);
-    connect(m_surface, &DesignSurface::refused, this, [this] { m_prompter.beep(); });
+    connect(m_surface, &DesignSurface::refused, this, [this] { m_messages.beep(); });
     connect(m_surface, &DesignSurface::clearRequested, this, &DesignerWindow::clearDesign);
     connect(m_surface, &DesignSurface::propertiesRequested, this, &DesignerWindow::openProperties);
 
-    m_files = std::make_unique<DesignerFiles>(*this, *m_model, m_prompter, m_dialogs);
+    m_files = std::make_unique<DesignerFiles>(*this, *m_model, m_messages.prompter(), m_dialogs);
     // A dropped design opens as if Open's dialog had given it, after the same question.
     new platform::FileDropTarget(
         this, {QStringLiteral("spc")}, [this](const QString &path) { openDesignFile(path); });
@@ -226,9 +207,9 @@ void DesignerWindow::buildMenus()
     addCommand(design, C::ColumnSplitCommand, QStringLiteral("Vertical Split (&Column)"),
         QKeySequence(Qt::CTRL | Qt::Key_C), [this] { splitCell(SplitDirection::Column); });
     addCommand(design, C::PropertiesCommand, QStringLiteral("&Properties"),
-        QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showPropertiesHint(m_prompter); });
+        QKeySequence(Qt::CTRL | Qt::Key_P), [this] { m_messages.tellPropertiesHint(); });
     addCommand(design, C::ResizeCommand, QStringLiteral("Re&size Cells"), {},
-        [this] { showResizeHint(m_prompter); });
+        [this] { m_messages.tellResizeHint(); });
     addCommand(
         design, C::RemoveCommand, QStringLiteral("&Remove Cell"), {}, [this] { removeCell(); });
     addCommand(design, C::PreviewCommand, QStringLiteral("Preview in &Browser"), {},
@@ -237,7 +218,7 @@ void DesignerWindow::buildMenus()
     addCommand(design, C::ClearCommand, QStringLiteral("&Clear"),
         QKeySequence(Qt::SHIFT | Qt::Key_Delete), [this] { clearDesign(); });
 
-    help::addHelpMenu(this, designerHelpMenu(), m_prompter);
+    help::addHelpMenu(this, designerHelpMenu(), m_messages.prompter());
 }
 
 void DesignerWindow::showModel(bool selectionShown)
@@ -288,10 +269,7 @@ ImportArea DesignerWindow::importArea() const
 
 void DesignerWindow::clearDesign()
 {
-    if (!m_model->isModified()
-        || m_prompter.ask(ClearQuestion, platform::MessageIcon::Question,
-               platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
-            == platform::MessageAnswer::Yes)
+    if (!m_model->isModified() || m_messages.mayClear())
         resetDesign();
 }
 
@@ -299,10 +277,7 @@ void DesignerWindow::closeEvent(QCloseEvent *event)
 {
     // Every way of closing (Exit, the window's close button, the launcher's Exit) comes here,
     // so unsaved work is never dropped unasked.
-    if (m_model->isModified()
-        && m_prompter.ask(ExitQuestion, platform::MessageIcon::Question,
-               platform::MessageButtons::YesNoCancel, QStringLiteral("Clear"))
-            != platform::MessageAnswer::Yes) {
+    if (m_model->isModified() && !m_messages.mayExit()) {
         event->ignore();
         return;
     }
@@ -316,7 +291,7 @@ void DesignerWindow::splitCell(SplitDirection direction)
     if (m_model->splitCell(direction))
         showModel(true);
     else
-        m_prompter.beep();
+        m_messages.beep();
 }
 
 void DesignerWindow::undoLastSplit()
@@ -333,11 +308,10 @@ void DesignerWindow::removeCell()
         showModel(true);
         break;
     case RemoveOutcome::FirstCellStays:
-        m_prompter.tell(QStringLiteral("The first object cannot be removed."),
-            platform::MessageIcon::Exclamation);
+        m_messages.tellFirstCellStays();
         break;
     case RemoveOutcome::Refused:
-        m_prompter.beep();
+        m_messages.beep();
         break;
     case RemoveOutcome::Nothing:
         break;

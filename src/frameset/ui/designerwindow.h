@@ -2,6 +2,7 @@
 
 #include "frameset/core/splitdirection.h"
 #include "frameset/ui/designercontrols.h"
+#include "frameset/ui/designermessages.h"
 #include "platform/units.h"
 
 #include <QMainWindow>
@@ -93,7 +94,7 @@ private:
 
     std::unique_ptr<platform::Prompter> m_ownPrompter;
     std::unique_ptr<platform::FileDialogs> m_ownDialogs;
-    platform::Prompter &m_prompter;
+    DesignerMessages m_messages;
     platform::FileDialogs &m_dialogs;
     std::unique_ptr<platform::WebBrowser> m_desktopBrowser;
     platform::WebBrowser *m_browser = nullptr;
