@@ -69,6 +69,22 @@ PaletteRow rowOf(const QImage &picture, int index)
     return PaletteRow::fromRgb(qRed(c), qGreen(c), qBlue(c));
 }
 
+// Notes what the window would show behind each message box: the presenter's instruction line
+// and Save As at the moment the box is shown.
+class WatchingPrompter : public testsupport::ScriptedPrompter
+{
+public:
+    const GifToolPresenter *presenter = nullptr;
+    QList<std::pair<QString, bool>> behind;
+
+    platform::MessageAnswer ask(const QString &text, platform::MessageIcon icon,
+        platform::MessageButtons buttons, const QString &title = QString()) override
+    {
+        behind.append({presenter->instructions(), presenter->saveAsEnabled()});
+        return ScriptedPrompter::ask(text, icon, buttons, title);
+    }
+};
+
 } // namespace
 
 class TestBackgroundSelection : public QObject
@@ -387,6 +403,42 @@ private slots:
         QCOMPARE(c.selection.slot(0).index.value_or(-1), 5);
         QCOMPARE(c.document.palette().row(5), PaletteRow::fromRgb(192, 192, 192));
         QCOMPARE(c.document.palette().row(9), rowOf(picture, 9));
+    }
+
+    // The window refreshes before each message box: behind it the instruction line is empty, and
+    // it takes the message's text once the box is dismissed.
+    void aMessageIsToldWithTheLineEmpty_data()
+    {
+        QTest::addColumn<bool>("dithered");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<bool>("recolour");
+        QTest::addColumn<bool>("saveAsBehind");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("uniform pick") << false << QPoint(0, 0) << false << true << DoneText;
+        QTest::newRow("must convert") << true << QPoint(0, 0) << false << false << MustConvertText;
+        QTest::newRow("outside") << false << QPoint(9, 0) << false << false << NotInPaletteText;
+        QTest::newRow("converted") << true << QPoint(0, 0) << true << false << ClickAgainText;
+    }
+    void aMessageIsToldWithTheLineEmpty()
+    {
+        QFETCH(bool, dithered);
+        QFETCH(QPoint, pixel);
+        QFETCH(bool, recolour);
+        QFETCH(bool, saveAsBehind);
+        QFETCH(QString, after);
+        WatchingPrompter prompter;
+        Clearcoat c(prompter);
+        prompter.presenter = &c.presenter;
+        open(c, scene(dithered));
+        prompter.answer(dithered ? MessageAnswer::Ok : MessageAnswer::No);
+        c.presenter.tellPick(c.selection.pickBackground(pixel));
+        if (recolour) {
+            prompter.answer(MessageAnswer::Ok);
+            QVERIFY(c.recolour(ConversionButton::Black));
+        }
+        QCOMPARE(prompter.behind.last(), std::make_pair(QString(), saveAsBehind));
+        QCOMPARE(c.instructions(), after);
+        QCOMPARE(prompter.pendingAnswers(), 0);
     }
 
     void conversionWithoutSelection()
