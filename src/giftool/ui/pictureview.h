@@ -14,7 +14,8 @@ class QWidget;
 namespace giftool {
 
 // The picture the user clicks on, in a viewport with scroll bars for a picture larger than the
-// room the window gives it. A press on the picture is reported in twips of the picture.
+// room the window gives it. A press on the picture is reported as the picture's pixel under the
+// pointer.
 class PictureView : public QObject
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ public:
     QScrollBar *verticalBar() const { return m_vScroll; }
 
 signals:
+    // The picture's pixel under the pointer at a press.
     void pressed(QPoint pixel);
 
 protected:
